@@ -1,0 +1,80 @@
+#include "model/timeinput.h"
+
+#include "model/textforms.h"
+#include "printers.h"
+
+#include <gtest/gtest.h>
+
+using namespace dayvane;
+
+TEST(ModelTimeInput, ParsesTypedTimesOfDay)
+{
+    struct Case { const char *text; qint32 minutes; };
+    const Case cases[] = {
+        {"8:30 am", 510},   {"08:30 PM", 1230},  {"17:45", 1065},    {"8:30am", 510},
+        {"12:00 am", 0},    {"12:00 pm", 720},   {"12:30 AM", 30},   {"8 am", 480},
+        {"12 PM", 720},     {"8:30:15 pm", 1230}, {"  9:05 Am  ", 545}, {"0:05", 5},
+        {"00:00", 0},       {"23:59", 1439},     {"11:59 pm", 1439}, {"1:00 am", 60},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(parse_time_of_day(c.text), c.minutes) << c.text;
+}
+
+TEST(ModelTimeInput, RejectsOtherText)
+{
+    const char *cases[] = {
+        "", "   ", "25:00", "24:00", "13:00 pm", "0:30 am", "8:60", "8:5", "17", "8",
+        "noon", "am", "8:30 xm", "8:30 a", "8:30 amx", "8:30 a m", "8:30:60", "8:30:5 pm",
+        "-8:30", "8.30", "123:00", "8:30 pm 9:00", "\xd9\xa1:\xd9\xa3\xd9\xa0",
+    };
+    for (const char *text : cases)
+        EXPECT_EQ(parse_time_of_day(QString::fromUtf8(text)), std::nullopt) << text;
+}
+
+TEST(ModelTimeInput, ReadsBackEveryFormattedTime)
+{
+    for (qint32 m = 0; m < 1440; ++m) {
+        EXPECT_EQ(parse_time_of_day(format_time_of_day(m)), m);
+        EXPECT_EQ(parse_time_of_day(format_editor_time(m)), m);
+    }
+}
+
+TEST(ModelTimeInput, DurationRunsForwardUpToOneDay)
+{
+    struct Case { const char *start, *end; qint32 minutes; const char *text; };
+    const Case cases[] = {
+        {"10:00 PM", "6:00 AM", 480, "8hrs 0min"},
+        {"9:00 AM", "9:00 AM", 1440, "24hrs 0min"},
+        {"8:00 am", "4:30 pm", 510, "8hrs 30min"},
+        {"8:00 am", "8:45 am", 45, "0hrs 45min"},
+        {"8:00:59 am", "8:01:00 am", 1, "0hrs 1min"},
+        {"11:59 PM", "12:00 AM", 1, "0hrs 1min"},
+        {"00:00", "23:59", 1439, "23hrs 59min"},
+    };
+    for (const Case &c : cases) {
+        const DurationResult result = calc_duration(c.start, c.end);
+        EXPECT_TRUE(result.valid()) << c.start << " " << c.end;
+        EXPECT_EQ(result.minutes, c.minutes) << c.start << " " << c.end;
+        EXPECT_EQ(result.text, c.text);
+    }
+}
+
+TEST(ModelTimeInput, DurationNamesTheInvalidBoxStartFirst)
+{
+    using Status = DurationResult::Status;
+    struct Case { const char *start, *end; Status status; const char *text; };
+    const Case cases[] = {
+        {"", "6:00 AM", Status::InvalidStart, "Enter start time"},
+        {"25:00", "6:00 AM", Status::InvalidStart, "Enter start time"},
+        {"", "", Status::InvalidStart, "Enter start time"},
+        {"10:00 PM", "", Status::InvalidEnd, "Enter end time"},
+        {"10:00 PM", "13:00 pm", Status::InvalidEnd, "Enter end time"},
+    };
+    for (const Case &c : cases) {
+        const DurationResult result = calc_duration(c.start, c.end);
+        EXPECT_EQ(result.status, c.status) << c.start << " " << c.end;
+        EXPECT_FALSE(result.valid());
+        EXPECT_EQ(result.minutes, 0);
+        EXPECT_EQ(result.text, c.text);
+    }
+}
