@@ -1,0 +1,60 @@
+#pragma once
+
+#include "store/database.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+
+namespace dayvane {
+
+// The calendar database file's only accepted name.
+inline const QString kDatabaseFileName = QStringLiteral("QZDB.mdb");
+// The shortest possible path: the file in the root of a drive.
+inline constexpr int kMinimumDatabasePathLength = 11;
+
+// The two candidate connect strings: a calendar database must refuse the
+// first and open with the second.
+inline const QString kFirstConnectString = QStringLiteral(";PWD=tqd73kw5");
+inline const QString kSecondConnectString = QStringLiteral(";PWD=4718305296");
+
+// The database key named by a connect string's PWD= entry (empty if none).
+QByteArray key_from_connect_string(const QString &connect);
+
+// Where opening the calendar database stopped. The numbers are the steps of
+// the open procedure, so the window that shows the message can tell them
+// apart; Opened means the connection is ready.
+enum class OpenStep {
+    Opened = 0,
+    UnknownDrive = 5,        // not a fixed or network drive
+    PathTooShort = 6,        // shorter than kMinimumDatabasePathLength
+    WrongFileName = 7,       // does not end in exactly "QZDB.mdb"
+    OpensWithFirstKey = 8,   // some other database: the first key opens it
+    NotValid = 9,            // the second key does not open it, or it holds no calendar schema
+    SchemaTooNew = 10,       // a calendar database from a newer program
+};
+
+struct OpenResult
+{
+    OpenStep step = OpenStep::NotValid;
+    std::optional<Database> database;  // set exactly when step is Opened
+    QString detail;                    // the engine's description, where there is one
+};
+
+// The path checks that come before any open: drive, length, file name.
+OpenStep check_database_path(const QString &path);
+
+// Runs the path checks, then the two candidate opens, then brings an older
+// schema up to date. No connection stays open after a failure.
+OpenResult open_calendar_database(const QString &path);
+
+// Opens a calendar database without the path checks (tools, tests). Throws
+// DbError: 26 for a wrong key, SchemaMissing or SchemaTooNew.
+Database open_existing_database(const QString &path);
+
+// Creates a new calendar database at `path` with schema and stored queries,
+// keyed with the second connect string. Throws DbError if the file exists.
+Database create_calendar_database(const QString &path);
+
+} // namespace dayvane

@@ -1,0 +1,290 @@
+#include "store/recordset.h"
+
+#include "store/database.h"
+#include "store/dberror.h"
+#include "store/recordsettext.h"
+
+#include <algorithm>
+#include <set>
+
+namespace dayvane {
+
+namespace {
+
+const QString kSource = QStringLiteral("RecordSet");
+
+[[noreturn]] void fail(int number, const QString &description)
+{
+    throw DbError(number, description, kSource);
+}
+
+QString quoted(const QString &identifier)
+{
+    return u'"' + identifier + u'"';
+}
+
+} // namespace
+
+RecordSet RecordSet::open(Database &db, const QString &query_text, const QVariantMap &values)
+{
+    const RecordSetText text = parse_record_set_text(query_text);
+    const StoredQuery &query = db.stored_query(text.query);
+    Statement &stmt = db.cached(query.select_sql);
+
+    std::set<int> bound;
+    auto bind = [&](const QString &name, const QVariant &value) {
+        const QString placeholder = u':' + name;
+        int index = 0;
+        for (int i = 1; i <= stmt.parameter_count() && index == 0; ++i) {
+            if (stmt.parameter_name(i).compare(placeholder, Qt::CaseInsensitive) == 0)
+                index = i;
+        }
+        if (index == 0)
+            fail(DbError::UnknownParameter,
+                 QStringLiteral("Query %1 has no parameter named '%2'.").arg(query.name, name));
+        stmt.bind(index, value);
+        bound.insert(index);
+    };
+    for (const QueryParameter &parameter : text.parameters) {
+        if (values.contains(parameter.name))
+            continue;
+        if (!parameter.has_value)
+            fail(DbError::MissingParameter, QStringLiteral("No value for parameter '%1'.").arg(parameter.name));
+        bind(parameter.name, parameter.value);
+    }
+    for (auto it = values.cbegin(); it != values.cend(); ++it)
+        bind(it.key(), it.value());
+    if (int(bound.size()) < stmt.parameter_count())
+        fail(DbError::MissingParameter, QStringLiteral("Too few parameters for query %1: expected %2.")
+                                            .arg(query.name)
+                                            .arg(stmt.parameter_count()));
+
+    RecordSet set;
+    set.m_db = &db;
+    set.m_base_table = query.base_table;
+    set.m_key_column = query.key_column;
+    const int columns = stmt.column_count();
+    for (int c = 0; c < columns; ++c)
+        set.m_fields << stmt.column_name(c);
+    while (stmt.step()) {
+        for (int c = 0; c < columns; ++c)
+            set.m_values << stmt.column(c);
+        set.m_deleted.push_back(false);
+    }
+    // Release the read lock at once: another workstation may want to write.
+    stmt.reset();
+    set.m_count = int(set.m_deleted.size());
+    return set;
+}
+
+void RecordSet::move_first()
+{
+    m_pos = 0;
+    skip_deleted();
+}
+
+void RecordSet::move_next()
+{
+    if (eof())
+        fail(DbError::NoCurrentRecord, QStringLiteral("No current record."));
+    ++m_pos;
+    skip_deleted();
+}
+
+void RecordSet::move_last()
+{
+    m_pos = qsizetype(m_deleted.size());
+    for (qsizetype i = m_pos - 1; i >= 0; --i) {
+        if (!m_deleted[size_t(i)]) {
+            m_pos = i;
+            break;
+        }
+    }
+}
+
+void RecordSet::skip_deleted()
+{
+    while (!eof() && m_deleted[size_t(m_pos)])
+        ++m_pos;
+}
+
+int RecordSet::find_field(const QString &name) const
+{
+    // Callers nearly always spell names as the query does: try that first.
+    for (int i = 0; i < m_fields.size(); ++i) {
+        if (m_fields.at(i) == name)
+            return i;
+    }
+    for (int i = 0; i < m_fields.size(); ++i) {
+        if (m_fields.at(i).compare(name, Qt::CaseInsensitive) == 0)
+            return i;
+    }
+    return -1;
+}
+
+int RecordSet::field_index(const QString &name) const
+{
+    const int index = find_field(name);
+    if (index < 0)
+        fail(DbError::UnknownField, QStringLiteral("Item '%1' not found in this collection.").arg(name));
+    return index;
+}
+
+qsizetype RecordSet::current_offset() const
+{
+    if (eof() || m_deleted[size_t(m_pos)])
+        fail(DbError::NoCurrentRecord, QStringLiteral("No current record."));
+    return m_pos * m_fields.size();
+}
+
+QVariant RecordSet::field(const QString &name) const
+{
+    const int index = field_index(name);
+    if (m_mode != Mode::Browse)
+        return m_buffer.at(index);
+    return m_values.at(current_offset() + index);
+}
+
+void RecordSet::edit()
+{
+    if (m_base_table.isEmpty())
+        fail(DbError::NotUpdatable, QStringLiteral("The query cannot be updated."));
+    m_buffer = m_values.mid(current_offset(), m_fields.size());
+    m_dirty.assign(size_t(m_fields.size()), false);
+    m_mode = Mode::Edit;
+}
+
+void RecordSet::add_new()
+{
+    if (m_base_table.isEmpty() || m_db == nullptr)
+        fail(DbError::NotUpdatable, QStringLiteral("The query cannot be updated."));
+    m_buffer = QVariantList(m_fields.size());
+    m_dirty.assign(size_t(m_fields.size()), false);
+    m_mode = Mode::Add;
+}
+
+void RecordSet::set_field(const QString &name, const QVariant &value)
+{
+    if (m_mode == Mode::Browse)
+        fail(DbError::NotEditing, QStringLiteral("Update or CancelUpdate without AddNew or Edit."));
+    const int index = field_index(name);
+    const QString &field = m_fields.at(index);
+    if (field.compare(m_key_column, Qt::CaseInsensitive) == 0
+        || !m_db->table_columns(m_base_table).contains(field, Qt::CaseInsensitive))
+        fail(DbError::NotUpdatable, QStringLiteral("Field '%1' cannot be updated.").arg(field));
+    m_buffer[index] = value;
+    m_dirty[size_t(index)] = true;
+}
+
+void RecordSet::update()
+{
+    switch (m_mode) {
+    case Mode::Browse:
+        fail(DbError::NotEditing, QStringLiteral("Update or CancelUpdate without AddNew or Edit."));
+    case Mode::Edit:
+        write_edit();
+        break;
+    case Mode::Add:
+        write_add();
+        break;
+    }
+    m_mode = Mode::Browse;
+    m_buffer.clear();
+}
+
+void RecordSet::write_edit()
+{
+    const qsizetype offset = current_offset();
+    const QVariant key = m_values.at(offset + field_index(m_key_column));
+    QStringList assignments;
+    QVariantList values;
+    for (int i = 0; i < m_fields.size(); ++i) {
+        if (m_dirty[size_t(i)]) {
+            assignments << quoted(m_fields.at(i)) + QStringLiteral(" = ?");
+            values << m_buffer.at(i);
+        }
+    }
+    if (!assignments.isEmpty()) {
+        Statement &stmt = m_db->cached(QStringLiteral("UPDATE %1 SET %2 WHERE %3 = ?;")
+                                           .arg(quoted(m_base_table), assignments.join(QStringLiteral(", ")),
+                                                quoted(m_key_column)));
+        for (int i = 0; i < values.size(); ++i)
+            stmt.bind(i + 1, values.at(i));
+        stmt.bind(int(values.size()) + 1, key);
+        stmt.exec();
+        if (m_db->changes() == 0)
+            fail(DbError::RecordChanged, QStringLiteral("The record has been deleted by another user."));
+    }
+    std::copy(m_buffer.cbegin(), m_buffer.cend(), m_values.begin() + offset);
+}
+
+void RecordSet::write_add()
+{
+    QStringList columns;
+    QVariantList values;
+    for (int i = 0; i < m_fields.size(); ++i) {
+        if (m_dirty[size_t(i)]) {
+            columns << quoted(m_fields.at(i));
+            values << m_buffer.at(i);
+        }
+    }
+    const QString insert =
+        columns.isEmpty()
+            ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES;").arg(quoted(m_base_table))
+            : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3);")
+                  .arg(quoted(m_base_table), columns.join(QStringLiteral(", ")),
+                       QStringList(columns.size(), QStringLiteral("?")).join(QStringLiteral(", ")));
+    Statement &stmt = m_db->cached(insert);
+    for (int i = 0; i < values.size(); ++i)
+        stmt.bind(i + 1, values.at(i));
+    stmt.exec();
+    m_last_added_id = m_db->last_insert_id();
+
+    // Read the stored record back so defaults show; derived fields stay null.
+    Statement &read = m_db->cached(
+        QStringLiteral("SELECT * FROM %1 WHERE %2 = ?;").arg(quoted(m_base_table), quoted(m_key_column)));
+    read.bind(1, m_last_added_id);
+    if (m_readback.empty()) {
+        for (int c = 0; c < read.column_count(); ++c)
+            m_readback.push_back(find_field(read.column_name(c)));
+    }
+    QVariantList row(m_fields.size());
+    if (read.step()) {
+        for (int c = 0; c < int(m_readback.size()); ++c) {
+            if (m_readback[size_t(c)] >= 0)
+                row[m_readback[size_t(c)]] = read.column(c);
+        }
+    }
+    read.reset();
+    m_values << row;
+    m_deleted.push_back(false);
+    ++m_count;
+}
+
+void RecordSet::cancel_update()
+{
+    m_mode = Mode::Browse;
+    m_buffer.clear();
+}
+
+void RecordSet::delete_record()
+{
+    if (m_base_table.isEmpty())
+        fail(DbError::NotUpdatable, QStringLiteral("The query cannot be updated."));
+    const QVariant key = m_values.at(current_offset() + field_index(m_key_column));
+    Statement &stmt =
+        m_db->cached(QStringLiteral("DELETE FROM %1 WHERE %2 = ?;").arg(quoted(m_base_table), quoted(m_key_column)));
+    stmt.bind(1, key);
+    stmt.exec();
+    if (m_db->changes() == 0)
+        fail(DbError::RecordChanged, QStringLiteral("The record has been deleted by another user."));
+    m_deleted[size_t(m_pos)] = true;
+    --m_count;
+}
+
+void RecordSet::close()
+{
+    *this = RecordSet();
+}
+
+} // namespace dayvane

@@ -1,0 +1,86 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+#include <QVariantMap>
+
+#include <vector>
+
+namespace dayvane {
+
+class Database;
+struct StoredQuery;
+
+// An updatable record set over one stored query, opened from the program's
+// SQL text (see parse_record_set_text). The rows are read in full when the
+// set opens, so no read lock is held while a window works with them.
+//
+// Writes go straight to the query's base table by its key: edit() or
+// add_new(), set_field(), update(). A record added through the set is
+// appended at its end (move_last() reaches it) and its key is available from
+// last_added_id(). Values are QVariants as Statement describes them; a null
+// field is a null QVariant. Every failure throws DbError.
+class RecordSet
+{
+public:
+    // Opens `query_text` on `db`. `values` supplies or overrides parameter
+    // values by name (without brackets or colon): a QByteArray is bound as a
+    // blob, byte for byte, for values that must not pass through text.
+    static RecordSet open(Database &db, const QString &query_text, const QVariantMap &values = {});
+
+    RecordSet() = default;
+
+    int record_count() const { return m_count; }
+    bool eof() const { return m_pos >= qsizetype(m_deleted.size()); }
+    void move_first();
+    void move_next();
+    void move_last();
+
+    const QStringList &field_names() const { return m_fields; }
+    // The current record's field; names compare without regard to case.
+    QVariant field(const QString &name) const;
+    bool is_null(const QString &name) const { return field(name).isNull(); }
+
+    void edit();
+    void add_new();
+    void set_field(const QString &name, const QVariant &value);
+    void update();
+    void cancel_update();
+    // Deletes the current record; the position stays until the next move.
+    void delete_record();
+
+    qint64 last_added_id() const { return m_last_added_id; }
+    void close();
+
+private:
+    enum class Mode { Browse, Edit, Add };
+
+    int find_field(const QString &name) const;  // -1 when missing
+    int field_index(const QString &name) const; // throws when missing
+    // The current record's first value; throws when there is none.
+    qsizetype current_offset() const;
+    void skip_deleted();
+    void write_edit();
+    void write_add();
+
+    Database *m_db = nullptr;
+    QString m_base_table;
+    QString m_key_column;
+    QStringList m_fields;
+    // All rows' values in one list, row after row: one allocation for the
+    // set instead of one a row.
+    QVariantList m_values;
+    std::vector<bool> m_deleted;
+    qsizetype m_pos = 0;
+    int m_count = 0;
+    Mode m_mode = Mode::Browse;
+    QVariantList m_buffer;
+    std::vector<bool> m_dirty;
+    qint64 m_last_added_id = 0;
+    // For each column of the base table, the field it fills after an add
+    // (-1: not selected); worked out on the first add.
+    std::vector<int> m_readback;
+};
+
+} // namespace dayvane

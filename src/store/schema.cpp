@@ -1,0 +1,200 @@
+#include "store/schema.h"
+
+#include "store/database.h"
+#include "store/dberror.h"
+#include "store/transaction.h"
+
+namespace dayvane {
+
+namespace {
+
+// Ids are never reused (AUTOINCREMENT): a window that still holds the id of
+// a deleted record must find nothing rather than a newer record.
+const char *const kTables = R"sql(
+CREATE TABLE calendars (
+    id INTEGER PRIMARY KEY AUTOINCREMENT,
+    Name TEXT NOT NULL UNIQUE COLLATE NOCASE,
+    OwnerLink INTEGER NOT NULL DEFAULT 0,
+    RestrictRead BOOLEAN NOT NULL DEFAULT 0,
+    revision INTEGER NOT NULL DEFAULT 0
+);
+CREATE TABLE calendar_years (
+    id INTEGER PRIMARY KEY AUTOINCREMENT,
+    CalendarLink INTEGER NOT NULL REFERENCES calendars(id) ON DELETE CASCADE,
+    YearVal INTEGER NOT NULL,
+    UNIQUE (CalendarLink, YearVal)
+);
+CREATE TABLE days (
+    id INTEGER PRIMARY KEY AUTOINCREMENT,
+    NameLink INTEGER NOT NULL REFERENCES calendars(id) ON DELETE CASCADE,
+    YearLink INTEGER NOT NULL REFERENCES calendar_years(id) ON DELETE CASCADE,
+    DateVal DATE NOT NULL,
+    DayType INTEGER DEFAULT 0,
+    DayStart INTEGER DEFAULT 0,
+    DayStop INTEGER DEFAULT 0,
+    minutes1 INTEGER DEFAULT 0,
+    minutes2 INTEGER DEFAULT 0,
+    TimeSegments TEXT,
+    "Date comment" TEXT,
+    UNIQUE (NameLink, DateVal)
+);
+CREATE INDEX days_by_year ON days (YearLink, DateVal);
+CREATE TABLE users (
+    id INTEGER PRIMARY KEY AUTOINCREMENT,
+    EmployeeID TEXT NOT NULL DEFAULT '',
+    FirstName TEXT,
+    LastName TEXT NOT NULL DEFAULT '',
+    password BLOB,
+    revision INTEGER NOT NULL DEFAULT 0
+);
+CREATE TABLE system_variables (
+    id INTEGER PRIMARY KEY AUTOINCREMENT,
+    Variable TEXT NOT NULL,
+    Value BLOB
+);
+CREATE TABLE stored_query (
+    name TEXT PRIMARY KEY COLLATE NOCASE,
+    select_sql TEXT NOT NULL,
+    base_table TEXT NOT NULL DEFAULT '',
+    key_column TEXT NOT NULL DEFAULT ''
+);
+)sql";
+
+struct QueryDefinition
+{
+    const char *name;
+    const char *base_table;
+    const char *select_sql;
+};
+
+// The stored queries. Scrambled passwords are blobs (byte-exact); dates are
+// ISO text, so text order is date order. A query with a base table must
+// select that table's id, through which its records are written.
+const QueryDefinition kQueries[] = {
+    {"Q000", "",
+     "SELECT c.id AS id, c.Name AS Name, y.YearVal AS YearVal, c.OwnerLink AS OwnerLink,"
+     " c.RestrictRead AS RestrictRead,"
+     " CASE WHEN u.id IS NULL THEN NULL"
+     "  ELSE trim(ifnull(u.FirstName, '') || ' ' || ifnull(u.LastName, '')) END AS OwnerName,"
+     " c.revision AS revision"
+     " FROM calendars c"
+     " LEFT JOIN calendar_years y ON y.CalendarLink = c.id"
+     " LEFT JOIN users u ON u.id = c.OwnerLink"
+     " ORDER BY c.Name COLLATE NOCASE, c.id, y.YearVal"},
+    {"Q001", "calendars", "SELECT id, Name FROM calendars WHERE Name = :NameTest ORDER BY id"},
+    {"Q002", "calendar_years",
+     "SELECT id, CalendarLink, YearVal FROM calendar_years"
+     " WHERE CalendarLink = :CalendarID AND YearVal = :Year ORDER BY id"},
+    {"Q003", "days",
+     "SELECT d.id AS id, d.NameLink AS NameLink, d.YearLink AS YearLink, d.DateVal AS DateVal,"
+     " d.DayType AS DayType, d.DayStart AS DayStart, d.DayStop AS DayStop,"
+     " d.minutes1 AS minutes1, d.minutes2 AS minutes2, d.TimeSegments AS TimeSegments,"
+     " d.\"Date comment\" AS \"Date comment\""
+     " FROM days d JOIN calendar_years y ON y.id = d.YearLink"
+     " WHERE d.NameLink = :CalendarID AND y.CalendarLink = :CalendarID AND y.YearVal = :Year"
+     " ORDER BY d.DateVal"},
+    {"Q004", "calendars",
+     "SELECT id, Name, OwnerLink, RestrictRead, revision FROM calendars WHERE id = :RecordID"},
+    {"Q005", "",
+     "SELECT CalendarLink, min(YearVal) AS FirstYear, max(YearVal) AS LastYear,"
+     " count(*) AS count_of_years"
+     " FROM calendar_years WHERE CalendarLink = :CalendarID GROUP BY CalendarLink"},
+    {"Q006", "days",
+     "SELECT id, NameLink, YearLink, DateVal, DayType, DayStart, DayStop, minutes1, minutes2,"
+     " TimeSegments, \"Date comment\" FROM days WHERE id = :RecordID"},
+    {"Q007", "",
+     "SELECT id, DateVal, CAST(strftime('%w', DateVal) AS INTEGER) + 1 AS WkDay, DayType,"
+     " TimeSegments, \"Date comment\""
+     " FROM days WHERE NameLink = :CalendarID AND YearLink = :YearID AND DateVal >= :Date"
+     " ORDER BY DateVal"},
+    {"Q008", "days",
+     "SELECT id, NameLink, YearLink, DateVal, DayStart, DayStop, minutes1, minutes2,"
+     " TimeSegments, \"Date comment\""
+     " FROM days WHERE NameLink = :CalendarID AND DateVal BETWEEN :StartDt AND :EndDt"
+     " ORDER BY DateVal"},
+    // The year's typical day: its most frequent period list among work days,
+    // the earliest first date breaking ties. SQLite takes the bare columns
+    // minutes1 and minutes2 from the row that gave min(DateVal).
+    {"Q009", "",
+     "SELECT TimeSegments, work, pay FROM ("
+     " SELECT d.TimeSegments AS TimeSegments, d.minutes1 AS work, d.minutes2 AS pay,"
+     "  min(d.DateVal) AS first_date, count(*) AS frequency"
+     " FROM days d JOIN calendar_years y ON y.id = d.YearLink"
+     " WHERE d.NameLink = :CalendarID AND y.CalendarLink = :CalendarID AND y.YearVal = :Year"
+     "  AND d.minutes1 >= 1"
+     " GROUP BY d.TimeSegments)"
+     " ORDER BY frequency DESC, first_date LIMIT 1"},
+    {"Q010", "users",
+     "SELECT id, EmployeeID, FirstName, LastName, password, revision FROM users"
+     " ORDER BY LastName COLLATE NOCASE, FirstName COLLATE NOCASE, id"},
+    {"Q011", "system_variables", "SELECT id, Variable, Value FROM system_variables ORDER BY id"},
+    {"Q011a", "",
+     "SELECT Variable, Value FROM system_variables"
+     " WHERE Variable = 'System password' AND Value = :Password"},
+    {"Q014", "",
+     "SELECT count(*) AS OwnerCount FROM calendars WHERE OwnerLink = :UserID"},
+    {"Q015", "",
+     "SELECT trim(ifnull(FirstName, '') || ' ' || ifnull(LastName, '')) AS Name, password"
+     " FROM users WHERE id = :UserID"},
+    {"Q017", "users",
+     "SELECT id, revision, EmployeeID, FirstName, LastName, password FROM users WHERE id = :UserID"},
+};
+
+void write_stored_queries(Database &db)
+{
+    db.exec(QStringLiteral("DELETE FROM stored_query;"));
+    Statement insert = db.prepare(QStringLiteral(
+        "INSERT INTO stored_query (name, select_sql, base_table, key_column) VALUES (?, ?, ?, ?);"));
+    for (const QueryDefinition &query : kQueries) {
+        const QString base = QString::fromUtf8(query.base_table);
+        insert.reset();
+        insert.bind(1, QString::fromUtf8(query.name));
+        insert.bind(2, QString::fromUtf8(query.select_sql));
+        insert.bind(3, base);
+        insert.bind(4, base.isEmpty() ? QString() : QStringLiteral("id"));
+        insert.exec();
+    }
+}
+
+bool has_table(Database &db, const QString &name)
+{
+    Statement stmt = db.prepare(QStringLiteral("SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = ?;"));
+    stmt.bind(1, name);
+    return stmt.step();
+}
+
+} // namespace
+
+void create_schema(Database &db)
+{
+    Transaction transaction(db);
+    db.exec(QString::fromUtf8(kTables));
+    write_stored_queries(db);
+    db.exec(QStringLiteral("PRAGMA user_version = %1;").arg(kSchemaVersion));
+    transaction.commit();
+}
+
+void upgrade_schema(Database &db)
+{
+    const int version = db.user_version();
+    if (version > kSchemaVersion)
+        throw DbError(DbError::SchemaTooNew,
+                      QStringLiteral("The database was written by a newer version of the program "
+                                     "(schema %1; this program reads up to %2). Please update the program.")
+                          .arg(version)
+                          .arg(kSchemaVersion),
+                      kEngineSource);
+    if (version < 1 || !has_table(db, QStringLiteral("stored_query")))
+        throw DbError(DbError::SchemaMissing, QStringLiteral("The database holds no calendar data."),
+                      kEngineSource);
+    if (version == kSchemaVersion)
+        return;
+    // Later schema versions add their steps here, each inside this one
+    // transaction, and refresh the stored queries.
+    Transaction transaction(db);
+    write_stored_queries(db);
+    db.exec(QStringLiteral("PRAGMA user_version = %1;").arg(kSchemaVersion));
+    transaction.commit();
+}
+
+} // namespace dayvane

@@ -1,0 +1,25 @@
+#pragma once
+
+namespace dayvane {
+
+class Database;
+
+// BEGIN IMMEDIATE on construction: the write lock is taken at once, so a
+// second workstation waits (up to the busy timeout) instead of failing half
+// way. Rolls back on destruction unless commit() was called.
+class Transaction
+{
+public:
+    explicit Transaction(Database &db);
+    Transaction(const Transaction &) = delete;
+    Transaction &operator=(const Transaction &) = delete;
+    ~Transaction();
+
+    void commit();
+
+private:
+    Database &m_db;
+    bool m_open = true;
+};
+
+} // namespace dayvane

@@ -1,0 +1,174 @@
+#include "store/connection.h"
+#include "store/dberror.h"
+#include "store/drivetype.h"
+#include "store/recordset.h"
+#include "testdatabase.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+using namespace dayvane;
+using namespace dayvane::test;
+
+namespace {
+
+int open_file_count()
+{
+    return int(QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::System).size());
+}
+
+void write_file(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+} // namespace
+
+TEST(DatabasePath, ChecksDriveLengthAndExactName)
+{
+    // "/x" does not exist: the drive of the nearest existing folder counts.
+    EXPECT_EQ(check_database_path(QStringLiteral("/x/QZDB.mdb")), OpenStep::Opened);  // 11 characters
+    EXPECT_EQ(check_database_path(QStringLiteral("/xQZDB.mdb")), OpenStep::PathTooShort);  // 10
+    EXPECT_EQ(check_database_path(QStringLiteral("/data/qzdb.mdb")), OpenStep::WrongFileName);
+    EXPECT_EQ(check_database_path(QStringLiteral("/data/QZDB.MDB")), OpenStep::WrongFileName);
+    EXPECT_EQ(check_database_path(QStringLiteral("/data/QZDB.mdb.bak")), OpenStep::WrongFileName);
+    EXPECT_EQ(check_database_path(QStringLiteral("/dev/shm/QZDB.mdb")), OpenStep::UnknownDrive);
+    EXPECT_EQ(check_database_path(QStringLiteral("   ")), OpenStep::UnknownDrive);
+}
+
+TEST(DriveType, MapsFileSystemsToDriveKinds)
+{
+    struct Case
+    {
+        const char *filesystem;
+        bool removable;
+        DriveType expected;
+    };
+    const Case cases[] = {
+        {"ext4", false, DriveType::Fixed},       {"xfs", false, DriveType::Fixed},
+        {"fuseblk", false, DriveType::Fixed},    {"vfat", true, DriveType::Removable},
+        {"ext4", true, DriveType::Removable},    {"nfs4", false, DriveType::Network},
+        {"cifs", false, DriveType::Network},     {"fuse.sshfs", false, DriveType::Network},
+        {"iso9660", true, DriveType::CdRom},     {"udf", false, DriveType::CdRom},
+        {"tmpfs", false, DriveType::RamDisk},    {"ramfs", false, DriveType::RamDisk},
+        {"proc", false, DriveType::Undetermined}, {"", false, DriveType::Undetermined},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(drive_type_for_mount(QString::fromUtf8(c.filesystem), c.removable), c.expected) << c.filesystem;
+
+    EXPECT_EQ(get_drive_type(QDir::currentPath()), 2);
+    EXPECT_EQ(get_drive_type(QStringLiteral("/dev/shm")), 0);
+    EXPECT_EQ(get_drive_type(QString()), 0);
+    EXPECT_EQ(get_drive_type(QStringLiteral("/proc/self")), 0);
+}
+
+TEST(DriveType, FindsTheInnermostMountOfAPath)
+{
+    const QString mountinfo = QStringLiteral(
+        "1 0 8:1 / / rw - ext4 /dev/sda1 rw\n"
+        "2 1 0:40 / /mnt/data rw - nfs4 server:/export rw\n"
+        "3 1 8:17 / /mnt/data2 rw - vfat /dev/sdb1 rw\n"
+        "4 2 0:41 / /mnt/data/ram rw shared:5 - tmpfs tmpfs rw\n"
+        "5 1 0:42 / /media/My\\040Stick rw - vfat /dev/sdc1 rw\n"
+        "garbage line\n");
+    EXPECT_EQ(find_mount(mountinfo, QStringLiteral("/home/a/QZDB.mdb")).filesystem, QStringLiteral("ext4"));
+    EXPECT_EQ(find_mount(mountinfo, QStringLiteral("/mnt/data/QZDB.mdb")).filesystem, QStringLiteral("nfs4"));
+    EXPECT_EQ(find_mount(mountinfo, QStringLiteral("/mnt/data2/QZDB.mdb")).filesystem, QStringLiteral("vfat"));
+    EXPECT_EQ(find_mount(mountinfo, QStringLiteral("/mnt/data/ram/x")).filesystem, QStringLiteral("tmpfs"));
+    const MountEntry stick = find_mount(mountinfo, QStringLiteral("/media/My Stick/QZDB.mdb"));
+    EXPECT_EQ(stick.mount_point, QStringLiteral("/media/My Stick"));
+    EXPECT_EQ(stick.source, QStringLiteral("/dev/sdc1"));
+    EXPECT_TRUE(find_mount(QString(), QStringLiteral("/x")).filesystem.isEmpty());
+}
+
+TEST(OpenCalendarDatabase, OpensOnlyWithTheSecondPassword)
+{
+    TestDatabase t;
+    fill_sample(t.db());
+    t.close();
+    EXPECT_EQ(key_from_connect_string(kFirstConnectString), QByteArray("tqd73kw5"));
+    EXPECT_EQ(key_from_connect_string(kSecondConnectString), QByteArray("4718305296"));
+
+    OpenResult result = open_calendar_database(t.path());
+    ASSERT_EQ(result.step, OpenStep::Opened);
+    ASSERT_TRUE(result.database);
+    EXPECT_EQ(RecordSet::open(*result.database, QStringLiteral("SELECT Q000.* FROM Q000;")).record_count(), 4);
+}
+
+TEST(OpenCalendarDatabase, RefusesEveryFileThatIsNotACalendarDatabase)
+{
+    QTemporaryDir dir(QDir::current().absoluteFilePath(QStringLiteral("open-XXXXXX")));
+    const int files_before = open_file_count();
+    const auto step_for = [&](const QString &folder, const std::function<void(const QString &)> &make) {
+        QDir(dir.path()).mkpath(folder);
+        const QString path = dir.filePath(folder + QStringLiteral("/QZDB.mdb"));
+        make(path);
+        OpenResult result = open_calendar_database(path);
+        EXPECT_FALSE(result.database.has_value());
+        return result.step;
+    };
+
+    // Another program's database, keyed with the first candidate.
+    EXPECT_EQ(step_for(QStringLiteral("first"), [](const QString &path) {
+                  Database db = Database::open(path, key_from_connect_string(kFirstConnectString), Database::OpenMode::Create);
+                  db.exec(QStringLiteral("CREATE TABLE t (x);"));
+              }),
+              OpenStep::OpensWithFirstKey);
+    EXPECT_EQ(step_for(QStringLiteral("text"), [](const QString &path) { write_file(path, QByteArray(5000, 'x')); }),
+              OpenStep::NotValid);
+    // An empty file is an empty database to the engine, whatever the key:
+    // refused, and left as it was.
+    EXPECT_NE(step_for(QStringLiteral("empty"), [](const QString &path) { write_file(path, {}); }), OpenStep::Opened);
+    EXPECT_EQ(QFileInfo(dir.filePath(QStringLiteral("empty/QZDB.mdb"))).size(), 0);
+    EXPECT_EQ(step_for(QStringLiteral("folder"), [](const QString &path) { QDir().mkpath(path); }), OpenStep::NotValid);
+    EXPECT_EQ(step_for(QStringLiteral("missing"), [](const QString &) {}), OpenStep::NotValid);
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath(QStringLiteral("missing/QZDB.mdb"))));
+    // Keyed with the right password but holding no calendar schema.
+    EXPECT_EQ(step_for(QStringLiteral("bare"), [](const QString &path) {
+                  Database db = Database::open(path, key_from_connect_string(kSecondConnectString), Database::OpenMode::Create);
+                  db.exec(QStringLiteral("CREATE TABLE t (x);"));
+              }),
+              OpenStep::NotValid);
+    // Truncated inside its first page.
+    EXPECT_EQ(step_for(QStringLiteral("truncated"), [](const QString &path) {
+                  create_calendar_database(path);
+                  QFile file(path);
+                  ASSERT_TRUE(file.resize(600));
+              }),
+              OpenStep::NotValid);
+    // Written by a newer program.
+    EXPECT_EQ(step_for(QStringLiteral("newer"), [](const QString &path) {
+                  create_calendar_database(path).exec(QStringLiteral("PRAGMA user_version = 99;"));
+              }),
+              OpenStep::SchemaTooNew);
+
+    EXPECT_EQ(open_file_count(), files_before);
+}
+
+TEST(OpenCalendarDatabase, RefusesAnUnreadableFile)
+{
+    if (geteuid() == 0)
+        GTEST_SKIP() << "root reads every file";
+    TestDatabase t;
+    t.close();
+    ASSERT_TRUE(QFile::setPermissions(t.path(), QFileDevice::Permissions()));
+    EXPECT_EQ(open_calendar_database(t.path()).step, OpenStep::NotValid);
+}
+
+TEST(CreateCalendarDatabase, NeverOverwritesAFile)
+{
+    TestDatabase t;
+    try {
+        create_calendar_database(t.path());
+        ADD_FAILURE() << "overwrote";
+    } catch (const DbError &error) {
+        EXPECT_EQ(error.number(), DbError::FileExists);
+    }
+    EXPECT_EQ(t.db().user_version(), 1);
+}

@@ -1,0 +1,87 @@
+#include "testdatabase.h"
+
+#include "store/connection.h"
+
+#include <QDir>
+
+namespace dayvane::test {
+
+TestDatabase::TestDatabase()
+    : m_dir(QDir::current().absoluteFilePath(QStringLiteral("db-XXXXXX")))
+{
+    m_db.emplace(create_calendar_database(path()));
+}
+
+QString TestDatabase::path() const
+{
+    return m_dir.filePath(QStringLiteral("QZDB.mdb"));
+}
+
+qint64 scalar(Database &db, const QString &sql)
+{
+    Statement stmt = db.prepare(sql);
+    return stmt.step() ? stmt.column(0).toLongLong() : -1;
+}
+
+qint64 insert_day(Database &db, qint64 calendar, qint64 year_id, const QString &iso_date,
+                  const QString &segments, int worked, int paid, const QVariant &comment)
+{
+    Statement stmt = db.prepare(QStringLiteral(
+        "INSERT INTO days (NameLink, YearLink, DateVal, DayType, DayStart, DayStop, minutes1, minutes2,"
+        " TimeSegments, \"Date comment\") VALUES (?, ?, ?, 0, 0, 0, ?, ?, ?, ?);"));
+    stmt.bind(1, calendar);
+    stmt.bind(2, year_id);
+    stmt.bind(3, iso_date);
+    stmt.bind(4, worked);
+    stmt.bind(5, paid);
+    stmt.bind(6, segments);
+    stmt.bind(7, comment);
+    stmt.exec();
+    return db.last_insert_id();
+}
+
+namespace {
+
+qint64 insert(Database &db, const QString &sql, const QVariantList &values)
+{
+    Statement stmt = db.prepare(sql);
+    for (int i = 0; i < values.size(); ++i)
+        stmt.bind(i + 1, values.at(i));
+    stmt.exec();
+    return db.last_insert_id();
+}
+
+} // namespace
+
+Sample fill_sample(Database &db)
+{
+    Sample s;
+    const QString user = QStringLiteral("INSERT INTO users (EmployeeID, FirstName, LastName) VALUES (?, ?, ?);");
+    s.ann = insert(db, user, {QStringLiteral("E1"), QStringLiteral("Ann"), QStringLiteral("Smith")});
+    s.bob = insert(db, user, {QStringLiteral("E2"), QStringLiteral("Bob"), QStringLiteral("Adams")});
+
+    const QString calendar = QStringLiteral("INSERT INTO calendars (Name, OwnerLink, RestrictRead) VALUES (?, ?, ?);");
+    s.zeta = insert(db, calendar, {QStringLiteral("zeta office"), s.ann, true});
+    s.alpha = insert(db, calendar, {QStringLiteral("Alpha"), 0, false});
+    s.empty = insert(db, calendar, {QStringLiteral("beta"), 0, false});
+
+    const QString year = QStringLiteral("INSERT INTO calendar_years (CalendarLink, YearVal) VALUES (?, ?);");
+    // Inserted out of order, so the queries must sort.
+    s.zeta_2024 = insert(db, year, {s.zeta, 2024});
+    const qint64 zeta_2023 = insert(db, year, {s.zeta, 2023});
+    const qint64 alpha_2024 = insert(db, year, {s.alpha, 2024});
+
+    const QString workday = QStringLiteral("y@480>720+y@750>990");
+    insert_day(db, s.zeta, s.zeta_2024, QStringLiteral("2024-01-09"), workday, 480, 480);
+    insert_day(db, s.zeta, s.zeta_2024, QStringLiteral("2024-01-08"), workday, 480, 480);
+    insert_day(db, s.zeta, s.zeta_2024, QStringLiteral("2024-01-07"), QString(), 0, 0);
+    insert_day(db, s.zeta, s.zeta_2024, QStringLiteral("2024-01-01"), QStringLiteral("n@480>990"), 0, 510,
+               QStringLiteral("New Year's Day"));
+    insert_day(db, s.zeta, s.zeta_2024, QStringLiteral("2024-01-02"), QStringLiteral("y@480>720"), 240, 240);
+    insert_day(db, s.zeta, s.zeta_2024, QStringLiteral("2024-01-10"), workday, 480, 480);
+    insert_day(db, s.zeta, zeta_2023, QStringLiteral("2023-12-31"), QStringLiteral("y@600>660"), 60, 60);
+    insert_day(db, s.alpha, alpha_2024, QStringLiteral("2024-01-08"), QStringLiteral("y@540>600"), 60, 60);
+    return s;
+}
+
+} // namespace dayvane::test

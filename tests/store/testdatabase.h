@@ -1,0 +1,49 @@
+#pragma once
+
+#include "store/database.h"
+
+#include <QTemporaryDir>
+
+#include <optional>
+
+namespace dayvane::test {
+
+// A fresh calendar database "QZDB.mdb" in its own temporary folder under the
+// test's working directory (a fixed disk, unlike a RAM-backed /tmp).
+class TestDatabase
+{
+public:
+    TestDatabase();
+
+    Database &db() { return *m_db; }
+    QString path() const;
+    QString folder() const { return m_dir.path(); }
+    void close() { m_db.reset(); }
+
+private:
+    QTemporaryDir m_dir;
+    std::optional<Database> m_db;
+};
+
+// Ids of the sample data that fill_sample() writes.
+struct Sample
+{
+    qint64 zeta = 0;       // "zeta office", years 2023 and 2024, owned by `ann`
+    qint64 alpha = 0;      // "Alpha", year 2024
+    qint64 empty = 0;      // "beta", no years
+    qint64 zeta_2024 = 0;  // calendar year id
+    qint64 ann = 0;        // user Ann Smith
+    qint64 bob = 0;        // user Bob Adams
+};
+
+// Writes calendars, years, days and users with plain SQL, so the stored
+// queries are checked against data they did not write.
+Sample fill_sample(Database &db);
+
+// Inserts one day record with plain SQL; returns its id.
+qint64 insert_day(Database &db, qint64 calendar, qint64 year_id, const QString &iso_date,
+                  const QString &segments, int worked, int paid, const QVariant &comment = {});
+
+qint64 scalar(Database &db, const QString &sql);
+
+} // namespace dayvane::test
