@@ -1,0 +1,200 @@
+// dayvane-db: creates, fills with demo data, and checks calendar database
+// files from the command line.
+
+#include "demodata.h"
+
+#include "model/textforms.h"
+#include "store/connection.h"
+#include "store/dberror.h"
+#include "store/recordset.h"
+#include "store/schema.h"
+
+#include <QCoreApplication>
+#include <QDate>
+#include <QDir>
+#include <QFileInfo>
+#include <QTextStream>
+
+#include <optional>
+
+namespace {
+
+using namespace dayvane;
+
+QTextStream &out()
+{
+    static QTextStream stream(stdout);
+    return stream;
+}
+
+QTextStream &err()
+{
+    static QTextStream stream(stderr);
+    return stream;
+}
+
+int usage()
+{
+    err() << "Usage: dayvane-db create PATH      create an empty calendar database\n"
+             "       dayvane-db demo PATH        create a database filled with demo calendars\n"
+             "       dayvane-db check PATH       check a database and list what it holds\n"
+             "PATH names the database file, normally .../QZDB.mdb.\n";
+    return 2;
+}
+
+// Refuses a path whose folder is missing or that names an existing file.
+bool can_create(const QString &path)
+{
+    const QFileInfo info(path);
+    if (!info.absoluteDir().exists()) {
+        err() << "The folder " << info.absolutePath() << " does not exist.\n";
+        return false;
+    }
+    if (info.exists()) {
+        err() << "The file " << info.absoluteFilePath() << " already exists; it is left as it is.\n";
+        return false;
+    }
+    if (info.fileName() != kDatabaseFileName)
+        err() << "Note: the program opens only files named " << kDatabaseFileName << ".\n";
+    return true;
+}
+
+qint64 count_rows(Database &db, const QString &table)
+{
+    Statement stmt = db.prepare(QStringLiteral("SELECT count(*) FROM %1;").arg(table));
+    return stmt.step() ? stmt.column(0).toLongLong() : 0;
+}
+
+void print_year(Database &db, qint64 calendar, int year)
+{
+    RecordSet days = RecordSet::open(
+        db, QStringLiteral("PARAMETERS CalendarID Long=%1, [Year] Short=%2; SELECT Q003.* FROM Q003;").arg(calendar).arg(year));
+    int work_days = 0, paid_days = 0, events = 0;
+    qint64 worked = 0, paid = 0;
+    for (; !days.eof(); days.move_next()) {
+        const int minutes1 = days.field(QStringLiteral("minutes1")).toInt();
+        const int minutes2 = days.field(QStringLiteral("minutes2")).toInt();
+        worked += minutes1;
+        paid += minutes2;
+        if (minutes1 >= 1)
+            ++work_days;
+        else if (minutes2 >= 1)
+            ++paid_days;
+        if (!days.field(QStringLiteral("Date comment")).toString().trimmed().isEmpty())
+            ++events;
+    }
+    out() << "    " << year << ": " << days.record_count() << " days, " << work_days << " work days, " << paid_days
+          << " paid days off, " << events << " events, worked " << format_minutes(qint32(worked)) << ", paid "
+          << format_minutes(qint32(paid)) << "\n";
+}
+
+void print_contents(Database &db)
+{
+    RecordSet list = RecordSet::open(db, QStringLiteral("SELECT Q000.* FROM Q000;"));
+    qint64 shown = -1;
+    for (; !list.eof(); list.move_next()) {
+        const qint64 id = list.field(QStringLiteral("id")).toLongLong();
+        if (id != shown) {
+            shown = id;
+            out() << "  Calendar \"" << list.field(QStringLiteral("Name")).toString() << "\"";
+            const QString owner = list.field(QStringLiteral("OwnerName")).toString();
+            if (!owner.isEmpty())
+                out() << ", owner " << owner;
+            if (list.field(QStringLiteral("RestrictRead")).toBool())
+                out() << ", read restricted to the owner";
+            out() << "\n";
+        }
+        if (!list.is_null(QStringLiteral("YearVal")))
+            print_year(db, id, list.field(QStringLiteral("YearVal")).toInt());
+    }
+    RecordSet users = RecordSet::open(db, QStringLiteral("SELECT Q010.* FROM Q010;"));
+    for (; !users.eof(); users.move_next()) {
+        out() << "  User " << users.field(QStringLiteral("EmployeeID")).toString() << " "
+              << users.field(QStringLiteral("FirstName")).toString() << " "
+              << users.field(QStringLiteral("LastName")).toString()
+              << (users.field(QStringLiteral("password")).toByteArray().isEmpty() ? "" : " (has a password)") << "\n";
+    }
+    const bool system_password = RecordSet::open(db, QStringLiteral("SELECT Q011.* FROM Q011;")).record_count() > 0;
+    out() << "  System password: " << (system_password ? "set" : "not set") << "\n";
+}
+
+int create(const QString &path)
+{
+    if (!can_create(path))
+        return 1;
+    create_calendar_database(path);
+    out() << "Created an empty calendar database: " << QFileInfo(path).absoluteFilePath() << "\n";
+    return 0;
+}
+
+int demo(const QString &path)
+{
+    if (!can_create(path))
+        return 1;
+    std::optional<Database> db(create_calendar_database(path));
+    DemoPasswords passwords;
+    try {
+        passwords = write_demo_data(*db, QDate::currentDate().year() - 1);
+    } catch (...) {
+        // No half-filled demo file is left behind.
+        db.reset();
+        QFile::remove(path);
+        throw;
+    }
+    out() << "Created a demo calendar database: " << QFileInfo(path).absoluteFilePath() << "\n";
+    print_contents(*db);
+    out() << "The system password is: " << passwords.system_password << "\n"
+          << "The password of " << passwords.owner_name << ", owner of \"Night Shift\", is: "
+          << passwords.owner_password << "\n";
+    return 0;
+}
+
+int check(const QString &path)
+{
+    if (!QFileInfo(path).isFile()) {
+        err() << "There is no file " << path << ".\n";
+        return 1;
+    }
+    Database db = open_existing_database(path);
+    Statement integrity = db.prepare(QStringLiteral("PRAGMA integrity_check;"));
+    QStringList problems;
+    while (integrity.step())
+        problems << integrity.column(0).toString();
+    const bool sound = problems == QStringList{QStringLiteral("ok")};
+    out() << "Database: " << QFileInfo(path).absoluteFilePath() << "\n"
+          << "Integrity: " << (sound ? QStringLiteral("ok") : problems.join(QStringLiteral("; "))) << "\n"
+          << "Schema version: " << db.user_version() << "\n"
+          << "Calendars: " << count_rows(db, QStringLiteral("calendars"))
+          << ", calendar years: " << count_rows(db, QStringLiteral("calendar_years"))
+          << ", day records: " << count_rows(db, QStringLiteral("days"))
+          << ", users: " << count_rows(db, QStringLiteral("users")) << "\n";
+    print_contents(db);
+    return sound ? 0 : 1;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() != 3)
+        return usage();
+    const QString &command = args.at(1);
+    const QString &path = args.at(2);
+    try {
+        if (command == QLatin1String("create"))
+            return create(path);
+        if (command == QLatin1String("demo"))
+            return demo(path);
+        if (command == QLatin1String("check"))
+            return check(path);
+        return usage();
+    } catch (const DbError &error) {
+        if (error.number() == 26)
+            err() << path << " is not a calendar database, or its password is wrong.\n";
+        else
+            err() << "Error " << error.number() << ": " << error.description() << " (" << error.source() << ")\n";
+        return 1;
+    }
+}
