@@ -1,5 +1,7 @@
 #include "model/textforms.h"
 
+#include "model/timesegments.h"
+
 #include <QLocale>
 #include <QStringView>
 #include <QTime>
@@ -10,11 +12,10 @@ namespace dayvane {
 
 namespace {
 
-constexpr qint32 minutes_per_day = 1440;
 
 QTime wrapped_time(qint32 minutes)
 {
-    const qint32 wrapped = (minutes % minutes_per_day + minutes_per_day) % minutes_per_day;
+    const qint32 wrapped = (minutes % kMinutesPerDay + kMinutesPerDay) % kMinutesPerDay;
     return QTime(wrapped / 60, wrapped % 60);
 }
 

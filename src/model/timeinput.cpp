@@ -1,6 +1,7 @@
 #include "model/timeinput.h"
 
 #include "model/textforms.h"
+#include "model/timesegments.h"
 
 #include <QStringView>
 
@@ -8,7 +9,6 @@ namespace dayvane {
 
 namespace {
 
-constexpr qint32 minutes_per_day = 1440;
 
 // Reads `min_count`..`max_count` ASCII digits at `pos`, advancing it.
 std::optional<int> read_digits(QStringView text, qsizetype &pos, int min_count, int max_count)
@@ -81,7 +81,7 @@ DurationResult calc_duration(const QString &start_text, const QString &end_text)
     }
     qint32 minutes = *end - *start;
     if (minutes <= 0)
-        minutes += minutes_per_day;
+        minutes += kMinutesPerDay;
     result.status = DurationResult::Status::Valid;
     result.minutes = minutes;
     result.text = format_editor_duration(minutes);

@@ -10,9 +10,8 @@ namespace dayvane {
 
 namespace {
 
-constexpr qint32 minutes_per_day = 1440;
-constexpr qint32 max_start = minutes_per_day - 1;
-constexpr qint32 max_end = 2 * minutes_per_day - 1;
+constexpr qint32 kMaxStart = kMinutesPerDay - 1;
+constexpr qint32 kMaxEnd = 2 * kMinutesPerDay - 1;
 
 struct RawPeriod {
     QStringView flag;
@@ -45,7 +44,7 @@ void for_each_period(QStringView text, Visit visit)
 {
     int count = 0;
     qsizetype pos = 0;
-    while (count < max_time_periods && pos <= text.size()) {
+    while (count < kMaxTimePeriods && pos <= text.size()) {
         qsizetype plus = text.indexOf(u'+', pos);
         if (plus < 0)
             plus = text.size();
@@ -59,8 +58,8 @@ void for_each_period(QStringView text, Visit visit)
         if (gt < 0)
             continue;
         visit(RawPeriod{piece.first(at),
-                        leading_number(piece.sliced(at + 1, gt - at - 1), max_start),
-                        leading_number(piece.sliced(gt + 1), max_end)});
+                        leading_number(piece.sliced(at + 1, gt - at - 1), kMaxStart),
+                        leading_number(piece.sliced(gt + 1), kMaxEnd)});
         ++count;
     }
 }
@@ -70,7 +69,7 @@ qint32 sum_minutes(const QString &text, bool worked_only)
     qint32 total = 0;
     for_each_period(text, [&](const RawPeriod &period) {
         if (!worked_only || period.worked())
-            total += std::clamp(period.end - period.start, -minutes_per_day, minutes_per_day);
+            total += std::clamp(period.end - period.start, -kMinutesPerDay, kMinutesPerDay);
     });
     return total;
 }
@@ -115,14 +114,14 @@ qint32 calc_paid_minutes(const QString &text)
     return sum_minutes(text, false);
 }
 
-std::array<QString, max_time_periods> format_time_segments(const QString &text)
+std::array<QString, kMaxTimePeriods> format_time_segments(const QString &text)
 {
-    std::array<QString, max_time_periods> lines;
+    std::array<QString, kMaxTimePeriods> lines;
     std::size_t n = 0;
     for_each_period(text, [&](const RawPeriod &period) {
         const qint32 duration = period.start < period.end
             ? period.end - period.start
-            : period.end - period.start + minutes_per_day;
+            : period.end - period.start + kMinutesPerDay;
         lines[n++] = format_time_of_day(period.start) + QStringLiteral("..")
                      + format_time_of_day(period.end) + QStringLiteral(" (")
                      + format_minutes(duration)

@@ -26,7 +26,7 @@ namespace dayvane {
 //   tabs; no sign is read, so "-60", "abc" and "" read as 0.
 // - Numbers are clamped into the range a well-formed period uses: start to
 //   0..1439, end to 0..2879. A huge number cannot overflow.
-// - At most the first max_time_periods periods are read; the rest of the text
+// - At most the first kMaxTimePeriods periods are read; the rest of the text
 //   is ignored by every reader below, so the sums always describe exactly the
 //   periods that the display lines show.
 // - In the sums each period adds end minus start as stored (no day is added
@@ -34,7 +34,8 @@ namespace dayvane {
 //   therefore stays within -17280..17280, which 16-bit fields hold.
 // Readers never fail: malformed text yields fewer periods or odd values.
 
-inline constexpr int max_time_periods = 12;
+inline constexpr int kMaxTimePeriods = 12;
+inline constexpr qint32 kMinutesPerDay = 1440;
 
 struct TimePeriod {
     QString flag;   // "y" or "n" as written; empty marks an unused editor row
@@ -46,7 +47,7 @@ struct TimePeriod {
     friend bool operator==(const TimePeriod &, const TimePeriod &) = default;
 };
 
-// The periods of `text` in their written order, at most max_time_periods.
+// The periods of `text` in their written order, at most kMaxTimePeriods.
 std::vector<TimePeriod> decode_time_segments(const QString &text);
 
 // Writes the periods in order, joined by "+"; a period with an empty flag is
@@ -68,6 +69,6 @@ qint32 calc_paid_minutes(const QString &text);
 // the remaining entries empty. The duration shown is end - start, plus 1440
 // when the start is not below the end, so "y@600>600" shows 24h 0m although
 // it sums to 0.
-std::array<QString, max_time_periods> format_time_segments(const QString &text);
+std::array<QString, kMaxTimePeriods> format_time_segments(const QString &text);
 
 } // namespace dayvane
