@@ -1,0 +1,91 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QTimer>
+
+#include <functional>
+#include <map>
+
+class QCalendarWidget;
+class QLabel;
+class QListWidget;
+class QTableView;
+class QTableWidget;
+class QTreeWidget;
+
+namespace dayvane {
+
+// The main window "calendar": the command tree, the month view with its week
+// totals, the month and year summary, the selected day and the event-dates
+// list. The program's only top-level window; every other window opens
+// modally over it.
+class CalendarWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit CalendarWindow(QWidget *parent = nullptr);
+    ~CalendarWindow() override;
+
+    // The start-up sequence: settings file, placement, the window shown, the
+    // database connected and the last calendar reopened.
+    void start();
+
+    // Runs the command of the selected menu node.
+    void process_menu();
+    // Runs the command with this key, as a click on its node would.
+    void run_command(const QString &key);
+    // Plugs in the command of a node whose window lives elsewhere; `guarded`
+    // commands first need a connected database.
+    void set_command(const QString &key, std::function<void()> command, bool guarded = false);
+
+    // Resets the calendar memory and views; scope 1 also forgets the open
+    // calendar, 2 empties the loaded year, 3 the month view, 4 the day
+    // detail, 5 the event-dates list (each scope also does those after it,
+    // 1 and 2 all of them, 3 also 4).
+    void clear_calendar_data(int scope);
+    // Saves the window's state to the settings file (pulled into the work
+    // area first); failures are ignored.
+    void write_ini();
+    void set_db();
+    void clear_system_password();
+
+    // Learns the newest news version; a version differing from the one last
+    // read starts the blinking news notification.
+    void set_latest_news_version(const QString &version);
+    // Asks the web server for the newest news version, in the background.
+    void check_news_version();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void build_widgets();
+    QWidget *build_month_view();
+    QWidget *build_summary();
+    QWidget *build_day_detail();
+    void build_command_tree();
+    void build_commands();
+    void apply_settings();
+    void reset_event_grid();
+    void open_news();
+    void news_tick();
+    void set_news_nodes_plain();
+    void set_month_node_text(int month);
+    void place_week_labels();
+
+    QTreeWidget *m_menu_tree = nullptr;
+    QTreeWidget *m_month_tree = nullptr;
+    QListWidget *m_month_list = nullptr;
+    QCalendarWidget *m_calendar = nullptr;
+    QTableView *m_calendar_view = nullptr;  // the month grid inside m_calendar
+    QWidget *m_weeks = nullptr;
+    QTableWidget *m_event_grid = nullptr;
+    QLabel *m_status = nullptr;
+    QTimer m_news_timer;
+    bool m_news_bold_next = true;
+    std::map<QString, std::function<void()>> m_commands;
+};
+
+} // namespace dayvane

@@ -1,0 +1,208 @@
+#include "app/calendaryear.h"
+
+#include "model/textforms.h"
+#include "store/dberror.h"
+#include "store/recordset.h"
+
+#include <utility>
+
+namespace dayvane {
+
+QDate first_shown_day(int year, int month)
+{
+    const QDate first(year, month, 1);
+    // Days between the grid's Sunday column and the 1st (Sunday gives 7).
+    const int lead = first.dayOfWeek() % 7;
+    return first.addDays(-(lead == 0 ? 7 : lead));
+}
+
+QDate last_shown_day(int year, int month)
+{
+    return first_shown_day(year, month).addDays(kShownDaysPerMonth - 1);
+}
+
+CalendarYear::CalendarYear(qint32 calendar_id, QString calendar_name, qint32 calendar_revision,
+                           int year)
+    : m_calendar_id(calendar_id)
+    , m_calendar_name(std::move(calendar_name))
+    , m_calendar_revision(calendar_revision)
+    , m_year(year)
+    , m_first_shown_date(first_shown_day(year, 1))
+    , m_last_shown_date(last_shown_day(year, 12))
+    , m_day_entries(std::size_t(m_first_shown_date.daysTo(m_last_shown_date) + 1))
+{
+    Q_ASSERT(m_first_shown_date.isValid());
+}
+
+const DayEntry *CalendarYear::entry(QDate date) const
+{
+    if (!date.isValid() || m_day_entries.empty())
+        return nullptr;
+    const qint64 index = m_first_shown_date.daysTo(date);
+    if (index < 0 || index >= qint64(m_day_entries.size()))
+        return nullptr;
+    return &m_day_entries[std::size_t(index)];
+}
+
+const MonthTotals &CalendarYear::month_totals(int month) const
+{
+    return m_month_totals.at(std::size_t(month - 1));
+}
+
+void CalendarYear::set_typical_day(const QString &segments, qint32 work, qint32 pay)
+{
+    m_year_totals.typical_segments = segments;
+    m_year_totals.typical_work = work;
+    m_year_totals.typical_pay = pay;
+}
+
+DayKind CalendarYear::day_kind(const DayEntry &day) const
+{
+    if (day.minutes1 >= 1) {
+        return day.time_segments == m_year_totals.typical_segments ? DayKind::TypicalWork
+                                                                    : DayKind::AlteredWork;
+    }
+    return day.minutes2 > 0 ? DayKind::PaidNoWork : DayKind::NoWorkNoPay;
+}
+
+void CalendarYear::add_day(const DayEntry &day)
+{
+    const DayEntry *slot = entry(day.date);
+    if (!slot) {
+        throw DbError(DbError::ProgramError,
+                      QStringLiteral("Day record outside the loaded dates: %1")
+                          .arg(day.date.isValid() ? day.date.toString(Qt::ISODate)
+                                                  : QStringLiteral("no valid date")),
+                      kLoadCalendarSource);
+    }
+    m_day_entries[std::size_t(slot - m_day_entries.data())] = day;
+    if (day.date.year() == m_year)
+        count(day, m_month_totals[std::size_t(day.date.month() - 1)]);
+}
+
+// Adds one day of the loaded year to its month and to the year. Work days
+// split into typical and altered; being paid counts besides that.
+void CalendarYear::count(const DayEntry &day, MonthTotals &month)
+{
+    YearTotals &year = m_year_totals;
+    switch (day_kind(day)) {
+    case DayKind::TypicalWork:
+        month.typical_days += 1;
+        month.typical_minutes += day.minutes1;
+        year.typical_days += 1;
+        year.typical_minutes += day.minutes1;
+        break;
+    case DayKind::AlteredWork:
+        month.altered_days += 1;
+        month.altered_minutes += day.minutes1;
+        year.altered_days += 1;
+        year.altered_minutes += day.minutes1;
+        break;
+    case DayKind::PaidNoWork:
+        month.pay_only_days += 1;
+        year.pay_only_days += 1;
+        break;
+    case DayKind::NoWorkNoPay:
+        break;
+    }
+    if (is_paid(day)) {
+        month.pay_days += 1;
+        month.pay_minutes += day.minutes2;
+        year.pay_days += 1;
+        year.pay_minutes += day.minutes2;
+    }
+}
+
+QString calendar_query_text(qint32 calendar_id)
+{
+    return QStringLiteral("PARAMETERS RecordID Long=%1; SELECT Q004.* FROM Q004;").arg(calendar_id);
+}
+
+QString typical_day_query_text(qint32 calendar_id, int year)
+{
+    return QStringLiteral("PARAMETERS CalendarID Long=%1, [Year] Short=%2; SELECT Q009.* FROM Q009;")
+        .arg(calendar_id)
+        .arg(year);
+}
+
+QString days_query_text(qint32 calendar_id, QDate first, QDate last)
+{
+    // Two blanks before FROM, as the program has always written it.
+    return QStringLiteral("PARAMETERS CalendarID Long=%1, StartDt DateTime%2, EndDt DateTime%3;"
+                          " SELECT *  FROM Q008;")
+        .arg(calendar_id)
+        .arg(format_query_date(first), format_query_date(last));
+}
+
+namespace {
+
+// Null is tested before conversion: a null field reads as 0 or "".
+qint32 int_field(const RecordSet &set, const QString &name)
+{
+    const QVariant value = set.field(name);
+    return value.isNull() ? 0 : value.toInt();
+}
+
+QString text_field(const RecordSet &set, const QString &name)
+{
+    const QVariant value = set.field(name);
+    return value.isNull() ? QString() : value.toString();
+}
+
+DayEntry read_day(const RecordSet &days)
+{
+    DayEntry day;
+    day.id = int_field(days, QStringLiteral("id"));
+    const QVariant date = days.field(QStringLiteral("DateVal"));
+    day.date = date.isNull() ? QDate() : date.toDate();
+    day.day_start = qint16(int_field(days, QStringLiteral("DayStart")));
+    day.day_stop = qint16(int_field(days, QStringLiteral("DayStop")));
+    day.minutes1 = int_field(days, QStringLiteral("minutes1"));
+    day.minutes2 = int_field(days, QStringLiteral("minutes2"));
+    day.time_segments = text_field(days, QStringLiteral("TimeSegments"));
+    day.comment = text_field(days, QStringLiteral("Date comment"));
+    return day;
+}
+
+} // namespace
+
+CalendarYear load_calendar_year(Database &db, qint32 calendar_id, int year,
+                                const std::function<void(int)> &set_location)
+{
+    const auto location = [&](int step) {
+        if (set_location)
+            set_location(step);
+    };
+
+    location(1);
+    RecordSet calendar = RecordSet::open(db, calendar_query_text(calendar_id));
+    location(2);
+    if (calendar.record_count() == 0)
+        throw DbError(DbError::ProgramError, QStringLiteral("DB record not found"), kLoadCalendarSource);
+    location(3);
+    CalendarYear loaded(calendar_id, text_field(calendar, QStringLiteral("Name")),
+                        int_field(calendar, QStringLiteral("revision")), year);
+    calendar.close();
+
+    location(4);
+    RecordSet typical = RecordSet::open(db, typical_day_query_text(calendar_id, year));
+    location(5);
+    // No record: no work day in the year, or none filed under its year
+    // record; the typical day stays empty and every work day is altered.
+    if (!typical.eof()) {
+        loaded.set_typical_day(text_field(typical, QStringLiteral("TimeSegments")),
+                               int_field(typical, QStringLiteral("work")),
+                               int_field(typical, QStringLiteral("pay")));
+    }
+    typical.close();
+
+    location(6);
+    RecordSet days = RecordSet::open(
+        db, days_query_text(calendar_id, loaded.first_shown_date(), loaded.last_shown_date()));
+    location(7);
+    for (; !days.eof(); days.move_next())
+        loaded.add_day(read_day(days));
+    return loaded;
+}
+
+} // namespace dayvane

@@ -1,0 +1,83 @@
+#include "app/opendatabase.h"
+
+#include "store/connection.h"
+#include "ui_common/appstate.h"
+#include "ui_common/interaction.h"
+
+#include <QFileInfo>
+
+namespace dayvane {
+
+namespace {
+
+void tell_how_to_select_later(QWidget *parent)
+{
+    inform(parent, message_lines({QStringLiteral("To select the database location at a later time, click on"),
+                                  QStringLiteral("<Set database location> listed under the <System> menu item.")}));
+}
+
+QString refusal_message(OpenStep step, const QString &detail)
+{
+    switch (step) {
+    case OpenStep::UnknownDrive:
+        return message_lines({QStringLiteral("Error:"),
+                              QStringLiteral("The database storage device is not recognized by the application."),
+                              QStringLiteral("Please install the database on your local drive for single user access"),
+                              QStringLiteral("or on a network drive for multi-user access.")});
+    case OpenStep::PathTooShort:
+        return message_lines({QStringLiteral("Please select the ''QZDB.mdb'' database."),
+                              QStringLiteral("The database path must be 11 characters minimum"),
+                              QStringLiteral("e.g. ''C:\\QZDB.mdb''")});
+    case OpenStep::WrongFileName:
+        return QStringLiteral("Please select the database named ''QZDB.mdb''.");
+    case OpenStep::SchemaTooNew:
+        return detail;
+    case OpenStep::OpensWithFirstKey:
+    case OpenStep::NotValid:
+    case OpenStep::Opened:
+        break;
+    }
+    return message_lines({QStringLiteral("The selected database does not appear to be a valid"),
+                          QStringLiteral("Corvantelle database.")});
+}
+
+} // namespace
+
+bool open_database(QWidget *parent, bool reselect)
+{
+    AppState &state = app_state();
+    state.database.reset();
+
+    if (state.db_path.isEmpty() || reselect) {
+        if (!reselect) {
+            const bool select_now = interaction().ask_yes_no(
+                parent, kMessageTitle,
+                message_lines({QStringLiteral("The application requires the location of the Corvantelle database (QZBD.mdb)."),
+                               QStringLiteral("Do you want to select the database location now?")}),
+                MessageIcon::Information);
+            if (!select_now) {
+                tell_how_to_select_later(parent);
+                return false;
+            }
+        }
+        const QString folder = state.db_path.isEmpty() ? QString() : QFileInfo(state.db_path).absolutePath();
+        const std::optional<QString> chosen = interaction().choose_open_file(
+            parent, QStringLiteral("Select Corvantelle database"), QStringLiteral("QZDB.mdb (QZDB.mdb)"), folder);
+        if (!chosen) {
+            tell_how_to_select_later(parent);
+            return false;
+        }
+        state.db_path = *chosen;
+    }
+
+    OpenResult result = open_calendar_database(state.db_path);
+    if (result.step != OpenStep::Opened) {
+        inform(parent, refusal_message(result.step, result.detail));
+        state.db_path.clear();
+        return false;
+    }
+    state.database = std::move(result.database);
+    return true;
+}
+
+} // namespace dayvane

@@ -1,0 +1,19 @@
+#include "store/stepnumber.h"
+
+namespace dayvane {
+
+namespace {
+int g_step = 0;
+}
+
+void set_step_number(int step)
+{
+    g_step = step;
+}
+
+int step_number()
+{
+    return g_step;
+}
+
+} // namespace dayvane

@@ -1,0 +1,70 @@
+#include "ui_common/gridhelpers.h"
+
+#include <QTableWidget>
+
+namespace dayvane {
+
+void set_row_data(QTableWidget *grid, int row, qint64 value)
+{
+    QTableWidgetItem *header = grid->verticalHeaderItem(row);
+    if (!header) {
+        header = new QTableWidgetItem;
+        grid->setVerticalHeaderItem(row, header);
+    }
+    header->setData(Qt::UserRole, value);
+}
+
+qint64 row_data(const QTableWidget *grid, int row)
+{
+    const QTableWidgetItem *header = grid->verticalHeaderItem(row);
+    return header ? header->data(Qt::UserRole).toLongLong() : 0;
+}
+
+bool grid_has_data(const QTableWidget *grid)
+{
+    for (int row = 0; row < grid->rowCount(); ++row) {
+        if (row_data(grid, row) != 0)
+            return true;
+    }
+    return false;
+}
+
+void highlight_grid_row(QTableWidget *grid, const QColor &colour, const QColor &text_colour)
+{
+    if (!grid_has_data(grid)) {
+        grid->setUpdatesEnabled(true);
+        return;
+    }
+    int row = std::max(grid->currentRow(), 0);
+    if (row_data(grid, row) == 0) {
+        // The nearest data row, looking both ways; upwards first on a tie.
+        for (int distance = 1; distance < grid->rowCount(); ++distance) {
+            if (row - distance >= 0 && row_data(grid, row - distance) != 0) {
+                row -= distance;
+                break;
+            }
+            if (row + distance < grid->rowCount() && row_data(grid, row + distance) != 0) {
+                row += distance;
+                break;
+            }
+        }
+    }
+    const QSignalBlocker blocker(grid);
+    grid->setCurrentCell(row, std::max(grid->currentColumn(), 0));
+    for (int r = 0; r < grid->rowCount(); ++r) {
+        for (int column = 0; column < grid->columnCount(); ++column) {
+            QTableWidgetItem *item = grid->item(r, column);
+            if (!item) {
+                if (r != row)
+                    continue;
+                item = new QTableWidgetItem;
+                grid->setItem(r, column, item);
+            }
+            item->setBackground(r == row ? QBrush(colour) : QBrush());
+            item->setForeground(r == row ? QBrush(text_colour) : QBrush());
+        }
+    }
+    grid->setUpdatesEnabled(true);
+}
+
+} // namespace dayvane

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QColor>
+
+class QTableWidget;
+
+namespace dayvane {
+
+// The grids mark their data rows with a non-zero row value, kept in the
+// vertical header item's Qt::UserRole; header and empty rows hold 0 (or
+// nothing).
+void set_row_data(QTableWidget *grid, int row, qint64 value);
+qint64 row_data(const QTableWidget *grid, int row);
+
+// True when at least one row carries non-zero row data.
+bool grid_has_data(const QTableWidget *grid);
+
+// Moves the selection off an empty row to the nearest data row and paints
+// the selected row across all its columns in `colour` (with `text_colour`).
+// Does nothing but switch painting back on when the grid has no data rows.
+void highlight_grid_row(QTableWidget *grid, const QColor &colour, const QColor &text_colour = Qt::white);
+
+} // namespace dayvane

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+
+#include <functional>
+#include <vector>
+
+class QTreeWidget;
+class QTreeWidgetItem;
+
+namespace dayvane {
+
+// One command node of a window's menu tree. Heading nodes are bold and group
+// commands; the key is the command's identifier, kept in Qt::UserRole.
+struct MenuNode
+{
+    QString key;
+    QString text;
+    QString parent;  // empty: a top-level node
+    bool heading = false;
+    QColor colour = Qt::black;
+};
+
+// The menu trees' background in the dialog windows, red 211 green 240 blue 193.
+inline constexpr quint32 kMenuTreeColour = 12710099;
+// The blue of "close" nodes.
+inline const QColor kCloseNodeColour = QColor(0, 0, 255);
+
+// Fills `tree` with `nodes` in order; a child goes last under its parent.
+void build_menu(QTreeWidget *tree, const std::vector<MenuNode> &nodes);
+
+QTreeWidgetItem *find_menu_node(QTreeWidget *tree, const QString &key);
+// The key of the selected node; empty when nothing is selected.
+QString selected_menu_key(QTreeWidget *tree);
+
+enum class MenuStyle { Headings, Flat };
+
+// The menu convention: a click on a heading (a node with children) opens or
+// closes it and runs nothing; a click on a command, or Enter on any node,
+// runs `process_menu`, which reads the selected key. In a flat list a click
+// runs `process_menu` directly. Nothing runs while no node is selected.
+void connect_menu(QTreeWidget *tree, MenuStyle style, std::function<void()> process_menu);
+
+// Paints the tree's background and every node's in `colour`.
+void set_tree_back_colour(QTreeWidget *tree, const QColor &colour);
+
+} // namespace dayvane

@@ -1,0 +1,71 @@
+#include "ui_common/webpages.h"
+
+#include "ui_common/interaction.h"
+
+namespace dayvane {
+
+namespace {
+
+const char *const kDefaultWebHost = "www.corvantelle.com";
+
+QString page_path(WebPage page)
+{
+    switch (page) {
+    case WebPage::Help:
+        return QStringLiteral("/help/qzhelp.htm");
+    case WebPage::News:
+        return QStringLiteral("/cs/news.htm");
+    case WebPage::Contact:
+        return QStringLiteral("/cs/contact.htm");
+    case WebPage::Home:
+        break;
+    }
+    return QStringLiteral("/");
+}
+
+QString failure_message(WebPage page)
+{
+    switch (page) {
+    case WebPage::News:
+    case WebPage::Contact:
+        return QStringLiteral("Unable to connect to Corvantelle website.");
+    case WebPage::Help:
+    case WebPage::Home:
+        break;
+    }
+    return QStringLiteral("Unable to connect to Corvantelle On-line help.");
+}
+
+} // namespace
+
+QString web_host()
+{
+    const QString configured = qEnvironmentVariable("DAYVANE_WEB_HOST").trimmed();
+    return configured.isEmpty() ? QString::fromLatin1(kDefaultWebHost) : configured;
+}
+
+QUrl web_server_url(const QString &path)
+{
+    return QUrl(QStringLiteral("http://") + web_host() + path);
+}
+
+QUrl web_page_url(WebPage page)
+{
+    return web_server_url(page_path(page));
+}
+
+bool open_web_page(QWidget *parent, WebPage page)
+{
+    const QUrl url = web_page_url(page);
+    if (url.isValid() && interaction().open_url(url))
+        return true;
+    inform(parent, failure_message(page));
+    return false;
+}
+
+void open_online_help(QWidget *parent)
+{
+    open_web_page(parent, WebPage::Help);
+}
+
+} // namespace dayvane

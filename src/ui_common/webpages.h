@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+#include <QUrl>
+
+class QWidget;
+
+namespace dayvane {
+
+// The pages of the maker's web server that the program opens.
+enum class WebPage { Help, News, Contact, Home };
+
+// "host[:port]" of the maker's web server: DAYVANE_WEB_HOST, else the
+// built-in default.
+QString web_host();
+QUrl web_page_url(WebPage page);
+// The address of a file on the web server, e.g. "/cs/news_version.txt".
+QUrl web_server_url(const QString &path);
+
+// Opens the page in the desktop's browser; on failure tells the user with the
+// page's message and returns false.
+bool open_web_page(QWidget *parent, WebPage page);
+void open_online_help(QWidget *parent);
+
+} // namespace dayvane

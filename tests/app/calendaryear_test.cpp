@@ -1,0 +1,416 @@
+#include "app/calendaryear.h"
+
+#include "store/connection.h"
+#include "store/dberror.h"
+#include "store/transaction.h"
+
+#include <QAbstractItemModel>
+#include <QApplication>
+#include <QCalendarWidget>
+#include <QDir>
+#include <QTableView>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <optional>
+#include <vector>
+
+using namespace dayvane;
+
+namespace {
+
+constexpr auto kTypical = "y@480>720+y@780>1020";
+
+// Totals as one printable row: typical days, minutes; altered days, minutes;
+// pay-only days; paid days, minutes.
+using Row = std::array<qint32, 7>;
+Row row(const MonthTotals &t)
+{
+    return {t.typical_days, t.typical_minutes, t.altered_days, t.altered_minutes,
+            t.pay_only_days, t.pay_days, t.pay_minutes};
+}
+Row row(const YearTotals &t)
+{
+    return {t.typical_days, t.typical_minutes, t.altered_days, t.altered_minutes,
+            t.pay_only_days, t.pay_days, t.pay_minutes};
+}
+
+// The slot of `date`; a date without slot gives id -1, so checks fail cleanly.
+DayEntry at(const CalendarYear &year, QDate date)
+{
+    const DayEntry *entry = year.entry(date);
+    return entry ? *entry : DayEntry{-1, date, 0, 0, 0, 0, {}, {}};
+}
+
+// ---------------------------------------------------------------- month grid
+
+TEST(MonthGrid, StartsAWeekEarlierWhenTheFirstIsASunday)
+{
+    EXPECT_EQ(first_shown_day(2026, 2), QDate(2026, 1, 25));   // Sunday 1st
+    EXPECT_EQ(first_shown_day(2023, 1), QDate(2022, 12, 25));  // Sunday 1st
+    EXPECT_EQ(first_shown_day(2024, 6), QDate(2024, 5, 26));   // Saturday 1st
+    EXPECT_EQ(last_shown_day(2024, 1), QDate(2024, 2, 10));    // Monday 1st
+}
+
+QApplication &application()
+{
+    static int argc = 1;
+    static char name[] = "calendaryear_test";
+    static char *argv[] = {name, nullptr};
+    if (auto *existing = qobject_cast<QApplication *>(QCoreApplication::instance()))
+        return *existing;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QApplication app(argc, argv);
+    return app;
+}
+
+// The calendar control set up as the main window's; it records the date of
+// every cell it paints.
+class PaintedCalendar : public QCalendarWidget
+{
+public:
+    PaintedCalendar()
+    {
+        setFirstDayOfWeek(Qt::Sunday);
+        setHorizontalHeaderFormat(QCalendarWidget::ShortDayNames);
+        setVerticalHeaderFormat(QCalendarWidget::ISOWeekNumbers);
+        resize(420, 300);
+    }
+    mutable std::vector<QDate> painted;
+
+protected:
+    void paintCell(QPainter *painter, const QRect &rect, QDate date) const override
+    {
+        painted.push_back(date);
+        QCalendarWidget::paintCell(painter, rect, date);
+    }
+};
+
+// Holds months starting on every weekday, Sept and Dec 2024 and Feb 2026 on a Sunday.
+const int kGridYears[] = {1800, 1900, 2000, 2017, 2023, 2024, 2025, 2026, 2027, 2100, 9998};
+
+// The control's own cell view: row 0 holds the day names, column 0 the week
+// numbers, rows 1..6 and columns 1..7 the day numbers of the 42 days.
+TEST(MonthGrid, MatchesTheDayNumbersOfTheCalendarControl)
+{
+    application();
+    PaintedCalendar control;
+    auto *view = control.findChild<QTableView *>(QStringLiteral("qt_calendar_calendarview"));
+    ASSERT_NE(view, nullptr);
+    QAbstractItemModel *model = view->model();
+    ASSERT_EQ(model->rowCount(), 7);
+    ASSERT_EQ(model->columnCount(), 8);
+    EXPECT_EQ(model->data(model->index(0, 1)).toString(),
+              control.locale().dayName(Qt::Sunday, QLocale::ShortFormat));
+    for (int year : kGridYears) {
+        for (int month = 1; month <= 12; ++month) {
+            control.setCurrentPage(year, month);
+            const QDate first = first_shown_day(year, month);
+            for (int cell = 0; cell < kShownDaysPerMonth; ++cell) {
+                ASSERT_EQ(model->data(model->index(1 + cell / 7, 1 + cell % 7)).toInt(),
+                          first.addDays(cell).day())
+                    << year << "-" << month << " cell " << cell;
+            }
+        }
+    }
+}
+
+// The full dates, through the control's public painting hook.
+TEST(MonthGrid, MatchesTheDatesTheCalendarControlPaints)
+{
+    application();
+    PaintedCalendar control;
+    for (int year : kGridYears) {
+        for (const int month : {1, 2, 9, 12}) {
+            control.setCurrentPage(year, month);
+            control.painted.clear();
+            control.grab();
+            std::vector<QDate> expected;
+            for (int cell = 0; cell < kShownDaysPerMonth; ++cell)
+                expected.push_back(first_shown_day(year, month).addDays(cell));
+            EXPECT_EQ(control.painted, expected) << year << "-" << month;
+        }
+    }
+}
+
+// ------------------------------------------------------- the year in memory
+
+TEST(CalendarYearMemory, SlotsCoverExactlyTheJanuaryToDecemberGrids)
+{
+    const CalendarYear year(3, QStringLiteral("Office"), 9, 2023);
+    ASSERT_EQ(year.day_entries().size(), 378u);  // 25 Dec 2022 .. 6 Jan 2024
+    EXPECT_EQ(year.date_at(377), QDate(2024, 1, 6));
+    EXPECT_EQ(year.entry(QDate(2022, 12, 25)), &year.day_entries().front());
+    EXPECT_EQ(year.entry(QDate(2023, 3, 1)), &year.day_entries()[66]);
+    EXPECT_EQ(year.entry(QDate(2024, 1, 6)), &year.day_entries().back());
+    EXPECT_EQ(year.entry(QDate(2022, 12, 24)), nullptr);
+    EXPECT_EQ(year.entry(QDate(2024, 1, 7)), nullptr);
+    EXPECT_EQ(year.entry(QDate()), nullptr);
+    EXPECT_THROW(year.month_totals(13), std::out_of_range);
+}
+
+TEST(CalendarYearMemory, ClassifiesAgainstTheTypicalDayExactly)
+{
+    CalendarYear year(1, QStringLiteral("c"), 0, 2024);
+    year.set_typical_day(QString::fromLatin1(kTypical), 480, 480);
+    struct Case { qint32 worked, paid; const char *segments; DayKind kind; };
+    const Case cases[] = {
+        {480, 480, kTypical, DayKind::TypicalWork},
+        {1, 0, kTypical, DayKind::TypicalWork},
+        {240, 480, "Y@480>720+y@780>1020", DayKind::AlteredWork},
+        {480, 480, "y@480>720+y@780>1020 ", DayKind::AlteredWork},
+        {0, 480, kTypical, DayKind::PaidNoWork},
+        {0, 0, kTypical, DayKind::NoWorkNoPay},
+        {-5, -1, "", DayKind::NoWorkNoPay},
+    };
+    for (const Case &c : cases) {
+        DayEntry day;
+        day.minutes1 = c.worked;
+        day.minutes2 = c.paid;
+        day.time_segments = QString::fromLatin1(c.segments);
+        EXPECT_EQ(year.day_kind(day), c.kind) << c.worked << "/" << c.paid << " " << c.segments;
+    }
+}
+
+TEST(CalendarYearMemory, ADayOutsideTheSpanIsAnErrorAndChangesNothing)
+{
+    CalendarYear year(1, QStringLiteral("c"), 0, 2024);
+    for (const QDate date : {QDate(2023, 12, 30), QDate(2025, 1, 12), QDate()}) {
+        DayEntry day;
+        day.date = date;
+        day.minutes1 = day.minutes2 = 480;
+        try {
+            year.add_day(day);
+            ADD_FAILURE() << "no error for " << date.toString(Qt::ISODate).toStdString();
+        } catch (const DbError &error) {
+            EXPECT_EQ(error.number(), DbError::ProgramError);
+        }
+    }
+    EXPECT_EQ(row(year.year_totals()), Row{});
+    EXPECT_EQ(year.day_entries(), CalendarYear(1, QStringLiteral("c"), 0, 2024).day_entries());
+}
+
+TEST(CalendarQueries, TextsAreThoseTheStoredQueriesExpect)
+{
+    EXPECT_EQ(calendar_query_text(42), QStringLiteral("PARAMETERS RecordID Long=42; SELECT Q004.* FROM Q004;"));
+    EXPECT_EQ(typical_day_query_text(42, 2023),
+              QStringLiteral("PARAMETERS CalendarID Long=42, [Year] Short=2023; SELECT Q009.* FROM Q009;"));
+    EXPECT_EQ(days_query_text(42, QDate(2022, 12, 25), QDate(2024, 1, 6)),
+              QStringLiteral("PARAMETERS CalendarID Long=42, StartDt DateTime=#12/25/2022#,"
+                             " EndDt DateTime=#1/6/2024#; SELECT *  FROM Q008;"));
+}
+
+// ------------------------------------------------------ loading from a file
+
+// One calendar database for every loading case (a keyed file costs tens of
+// milliseconds to create), written with plain SQL rather than the loader's
+// queries.
+class LoadCalendarYear : public ::testing::Test
+{
+protected:
+    static void SetUpTestSuite()
+    {
+        s_dir.emplace(QDir::current().absoluteFilePath(QStringLiteral("db-XXXXXX")));
+        s_db.emplace(create_calendar_database(s_dir->filePath(kDatabaseFileName)));
+        Transaction transaction(*s_db);
+        fill();
+        transaction.commit();
+    }
+    static void TearDownTestSuite()
+    {
+        s_db.reset();
+        s_dir.reset();
+    }
+
+    static qint32 insert(const char *sql, const QVariantList &values)
+    {
+        Statement statement = s_db->prepare(QString::fromLatin1(sql));
+        for (int i = 0; i < values.size(); ++i)
+            statement.bind(i + 1, values.at(i));
+        statement.exec();
+        return qint32(s_db->last_insert_id());
+    }
+    // A calendar and its year records, returned as {calendar, year ids...}.
+    static std::vector<qint32> calendar(const char *name, std::initializer_list<int> years)
+    {
+        std::vector<qint32> ids{insert("INSERT INTO calendars (Name) VALUES (?);", {QString::fromLatin1(name)})};
+        for (int year : years)
+            ids.push_back(insert("INSERT INTO calendar_years (CalendarLink, YearVal) VALUES (?, ?);", {ids[0], year}));
+        return ids;
+    }
+    // Null QVariants are written as NULL.
+    static qint32 day(qint32 calendar, qint32 year_id, const char *date, const QVariant &segments,
+                      const QVariant &worked, const QVariant &paid, const QVariant &comment = {},
+                      const QVariant &start = 0, const QVariant &stop = 0)
+    {
+        return insert("INSERT INTO days (NameLink, YearLink, DateVal, DayType, DayStart, DayStop,"
+                      " minutes1, minutes2, TimeSegments, \"Date comment\") VALUES (?, ?, ?, 0, ?, ?, ?, ?, ?, ?);",
+                      {calendar, year_id, QString::fromLatin1(date), start, stop, worked, paid, segments, comment});
+    }
+    static void fill();
+
+    static CalendarYear load(qint32 calendar, int year, std::vector<int> *locations = nullptr)
+    {
+        return load_calendar_year(*s_db, calendar, year, [locations](int step) {
+            if (locations)
+                locations->push_back(step);
+        });
+    }
+
+    static inline std::optional<QTemporaryDir> s_dir;
+    static inline std::optional<Database> s_db;
+    static inline qint32 s_office = 0, s_holiday = 0, s_unpaid = 0, s_unfiled = 0, s_bad_date = 0;
+    static inline qint32 s_half_day = 0;
+};
+
+void LoadCalendarYear::fill()
+{
+    const QString typical = QString::fromLatin1(kTypical);
+    const QString holiday = QStringLiteral("n@480>960");
+    // 2023 begins on a Sunday: January's grid starts on 25 Dec 2022 and
+    // December's ends on 6 Jan 2024.
+    const auto office = calendar("Office", {2022, 2023, 2024});
+    s_office = office[0];
+    s_db->exec(QStringLiteral("UPDATE calendars SET revision = 7 WHERE id = %1;").arg(s_office));
+    day(s_office, office[1], "2022-12-24", typical, 480, 480);  // before the span
+    day(s_office, office[1], "2022-12-26", holiday, 0, 480);
+    day(s_office, office[1], "2022-12-31", typical, 480, 480, QStringLiteral("Year end"));
+    for (const char *date : {"2023-01-02", "2023-01-03", "2023-01-04", "2023-02-06", "2023-02-07", "2023-12-29"})
+        day(s_office, office[2], date, typical, 480, 480, {}, 480, 1020);
+    day(s_office, office[2], "2023-01-05", QStringLiteral("Y@480>720+y@780>1020"), 240, 480);
+    s_half_day = day(s_office, office[2], "2023-01-06", QStringLiteral("y@480>600"), 120, 120,
+                     QStringLiteral("Half day"), 480, 600);
+    day(s_office, office[2], "2023-01-16", holiday, 0, 480, QStringLiteral("Holiday"));
+    day(s_office, office[2], "2023-02-11", QStringLiteral("y@540>600"), 60, 0);  // worked, not paid
+    day(s_office, office[2], "2023-03-01", {}, 0, 0, QStringLiteral("Note"));
+    day(s_office, office[2], "2023-03-02", {}, {}, {}, {}, {}, {});            // every field null
+    day(s_office, office[3], "2024-01-02", typical, 480, 480);
+    day(s_office, office[3], "2024-01-06", QStringLiteral("y@480>540"), 60, 60);  // the last shown day
+    day(s_office, office[3], "2024-01-07", typical, 480, 480);                  // after the span
+
+    const auto paid_holiday = calendar("Holiday", {2023});
+    s_holiday = paid_holiday[0];
+    day(s_holiday, paid_holiday[1], "2023-01-16", holiday, 0, 480);
+
+    // Work without pay, as another writer might store it.
+    const auto unpaid = calendar("Unpaid", {2023});
+    s_unpaid = unpaid[0];
+    day(s_unpaid, unpaid[1], "2023-04-03", QStringLiteral("y@540>600"), 60, 0);
+    day(s_unpaid, unpaid[1], "2023-04-04", QStringLiteral("y@540>600"), 60, 0);
+    day(s_unpaid, unpaid[1], "2023-04-05", QStringLiteral("y@600>630"), 30, 0);
+
+    // Days of 2024 filed under the 2023 record: the typical-day query finds
+    // no work day of 2024.
+    const auto unfiled = calendar("Unfiled", {2023});
+    s_unfiled = unfiled[0];
+    day(s_unfiled, unfiled[1], "2024-05-06", typical, 480, 480);
+    day(s_unfiled, unfiled[1], "2024-05-07", typical, 480, 480);
+
+    // A date not in the store's own form: no date of the span.
+    const auto bad_date = calendar("Bad date", {2023});
+    s_bad_date = bad_date[0];
+    day(s_bad_date, bad_date[1], "2023-6-5", typical, 480, 480);
+}
+
+TEST_F(LoadCalendarYear, ReadsTheCalendarAndEachDayPassingEveryLocation)
+{
+    std::vector<int> locations;
+    const CalendarYear year = load(s_office, 2023, &locations);
+    EXPECT_EQ(locations, std::vector<int>({1, 2, 3, 4, 5, 6, 7}));
+    EXPECT_EQ(year.calendar_name(), QStringLiteral("Office"));
+    EXPECT_EQ(year.calendar_revision(), 7);
+    EXPECT_EQ(year.first_shown_date(), QDate(2022, 12, 25));
+    EXPECT_EQ(year.last_shown_date(), QDate(2024, 1, 6));
+
+    const DayEntry half_day{s_half_day, QDate(2023, 1, 6), 480, 600, 120, 120,
+                            QStringLiteral("y@480>600"), QStringLiteral("Half day")};
+    EXPECT_TRUE(at(year, QDate(2023, 1, 6)) == half_day);
+    const DayEntry all_null = at(year, QDate(2023, 3, 2));
+    EXPECT_GT(all_null.id, 0);
+    EXPECT_TRUE(all_null == (DayEntry{all_null.id, QDate(2023, 3, 2), 0, 0, 0, 0, {}, {}}));
+    EXPECT_TRUE(at(year, QDate(2023, 1, 7)) == DayEntry());  // no record
+}
+
+TEST_F(LoadCalendarYear, GridDaysOfTheNeighbouringYearsAreKeptButNeverCounted)
+{
+    const CalendarYear year = load(s_office, 2023);
+    const DayEntry year_end = at(year, QDate(2022, 12, 31));
+    EXPECT_EQ(year_end.minutes1, 480);
+    EXPECT_EQ(year_end.comment, QStringLiteral("Year end"));
+    EXPECT_EQ(year.day_kind(year_end), DayKind::TypicalWork);
+    EXPECT_EQ(at(year, QDate(2022, 12, 26)).minutes2, 480);
+    EXPECT_EQ(at(year, QDate(2024, 1, 2)).minutes1, 480);
+    EXPECT_EQ(at(year, QDate(2024, 1, 6)).minutes1, 60);
+    // Only December 2023's own day counts in December; January has 3 typical days.
+    EXPECT_EQ(row(year.month_totals(12)), (Row{1, 480, 0, 0, 0, 1, 480}));
+    EXPECT_EQ(year.month_totals(1).typical_days, 3);
+}
+
+TEST_F(LoadCalendarYear, CountsEachMonthAndTheYear)
+{
+    const CalendarYear year = load(s_office, 2023);
+    // January: two altered days (letter case, half day) and a paid holiday.
+    EXPECT_EQ(row(year.month_totals(1)), (Row{3, 1440, 2, 360, 1, 6, 2520}));
+    // February: one altered day worked without pay.
+    EXPECT_EQ(row(year.month_totals(2)), (Row{2, 960, 1, 60, 0, 2, 960}));
+    for (int month = 3; month <= 11; ++month)
+        EXPECT_EQ(row(year.month_totals(month)), Row{}) << "month " << month;
+    const YearTotals &totals = year.year_totals();
+    EXPECT_EQ(row(totals), (Row{6, 2880, 3, 420, 1, 9, 3960}));
+    EXPECT_EQ(totals.typical_segments, QString::fromLatin1(kTypical));
+    EXPECT_EQ(totals.typical_work, 480);
+    EXPECT_EQ(totals.typical_pay, 480);
+    EXPECT_EQ(year.day_kind(at(year, QDate(2023, 1, 5))), DayKind::AlteredWork);  // "Y@..."
+}
+
+TEST_F(LoadCalendarYear, APaidHolidayCountsAsPayOnlyAndAsPaid)
+{
+    EXPECT_EQ(row(load(s_holiday, 2023).year_totals()), (Row{0, 0, 0, 0, 1, 1, 480}));
+}
+
+TEST_F(LoadCalendarYear, WorkWithoutPayIsNotPaid)
+{
+    const YearTotals totals = load(s_unpaid, 2023).year_totals();
+    EXPECT_EQ(row(totals), (Row{2, 120, 1, 30, 0, 0, 0}));
+    EXPECT_EQ(totals.typical_work, 60);
+    EXPECT_EQ(totals.typical_pay, 0);
+}
+
+TEST_F(LoadCalendarYear, AYearWithoutTypicalDayCountsEveryWorkdayAsAltered)
+{
+    const YearTotals totals = load(s_unfiled, 2024).year_totals();
+    EXPECT_EQ(row(totals), (Row{0, 0, 2, 960, 0, 2, 960}));
+    EXPECT_TRUE(totals.typical_segments.isEmpty());
+}
+
+TEST_F(LoadCalendarYear, AMissingCalendarIsNotFoundAtLocationTwo)
+{
+    std::vector<int> locations;
+    try {
+        load(9999, 2023, &locations);
+        FAIL() << "loaded a calendar that does not exist";
+    } catch (const DbError &error) {
+        EXPECT_EQ(error.number(), 513);
+        EXPECT_EQ(error.description(), QStringLiteral("DB record not found"));
+        EXPECT_EQ(error.source(), QStringLiteral("load_calendar_data"));
+    }
+    EXPECT_EQ(locations, std::vector<int>({1, 2}));
+}
+
+TEST_F(LoadCalendarYear, ADayOutsideTheSpanStopsAtLocationSeven)
+{
+    std::vector<int> locations;
+    try {
+        load(s_bad_date, 2023, &locations);
+        FAIL() << "loaded a day outside the span";
+    } catch (const DbError &error) {
+        EXPECT_EQ(error.number(), DbError::ProgramError);
+    }
+    ASSERT_FALSE(locations.empty());
+    EXPECT_EQ(locations.back(), 7);
+}
+
+} // namespace

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "ui_common/interaction.h"
+
+#include <QString>
+#include <QUrl>
+
+#include <deque>
+#include <functional>
+#include <optional>
+#include <vector>
+
+namespace dayvane::test {
+
+// Stands in for the user while installed: records every message and
+// question, answers questions from queues filled by the test, and fails the
+// test on a question nobody scripted (answering it No / cancel). Installed
+// for its lifetime; at the end it fails the test if scripted answers were
+// left unused.
+class ScriptedInteraction : public Interaction
+{
+public:
+    struct Shown
+    {
+        QString title;
+        QString text;
+        MessageIcon icon;
+        bool question;
+    };
+
+    ScriptedInteraction();
+    ~ScriptedInteraction() override;
+
+    void answer_yes_no(bool yes) { m_yes_no.push_back(yes); }
+    void answer_file(std::optional<QString> path) { m_files.push_back(std::move(path)); }
+    void answer_printer(std::function<bool(QPrinter &)> choose) { m_printers.push_back(std::move(choose)); }
+    // `handle` runs while the window named `object_name` is shown modally;
+    // it drives the real widgets and closes the window.
+    void on_window(const QString &object_name, std::function<void(QDialog &)> handle);
+    // What opening a web address or starting a program reports.
+    void set_open_url_result(bool ok) { m_open_url_ok = ok; }
+    void set_start_program_result(bool ok) { m_start_program_ok = ok; }
+
+    const std::vector<Shown> &shown() const { return m_shown; }
+    // The texts shown, in order; then forgets them.
+    QStringList take_texts();
+    const std::vector<QUrl> &opened_urls() const { return m_urls; }
+    const std::vector<QStringList> &started_programs() const { return m_programs; }
+
+    void show_message(QWidget *parent, const QString &title, const QString &text, MessageIcon icon) override;
+    bool ask_yes_no(QWidget *parent, const QString &title, const QString &text, MessageIcon icon) override;
+    std::optional<QString> choose_open_file(QWidget *parent, const QString &title, const QString &filter,
+                                            const QString &folder) override;
+    bool choose_printer(QWidget *parent, QPrinter &printer) override;
+    bool open_url(const QUrl &url) override;
+    bool start_program(const QString &program, const QStringList &arguments) override;
+    int show_modal(QDialog &dialog) override;
+
+private:
+    std::vector<Shown> m_shown;
+    std::deque<bool> m_yes_no;
+    std::deque<std::optional<QString>> m_files;
+    std::deque<std::function<bool(QPrinter &)>> m_printers;
+    std::deque<std::pair<QString, std::function<void(QDialog &)>>> m_windows;
+    std::vector<QUrl> m_urls;
+    std::vector<QStringList> m_programs;
+    bool m_open_url_ok = true;
+    bool m_start_program_ok = true;
+};
+
+} // namespace dayvane::test

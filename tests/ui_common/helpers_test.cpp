@@ -1,0 +1,185 @@
+#include "scriptedinteraction.h"
+#include "store/dberror.h"
+#include "store/stepnumber.h"
+#include "ui_common/errorreport.h"
+#include "ui_common/geometry.h"
+#include "ui_common/gridhelpers.h"
+#include "ui_common/inputfilter.h"
+#include "ui_common/keyboard.h"
+#include "ui_common/webpages.h"
+
+#include <QDialog>
+#include <QLineEdit>
+#include <QScreen>
+#include <QTableWidget>
+#include <QTest>
+#include <QVBoxLayout>
+
+#include <gtest/gtest.h>
+
+using namespace dayvane;
+using namespace dayvane::test;
+
+TEST(ErrorReport, ShowsFiveLinesWithTheStepAsLocation)
+{
+    ScriptedInteraction user;
+    set_step_number(4);
+    report_error(DbError(513, QStringLiteral("DB record out of date."), QStringLiteral("save_calendar")));
+    ASSERT_EQ(user.shown().size(), 1u);
+    EXPECT_EQ(user.shown()[0].title, QStringLiteral("Corvantelle"));
+    EXPECT_EQ(user.shown()[0].icon, MessageIcon::Information);
+    EXPECT_EQ(user.shown()[0].text, QStringLiteral("Error:\r\nNumber: 513\r\nDescription: DB record out of date.\r\n"
+                                                   "Source: save_calendar\r\nLocation: 4"));
+}
+
+TEST(InputFilter, RemovesTheFirstForbiddenCharacterAndExplains)
+{
+    QLineEdit name, numbers, password;
+    watch_input(&name, InputFilter::Restricted);
+    watch_input(&numbers, InputFilter::NumbersOnly);
+    watch_input(&password, InputFilter::LettersDigitsOnly);
+    {
+        ScriptedInteraction user;
+        QTest::keyClicks(&name, QStringLiteral("a-b"));
+        EXPECT_EQ(name.text(), QStringLiteral("ab"));
+        ASSERT_EQ(user.shown().size(), 1u);
+        EXPECT_EQ(user.shown()[0].title, QStringLiteral("Restricted characters"));
+        EXPECT_EQ(user.shown()[0].text,
+                  QStringLiteral("Chacacters ' ! ? # * % | ; : - [ ] and \" cannot be used for field input."));
+    }
+    {
+        // A paste with two forbidden characters: each pass removes one.
+        ScriptedInteraction user;
+        name.clear();
+        name.insert(QStringLiteral("x'y;z"));
+        EXPECT_EQ(name.text(), QStringLiteral("xyz"));
+        EXPECT_EQ(user.shown().size(), 2u);
+        EXPECT_EQ(name.cursorPosition(), 1);
+    }
+    {
+        ScriptedInteraction user;
+        QTest::keyClicks(&numbers, QStringLiteral("12.5"));
+        EXPECT_EQ(numbers.text(), QStringLiteral("12.5"));
+        EXPECT_TRUE(user.shown().empty());
+        QTest::keyClicks(&numbers, QStringLiteral("x"));
+        EXPECT_EQ(numbers.text(), QStringLiteral("12.5"));
+        ASSERT_EQ(user.shown().size(), 1u);
+        EXPECT_EQ(user.shown()[0].title, QStringLiteral("Data input"));
+        EXPECT_EQ(user.shown()[0].text, QStringLiteral("Input must be a value"));
+    }
+    {
+        ScriptedInteraction user;
+        QTest::keyClicks(&password, QStringLiteral("Ab9_z{"));
+        EXPECT_EQ(password.text(), QStringLiteral("Ab9z"));
+        ASSERT_EQ(user.shown().size(), 2u);
+        EXPECT_EQ(user.shown()[0].text,
+                  QStringLiteral("Input must be\r\n''A to Z'' or ''a'' to ''z''\r\nand / or 0 to 9"));
+    }
+}
+
+TEST(Geometry, ConvertsColoursAndTwips)
+{
+    EXPECT_EQ(colour_from_number(255), QColor(255, 0, 0));
+    EXPECT_EQ(colour_from_number(16711680), QColor(0, 0, 255));
+    EXPECT_EQ(colour_from_number(12710099), QColor(211, 240, 193));
+    const double dpi = QGuiApplication::primaryScreen()->logicalDotsPerInch();
+    EXPECT_EQ(twips_to_pixels(1440), qRound(dpi));
+    EXPECT_EQ(pixels_to_twips(qRound(dpi)), 1440);
+}
+
+TEST(Geometry, PlacesAWindowOverTheMainWindowInsideTheWorkArea)
+{
+    const QRect area = work_area();
+    QWidget main;
+    main.setGeometry(area.left() + 100, area.top() + 100, 400, 300);
+    QWidget child;
+    child.resize(200, 100);
+    place_over_main_window(&child, &main);
+    EXPECT_EQ(child.pos(), QPoint(area.left() + 200, area.top() + 200));
+
+    // Main window hanging off the bottom right: the child is pulled back in.
+    main.move(area.right() - 100, area.bottom() - 50);
+    place_over_main_window(&child, &main);
+    EXPECT_EQ(child.pos(), QPoint(area.left() + area.width() - 200, area.top() + area.height() - 100));
+    // And off the top left.
+    main.move(area.left() - 500, area.top() - 400);
+    place_over_main_window(&child, &main);
+    EXPECT_EQ(child.pos(), area.topLeft());
+}
+
+TEST(GridHelpers, SelectionSkipsEmptyRows)
+{
+    QTableWidget grid(6, 3);
+    EXPECT_FALSE(grid_has_data(&grid));
+    highlight_grid_row(&grid, Qt::darkBlue);  // no data: nothing selected or painted
+    EXPECT_EQ(grid.item(0, 0), nullptr);
+
+    for (int row : {1, 2})
+        set_row_data(&grid, row, 100 + row);
+    EXPECT_TRUE(grid_has_data(&grid));
+    grid.setCurrentCell(5, 0);
+    highlight_grid_row(&grid, Qt::darkBlue);
+    EXPECT_EQ(grid.currentRow(), 2);
+    EXPECT_EQ(grid.item(2, 1)->background().color(), QColor(Qt::darkBlue));
+    grid.setCurrentCell(0, 0);
+    highlight_grid_row(&grid, Qt::darkBlue);
+    EXPECT_EQ(grid.currentRow(), 1);
+    EXPECT_EQ(grid.item(1, 2)->background().color(), QColor(Qt::darkBlue));
+    EXPECT_EQ(grid.item(2, 1)->background().style(), Qt::NoBrush);
+}
+
+TEST(Keyboard, TabDirectionIsKnownWhileTheFocusMoves)
+{
+    QDialog window;
+    auto *layout = new QVBoxLayout(&window);
+    auto *first = new QLineEdit;
+    auto *second = new QLineEdit;
+    layout->addWidget(first);
+    layout->addWidget(second);
+    install_window_keys(&window);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    first->setFocus();
+
+    std::vector<short> seen;
+    struct Watcher : QObject
+    {
+        std::vector<short> *seen;
+        bool eventFilter(QObject *, QEvent *event) override
+        {
+            if (event->type() == QEvent::FocusOut)
+                seen->push_back(get_tab_direction());
+            return false;
+        }
+    } watcher;
+    watcher.seen = &seen;
+    first->installEventFilter(&watcher);
+    second->installEventFilter(&watcher);
+
+    QTest::keyClick(first, Qt::Key_Tab);
+    QTest::keyClick(second, Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(seen, (std::vector<short>{1, 2}));
+    EXPECT_EQ(get_tab_direction(), 0);
+
+    // F1 asks for the help page; Escape closes.
+    ScriptedInteraction user;
+    QTest::keyClick(first, Qt::Key_F1);
+    ASSERT_EQ(user.opened_urls().size(), 1u);
+    EXPECT_EQ(user.opened_urls()[0].path(), QStringLiteral("/help/qzhelp.htm"));
+    QTest::keyClick(first, Qt::Key_Escape);
+    EXPECT_FALSE(window.isVisible());
+}
+
+TEST(WebPages, UseTheConfiguredHostAndTellWhenTheyFail)
+{
+    qputenv("DAYVANE_WEB_HOST", "127.0.0.1:8099");
+    EXPECT_EQ(web_page_url(WebPage::Contact).toString(), QStringLiteral("http://127.0.0.1:8099/cs/contact.htm"));
+    EXPECT_EQ(web_page_url(WebPage::Home).toString(), QStringLiteral("http://127.0.0.1:8099/"));
+    ScriptedInteraction user;
+    user.set_open_url_result(false);
+    EXPECT_FALSE(open_web_page(nullptr, WebPage::Home));
+    EXPECT_FALSE(open_web_page(nullptr, WebPage::News));
+    EXPECT_EQ(user.take_texts(), QStringList({QStringLiteral("Unable to connect to Corvantelle On-line help."),
+                                              QStringLiteral("Unable to connect to Corvantelle website.")}));
+    qunsetenv("DAYVANE_WEB_HOST");
+}
