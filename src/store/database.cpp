@@ -71,9 +71,10 @@ Database Database::open(const QString &path, const QByteArray &key, OpenMode mod
     const int keyed = sqlite3_key(raw, key.constData(), int(key.size()));
     if (keyed != SQLITE_OK)
         db.throw_error(keyed);
+    // Another workstation may be writing: wait for it from the first read.
+    db.set_busy_timeout(kDefaultBusyTimeoutMs);
     // The key is only tried on the first read: this read proves it.
     db.exec(QStringLiteral("SELECT count(*) FROM sqlite_master;"));
-    db.set_busy_timeout(kDefaultBusyTimeoutMs);
     // Rollback journal rather than WAL: WAL's shared memory does not work
     // for a file on a network share.
     db.exec(QStringLiteral("PRAGMA foreign_keys = ON; PRAGMA synchronous = FULL; PRAGMA journal_mode = DELETE;"));

@@ -36,6 +36,8 @@ struct AppState
     // Security.
     QString entered_system_password;  // as typed; "" when none this run
     qint32 current_user_id = 0;       // the user who proved a password; 0: none
+    QString current_user_name;
+    qint32 selected_user_id = 0;      // the user last chosen in the user list's select mode
 
     // News notification.
     QString news_version;         // the last news page the user opened

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QtGlobal>
+
+#include <functional>
+
+namespace dayvane {
+
+class Database;
+
+// Record revisions: every change of a calendar (or of its days) checks that
+// the revision the window read is still the stored one and adds 1. Each
+// function sets the step number before each step and throws DbError 513
+// with the description given below; the caller's boundary reports it.
+
+// Throws "DB record not found" when the calendar is missing and "Calendar
+// is out of date." when its revision is not `remembered`.
+void check_calendar_revision(Database &db, qint32 calendar_id, qint32 remembered);
+
+// Adds 1 to the stored revision and returns the new one. Throws "DB record
+// not found." when the calendar is missing.
+qint32 increment_calendar_revision(Database &db, qint32 calendar_id);
+
+// Both, in one record set: throws "DB record not found" or "DB record out of
+// date", else returns the new revision.
+qint32 check_and_increment_calendar_revision(Database &db, qint32 calendar_id, qint32 remembered);
+
+// A change of a calendar's days: inside one transaction, checks the revision
+// (as check_calendar_revision), runs `writes`, adds 1 to the revision and
+// commits. Another workstation can never pass the same check in between,
+// and a failure anywhere leaves nothing written. Returns the new revision.
+qint32 change_calendar_days(Database &db, qint32 calendar_id, qint32 remembered, const std::function<void()> &writes);
+
+// Owner and read restriction of a calendar. Throws "DB record not found."
+// when the calendar is missing.
+struct CalendarOwnership
+{
+    qint32 owner_id = 0;  // below 1: no owner
+    bool restrict_read = false;
+};
+CalendarOwnership read_calendar_ownership(Database &db, qint32 calendar_id);
+
+// First and last year and the number of years of a calendar; all 0 when it
+// has no years.
+struct YearRange
+{
+    int first_year = 0;
+    int last_year = 0;
+    int count = 0;
+};
+YearRange read_calendar_year_range(Database &db, qint32 calendar_id);
+
+} // namespace dayvane

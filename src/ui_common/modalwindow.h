@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QDialog>
+
+namespace dayvane {
+
+// The base of every window opened from the main window: modal, centred over
+// the main window and kept inside the work area when it shows, F1 for the
+// on-line help and (unless the window handles it) Escape to close.
+class ModalWindow : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit ModalWindow(const QString &object_name, QWidget *parent = nullptr, bool escape_closes = true);
+
+    // Shows the window modally through the interaction seam.
+    int show_modal();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    // QDialog closes on Escape by itself; windows that decide what Escape
+    // does get the key here instead.
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    bool m_escape_closes;
+};
+
+} // namespace dayvane

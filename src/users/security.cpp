@@ -1,0 +1,193 @@
+#include "users/security.h"
+
+#include "store/dberror.h"
+#include "store/recordset.h"
+#include "store/revisions.h"
+#include "store/stepnumber.h"
+#include "ui_common/appstate.h"
+#include "ui_common/errorreport.h"
+#include "ui_common/interaction.h"
+#include "users/passwords.h"
+#include "users/systempasswordwindow.h"
+#include "users/userlistwindow.h"
+
+#include <QApplication>
+
+namespace dayvane {
+
+namespace {
+
+// Runs a database step at its own boundary: a DbError is reported and the
+// step's neutral result returned.
+template <typename Result, typename Step>
+Result reported(Result neutral, Step step)
+{
+    try {
+        return step();
+    } catch (const DbError &error) {
+        report_error(error);
+        return neutral;
+    }
+}
+
+bool with_system_password()
+{
+    return check_operation_allowed(true, true);
+}
+
+// The stored system password: whether one is defined, and its value.
+struct StoredSystemPassword
+{
+    bool defined = false;
+    QVariant value;
+};
+
+// The system password part of the gate: nothing to ask while none is
+// defined; a password entered this run must still match the stored one,
+// which another workstation may have changed.
+bool check_system_password()
+{
+    AppState &state = app_state();
+    const std::optional<StoredSystemPassword> stored =
+        reported(std::optional<StoredSystemPassword>(), [&] {
+            set_step_number(1);
+            RecordSet variables = RecordSet::open(*state.database, QStringLiteral("SELECT Q011.* FROM Q011;"));
+            set_step_number(2);
+            StoredSystemPassword result;
+            if (variables.record_count() > 0)
+                result = {true, variables.field(QStringLiteral("Value"))};
+            return std::optional<StoredSystemPassword>(result);
+        });
+    if (!stored)
+        return false;
+    if (!stored->defined)
+        return true;
+
+    if (!state.entered_system_password.trimmed().isEmpty()) {
+        if (stored->value.isNull() || state.entered_system_password == unscramble_password(stored->value))
+            return true;
+        inform(state.main_window, message_lines({QStringLiteral("The system password supplied does not match the system"),
+                                                 QStringLiteral("password stored on the database.")}));
+        open_system_password_window(state.main_window);
+        return false;
+    }
+    open_system_password_window(state.main_window);
+    return !state.entered_system_password.trimmed().isEmpty();
+}
+
+} // namespace
+
+void install_system_password_check()
+{
+    set_system_password_check(check_system_password);
+}
+
+bool check_calendar_revision(qint32 calendar_id, qint32 remembered)
+{
+    if (!check_operation_allowed(true))
+        return false;
+    return reported(false, [&] {
+        check_calendar_revision(*app_state().database, calendar_id, remembered);
+        return true;
+    });
+}
+
+bool check_calendar_access(bool read)
+{
+    if (!check_operation_allowed(true))
+        return false;
+    AppState &state = app_state();
+    const std::optional<CalendarOwnership> ownership = reported(std::optional<CalendarOwnership>(), [&] {
+        return std::optional<CalendarOwnership>(read_calendar_ownership(*state.database, state.calendar_id));
+    });
+    if (!ownership)
+        return false;
+
+    if (read) {
+        if (!ownership->restrict_read || state.current_user_id == ownership->owner_id)
+            return true;
+    } else {
+        if (ownership->owner_id < 1)
+            return with_system_password();
+        if (state.current_user_id == ownership->owner_id)
+            return true;
+    }
+
+    request_user_password(state.main_window);
+    if (state.current_user_id == ownership->owner_id && ownership->owner_id >= 1)
+        return true;
+    const bool proceed = interaction().ask_yes_no(
+        state.main_window, kMessageTitle,
+        message_lines({QStringLiteral("Insufficient access permission."), QString(),
+                       QStringLiteral("Do you want to proceed with the system password?")}),
+        MessageIcon::Information);
+    return proceed && with_system_password();
+}
+
+std::optional<qint32> change_calendar_days(qint32 calendar_id, qint32 remembered,
+                                           const std::function<void(Database &)> &writes)
+{
+    if (!check_operation_allowed(true))
+        return std::nullopt;
+    Database &db = *app_state().database;
+    return reported(std::optional<qint32>(), [&] {
+        return std::optional<qint32>(dayvane::change_calendar_days(db, calendar_id, remembered, [&] { writes(db); }));
+    });
+}
+
+std::optional<YearRange> get_calendar_year_range(qint32 calendar_id)
+{
+    if (!check_operation_allowed(true))
+        return std::nullopt;
+    const std::optional<YearRange> range = reported(std::optional<YearRange>(), [&] {
+        return std::optional<YearRange>(read_calendar_year_range(*app_state().database, calendar_id));
+    });
+    if (range && range->count == 0) {
+        inform(app_state().main_window, QStringLiteral("The application was unable to acquire the calendars year range."));
+        return std::nullopt;
+    }
+    return range;
+}
+
+void verify_user_password(qint32 user_id, const QString &typed)
+{
+    AppState &state = app_state();
+    QWidget *parent = QApplication::activeWindow();
+    if (typed.trimmed().isEmpty()) {
+        interaction().show_message(parent, QStringLiteral("Password"), QStringLiteral("Password cannot be blank."),
+                                   MessageIcon::Information);
+        return;
+    }
+    state.current_user_id = user_id;
+    state.current_user_name.clear();
+    if (!check_operation_allowed(true))
+        return;
+    const std::optional<QString> stored = reported(std::optional<QString>(), [&]() -> std::optional<QString> {
+        set_step_number(1);
+        RecordSet user = RecordSet::open(*state.database,
+                                         QStringLiteral("PARAMETERS UserID Long=%1; SELECT Q015.* FROM Q015;").arg(user_id));
+        set_step_number(2);
+        if (user.record_count() == 0)
+            throw DbError(DbError::ProgramError, QStringLiteral("DB record not found"), QStringLiteral("verify_user_password"));
+        set_step_number(3);
+        if (!user.is_null(QStringLiteral("Name")))
+            state.current_user_name = user.field(QStringLiteral("Name")).toString();
+        return unscramble_password(user.field(QStringLiteral("password")));
+    });
+    if (!stored) {
+        state.current_user_id = 0;
+        state.current_user_name.clear();
+        return;
+    }
+    if (stored->isEmpty()) {
+        inform(parent, QStringLiteral("User: ") + state.current_user_name + QStringLiteral(" does not have a password assigned."));
+    } else if (typed != *stored) {
+        inform(parent, QStringLiteral("Incorrect password for ") + state.current_user_name + QStringLiteral("!"));
+    } else {
+        return;
+    }
+    state.current_user_id = 0;
+    state.current_user_name.clear();
+}
+
+} // namespace dayvane

@@ -1,0 +1,65 @@
+#include "users/userpasswordinputwindow.h"
+
+#include "ui_common/geometry.h"
+#include "ui_common/inputfilter.h"
+#include "ui_common/menutree.h"
+#include "users/security.h"
+#include "users/userlistwindow.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace dayvane {
+
+UserPasswordInputWindow::UserPasswordInputWindow(UserListWindow *list)
+    : ModalWindow(QStringLiteral("user_password_input"), list)
+    , m_list(list)
+{
+    setWindowTitle(QStringLiteral("User password"));
+    auto *layout = new QVBoxLayout(this);
+    m_tree = new QTreeWidget;
+    m_tree->setObjectName(QStringLiteral("menu_tree"));
+    m_tree->setRootIsDecorated(false);
+    m_tree->setMaximumHeight(m_tree->fontMetrics().height() * 3);
+    build_menu(m_tree, {MenuNode{QStringLiteral("close"), QStringLiteral("Close window"), QString(), false, kCloseNodeColour},
+                        MenuNode{QStringLiteral("accept_password"), QStringLiteral("Accept password"), QString()}});
+    set_tree_back_colour(m_tree, colour_from_number(kMenuTreeColour));
+    connect_menu(m_tree, MenuStyle::Flat, [this] { process_menu(); });
+    layout->addWidget(m_tree);
+
+    auto *row = new QHBoxLayout;
+    auto *caption = new QLabel(QStringLiteral("Password"));
+    caption->setObjectName(QStringLiteral("lbl"));
+    m_password = new QLineEdit;
+    m_password->setObjectName(QStringLiteral("password"));
+    m_password->setEchoMode(QLineEdit::Password);
+    m_password->setMaxLength(255);
+    watch_input(m_password, InputFilter::Restricted);
+    connect(m_password, &QLineEdit::returnPressed, this, &UserPasswordInputWindow::accept_password);
+    row->addWidget(caption);
+    row->addWidget(m_password, 1);
+    layout->addLayout(row);
+    m_password->setFocus();
+}
+
+void UserPasswordInputWindow::process_menu()
+{
+    const QString key = selected_menu_key(m_tree);
+    if (key == QLatin1String("close"))
+        close();
+    else if (key == QLatin1String("accept_password"))
+        accept_password();
+}
+
+void UserPasswordInputWindow::accept_password()
+{
+    const qint32 user_id = m_list->selected_row_user();
+    if (user_id >= 1)
+        verify_user_password(user_id, m_password->text());
+    close();
+}
+
+} // namespace dayvane

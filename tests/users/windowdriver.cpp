@@ -1,0 +1,99 @@
+#include "windowdriver.h"
+
+#include "store/connection.h"
+#include "store/recordset.h"
+#include "ui_common/appstate.h"
+#include "ui_common/gridhelpers.h"
+#include "ui_common/menutree.h"
+#include "users/passwords.h"
+
+#include <QLineEdit>
+#include <QTableWidget>
+#include <QTest>
+#include <QTreeWidget>
+
+#include <gtest/gtest.h>
+
+namespace dayvane::test {
+
+namespace {
+
+template <typename Widget>
+Widget *find_indexed(QWidget &window, const QString &name, int index)
+{
+    for (Widget *widget : window.findChildren<Widget *>(name)) {
+        if (index < 0 || widget->property("index").toInt() == index)
+            return widget;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+void run_node(QWidget &window, const QString &key, int tree_index)
+{
+    QTreeWidget *tree = find_indexed<QTreeWidget>(window, QStringLiteral("menu_tree"), tree_index);
+    ASSERT_NE(tree, nullptr);
+    QTreeWidgetItem *node = find_menu_node(tree, key);
+    ASSERT_NE(node, nullptr) << key.toStdString();
+    tree->setCurrentItem(node);
+    QTest::keyClick(tree, Qt::Key_Return);
+}
+
+void type_into(QWidget &window, const QString &box, const QString &text, int index)
+{
+    QLineEdit *edit = find_indexed<QLineEdit>(window, box, index);
+    ASSERT_NE(edit, nullptr) << box.toStdString();
+    edit->clear();
+    QTest::keyClicks(edit, text);
+}
+
+void select_user_row(QWidget &window, qint64 user_id)
+{
+    auto *grid = window.findChild<QTableWidget *>(QStringLiteral("grid"));
+    ASSERT_NE(grid, nullptr);
+    for (int row = 0; row < grid->rowCount(); ++row) {
+        if (row_data(grid, row) == user_id) {
+            grid->setCurrentCell(row, 0);
+            return;
+        }
+    }
+    FAIL() << "no row for user " << user_id;
+}
+
+ConnectedDatabase::ConnectedDatabase()
+{
+    app_state() = AppState();
+    sample = fill_sample(file.db());
+    file.close();
+    app_state().database.emplace(open_existing_database(file.path()));
+    app_state().db_connected = true;
+}
+
+ConnectedDatabase::~ConnectedDatabase()
+{
+    app_state() = AppState();
+}
+
+void store_system_password(Database &db, const QString &password)
+{
+    RecordSet variables = RecordSet::open(db, QStringLiteral("SELECT Q011.* FROM Q011;"));
+    if (variables.record_count() > 0) {
+        variables.edit();
+    } else {
+        variables.add_new();
+        variables.set_field(QStringLiteral("Variable"), QStringLiteral("System password"));
+    }
+    variables.set_field(QStringLiteral("Value"), *scramble_password(password));
+    variables.update();
+}
+
+void store_user_password(Database &db, qint64 user_id, const QString &password)
+{
+    RecordSet user = RecordSet::open(db, QStringLiteral("PARAMETERS UserID Long=%1; SELECT Q017.* FROM Q017;").arg(user_id));
+    user.edit();
+    user.set_field(QStringLiteral("password"), *scramble_password(password));
+    user.update();
+}
+
+} // namespace dayvane::test
