@@ -122,6 +122,11 @@ int Database::user_version()
     return stmt.step() ? stmt.column(0).toInt() : 0;
 }
 
+bool Database::in_transaction() const
+{
+    return sqlite3_get_autocommit(m_db.get()) == 0;
+}
+
 qint64 Database::last_insert_id() const
 {
     return sqlite3_last_insert_rowid(m_db.get());

@@ -54,6 +54,8 @@ public:
     void set_busy_timeout(int milliseconds);
 
     int user_version();
+    // True while a transaction is open on this connection.
+    bool in_transaction() const;
     qint64 last_insert_id() const;
     int changes() const;
     const QString &path() const { return m_path; }

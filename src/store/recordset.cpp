@@ -70,6 +70,7 @@ RecordSet RecordSet::open(Database &db, const QString &query_text, const QVarian
         for (int c = 0; c < columns; ++c)
             set.m_values << stmt.column(c);
         set.m_deleted.push_back(false);
+        set.m_unread.push_back(false);
     }
     // Release the read lock at once: another workstation may want to write.
     stmt.reset();
@@ -134,7 +135,30 @@ qsizetype RecordSet::current_offset() const
 {
     if (eof() || m_deleted[size_t(m_pos)])
         fail(DbError::NoCurrentRecord, QStringLiteral("No current record."));
+    if (m_unread[size_t(m_pos)])
+        read_back(m_pos);
     return m_pos * m_fields.size();
+}
+
+void RecordSet::read_back(qsizetype row) const
+{
+    m_unread[size_t(row)] = false;
+    const qsizetype offset = row * m_fields.size();
+    const QVariant key = m_values.at(offset + field_index(m_key_column));
+    Statement &read = m_db->cached(
+        QStringLiteral("SELECT * FROM %1 WHERE %2 = ?;").arg(quoted(m_base_table), quoted(m_key_column)));
+    read.bind(1, key);
+    if (read.step()) {
+        if (m_readback.empty()) {
+            for (int c = 0; c < read.column_count(); ++c)
+                m_readback.push_back(find_field(read.column_name(c)));
+        }
+        for (int c = 0; c < int(m_readback.size()); ++c) {
+            if (m_readback[size_t(c)] >= 0)
+                m_values[offset + m_readback[size_t(c)]] = read.column(c);
+        }
+    }
+    read.reset();
 }
 
 QVariant RecordSet::field(const QString &name) const
@@ -168,10 +192,14 @@ void RecordSet::set_field(const QString &name, const QVariant &value)
     if (m_mode == Mode::Browse)
         fail(DbError::NotEditing, QStringLiteral("Update or CancelUpdate without AddNew or Edit."));
     const int index = field_index(name);
-    const QString &field = m_fields.at(index);
-    if (field.compare(m_key_column, Qt::CaseInsensitive) == 0
-        || !m_db->table_columns(m_base_table).contains(field, Qt::CaseInsensitive))
-        fail(DbError::NotUpdatable, QStringLiteral("Field '%1' cannot be updated.").arg(field));
+    if (m_writable.empty()) {
+        const QStringList &columns = m_db->table_columns(m_base_table);
+        for (const QString &field : m_fields)
+            m_writable.push_back(field.compare(m_key_column, Qt::CaseInsensitive) != 0
+                                 && columns.contains(field, Qt::CaseInsensitive));
+    }
+    if (!m_writable[size_t(index)])
+        fail(DbError::NotUpdatable, QStringLiteral("Field '%1' cannot be updated.").arg(m_fields.at(index)));
     m_buffer[index] = value;
     m_dirty[size_t(index)] = true;
 }
@@ -196,21 +224,14 @@ void RecordSet::write_edit()
 {
     const qsizetype offset = current_offset();
     const QVariant key = m_values.at(offset + field_index(m_key_column));
-    QStringList assignments;
-    QVariantList values;
-    for (int i = 0; i < m_fields.size(); ++i) {
-        if (m_dirty[size_t(i)]) {
-            assignments << quoted(m_fields.at(i)) + QStringLiteral(" = ?");
-            values << m_buffer.at(i);
+    if (std::find(m_dirty.begin(), m_dirty.end(), true) != m_dirty.end()) {
+        Statement &stmt = m_db->cached(write_sql(Mode::Edit));
+        int parameter = 1;
+        for (int i = 0; i < m_fields.size(); ++i) {
+            if (m_dirty[size_t(i)])
+                stmt.bind(parameter++, m_buffer.at(i));
         }
-    }
-    if (!assignments.isEmpty()) {
-        Statement &stmt = m_db->cached(QStringLiteral("UPDATE %1 SET %2 WHERE %3 = ?;")
-                                           .arg(quoted(m_base_table), assignments.join(QStringLiteral(", ")),
-                                                quoted(m_key_column)));
-        for (int i = 0; i < values.size(); ++i)
-            stmt.bind(i + 1, values.at(i));
-        stmt.bind(int(values.size()) + 1, key);
+        stmt.bind(parameter, key);
         stmt.exec();
         if (m_db->changes() == 0)
             fail(DbError::RecordChanged, QStringLiteral("The record has been deleted by another user."));
@@ -218,46 +239,45 @@ void RecordSet::write_edit()
     std::copy(m_buffer.cbegin(), m_buffer.cend(), m_values.begin() + offset);
 }
 
+const QString &RecordSet::write_sql(Mode mode)
+{
+    if (mode == m_last_mode && m_dirty == m_last_written)
+        return m_last_sql;
+    QStringList columns;
+    for (int i = 0; i < m_fields.size(); ++i) {
+        if (m_dirty[size_t(i)])
+            columns << quoted(m_fields.at(i));
+    }
+    if (mode == Mode::Edit) {
+        m_last_sql = QStringLiteral("UPDATE %1 SET %2 = ? WHERE %3 = ?;")
+                         .arg(quoted(m_base_table), columns.join(QStringLiteral(" = ?, ")), quoted(m_key_column));
+    } else if (columns.isEmpty()) {
+        m_last_sql = QStringLiteral("INSERT INTO %1 DEFAULT VALUES;").arg(quoted(m_base_table));
+    } else {
+        m_last_sql = QStringLiteral("INSERT INTO %1 (%2) VALUES (%3);")
+                         .arg(quoted(m_base_table), columns.join(QStringLiteral(", ")),
+                              QStringList(columns.size(), QStringLiteral("?")).join(QStringLiteral(", ")));
+    }
+    m_last_written = m_dirty;
+    m_last_mode = mode;
+    return m_last_sql;
+}
+
 void RecordSet::write_add()
 {
-    QStringList columns;
-    QVariantList values;
+    Statement &stmt = m_db->cached(write_sql(Mode::Add));
+    int parameter = 1;
     for (int i = 0; i < m_fields.size(); ++i) {
-        if (m_dirty[size_t(i)]) {
-            columns << quoted(m_fields.at(i));
-            values << m_buffer.at(i);
-        }
+        if (m_dirty[size_t(i)])
+            stmt.bind(parameter++, m_buffer.at(i));
     }
-    const QString insert =
-        columns.isEmpty()
-            ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES;").arg(quoted(m_base_table))
-            : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3);")
-                  .arg(quoted(m_base_table), columns.join(QStringLiteral(", ")),
-                       QStringList(columns.size(), QStringLiteral("?")).join(QStringLiteral(", ")));
-    Statement &stmt = m_db->cached(insert);
-    for (int i = 0; i < values.size(); ++i)
-        stmt.bind(i + 1, values.at(i));
     stmt.exec();
     m_last_added_id = m_db->last_insert_id();
-
-    // Read the stored record back so defaults show; derived fields stay null.
-    Statement &read = m_db->cached(
-        QStringLiteral("SELECT * FROM %1 WHERE %2 = ?;").arg(quoted(m_base_table), quoted(m_key_column)));
-    read.bind(1, m_last_added_id);
-    if (m_readback.empty()) {
-        for (int c = 0; c < read.column_count(); ++c)
-            m_readback.push_back(find_field(read.column_name(c)));
-    }
-    QVariantList row(m_fields.size());
-    if (read.step()) {
-        for (int c = 0; c < int(m_readback.size()); ++c) {
-            if (m_readback[size_t(c)] >= 0)
-                row[m_readback[size_t(c)]] = read.column(c);
-        }
-    }
-    read.reset();
+    QVariantList row = m_buffer;
+    row[field_index(m_key_column)] = m_last_added_id;
     m_values << row;
     m_deleted.push_back(false);
+    m_unread.push_back(true);
     ++m_count;
 }
 

@@ -60,9 +60,12 @@ private:
     int field_index(const QString &name) const; // throws when missing
     // The current record's first value; throws when there is none.
     qsizetype current_offset() const;
+    void read_back(qsizetype row) const;
     void skip_deleted();
     void write_edit();
     void write_add();
+    // The statement text for the dirty fields, built once per set of fields.
+    const QString &write_sql(Mode mode);
 
     Database *m_db = nullptr;
     QString m_base_table;
@@ -70,8 +73,11 @@ private:
     QStringList m_fields;
     // All rows' values in one list, row after row: one allocation for the
     // set instead of one a row.
-    QVariantList m_values;
+    mutable QVariantList m_values;
     std::vector<bool> m_deleted;
+    // Added records are read back (for their defaults) only when a field of
+    // theirs is first read, so adding a year of days stays one insert a day.
+    mutable std::vector<bool> m_unread;
     qsizetype m_pos = 0;
     int m_count = 0;
     Mode m_mode = Mode::Browse;
@@ -80,7 +86,15 @@ private:
     qint64 m_last_added_id = 0;
     // For each column of the base table, the field it fills after an add
     // (-1: not selected); worked out on the first add.
-    std::vector<int> m_readback;
+    mutable std::vector<int> m_readback;
+    // Which fields are base-table columns that may be written; worked out on
+    // the first write.
+    std::vector<bool> m_writable;
+    // The last write's SQL and the fields it set: a run of records written
+    // alike (a year of days) builds its statement once.
+    std::vector<bool> m_last_written;
+    Mode m_last_mode = Mode::Browse;
+    QString m_last_sql;
 };
 
 } // namespace dayvane

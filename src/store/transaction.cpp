@@ -4,10 +4,19 @@
 
 namespace dayvane {
 
+namespace {
+int g_savepoints = 0;
+}
+
 Transaction::Transaction(Database &db)
     : m_db(db)
 {
-    m_db.exec(QStringLiteral("BEGIN IMMEDIATE;"));
+    if (m_db.in_transaction()) {
+        m_savepoint = QStringLiteral("nested_%1").arg(++g_savepoints);
+        m_db.exec(QStringLiteral("SAVEPOINT %1;").arg(m_savepoint));
+    } else {
+        m_db.exec(QStringLiteral("BEGIN IMMEDIATE;"));
+    }
 }
 
 Transaction::~Transaction()
@@ -15,7 +24,10 @@ Transaction::~Transaction()
     if (!m_open)
         return;
     try {
-        m_db.exec(QStringLiteral("ROLLBACK;"));
+        if (m_savepoint.isEmpty())
+            m_db.exec(QStringLiteral("ROLLBACK;"));
+        else
+            m_db.exec(QStringLiteral("ROLLBACK TO %1; RELEASE %1;").arg(m_savepoint));
     } catch (...) {
         // The engine may already have rolled back after an I/O error.
     }
@@ -23,7 +35,7 @@ Transaction::~Transaction()
 
 void Transaction::commit()
 {
-    m_db.exec(QStringLiteral("COMMIT;"));
+    m_db.exec(m_savepoint.isEmpty() ? QStringLiteral("COMMIT;") : QStringLiteral("RELEASE %1;").arg(m_savepoint));
     m_open = false;
 }
 

@@ -1,12 +1,16 @@
 #pragma once
 
+#include <QString>
+
 namespace dayvane {
 
 class Database;
 
 // BEGIN IMMEDIATE on construction: the write lock is taken at once, so a
 // second workstation waits (up to the busy timeout) instead of failing half
-// way. Rolls back on destruction unless commit() was called.
+// way. Rolls back on destruction unless commit() was called. Inside another
+// transaction it becomes a savepoint of it, so operations compose: the
+// outer one decides what is finally written.
 class Transaction
 {
 public:
@@ -19,6 +23,7 @@ public:
 
 private:
     Database &m_db;
+    QString m_savepoint;  // empty for an outermost transaction
     bool m_open = true;
 };
 

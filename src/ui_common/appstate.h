@@ -12,6 +12,8 @@ class QWidget;
 
 namespace dayvane {
 
+class MainWindowLink;
+
 // The state every window shares for the run: which calendar is open, the one
 // database connection, the system password entered. One instance, touched
 // only on the user-interface thread.
@@ -43,8 +45,10 @@ struct AppState
     QString news_version;         // the last news page the user opened
     QString latest_news_version;  // the newest one known this run
 
-    // The main window, parent and placement reference of every other window.
+    // The main window, parent and placement reference of every other window,
+    // and what the other windows may ask of it.
     QWidget *main_window = nullptr;
+    MainWindowLink *main_link = nullptr;
 };
 
 AppState &app_state();

@@ -22,6 +22,8 @@ QMessageBox::Icon box_icon(MessageIcon icon)
         return QMessageBox::Warning;
     case MessageIcon::Critical:
         return QMessageBox::Critical;
+    case MessageIcon::Plain:
+        return QMessageBox::NoIcon;
     case MessageIcon::Information:
         break;
     }
@@ -37,10 +39,11 @@ public:
         box.exec();
     }
 
-    bool ask_yes_no(QWidget *parent, const QString &title, const QString &text, MessageIcon icon) override
+    bool ask_yes_no(QWidget *parent, const QString &title, const QString &text, MessageIcon icon,
+                    bool default_yes) override
     {
         QMessageBox box(box_icon(icon), title, text, QMessageBox::Yes | QMessageBox::No, parent);
-        box.setDefaultButton(QMessageBox::Yes);
+        box.setDefaultButton(default_yes ? QMessageBox::Yes : QMessageBox::No);
         return box.exec() == QMessageBox::Yes;
     }
 

@@ -12,7 +12,8 @@ class QWidget;
 
 namespace dayvane {
 
-enum class MessageIcon { Information, Question, Warning, Critical };
+// Plain: a message box without any icon.
+enum class MessageIcon { Information, Question, Warning, Critical, Plain };
 
 // Every exchange with the user that waits for an answer, and every request to
 // the desktop (browser, other programs), passes through here. The program
@@ -24,8 +25,10 @@ public:
     virtual ~Interaction() = default;
 
     virtual void show_message(QWidget *parent, const QString &title, const QString &text, MessageIcon icon) = 0;
-    // Yes and No buttons; true for Yes.
-    virtual bool ask_yes_no(QWidget *parent, const QString &title, const QString &text, MessageIcon icon) = 0;
+    // Yes and No buttons; true for Yes. `default_yes` picks the button that
+    // Enter presses.
+    virtual bool ask_yes_no(QWidget *parent, const QString &title, const QString &text, MessageIcon icon,
+                            bool default_yes = true) = 0;
     // The system's file-open dialog; nullopt when cancelled. `filter` is in
     // Qt's form, e.g. "QZDB.mdb (QZDB.mdb)".
     virtual std::optional<QString> choose_open_file(QWidget *parent, const QString &title, const QString &filter,

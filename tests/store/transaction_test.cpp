@@ -89,3 +89,27 @@ TEST(Transaction, ASecondWriterWaitsForTheFirst)
     ASSERT_TRUE(check.step());
     EXPECT_EQ(check.column(0).toString(), QStringLiteral("ok"));
 }
+
+TEST(Transaction, NestedTransactionsAreSavepointsOfTheOuterOne)
+{
+    TestDatabase t;
+    fill_sample(t.db());
+    Database &db = t.db();
+    {
+        Transaction outer(db);
+        db.exec(QStringLiteral("UPDATE calendars SET revision = 1;"));
+        {
+            Transaction inner(db);
+            db.exec(QStringLiteral("UPDATE calendars SET revision = 2;"));
+        }  // rolled back to the savepoint: the outer change stays
+        EXPECT_EQ(scalar(db, QStringLiteral("SELECT max(revision) FROM calendars")), 1);
+        {
+            Transaction inner(db);
+            db.exec(QStringLiteral("UPDATE calendars SET revision = 3;"));
+            inner.commit();
+        }
+        EXPECT_TRUE(db.in_transaction());
+    }  // the outer one decides: nothing is written
+    EXPECT_FALSE(db.in_transaction());
+    EXPECT_EQ(scalar(db, QStringLiteral("SELECT max(revision) FROM calendars")), 0);
+}

@@ -36,12 +36,13 @@ QStringList ScriptedInteraction::take_texts()
 
 void ScriptedInteraction::show_message(QWidget *, const QString &title, const QString &text, MessageIcon icon)
 {
-    m_shown.push_back({title, text, icon, false});
+    m_shown.push_back({title, text, icon, false, true});
 }
 
-bool ScriptedInteraction::ask_yes_no(QWidget *, const QString &title, const QString &text, MessageIcon icon)
+bool ScriptedInteraction::ask_yes_no(QWidget *, const QString &title, const QString &text, MessageIcon icon,
+                                     bool default_yes)
 {
-    m_shown.push_back({title, text, icon, true});
+    m_shown.push_back({title, text, icon, true, default_yes});
     if (m_yes_no.empty()) {
         ADD_FAILURE() << "unexpected question: " << text.toStdString();
         return false;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "printers.h"
 #include "ui_common/interaction.h"
 
 #include <QString>
@@ -26,6 +27,7 @@ public:
         QString text;
         MessageIcon icon;
         bool question;
+        bool default_yes;
     };
 
     ScriptedInteraction();
@@ -48,7 +50,8 @@ public:
     const std::vector<QStringList> &started_programs() const { return m_programs; }
 
     void show_message(QWidget *parent, const QString &title, const QString &text, MessageIcon icon) override;
-    bool ask_yes_no(QWidget *parent, const QString &title, const QString &text, MessageIcon icon) override;
+    bool ask_yes_no(QWidget *parent, const QString &title, const QString &text, MessageIcon icon,
+                    bool default_yes = true) override;
     std::optional<QString> choose_open_file(QWidget *parent, const QString &title, const QString &filter,
                                             const QString &folder) override;
     bool choose_printer(QWidget *parent, QPrinter &printer) override;

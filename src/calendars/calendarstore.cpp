@@ -1,0 +1,250 @@
+#include "calendars/calendarstore.h"
+
+#include "store/dberror.h"
+#include "store/recordset.h"
+#include "store/recordsettext.h"
+#include "store/revisions.h"
+#include "store/stepnumber.h"
+#include "store/transaction.h"
+
+namespace dayvane {
+
+namespace {
+
+enum class YearOutcome { Added, YearExists };
+
+const QString kSource = QStringLiteral("calendar_list");
+
+[[noreturn]] void raise_program_error(const char *description)
+{
+    throw DbError(DbError::ProgramError, QString::fromLatin1(description), kSource);
+}
+
+QString year_parameters(qint32 calendar_id, int year)
+{
+    return QStringLiteral("PARAMETERS CalendarID Long=%1, [Year] Short=%2; ").arg(calendar_id).arg(year);
+}
+
+// The calendar record at the revision the list read; `out_of_date` is the
+// description for a changed one.
+RecordSet open_current_calendar(Database &db, qint32 calendar_id, qint32 remembered, const char *out_of_date,
+                                int first_step)
+{
+    set_step_number(first_step);
+    RecordSet calendar =
+        RecordSet::open(db, QStringLiteral("PARAMETERS RecordID Long=%1; SELECT Q004.* FROM Q004;").arg(calendar_id));
+    set_step_number(first_step + 1);
+    if (calendar.record_count() == 0)
+        raise_program_error("DB record not found.");
+    set_step_number(first_step + 2);
+    if (calendar.field(QStringLiteral("revision")).toInt() != remembered)
+        raise_program_error(out_of_date);
+    return calendar;
+}
+
+YearOutcome write_year(Database &db, qint32 calendar_id, int year)
+{
+    set_step_number(1);
+    RecordSet years = RecordSet::open(db, year_parameters(calendar_id, year) + QStringLiteral("SELECT Q002.* FROM Q002;"));
+    set_step_number(2);
+    if (years.record_count() > 0)
+        return YearOutcome::YearExists;
+    set_step_number(3);
+    years.add_new();
+    set_step_number(4);
+    years.set_field(QStringLiteral("CalendarLink"), calendar_id);
+    years.set_field(QStringLiteral("YearVal"), year);
+    set_step_number(5);
+    years.update();
+    set_step_number(6);
+    years.move_last();
+    set_step_number(7);
+    const qint32 year_id = years.field(QStringLiteral("id")).toInt();
+
+    set_step_number(8);
+    RecordSet days = RecordSet::open(db, year_parameters(calendar_id, year) + QStringLiteral("SELECT Q003.* FROM Q003;"));
+    for (QDate date(year, 1, 1); date.year() == year; date = date.addDays(1)) {
+        set_step_number(9);
+        days.add_new();
+        set_step_number(10);
+        days.set_field(QStringLiteral("NameLink"), calendar_id);
+        days.set_field(QStringLiteral("YearLink"), year_id);
+        days.set_field(QStringLiteral("DateVal"), date);
+        days.set_field(QStringLiteral("DayType"), 0);
+        days.set_field(QStringLiteral("DayStart"), 0);
+        days.set_field(QStringLiteral("DayStop"), 0);
+        days.set_field(QStringLiteral("minutes1"), 0);
+        days.set_field(QStringLiteral("minutes2"), 0);
+        days.set_field(QStringLiteral("TimeSegments"), QStringLiteral(""));
+        days.set_field(QStringLiteral("Date comment"), QStringLiteral(""));
+        set_step_number(11);
+        days.update();
+    }
+    return YearOutcome::Added;
+}
+
+} // namespace
+
+AccessPicture access_picture(const CalendarListEntry &entry)
+{
+    if (entry.owner_link < 1)
+        return AccessPicture::Admin;
+    return entry.restrict_read ? AccessPicture::ReadWrite : AccessPicture::Write;
+}
+
+std::vector<CalendarListEntry> read_calendar_list(Database &db)
+{
+    set_step_number(1);
+    RecordSet list = RecordSet::open(db, QStringLiteral("SELECT Q000.* FROM Q000;"));
+    set_step_number(2);
+    std::vector<CalendarListEntry> entries;
+    for (; !list.eof(); list.move_next()) {
+        CalendarListEntry entry;
+        entry.id = list.field(QStringLiteral("id")).toInt();
+        entry.name = list.field(QStringLiteral("Name")).toString();
+        entry.year = list.field(QStringLiteral("YearVal")).toInt();
+        entry.owner_link = list.field(QStringLiteral("OwnerLink")).toInt();
+        entry.restrict_read = list.field(QStringLiteral("RestrictRead")).toBool();
+        entry.owner_name = list.field(QStringLiteral("OwnerName")).toString();
+        entry.revision = list.field(QStringLiteral("revision")).toInt();
+        entries.push_back(std::move(entry));
+    }
+    return entries;
+}
+
+bool calendar_name_exists(Database &db, const QString &name)
+{
+    set_step_number(1);
+    RecordSet names = RecordSet::open(db, QStringLiteral("PARAMETERS NameTest Text ( 255 )=") + sql_text_literal(name)
+                                              + QStringLiteral("; SELECT Q001.* FROM Q001;"));
+    set_step_number(2);
+    return names.record_count() > 0;
+}
+
+qint32 create_calendar(Database &db, const QString &name, int year)
+{
+    Transaction transaction(db);
+    if (calendar_name_exists(db, name))
+        return 0;
+    set_step_number(3);
+    RecordSet names = RecordSet::open(db, QStringLiteral("PARAMETERS NameTest Text ( 255 )=") + sql_text_literal(name)
+                                              + QStringLiteral("; SELECT Q001.* FROM Q001;"));
+    set_step_number(4);
+    names.add_new();
+    names.set_field(QStringLiteral("Name"), name);
+    set_step_number(5);
+    names.update();
+    set_step_number(6);
+    names.move_last();
+    set_step_number(7);
+    const qint32 id = names.field(QStringLiteral("id")).toInt();
+    write_year(db, id, year);
+    transaction.commit();
+    return id;
+}
+
+std::optional<qint32> add_calendar_year_record(Database &db, qint32 calendar_id, qint32 remembered, int year)
+{
+    Transaction transaction(db);
+    check_calendar_revision(db, calendar_id, remembered);
+    if (write_year(db, calendar_id, year) == YearOutcome::YearExists)
+        return std::nullopt;
+    const qint32 revision = increment_calendar_revision(db, calendar_id);
+    transaction.commit();
+    return revision;
+}
+
+std::optional<qint32> rename_calendar_record(Database &db, qint32 calendar_id, qint32 remembered, const QString &name)
+{
+    Transaction transaction(db);
+    if (calendar_name_exists(db, name))
+        return std::nullopt;
+    RecordSet calendar = open_current_calendar(db, calendar_id, remembered, "DB record out of date.", 3);
+    set_step_number(5);
+    calendar.edit();
+    set_step_number(6);
+    calendar.set_field(QStringLiteral("Name"), name);
+    calendar.set_field(QStringLiteral("revision"), remembered + 1);
+    set_step_number(7);
+    calendar.update();
+    transaction.commit();
+    return remembered + 1;
+}
+
+void delete_calendar_year_record(Database &db, qint32 calendar_id, qint32 remembered, int year, bool only_year)
+{
+    Transaction transaction(db);
+    if (only_year) {
+        RecordSet calendar = open_current_calendar(db, calendar_id, remembered, "DB record out of date", 1);
+        set_step_number(4);
+        calendar.delete_record();
+    } else {
+        check_and_increment_calendar_revision(db, calendar_id, remembered);
+        set_step_number(5);
+        RecordSet years = RecordSet::open(db, year_parameters(calendar_id, year) + QStringLiteral("SELECT Q002.* FROM Q002;"));
+        set_step_number(6);
+        if (years.record_count() == 0)
+            raise_program_error("DB record not found");
+        set_step_number(7);
+        years.delete_record();
+    }
+    transaction.commit();
+}
+
+OwnershipOutcome set_calendar_owner(Database &db, qint32 calendar_id, qint32 remembered, qint32 owner_id)
+{
+    Transaction transaction(db);
+    RecordSet calendar = open_current_calendar(db, calendar_id, remembered, "DB record out of date", 1);
+    set_step_number(4);
+    calendar.edit();
+    set_step_number(5);
+    calendar.set_field(QStringLiteral("OwnerLink"), owner_id);
+    calendar.set_field(QStringLiteral("RestrictRead"), false);
+    calendar.set_field(QStringLiteral("revision"), remembered + 1);
+    set_step_number(6);
+    calendar.update();
+    transaction.commit();
+    return OwnershipOutcome::Done;
+}
+
+OwnershipOutcome remove_calendar_owner(Database &db, qint32 calendar_id, qint32 remembered)
+{
+    Transaction transaction(db);
+    RecordSet calendar = open_current_calendar(db, calendar_id, remembered, "DB record out of date.", 1);
+    set_step_number(4);
+    if (calendar.field(QStringLiteral("OwnerLink")).toInt() == 0)
+        return OwnershipOutcome::NoOwner;
+    set_step_number(5);
+    calendar.edit();
+    set_step_number(6);
+    calendar.set_field(QStringLiteral("OwnerLink"), 0);
+    calendar.set_field(QStringLiteral("RestrictRead"), false);
+    calendar.set_field(QStringLiteral("revision"), remembered + 1);
+    set_step_number(7);
+    calendar.update();
+    transaction.commit();
+    return OwnershipOutcome::Done;
+}
+
+OwnershipOutcome set_read_restriction(Database &db, qint32 calendar_id, qint32 remembered, bool restrict)
+{
+    Transaction transaction(db);
+    RecordSet calendar = open_current_calendar(db, calendar_id, remembered, "DB record out of date.", 1);
+    int step = 4;
+    if (restrict) {
+        set_step_number(step++);
+        if (calendar.field(QStringLiteral("OwnerLink")).toInt() == 0)
+            return OwnershipOutcome::NoOwner;
+    }
+    set_step_number(step++);
+    calendar.edit();
+    set_step_number(step++);
+    calendar.set_field(QStringLiteral("RestrictRead"), restrict);
+    calendar.set_field(QStringLiteral("revision"), remembered + 1);
+    set_step_number(step);
+    calendar.update();
+    transaction.commit();
+    return OwnershipOutcome::Done;
+}
+
+} // namespace dayvane
