@@ -30,18 +30,6 @@ QString quoted(const QString &text)
     return QStringLiteral("''") + text + QStringLiteral("''");
 }
 
-template <typename Step>
-bool reported(Step step)
-{
-    try {
-        step();
-        return true;
-    } catch (const DbError &error) {
-        report_error(error);
-        return false;
-    }
-}
-
 Database &database()
 {
     return *app_state().database;
@@ -91,7 +79,7 @@ void CalendarListWindow::save_new_calendar_name()
     const int year = int(std::nearbyint(value));
     BusyCursor busy;
     qint32 id = 0;
-    if (!reported([&] { id = create_calendar(database(), name, year); }))
+    if (!run_reported([&] { id = create_calendar(database(), name, year); }))
         return;
     if (id == 0) {
         interaction().show_message(this, QStringLiteral("New calendar name"),
@@ -129,7 +117,7 @@ void CalendarListWindow::save_renamed_calendar()
     const qint32 id = entry->id;
     BusyCursor busy;
     std::optional<qint32> revision;
-    if (!reported([&] { revision = rename_calendar_record(database(), id, entry->revision, name); }))
+    if (!run_reported([&] { revision = rename_calendar_record(database(), id, entry->revision, name); }))
         return;
     if (!revision) {
         inform(this, QStringLiteral("The calendar name specified already exists."));
@@ -186,7 +174,7 @@ void CalendarListWindow::save_new_calendar_year()
         return;
     const int year = m_new_year_list->currentItem()->text().toInt();
     std::optional<qint32> revision;
-    if (!reported([&] { revision = add_calendar_year_record(database(), id, remembered, year); }))
+    if (!run_reported([&] { revision = add_calendar_year_record(database(), id, remembered, year); }))
         return;
     if (!revision) {
         inform(this, QStringLiteral("The specified calendar year already exists for this calendar name."));
@@ -234,7 +222,7 @@ void CalendarListWindow::delete_calendar_year()
     const std::optional<YearRange> now = read_range(chosen.id);
     if (!now)
         return;
-    const bool deleted = reported([&] {
+    const bool deleted = run_reported([&] {
         if (now->first_year != seen->first_year || now->last_year != seen->last_year || now->count != seen->count)
             throw DbError(DbError::ProgramError, QStringLiteral("DB record out of date"), QStringLiteral("calendar_list"));
         delete_calendar_year_record(database(), chosen.id, chosen.revision, chosen.year, only_year);
@@ -263,7 +251,7 @@ void CalendarListWindow::set_ownership()
     const qint32 owner = choose_user(this);
     if (!check_operation_allowed(true, true) || owner <= 0)
         return;
-    if (!reported([&] { set_calendar_owner(database(), chosen.id, chosen.revision, owner); }))
+    if (!run_reported([&] { set_calendar_owner(database(), chosen.id, chosen.revision, owner); }))
         return;
     app_state().selected_user_id = 0;
     after_change(chosen.id, QStringLiteral("The calendar ownership selection has been applied successfully."));
@@ -283,7 +271,7 @@ void CalendarListWindow::remove_ownership()
         || !check_operation_allowed(true, true))
         return;
     OwnershipOutcome outcome = OwnershipOutcome::Done;
-    if (!reported([&] { outcome = remove_calendar_owner(database(), chosen.id, chosen.revision); }))
+    if (!run_reported([&] { outcome = remove_calendar_owner(database(), chosen.id, chosen.revision); }))
         return;
     if (outcome == OwnershipOutcome::NoOwner) {
         inform(this, QStringLiteral("The calendar does not have an owner assigned."));
@@ -306,7 +294,7 @@ void CalendarListWindow::add_restrict_read_access()
         || !check_operation_allowed(true, true))
         return;
     OwnershipOutcome outcome = OwnershipOutcome::Done;
-    if (!reported([&] { outcome = set_read_restriction(database(), chosen.id, chosen.revision, true); }))
+    if (!run_reported([&] { outcome = set_read_restriction(database(), chosen.id, chosen.revision, true); }))
         return;
     if (outcome == OwnershipOutcome::NoOwner) {
         inform(this, message_lines({QStringLiteral("Cannot add ''Read restriction'' to this calendar because an ''Owner'' has not "),
@@ -329,7 +317,7 @@ void CalendarListWindow::remove_restrict_read_access()
     if (!interaction().ask_yes_no(this, kMessageTitle, question, MessageIcon::Information)
         || !check_operation_allowed(true, true))
         return;
-    if (!reported([&] { set_read_restriction(database(), chosen.id, chosen.revision, false); }))
+    if (!run_reported([&] { set_read_restriction(database(), chosen.id, chosen.revision, false); }))
         return;
     after_change(chosen.id, QStringLiteral("The ''Read restriction'' has been removed from the calendar successfully."));
 }

@@ -38,19 +38,6 @@ namespace {
 constexpr int kMinimumRows = 50;
 const QColor kSelectionColour(0, 0, 128);
 
-// Runs a database step at its boundary: a DbError is reported.
-template <typename Step>
-bool reported(Step step)
-{
-    try {
-        step();
-        return true;
-    } catch (const DbError &error) {
-        report_error(error);
-        return false;
-    }
-}
-
 bool key_is_enter(QEvent *event)
 {
     if (event->type() != QEvent::KeyPress)
@@ -67,14 +54,11 @@ CalendarListWindow::CalendarListWindow(QWidget *parent)
     setWindowTitle(QStringLiteral("Calendar list"));
     auto *layout = new QHBoxLayout(this);
 
-    m_tree = new QTreeWidget;
-    m_tree->setObjectName(QStringLiteral("menu_tree"));
-    m_tree->setFixedWidth(twips_to_pixels(2600));
     const auto node = [](const char *key, const char *text, const char *parent = "", bool bold = false,
                          QColor colour = Qt::black) {
         return MenuNode{QString::fromLatin1(key), QString::fromLatin1(text), QString::fromLatin1(parent), bold, colour};
     };
-    build_menu(m_tree, {
+    m_tree = make_menu_tree({
                            node("close", "Close window", "", false, kCloseNodeColour),
                            node("open_calendar", "Open calendar"),
                            node("new_name", "Add a new calendar name"),
@@ -88,10 +72,9 @@ CalendarListWindow::CalendarListWindow(QWidget *parent)
                            node("remove_restrict_read_access", "Remove restriction", "restrict_read_access"),
                            node("delete_year", "Delete calendar year", "", true, QColor(255, 0, 0)),
                            node("reload", "Reload calendar names"),
-                       });
-    m_tree->expandAll();
-    set_tree_back_colour(m_tree, colour_from_number(kMenuTreeColour));
-    connect_menu(m_tree, MenuStyle::Headings, [this] { process_menu(); });
+                       },
+                       MenuStyle::Headings, [this] { process_menu(); });
+    m_tree->setFixedWidth(twips_to_pixels(2600));
     layout->addWidget(m_tree);
 
     auto *right = new QVBoxLayout;
@@ -163,7 +146,7 @@ void CalendarListWindow::load_calendar_name_list(qint32 calendar_id, int year)
     m_grid->horizontalHeader()->setStretchLastSection(true);
 
     if (check_operation_allowed(true)) {
-        reported([&] { m_entries = read_calendar_list(*app_state().database); });
+        run_reported([&] { m_entries = read_calendar_list(*app_state().database); });
     }
     for (size_t i = 0; i < m_entries.size(); ++i) {
         const CalendarListEntry &entry = m_entries[i];

@@ -1,5 +1,7 @@
 #include "ui_common/menutree.h"
 
+#include "ui_common/geometry.h"
+
 #include <QEvent>
 #include <QKeyEvent>
 #include <QTreeWidget>
@@ -102,6 +104,27 @@ void set_tree_back_colour(QTreeWidget *tree, const QColor &colour)
     for (QTreeWidgetItemIterator it(tree); *it; ++it)
         (*it)->setBackground(0, colour);
     tree->viewport()->update();
+}
+
+} // namespace dayvane
+
+namespace dayvane {
+
+QTreeWidget *make_menu_tree(const std::vector<MenuNode> &nodes, MenuStyle style, std::function<void()> process_menu)
+{
+    auto *tree = new QTreeWidget;
+    tree->setObjectName(QStringLiteral("menu_tree"));
+    build_menu(tree, nodes);
+    if (style == MenuStyle::Flat) {
+        tree->setRootIsDecorated(false);
+        // A short list needs no more room than its rows.
+        tree->setMaximumHeight(tree->fontMetrics().height() * int(nodes.size() + 1) + 8);
+    } else {
+        tree->expandAll();
+    }
+    set_tree_back_colour(tree, colour_from_number(kMenuTreeColour));
+    connect_menu(tree, style, std::move(process_menu));
+    return tree;
 }
 
 } // namespace dayvane

@@ -45,4 +45,8 @@ void connect_menu(QTreeWidget *tree, MenuStyle style, std::function<void()> proc
 // Paints the tree's background and every node's in `colour`.
 void set_tree_back_colour(QTreeWidget *tree, const QColor &colour);
 
+// A dialog window's command tree "menu_tree": built from `nodes`, painted in
+// kMenuTreeColour and following the menu convention. Headings start open.
+QTreeWidget *make_menu_tree(const std::vector<MenuNode> &nodes, MenuStyle style, std::function<void()> process_menu);
+
 } // namespace dayvane

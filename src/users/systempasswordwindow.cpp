@@ -84,14 +84,8 @@ SystemPasswordWindow::SystemPasswordWindow(QWidget *parent)
             m_passwords[box] = password_box(box);
             grid->addWidget(m_passwords[box++], row, 1);
         }
-        m_trees[index] = new QTreeWidget;
-        m_trees[index]->setObjectName(QStringLiteral("menu_tree"));
+        m_trees[index] = make_menu_tree(nodes[index], MenuStyle::Flat, [this, index] { process_menu(index); });
         m_trees[index]->setProperty("index", index);
-        m_trees[index]->setRootIsDecorated(false);
-        m_trees[index]->setMaximumHeight(m_trees[index]->fontMetrics().height() * 4);
-        build_menu(m_trees[index], nodes[index]);
-        set_tree_back_colour(m_trees[index], colour_from_number(kMenuTreeColour));
-        connect_menu(m_trees[index], MenuStyle::Flat, [this, index] { process_menu(index); });
         grid->addWidget(m_trees[index], int(captions[index].size()), 0, 1, 2);
         layout->addWidget(m_frames[index]);
     }

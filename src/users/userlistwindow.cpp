@@ -77,9 +77,6 @@ UserListWindow::UserListWindow(Mode mode, QWidget *parent)
 {
     setWindowTitle(QStringLiteral("User list"));
     auto *layout = new QHBoxLayout(this);
-    m_tree = new QTreeWidget;
-    m_tree->setObjectName(QStringLiteral("menu_tree"));
-    m_tree->setFixedWidth(twips_to_pixels(2200));
     std::vector<MenuNode> nodes;
     if (mode == Mode::Select)
         nodes.push_back({QStringLiteral("select_user"), QStringLiteral("Select user"), QString(), false, QColor(0, 128, 0)});
@@ -94,10 +91,8 @@ UserListWindow::UserListWindow(Mode mode, QWidget *parent)
         {QStringLiteral("reload"), QStringLiteral("Reload user list"), QString()},
     };
     nodes.insert(nodes.end(), common.begin(), common.end());
-    build_menu(m_tree, nodes);
-    find_menu_node(m_tree, QStringLiteral("user_account"))->setExpanded(true);
-    set_tree_back_colour(m_tree, colour_from_number(kMenuTreeColour));
-    connect_menu(m_tree, MenuStyle::Headings, [this] { process_menu(); });
+    m_tree = make_menu_tree(nodes, MenuStyle::Headings, [this] { process_menu(); });
+    m_tree->setFixedWidth(twips_to_pixels(2200));
     layout->addWidget(m_tree);
 
     m_grid = new QTableWidget;

@@ -20,14 +20,9 @@ UserPasswordInputWindow::UserPasswordInputWindow(UserListWindow *list)
 {
     setWindowTitle(QStringLiteral("User password"));
     auto *layout = new QVBoxLayout(this);
-    m_tree = new QTreeWidget;
-    m_tree->setObjectName(QStringLiteral("menu_tree"));
-    m_tree->setRootIsDecorated(false);
-    m_tree->setMaximumHeight(m_tree->fontMetrics().height() * 3);
-    build_menu(m_tree, {MenuNode{QStringLiteral("close"), QStringLiteral("Close window"), QString(), false, kCloseNodeColour},
-                        MenuNode{QStringLiteral("accept_password"), QStringLiteral("Accept password"), QString()}});
-    set_tree_back_colour(m_tree, colour_from_number(kMenuTreeColour));
-    connect_menu(m_tree, MenuStyle::Flat, [this] { process_menu(); });
+    m_tree = make_menu_tree({MenuNode{QStringLiteral("close"), QStringLiteral("Close window"), QString(), false, kCloseNodeColour},
+                             MenuNode{QStringLiteral("accept_password"), QStringLiteral("Accept password"), QString()}},
+                            MenuStyle::Flat, [this] { process_menu(); });
     layout->addWidget(m_tree);
 
     auto *row = new QHBoxLayout;

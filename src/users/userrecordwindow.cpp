@@ -51,15 +51,10 @@ UserRecordWindow::UserRecordWindow(UserListWindow *list)
     , m_list(list)
 {
     auto *layout = new QVBoxLayout(this);
-    m_tree = new QTreeWidget;
-    m_tree->setObjectName(QStringLiteral("menu_tree"));
-    m_tree->setRootIsDecorated(false);
-    m_tree->setMaximumHeight(m_tree->fontMetrics().height() * 4);
-    build_menu(m_tree, {MenuNode{QStringLiteral("close"), QStringLiteral("Close window"), QString(), false, kCloseNodeColour},
-                        MenuNode{QStringLiteral("add_user"), QStringLiteral("Add user record"), QString()},
-                        MenuNode{QStringLiteral("save_user"), QStringLiteral("Save user record"), QString()}});
-    set_tree_back_colour(m_tree, colour_from_number(kMenuTreeColour));
-    connect_menu(m_tree, MenuStyle::Flat, [this] { process_menu(); });
+    m_tree = make_menu_tree({MenuNode{QStringLiteral("close"), QStringLiteral("Close window"), QString(), false, kCloseNodeColour},
+                             MenuNode{QStringLiteral("add_user"), QStringLiteral("Add user record"), QString()},
+                             MenuNode{QStringLiteral("save_user"), QStringLiteral("Save user record"), QString()}},
+                            MenuStyle::Flat, [this] { process_menu(); });
     layout->addWidget(m_tree);
 
     auto *form = new QFormLayout;
