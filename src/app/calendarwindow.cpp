@@ -1,21 +1,25 @@
 #include "app/calendarwindow.h"
 
+#include "app/calendarpanels.h"
+#include "app/calendarviews.h"
 #include "app/mainmenu.h"
+#include "app/monthpicker.h"
 #include "app/opendatabase.h"
 #include "app/settingsfile.h"
+#include "calendars/calendarlistwindow.h"
 #include "ui_common/appstate.h"
 #include "ui_common/geometry.h"
-#include "ui_common/gridhelpers.h"
 #include "ui_common/interaction.h"
 #include "ui_common/keyboard.h"
 #include "ui_common/menutree.h"
 #include "ui_common/webpages.h"
+#include "users/security.h"
+#include "users/systempasswordwindow.h"
+#include "users/userlistwindow.h"
 
 #include <QCalendarWidget>
 #include <QCloseEvent>
 #include <QGridLayout>
-#include <QGroupBox>
-#include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
 #include <QLocale>
@@ -24,7 +28,7 @@
 #include <QStatusBar>
 #include <QTableView>
 #include <QTableWidget>
-#include <QTextCharFormat>
+#include <QToolButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -35,37 +39,7 @@ namespace {
 constexpr int kWindowWidthTwips = 8250;
 constexpr int kMinimumHeightTwips = 6480;
 constexpr int kDesignHeightTwips = 9300;
-constexpr int kEventGridRows = 49;  // 50 with the header row
-
-const QString kDaysZero = QStringLiteral("0 days");
 const QString kTimeZero = QStringLiteral("0h 0m");
-
-const QStringList kYearDayLabels = {
-    QStringLiteral("lbl_year_work_typical_days"), QStringLiteral("lbl_year_work_altered_days"),
-    QStringLiteral("lbl_year_work_total_days"), QStringLiteral("lbl_year_no_work_pay_only_days"),
-    QStringLiteral("lbl_year_pay_days")};
-const QStringList kYearTimeLabels = {
-    QStringLiteral("lbl_year_work_typical_time"), QStringLiteral("lbl_year_work_altered_time"),
-    QStringLiteral("lbl_year_work_total_time"), QStringLiteral("lbl_year_pay_time")};
-const QStringList kMonthDayLabels = {
-    QStringLiteral("lbl_month_work_typical_days"), QStringLiteral("lbl_month_work_altered_days"),
-    QStringLiteral("lbl_month_work_total_days"), QStringLiteral("lbl_month_no_work_pay_only_days"),
-    QStringLiteral("lbl_month_pay_days")};
-const QStringList kMonthTimeLabels = {
-    QStringLiteral("lbl_month_work_typical_time"), QStringLiteral("lbl_month_work_altered_time"),
-    QStringLiteral("lbl_month_work_total_time"), QStringLiteral("lbl_month_pay_time")};
-
-QLabel *make_label(const QString &name, const QString &text = QString())
-{
-    auto *label = new QLabel(text);
-    label->setObjectName(name);
-    return label;
-}
-
-QString month_name(int month)
-{
-    return QLocale::c().standaloneMonthName(month, QLocale::LongFormat);
-}
 
 } // namespace
 
@@ -75,7 +49,12 @@ CalendarWindow::CalendarWindow(QWidget *parent)
     setObjectName(QStringLiteral("calendar"));
     setWindowTitle(QStringLiteral("Dayvane"));
     app_state().main_window = this;
+    app_state().main_link = this;
+    install_system_password_check();
     build_widgets();
+    m_views = new CalendarViews({this, m_calendar, m_month_tree, m_month_list, m_previous_month, m_next_month,
+                                 m_event_grid},
+                                this);
     build_command_tree();
     build_commands();
     install_window_keys(this, false);
@@ -92,6 +71,12 @@ CalendarWindow::CalendarWindow(QWidget *parent)
 
 CalendarWindow::~CalendarWindow()
 {
+    if (app_state().main_link == this)
+        app_state().main_link = nullptr;
+    // The views watch and answer widgets that the base class deletes; they go
+    // first, so no half-destroyed widget reaches them.
+    delete m_views;
+    m_views = nullptr;
     if (app_state().main_window == this)
         app_state().main_window = nullptr;
 }
@@ -116,16 +101,9 @@ void CalendarWindow::build_widgets()
     name->setFont(bold);
     right->addWidget(name);
     right->addWidget(build_month_view());
-    right->addWidget(build_summary());
-    right->addWidget(build_day_detail());
-
-    m_event_grid = new QTableWidget;
-    m_event_grid->setObjectName(QStringLiteral("calendar_event_dates_grid"));
-    m_event_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_event_grid->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_event_grid->verticalHeader()->setVisible(false);
-    m_event_grid->verticalHeader()->setDefaultSectionSize(m_event_grid->fontMetrics().height() + 4);
-    m_event_grid->setMinimumHeight(twips_to_pixels(900));
+    right->addWidget(build_summary_panel());
+    right->addWidget(build_day_panel());
+    m_event_grid = build_event_grid();
     right->addWidget(m_event_grid, 1);
     columns->addLayout(right, 1);
     setCentralWidget(central);
@@ -134,7 +112,6 @@ void CalendarWindow::build_widgets()
     m_status->setObjectName(QStringLiteral("status"));
     statusBar()->setObjectName(QStringLiteral("status_bar"));
     statusBar()->addWidget(m_status, 1);
-    reset_event_grid();
 }
 
 QWidget *CalendarWindow::build_month_view()
@@ -145,16 +122,7 @@ QWidget *CalendarWindow::build_month_view()
     grid->setHorizontalSpacing(6);
     grid->setVerticalSpacing(0);
 
-    m_month_tree = new QTreeWidget;
-    m_month_tree->setObjectName(QStringLiteral("calendar_month_tree"));
-    m_month_tree->setHeaderHidden(true);
-    m_month_tree->setRootIsDecorated(false);
-    m_month_tree->setFixedHeight(m_month_tree->fontMetrics().height() + 8);
-    m_month_tree->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_month_tree->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    build_menu(m_month_tree, {MenuNode{QStringLiteral("month"), QString(), QString(), true, QColor(255, 255, 192)}});
-    set_tree_back_colour(m_month_tree, QColor(87, 166, 136));
-    grid->addWidget(m_month_tree, 0, 0);
+    grid->addWidget(build_month_header(), 0, 0);
 
     auto *work_heading = make_label(QString(), QStringLiteral("Work"));
     auto *pay_heading = make_label(QString(), QStringLiteral("Pay"));
@@ -195,72 +163,56 @@ QWidget *CalendarWindow::build_month_view()
     m_month_list = new QListWidget(this);
     m_month_list->setObjectName(QStringLiteral("month_list"));
     for (int month = 1; month <= 12; ++month)
-        m_month_list->addItem(month_name(month));
+        m_month_list->addItem(full_month_name(month));
     m_month_list->hide();
+    QPalette palette = m_month_list->palette();
+    palette.setColor(QPalette::Highlight, QColor(87, 166, 136));
+    m_month_list->setPalette(palette);
     return box;
 }
 
-QWidget *CalendarWindow::build_summary()
+// The month node, which opens the list of months, between buttons that step
+// one month back and forward.
+QWidget *CalendarWindow::build_month_header()
 {
-    auto *frame = new QGroupBox(QStringLiteral("Summary"));
-    frame->setObjectName(QStringLiteral("frame_calendar_summary"));
-    auto *grid = new QGridLayout(frame);
-    grid->setHorizontalSpacing(8);
-    grid->setVerticalSpacing(1);
-    grid->addWidget(make_label(QStringLiteral("lbl_summary_month")), 0, 1, 1, 2, Qt::AlignCenter);
-    grid->addWidget(make_label(QStringLiteral("lbl_summary_year")), 0, 3, 1, 2, Qt::AlignCenter);
+    auto *header = new QWidget;
+    auto *row = new QHBoxLayout(header);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(2);
 
-    struct Row
-    {
-        const char *caption;
-        const char *days;  // label name without its "lbl_month_"/"lbl_year_" prefix
-        const char *time;  // nullptr: the row has no time
-    };
-    const Row rows[] = {
-        {"Typical workdays", "work_typical_days", "work_typical_time"},
-        {"Altered workdays", "work_altered_days", "work_altered_time"},
-        {"Total workdays", "work_total_days", "work_total_time"},
-        {"Paid / no work", "no_work_pay_only_days", nullptr},
-        {"Paid days", "pay_days", "pay_time"},
-    };
-    int r = 1;
-    for (const Row &row : rows) {
-        grid->addWidget(new QLabel(QString::fromLatin1(row.caption)), r, 0);
-        int column = 1;
-        for (const char *period : {"lbl_month_", "lbl_year_"}) {
-            grid->addWidget(make_label(QString::fromLatin1(period) + QString::fromLatin1(row.days), kDaysZero), r,
-                            column, Qt::AlignRight);
-            if (row.time)
-                grid->addWidget(make_label(QString::fromLatin1(period) + QString::fromLatin1(row.time), kTimeZero), r,
-                                column + 1, Qt::AlignRight);
-            column += 2;
-        }
-        ++r;
-    }
-    grid->setColumnStretch(0, 1);
-    return frame;
-}
+    m_month_tree = new QTreeWidget;
+    m_month_tree->setObjectName(QStringLiteral("calendar_month_tree"));
+    m_month_tree->setHeaderHidden(true);
+    m_month_tree->setRootIsDecorated(false);
+    m_month_tree->setIndentation(4);
+    const int height = m_month_tree->fontMetrics().height() + 8;
+    m_month_tree->setFixedHeight(height);
+    m_month_tree->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_month_tree->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_month_tree->setToolTip(QStringLiteral("Choose a month"));
+    build_menu(m_month_tree, {MenuNode{QStringLiteral("month"), QString(), QString(), true, QColor(255, 255, 192)}});
+    set_tree_back_colour(m_month_tree, QColor(87, 166, 136));
+    // The node looks the same selected or not.
+    QPalette palette = m_month_tree->palette();
+    palette.setColor(QPalette::Highlight, QColor(87, 166, 136));
+    palette.setColor(QPalette::HighlightedText, QColor(255, 255, 192));
+    m_month_tree->setPalette(palette);
 
-QWidget *CalendarWindow::build_day_detail()
-{
-    auto *frame = new QGroupBox(QStringLiteral("Selected day"));
-    frame->setObjectName(QStringLiteral("frame_day"));
-    auto *grid = new QGridLayout(frame);
-    grid->setVerticalSpacing(1);
-    grid->addWidget(make_label(QStringLiteral("lbl_cal_date")), 0, 0);
-    grid->addWidget(new QLabel(QStringLiteral("From")), 0, 1, Qt::AlignRight);
-    grid->addWidget(make_label(QStringLiteral("lbl_start_time")), 0, 2);
-    grid->addWidget(new QLabel(QStringLiteral("To")), 0, 3, Qt::AlignRight);
-    grid->addWidget(make_label(QStringLiteral("lbl_end_time")), 0, 4);
-    grid->addWidget(new QLabel(QStringLiteral("Worked")), 1, 1, Qt::AlignRight);
-    grid->addWidget(make_label(QStringLiteral("lbl_work_time"), kTimeZero), 1, 2);
-    grid->addWidget(new QLabel(QStringLiteral("Paid")), 1, 3, Qt::AlignRight);
-    grid->addWidget(make_label(QStringLiteral("lbl_paid_time"), kTimeZero), 1, 4);
-    QLabel *event = make_label(QStringLiteral("lbl_event"));
-    event->setWordWrap(true);
-    grid->addWidget(event, 2, 0, 1, 5);
-    grid->setColumnStretch(0, 1);
-    return frame;
+    const auto arrow = [height](const char *name, Qt::ArrowType type, const char *tip) {
+        auto *button = new QToolButton;
+        button->setObjectName(QString::fromLatin1(name));
+        button->setArrowType(type);
+        button->setAutoRaise(true);
+        button->setFixedSize(height, height);
+        button->setToolTip(QString::fromLatin1(tip));
+        return button;
+    };
+    m_previous_month = arrow("previous_month", Qt::LeftArrow, "Previous month (Page Up)");
+    m_next_month = arrow("next_month", Qt::RightArrow, "Next month (Page Down)");
+    row->addWidget(m_previous_month);
+    row->addWidget(m_month_tree, 1);
+    row->addWidget(m_next_month);
+    return header;
 }
 
 bool CalendarWindow::eventFilter(QObject *watched, QEvent *event)
@@ -303,10 +255,41 @@ void CalendarWindow::build_commands()
     set_command(QStringLiteral("news"), [this] { open_news(); });
     set_command(QStringLiteral("contact_corvantelle"), [this] { open_web_page(this, WebPage::Contact); });
     set_command(QStringLiteral("website"), [this] { open_web_page(this, WebPage::Home); });
-    // The windows these open are plugged in by their own folders; the
-    // connection guard already applies.
-    for (const char *key : {"enter_system_password", "users", "open_calendar_list", "holiday_listing"})
-        set_command(QString::fromLatin1(key), [] {}, true);
+    set_command(QStringLiteral("reload_calendar"), [this] { m_views->reload_calendar(); });
+    set_command(QStringLiteral("edit_calendar"), [this] { m_views->edit_calendar(); });
+    set_command(QStringLiteral("move_to_event_date"), [this] { m_views->move_to_event_date(); });
+    const char *const filters[kEventFilterCount] = {
+        "show_all_calendar_event_dates", "show_typical_event_calendar_dates", "show_altered_work_calendar_dates",
+        "show_pay_only_calendar_dates", "show_no_work_no_pay_calendar_dates"};
+    for (int filter = 0; filter < kEventFilterCount; ++filter)
+        set_command(QString::fromLatin1(filters[filter]), [this, filter] { m_views->show_calendar_event_dates(filter); });
+    set_command(QStringLiteral("enter_system_password"), [this] { open_system_password_window(this); }, true);
+    set_command(QStringLiteral("users"), [this] { open_user_list(this); }, true);
+    set_command(QStringLiteral("open_calendar_list"), [this] { open_calendar_list(this); }, true);
+    // The holiday list is plugged in by its own folder; the guard applies.
+    set_command(QStringLiteral("holiday_listing"), [] {}, true);
+}
+
+bool CalendarWindow::show_calendar_year(QDate date)
+{
+    m_views->select_date_for_load(date);
+    app_state().current_date = date;
+    return m_views->reload(0);
+}
+
+void CalendarWindow::reload_and_redraw()
+{
+    m_views->reload(app_state().event_filter);
+}
+
+QDate CalendarWindow::selected_date() const
+{
+    return m_calendar->selectedDate();
+}
+
+void CalendarWindow::refresh_calendar_caption()
+{
+    m_views->show_month();
 }
 
 void CalendarWindow::set_command(const QString &key, std::function<void()> command, bool guarded)
@@ -380,72 +363,17 @@ void CalendarWindow::start()
 
 void CalendarWindow::set_month_node_text(int month)
 {
-    m_month_tree->topLevelItem(0)->setText(0, month_name(month));
+    m_month_tree->topLevelItem(0)->setText(0, full_month_name(month));
 }
 
 void CalendarWindow::clear_calendar_data(int scope)
 {
-    AppState &state = app_state();
-    const auto set_text = [this](const QString &name, const QString &text) {
-        if (QLabel *label = findChild<QLabel *>(name))
-            label->setText(text);
-    };
-    if (scope == 1) {
-        state.calendar_id = 0;
-        state.calendar_name.clear();
-        state.calendar_revision = 0;
-        state.selected_day_id = 0;
-        state.first_shown_date = QDate();
-        state.last_shown_date = QDate();
-        state.calendar_loaded = false;
-    }
-    if (scope <= 2) {
-        state.calendar_loaded = false;
-        set_text(QStringLiteral("lbl_calendar_name"), QStringLiteral("No calendar loaded"));
-        set_text(QStringLiteral("lbl_summary_year"), QString());
-        for (const QString &name : kYearDayLabels)
-            set_text(name, kDaysZero);
-        for (const QString &name : kYearTimeLabels)
-            set_text(name, kTimeZero);
-    }
-    if (scope <= 3) {
-        for (QLabel *label : findChildren<QLabel *>(QStringLiteral("work_week")))
-            label->setText(kTimeZero);
-        for (QLabel *label : findChildren<QLabel *>(QStringLiteral("pay_week")))
-            label->setText(kTimeZero);
-        m_calendar->setDateTextFormat(QDate(), QTextCharFormat());
-        set_text(QStringLiteral("lbl_summary_month"), QString());
-        for (const QString &name : kMonthDayLabels)
-            set_text(name, kDaysZero);
-        for (const QString &name : kMonthTimeLabels)
-            set_text(name, kTimeZero);
-    }
-    if (scope <= 4) {
-        for (const char *name : {"lbl_cal_date", "lbl_start_time", "lbl_end_time", "lbl_event"})
-            set_text(QString::fromLatin1(name), QString());
-        set_text(QStringLiteral("lbl_work_time"), kTimeZero);
-        set_text(QStringLiteral("lbl_paid_time"), kTimeZero);
-    }
-    if (scope <= 2 || scope == 5)
-        reset_event_grid();
+    m_views->clear(scope);
 }
 
-void CalendarWindow::reset_event_grid()
+void CalendarWindow::set_editor_opener(std::function<void()> open)
 {
-    m_event_grid->clear();
-    m_event_grid->setColumnCount(6);
-    m_event_grid->setRowCount(kEventGridRows);
-    m_event_grid->setHorizontalHeaderLabels(
-        {QStringLiteral("Date"), QStringLiteral("Events"), QStringLiteral("Work"), QStringLiteral("Pay"), QString(), QString()});
-    const int widths[] = {790, 2340, 930, 930};
-    for (int column = 0; column < 4; ++column)
-        m_event_grid->setColumnWidth(column, twips_to_pixels(widths[column]));
-    m_event_grid->setColumnHidden(4, true);
-    m_event_grid->setColumnHidden(5, true);
-    // The events column takes what the narrow window leaves.
-    m_event_grid->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
-    for (int row = 0; row < kEventGridRows; ++row)
-        set_row_data(m_event_grid, row, 0);
+    m_views->set_editor_opener(std::move(open));
 }
 
 void CalendarWindow::write_ini()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui_common/mainwindowlink.h"
+
 #include <QMainWindow>
 #include <QTimer>
 
@@ -11,15 +13,18 @@ class QLabel;
 class QListWidget;
 class QTableView;
 class QTableWidget;
+class QToolButton;
 class QTreeWidget;
 
 namespace dayvane {
+
+class CalendarViews;
 
 // The main window "calendar": the command tree, the month view with its week
 // totals, the month and year summary, the selected day and the event-dates
 // list. The program's only top-level window; every other window opens
 // modally over it.
-class CalendarWindow : public QMainWindow
+class CalendarWindow : public QMainWindow, public MainWindowLink
 {
     Q_OBJECT
 
@@ -43,7 +48,13 @@ public:
     // calendar, 2 empties the loaded year, 3 the month view, 4 the day
     // detail, 5 the event-dates list (each scope also does those after it,
     // 1 and 2 all of them, 3 also 4).
-    void clear_calendar_data(int scope);
+    void clear_calendar_data(int scope) override;
+    // The loaded year and the views drawn from it. A window that changed the
+    // open calendar's days reloads and redraws through it.
+    CalendarViews &views() { return *m_views; }
+    // What "Make changes to calendar" and a double click on a date open for
+    // the selected day (app_state().selected_day_id); by default nothing.
+    void set_editor_opener(std::function<void()> open);
     // Saves the window's state to the settings file (pulled into the work
     // area first); failures are ignored.
     void write_ini();
@@ -56,6 +67,12 @@ public:
     // Asks the web server for the newest news version, in the background.
     void check_news_version();
 
+    // What the windows opened from here ask of the main window.
+    bool show_calendar_year(QDate date) override;
+    void reload_and_redraw() override;
+    QDate selected_date() const override;
+    void refresh_calendar_caption() override;
+
 protected:
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -63,12 +80,10 @@ protected:
 private:
     void build_widgets();
     QWidget *build_month_view();
-    QWidget *build_summary();
-    QWidget *build_day_detail();
     void build_command_tree();
     void build_commands();
+    QWidget *build_month_header();
     void apply_settings();
-    void reset_event_grid();
     void open_news();
     void news_tick();
     void set_news_nodes_plain();
@@ -78,11 +93,14 @@ private:
     QTreeWidget *m_menu_tree = nullptr;
     QTreeWidget *m_month_tree = nullptr;
     QListWidget *m_month_list = nullptr;
+    QToolButton *m_previous_month = nullptr;
+    QToolButton *m_next_month = nullptr;
     QCalendarWidget *m_calendar = nullptr;
     QTableView *m_calendar_view = nullptr;  // the month grid inside m_calendar
     QWidget *m_weeks = nullptr;
     QTableWidget *m_event_grid = nullptr;
     QLabel *m_status = nullptr;
+    CalendarViews *m_views = nullptr;  // child QObject, deleted before the widgets
     QTimer m_news_timer;
     bool m_news_bold_next = true;
     std::map<QString, std::function<void()>> m_commands;

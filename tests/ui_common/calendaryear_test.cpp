@@ -1,4 +1,4 @@
-#include "app/calendaryear.h"
+#include "ui_common/calendaryear.h"
 
 #include "store/connection.h"
 #include "store/dberror.h"

@@ -1,4 +1,4 @@
-#include "app/calendaryear.h"
+#include "ui_common/calendaryear.h"
 
 #include "model/textforms.h"
 #include "store/dberror.h"
