@@ -7,6 +7,8 @@
 #include "app/opendatabase.h"
 #include "app/settingsfile.h"
 #include "calendars/calendarlistwindow.h"
+#include "dialogs/aboutwindow.h"
+#include "editor/calendareditwindow.h"
 #include "ui_common/appstate.h"
 #include "ui_common/geometry.h"
 #include "ui_common/interaction.h"
@@ -266,6 +268,8 @@ void CalendarWindow::build_commands()
     set_command(QStringLiteral("enter_system_password"), [this] { open_system_password_window(this); }, true);
     set_command(QStringLiteral("users"), [this] { open_user_list(this); }, true);
     set_command(QStringLiteral("open_calendar_list"), [this] { open_calendar_list(this); }, true);
+    set_command(QStringLiteral("about"), [this] { open_about_window(this); });
+    m_views->set_editor_opener([this] { open_calendar_editor(this, [this] { reload_and_redraw(); }); });
     // The holiday list is plugged in by its own folder; the guard applies.
     set_command(QStringLiteral("holiday_listing"), [] {}, true);
 }

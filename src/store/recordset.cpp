@@ -163,7 +163,13 @@ void RecordSet::read_back(qsizetype row) const
 
 QVariant RecordSet::field(const QString &name) const
 {
-    const int index = field_index(name);
+    return field(field_index(name));
+}
+
+QVariant RecordSet::field(int index) const
+{
+    if (index < 0 || index >= m_fields.size())
+        fail(DbError::UnknownField, QStringLiteral("Item %1 not found in this collection.").arg(index));
     if (m_mode != Mode::Browse)
         return m_buffer.at(index);
     return m_values.at(current_offset() + index);

@@ -40,6 +40,10 @@ public:
     const QStringList &field_names() const { return m_fields; }
     // The current record's field; names compare without regard to case.
     QVariant field(const QString &name) const;
+    // The same by position: for loops over many records, look the position
+    // up once with field_index().
+    QVariant field(int index) const;
+    int field_index(const QString &name) const;  // throws when missing
     bool is_null(const QString &name) const { return field(name).isNull(); }
 
     void edit();
@@ -57,7 +61,6 @@ private:
     enum class Mode { Browse, Edit, Add };
 
     int find_field(const QString &name) const;  // -1 when missing
-    int field_index(const QString &name) const; // throws when missing
     // The current record's first value; throws when there is none.
     qsizetype current_offset() const;
     void read_back(qsizetype row) const;

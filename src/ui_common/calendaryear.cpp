@@ -149,18 +149,48 @@ QString text_field(const RecordSet &set, const QString &name)
     return value.isNull() ? QString() : value.toString();
 }
 
-DayEntry read_day(const RecordSet &days)
+
+// Where the day fields stand in the days query, looked up once a load.
+struct DayFields
+{
+    explicit DayFields(const RecordSet &days)
+        : id(days.field_index(QStringLiteral("id")))
+        , date(days.field_index(QStringLiteral("DateVal")))
+        , day_start(days.field_index(QStringLiteral("DayStart")))
+        , day_stop(days.field_index(QStringLiteral("DayStop")))
+        , minutes1(days.field_index(QStringLiteral("minutes1")))
+        , minutes2(days.field_index(QStringLiteral("minutes2")))
+        , time_segments(days.field_index(QStringLiteral("TimeSegments")))
+        , comment(days.field_index(QStringLiteral("Date comment")))
+    {
+    }
+    int id, date, day_start, day_stop, minutes1, minutes2, time_segments, comment;
+};
+
+qint32 int_at(const RecordSet &set, int index)
+{
+    const QVariant value = set.field(index);
+    return value.isNull() ? 0 : value.toInt();
+}
+
+QString text_at(const RecordSet &set, int index)
+{
+    const QVariant value = set.field(index);
+    return value.isNull() ? QString() : value.toString();
+}
+
+DayEntry read_day(const RecordSet &days, const DayFields &fields)
 {
     DayEntry day;
-    day.id = int_field(days, QStringLiteral("id"));
-    const QVariant date = days.field(QStringLiteral("DateVal"));
+    day.id = int_at(days, fields.id);
+    const QVariant date = days.field(fields.date);
     day.date = date.isNull() ? QDate() : date.toDate();
-    day.day_start = qint16(int_field(days, QStringLiteral("DayStart")));
-    day.day_stop = qint16(int_field(days, QStringLiteral("DayStop")));
-    day.minutes1 = int_field(days, QStringLiteral("minutes1"));
-    day.minutes2 = int_field(days, QStringLiteral("minutes2"));
-    day.time_segments = text_field(days, QStringLiteral("TimeSegments"));
-    day.comment = text_field(days, QStringLiteral("Date comment"));
+    day.day_start = qint16(int_at(days, fields.day_start));
+    day.day_stop = qint16(int_at(days, fields.day_stop));
+    day.minutes1 = int_at(days, fields.minutes1);
+    day.minutes2 = int_at(days, fields.minutes2);
+    day.time_segments = text_at(days, fields.time_segments);
+    day.comment = text_at(days, fields.comment);
     return day;
 }
 
@@ -200,8 +230,9 @@ CalendarYear load_calendar_year(Database &db, qint32 calendar_id, int year,
     RecordSet days = RecordSet::open(
         db, days_query_text(calendar_id, loaded.first_shown_date(), loaded.last_shown_date()));
     location(7);
+    const DayFields fields(days);
     for (; !days.eof(); days.move_next())
-        loaded.add_day(read_day(days));
+        loaded.add_day(read_day(days, fields));
     return loaded;
 }
 

@@ -131,6 +131,8 @@ TEST_F(OpeningCalendars, TheListOpensAYearInTheMainWindow)
 TEST_F(OpeningCalendars, TheSystemAndUserCommandsOpenTheirWindows)
 {
     window->start();
+    user.on_window(QStringLiteral("about"), [](QDialog &about) { about.close(); });
+    window->run_command(QStringLiteral("about"));
     user.on_window(QStringLiteral("system_password"), [](QDialog &password) { password.close(); });
     window->run_command(QStringLiteral("enter_system_password"));
     user.on_window(QStringLiteral("user_list"), [](QDialog &users) {
@@ -138,5 +140,20 @@ TEST_F(OpeningCalendars, TheSystemAndUserCommandsOpenTheirWindows)
         users.close();
     });
     window->run_command(QStringLiteral("users"));
+    EXPECT_TRUE(user.shown().empty());
+}
+
+TEST_F(OpeningCalendars, MakingChangesOpensTheEditorOnTheSelectedDay)
+{
+    window->start();
+    user.on_window(QStringLiteral("calendar_list"), [](QDialog &list) { open_from_list(list, QStringLiteral("Alpha"), 2024); });
+    window->run_command(QStringLiteral("open_calendar_list"));
+    window->findChild<QCalendarWidget *>(QStringLiteral("calendar"))->setSelectedDate(QDate(2024, 1, 8));
+    user.on_window(QStringLiteral("calendar_edit"), [](QDialog &editor) { editor.close(); });
+    window->run_command(QStringLiteral("edit_calendar"));
+    EXPECT_GT(app_state().selected_day_id, 0);
+    // A day without a stored record opens nothing.
+    window->findChild<QCalendarWidget *>(QStringLiteral("calendar"))->setSelectedDate(QDate(2024, 1, 9));
+    window->run_command(QStringLiteral("edit_calendar"));
     EXPECT_TRUE(user.shown().empty());
 }

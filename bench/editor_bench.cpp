@@ -1,0 +1,270 @@
+// Saving one edited day to a whole year (366 dates, every weekday ticked):
+// the editor's save with its checks and the reload of the year, against a
+// bare batched update of the same rows in one transaction.
+
+#include "editor/calendareditwindow.h"
+#include "editor/dayeditor.h"
+#include "editor/rangesave.h"
+#include "store/connection.h"
+#include "store/recordset.h"
+#include "store/revisions.h"
+#include "store/transaction.h"
+#include "ui_common/appstate.h"
+#include "ui_common/interaction.h"
+
+#include <sqlcipher/sqlite3.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDate>
+#include <QDir>
+#include <QLineEdit>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace dayvane;
+
+constexpr int kYear = 2024;  // a leap year: 366 days
+
+struct Fixture
+{
+    QTemporaryDir dir{QDir::current().absoluteFilePath(QStringLiteral("bench-XXXXXX"))};
+    qint64 calendar = 0;
+    std::vector<qint64> day_ids;
+
+    Fixture()
+    {
+        AppState &state = app_state();
+        state.database.emplace(create_calendar_database(dir.filePath(QStringLiteral("QZDB.mdb"))));
+        Database &db = *state.database;
+        db.exec(QStringLiteral("INSERT INTO calendars (Name) VALUES ('Bench');"));
+        calendar = db.last_insert_id();
+        db.exec(QStringLiteral("INSERT INTO calendar_years (CalendarLink, YearVal) VALUES (%1, %2);").arg(calendar).arg(kYear));
+        const qint64 year_id = db.last_insert_id();
+        Transaction transaction(db);
+        Statement insert = db.prepare(QStringLiteral(
+            "INSERT INTO days (NameLink, YearLink, DateVal, DayType, TimeSegments) VALUES (?, ?, ?, 0, '');"));
+        for (QDate date(kYear, 1, 1); date.year() == kYear; date = date.addDays(1)) {
+            insert.reset();
+            insert.bind(1, calendar);
+            insert.bind(2, year_id);
+            insert.bind(3, date);
+            insert.exec();
+            day_ids.push_back(db.last_insert_id());
+        }
+        transaction.commit();
+        state.db_connected = true;
+        state.calendar_id = qint32(calendar);
+        state.calendar_revision = 0;
+        state.calendar_loaded = true;
+        state.selected_day_id = qint32(day_ids.front());
+    }
+};
+
+Fixture &fixture()
+{
+    static Fixture instance;
+    return instance;
+}
+
+// What the main window's load reads: the year's days through the record set.
+qint64 reload_year(Database &db, qint64 calendar)
+{
+    RecordSet days = RecordSet::open(
+        db, QStringLiteral("PARAMETERS CalendarID Long=%1, [Year] Short=%2; SELECT Q003.* FROM Q003;").arg(calendar).arg(kYear));
+    qint64 sum = 0;
+    for (; !days.eof(); days.move_next())
+        sum += days.field(QStringLiteral("minutes1")).toInt() + days.field(QStringLiteral("TimeSegments")).toString().size()
+               + days.field(QStringLiteral("DateVal")).toDate().day();
+    return sum;
+}
+
+// A different day each run, so every run really changes the rows.
+DayEditor edited_day(int run)
+{
+    DayEditor day;
+    day.apply_time_input(0, QStringLiteral("8:00"), QStringLiteral("12:00"), true);
+    day.apply_time_input(1, QStringLiteral("12:30"), QString::number(13 + run % 5) + QStringLiteral(":00"), run % 2 == 0);
+    return day;
+}
+
+RangeWrite whole_year(const Fixture &f, const DayEditor &day)
+{
+    RangeWrite write;
+    write.calendar_id = qint32(f.calendar);
+    write.start = QDate(kYear, 1, 1);
+    write.end = QDate(kYear, 12, 31);
+    write.weekdays.fill(true);
+    write.values = day.values();
+    write.time_segments = day.time_segments();
+    write.comment = QStringLiteral("Shift");
+    return write;
+}
+
+// The editor's save: revision check, the writes through Q008 and the
+// revision increment in one transaction.
+void BM_SaveDayToYear(benchmark::State &state)
+{
+    Fixture &f = fixture();
+    Database &db = *app_state().database;
+    int run = 0;
+    for (auto _ : state) {
+        const RangeWrite write = whole_year(f, edited_day(run++));
+        int written = 0;
+        app_state().calendar_revision = change_calendar_days(db, qint32(f.calendar), app_state().calendar_revision,
+                                                             [&] { written = write_day_to_range(db, write); });
+        if (written != 366)
+            state.SkipWithError("wrong number of days written");
+    }
+}
+BENCHMARK(BM_SaveDayToYear)->Unit(benchmark::kMillisecond);
+
+// The reload that follows a save.
+void BM_ReloadYear(benchmark::State &state)
+{
+    Fixture &f = fixture();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(reload_year(*app_state().database, f.calendar));
+}
+BENCHMARK(BM_ReloadYear)->Unit(benchmark::kMillisecond);
+
+// The floor: one prepared UPDATE by id for each of the 366 rows, in one
+// transaction, and nothing else.
+void BM_BareBatchedUpdate(benchmark::State &state)
+{
+    Fixture &f = fixture();
+    sqlite3 *handle = app_state().database->handle();
+    sqlite3_stmt *stmt = nullptr;
+    sqlite3_prepare_v2(handle,
+                       "UPDATE days SET DayStart = ?, DayStop = ?, TimeSegments = ?, minutes1 = ?, minutes2 = ?,"
+                       " \"Date comment\" = ? WHERE id = ?",
+                       -1, &stmt, nullptr);
+    int run = 0;
+    for (auto _ : state) {
+        const std::string segments = "y@480>720+y@750>" + std::to_string(780 + 60 * (run++ % 5));
+        sqlite3_exec(handle, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
+        for (const qint64 id : f.day_ids) {
+            sqlite3_bind_int(stmt, 1, 480);
+            sqlite3_bind_int(stmt, 2, 780);
+            sqlite3_bind_text(stmt, 3, segments.c_str(), int(segments.size()), SQLITE_STATIC);
+            sqlite3_bind_int(stmt, 4, 270);
+            sqlite3_bind_int(stmt, 5, 270);
+            sqlite3_bind_text(stmt, 6, "Shift", -1, SQLITE_STATIC);
+            sqlite3_bind_int64(stmt, 7, id);
+            if (sqlite3_step(stmt) != SQLITE_DONE)
+                state.SkipWithError("update failed");
+            sqlite3_reset(stmt);
+        }
+        sqlite3_exec(handle, "COMMIT", nullptr, nullptr, nullptr);
+    }
+    sqlite3_finalize(stmt);
+}
+BENCHMARK(BM_BareBatchedUpdate)->Unit(benchmark::kMillisecond);
+
+// Answers every question Yes and shows nothing: the user who saves.
+class YesInteraction : public Interaction
+{
+public:
+    void show_message(QWidget *, const QString &, const QString &text, MessageIcon) override
+    {
+        std::fprintf(stderr, "unexpected message: %s\n", qPrintable(text));
+    }
+    bool ask_yes_no(QWidget *, const QString &, const QString &, MessageIcon, bool) override { return true; }
+    std::optional<QString> choose_open_file(QWidget *, const QString &, const QString &, const QString &) override
+    {
+        return std::nullopt;
+    }
+    bool choose_printer(QWidget *, QPrinter &) override { return false; }
+    bool open_url(const QUrl &) override { return false; }
+    bool start_program(const QString &, const QStringList &) override { return false; }
+    int show_modal(QDialog &) override { return 0; }
+};
+
+// The whole command in the real window: "Override calendar?", the gate,
+// the revision and access checks, the writes and the reload callback
+// (BM_ReloadYear's work).
+// Building and loading the window is not counted.
+void BM_SaveThroughEditorWindow(benchmark::State &state)
+{
+    Fixture &f = fixture();
+    YesInteraction yes;
+    set_interaction(&yes);
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto window = std::make_unique<CalendarEditWindow>(nullptr, [&f] {
+            benchmark::DoNotOptimize(reload_year(*app_state().database, f.calendar));
+        });
+        window->findChild<QLineEdit *>(QStringLiteral("start_date"))->setText(QStringLiteral("01-01-2024"));
+        window->findChild<QLineEdit *>(QStringLiteral("end_date"))->setText(QStringLiteral("12-31-2024"));
+        for (QCheckBox *box : window->findChildren<QCheckBox *>(QStringLiteral("weekdays")))
+            box->setChecked(true);
+        state.ResumeTiming();
+        window->save_calendar();
+        if (!window->saved())
+            state.SkipWithError("not saved");
+        state.PauseTiming();
+        window.reset();
+        state.ResumeTiming();
+    }
+    set_interaction(nullptr);
+}
+BENCHMARK(BM_SaveThroughEditorWindow)->Unit(benchmark::kMillisecond);
+
+// Prints the usual table, then the ratios to the bare update.
+class RatioReporter : public benchmark::ConsoleReporter
+{
+public:
+    void ReportRuns(const std::vector<Run> &runs) override
+    {
+        for (const Run &run : runs) {
+            m_times[run.benchmark_name()] = run.GetAdjustedRealTime();
+            m_cpu[run.benchmark_name()] = run.GetAdjustedCPUTime();
+        }
+        ConsoleReporter::ReportRuns(runs);
+    }
+
+    // Wall times include the commit's wait for the disk, which varies from
+    // run to run; processor times show the program's own work.
+    void print_ratios() const
+    {
+        const char *bare = "BM_BareBatchedUpdate";
+        if (!m_times.count(bare) || m_times.at(bare) <= 0 || m_cpu.at(bare) <= 0)
+            return;
+        for (const char *name : {"BM_SaveDayToYear", "BM_SaveThroughEditorWindow"}) {
+            if (!m_times.count(name))
+                continue;
+            std::printf("%s against the bare batched update: wall %.2f / %.2f ms, ratio %.2f;"
+                        " processor %.2f / %.2f ms, ratio %.2f (goal <= 2)\n",
+                        name, m_times.at(name), m_times.at(bare), m_times.at(name) / m_times.at(bare), m_cpu.at(name),
+                        m_cpu.at(bare), m_cpu.at(name) / m_cpu.at(bare));
+        }
+    }
+
+private:
+    std::map<std::string, double> m_times;
+    std::map<std::string, double> m_cpu;
+};
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    reporter.print_ratios();
+    benchmark::Shutdown();
+    app_state() = AppState();
+    return 0;
+}

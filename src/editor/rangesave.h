@@ -1,0 +1,33 @@
+#pragma once
+
+#include "editor/daterange.h"
+#include "editor/dayeditor.h"
+
+#include <QDate>
+#include <QString>
+#include <QtGlobal>
+
+namespace dayvane {
+
+class Database;
+
+// One day as the editor saves it, and where it goes.
+struct RangeWrite
+{
+    qint32 calendar_id = 0;
+    QDate start;          // the range, both ends included
+    QDate end;
+    Weekdays weekdays{};  // only dates of a ticked weekday are written
+    DayValues values;
+    QString time_segments;
+    QString comment;      // stored without blanks at either end
+};
+
+// Writes DayStart, DayStop, TimeSegments, minutes1, minutes2 and the comment
+// of every day record of the calendar in the range whose weekday is ticked;
+// the day type stays as it is. Returns the number of records written.
+// Throws DbError on any failure; run it inside the caller's transaction so
+// that a failure leaves every date as it was. Sets the step number.
+int write_day_to_range(Database &db, const RangeWrite &write);
+
+} // namespace dayvane
