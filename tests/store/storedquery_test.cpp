@@ -225,6 +225,18 @@ TEST(StoredQuerySystemPassword, MatchesTheScrambledPasswordByteForByte)
 
     EXPECT_TRUE(password_matches(typed));
     EXPECT_FALSE(password_matches(typed.left(4)));
+    // Every byte value survives the database as it is.
+    QByteArray every_byte;
+    for (int i = 0; i < 256; ++i)
+        every_byte += char(i);
+    RecordSet users = RecordSet::open(db, QStringLiteral("PARAMETERS UserID Long=0; SELECT Q017.* FROM Q017;"));
+    users.add_new();
+    users.set_field(QStringLiteral("LastName"), QStringLiteral("Bytes"));
+    users.set_field(QStringLiteral("password"), *scramble_text(every_byte));
+    users.update();
+    RecordSet stored_user = RecordSet::open(
+        db, QStringLiteral("PARAMETERS UserID Long=%1; SELECT Q017.* FROM Q017;").arg(users.last_added_id()));
+    EXPECT_EQ(*scramble_text(stored_user.field(QStringLiteral("password")).toByteArray()), every_byte);
     EXPECT_FALSE(password_matches(typed + 'x'));
     RecordSet reread = RecordSet::open(db, QStringLiteral("SELECT Q011.* FROM Q011;"));
     EXPECT_EQ(reread.field(QStringLiteral("Value")).toByteArray(), stored);
@@ -242,6 +254,8 @@ TEST(Scramble, IsItsOwnInverseOverEveryByte)
     EXPECT_NE(*once, all);
     EXPECT_EQ(*scramble_text(*once), all);
     EXPECT_EQ(*scramble_text(QByteArray()), QByteArray());
+    // The stream starts with the first key piece: "|>Vp".
+    EXPECT_EQ(*scramble_text("abcd"), QByteArray("\x1d\x5c\x35\x14"));
     EXPECT_FALSE(scramble_text(QByteArray(kMaxScrambleLength + 1, 'a')));
     // Key characters are printable, never zero: every byte changes.
     EXPECT_EQ(scramble_text("secret")->size(), 6);
