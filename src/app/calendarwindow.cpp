@@ -9,6 +9,7 @@
 #include "calendars/calendarlistwindow.h"
 #include "dialogs/aboutwindow.h"
 #include "editor/calendareditwindow.h"
+#include "holidays/holidaylistingwindow.h"
 #include "ui_common/appstate.h"
 #include "ui_common/geometry.h"
 #include "ui_common/interaction.h"
@@ -270,8 +271,7 @@ void CalendarWindow::build_commands()
     set_command(QStringLiteral("open_calendar_list"), [this] { open_calendar_list(this); }, true);
     set_command(QStringLiteral("about"), [this] { open_about_window(this); });
     m_views->set_editor_opener([this] { open_calendar_editor(this, [this] { reload_and_redraw(); }); });
-    // The holiday list is plugged in by its own folder; the guard applies.
-    set_command(QStringLiteral("holiday_listing"), [] {}, true);
+    set_command(QStringLiteral("holiday_listing"), [this] { open_holiday_listing(this); }, true);
 }
 
 bool CalendarWindow::show_calendar_year(QDate date)

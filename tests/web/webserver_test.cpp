@@ -3,11 +3,12 @@
 // does. Every wait is bounded, and every child is stopped (or killed) before
 // its test ends.
 
-#include "holidaydata.h"
+#include "holidaylists.h"
 
 #include <gtest/gtest.h>
 
 #include <QDate>
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -33,7 +34,7 @@ namespace {
 using namespace dayvane;
 using Clock = std::chrono::steady_clock;
 
-constexpr auto kTimeout = std::chrono::seconds(10);
+constexpr auto kTimeout = std::chrono::milliseconds(10'000);
 
 const std::string kHolidayRequest = "POST /php/holiday_data.php HTTP/1.0\r\n"
                                     "Host: 127.0.0.1\r\n"
@@ -70,7 +71,8 @@ private:
 
 // Reads from `fd` until end of file or the deadline; nullopt on an error or
 // when the deadline passes first.
-std::optional<std::string> read_to_end(int fd, Clock::time_point deadline, bool stop_at_newline = false)
+std::optional<std::string> read_to_end(int fd, Clock::time_point deadline, bool stop_at_newline = false,
+                                       int *reads = nullptr)
 {
     std::string text;
     char buffer[4096];
@@ -83,6 +85,8 @@ std::optional<std::string> read_to_end(int fd, Clock::time_point deadline, bool 
             return std::nullopt;
         if (got == 0)
             break;
+        if (reads)
+            ++*reads;
         text.append(buffer, std::size_t(got));
     }
     return text;
@@ -90,9 +94,11 @@ std::optional<std::string> read_to_end(int fd, Clock::time_point deadline, bool 
 
 // Sends `request` to 127.0.0.1:port and returns all bytes received until the
 // server closes the connection; nullopt on a socket error or time-out.
-std::optional<std::string> exchange(int port, const std::string &request)
+// `reads`, when given, counts the reads that returned data.
+std::optional<std::string> exchange(int port, const std::string &request, std::chrono::milliseconds limit = kTimeout,
+                                    int *reads = nullptr)
 {
-    const Clock::time_point deadline = Clock::now() + kTimeout;
+    const Clock::time_point deadline = Clock::now() + limit;
     Descriptor socket(::socket(AF_INET, SOCK_STREAM, 0));
     if (socket.get() < 0)
         return std::nullopt;
@@ -108,7 +114,7 @@ std::optional<std::string> exchange(int port, const std::string &request)
             return std::nullopt;
         sent += std::size_t(n);
     }
-    return read_to_end(socket.get(), deadline);
+    return read_to_end(socket.get(), deadline, false, reads);
 }
 
 std::string get_request(const std::string &path)
@@ -222,24 +228,32 @@ private:
     std::string m_output;
 };
 
-// The payload the running program offers: last year to the year after next.
+// The payload the running program offers from the shipped data folder.
 QString expected_payload()
 {
     const int year = QDate::currentDate().year();
-    return holiday_payload(year - 1, year + 2);
+    QStringList warnings;
+    return holiday_payload(load_holiday_folder(QStringLiteral(DAYVANE_WEB_DATA_DIR), year - 2, year + 4, &warnings));
 }
 
 // The part of a holiday reply after the separator, checked for exactly one
 // separator; empty when the reply does not have exactly one.
 QString list_part(const std::string &reply)
 {
-    const QStringList parts = QString::fromStdString(reply).split(kHolidayReplySeparator);
+    const QStringList parts = QString::fromUtf8(reply.c_str(), qsizetype(reply.size())).split(kHolidayReplySeparator);
     return parts.size() == 2 ? parts[1] : QString();
+}
+
+void write_file(const QString &path, const QByteArray &text)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
+    file.write(text);
 }
 
 } // namespace
 
-TEST(WebServer, AnswersTheHolidayRequestWithTheWholeListAndCloses)
+TEST(WebServer, AnswersTheHolidayRequestWithTheShippedListsAndCloses)
 {
     ServerProcess server({});
     ASSERT_GT(server.port(), 0) << server.output();
@@ -250,7 +264,8 @@ TEST(WebServer, AnswersTheHolidayRequestWithTheWholeListAndCloses)
     const QString list = list_part(*reply);
     ASSERT_TRUE(list.startsWith(kHolidayListMarker)) << reply->substr(0, 400);
     EXPECT_EQ(list.mid(kHolidayListMarker.size()), expected_payload());
-    EXPECT_TRUE(list.endsWith(u'|'));
+    EXPECT_TRUE(list.startsWith(kHolidayListMarker + QStringLiteral("C=1^United States (federal)|")));
+    EXPECT_TRUE(list.contains(QString::fromUtf8("^5/1/2026^F\u00eate du Travail|")));
     EXPECT_TRUE(server.stop());
 }
 
@@ -268,9 +283,9 @@ TEST(WebServer, RefusesAnyOtherHolidayRequestBody)
     EXPECT_TRUE(server.stop());
 }
 
-TEST(WebServer, CutsTheFirstRepliesShortWhenAsked)
+TEST(WebServer, CutsTheFirstReplyShortOnceWhenAsked)
 {
-    ServerProcess server({"--incomplete", "1"});
+    ServerProcess server({"--truncate-once"});
     ASSERT_GT(server.port(), 0) << server.output();
     const std::optional<std::string> first = exchange(server.port(), kHolidayRequest);
     const std::optional<std::string> second = exchange(server.port(), kHolidayRequest);
@@ -283,15 +298,71 @@ TEST(WebServer, CutsTheFirstRepliesShortWhenAsked)
     EXPECT_TRUE(server.stop());
 }
 
+TEST(WebServer, CutsAsManyRepliesShortAsAsked)
+{
+    ServerProcess server({"--truncate", "3"});
+    ASSERT_GT(server.port(), 0) << server.output();
+    for (int i = 0; i < 4; ++i) {
+        const std::optional<std::string> reply = exchange(server.port(), kHolidayRequest);
+        ASSERT_TRUE(reply.has_value());
+        EXPECT_EQ(list_part(*reply).endsWith(u'|'), i == 3) << i;
+    }
+    EXPECT_TRUE(server.stop());
+}
+
+TEST(WebServer, SendsASplitReplyInManyPieces)
+{
+    ServerProcess server({"--split", "--split-bytes", "100"});
+    ASSERT_GT(server.port(), 0) << server.output();
+    int reads = 0;
+    const std::optional<std::string> reply = exchange(server.port(), kHolidayRequest, kTimeout, &reads);
+    ASSERT_TRUE(reply.has_value());
+    EXPECT_EQ(list_part(*reply), kHolidayListMarker + expected_payload());
+    EXPECT_GT(reads, 20);
+    EXPECT_TRUE(server.stop());
+}
+
+TEST(WebServer, HoldsHolidayRequestsUnansweredUntilStopped)
+{
+    ServerProcess server({"--hold"});
+    ASSERT_GT(server.port(), 0) << server.output();
+    const Clock::time_point start = Clock::now();
+    EXPECT_FALSE(exchange(server.port(), kHolidayRequest, std::chrono::milliseconds(500)).has_value());
+    EXPECT_GE(Clock::now() - start, std::chrono::milliseconds(450));  // poll() counts whole milliseconds
+    // The pages still answer, and a held request does not keep it from stopping.
+    const std::optional<std::string> help = exchange(server.port(), get_request("/help/qzhelp.htm"));
+    ASSERT_TRUE(help.has_value());
+    EXPECT_EQ(status_of(*help), 200);
+    EXPECT_TRUE(server.stop());
+}
+
+TEST(WebServer, OffersTheListsOfItsDataFolderWithinTheChosenYears)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    write_file(folder.filePath(QStringLiteral("town.holidays")), "list\t3\tTown\n2025-03-01\tMarket day\n2026-03-02\tMarket day\n");
+    write_file(folder.filePath(QStringLiteral("acme.ics")),
+               "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Acme//EN\r\nX-WR-CALNAME:Acme Works\r\n"
+               "BEGIN:VEVENT\r\nUID:1\r\nDTSTAMP:20250101T000000Z\r\nDTSTART;VALUE=DATE:20200814\r\n"
+               "RRULE:FREQ=YEARLY\r\nSUMMARY:Founders\\, day\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n");
+    ServerProcess server({"--data", folder.path().toStdString(), "--years", "2026-2027"});
+    ASSERT_GT(server.port(), 0) << server.output();
+    const std::optional<std::string> reply = exchange(server.port(), kHolidayRequest);
+    ASSERT_TRUE(reply.has_value());
+    EXPECT_EQ(list_part(*reply), kHolidayListMarker
+                                     + QStringLiteral("C=3^Town|Y=3^32026^2026|H=3^32026^3/2/2026^Market day|"
+                                                      "C=4^Acme Works|Y=4^42026^2026|H=4^42026^8/14/2026^Founders, day|"
+                                                      "Y=4^42027^2027|H=4^42027^8/14/2027^Founders, day|"));
+    EXPECT_TRUE(server.stop());
+}
+
 TEST(WebServer, ServesAHolidayFileAsThePayload)
 {
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
-    QFile file(folder.filePath(QStringLiteral("holidays.txt")));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("C=7^Testland|Y=7^70001^2026|H=7^70001^3/1/2026^Founders' Day|");
-    file.close();
-    ServerProcess server({"--holiday-file", file.fileName().toStdString()});
+    const QString path = folder.filePath(QStringLiteral("holidays.txt"));
+    write_file(path, "C=7^Testland|Y=7^70001^2026|H=7^70001^3/1/2026^Founders' Day|");
+    ServerProcess server({"--holiday-file", path.toStdString()});
     ASSERT_GT(server.port(), 0) << server.output();
     const std::optional<std::string> reply = exchange(server.port(), kHolidayRequest);
     ASSERT_TRUE(reply.has_value());
@@ -300,7 +371,7 @@ TEST(WebServer, ServesAHolidayFileAsThePayload)
     EXPECT_TRUE(server.stop());
 }
 
-TEST(WebServer, ServesTheHelpAndCustomerServicePages)
+TEST(WebServer, ServesTheShippedPages)
 {
     ServerProcess server({});
     ASSERT_GT(server.port(), 0) << server.output();
@@ -316,12 +387,38 @@ TEST(WebServer, ServesTheHelpAndCustomerServicePages)
     }
     const std::optional<std::string> help = exchange(server.port(), get_request("/help/qzhelp.htm"));
     ASSERT_TRUE(help.has_value());
-    for (const char *topic : {"Opening a calendar", "Editing days", "Printing", "Holidays"})
+    for (const char *topic : {"The main window", "Calendar list", "Editing days", "Selecting a date", "Holiday list",
+                              "Printing", "Users and passwords", "Apply selection"})
         EXPECT_NE(help->find(topic), std::string::npos) << topic;
+    const std::optional<std::string> style = exchange(server.port(), get_request("/style.css"));
+    ASSERT_TRUE(style.has_value());
+    EXPECT_NE(split_reply(*style).head.find("Content-Type: text/css"), std::string::npos);
 
-    const std::optional<std::string> missing = exchange(server.port(), get_request("/help/missing.htm"));
+    const std::optional<std::string> missing = exchange(server.port(), get_request("/help/<missing>.htm"));
     ASSERT_TRUE(missing.has_value());
     EXPECT_EQ(status_of(*missing), 404);
+    EXPECT_NE(missing->find("&lt;missing&gt;"), std::string::npos);
+    EXPECT_TRUE(server.stop());
+}
+
+TEST(WebServer, ServesPagesFromAnotherFolderAndRefusesAnIncompleteOne)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    QDir(folder.path()).mkpath(QStringLiteral("help"));
+    QDir(folder.path()).mkpath(QStringLiteral("cs"));
+    for (const char *name : {"index.htm", "help/qzhelp.htm", "cs/contact.htm", "style.css", "notfound.htm"})
+        write_file(folder.filePath(QString::fromLatin1(name)), QByteArray("page ") + name);
+    ServerProcess incomplete({"--pages", folder.path().toStdString()});
+    EXPECT_EQ(incomplete.port(), 0);
+    EXPECT_EQ(incomplete.wait_for_exit(kTimeout), 2);
+
+    write_file(folder.filePath(QStringLiteral("cs/news.htm")), "news {{news_version}}");
+    ServerProcess server({"--pages", folder.path().toStdString(), "--news-version", "<7>"});
+    ASSERT_GT(server.port(), 0) << server.output();
+    const std::optional<std::string> news = exchange(server.port(), get_request("/cs/news.htm"));
+    ASSERT_TRUE(news.has_value());
+    EXPECT_EQ(split_reply(*news).body, "news &lt;7&gt;");
     EXPECT_TRUE(server.stop());
 }
 
@@ -337,7 +434,7 @@ TEST(WebServer, GivesTheNewsVersionAsPlainText)
     EXPECT_EQ(parts.body, "2026-12b");
     const std::optional<std::string> news = exchange(server.port(), get_request("/cs/news.htm"));
     ASSERT_TRUE(news.has_value());
-    EXPECT_NE(news->find("2026-12b"), std::string::npos);
+    EXPECT_NE(news->find("News version 2026-12b"), std::string::npos);
     EXPECT_TRUE(server.stop());
 }
 
@@ -348,11 +445,19 @@ TEST(WebServer, StopsCleanlyOnInterrupt)
     EXPECT_TRUE(server.stop(SIGINT));
 }
 
-TEST(WebServer, RefusesAddressesOutsideLoopback)
+TEST(WebServer, RefusesAddressesOutsideLoopbackAndBadOptions)
 {
     for (const char *host : {"0.0.0.0", "::", "192.0.2.1", "example.invalid"}) {
         ServerProcess server({"--host", host});
         EXPECT_EQ(server.port(), 0) << host;
         EXPECT_EQ(server.wait_for_exit(kTimeout), 2) << host;
+    }
+    const std::vector<std::vector<std::string>> bad = {
+        {"--years", "2027-2026"}, {"--years", "soon"}, {"--truncate", "-1"}, {"--split-bytes", "0"},
+        {"--data", "/nonexistent/folder"}, {"--holiday-file", "/nonexistent/file"}};
+    for (const std::vector<std::string> &options : bad) {
+        ServerProcess server(options);
+        EXPECT_EQ(server.port(), 0) << options[0];
+        EXPECT_EQ(server.wait_for_exit(kTimeout), 2) << options[0];
     }
 }

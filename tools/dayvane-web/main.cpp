@@ -2,13 +2,16 @@
 // and demonstrations: the on-line help, news and contact pages, the news
 // version and the holiday-list exchange.
 
-#include "holidaydata.h"
+#include "holidaylists.h"
+#include "pages.h"
 #include "webserver.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDate>
+#include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 
 #include <csignal>
 #include <cstdio>
@@ -30,6 +33,12 @@ struct Options
     bool print_port = false;
 };
 
+struct YearSpan
+{
+    int first = 0;
+    int last = 0;
+};
+
 std::optional<int> whole_number(const QString &text, int lowest, int highest)
 {
     bool ok = false;
@@ -39,17 +48,54 @@ std::optional<int> whole_number(const QString &text, int lowest, int highest)
     return value;
 }
 
-// The built-in lists cover last year to the year after next, as the
-// maker's server offers them.
-QString built_in_holiday_reply()
+// "2024-2030"; nullopt for anything else.
+std::optional<YearSpan> year_span(const QString &text)
 {
-    const int year = QDate::currentDate().year();
-    return holiday_reply(holiday_payload(year - 1, year + 2));
+    static const QRegularExpression form(QStringLiteral("^(\\d{4})-(\\d{4})$"));
+    const QRegularExpressionMatch match = form.match(text.trimmed());
+    if (!match.hasMatch())
+        return std::nullopt;
+    const YearSpan span{match.captured(1).toInt(), match.captured(2).toInt()};
+    return span.first <= span.last ? std::optional<YearSpan>(span) : std::nullopt;
+}
+
+// A folder the project ships: beside the program when installed, else in the
+// source tree the program was built from.
+QString shipped_folder(const QString &name)
+{
+    const QString beside = QDir(QCoreApplication::applicationDirPath()).filePath(name);
+    if (QDir(beside).exists())
+        return beside;
+    return QDir(QStringLiteral(DAYVANE_WEB_SOURCE_DIR)).filePath(name);
+}
+
+// The reply built from the lists of the data folder.
+std::optional<QString> reply_from_folder(const QString &folder, const std::optional<YearSpan> &years)
+{
+    if (!QDir(folder).exists()) {
+        complain(QStringLiteral("no data folder %1").arg(folder));
+        return std::nullopt;
+    }
+    // Recurring iCalendar events need bounds even when all years are served.
+    const int this_year = QDate::currentDate().year();
+    const YearSpan expand = years.value_or(YearSpan{this_year - 2, this_year + 4});
+    QStringList warnings;
+    std::vector<HolidayList> lists = load_holiday_folder(folder, expand.first, expand.last, &warnings);
+    for (const QString &warning : warnings)
+        complain(warning);
+    if (years)
+        keep_years(lists, years->first, years->last);
+    int holidays = 0;
+    for (const HolidayList &list : lists)
+        for (const auto &year : list.years)
+            holidays += int(year.second.size());
+    complain(QStringLiteral("%1 holiday lists, %2 holidays, from %3").arg(lists.size()).arg(holidays).arg(folder));
+    return holiday_reply(holiday_payload(lists));
 }
 
 // A file that already holds the separator is served as the whole reply, so
 // that malformed replies can be tried; any other file is the payload.
-std::optional<QString> holiday_reply_from_file(const QString &path)
+std::optional<QString> reply_from_file(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -73,13 +119,44 @@ void add_options(QCommandLineParser &parser)
         {QStringLiteral("news-version"), QStringLiteral("Text of the current news version (default 1)."),
          QStringLiteral("TEXT"), QStringLiteral("1")},
         {QStringLiteral("print-port"), QStringLiteral("Print the bound port on stdout as the first line.")},
-        {QStringLiteral("incomplete"), QStringLiteral("Cut the first N holiday replies short (default 0)."),
-         QStringLiteral("N"), QStringLiteral("0")},
+        {QStringLiteral("pages"), QStringLiteral("Folder of the web pages (default: the shipped pages folder)."),
+         QStringLiteral("DIR")},
+        {QStringLiteral("data"),
+         QStringLiteral("Folder of the holiday lists, *.holidays and *.ics files (default: the shipped data folder)."),
+         QStringLiteral("DIR")},
+        {QStringLiteral("years"),
+         QStringLiteral("Offer only the years FIRST-LAST, e.g. 2025-2027; recurring iCalendar events are expanded "
+                        "over them (default: all years; recurring events from two years ago to four years ahead)."),
+         QStringLiteral("FIRST-LAST")},
         {QStringLiteral("holiday-file"),
-         QStringLiteral("Serve this holiday payload instead of the built-in lists; a file holding "
+         QStringLiteral("Serve this holiday payload instead of the data folder's lists; a file holding "
                         "~boundary~ is served as the whole reply."),
          QStringLiteral("PATH")},
+        {QStringLiteral("truncate"), QStringLiteral("Cut the first N holiday replies short (default 0)."),
+         QStringLiteral("N"), QStringLiteral("0")},
+        {QStringLiteral("truncate-once"), QStringLiteral("Cut the first holiday reply short (as --truncate 1).")},
+        {QStringLiteral("split"), QStringLiteral("Send holiday replies in small pieces with short pauses.")},
+        {QStringLiteral("split-bytes"), QStringLiteral("Size of the pieces of --split (default 256)."),
+         QStringLiteral("N"), QStringLiteral("256")},
+        {QStringLiteral("hold"), QStringLiteral("Never answer holiday requests (a server that hangs).")},
     });
+}
+
+std::optional<QString> holiday_reply_of(const QCommandLineParser &parser)
+{
+    if (parser.isSet(QStringLiteral("holiday-file")))
+        return reply_from_file(parser.value(QStringLiteral("holiday-file")));
+    std::optional<YearSpan> years;
+    if (parser.isSet(QStringLiteral("years"))) {
+        years = year_span(parser.value(QStringLiteral("years")));
+        if (!years) {
+            complain(QStringLiteral("--years takes FIRST-LAST, e.g. 2025-2027"));
+            return std::nullopt;
+        }
+    }
+    const QString folder = parser.isSet(QStringLiteral("data")) ? parser.value(QStringLiteral("data"))
+                                                                 : shipped_folder(QStringLiteral("data"));
+    return reply_from_folder(folder, years);
 }
 
 // Reads and checks the options; nullopt after a message on stderr.
@@ -97,28 +174,38 @@ std::optional<Options> read_options(const QCoreApplication &app)
     const QString host = parser.value(QStringLiteral("host"));
     const auto address = loopback_bind_address(host);
     const auto port = whole_number(parser.value(QStringLiteral("port")), 0, 65535);
-    const auto incomplete = whole_number(parser.value(QStringLiteral("incomplete")), 0, 1000000);
+    const auto truncate = whole_number(parser.value(QStringLiteral("truncate")), 0, 1000000);
+    const auto split_bytes = whole_number(parser.value(QStringLiteral("split-bytes")), 1, 1 << 20);
     if (!address) {
         complain(QStringLiteral("%1 is not a loopback address; this server listens on loopback only").arg(host));
         return std::nullopt;
     }
-    if (!port || !incomplete) {
-        complain(QStringLiteral("--port takes 0 to 65535 and --incomplete a number from 0"));
+    if (!port || !truncate || !split_bytes) {
+        complain(QStringLiteral("--port takes 0 to 65535, --truncate a number from 0, --split-bytes 1 to 1048576"));
         return std::nullopt;
     }
     settings.host = *address;
     settings.port = *port;
-    settings.incomplete_replies = *incomplete;
     settings.news_version = parser.value(QStringLiteral("news-version"));
+    settings.modes.truncate_replies = parser.isSet(QStringLiteral("truncate-once")) ? std::max(1, *truncate) : *truncate;
+    settings.modes.split = parser.isSet(QStringLiteral("split"));
+    settings.modes.split_bytes = *split_bytes;
+    settings.modes.hold = parser.isSet(QStringLiteral("hold"));
     options.print_port = parser.isSet(QStringLiteral("print-port"));
-    if (parser.isSet(QStringLiteral("holiday-file"))) {
-        const auto reply = holiday_reply_from_file(parser.value(QStringLiteral("holiday-file")));
-        if (!reply)
-            return std::nullopt;
-        settings.holiday_reply = *reply;
-    } else {
-        settings.holiday_reply = built_in_holiday_reply();
+
+    const QString pages_folder = parser.isSet(QStringLiteral("pages")) ? parser.value(QStringLiteral("pages"))
+                                                                        : shipped_folder(QStringLiteral("pages"));
+    QString error;
+    std::optional<PageFolder> pages = PageFolder::load(pages_folder, settings.news_version, &error);
+    if (!pages) {
+        complain(error);
+        return std::nullopt;
     }
+    settings.pages = std::move(*pages);
+    const std::optional<QString> reply = holiday_reply_of(parser);
+    if (!reply)
+        return std::nullopt;
+    settings.holiday_reply = *reply;
     return options;
 }
 
@@ -162,23 +249,23 @@ int main(int argc, char *argv[])
 
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("dayvane-web"));
-    const std::optional<Options> options = read_options(app);
+    std::optional<Options> options = read_options(app);
     if (!options)
         return 2;
 
-    WebServer server(options->settings);
+    const std::string host = options->settings.host;
+    const int wanted_port = options->settings.port;
+    WebServer server(std::move(options->settings));
     const int port = server.start();
     if (port < 0) {
-        complain(QStringLiteral("cannot listen on %1 port %2")
-                     .arg(QString::fromStdString(options->settings.host))
-                     .arg(options->settings.port));
+        complain(QStringLiteral("cannot listen on %1 port %2").arg(QString::fromStdString(host)).arg(wanted_port));
         return 1;
     }
     if (options->print_port) {
         std::printf("%d\n", port);
         std::fflush(stdout);
     }
-    complain(QStringLiteral("serving http://%1:%2/ (Ctrl+C stops)").arg(url_host(options->settings.host)).arg(port));
+    complain(QStringLiteral("serving http://%1:%2/ (Ctrl+C stops)").arg(url_host(host)).arg(port));
 
     const bool signalled = wait_for_stop_signal(server);
     server.stop();

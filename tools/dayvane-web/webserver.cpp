@@ -1,16 +1,18 @@
 #include "webserver.h"
 
-#include "holidaydata.h"
-#include "pages.h"
+#include "holidaylists.h"
 
 #include <httplib.h>
 
 #include <arpa/inet.h>
 #include <netinet/in.h>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <condition_variable>
 #include <cstdio>
+#include <mutex>
 #include <thread>
 
 namespace dayvane {
@@ -20,6 +22,9 @@ namespace {
 constexpr char kHtml[] = "text/html; charset=utf-8";
 constexpr char kText[] = "text/plain; charset=utf-8";
 constexpr char kHolidayRequest[] = "info_type=?";
+// The pause between the pieces of a split reply: long enough for each piece
+// to leave as a packet of its own, short enough for a quick test.
+constexpr auto kSplitPause = std::chrono::milliseconds(1);
 
 void log_request(const httplib::Request &request, const httplib::Response &response)
 {
@@ -54,19 +59,18 @@ struct WebServer::Impl
     std::thread listener;
     std::atomic<bool> listening_ended{false};
 
-    void add_page(const char *path, const QString &html)
-    {
-        server.Get(path, [body = html.toStdString()](const httplib::Request &, httplib::Response &response) {
-            response.set_content(body, kHtml);
-        });
-    }
+    // Held requests wait here until stop().
+    std::mutex hold_mutex;
+    std::condition_variable hold_release;
+    bool stopping = false;
 
     void add_routes()
     {
-        add_page("/", home_page());
-        add_page("/help/qzhelp.htm", help_page());
-        add_page("/cs/news.htm", news_page(settings.news_version));
-        add_page("/cs/contact.htm", contact_page());
+        for (const auto &[path, page] : settings.pages.pages()) {
+            server.Get(path, [&page = page](const httplib::Request &, httplib::Response &response) {
+                response.set_content(page.body, page.content_type);
+            });
+        }
         server.Get("/cs/news_version.txt",
                    [version = settings.news_version.toStdString()](const httplib::Request &, httplib::Response &response) {
                        response.set_content(version, kText);
@@ -74,15 +78,23 @@ struct WebServer::Impl
         server.Post("/php/holiday_data.php", [this](const httplib::Request &request, httplib::Response &response) {
             answer_holiday_request(request, response);
         });
-        server.set_error_handler([](const httplib::Request &request, httplib::Response &response) {
+        server.set_error_handler([this](const httplib::Request &request, httplib::Response &response) {
             if (response.status == 404)
-                response.set_content(not_found_page(QString::fromStdString(request.path)).toStdString(), kHtml);
+                response.set_content(settings.pages.not_found(request.path), kHtml);
         });
         server.set_logger(log_request);
         // One request per connection: every reply says "Connection: close"
         // and ends its connection, which is what the holiday client, reading
         // until the server closes, relies on.
         server.set_keep_alive_max_count(1);
+        // Split replies must leave piece by piece, not gathered by Nagle.
+        server.set_tcp_nodelay(true);
+    }
+
+    void hold_until_stopped()
+    {
+        std::unique_lock lock(hold_mutex);
+        hold_release.wait(lock, [this] { return stopping; });
     }
 
     void answer_holiday_request(const httplib::Request &request, httplib::Response &response)
@@ -92,8 +104,24 @@ struct WebServer::Impl
             response.set_content("The holiday list answers only the request \"info_type=?\".\n", kText);
             return;
         }
-        const bool cut = holiday_replies.fetch_add(1) < settings.incomplete_replies;
-        response.set_content(cut ? cut_reply : whole_reply, kText);
+        if (settings.modes.hold) {
+            hold_until_stopped();
+            response.status = 503;
+            return;
+        }
+        const bool cut = holiday_replies.fetch_add(1) < settings.modes.truncate_replies;
+        const std::string &body = cut ? cut_reply : whole_reply;
+        if (!settings.modes.split) {
+            response.set_content(body, kText);
+            return;
+        }
+        const std::size_t piece = std::size_t(std::max(1, settings.modes.split_bytes));
+        response.set_content_provider(body.size(), kText,
+                                      [&body, piece](std::size_t offset, std::size_t length, httplib::DataSink &sink) {
+                                          sink.write(body.data() + offset, std::min(piece, length));
+                                          std::this_thread::sleep_for(kSplitPause);
+                                          return true;
+                                      });
     }
 
     int bind()
@@ -140,6 +168,11 @@ bool WebServer::running() const
 
 void WebServer::stop()
 {
+    {
+        const std::lock_guard lock(m_impl->hold_mutex);
+        m_impl->stopping = true;
+    }
+    m_impl->hold_release.notify_all();
     if (!m_impl->listener.joinable())
         return;
     m_impl->server.stop();

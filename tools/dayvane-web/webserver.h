@@ -1,5 +1,7 @@
 #pragma once
 
+#include "pages.h"
+
 #include <QString>
 
 #include <memory>
@@ -8,13 +10,24 @@
 
 namespace dayvane {
 
+// How the holiday-list exchange answers, for trying a client's handling of
+// what networks and servers do.
+struct HolidayAnswerModes
+{
+    int truncate_replies = 0;  // the first this many replies stop halfway (no final "|")
+    bool split = false;        // send every holiday reply in small pieces with pauses
+    int split_bytes = 256;     // the size of those pieces
+    bool hold = false;         // never answer a holiday request; keep it open until stop()
+};
+
 struct WebServerSettings
 {
     std::string host = "127.0.0.1";  // numeric loopback address to bind
     int port = 8080;                 // 0 = any free port
     QString news_version = QStringLiteral("1");
-    int incomplete_replies = 0;      // how many first holiday replies are cut short
-    QString holiday_reply;           // the whole body of a holiday reply
+    PageFolder pages;
+    QString holiday_reply;  // the whole body of a holiday reply
+    HolidayAnswerModes modes;
 };
 
 // The numeric address to bind for `host` when it names the loopback
@@ -22,10 +35,12 @@ struct WebServerSettings
 // anything else, so that the server is never reachable from other machines.
 std::optional<std::string> loopback_bind_address(const QString &host);
 
-// The local web server: the help, news, contact and home pages, the news
-// version, and the holiday-list exchange. Every reply closes its connection
-// (one request per connection), so a client that reads until the server
-// closes gets exactly one reply. The HTTP library stays out of this header.
+// The local web server: the pages of its page folder, the news version as
+// plain text at "/cs/news_version.txt", and the holiday-list exchange
+// (POST "/php/holiday_data.php" with the body "info_type=?"). Every reply
+// closes its connection (one request per connection), so a client that reads
+// until the server closes gets exactly one reply. The HTTP library stays out
+// of this header.
 class WebServer
 {
 public:
@@ -44,8 +59,8 @@ public:
     // failure.
     bool running() const;
 
-    // Closes the listening socket and waits for the requests in progress.
-    // Idempotent.
+    // Releases held requests, closes the listening socket and waits for the
+    // requests in progress. Idempotent.
     void stop();
 
 private:

@@ -1,0 +1,81 @@
+#include "holidays/holidayapply.h"
+
+#include "model/timesegments.h"
+#include "store/dberror.h"
+#include "store/recordset.h"
+#include "store/stepnumber.h"
+
+#include <QHash>
+#include <QSet>
+
+namespace dayvane {
+
+namespace {
+
+void apply_treatment(RecordSet &day, const HolidayChoice &choice)
+{
+    if (choice.treatment == Treatment::Paid) {
+        const QVariant segments = day.field(QStringLiteral("TimeSegments"));
+        if (!segments.isNull() && !segments.toString().isEmpty()) {
+            const QString paid = paid_only_segments(segments.toString());
+            day.set_field(QStringLiteral("TimeSegments"), paid);
+            day.set_field(QStringLiteral("minutes1"), calc_work_minutes(paid));
+            day.set_field(QStringLiteral("minutes2"), calc_paid_minutes(paid));
+        }
+    } else if (choice.treatment == Treatment::Clear) {
+        day.set_field(QStringLiteral("DayStart"), 0);
+        day.set_field(QStringLiteral("DayStop"), 0);
+        day.set_field(QStringLiteral("TimeSegments"), QString());
+        day.set_field(QStringLiteral("minutes1"), 0);
+        day.set_field(QStringLiteral("minutes2"), 0);
+    }
+    day.set_field(QStringLiteral("Date comment"), choice.name);
+}
+
+} // namespace
+
+QString paid_only_segments(const QString &segments)
+{
+    QString paid = segments;
+    return paid.replace(u'y', u'n');
+}
+
+HolidayWriteCount write_holidays(Database &db, qint32 calendar_id, int year, const std::vector<HolidayChoice> &choices)
+{
+    set_step_number(1);
+    RecordSet days = RecordSet::open(
+        db, QStringLiteral("PARAMETERS CalendarID Long=%1, [Year] Short=%2; SELECT Q003.* FROM Q003;").arg(calendar_id).arg(year));
+    set_step_number(2);
+    if (days.record_count() == 0)
+        throw DbError(DbError::ProgramError, QStringLiteral("DB record not found."), QStringLiteral("apply"));
+
+    // The first selected choice of each date; the grid allows only one.
+    QHash<QDate, const HolidayChoice *> by_date;
+    for (const HolidayChoice &choice : choices) {
+        if (choice.treatment != Treatment::None && choice.date.isValid() && !by_date.contains(choice.date))
+            by_date.insert(choice.date, &choice);
+    }
+    HolidayWriteCount count;
+    QSet<QDate> written;
+    for (; !days.eof(); days.move_next()) {
+        set_step_number(3);
+        const QDate date = days.field(QStringLiteral("DateVal")).toDate();
+        const HolidayChoice *choice = by_date.value(date);
+        if (!choice || written.contains(date))
+            continue;
+        set_step_number(4);
+        days.edit();
+        apply_treatment(days, *choice);
+        set_step_number(5);
+        days.update();
+        written.insert(date);
+        ++count.written;
+    }
+    for (const HolidayChoice &choice : choices) {
+        if (choice.treatment != Treatment::None && !written.contains(choice.date))
+            ++count.unmatched;
+    }
+    return count;
+}
+
+} // namespace dayvane

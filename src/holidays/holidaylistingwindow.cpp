@@ -1,0 +1,361 @@
+#include "holidays/holidaylistingwindow.h"
+
+#include "holidays/holidaypictures.h"
+#include "holidays/holidaytree.h"
+#include "ui_common/appstate.h"
+#include "ui_common/geometry.h"
+#include "ui_common/gridhelpers.h"
+#include "ui_common/interaction.h"
+#include "ui_common/mainwindowlink.h"
+#include "ui_common/menutree.h"
+#include "ui_common/webpages.h"
+#include "users/security.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLocale>
+#include <QTableWidget>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace dayvane {
+
+namespace {
+
+constexpr int kPictureColumns = 3;
+constexpr int kDateColumn = 3;
+constexpr int kNameColumn = 4;
+constexpr int kTreatmentColumn = 5;
+constexpr int kMinimumRows = 24;  // below the heading row
+constexpr int kColumnTwips[] = {330, 330, 330, 750, 4020};
+const QColor kSelectionColour(0, 0, 128);
+
+const char *const kTreatmentTexts[kPictureColumns] = {
+    "Make &No change to calendar time <N>",
+    " Change all work periods to &Paid periods <P>",
+    " &Clear all periods on date <C>",
+};
+
+QLabel *main_status_label()
+{
+    QWidget *main = app_state().main_window;
+    return main ? main->findChild<QLabel *>(QStringLiteral("status")) : nullptr;
+}
+
+// The year of the calendar the main window shows.
+int shown_calendar_year()
+{
+    const AppState &state = app_state();
+    const QDate date = state.main_link ? state.main_link->selected_date() : state.current_date;
+    return date.year();
+}
+
+QTableWidgetItem *cell(QTableWidget *grid, int row, int column)
+{
+    QTableWidgetItem *item = grid->item(row, column);
+    if (!item) {
+        item = new QTableWidgetItem;
+        grid->setItem(row, column, item);
+    }
+    return item;
+}
+
+QLabel *indexed_label(const char *name, int index, const QString &text)
+{
+    auto *label = new QLabel(text);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setProperty("index", index);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+} // namespace
+
+HolidayListingWindow::HolidayListingWindow(QWidget *parent, HolidayExchangeSettings settings)
+    : ModalWindow(QStringLiteral("holiday_listing"), parent)
+    , m_settings(settings)
+{
+    setWindowTitle(QStringLiteral("Holiday list"));
+    auto *layout = new QHBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+    m_tree = make_menu_tree({}, MenuStyle::Headings, [this] { process_menu(); });
+    build_holiday_tree(m_tree, nullptr);
+    m_tree->setFixedWidth(twips_to_pixels(2200));
+    layout->addWidget(m_tree);
+
+    auto *right = new QVBoxLayout;
+    m_selection = new QLabel;
+    m_selection->setObjectName(QStringLiteral("lbl_selection"));
+    m_selection->setTextFormat(Qt::PlainText);
+    right->addWidget(m_selection);
+    m_grid = new QTableWidget;
+    m_grid->setObjectName(QStringLiteral("grid"));
+    m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_grid->setSelectionMode(QAbstractItemView::NoSelection);
+    m_grid->verticalHeader()->setVisible(false);
+    m_grid->setIconSize(QSize(16, 16));
+    m_grid->installEventFilter(this);
+    connect(m_grid, &QTableWidget::currentCellChanged, this, [this] { highlight_grid_row(m_grid, kSelectionColour); });
+    connect(m_grid, &QTableWidget::cellClicked, this, &HolidayListingWindow::process_selection);
+    right->addWidget(m_grid, 1);
+
+    auto *legend = new QGridLayout;
+    for (int i = 0; i < kPictureColumns; ++i) {
+        m_totals[i] = indexed_label("totals", i, QStringLiteral("0"));
+        m_totals[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        m_totals[i]->setMinimumWidth(twips_to_pixels(450));
+        QLabel *text = indexed_label("lbl", i, QString::fromLatin1(kTreatmentTexts[i]));
+        text->setBuddy(m_grid);
+        legend->addWidget(m_totals[i], i, 0);
+        legend->addWidget(text, i, 1);
+    }
+    legend->setColumnStretch(1, 1);
+    right->addLayout(legend);
+    layout->addLayout(right, 1);
+
+    setup_grid();
+    setFixedWidth(twips_to_pixels(7650));
+    setMinimumHeight(twips_to_pixels(3700));
+    setMaximumHeight(twips_to_pixels(7000));
+    resize(width(), twips_to_pixels(5600));
+}
+
+void HolidayListingWindow::setup_grid()
+{
+    m_grid->clear();
+    m_grid->setColumnCount(kTreatmentColumn + 1);
+    m_grid->setRowCount(kMinimumRows);
+    m_grid->setHorizontalHeaderLabels({QString(), QString(), QString(), QStringLiteral("Date"), QStringLiteral("Holiday"), QString()});
+    QHeaderView *header = m_grid->horizontalHeader();
+    for (int column = 0; column < kTreatmentColumn; ++column)
+        m_grid->setColumnWidth(column, twips_to_pixels(kColumnTwips[column]));
+    // Wide enough for the widest date in the font in use.
+    const QFontMetrics metrics = m_grid->fontMetrics();
+    m_grid->setColumnWidth(kDateColumn, std::max(m_grid->columnWidth(kDateColumn), metrics.horizontalAdvance(QStringLiteral("May-30")) + 12));
+    m_grid->verticalHeader()->setDefaultSectionSize(std::max(metrics.height(), 16) + 6);
+    header->setSectionResizeMode(kNameColumn, QHeaderView::Stretch);
+    header->setMinimumSectionSize(twips_to_pixels(kColumnTwips[0]));
+    m_grid->horizontalHeaderItem(kNameColumn)->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    m_grid->setColumnHidden(kTreatmentColumn, true);
+    for (int row = 0; row < kMinimumRows; ++row)
+        set_row_data(m_grid, row, 0);
+}
+
+void HolidayListingWindow::load()
+{
+    QLabel *status = main_status_label();
+    const QString remembered = status ? status->text() : QString();
+    HolidayExchange exchange(web_host(), m_settings);
+    HolidayFetchResult result = exchange.fetch([this](const QString &text) { show_status(text); });
+    m_tables = std::move(result.tables);
+    build_holiday_tree(m_tree, result.received ? &m_tables : nullptr);
+    if (status)
+        status->setText(remembered);
+}
+
+void HolidayListingWindow::show_status(const QString &text)
+{
+    if (QLabel *status = main_status_label())
+        status->setText(text);
+}
+
+void HolidayListingWindow::process_menu()
+{
+    const QString key = selected_menu_key(m_tree);
+    if (key == u"close")
+        close();
+    else if (key == u"apply")
+        apply();
+    else if (key.startsWith(u'Y') && !m_tree->selectedItems().isEmpty())
+        show_year(m_tree->selectedItems().constFirst());
+}
+
+void HolidayListingWindow::show_year(QTreeWidgetItem *node)
+{
+    QTreeWidgetItem *country = node->parent();
+    if (!country)
+        return;
+    if (any_selected() && !confirm(this, QStringLiteral("Clear the current selection?")))
+        return;
+    m_country_id = holiday_node_id(country->data(0, Qt::UserRole).toString());
+    m_year_list_id = holiday_node_id(node->data(0, Qt::UserRole).toString());
+    m_year = node->text(0).toInt();
+    m_selection->setText(country->text(0) + QStringLiteral(" / ") + node->text(0));
+    list_holidays(m_country_id, m_year_list_id);
+}
+
+void HolidayListingWindow::list_holidays(qint32 country_id, qint32 year_list_id)
+{
+    const QSignalBlocker quiet(m_grid);
+    m_grid->setUpdatesEnabled(false);
+    m_grid->clearContents();
+    m_grid->setRowCount(0);
+    for (size_t i = 0; i < m_tables.holidays.size(); ++i) {
+        const HolidayRecord &holiday = m_tables.holidays[i];
+        if (holiday.country_id != country_id || holiday.year_list_id != year_list_id)
+            continue;
+        const int row = m_grid->rowCount();
+        m_grid->insertRow(row);
+        set_row_data(m_grid, row, qint64(i) + 1);
+        m_grid->setItem(row, kDateColumn, new QTableWidgetItem(holiday_list_date(holiday.date)));
+        m_grid->setItem(row, kNameColumn, new QTableWidgetItem(holiday.name));
+        set_treatment(row, Treatment::None);
+    }
+    const int listed = m_grid->rowCount();
+    if (listed < kMinimumRows)
+        m_grid->setRowCount(kMinimumRows);
+    for (int row = listed; row < m_grid->rowCount(); ++row)
+        set_row_data(m_grid, row, 0);
+    m_grid->setCurrentCell(0, 0);
+    recount();
+    highlight_grid_row(m_grid, kSelectionColour);
+}
+
+Treatment HolidayListingWindow::treatment(int row) const
+{
+    const QTableWidgetItem *item = m_grid->item(row, kTreatmentColumn);
+    const int value = item ? item->text().toInt() : 0;
+    return value >= 1 && value <= 3 ? Treatment(value) : Treatment::None;
+}
+
+void HolidayListingWindow::set_treatment(int row, Treatment treatment)
+{
+    for (int column = 0; column < kPictureColumns; ++column) {
+        const bool yes = int(treatment) == column + 1;
+        QTableWidgetItem *item = cell(m_grid, row, column);
+        item->setIcon(holiday_picture(yes));
+        item->setData(Qt::UserRole, holiday_picture_name(yes));
+    }
+    cell(m_grid, row, kTreatmentColumn)->setText(QString::number(int(treatment)));
+}
+
+bool HolidayListingWindow::any_selected() const
+{
+    for (int row = 0; row < m_grid->rowCount(); ++row) {
+        if (treatment(row) != Treatment::None)
+            return true;
+    }
+    return false;
+}
+
+int HolidayListingWindow::row_with_same_date(int row) const
+{
+    const QString date = m_grid->item(row, kDateColumn)->text();
+    for (int other = 0; other < m_grid->rowCount(); ++other) {
+        const QTableWidgetItem *item = m_grid->item(other, kDateColumn);
+        if (other != row && treatment(other) != Treatment::None && item && item->text() == date)
+            return other;
+    }
+    return -1;
+}
+
+void HolidayListingWindow::process_selection(int row, int column)
+{
+    // Empty rows hold no holiday and never take a mark.
+    if (column < 0 || column >= kPictureColumns || row < 0 || row >= m_grid->rowCount() || row_data(m_grid, row) == 0)
+        return;
+    if (const int other = row_with_same_date(row); other >= 0) {
+        const QString question = message_lines({m_grid->item(row, kDateColumn)->text(), m_grid->item(row, kNameColumn)->text(),
+                                                 QStringLiteral(" has already been selected."), QString(),
+                                                 QStringLiteral("Do you want to replace this selection?")});
+        if (!confirm(this, question))
+            return;
+        set_treatment(other, Treatment::None);
+    }
+    const Treatment clicked = Treatment(column + 1);
+    set_treatment(row, treatment(row) == clicked ? Treatment::None : clicked);
+    recount();
+}
+
+void HolidayListingWindow::recount()
+{
+    int counts[kPictureColumns] = {};
+    for (int row = 0; row < m_grid->rowCount(); ++row) {
+        if (const Treatment marked = treatment(row); marked != Treatment::None)
+            ++counts[int(marked) - 1];
+    }
+    for (int i = 0; i < kPictureColumns; ++i)
+        m_totals[i]->setText(QString::number(counts[i]));
+}
+
+std::vector<HolidayChoice> HolidayListingWindow::selected_holidays() const
+{
+    std::vector<HolidayChoice> choices;
+    for (int row = 0; row < m_grid->rowCount(); ++row) {
+        const qint64 index = row_data(m_grid, row);
+        const Treatment marked = treatment(row);
+        if (index < 1 || index > qint64(m_tables.holidays.size()) || marked == Treatment::None)
+            continue;
+        const HolidayRecord &holiday = m_tables.holidays[size_t(index - 1)];
+        // The holiday's own date; a date text without a year reads as a date
+        // of the list's year, the way the grid shows it.
+        QDate date = holiday_date(holiday.date);
+        if (!date.isValid())
+            date = QLocale::c().toDate(m_grid->item(row, kDateColumn)->text() + u'-' + QString::number(m_year),
+                                       QStringLiteral("MMM-dd-yyyy"));
+        choices.push_back({date, m_grid->item(row, kNameColumn)->text(), marked});
+    }
+    return choices;
+}
+
+void HolidayListingWindow::apply()
+{
+    const std::vector<HolidayChoice> choices = selected_holidays();
+    if (choices.empty()) {
+        inform(this, QStringLiteral("There are no holidays selected."));
+        return;
+    }
+    if (m_year != shown_calendar_year()) {
+        inform(this, QStringLiteral("The year for the selected holiday list does not match ")
+                         + QStringLiteral("the year of the current calendar."));
+        return;
+    }
+    AppState &state = app_state();
+    if (!check_operation_allowed(true) || !state.calendar_loaded
+        || !check_calendar_revision(state.calendar_id, state.calendar_revision) || !check_calendar_access(false))
+        return;
+    // Check, writes and revision increment in one transaction: a failure
+    // anywhere leaves the calendar as it was.
+    const std::optional<qint32> revision =
+        change_calendar_days(state.calendar_id, state.calendar_revision, [&](Database &db) {
+            write_holidays(db, state.calendar_id, m_year, choices);
+        });
+    if (!revision)
+        return;
+    state.calendar_revision = *revision;
+    if (state.main_link)
+        state.main_link->reload_and_redraw();
+    close();
+}
+
+bool HolidayListingWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_grid && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        const int column = key == Qt::Key_N ? 0 : key == Qt::Key_P ? 1 : key == Qt::Key_C ? 2 : -1;
+        if (column >= 0 && !(static_cast<QKeyEvent *>(event)->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+            const int row = std::max(m_grid->currentRow(), 0);
+            m_grid->setCurrentCell(row, column);
+            process_selection(m_grid->currentRow(), column);
+            return true;
+        }
+    }
+    return ModalWindow::eventFilter(watched, event);
+}
+
+void open_holiday_listing(QWidget *parent)
+{
+    open_holiday_listing(parent, HolidayExchangeSettings{});
+}
+
+void open_holiday_listing(QWidget *parent, const HolidayExchangeSettings &settings)
+{
+    HolidayListingWindow window(parent, settings);
+    window.load();
+    window.show_modal();
+}
+
+} // namespace dayvane

@@ -1,0 +1,193 @@
+#include "holidaylists.h"
+
+#include "icalendarlists.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSet>
+
+#include <algorithm>
+
+namespace dayvane {
+
+namespace {
+
+void append_record(QString &text, QChar type, const QStringList &fields)
+{
+    text += type;
+    text += u'=';
+    text += fields.join(u'^');
+    text += u'|';
+}
+
+QString file_error(const QString &path, int line, const QString &reason)
+{
+    return QStringLiteral("%1:%2: %3").arg(QFileInfo(path).fileName()).arg(line).arg(reason);
+}
+
+// "list <TAB> id <TAB> name": the list's heading.
+bool read_heading(const QStringList &fields, HolidayList &list)
+{
+    if (fields.size() != 3 || fields[0] != u"list")
+        return false;
+    bool ok = false;
+    list.id = fields[1].toInt(&ok);
+    list.name = clean_holiday_name(fields[2]);
+    return ok && list.id > 0 && !list.name.isEmpty();
+}
+
+QStringList files_of(const QString &folder, const QString &pattern)
+{
+    return QDir(folder).entryList({pattern}, QDir::Files | QDir::Readable, QDir::Name);
+}
+
+} // namespace
+
+QString clean_holiday_name(const QString &name)
+{
+    QString text = name;
+    for (QChar &c : text) {
+        if (c.category() == QChar::Other_Control || c == u'|' || c == u'^' || c == u'~')
+            c = u' ';
+    }
+    return text.simplified();
+}
+
+void add_holiday(HolidayList &list, const QDate &date, const QString &name)
+{
+    std::vector<Holiday> &days = list.years[date.year()];
+    const auto after = std::upper_bound(days.begin(), days.end(), date,
+                                        [](const QDate &d, const Holiday &day) { return d < day.date; });
+    days.insert(after, Holiday{date, name});
+}
+
+std::optional<HolidayList> read_holiday_file(const QString &path, QString *error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *error = QStringLiteral("%1: %2").arg(QFileInfo(path).fileName(), file.errorString());
+        return std::nullopt;
+    }
+    HolidayList list;
+    bool have_heading = false;
+    int number = 0;
+    while (!file.atEnd()) {
+        ++number;
+        const QString line = QString::fromUtf8(file.readLine()).trimmed();
+        if (line.isEmpty() || line.startsWith(u'#'))
+            continue;
+        const QStringList fields = line.split(u'\t');
+        if (!have_heading) {
+            if (!read_heading(fields, list)) {
+                *error = file_error(path, number, QStringLiteral("expected \"list<TAB>id<TAB>name\" with an id above 0"));
+                return std::nullopt;
+            }
+            have_heading = true;
+            continue;
+        }
+        const QDate date = fields.size() == 2 ? QDate::fromString(fields[0], Qt::ISODate) : QDate();
+        const QString name = fields.size() == 2 ? clean_holiday_name(fields[1]) : QString();
+        if (!date.isValid() || name.isEmpty()) {
+            *error = file_error(path, number, QStringLiteral("expected \"yyyy-mm-dd<TAB>name\""));
+            return std::nullopt;
+        }
+        add_holiday(list, date, name);
+    }
+    if (!have_heading) {
+        *error = file_error(path, number, QStringLiteral("no \"list\" line"));
+        return std::nullopt;
+    }
+    return list;
+}
+
+std::vector<HolidayList> load_holiday_folder(const QString &folder, int first_year, int last_year,
+                                             QStringList *warnings)
+{
+    std::vector<HolidayList> lists;
+    QSet<int> ids;
+    int highest = 0;
+    const auto take = [&](std::optional<HolidayList> list, const QString &error) {
+        if (!list) {
+            warnings->append(error);
+            return;
+        }
+        if (list->id == 0)
+            list->id = highest + 1;
+        if (ids.contains(list->id)) {
+            warnings->append(QStringLiteral("list \"%1\" left out: its id %2 is already in use").arg(list->name).arg(list->id));
+            return;
+        }
+        ids.insert(list->id);
+        highest = std::max(highest, list->id);
+        lists.push_back(std::move(*list));
+    };
+    const QDir dir(folder);
+    for (const QString &name : files_of(folder, QStringLiteral("*.holidays"))) {
+        QString error;
+        std::optional<HolidayList> list = read_holiday_file(dir.filePath(name), &error);
+        take(std::move(list), error);
+    }
+    std::stable_sort(lists.begin(), lists.end(), [](const HolidayList &a, const HolidayList &b) { return a.id < b.id; });
+    // The generated lists' ids are known before any iCalendar list needs a
+    // fresh one, so a dropped-in file never takes a generated list's id.
+    for (const QString &name : files_of(folder, QStringLiteral("*.ics"))) {
+        QString error;
+        std::optional<HolidayList> list = read_icalendar_file(dir.filePath(name), first_year, last_year, &error);
+        if (list && list->id != 0 && ids.contains(list->id))
+            list->id = 0;
+        take(std::move(list), error);
+    }
+    return lists;
+}
+
+void keep_years(std::vector<HolidayList> &lists, int first_year, int last_year)
+{
+    for (HolidayList &list : lists)
+        std::erase_if(list.years, [&](const auto &year) { return year.first < first_year || year.first > last_year; });
+}
+
+int year_list_id(int list_id, int year)
+{
+    return list_id * 10000 + year;
+}
+
+QString holiday_date_text(const QDate &date)
+{
+    return QStringLiteral("%1/%2/%3").arg(date.month()).arg(date.day()).arg(date.year(), 4, 10, QLatin1Char('0'));
+}
+
+QString holiday_payload(const std::vector<HolidayList> &lists)
+{
+    QString text;
+    for (const HolidayList &list : lists) {
+        const QString id = QString::number(list.id);
+        append_record(text, u'C', {id, list.name});
+        for (const auto &[year, days] : list.years) {
+            const QString year_list = QString::number(year_list_id(list.id, year));
+            append_record(text, u'Y', {id, year_list, QString::number(year)});
+            for (const Holiday &day : days)
+                append_record(text, u'H', {id, year_list, holiday_date_text(day.date), day.name});
+        }
+    }
+    return text;
+}
+
+QString holiday_reply(const QString &payload)
+{
+    return QStringLiteral("Holiday lists for Dayvane, served by dayvane-web.\r\n"
+                          "Everything after the separator is the list.\r\n")
+        + kHolidayReplySeparator + kHolidayListMarker + payload;
+}
+
+QString cut_short(const QString &reply)
+{
+    const qsizetype marker = reply.indexOf(kHolidayListMarker);
+    const qsizetype start = marker < 0 ? 0 : marker + kHolidayListMarker.size();
+    QString cut = reply.left(start + (reply.size() - start) / 2);
+    while (cut.endsWith(u'|'))
+        cut.chop(1);
+    return cut;
+}
+
+} // namespace dayvane

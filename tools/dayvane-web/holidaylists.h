@@ -1,0 +1,87 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+#include <QStringList>
+
+#include <map>
+#include <optional>
+#include <vector>
+
+namespace dayvane {
+
+// The holiday lists dayvane-web offers. Each list belongs to one owner (a
+// country, or an organisation that publishes its own days) and holds
+// holidays for one or more years. Lists come from the files of a data
+// folder:
+// - "*.holidays": lists generated from a holiday library (see the script
+//   generate-holiday-lists beside this file, which describes the format);
+// - "*.ics": iCalendar files an organisation drops in (read by
+//   icalendarlists.h).
+
+struct Holiday
+{
+    QDate date;
+    QString name;  // one line, without the exchange's separators
+
+    friend bool operator==(const Holiday &, const Holiday &) = default;
+};
+
+struct HolidayList
+{
+    int id = 0;  // > 0, unique among the lists served
+    QString name;
+    // The holidays of each year, in date order (equal dates in file order).
+    std::map<int, std::vector<Holiday>> years;
+};
+
+// The text that separates the reply's preamble from the list, and the marker
+// that must open the list (33 characters, spelled so).
+inline const QString kHolidayReplySeparator = QStringLiteral("~boundary~");
+inline const QString kHolidayListMarker = QStringLiteral("*** Corvantelle holdiday list ***");
+
+// A name fit for the exchange: control characters and the characters that
+// separate records and fields ("|", "^") or could form the separator ("~")
+// become blanks, runs of blanks one blank, both ends trimmed.
+QString clean_holiday_name(const QString &name);
+
+// Adds a holiday to the list's year of its date, keeping date order.
+void add_holiday(HolidayList &list, const QDate &date, const QString &name);
+
+// Reads one "*.holidays" file (UTF-8). On failure returns nullopt and sets
+// `error` to a one-line reason with the file name and line number.
+std::optional<HolidayList> read_holiday_file(const QString &path, QString *error);
+
+// The lists of a data folder: the "*.holidays" files in the order of their
+// ids, then every "*.ics" file in file name order. An iCalendar list without an
+// id of its own gets the next id above every id in use. Recurring iCalendar
+// events are expanded over `first_year`..`last_year`. Files that cannot be
+// read, and lists whose id repeats an earlier one, are left out with a line
+// in `warnings`.
+std::vector<HolidayList> load_holiday_folder(const QString &folder, int first_year, int last_year,
+                                             QStringList *warnings);
+
+// Drops the years outside `first_year`..`last_year`.
+void keep_years(std::vector<HolidayList> &lists, int first_year, int last_year);
+
+// The id of one list's year: list id * 10000 + year, stable across runs.
+int year_list_id(int list_id, int year);
+
+// "m/d/yyyy" without padding of month and day ("7/4/2026").
+QString holiday_date_text(const QDate &date);
+
+// The records of the holiday-list exchange: per list "C=id^name|", then per
+// year "Y=list id^year list id^year|" followed by that year's holidays as
+// "H=list id^year list id^m/d/yyyy^name|". Every record ends with "|".
+QString holiday_payload(const std::vector<HolidayList> &lists);
+
+// The whole body of a holiday reply: a few preamble lines, the separator, the
+// marker and then `payload` unchanged.
+QString holiday_reply(const QString &payload);
+
+// A copy of `reply` broken off halfway through what follows the marker (or
+// halfway through the whole text when it has no marker), without any "|" at
+// its end: what a client sees of a transfer that stopped early.
+QString cut_short(const QString &reply);
+
+} // namespace dayvane
