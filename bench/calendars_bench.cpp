@@ -11,6 +11,8 @@
 #include <QDir>
 #include <QTemporaryDir>
 
+#include "timingreporter.h"
+
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -114,40 +116,27 @@ void BM_BareCreateAndDelete(benchmark::State &state)
 }
 BENCHMARK(BM_BareCreateAndDelete)->Unit(benchmark::kMillisecond);
 
-class RatioReporter : public benchmark::ConsoleReporter
+void print_ratio(const TimingReporter &times)
 {
-public:
-    void ReportRuns(const std::vector<Run> &runs) override
-    {
-        for (const Run &run : runs)
-            m_times[run.benchmark_name()] = run.GetAdjustedRealTime();
-        ConsoleReporter::ReportRuns(runs);
-    }
-    void print_ratio() const
-    {
-        const auto list = m_times.find("BM_CalendarListCreateAndDelete");
-        const auto bare = m_times.find("BM_BareCreateAndDelete");
-        if (list == m_times.end() || bare == m_times.end() || bare->second <= 0)
-            return;
-        std::printf("Calendar with 10 years (3,652 days) created and deleted in one commit: calendar list %.1f ms, "
-                    "bare %.1f ms, ratio %.2f (goal <= 2)\n",
-                    list->second, bare->second, list->second / bare->second);
-        if (const auto steps = m_times.find("BM_CalendarListStepByStep"); steps != m_times.end())
-            std::printf("The same as 20 separate steps, each committed: %.1f ms\n", steps->second);
-    }
-
-private:
-    std::map<std::string, double> m_times;
-};
+    const double list = times.wall("BM_CalendarListCreateAndDelete");
+    const double bare = times.wall("BM_BareCreateAndDelete");
+    if (list <= 0 || bare <= 0)
+        return;
+    std::printf("Calendar with 10 years (3,652 days) created and deleted in one commit: calendar list %.1f ms, "
+                "bare %.1f ms, ratio %.2f (goal <= 2)\n",
+                list, bare, list / bare);
+    if (const double steps = times.wall("BM_CalendarListStepByStep"); steps > 0)
+        std::printf("The same as 20 separate steps, each committed: %.1f ms\n", steps);
+}
 
 } // namespace
 
 int main(int argc, char **argv)
 {
     benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
+    TimingReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    reporter.print_ratio();
+    print_ratio(reporter);
     benchmark::Shutdown();
     return 0;
 }

@@ -21,6 +21,8 @@
 #include <QLineEdit>
 #include <QTemporaryDir>
 
+#include "timingreporter.h"
+
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -219,40 +221,23 @@ void BM_SaveThroughEditorWindow(benchmark::State &state)
 }
 BENCHMARK(BM_SaveThroughEditorWindow)->Unit(benchmark::kMillisecond);
 
-// Prints the usual table, then the ratios to the bare update.
-class RatioReporter : public benchmark::ConsoleReporter
+// The ratios to the bare update. Wall times include the commit's wait for
+// the disk, which varies from run to run; processor times show the
+// program's own work.
+void print_ratios(const TimingReporter &times)
 {
-public:
-    void ReportRuns(const std::vector<Run> &runs) override
-    {
-        for (const Run &run : runs) {
-            m_times[run.benchmark_name()] = run.GetAdjustedRealTime();
-            m_cpu[run.benchmark_name()] = run.GetAdjustedCPUTime();
-        }
-        ConsoleReporter::ReportRuns(runs);
+    const char *bare = "BM_BareBatchedUpdate";
+    if (times.wall(bare) <= 0 || times.cpu(bare) <= 0)
+        return;
+    for (const char *name : {"BM_SaveDayToYear", "BM_SaveThroughEditorWindow"}) {
+        if (times.wall(name) <= 0)
+            continue;
+        std::printf("%s against the bare batched update: wall %.2f / %.2f ms, ratio %.2f;"
+                    " processor %.2f / %.2f ms, ratio %.2f (goal <= 2)\n",
+                    name, times.wall(name), times.wall(bare), times.wall(name) / times.wall(bare), times.cpu(name),
+                    times.cpu(bare), times.cpu(name) / times.cpu(bare));
     }
-
-    // Wall times include the commit's wait for the disk, which varies from
-    // run to run; processor times show the program's own work.
-    void print_ratios() const
-    {
-        const char *bare = "BM_BareBatchedUpdate";
-        if (!m_times.count(bare) || m_times.at(bare) <= 0 || m_cpu.at(bare) <= 0)
-            return;
-        for (const char *name : {"BM_SaveDayToYear", "BM_SaveThroughEditorWindow"}) {
-            if (!m_times.count(name))
-                continue;
-            std::printf("%s against the bare batched update: wall %.2f / %.2f ms, ratio %.2f;"
-                        " processor %.2f / %.2f ms, ratio %.2f (goal <= 2)\n",
-                        name, m_times.at(name), m_times.at(bare), m_times.at(name) / m_times.at(bare), m_cpu.at(name),
-                        m_cpu.at(bare), m_cpu.at(name) / m_cpu.at(bare));
-        }
-    }
-
-private:
-    std::map<std::string, double> m_times;
-    std::map<std::string, double> m_cpu;
-};
+}
 
 } // namespace
 
@@ -261,9 +246,9 @@ int main(int argc, char **argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
+    TimingReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    reporter.print_ratios();
+    print_ratios(reporter);
     benchmark::Shutdown();
     app_state() = AppState();
     return 0;

@@ -12,6 +12,8 @@
 #include <QDir>
 #include <QTemporaryDir>
 
+#include "timingreporter.h"
+
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -155,39 +157,25 @@ void BM_AddYearInOneTransaction(benchmark::State &state)
 }
 BENCHMARK(BM_AddYearInOneTransaction)->Unit(benchmark::kMillisecond);
 
-// Prints the usual table, then the ratio of record set to bare reads.
-class RatioReporter : public benchmark::ConsoleReporter
+// The ratio of record set to bare reads.
+void print_ratio(const TimingReporter &times)
 {
-public:
-    void ReportRuns(const std::vector<Run> &runs) override
-    {
-        for (const Run &run : runs)
-            m_times[run.benchmark_name()] = run.GetAdjustedRealTime();
-        ConsoleReporter::ReportRuns(runs);
-    }
-
-    void print_ratio() const
-    {
-        const auto through = m_times.find("BM_ReadYearThroughRecordSet");
-        const auto bare = m_times.find("BM_ReadYearBareStatement");
-        if (through == m_times.end() || bare == m_times.end() || bare->second <= 0)
-            return;
-        std::printf("Year read (366 days): record set %.1f us, bare statement %.1f us, ratio %.2f (goal <= 3)\n",
-                    through->second, bare->second, through->second / bare->second);
-    }
-
-private:
-    std::map<std::string, double> m_times;
-};
+    const double through = times.wall("BM_ReadYearThroughRecordSet");
+    const double bare = times.wall("BM_ReadYearBareStatement");
+    if (through <= 0 || bare <= 0)
+        return;
+    std::printf("Year read (366 days): record set %.1f us, bare statement %.1f us, ratio %.2f (goal <= 3)\n",
+                through, bare, through / bare);
+}
 
 } // namespace
 
 int main(int argc, char **argv)
 {
     benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
+    TimingReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    reporter.print_ratio();
+    print_ratio(reporter);
     benchmark::Shutdown();
     return 0;
 }

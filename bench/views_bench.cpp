@@ -15,6 +15,8 @@
 #include <QDir>
 #include <QTemporaryDir>
 
+#include "timingreporter.h"
+
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -145,33 +147,16 @@ void BM_BareRead(benchmark::State &state)
 }
 BENCHMARK(BM_BareRead)->Unit(benchmark::kMicrosecond);
 
-class RatioReporter : public benchmark::ConsoleReporter
+void print_summary(const TimingReporter &times)
 {
-public:
-    void ReportRuns(const std::vector<Run> &runs) override
-    {
-        for (const Run &run : runs)
-            m_times[run.benchmark_name()] = run.GetAdjustedRealTime();
-        ConsoleReporter::ReportRuns(runs);
-    }
-    void print_summary() const
-    {
-        const auto time = [this](const char *name) {
-            const auto it = m_times.find(name);
-            return it == m_times.end() ? 0.0 : it->second;
-        };
-        const double bare = time("BM_BareRead");
-        if (bare <= 0)
-            return;
-        std::printf("Year load with totals %.1f us = %.2f x the bare read (%.1f us, goal <= 3); "
-                    "load and draw of the four views %.1f us; month switch %.1f us (goal < 5000)\n",
-                    time("BM_LoadYear"), time("BM_LoadYear") / bare, bare, time("BM_LoadYearAndDrawViews"),
-                    time("BM_SwitchMonth"));
-    }
-
-private:
-    std::map<std::string, double> m_times;
-};
+    const double bare = times.wall("BM_BareRead");
+    if (bare <= 0)
+        return;
+    const double load = times.wall("BM_LoadYear");
+    std::printf("Year load with totals %.1f us = %.2f x the bare read (%.1f us, goal <= 3); "
+                "load and draw of the four views %.1f us; month switch %.1f us (goal < 5000)\n",
+                load, load / bare, bare, times.wall("BM_LoadYearAndDrawViews"), times.wall("BM_SwitchMonth"));
+}
 
 } // namespace
 
@@ -180,9 +165,9 @@ int main(int argc, char **argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
+    TimingReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    reporter.print_summary();
+    print_summary(reporter);
     benchmark::Shutdown();
     fixture().window.reset();
     app_state() = AppState();

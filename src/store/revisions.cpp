@@ -17,20 +17,24 @@ const QString kRevisionSource = QStringLiteral("calendar revision");
     throw DbError(DbError::ProgramError, QString::fromLatin1(description), kRevisionSource);
 }
 
-RecordSet open_calendar(Database &db, qint32 calendar_id)
+// Steps 1 and 2 of every function here: the calendar record, or 513 with
+// `not_found` (the functions differ in its full stop).
+RecordSet open_calendar(Database &db, qint32 calendar_id, const char *not_found)
 {
-    return RecordSet::open(db, QStringLiteral("PARAMETERS RecordID Long=%1; SELECT Q004.* FROM Q004;").arg(calendar_id));
+    set_step_number(1);
+    RecordSet calendar =
+        RecordSet::open(db, QStringLiteral("PARAMETERS RecordID Long=%1; SELECT Q004.* FROM Q004;").arg(calendar_id));
+    set_step_number(2);
+    if (calendar.record_count() == 0)
+        raise(not_found);
+    return calendar;
 }
 
 } // namespace
 
 void check_calendar_revision(Database &db, qint32 calendar_id, qint32 remembered)
 {
-    set_step_number(1);
-    RecordSet calendar = open_calendar(db, calendar_id);
-    set_step_number(2);
-    if (calendar.record_count() == 0)
-        raise("DB record not found");
+    RecordSet calendar = open_calendar(db, calendar_id, "DB record not found");
     set_step_number(3);
     if (calendar.field(QStringLiteral("revision")).toInt() != remembered)
         raise("Calendar is out of date.");
@@ -38,11 +42,7 @@ void check_calendar_revision(Database &db, qint32 calendar_id, qint32 remembered
 
 qint32 increment_calendar_revision(Database &db, qint32 calendar_id)
 {
-    set_step_number(1);
-    RecordSet calendar = open_calendar(db, calendar_id);
-    set_step_number(2);
-    if (calendar.record_count() == 0)
-        raise("DB record not found.");
+    RecordSet calendar = open_calendar(db, calendar_id, "DB record not found.");
     set_step_number(3);
     const qint32 revision = calendar.field(QStringLiteral("revision")).toInt() + 1;
     calendar.edit();
@@ -54,11 +54,7 @@ qint32 increment_calendar_revision(Database &db, qint32 calendar_id)
 
 qint32 check_and_increment_calendar_revision(Database &db, qint32 calendar_id, qint32 remembered)
 {
-    set_step_number(1);
-    RecordSet calendar = open_calendar(db, calendar_id);
-    set_step_number(2);
-    if (calendar.record_count() == 0)
-        raise("DB record not found");
+    RecordSet calendar = open_calendar(db, calendar_id, "DB record not found");
     set_step_number(3);
     const qint32 stored = calendar.field(QStringLiteral("revision")).toInt();
     if (stored != remembered)
@@ -82,11 +78,7 @@ qint32 change_calendar_days(Database &db, qint32 calendar_id, qint32 remembered,
 
 CalendarOwnership read_calendar_ownership(Database &db, qint32 calendar_id)
 {
-    set_step_number(1);
-    RecordSet calendar = open_calendar(db, calendar_id);
-    set_step_number(2);
-    if (calendar.record_count() == 0)
-        raise("DB record not found.");
+    RecordSet calendar = open_calendar(db, calendar_id, "DB record not found.");
     set_step_number(3);
     CalendarOwnership ownership;
     ownership.owner_id = calendar.field(QStringLiteral("OwnerLink")).toInt();
