@@ -185,7 +185,11 @@ public:
     {
         return std::nullopt;
     }
-    bool choose_printer(QWidget *, QPrinter &) override { return false; }
+    std::optional<QString> choose_save_file(QWidget *, const QString &, const QString &, const QString &) override
+    {
+        return std::nullopt;
+    }
+    bool choose_printer(QWidget *, QPrinter &, const QString &) override { return false; }
     bool open_url(const QUrl &) override { return false; }
     bool start_program(const QString &, const QStringList &) override { return false; }
     int show_modal(QDialog &) override { return 0; }

@@ -272,6 +272,13 @@ void CalendarWindow::build_commands()
     set_command(QStringLiteral("about"), [this] { open_about_window(this); });
     m_views->set_editor_opener([this] { open_calendar_editor(this, [this] { reload_and_redraw(); }); });
     set_command(QStringLiteral("holiday_listing"), [this] { open_holiday_listing(this); }, true);
+    set_command(QStringLiteral("print_calendar_1_month"), [this] { print_calendar_1_month(false); });
+    set_command(QStringLiteral("preview_calendar_1_month"), [this] { print_calendar_1_month(true); });
+    set_command(QStringLiteral("print_calendar_12_month_part_1_2"), [this] { print_calendar_12_month(0, false); });
+    set_command(QStringLiteral("print_calendar_12_month_part_1"), [this] { print_calendar_12_month(1, false); });
+    set_command(QStringLiteral("print_calendar_12_month_part_2"), [this] { print_calendar_12_month(2, false); });
+    set_command(QStringLiteral("preview_calendar_12_month_part_1"), [this] { print_calendar_12_month(1, true); });
+    set_command(QStringLiteral("preview_calendar_12_month_part_2"), [this] { print_calendar_12_month(2, true); });
 }
 
 bool CalendarWindow::show_calendar_year(QDate date)

@@ -57,6 +57,11 @@ public:
     void set_editor_opener(std::function<void()> open);
     // Saves the window's state to the settings file (pulled into the work
     // area first); failures are ignored.
+    // The reports of the loaded calendar: the selected month, and the year as
+    // part 1 (the twelve grids), part 2 (the event list) or 0 (both).
+    void print_calendar_1_month(bool preview);
+    void print_calendar_12_month(int part, bool preview);
+
     void write_ini();
     void set_db();
     void clear_system_password();

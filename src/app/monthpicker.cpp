@@ -14,11 +14,6 @@
 
 namespace dayvane {
 
-QString full_month_name(int month)
-{
-    return QLocale::c().standaloneMonthName(month, QLocale::LongFormat);
-}
-
 QDate same_day_in_month(QDate date, int month)
 {
     const QDate first(date.year(), month, 1);

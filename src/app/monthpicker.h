@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/textforms.h"
+
 #include <QDate>
 #include <QObject>
 #include <QString>
@@ -13,9 +15,6 @@ class QTreeWidget;
 class QWidget;
 
 namespace dayvane {
-
-// The full English month name of `month` (1..12), as the month node shows it.
-QString full_month_name(int month);
 
 // `date` moved into `month` of the same year, keeping its day number when
 // that month has it and taking the month's last day otherwise (31 January to

@@ -1,5 +1,7 @@
 #include "app/settingsfile.h"
 
+#include "ui_common/appfolders.h"
+
 #include "model/textforms.h"
 
 #include <QCoreApplication>
@@ -123,19 +125,6 @@ QString format_settings(const SettingsToWrite &settings)
     return lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
 }
 
-QString settings_folder()
-{
-    const QString home = qEnvironmentVariable("DAYVANE_HOME").trimmed();
-    if (!home.isEmpty())
-        return home;
-    const QString program_folder = QCoreApplication::applicationDirPath();
-    if (QFileInfo(program_folder).isWritable())
-        return program_folder;
-    const QString config = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
-    QDir().mkpath(config);
-    return config;
-}
-
 QString settings_file_path()
 {
     return QDir(settings_folder()).filePath(QStringLiteral("QZ.ini"));
@@ -143,10 +132,16 @@ QString settings_file_path()
 
 Settings read_settings_file(const QString &path)
 {
+    // A real settings file is a few hundred bytes. Reading a pipe or a device
+    // would block the start-up or never end, and a huge file only costs
+    // memory: read regular files, and only their beginning.
+    constexpr qint64 kMaxSettingsBytes = 1 << 20;
+    if (!QFileInfo(path).isFile())
+        return {};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {};
-    return parse_settings(QString::fromUtf8(file.readAll()));
+    return parse_settings(QString::fromUtf8(file.read(kMaxSettingsBytes)));
 }
 
 bool write_settings_file(const QString &path, const SettingsToWrite &settings)

@@ -50,10 +50,7 @@ QString format_settings(const SettingsToWrite &settings);
 // sign, digits, an optional fraction; 0 when there is none.
 double leading_number(const QString &text);
 
-// The folder that holds "QZ.ini" (and the report files): DAYVANE_HOME when
-// set, else the program's folder when it is writable, else the user's
-// configuration folder.
-QString settings_folder();
+// "QZ.ini" in settings_folder().
 QString settings_file_path();
 
 // Reads the file at `path`; a missing or unreadable file reads as empty.

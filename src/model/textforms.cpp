@@ -82,6 +82,11 @@ QString format_list_date(const QDate &date)
     return format_date(date, u"MMM-dd");
 }
 
+QString full_month_name(int month)
+{
+    return QLocale::c().standaloneMonthName(month, QLocale::LongFormat);
+}
+
 QString format_query_date(const QDate &date)
 {
     return date.isValid() ? QStringLiteral("=#") + format_settings_date(date) + u'#' : QString();

@@ -32,6 +32,8 @@ QString format_minutes(qint32 minutes);
 // Dates. Every form of an invalid date is "".
 QString format_editor_date(const QDate &date);   // "03-15-2024"
 QString format_list_date(const QDate &date);     // "Mar-15"
+// The full English name of `month` (1..12): "March".
+QString full_month_name(int month);
 QString format_query_date(const QDate &date);    // "=#3/15/2024#", a stored-query parameter
 QString format_settings_date(const QDate &date); // "3/15/2024", the settings file
 

@@ -68,9 +68,13 @@ Database Database::open(const QString &path, const QByteArray &key, OpenMode mod
     if (rc != SQLITE_OK)
         db.throw_error(rc);
 
-    const int keyed = sqlite3_key(raw, key.constData(), int(key.size()));
-    if (keyed != SQLITE_OK)
-        db.throw_error(keyed);
+    // An empty key means a plain file (the report database); the engine
+    // refuses to set an empty key rather than ignoring it.
+    if (!key.isEmpty()) {
+        const int keyed = sqlite3_key(raw, key.constData(), int(key.size()));
+        if (keyed != SQLITE_OK)
+            db.throw_error(keyed);
+    }
     // Another workstation may be writing: wait for it from the first read.
     db.set_busy_timeout(kDefaultBusyTimeoutMs);
     // The key is only tried on the first read: this read proves it.

@@ -236,4 +236,52 @@ CalendarYear load_calendar_year(Database &db, qint32 calendar_id, int year,
     return loaded;
 }
 
+QString event_filter_header(int filter)
+{
+    static const char *const headers[kEventFilterCount] = {
+        "Events (All commented dates)", "Events (Typical workdays)", "Events (Non-typical workdays)",
+        "Events (Dates paid and not worked)", "Events (Dates not worked and not paid)"};
+    if (filter < 0 || filter >= kEventFilterCount)
+        return QStringLiteral("Events");
+    return QString::fromLatin1(headers[filter]);
+}
+
+bool is_listed(const CalendarYear &year, const DayEntry &day, int filter)
+{
+    const bool typical_segments = day.time_segments == year.year_totals().typical_segments;
+    const bool commented = !day.comment.isEmpty();
+    switch (filter) {
+    case 0:
+        return commented;
+    case 1:
+        return typical_segments && commented;
+    case 2:
+        return !typical_segments && day.minutes1 > 0;
+    case 3:
+        return day.minutes1 == 0 && day.minutes2 > 0;
+    case 4:
+        return day.minutes1 == 0 && day.minutes2 == 0 && commented;
+    default:
+        return false;
+    }
+}
+
+std::array<WeekRow, 6> week_rows(const CalendarYear &year, int grid_year, int month)
+{
+    std::array<WeekRow, 6> rows{};
+    const QDate first = first_shown_day(grid_year, month);
+    for (int i = 0; i < 6; ++i) {
+        WeekRow &row = rows[std::size_t(i)];
+        row.start = first.addDays(7 * i);
+        row.end = row.start.addDays(6);
+        for (QDate day = row.start; day <= row.end; day = day.addDays(1)) {
+            if (const DayEntry *entry = year.entry(day)) {
+                row.work += entry->minutes1;
+                row.pay += entry->minutes2;
+            }
+        }
+    }
+    return rows;
+}
+
 } // namespace dayvane

@@ -140,6 +140,32 @@ private:
     YearTotals m_year_totals;
 };
 
+// The event-dates list shows one of five selections of the loaded year:
+// 0 every day with an event text, 1 typical workdays with an event text,
+// 2 every altered workday, 3 every paid day without work, 4 days with
+// neither work nor pay that carry an event text.
+inline constexpr int kEventFilterCount = 5;
+// The header of the list's event column for `filter`; "Events" for a filter
+// outside 0..4.
+QString event_filter_header(int filter);
+// Whether `day` belongs to the selection `filter` of `year` (its typical day
+// decides 1 and 2). A filter outside 0..4 selects nothing. The caller skips
+// days outside the loaded year itself.
+bool is_listed(const CalendarYear &year, const DayEntry &day, int filter);
+
+// One row of a month grid: its first and seventh shown day and the worked and
+// paid minutes of the loaded days between them, neighbouring months included.
+struct WeekRow
+{
+    QDate start;
+    QDate end;
+    qint32 work = 0;
+    qint32 pay = 0;
+};
+// The six rows of the grid of `month` of `grid_year`. Days that `year` holds
+// no slot for count nothing.
+std::array<WeekRow, 6> week_rows(const CalendarYear &year, int grid_year, int month);
+
 // Error source of every failure raised while loading.
 inline const QString kLoadCalendarSource = QStringLiteral("load_calendar_data");
 

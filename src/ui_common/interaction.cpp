@@ -60,9 +60,25 @@ public:
         return dialog.selectedFiles().constFirst();
     }
 
-    bool choose_printer(QWidget *parent, QPrinter &printer) override
+    std::optional<QString> choose_save_file(QWidget *parent, const QString &title, const QString &filter,
+                                            const QString &suggested) override
+    {
+        QFileDialog dialog(parent, title, suggested, filter);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return std::nullopt;
+        return dialog.selectedFiles().constFirst();
+    }
+
+    bool choose_printer(QWidget *parent, QPrinter &printer, const QString &title) override
     {
         QPrintDialog dialog(&printer, parent);
+        dialog.setWindowTitle(title);
+        dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
+        dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+        dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+        dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
         return dialog.exec() == QDialog::Accepted;
     }
 

@@ -33,8 +33,13 @@ public:
     // Qt's form, e.g. "QZDB.mdb (QZDB.mdb)".
     virtual std::optional<QString> choose_open_file(QWidget *parent, const QString &title, const QString &filter,
                                                     const QString &folder) = 0;
-    // The print dialog over `printer`; false when cancelled.
-    virtual bool choose_printer(QWidget *parent, QPrinter &printer) = 0;
+    // The system's file-save dialog, starting at `suggested` (a folder or a
+    // file name); it asks before overwriting. nullopt when cancelled.
+    virtual std::optional<QString> choose_save_file(QWidget *parent, const QString &title, const QString &filter,
+                                                    const QString &suggested) = 0;
+    // The print dialog titled `title` over `printer`, offering neither a page
+    // range, nor the selection, nor printing to a file; false when cancelled.
+    virtual bool choose_printer(QWidget *parent, QPrinter &printer, const QString &title) = 0;
     // Hands an address to the desktop's browser; false when that failed.
     virtual bool open_url(const QUrl &url) = 0;
     // Starts a program detached; false when it could not be started.

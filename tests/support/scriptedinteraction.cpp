@@ -16,6 +16,7 @@ ScriptedInteraction::~ScriptedInteraction()
     set_interaction(nullptr);
     EXPECT_TRUE(m_yes_no.empty()) << m_yes_no.size() << " yes/no answers left unused";
     EXPECT_TRUE(m_files.empty()) << m_files.size() << " file answers left unused";
+    EXPECT_TRUE(m_save_files.empty()) << m_save_files.size() << " save-file answers left unused";
     EXPECT_TRUE(m_printers.empty()) << m_printers.size() << " printer answers left unused";
     EXPECT_TRUE(m_windows.empty()) << m_windows.size() << " window scripts left unused";
 }
@@ -67,8 +68,24 @@ std::optional<QString> ScriptedInteraction::choose_open_file(QWidget *, const QS
     return path;
 }
 
-bool ScriptedInteraction::choose_printer(QWidget *, QPrinter &printer)
+std::optional<QString> ScriptedInteraction::choose_save_file(QWidget *, const QString &title, const QString &,
+                                                             const QString &)
 {
+    if (m_save_files.empty()) {
+        ADD_FAILURE() << "unexpected save dialog: " << title.toStdString();
+        return std::nullopt;
+    }
+    const bool chosen = m_save_files.front().has_value();
+    const QString path = chosen ? *m_save_files.front() : QString();
+    m_save_files.pop_front();
+    if (!chosen)
+        return std::nullopt;
+    return path;
+}
+
+bool ScriptedInteraction::choose_printer(QWidget *, QPrinter &printer, const QString &title)
+{
+    m_printer_titles.push_back(title);
     if (m_printers.empty()) {
         ADD_FAILURE() << "unexpected print dialog";
         return false;

@@ -4,6 +4,7 @@
 #include "ui_common/interaction.h"
 
 #include <QString>
+#include <QStringList>
 #include <QUrl>
 
 #include <deque>
@@ -35,6 +36,7 @@ public:
 
     void answer_yes_no(bool yes) { m_yes_no.push_back(yes); }
     void answer_file(std::optional<QString> path) { m_files.push_back(std::move(path)); }
+    void answer_save_file(std::optional<QString> path) { m_save_files.push_back(std::move(path)); }
     void answer_printer(std::function<bool(QPrinter &)> choose) { m_printers.push_back(std::move(choose)); }
     // `handle` runs while the window named `object_name` is shown modally;
     // it drives the real widgets and closes the window.
@@ -54,7 +56,11 @@ public:
                     bool default_yes = true) override;
     std::optional<QString> choose_open_file(QWidget *parent, const QString &title, const QString &filter,
                                             const QString &folder) override;
-    bool choose_printer(QWidget *parent, QPrinter &printer) override;
+    std::optional<QString> choose_save_file(QWidget *parent, const QString &title, const QString &filter,
+                                            const QString &suggested) override;
+    bool choose_printer(QWidget *parent, QPrinter &printer, const QString &title) override;
+    // The titles of the print dialogs asked for, in order.
+    const QStringList &printer_titles() const { return m_printer_titles; }
     bool open_url(const QUrl &url) override;
     bool start_program(const QString &program, const QStringList &arguments) override;
     int show_modal(QDialog &dialog) override;
@@ -63,7 +69,9 @@ private:
     std::vector<Shown> m_shown;
     std::deque<bool> m_yes_no;
     std::deque<std::optional<QString>> m_files;
+    std::deque<std::optional<QString>> m_save_files;
     std::deque<std::function<bool(QPrinter &)>> m_printers;
+    QStringList m_printer_titles;
     std::deque<std::pair<QString, std::function<void(QDialog &)>>> m_windows;
     std::vector<QUrl> m_urls;
     std::vector<QStringList> m_programs;

@@ -1,4 +1,5 @@
 #include "scriptedinteraction.h"
+#include "ui_common/appfolders.h"
 #include "store/dberror.h"
 #include "store/stepnumber.h"
 #include "ui_common/errorreport.h"
@@ -9,6 +10,9 @@
 #include "ui_common/webpages.h"
 
 #include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QLineEdit>
 #include <QScreen>
 #include <QTableWidget>
@@ -182,4 +186,30 @@ TEST(WebPages, UseTheConfiguredHostAndTellWhenTheyFail)
     EXPECT_EQ(user.take_texts(), QStringList({QStringLiteral("Unable to connect to Corvantelle On-line help."),
                                               QStringLiteral("Unable to connect to Corvantelle website.")}));
     qunsetenv("DAYVANE_WEB_HOST");
+}
+
+TEST(AppFolders, OwnFilesGoWhereTheyCanBeWritten)
+{
+    QTemporaryDir dir;
+    const QString program = dir.filePath(QStringLiteral("program"));
+    const QString config = dir.filePath(QStringLiteral("config/dayvane"));
+    ASSERT_TRUE(QDir().mkpath(program));
+    EXPECT_EQ(choose_settings_folder(QStringLiteral(" /portable "), program, config), QStringLiteral("/portable"));
+    EXPECT_EQ(choose_settings_folder(QString(), program, config), program);
+    EXPECT_FALSE(QDir(config).exists());
+    // A program folder that cannot be written (here: one that is not there)
+    // leaves the files to the user's configuration folder, made on demand.
+    EXPECT_EQ(choose_settings_folder(QString(), dir.filePath(QStringLiteral("gone")), config), config);
+    EXPECT_TRUE(QDir(config).exists());
+
+    // Shipped files are looked for in DAYVANE_HOME first.
+    qputenv("DAYVANE_HOME", dir.path().toUtf8());
+    EXPECT_EQ(shipped_file_candidates(QStringLiteral("Calendar.rpt")).constFirst(),
+              dir.filePath(QStringLiteral("Calendar.rpt")));
+    EXPECT_NE(find_shipped_file(QStringLiteral("Calendar.rpt")), dir.filePath(QStringLiteral("Calendar.rpt")));
+    QFile shipped(dir.filePath(QStringLiteral("Calendar.rpt")));
+    ASSERT_TRUE(shipped.open(QIODevice::WriteOnly));
+    shipped.close();
+    EXPECT_EQ(find_shipped_file(QStringLiteral("Calendar.rpt")), dir.filePath(QStringLiteral("Calendar.rpt")));
+    qunsetenv("DAYVANE_HOME");
 }

@@ -1,0 +1,77 @@
+// The main window's reports: the selected month and the twelve-month
+// layout, printed or previewed from what the window shows.
+
+#include "app/calendarviews.h"
+#include "app/calendarwindow.h"
+#include "printing/printreports.h"
+#include "printing/reportrows.h"
+#include "ui_common/appstate.h"
+#include "ui_common/busycursor.h"
+#include "ui_common/gridhelpers.h"
+#include "users/security.h"
+
+#include <QCalendarWidget>
+#include <QLabel>
+#include <QTableWidget>
+
+namespace dayvane {
+
+namespace {
+
+// A loaded calendar that is still current and may be read.
+bool may_print_calendar()
+{
+    const AppState &state = app_state();
+    return state.calendar_loaded && check_calendar_revision(state.calendar_id, state.calendar_revision)
+        && check_calendar_access(true);
+}
+
+} // namespace
+
+void CalendarWindow::print_calendar_1_month(bool preview)
+{
+    const QDate grid_date = m_calendar->selectedDate();
+    if (!may_print_calendar())
+        return;
+    MonthReportSource source;
+    source.year = &m_views->calendar_year();
+    source.grid_date = grid_date;
+    source.current_date = app_state().current_date;
+    source.event_filter = app_state().event_filter;
+    const auto week_labels = findChildren<QLabel *>();
+    for (const QLabel *label : week_labels) {
+        const int row = label->property("index").toInt() - 1;
+        if (row < 0 || row >= 6)
+            continue;
+        if (label->objectName() == QLatin1String("work_week"))
+            source.work_week[std::size_t(row)] = label->text();
+        else if (label->objectName() == QLatin1String("pay_week"))
+            source.pay_week[std::size_t(row)] = label->text();
+    }
+    source.label = [this](const QString &name) {
+        const QLabel *label = findChild<QLabel *>(name);
+        return label ? label->text() : QString();
+    };
+    run_calendar_report(this, month_report_rows(source), kMonthReportDefinition, QString(), preview);
+}
+
+void CalendarWindow::print_calendar_12_month(int part, bool preview)
+{
+    // The checks may ask for a password, and the dialogs after the rows wait
+    // for the user: the busy pointer shows only while the rows are built.
+    if (!may_print_calendar())
+        return;
+    std::vector<ReportRow> rows;
+    {
+        const BusyCursor busy;
+        std::vector<qsizetype> event_days;
+        for (int row = 0; row < m_event_grid->rowCount(); ++row) {
+            if (const qint64 data = row_data(m_event_grid, row); data > 0)
+                event_days.push_back(qsizetype(data - 1));
+        }
+        rows = year_report_rows(m_views->calendar_year(), app_state().event_filter, event_days);
+    }
+    run_calendar_report(this, rows, kYearReportDefinition, year_report_formula(part), preview);
+}
+
+} // namespace dayvane

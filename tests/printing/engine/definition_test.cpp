@@ -1,0 +1,157 @@
+#include "enginefixture.h"
+#include "printing/engine/reportdefinition.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace dayvane;
+
+namespace {
+
+const QString kGood = QStringLiteral(R"(# a small report
+page paper=Letter orientation=landscape margins=10,12,14,16 width=150
+font family="DejaVu Serif" size=8
+dayclass 200 fill=#dddddd text=#112233 bold pattern=diagonal
+break on-page-change
+
+header height=6
+  text x=0 y=0 w=50 h=6 value="Page {page} of {pages}, {date}" align=right
+
+band B height=12 keepnext   # the fallback for every B row
+  day x=0 y=0 w=10 h=12 field=F0 size=11 valign=top
+  line x1=0 y1=12 x2=150 y2=12 width=0.3 colour=#808080 bottom
+band B c height=5 skipempty
+  text x=2 y=1 w=100 h=4 value="Week {F7}, paid {F26}" italic grow
+  box x=0 y=0 w=150 h=5 fill=#eeeeee width=0 stretch
+groupheader B height=7
+  text x=0 y=0 w=40 h=7 value="Weeks" size=12 bold align=center
+)");
+
+DefinitionResult parse(const QString &text)
+{
+    return parse_report_definition(text, QStringLiteral("Test.rpt"));
+}
+
+} // namespace
+
+TEST(ReportDefinition, ReadsPageFontClassesBandsAndElements)
+{
+    const DefinitionResult read = parse(kGood);
+    ASSERT_TRUE(read.definition) << read.error.toStdString();
+    const ReportDefinition &def = *read.definition;
+    EXPECT_EQ(def.page.paper, PageSetup::Paper::Letter);
+    EXPECT_TRUE(def.page.landscape);
+    EXPECT_EQ(def.page.margins, QMarginsF(10, 12, 14, 16));
+    EXPECT_EQ(def.page.width, 150);
+    EXPECT_EQ(def.font.family, QStringLiteral("DejaVu Serif"));
+    EXPECT_TRUE(def.break_on_page_change);
+    EXPECT_EQ(def.day_class(200).fill, QColor(0xdd, 0xdd, 0xdd));
+    EXPECT_TRUE(def.day_class(200).bold);
+    EXPECT_EQ(def.day_class(200).pattern, int(Qt::BDiagPattern));
+    EXPECT_FALSE(def.day_class(300).fill.isValid()) << "classes not described are plain";
+    ASSERT_TRUE(def.page_header);
+    EXPECT_FALSE(def.page_footer);
+    ASSERT_EQ(def.bands.size(), 2u);
+
+    const ReportBand &weeks = def.bands[0];
+    EXPECT_EQ(weeks.height, 12);
+    EXPECT_TRUE(weeks.keep_next);
+    ASSERT_EQ(weeks.elements.size(), 2u);
+    const ReportElement &day = weeks.elements[0];
+    EXPECT_EQ(day.kind, ReportElement::Kind::Day);
+    EXPECT_EQ(day.font.family, QStringLiteral("DejaVu Serif")) << "the default font";
+    EXPECT_EQ(day.font.size, 11);
+    EXPECT_EQ(day.align, int(Qt::AlignRight | Qt::AlignTop));
+    EXPECT_TRUE(weeks.elements[1].bottom);
+    EXPECT_EQ(weeks.elements[1].x2, 150);
+
+    const ReportElement &text = def.bands[1].elements[0];
+    EXPECT_TRUE(def.bands[1].skip_empty);
+    EXPECT_TRUE(text.grow);
+    EXPECT_TRUE(text.font.italic);
+    ASSERT_EQ(text.value.parts().size(), 4u);
+    EXPECT_EQ(text.value.parts()[0].literal, QStringLiteral("Week "));
+    EXPECT_EQ(text.value.parts()[1].field, 7);
+    EXPECT_EQ(text.value.parts()[3].field, 26);
+    EXPECT_TRUE(def.bands[1].elements[1].stretch);
+    EXPECT_EQ(def.bands[1].elements[1].fill, QColor(0xee, 0xee, 0xee));
+
+    const auto &header = def.page_header->elements[0].value.parts();
+    EXPECT_EQ(header[1].field, int(TextTemplate::PageNumber));
+    EXPECT_EQ(header[3].field, int(TextTemplate::PageCount));
+    EXPECT_EQ(header[5].field, int(TextTemplate::PrintDate));
+    ASSERT_TRUE(def.group_header(QStringLiteral("B")));
+    EXPECT_EQ(def.group_header(QStringLiteral("B"))->elements.size(), 1u);
+}
+
+TEST(ReportDefinition, BandsAreFoundByGroupAndSubgroupWithFallback)
+{
+    const ReportDefinition def = *parse(kGood).definition;
+    EXPECT_EQ(def.band_for(QStringLiteral("B"), QStringLiteral("c")), &def.bands[1]);
+    EXPECT_EQ(def.band_for(QStringLiteral("B"), QStringLiteral("a")), &def.bands[0]);
+    EXPECT_EQ(def.band_for(QStringLiteral("B"), QString()), &def.bands[0]);
+    EXPECT_EQ(def.band_for(QStringLiteral("C"), QStringLiteral("c")), nullptr);
+}
+
+TEST(ReportDefinition, ErrorsNameTheFileTheLineAndTheFault)
+{
+    struct Case
+    {
+        QString text;
+        QString error;
+    };
+    const QString band = QStringLiteral("band A height=5\n");
+    const std::vector<Case> cases{
+        {band + QStringLiteral("\n  txet x=0 y=0 w=1 h=1 value=a"), QStringLiteral("line 3: unknown keyword \"txet\"")},
+        {band + QStringLiteral("text x=0 y=1O w=1 h=1 value=a"), QStringLiteral("line 2: \"1O\" is not a number for y")},
+        {band + QStringLiteral("text x=0 y=0 w=1 value=a"), QStringLiteral("line 2: \"h\" is missing")},
+        {band + QStringLiteral("text x=0 y=0 w=1 h=1 value=a colour=blurple"),
+         QStringLiteral("line 2: \"blurple\" is not a colour for colour")},
+        {band + QStringLiteral("text x=0 y=0 w=1 h=1 value=a wrap"),
+         QStringLiteral("line 2: unknown attribute \"wrap\" for text")},
+        {band + QStringLiteral("text x=0 y=0 w=1 h=1 field=F27"), QStringLiteral("line 2: unknown field \"{F27}\"")},
+        {band + QStringLiteral("text x=0 y=0 w=1 h=1 value=\"open"), QStringLiteral("line 2: unclosed quotation mark")},
+        {band + QStringLiteral("text x=0 y=0 w=1 h=1"), QStringLiteral("line 2: text needs a value or a field")},
+        {QStringLiteral("text x=0 y=0 w=1 h=1 value=a\n"), QStringLiteral("line 1: text outside a band")},
+        {band + QStringLiteral("band A height=4"), QStringLiteral("line 2: band A is defined twice")},
+        {QStringLiteral("band height=4"), QStringLiteral("line 1: band needs a group letter")},
+        {QStringLiteral("band A height=-4"), QStringLiteral("line 1: \"-4\" is not a number for height")},
+        {QStringLiteral("page paper=A3\n") + band, QStringLiteral("line 1: paper must be auto, A4 or Letter")},
+        {QStringLiteral("page margins=1,2,x,4\n") + band, QStringLiteral("line 1: margins must be one number or four")},
+        {QStringLiteral("dayclass 150 fill=#fff\n") + band, QStringLiteral("line 1: dayclass needs a class code")},
+        {QStringLiteral("break always\n") + band, QStringLiteral("line 1: break must read")},
+        {band + QStringLiteral("day x=0 y=0 w=1 h=1 field=F1 align=justify"), QStringLiteral("line 2: align must be")},
+        {QStringLiteral("# only a comment\n"), QStringLiteral("Test.rpt: the definition has no band")},
+    };
+    for (const Case &c : cases) {
+        const DefinitionResult read = parse(c.text);
+        EXPECT_FALSE(read.definition) << c.text.toStdString();
+        EXPECT_TRUE(read.error.startsWith(QStringLiteral("Test.rpt"))) << read.error.toStdString();
+        EXPECT_TRUE(read.error.contains(c.error)) << read.error.toStdString() << "\n  wanted: " << c.error.toStdString();
+    }
+}
+
+TEST(ReportDefinition, ReadsTheShippedFilesAndReportsAMissingOne)
+{
+    for (const QString &name : {QStringLiteral("Calendar.rpt"), QStringLiteral("Calendar_12.rpt")}) {
+        const DefinitionResult read = read_report_definition(test::shipped_report(name));
+        ASSERT_TRUE(read.definition) << read.error.toStdString();
+        EXPECT_TRUE(read.definition->page_footer);
+        for (const QString &group : {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"), QStringLiteral("D")})
+            EXPECT_TRUE(read.definition->band_for(group, QStringLiteral("a"))) << group.toStdString();
+    }
+    QTemporaryDir dir;
+    const QString missing = dir.filePath(QStringLiteral("Calendar.rpt"));
+    EXPECT_EQ(read_report_definition(missing).error,
+              QStringLiteral("The report definition \"%1\" cannot be found.").arg(missing));
+
+    QFile broken(dir.filePath(QStringLiteral("Broken.rpt")));
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
+    broken.write("band A height=5\n  text x=0 y=0 w=10 h=5 size=big value=x\n");
+    broken.close();
+    EXPECT_EQ(read_report_definition(broken.fileName()).error,
+              QStringLiteral("The report definition cannot be read:\r\nBroken.rpt, line 2: \"big\" is not a number for size"));
+}

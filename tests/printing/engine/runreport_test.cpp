@@ -1,0 +1,150 @@
+#include "enginefixture.h"
+#include "printing/engine/reportengine.h"
+#include "scriptedinteraction.h"
+
+#include <QAction>
+#include <QDialog>
+#include <QFile>
+#include <QFileInfo>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace dayvane;
+using namespace dayvane::test;
+
+namespace {
+
+class RunReport : public ::testing::Test
+{
+protected:
+    RunReport()
+    {
+        m_hand_over.definition_file = shipped_report(QStringLiteral("Calendar.rpt"));
+        m_hand_over.data_file = write_report_database(m_dir.path(), one_month_rows());
+    }
+
+    QString write_file(const QString &name, const QByteArray &content)
+    {
+        QFile file(m_dir.filePath(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(content);
+        return file.fileName();
+    }
+
+    QTemporaryDir m_dir;
+    ScriptedInteraction m_user;
+    ReportHandOver m_hand_over;
+};
+
+} // namespace
+
+TEST_F(RunReport, WritesAPdfFile)
+{
+    m_hand_over.destination = ReportDestination::PdfFile;
+    m_hand_over.pdf_file = m_dir.filePath(QStringLiteral("out.pdf"));
+    EXPECT_TRUE(run_report(nullptr, m_hand_over));
+    EXPECT_EQ(m_user.take_texts(), QStringList());
+    EXPECT_EQ(pdf_page_count(m_hand_over.pdf_file), 1);
+}
+
+TEST_F(RunReport, AMissingDefinitionGivesOneMessage)
+{
+    m_hand_over.definition_file = m_dir.filePath(QStringLiteral("Calendar.rpt"));
+    EXPECT_FALSE(run_report(nullptr, m_hand_over));
+    EXPECT_EQ(m_user.take_texts(), QStringList{QStringLiteral("The report definition \"%1\" cannot be found.")
+                                                   .arg(m_hand_over.definition_file)});
+    EXPECT_EQ(m_user.shown().size(), 0u);
+}
+
+TEST_F(RunReport, AMalformedDefinitionNamesItsLine)
+{
+    m_hand_over.definition_file = write_file(QStringLiteral("Bad.rpt"), "page paper=auto\nband A height=5\n  circle x=1\n");
+    m_hand_over.destination = ReportDestination::PdfFile;
+    m_hand_over.pdf_file = m_dir.filePath(QStringLiteral("never.pdf"));
+    EXPECT_FALSE(run_report(nullptr, m_hand_over));
+    EXPECT_EQ(m_user.take_texts(),
+              QStringList{QStringLiteral("The report definition cannot be read:\r\nBad.rpt, line 3: unknown keyword \"circle\"")});
+    EXPECT_FALSE(QFile::exists(m_hand_over.pdf_file));
+}
+
+TEST_F(RunReport, AnUnreadableSelectionFormulaIsReported)
+{
+    m_hand_over.selection_formula = QStringLiteral("{T000.Page} == 1");
+    EXPECT_FALSE(run_report(nullptr, m_hand_over));
+    EXPECT_EQ(m_user.take_texts(), QStringList{QStringLiteral("Unreadable selection formula: {T000.Page} == 1")});
+}
+
+TEST_F(RunReport, AMissingOrForeignDataFileIsReported)
+{
+    m_hand_over.data_file = m_dir.filePath(QStringLiteral("nothing.mdb"));
+    EXPECT_FALSE(run_report(nullptr, m_hand_over));
+    EXPECT_EQ(m_user.take_texts(),
+              QStringList{QStringLiteral("The report data file \"%1\" cannot be found.").arg(m_hand_over.data_file)});
+
+    m_hand_over.data_file = write_file(QStringLiteral("text.mdb"), QByteArray(4096, 'x'));
+    EXPECT_FALSE(run_report(nullptr, m_hand_over));
+    const QStringList texts = m_user.take_texts();
+    ASSERT_EQ(texts.size(), 1);
+    EXPECT_TRUE(texts[0].startsWith(QStringLiteral("The report data cannot be read from \"%1\":\r\n")
+                                        .arg(m_hand_over.data_file)))
+        << texts[0].toStdString();
+}
+
+TEST_F(RunReport, AnUnwritablePdfPathIsReported)
+{
+    m_hand_over.destination = ReportDestination::PdfFile;
+    m_hand_over.pdf_file = m_dir.filePath(QStringLiteral("no/such/folder/out.pdf"));
+    EXPECT_FALSE(run_report(nullptr, m_hand_over));
+    EXPECT_EQ(m_user.take_texts(),
+              QStringList{QStringLiteral("The PDF file \"%1\" cannot be written.").arg(m_hand_over.pdf_file)});
+}
+
+TEST_F(RunReport, PrintsOnTheChosenPrinter)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(m_dir.filePath(QStringLiteral("printed.pdf")));
+    m_hand_over.definition_file = shipped_report(QStringLiteral("Calendar_12.rpt"));
+    m_hand_over.data_file = write_report_database(m_dir.path(), twelve_month_rows());
+    m_hand_over.destination = ReportDestination::Printer;
+    m_hand_over.printer = &printer;
+    EXPECT_TRUE(run_report(nullptr, m_hand_over));
+    EXPECT_EQ(m_user.take_texts(), QStringList());
+    EXPECT_EQ(pdf_page_count(printer.outputFileName()), 2);
+
+    m_hand_over.printer = nullptr;
+    EXPECT_FALSE(run_report(nullptr, m_hand_over));
+    EXPECT_EQ(m_user.take_texts(), QStringList{QStringLiteral("No printer was chosen for the report.")});
+}
+
+TEST_F(RunReport, ThePreviewSavesAPdfOfTheReport)
+{
+    const QString saved = m_dir.filePath(QStringLiteral("Saved calendar.pdf"));
+    m_user.answer_save_file(saved);
+    m_user.answer_save_file(m_dir.filePath(QStringLiteral("missing/folder/x.pdf")));
+    m_user.answer_save_file(std::nullopt);
+    m_user.on_window(QStringLiteral("report_preview"), [](QDialog &window) {
+        EXPECT_EQ(window.windowTitle(), QStringLiteral("Calendar preview"));
+        EXPECT_EQ(window.geometry().size(), QSize(650, 650));
+        const auto *preview = window.findChild<QPrintPreviewWidget *>();
+        ASSERT_TRUE(preview);
+        EXPECT_EQ(preview->zoomMode(), QPrintPreviewWidget::FitToWidth);
+        EXPECT_EQ(preview->pageCount(), 1);
+        auto *save = window.findChild<QAction *>(QStringLiteral("save_as_pdf"));
+        ASSERT_TRUE(save);
+        EXPECT_EQ(save->text(), QStringLiteral("Save as PDF…"));
+        save->trigger();  // saved
+        save->trigger();  // cannot be written
+        save->trigger();  // cancelled
+        window.reject();
+    });
+    EXPECT_TRUE(run_report(nullptr, m_hand_over));
+    EXPECT_EQ(pdf_page_count(saved), 1);
+    EXPECT_TRUE(appear_in_order(pdf_text(saved), {QStringLiteral("Head office (April)"), QStringLiteral("Page 1 of 1")}));
+    EXPECT_EQ(m_user.take_texts(),
+              QStringList{QStringLiteral("The PDF file \"%1\" cannot be written.")
+                              .arg(m_dir.filePath(QStringLiteral("missing/folder/x.pdf")))});
+}
