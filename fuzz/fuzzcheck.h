@@ -1,0 +1,15 @@
+#pragma once
+
+#include <cstdio>
+#include <cstdlib>
+
+// A broken promise of the code under test is a finding: print which one and
+// abort, so libFuzzer keeps the input as a crash.
+#define FUZZ_CHECK(condition)                                                       \
+    do {                                                                            \
+        if (!(condition)) {                                                         \
+            std::fprintf(stderr, "%s:%d: check failed: %s\n", __FILE__, __LINE__,    \
+                         #condition);                                               \
+            std::abort();                                                           \
+        }                                                                           \
+    } while (false)

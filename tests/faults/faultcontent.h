@@ -1,0 +1,54 @@
+#pragma once
+
+#include "editor/dayeditor.h"
+
+#include <QDate>
+#include <QString>
+#include <QtGlobal>
+
+namespace dayvane::faults {
+
+// What the fault worker writes and the fault tests expect to find, shared so
+// that both sides agree on every value.
+
+inline const QString kOutOfDate = QStringLiteral("Calendar is out of date.");
+inline constexpr int kFaultYear = 2024;  // a leap year: 366 days
+// Two workers take every other date of the year, one date per change.
+inline constexpr int kMaxChangesPerWorker = 183;
+
+struct DayContent
+{
+    QString segments;
+    QString comment;
+    DayValues values;
+};
+
+// The date that change `k` of worker `tag` (0 or 1) writes.
+inline QDate concurrency_date(int tag, int k)
+{
+    return QDate(kFaultYear, 1, 1).addDays(2 * k + tag);
+}
+
+// Change `k` of worker `tag`, expected to become `revision`: a period and a
+// comment that name all three, so a lost or misplaced write shows.
+inline DayContent change_content(int tag, int k, qint32 revision)
+{
+    const qint32 start = 360 + k;
+    const qint32 end = start + 240 + 60 * tag;
+    DayContent content;
+    content.segments = QStringLiteral("y@%1>%2").arg(start).arg(end);
+    content.comment = QStringLiteral("worker %1 change %2 revision %3").arg(tag).arg(k).arg(revision);
+    content.values = {qint16(start), qint16(end), end - start, end - start};
+    return content;
+}
+
+// The whole-year content of a save that makes `revision`: "A" for odd
+// revisions, "B" for even ones.
+inline DayContent year_content(qint32 revision)
+{
+    if (revision % 2 != 0)
+        return {QStringLiteral("y@480>720+y@780>1020"), QStringLiteral("A"), {480, 1020, 480, 480}};
+    return {QStringLiteral("n@540>1260"), QStringLiteral("B"), {540, 1260, 0, 720}};
+}
+
+} // namespace dayvane::faults

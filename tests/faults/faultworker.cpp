@@ -1,0 +1,217 @@
+// dayvane-fault-worker: the other workstation of the fault tests. Each mode
+// does to a database (or settings) file what the program does, in a process
+// of its own, so that a test can run two at once or kill one mid-save.
+//
+//   concurrency PATH CALENDAR TAG CHANGES SEED
+//       prints "ready", waits for a line on stdin, then tries CHANGES day
+//       changes; change k writes the date kStartDate + 2k + TAG (TAG 0 or 1),
+//       so every change has a date of its own. Prints per change
+//       "accepted K REVISION" or "refused K", then
+//       "done TRIED ACCEPTED REFUSED BUSY".
+//   crash PATH CALENDAR YEAR
+//       prints "ready", then saves the whole year over and over, content
+//       "A" when the new revision is odd and "B" when it is even, printing
+//       "saved REVISION" after each commit. Never ends on its own.
+//   open PATH
+//       every way the program opens a database file; prints one line each.
+//   settings PATH
+//       reads a settings file; prints what was read, the time taken and the
+//       process's peak memory.
+// Exit status: 0 when the mode ran to its end, 3 for an unexpected error
+// (printed on stderr), 2 for bad arguments.
+
+#include "faultcontent.h"
+
+#include "app/settingsfile.h"
+#include "editor/rangesave.h"
+#include "store/connection.h"
+#include "store/dberror.h"
+#include "store/recordset.h"
+#include "store/revisions.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QRandomGenerator>
+#include <QStringList>
+#include <QThread>
+
+#include <sys/resource.h>
+
+#include <cstdio>
+#include <iostream>
+#include <string>
+
+namespace {
+
+using namespace dayvane;
+using namespace dayvane::faults;
+
+void say(const QString &line)
+{
+    std::fputs(qPrintable(line + u'\n'), stdout);
+    std::fflush(stdout);
+}
+
+// The revision a window remembers when it loads the calendar.
+qint32 read_revision(Database &db, qint32 calendar)
+{
+    RecordSet record =
+        RecordSet::open(db, QStringLiteral("PARAMETERS RecordID Long=%1; SELECT Q004.* FROM Q004;").arg(calendar));
+    return record.field(QStringLiteral("revision")).toInt();
+}
+
+// What the editor's save does: one transaction that checks the revision,
+// writes the day to the range and adds 1 to the revision.
+qint32 save_range(Database &db, qint32 calendar, qint32 remembered, const QDate &start, const QDate &end,
+                  const DayContent &content)
+{
+    RangeWrite write;
+    write.calendar_id = calendar;
+    write.start = start;
+    write.end = end;
+    write.weekdays.fill(true);
+    write.values = content.values;
+    write.time_segments = content.segments;
+    write.comment = content.comment;
+    return change_calendar_days(db, calendar, remembered, [&] { write_day_to_range(db, write); });
+}
+
+int run_concurrency(const QStringList &args)
+{
+    if (args.size() != 5)
+        return 2;
+    const qint32 calendar = args.at(1).toInt();
+    const int tag = args.at(2).toInt();
+    const int changes = args.at(3).toInt();
+    if ((tag != 0 && tag != 1) || changes < 1 || changes > kMaxChangesPerWorker)
+        return 2;
+    QRandomGenerator random(args.at(4).toUInt());
+
+    Database db = open_existing_database(args.at(0));
+    say(QStringLiteral("ready"));
+    std::string go;
+    std::getline(std::cin, go);
+
+    int accepted = 0, refused = 0, busy = 0;
+    for (int k = 0; k < changes; ++k) {
+        const qint32 remembered = read_revision(db, calendar);
+        // The user's time between loading and saving: lets the other
+        // process change the calendar in between.
+        QThread::usleep(random.bounded(2000));
+        const QDate date = concurrency_date(tag, k);
+        try {
+            const qint32 revision =
+                save_range(db, calendar, remembered, date, date, change_content(tag, k, remembered + 1));
+            ++accepted;
+            say(QStringLiteral("accepted %1 %2").arg(k).arg(revision));
+        } catch (const DbError &error) {
+            if (error.number() == DbError::ProgramError && error.description() == kOutOfDate) {
+                ++refused;
+                say(QStringLiteral("refused %1").arg(k));
+            } else if (error.number() == 5) {
+                ++busy;
+                say(QStringLiteral("busy %1").arg(k));
+            } else {
+                throw;
+            }
+        }
+    }
+    say(QStringLiteral("done %1 %2 %3 %4").arg(changes).arg(accepted).arg(refused).arg(busy));
+    return 0;
+}
+
+int run_crash(const QStringList &args)
+{
+    if (args.size() != 3)
+        return 2;
+    const qint32 calendar = args.at(1).toInt();
+    const int year = args.at(2).toInt();
+    Database db = open_existing_database(args.at(0));
+    say(QStringLiteral("ready"));
+    for (;;) {
+        const qint32 remembered = read_revision(db, calendar);
+        const qint32 revision = save_range(db, calendar, remembered, QDate(year, 1, 1), QDate(year, 12, 31),
+                                           year_content(remembered + 1));
+        say(QStringLiteral("saved %1").arg(revision));
+    }
+}
+
+int run_open(const QStringList &args)
+{
+    if (args.size() != 1)
+        return 2;
+    const QString path = args.at(0);
+    say(QStringLiteral("path %1").arg(int(check_database_path(path))));
+
+    const OpenResult result = open_calendar_database(path);
+    say(QStringLiteral("calendar %1 %2").arg(int(result.step)).arg(result.detail));
+
+    try {
+        Database db = open_existing_database(path);
+        // It opened: everything in it must read, or fail as an engine error.
+        Statement check = db.prepare(QStringLiteral("PRAGMA integrity_check;"));
+        const QString integrity = check.step() ? check.column(0).toString() : QString();
+        RecordSet days = RecordSet::open(db, QStringLiteral("PARAMETERS CalendarID Long=1, StartDt DateTime=#1/1/1900#, "
+                                                            "EndDt DateTime=#12/31/2999#; SELECT Q008.* FROM Q008;"));
+        int rows = 0;
+        for (; !days.eof(); days.move_next())
+            ++rows;
+        // All day data in one line, to compare with the intact file's.
+        Statement sums = db.prepare(QStringLiteral(
+            "SELECT count(*) || '/' || total(minutes1) || '/' || total(minutes2) || '/' || total(length(TimeSegments))"
+            " || '/' || total(length(\"Date comment\")) FROM days;"));
+        const QString data = sums.step() ? sums.column(0).toString() : QString();
+        Statement freelist = db.prepare(QStringLiteral("PRAGMA freelist_count;"));
+        const int free_pages = freelist.step() ? freelist.column(0).toInt() : -1;
+        say(QStringLiteral("existing opened %1 days=%2 free_pages=%3 %4").arg(rows).arg(data).arg(free_pages).arg(integrity));
+    } catch (const DbError &error) {
+        say(QStringLiteral("existing error %1 %2").arg(error.number()).arg(error.description()));
+    }
+    return 0;
+}
+
+int run_settings(const QStringList &args)
+{
+    if (args.size() != 1)
+        return 2;
+    QElapsedTimer timer;
+    timer.start();
+    const Settings settings = read_settings_file(args.at(0));
+    const qint64 ms = timer.elapsed();
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    const bool values = settings.db_path || settings.news_version || settings.top || settings.left ||
+                        settings.height || settings.view_index || settings.calendar_date;
+    say(QStringLiteral("settings read=%1 values=%2 ms=%3 peak_kib=%4")
+            .arg(int(settings.anything_read))
+            .arg(int(values))
+            .arg(ms)
+            .arg(usage.ru_maxrss));
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QStringList args = app.arguments().mid(1);
+    if (args.isEmpty())
+        return 2;
+    const QString mode = args.takeFirst();
+    try {
+        if (mode == u"concurrency")
+            return run_concurrency(args);
+        if (mode == u"crash")
+            return run_crash(args);
+        if (mode == u"open")
+            return run_open(args);
+        if (mode == u"settings")
+            return run_settings(args);
+    } catch (const DbError &error) {
+        std::fprintf(stderr, "DbError %s\n", error.what());
+        return 3;
+    }
+    return 2;
+}
