@@ -141,9 +141,12 @@ void CalendarListWindow::load_calendar_name_list(qint32 calendar_id, int year)
     m_grid->setColumnCount(2);
     m_grid->setRowCount(0);
     m_grid->setHorizontalHeaderLabels({QStringLiteral("Calendar name"), QStringLiteral("Year")});
-    m_grid->setColumnWidth(0, twips_to_pixels(4320));
+    // The name takes what the year leaves, so both stay in sight without
+    // scrolling sideways at any screen resolution.
     m_grid->setColumnWidth(1, twips_to_pixels(720));
-    m_grid->horizontalHeader()->setStretchLastSection(true);
+    m_grid->horizontalHeader()->setStretchLastSection(false);
+    m_grid->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    m_grid->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Fixed);
 
     if (check_operation_allowed(true)) {
         run_reported([&] { m_entries = read_calendar_list(*app_state().database); });

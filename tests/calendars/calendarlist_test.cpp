@@ -7,6 +7,7 @@
 #include "windowdriver.h"
 
 #include <QDialog>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -85,6 +86,12 @@ TEST_F(CalendarList, ListsCalendarsWithYearsPicturesAndOwners)
                                              "zeta office 2024 read_write"}));
         auto *owner = window.findChild<QLabel *>(QStringLiteral("lbl_owner"));
         EXPECT_EQ(owner->text(), QStringLiteral("Changes require system password"));
+        // Name and year both in sight, without scrolling sideways.
+        const QTableWidget *table = grid(window);
+        const QHeaderView *header = table->horizontalHeader();
+        EXPECT_LE(header->sectionViewportPosition(1) + header->sectionSize(1), table->viewport()->width());
+        EXPECT_GE(header->sectionSize(1), table->fontMetrics().horizontalAdvance(QStringLiteral("2024")));
+        EXPECT_GT(header->sectionSize(0), 3 * header->sectionSize(1));
         select_row(window, QStringLiteral("zeta office"), QStringLiteral("2024"));
         EXPECT_EQ(owner->text(), QStringLiteral("Ann Smith"));
         // An empty row moves the selection to the nearest calendar.
