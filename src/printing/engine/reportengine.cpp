@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QDir>
 #include <QFileInfo>
+#include <QKeySequence>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
@@ -87,9 +88,14 @@ int show_report_preview(QWidget *parent, const ReportDefinition &definition, con
     if (auto *preview = dialog.findChild<QPrintPreviewWidget *>())
         preview->setZoomMode(QPrintPreviewWidget::FitToWidth);
     if (auto *tools = dialog.findChild<QToolBar *>()) {
-        tools->addSeparator();
-        QAction *save = tools->addAction(QStringLiteral("Save as PDF…"));
+        // First on the bar: at the preview's width the end of the bar folds
+        // away behind its overflow button.
+        QAction *first = tools->actions().value(0);
+        auto *save = new QAction(QStringLiteral("Save as PDF…"), tools);
         save->setObjectName(QStringLiteral("save_as_pdf"));
+        save->setShortcut(QKeySequence::Save);
+        tools->insertAction(first, save);
+        tools->insertSeparator(first);
         QObject::connect(save, &QAction::triggered, &dialog,
                          [&] { save_report_as_pdf(&dialog, definition, rows); });
     }
