@@ -47,8 +47,14 @@ Database prepare_report_database(const QString &path)
 
     set_step_number(1);
     if (!QFileInfo::exists(path)) {
-        Database created = Database::open(path, QByteArray(), Database::OpenMode::Create);
-        create_report_table(created);
+        // The empty one shipped with the program, or else a new one.
+        const QString shipped = find_shipped_file(kReportDatabaseName);
+        if (!QFileInfo(shipped).isFile() || !QFile::copy(shipped, path)) {
+            Database created = Database::open(path, QByteArray(), Database::OpenMode::Create);
+            create_report_table(created);
+        } else {
+            QFile(path).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+        }
     }
     {
         Database db = open_report_database(path);

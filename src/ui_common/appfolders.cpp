@@ -12,10 +12,15 @@ QString choose_settings_folder(const QString &home, const QString &program_folde
     if (!home.trimmed().isEmpty())
         return home.trimmed();
     const QFileInfo program(program_folder);
-    if (program.isDir() && program.isWritable())
+    if (program.isDir() && program.isWritable() && !is_installed_program_folder(program_folder))
         return program_folder;
     QDir().mkpath(config_folder);
     return config_folder;
+}
+
+bool is_installed_program_folder(const QString &program_folder)
+{
+    return QFileInfo(QDir(program_folder).filePath(QStringLiteral("../share/dayvane"))).isDir();
 }
 
 QString settings_folder()

@@ -201,6 +201,13 @@ TEST(AppFolders, OwnFilesGoWhereTheyCanBeWritten)
     // leaves the files to the user's configuration folder, made on demand.
     EXPECT_EQ(choose_settings_folder(QString(), dir.filePath(QStringLiteral("gone")), config), config);
     EXPECT_TRUE(QDir(config).exists());
+    // An installed program's folder is everyone's, even for the one user who
+    // may write there.
+    ASSERT_TRUE(QDir().mkpath(dir.filePath(QStringLiteral("usr/bin"))));
+    ASSERT_TRUE(QDir().mkpath(dir.filePath(QStringLiteral("usr/share/dayvane"))));
+    EXPECT_TRUE(is_installed_program_folder(dir.filePath(QStringLiteral("usr/bin"))));
+    EXPECT_FALSE(is_installed_program_folder(program));
+    EXPECT_EQ(choose_settings_folder(QString(), dir.filePath(QStringLiteral("usr/bin")), config), config);
 
     // Shipped files are looked for in DAYVANE_HOME first.
     qputenv("DAYVANE_HOME", dir.path().toUtf8());

@@ -4,6 +4,7 @@
 #include "demodata.h"
 
 #include "model/textforms.h"
+#include "printing/engine/reportdata.h"
 #include "store/connection.h"
 #include "store/dberror.h"
 #include "store/recordset.h"
@@ -38,6 +39,7 @@ int usage()
     err() << "Usage: dayvane-db create PATH      create an empty calendar database\n"
              "       dayvane-db demo PATH        create a database filled with demo calendars\n"
              "       dayvane-db check PATH       check a database and list what it holds\n"
+             "       dayvane-db report PATH      create an empty report database (QZX.mdb)\n"
              "PATH names the database file, normally .../QZDB.mdb.\n";
     return 2;
 }
@@ -149,6 +151,18 @@ int demo(const QString &path)
     return 0;
 }
 
+// The empty report database shipped beside the program.
+int report(const QString &path)
+{
+    if (QFileInfo::exists(path)) {
+        err() << "The file " << QFileInfo(path).absoluteFilePath() << " already exists; it is left as it is.\n";
+        return 1;
+    }
+    Database db = Database::open(path, QByteArray(), Database::OpenMode::Create);
+    create_report_table(db);
+    return 0;
+}
+
 int check(const QString &path)
 {
     if (!QFileInfo(path).isFile()) {
@@ -189,6 +203,8 @@ int main(int argc, char *argv[])
             return demo(path);
         if (command == QLatin1String("check"))
             return check(path);
+        if (command == QLatin1String("report"))
+            return report(path);
         return usage();
     } catch (const DbError &error) {
         if (error.number() == 26)
