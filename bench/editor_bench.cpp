@@ -249,11 +249,7 @@ int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    TimingReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    print_ratios(reporter);
-    benchmark::Shutdown();
+    run_benchmarks(&argc, argv, print_ratios);
     app_state() = AppState();
     return 0;
 }

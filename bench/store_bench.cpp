@@ -172,10 +172,6 @@ void print_ratio(const TimingReporter &times)
 
 int main(int argc, char **argv)
 {
-    benchmark::Initialize(&argc, argv);
-    TimingReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    print_ratio(reporter);
-    benchmark::Shutdown();
+    run_benchmarks(&argc, argv, print_ratio);
     return 0;
 }

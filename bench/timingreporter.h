@@ -38,3 +38,15 @@ private:
 
     std::map<std::string, Times> m_times;
 };
+
+// Runs the benchmarks the command line chooses, then hands their times to
+// `print` for the figures the program compares.
+template <typename Print>
+void run_benchmarks(int *argc, char **argv, Print print)
+{
+    benchmark::Initialize(argc, argv);
+    TimingReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    print(reporter);
+    benchmark::Shutdown();
+}

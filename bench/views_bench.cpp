@@ -164,11 +164,7 @@ int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    TimingReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    print_summary(reporter);
-    benchmark::Shutdown();
+    run_benchmarks(&argc, argv, print_summary);
     fixture().window.reset();
     app_state() = AppState();
     return 0;

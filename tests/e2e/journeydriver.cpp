@@ -19,17 +19,9 @@
 
 namespace dayvane::e2e {
 
-namespace {
+using test::find_indexed;
 
-template <typename Widget>
-Widget *find_indexed(QWidget &window, const QString &name, int index)
-{
-    for (Widget *widget : window.findChildren<Widget *>(name)) {
-        if (index < 0 || widget->property("index").toInt() == index)
-            return widget;
-    }
-    return nullptr;
-}
+namespace {
 
 QString file_safe(QString name)
 {
@@ -98,25 +90,6 @@ QTreeWidgetItem *menu_node_by_text(QWidget &window, const QString &text, const Q
             return *it;
     }
     return nullptr;
-}
-
-void retype(QWidget &window, const QString &name, const QString &text)
-{
-    auto *box = window.findChild<QLineEdit *>(name);
-    ASSERT_NE(box, nullptr) << name.toStdString();
-    box->setFocus();
-    box->selectAll();
-    QTest::keyClick(box, Qt::Key_Delete);
-    QTest::keyClicks(box, text);
-    QTest::keyClick(box, Qt::Key_Return);
-}
-
-void type_into(QWidget &window, const QString &name, const QString &text, int index)
-{
-    auto *box = find_indexed<QLineEdit>(window, name, index);
-    ASSERT_NE(box, nullptr) << name.toStdString();
-    box->clear();
-    QTest::keyClicks(box, text);
 }
 
 QString label_text(QWidget &window, const QString &name, int index)

@@ -4,6 +4,8 @@
 // keys and looks, through the widgets alone. Only Qt is used here, so the
 // module asks nothing of the program but what it shows.
 
+#include "widgettyping.h"
+
 #include <QDate>
 #include <QString>
 #include <QStringList>
@@ -36,9 +38,9 @@ void run_node(QWidget &window, const QString &key, int tree_index = -1);
 // The menu node whose text is `text` under `parent_text` (empty: any).
 QTreeWidgetItem *menu_node_by_text(QWidget &window, const QString &text, const QString &parent_text = QString());
 
-// Replaces the text of a line edit as typed keys, then Enter.
-void retype(QWidget &window, const QString &name, const QString &text);
-void type_into(QWidget &window, const QString &name, const QString &text, int index = -1);
+// Typing into the boxes, as in the window tests.
+using test::retype;
+using test::type_into;
 
 QString label_text(QWidget &window, const QString &name, int index = -1);
 QString cell_text(QTableWidget *grid, int row, int column);

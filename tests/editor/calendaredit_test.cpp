@@ -242,19 +242,19 @@ TEST_F(Editor, RangeTotalsFollowTheDatesAndTheWeekdays)
     f.set_day(kMonday, QStringLiteral("y@480>720+n@720>750"), 240, 270, QVariant(), 480, 750);
     f.edit(kMonday, [this](QDialog &window) {
         EXPECT_EQ(label(window, QStringLiteral("total_time_range")), QStringLiteral("4hrs 30min"));
-        set_text(window, QStringLiteral("end_date"), QStringLiteral("03-06-2024"));
+        retype(window, QStringLiteral("end_date"), QStringLiteral("03-06-2024"));
         EXPECT_EQ(enabled_weekdays(window), QStringLiteral("-234---"));
         QTest::mouseClick(weekday(window, 4), Qt::LeftButton);
         EXPECT_EQ(label(window, QStringLiteral("work_time_range")), QStringLiteral("8hrs 0min"));
 
         // The end before the start: no day in the range.
-        set_text(window, QStringLiteral("end_date"), QStringLiteral("03-01-2024"));
+        retype(window, QStringLiteral("end_date"), QStringLiteral("03-01-2024"));
         EXPECT_EQ(label(window, QStringLiteral("work_time_range")), QStringLiteral("Date ?"));
         EXPECT_EQ(label(window, QStringLiteral("total_time_range")), QStringLiteral("Date ?"));
         EXPECT_EQ(enabled_weekdays(window), QStringLiteral("-------"));
 
         // A date of another year is moved into the calendar year.
-        set_text(window, QStringLiteral("end_date"), QStringLiteral("03-10-2023"));
+        retype(window, QStringLiteral("end_date"), QStringLiteral("03-10-2023"));
         EXPECT_EQ(f.user.take_texts(), QStringList{QStringLiteral("The calendar year must be 2024")});
         EXPECT_EQ(date_text(window, QStringLiteral("end_date")), QStringLiteral("03-10-2024"));
         EXPECT_EQ(enabled_weekdays(window), QStringLiteral("1234567"));
@@ -263,8 +263,8 @@ TEST_F(Editor, RangeTotalsFollowTheDatesAndTheWeekdays)
         // An end date typed while the start date was no date escapes that
         // check; the next change of the day start catches it.
         window.findChild<QLineEdit *>(QStringLiteral("start_date"))->clear();
-        set_text(window, QStringLiteral("end_date"), QStringLiteral("03-10-2023"));
-        set_text(window, QStringLiteral("start_date"), QStringLiteral("03-04-2024"));
+        retype(window, QStringLiteral("end_date"), QStringLiteral("03-10-2023"));
+        retype(window, QStringLiteral("start_date"), QStringLiteral("03-04-2024"));
         EXPECT_TRUE(f.user.shown().empty());
         EXPECT_EQ(label(window, QStringLiteral("work_time_range")), QStringLiteral("Date ?"));
         enter_period(window, 1, QStringLiteral("7:00"), QStringLiteral("7:30"));

@@ -122,17 +122,6 @@ QCheckBox *weekday(QWidget &window, int number)
     return nullptr;
 }
 
-void set_text(QWidget &window, const QString &name, const QString &text)
-{
-    auto *box = window.findChild<QLineEdit *>(name);
-    ASSERT_NE(box, nullptr) << name.toStdString();
-    box->setFocus();
-    box->selectAll();
-    QTest::keyClick(box, Qt::Key_Delete);
-    QTest::keyClicks(box, text);
-    QTest::keyClick(box, Qt::Key_Return);
-}
-
 QString start_keys(QWidget &window)
 {
     QStringList keys;

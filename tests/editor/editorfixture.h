@@ -2,6 +2,7 @@
 
 #include "scriptedinteraction.h"
 #include "testdatabase.h"
+#include "widgettyping.h"
 
 #include <QDate>
 #include <QString>
@@ -60,7 +61,6 @@ QTableWidget *grid(QWidget &window);
 QString cell(QWidget &window, int row, int column);
 QString label(QWidget &window, const QString &name);
 QCheckBox *weekday(QWidget &window, int number);
-void set_text(QWidget &window, const QString &name, const QString &text);
 // The twelve rows' hidden start column, joined with ",".
 QString start_keys(QWidget &window);
 

@@ -50,7 +50,7 @@ TEST_F(EditorSave, MondaysOnlyOverTwoWeeksWritesTheTwoMondays)
 {
     const bool saved = f.edit(kMonday, [this](QDialog &window) {
         enter_period(window, 0, QStringLiteral("9:00"), QStringLiteral("17:00"));
-        set_text(window, QStringLiteral("end_date"), QStringLiteral("03-17-2024"));
+        retype(window, QStringLiteral("end_date"), QStringLiteral("03-17-2024"));
         tick_only(window, 2);
         f.user.answer_yes_no(true);
         run_node(window, QStringLiteral("save_calendar"));
@@ -75,10 +75,10 @@ TEST_F(EditorSave, AWholeYearGetsTheDayInOneChange)
     const bool saved = f.edit(QDate(2024, 1, 1), [this](QDialog &window) {
         enter_period(window, 0, QStringLiteral("12:30 pm"), QStringLiteral("1:00 pm"), false);
         enter_period(window, 1, QStringLiteral("8:00 am"), QStringLiteral("12:00 pm"));
-        set_text(window, QStringLiteral("end_date"), QStringLiteral("12-31-2024"));
+        retype(window, QStringLiteral("end_date"), QStringLiteral("12-31-2024"));
         for (int day = 1; day <= 7; ++day)
             weekday(window, day)->setChecked(true);
-        set_text(window, QStringLiteral("comment"), QStringLiteral("  Shift  "));
+        retype(window, QStringLiteral("comment"), QStringLiteral("  Shift  "));
         EXPECT_EQ(label(window, QStringLiteral("work_time_range")), QStringLiteral("1464hrs 0min"));
         f.user.answer_yes_no(true);
         run_node(window, QStringLiteral("save_calendar"));
@@ -98,12 +98,12 @@ TEST_F(EditorSave, NoQuestionAndNoChangeWhileTheRangeHoldsNoTickedDay)
 {
     f.edit(kMonday, [this](QDialog &window) {
         enter_period(window, 0, QStringLiteral("9:00"), QStringLiteral("17:00"));
-        set_text(window, QStringLiteral("end_date"), QStringLiteral("03-01-2024"));
+        retype(window, QStringLiteral("end_date"), QStringLiteral("03-01-2024"));
         run_node(window, QStringLiteral("save_calendar"));
         EXPECT_EQ(f.user.shown().at(0).title, QStringLiteral("Date input"));
         f.user.take_texts();
         // Declining the question keeps the window and the data.
-        set_text(window, QStringLiteral("end_date"), QStringLiteral("03-04-2024"));
+        retype(window, QStringLiteral("end_date"), QStringLiteral("03-04-2024"));
         f.user.answer_yes_no(false);
         run_node(window, QStringLiteral("save_calendar"));
         EXPECT_TRUE(window.isVisible());
@@ -144,7 +144,7 @@ TEST_F(EditorSave, AWriteThatFailsHalfWayLeavesEveryDateAsItWas)
                           " BEGIN SELECT RAISE(ABORT, 'disk full'); END;"));
     f.edit(QDate(2024, 1, 1), [this](QDialog &window) {
         enter_period(window, 0, QStringLiteral("9:00"), QStringLiteral("17:00"));
-        set_text(window, QStringLiteral("end_date"), QStringLiteral("12-31-2024"));
+        retype(window, QStringLiteral("end_date"), QStringLiteral("12-31-2024"));
         for (int day = 1; day <= 7; ++day)
             weekday(window, day)->setChecked(true);
         f.user.answer_yes_no(true);

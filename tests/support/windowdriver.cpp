@@ -16,20 +16,6 @@
 
 namespace dayvane::test {
 
-namespace {
-
-template <typename Widget>
-Widget *find_indexed(QWidget &window, const QString &name, int index)
-{
-    for (Widget *widget : window.findChildren<Widget *>(name)) {
-        if (index < 0 || widget->property("index").toInt() == index)
-            return widget;
-    }
-    return nullptr;
-}
-
-} // namespace
-
 void run_node(QWidget &window, const QString &key, int tree_index)
 {
     QTreeWidget *tree = find_indexed<QTreeWidget>(window, QStringLiteral("menu_tree"), tree_index);
@@ -38,14 +24,6 @@ void run_node(QWidget &window, const QString &key, int tree_index)
     ASSERT_NE(node, nullptr) << key.toStdString();
     tree->setCurrentItem(node);
     QTest::keyClick(tree, Qt::Key_Return);
-}
-
-void type_into(QWidget &window, const QString &box, const QString &text, int index)
-{
-    QLineEdit *edit = find_indexed<QLineEdit>(window, box, index);
-    ASSERT_NE(edit, nullptr) << box.toStdString();
-    edit->clear();
-    QTest::keyClicks(edit, text);
 }
 
 void select_user_row(QWidget &window, qint64 user_id)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "testdatabase.h"
+#include "widgettyping.h"
 
 #include <QString>
 
@@ -13,7 +14,6 @@ namespace dayvane::test {
 
 // Drives a window as the user would: its menu tree and its boxes.
 void run_node(QWidget &window, const QString &key, int tree_index = -1);
-void type_into(QWidget &window, const QString &box, const QString &text, int index = -1);
 // Selects the grid row whose row data is `user_id`.
 void select_user_row(QWidget &window, qint64 user_id);
 
