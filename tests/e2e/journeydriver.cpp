@@ -34,7 +34,7 @@ const JourneySettings &settings()
 {
     static const JourneySettings read{
         qEnvironmentVariable("DAYVANE_E2E_PHASE"),
-        qEnvironmentVariable("DAYVANE_HOME"),
+        qEnvironmentVariable("DAYVANE_E2E_OUTPUT"),
         qEnvironmentVariable("DAYVANE_E2E_DATABASE"),
         qEnvironmentVariable("DAYVANE_E2E_SYSTEM_PASSWORD"),
         qEnvironmentVariable("DAYVANE_E2E_SCREENSHOTS"),

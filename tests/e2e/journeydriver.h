@@ -21,7 +21,7 @@ namespace dayvane::e2e {
 struct JourneySettings
 {
     QString phase;             // "first" or "again"
-    QString home;              // DAYVANE_HOME: settings file, PDFs
+    QString home;              // DAYVANE_E2E_OUTPUT: the PDFs saved
     QString database;          // the demo database made for this run
     QString system_password;   // as dayvane-db printed it
     QString screenshots;       // folder; empty: no screenshots
