@@ -40,11 +40,6 @@ int class_code(DayKind kind)
     return 100;
 }
 
-bool is_altered_work(const CalendarYear &year, const DayEntry &day)
-{
-    return day.minutes1 > 0 && day.time_segments != year.year_totals().typical_segments;
-}
-
 // A day's twelve period texts, `per_row` to a row: text k lands in cell
 // k % per_row of row k / per_row.
 std::vector<ReportRow> period_rows(const QString &segments, int per_row, int rows, const ReportRow &kind)
@@ -206,7 +201,7 @@ std::vector<ReportRow> month_report_rows(const MonthReportSource &source)
         if (!is_listed(year, day, source.event_filter))
             continue;
         rows.push_back(event_row(year, qsizetype(index), QStringLiteral("E"), QStringLiteral("b"), std::nullopt));
-        if (is_altered_work(year, day))
+        if (year.day_kind(day) == DayKind::AlteredWork)
             append(rows, period_rows(day.time_segments, 3, 4, row(QStringLiteral("E"), QStringLiteral("c"))));
     }
     return rows;
