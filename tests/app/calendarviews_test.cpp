@@ -30,23 +30,14 @@ namespace {
 
 constexpr auto kTypical = "y@480>720+y@780>1020";
 
-qint64 insert(Database &db, const QString &sql, const QVariantList &values)
-{
-    Statement stmt = db.prepare(sql);
-    for (int i = 0; i < values.size(); ++i)
-        stmt.bind(i + 1, values.at(i));
-    stmt.exec();
-    return db.last_insert_id();
-}
-
 qint64 add_calendar(Database &db, const QString &name)
 {
-    return insert(db, QStringLiteral("INSERT INTO calendars (Name) VALUES (?);"), {name});
+    return execute(db, QStringLiteral("INSERT INTO calendars (Name) VALUES (?);"), {name});
 }
 
 qint64 add_year(Database &db, qint64 calendar, int year)
 {
-    return insert(db, QStringLiteral("INSERT INTO calendar_years (CalendarLink, YearVal) VALUES (?, ?);"),
+    return execute(db, QStringLiteral("INSERT INTO calendar_years (CalendarLink, YearVal) VALUES (?, ?);"),
                   {calendar, year});
 }
 
@@ -60,7 +51,7 @@ struct Day
 
 qint64 add_day(Database &db, qint64 calendar, qint64 year, const Day &d)
 {
-    return insert(db,
+    return execute(db,
                   QStringLiteral("INSERT INTO days (NameLink, YearLink, DateVal, DayStart, DayStop, minutes1, minutes2,"
                                  " TimeSegments, \"Date comment\") VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?);"),
                   {calendar, year, QString::fromLatin1(d.date), d.start, d.stop, d.worked, d.paid,
@@ -100,7 +91,7 @@ Office fill(Database &db)
     add_day(db, o.empty, add_year(db, o.empty, 2024), {"2024-06-03", kTypical, 480, 1020, 480, 480, {}});
 
     o.busy = add_calendar(db, QStringLiteral("Busy"));
-    insert(db,
+    execute(db,
            QStringLiteral("INSERT INTO days (NameLink, YearLink, DateVal, minutes1, minutes2, TimeSegments, \"Date comment\")"
                           " WITH RECURSIVE n(i) AS (SELECT 0 UNION ALL SELECT i + 1 FROM n WHERE i < 59)"
                           " SELECT ?, ?, date('2024-02-01', '+' || i || ' days'), 0, 0, '', 'Event ' || i FROM n;"),

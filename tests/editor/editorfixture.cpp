@@ -51,13 +51,10 @@ EditorFixture::~EditorFixture()
 void EditorFixture::set_day(const QDate &date, const QVariant &segments, int worked, int paid, const QVariant &comment,
                             int day_start, int day_stop)
 {
-    Statement stmt = app_state().database->prepare(QStringLiteral(
-        "UPDATE days SET TimeSegments = ?, minutes1 = ?, minutes2 = ?, \"Date comment\" = ?, DayStart = ?, DayStop = ?"
-        " WHERE id = ?;"));
-    const QVariantList values = {segments, worked, paid, comment, day_start, day_stop, day_id(date)};
-    for (int i = 0; i < values.size(); ++i)
-        stmt.bind(i + 1, values.at(i));
-    stmt.exec();
+    execute(*app_state().database,
+            QStringLiteral("UPDATE days SET TimeSegments = ?, minutes1 = ?, minutes2 = ?, \"Date comment\" = ?,"
+                           " DayStart = ?, DayStop = ? WHERE id = ?;"),
+            {segments, worked, paid, comment, day_start, day_stop, day_id(date)});
 }
 
 QString EditorFixture::stored(const QDate &date)

@@ -40,9 +40,7 @@ qint64 insert_day(Database &db, qint64 calendar, qint64 year_id, const QString &
     return db.last_insert_id();
 }
 
-namespace {
-
-qint64 insert(Database &db, const QString &sql, const QVariantList &values)
+qint64 execute(Database &db, const QString &sql, const QVariantList &values)
 {
     Statement stmt = db.prepare(sql);
     for (int i = 0; i < values.size(); ++i)
@@ -51,25 +49,23 @@ qint64 insert(Database &db, const QString &sql, const QVariantList &values)
     return db.last_insert_id();
 }
 
-} // namespace
-
 Sample fill_sample(Database &db)
 {
     Sample s;
     const QString user = QStringLiteral("INSERT INTO users (EmployeeID, FirstName, LastName) VALUES (?, ?, ?);");
-    s.ann = insert(db, user, {QStringLiteral("E1"), QStringLiteral("Ann"), QStringLiteral("Smith")});
-    s.bob = insert(db, user, {QStringLiteral("E2"), QStringLiteral("Bob"), QStringLiteral("Adams")});
+    s.ann = execute(db, user, {QStringLiteral("E1"), QStringLiteral("Ann"), QStringLiteral("Smith")});
+    s.bob = execute(db, user, {QStringLiteral("E2"), QStringLiteral("Bob"), QStringLiteral("Adams")});
 
     const QString calendar = QStringLiteral("INSERT INTO calendars (Name, OwnerLink, RestrictRead) VALUES (?, ?, ?);");
-    s.zeta = insert(db, calendar, {QStringLiteral("zeta office"), s.ann, true});
-    s.alpha = insert(db, calendar, {QStringLiteral("Alpha"), 0, false});
-    s.empty = insert(db, calendar, {QStringLiteral("beta"), 0, false});
+    s.zeta = execute(db, calendar, {QStringLiteral("zeta office"), s.ann, true});
+    s.alpha = execute(db, calendar, {QStringLiteral("Alpha"), 0, false});
+    s.empty = execute(db, calendar, {QStringLiteral("beta"), 0, false});
 
     const QString year = QStringLiteral("INSERT INTO calendar_years (CalendarLink, YearVal) VALUES (?, ?);");
     // Inserted out of order, so the queries must sort.
-    s.zeta_2024 = insert(db, year, {s.zeta, 2024});
-    const qint64 zeta_2023 = insert(db, year, {s.zeta, 2023});
-    const qint64 alpha_2024 = insert(db, year, {s.alpha, 2024});
+    s.zeta_2024 = execute(db, year, {s.zeta, 2024});
+    const qint64 zeta_2023 = execute(db, year, {s.zeta, 2023});
+    const qint64 alpha_2024 = execute(db, year, {s.alpha, 2024});
 
     const QString workday = QStringLiteral("y@480>720+y@750>990");
     insert_day(db, s.zeta, s.zeta_2024, QStringLiteral("2024-01-09"), workday, 480, 480);

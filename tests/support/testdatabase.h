@@ -3,6 +3,7 @@
 #include "store/database.h"
 
 #include <QTemporaryDir>
+#include <QVariantList>
 
 #include <optional>
 
@@ -45,5 +46,8 @@ qint64 insert_day(Database &db, qint64 calendar, qint64 year_id, const QString &
                   const QString &segments, int worked, int paid, const QVariant &comment = {});
 
 qint64 scalar(Database &db, const QString &sql);
+// Runs `sql` with `values` bound to its parameters in order; returns the
+// id of the last row inserted.
+qint64 execute(Database &db, const QString &sql, const QVariantList &values);
 
 } // namespace dayvane::test

@@ -3,6 +3,7 @@
 #include "store/connection.h"
 #include "store/dberror.h"
 #include "store/transaction.h"
+#include "testdatabase.h"
 
 #include <QAbstractItemModel>
 #include <QApplication>
@@ -227,11 +228,7 @@ protected:
 
     static qint32 insert(const char *sql, const QVariantList &values)
     {
-        Statement statement = s_db->prepare(QString::fromLatin1(sql));
-        for (int i = 0; i < values.size(); ++i)
-            statement.bind(i + 1, values.at(i));
-        statement.exec();
-        return qint32(s_db->last_insert_id());
+        return qint32(test::execute(*s_db, QString::fromLatin1(sql), values));
     }
     // A calendar and its year records, returned as {calendar, year ids...}.
     static std::vector<qint32> calendar(const char *name, std::initializer_list<int> years)
