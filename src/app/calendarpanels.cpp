@@ -1,6 +1,7 @@
 #include "app/calendarpanels.h"
 
 #include "ui_common/geometry.h"
+#include "ui_common/gridhelpers.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -145,14 +146,10 @@ QWidget *build_day_panel()
 
 QTableWidget *build_event_grid()
 {
-    auto *grid = new QTableWidget;
-    grid->setObjectName(QStringLiteral("calendar_event_dates_grid"));
+    QTableWidget *grid = make_read_only_grid(QStringLiteral("calendar_event_dates_grid"),
+                                             QAbstractItemView::SingleSelection);
     grid->setHorizontalHeader(new WrappingHeader);
-    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grid->setSelectionMode(QAbstractItemView::SingleSelection);
-    grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     grid->setWordWrap(false);
-    grid->verticalHeader()->setVisible(false);
     grid->verticalHeader()->setDefaultSectionSize(grid->fontMetrics().height() + 4);
     grid->setMinimumHeight(twips_to_pixels(900));
     return grid;

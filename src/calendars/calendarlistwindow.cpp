@@ -78,11 +78,7 @@ CalendarListWindow::CalendarListWindow(QWidget *parent)
     layout->addWidget(m_tree);
 
     auto *right = new QVBoxLayout;
-    m_grid = new QTableWidget;
-    m_grid->setObjectName(QStringLiteral("grid"));
-    m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_grid->setSelectionMode(QAbstractItemView::NoSelection);
-    m_grid->verticalHeader()->setVisible(false);
+    m_grid = make_read_only_grid(QStringLiteral("grid"), QAbstractItemView::NoSelection);
     m_grid->setIconSize(QSize(16, 16));
     m_grid->installEventFilter(this);
     connect(m_grid, &QTableWidget::cellDoubleClicked, this, &CalendarListWindow::open_calendar);

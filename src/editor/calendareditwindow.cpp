@@ -106,15 +106,13 @@ CalendarEditWindow::CalendarEditWindow(QWidget *parent, std::function<void()> re
 
 QWidget *CalendarEditWindow::build_grid()
 {
-    m_grid = new QTableWidget(DayEditor::kRows, kColumns);
-    m_grid->setObjectName(QStringLiteral("grid"));
+    m_grid = make_read_only_grid(QStringLiteral("grid"), QAbstractItemView::NoSelection);
+    m_grid->setRowCount(DayEditor::kRows);
+    m_grid->setColumnCount(kColumns);
     m_grid->setHorizontalHeaderLabels({QStringLiteral("Start time"), QStringLiteral("End time"),
                                        QStringLiteral("Duration"), QStringLiteral("Work"), QString(), QString(), QString()});
-    m_grid->verticalHeader()->setVisible(false);
     m_grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_grid->horizontalHeader()->setHighlightSections(false);
-    m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_grid->setSelectionMode(QAbstractItemView::NoSelection);
     m_grid->setTabKeyNavigation(false);
     m_grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

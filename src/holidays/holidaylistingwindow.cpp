@@ -91,11 +91,7 @@ HolidayListingWindow::HolidayListingWindow(QWidget *parent, HolidayExchangeSetti
     m_selection->setObjectName(QStringLiteral("lbl_selection"));
     m_selection->setTextFormat(Qt::PlainText);
     right->addWidget(m_selection);
-    m_grid = new QTableWidget;
-    m_grid->setObjectName(QStringLiteral("grid"));
-    m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_grid->setSelectionMode(QAbstractItemView::NoSelection);
-    m_grid->verticalHeader()->setVisible(false);
+    m_grid = make_read_only_grid(QStringLiteral("grid"), QAbstractItemView::NoSelection);
     m_grid->setIconSize(QSize(16, 16));
     m_grid->installEventFilter(this);
     connect(m_grid, &QTableWidget::currentCellChanged, this, [this] { highlight_grid_row(m_grid, kSelectionColour); });

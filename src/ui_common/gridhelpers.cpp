@@ -1,8 +1,21 @@
 #include "ui_common/gridhelpers.h"
 
+#include <QHeaderView>
 #include <QTableWidget>
 
 namespace dayvane {
+
+QTableWidget *make_read_only_grid(const QString &name, QAbstractItemView::SelectionMode mode)
+{
+    auto *grid = new QTableWidget;
+    grid->setObjectName(name);
+    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid->setSelectionMode(mode);
+    if (mode != QAbstractItemView::NoSelection)
+        grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grid->verticalHeader()->setVisible(false);
+    return grid;
+}
 
 void set_row_data(QTableWidget *grid, int row, qint64 value)
 {

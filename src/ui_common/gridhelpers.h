@@ -1,10 +1,17 @@
 #pragma once
 
+#include <QAbstractItemView>
 #include <QColor>
 
 class QTableWidget;
 
 namespace dayvane {
+
+// A grid the user reads and picks from but never types into, without row
+// numbers. With a selection mode other than NoSelection whole rows are
+// selected; the picture grids select nothing and paint their current row
+// themselves (highlight_grid_row).
+QTableWidget *make_read_only_grid(const QString &name, QAbstractItemView::SelectionMode mode);
 
 // The grids mark their data rows with a non-zero row value, kept in the
 // vertical header item's Qt::UserRole; header and empty rows hold 0 (or

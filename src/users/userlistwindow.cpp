@@ -95,12 +95,7 @@ UserListWindow::UserListWindow(Mode mode, QWidget *parent)
     m_tree->setFixedWidth(twips_to_pixels(2200));
     layout->addWidget(m_tree);
 
-    m_grid = new QTableWidget;
-    m_grid->setObjectName(QStringLiteral("grid"));
-    m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_grid->verticalHeader()->setVisible(false);
+    m_grid = make_read_only_grid(QStringLiteral("grid"), QAbstractItemView::SingleSelection);
     m_grid->installEventFilter(this);
     connect(m_grid, &QTableWidget::cellDoubleClicked, this, &UserListWindow::edit_user);
     layout->addWidget(m_grid, 1);
