@@ -31,8 +31,7 @@ RecordSet open_current_calendar(Database &db, qint32 calendar_id, qint32 remembe
                                 int first_step)
 {
     set_step_number(first_step);
-    RecordSet calendar =
-        RecordSet::open(db, QStringLiteral("PARAMETERS RecordID Long=%1; SELECT Q004.* FROM Q004;").arg(calendar_id));
+    RecordSet calendar = RecordSet::open(db, calendar_record_query(calendar_id));
     set_step_number(first_step + 1);
     if (calendar.record_count() == 0)
         raise_program_error("DB record not found.");

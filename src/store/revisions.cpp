@@ -22,8 +22,7 @@ const QString kRevisionSource = QStringLiteral("calendar revision");
 RecordSet open_calendar(Database &db, qint32 calendar_id, const char *not_found)
 {
     set_step_number(1);
-    RecordSet calendar =
-        RecordSet::open(db, QStringLiteral("PARAMETERS RecordID Long=%1; SELECT Q004.* FROM Q004;").arg(calendar_id));
+    RecordSet calendar = RecordSet::open(db, calendar_record_query(calendar_id));
     set_step_number(2);
     if (calendar.record_count() == 0)
         raise(not_found);
@@ -31,6 +30,11 @@ RecordSet open_calendar(Database &db, qint32 calendar_id, const char *not_found)
 }
 
 } // namespace
+
+QString calendar_record_query(qint32 calendar_id)
+{
+    return QStringLiteral("PARAMETERS RecordID Long=%1; SELECT Q004.* FROM Q004;").arg(calendar_id);
+}
 
 void check_calendar_revision(Database &db, qint32 calendar_id, qint32 remembered)
 {

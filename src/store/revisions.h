@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <QtGlobal>
 
 #include <functional>
@@ -7,6 +8,10 @@
 namespace dayvane {
 
 class Database;
+
+// The text that opens the record of calendar `calendar_id` (none when it
+// is missing): every revision, ownership and loading step starts with it.
+QString calendar_record_query(qint32 calendar_id);
 
 // Record revisions: every change of a calendar (or of its days) checks that
 // the revision the window read is still the stored one and adds 1. Each

@@ -3,6 +3,7 @@
 #include "model/textforms.h"
 #include "store/dberror.h"
 #include "store/recordset.h"
+#include "store/revisions.h"
 
 #include <utility>
 
@@ -113,11 +114,6 @@ void CalendarYear::count(const DayEntry &day, MonthTotals &month)
     }
 }
 
-QString calendar_query_text(qint32 calendar_id)
-{
-    return QStringLiteral("PARAMETERS RecordID Long=%1; SELECT Q004.* FROM Q004;").arg(calendar_id);
-}
-
 QString typical_day_query_text(qint32 calendar_id, int year)
 {
     return QStringLiteral("PARAMETERS CalendarID Long=%1, [Year] Short=%2; SELECT Q009.* FROM Q009;")
@@ -205,7 +201,7 @@ CalendarYear load_calendar_year(Database &db, qint32 calendar_id, int year,
     };
 
     location(1);
-    RecordSet calendar = RecordSet::open(db, calendar_query_text(calendar_id));
+    RecordSet calendar = RecordSet::open(db, calendar_record_query(calendar_id));
     location(2);
     if (calendar.record_count() == 0)
         throw DbError(DbError::ProgramError, QStringLiteral("DB record not found"), kLoadCalendarSource);

@@ -169,9 +169,9 @@ std::array<WeekRow, 6> week_rows(const CalendarYear &year, int grid_year, int mo
 // Error source of every failure raised while loading.
 inline const QString kLoadCalendarSource = QStringLiteral("load_calendar_data");
 
-// The program's SQL texts for the three loading queries: the calendar record,
-// the year's typical day and the days between two dates.
-QString calendar_query_text(qint32 calendar_id);
+// The program's SQL texts for the loading queries of the year's typical day
+// and of the days between two dates (the calendar record's is
+// calendar_record_query).
 QString typical_day_query_text(qint32 calendar_id, int year);
 QString days_query_text(qint32 calendar_id, QDate first, QDate last);
 

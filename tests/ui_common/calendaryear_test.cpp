@@ -2,6 +2,7 @@
 
 #include "store/connection.h"
 #include "store/dberror.h"
+#include "store/revisions.h"
 #include "store/transaction.h"
 #include "testdatabase.h"
 
@@ -196,7 +197,7 @@ TEST(CalendarYearMemory, ADayOutsideTheSpanIsAnErrorAndChangesNothing)
 
 TEST(CalendarQueries, TextsAreThoseTheStoredQueriesExpect)
 {
-    EXPECT_EQ(calendar_query_text(42), QStringLiteral("PARAMETERS RecordID Long=42; SELECT Q004.* FROM Q004;"));
+    EXPECT_EQ(calendar_record_query(42), QStringLiteral("PARAMETERS RecordID Long=42; SELECT Q004.* FROM Q004;"));
     EXPECT_EQ(typical_day_query_text(42, 2023),
               QStringLiteral("PARAMETERS CalendarID Long=42, [Year] Short=2023; SELECT Q009.* FROM Q009;"));
     EXPECT_EQ(days_query_text(42, QDate(2022, 12, 25), QDate(2024, 1, 6)),
