@@ -49,6 +49,8 @@ void build_menu(QTreeWidget *tree, const std::vector<MenuNode> &nodes)
         QTreeWidgetItem *parent = node.parent.isEmpty() ? nullptr : find_menu_node(tree, node.parent);
         auto *item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(tree);
         item->setText(0, node.text);
+        // The trees are narrow and elide long commands; the tip shows them whole.
+        item->setToolTip(0, node.text);
         item->setData(0, Qt::UserRole, node.key);
         item->setForeground(0, node.colour);
         if (node.heading) {
