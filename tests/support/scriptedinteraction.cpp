@@ -6,6 +6,24 @@
 
 namespace dayvane::test {
 
+namespace {
+
+// The next scripted answer of a file dialog (nullopt: cancelled); a dialog
+// nobody scripted fails the test and is cancelled.
+std::optional<QString> take_path(std::deque<std::optional<QString>> &answers, const char *unexpected,
+                                 const QString &title)
+{
+    if (answers.empty()) {
+        ADD_FAILURE() << unexpected << title.toStdString();
+        return std::nullopt;
+    }
+    const std::optional<QString> path = answers.front();
+    answers.pop_front();
+    return path;
+}
+
+} // namespace
+
 ScriptedInteraction::ScriptedInteraction()
 {
     set_interaction(this);
@@ -56,31 +74,13 @@ bool ScriptedInteraction::ask_yes_no(QWidget *, const QString &title, const QStr
 std::optional<QString> ScriptedInteraction::choose_open_file(QWidget *, const QString &title, const QString &,
                                                              const QString &)
 {
-    if (m_files.empty()) {
-        ADD_FAILURE() << "unexpected file dialog: " << title.toStdString();
-        return std::nullopt;
-    }
-    const bool chosen = m_files.front().has_value();
-    const QString path = chosen ? *m_files.front() : QString();
-    m_files.pop_front();
-    if (!chosen)
-        return std::nullopt;
-    return path;
+    return take_path(m_files, "unexpected file dialog: ", title);
 }
 
 std::optional<QString> ScriptedInteraction::choose_save_file(QWidget *, const QString &title, const QString &,
                                                              const QString &)
 {
-    if (m_save_files.empty()) {
-        ADD_FAILURE() << "unexpected save dialog: " << title.toStdString();
-        return std::nullopt;
-    }
-    const bool chosen = m_save_files.front().has_value();
-    const QString path = chosen ? *m_save_files.front() : QString();
-    m_save_files.pop_front();
-    if (!chosen)
-        return std::nullopt;
-    return path;
+    return take_path(m_save_files, "unexpected save dialog: ", title);
 }
 
 bool ScriptedInteraction::choose_printer(QWidget *, QPrinter &printer, const QString &title)
