@@ -1,6 +1,7 @@
 // The report commands of the main window, through the real window, the
 // report database and the report engine, down to the PDF.
 #include "app/calendarwindow.h"
+#include "pdftools.h"
 #include "printing/engine/reportdata.h"
 #include "scriptedinteraction.h"
 #include "store/database.h"
@@ -14,7 +15,6 @@
 #include <QFile>
 #include <QLabel>
 #include <QPrinter>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -27,26 +27,6 @@ using namespace dayvane::test;
 namespace {
 
 constexpr auto kTypical = "y@480>720+y@780>1020";
-
-QString pdf_text(const QString &path)
-{
-    QProcess process;
-    process.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
-    process.waitForFinished(30000);
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-int pdf_pages(const QString &path)
-{
-    QProcess process;
-    process.start(QStringLiteral("pdfinfo"), {path});
-    process.waitForFinished(30000);
-    for (const QString &line : QString::fromUtf8(process.readAllStandardOutput()).split(u'\n')) {
-        if (line.startsWith(QLatin1String("Pages:")))
-            return line.mid(6).trimmed().toInt();
-    }
-    return -1;
-}
 
 class CalendarReports : public ::testing::Test
 {
@@ -153,7 +133,7 @@ TEST_F(CalendarReports, ThePreviewOfTheMonthShowsWhatTheWindowShowsAndSavesAsPdf
     EXPECT_TRUE(text.contains(QStringLiteral("Office (February)"))) << text.toStdString();
     EXPECT_TRUE(text.contains(QStringLiteral("Stocktaking")));
     EXPECT_LT(text.indexOf(QStringLiteral("Office (February)")), text.indexOf(QStringLiteral("Stocktaking")));
-    EXPECT_EQ(pdf_pages(pdf), 1);
+    EXPECT_EQ(pdf_page_count(pdf), 1);
 }
 
 TEST_F(CalendarReports, PrintingTheYearAsksForThePrinterAndPrintsThePartChosen)
@@ -174,7 +154,7 @@ TEST_F(CalendarReports, PrintingTheYearAsksForThePrinterAndPrintsThePartChosen)
     const QString both = home.filePath(QStringLiteral("both.pdf"));
     print_to(both);
     window.run_command(QStringLiteral("print_calendar_12_month_part_1_2"));
-    EXPECT_EQ(pdf_pages(both), 2);
+    EXPECT_EQ(pdf_page_count(both), 2);
     const QString text = pdf_text(both);
     EXPECT_TRUE(text.contains(QStringLiteral("Office (2026)")));
     EXPECT_LT(text.indexOf(QStringLiteral("September")), text.indexOf(QStringLiteral("Labour Day")));

@@ -11,6 +11,7 @@
 // a virtual X server: "first" (no settings file yet) and "again".
 
 #include "journeydriver.h"
+#include "pdftools.h"
 #include "scriptedinteraction.h"
 
 #include <QAction>
@@ -39,6 +40,7 @@
 using namespace dayvane;
 using namespace dayvane::e2e;
 using dayvane::test::ScriptedInteraction;
+using dayvane::test::pdf_text;
 
 namespace {
 

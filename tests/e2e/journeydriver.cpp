@@ -7,7 +7,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTableView>
 #include <QTableWidget>
@@ -161,15 +160,6 @@ int minutes_of(const QString &duration)
 QString duration_text(int minutes)
 {
     return QStringLiteral("%1h %2m").arg(minutes / 60).arg(minutes % 60);
-}
-
-QString pdf_text(const QString &path)
-{
-    QProcess process;
-    process.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
-    if (!process.waitForFinished(30'000))
-        return QStringLiteral("<pdftotext did not finish>");
-    return QString::fromUtf8(process.readAllStandardOutput());
 }
 
 } // namespace dayvane::e2e

@@ -57,7 +57,4 @@ void click_date(QWidget &main_window, QDate date, bool twice = false);
 int minutes_of(const QString &duration);
 QString duration_text(int minutes);
 
-// The text of a PDF file (pdftotext -layout).
-QString pdf_text(const QString &path);
-
 } // namespace dayvane::e2e

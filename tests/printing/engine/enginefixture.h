@@ -2,8 +2,8 @@
 
 #include "printing/engine/reportdata.h"
 #include "printing/engine/reportdefinition.h"
+#include "pdftools.h"
 
-#include <QRectF>
 #include <QString>
 #include <QStringList>
 
@@ -28,23 +28,6 @@ std::vector<ReportRow> twelve_month_rows(int events = 14);
 // Writes a report database with T000 holding `rows`; returns its path.
 QString write_report_database(const QString &folder, const std::vector<ReportRow> &rows);
 
-// What poppler makes of a PDF file.
-struct PdfWord
-{
-    QString text;
-    int page = 0;
-    QRectF box;
-};
-struct PdfPage
-{
-    double width = 0;
-    double height = 0;
-};
-int pdf_page_count(const QString &path);
-QString pdf_text(const QString &path);  // pdftotext -layout
-std::vector<PdfWord> pdf_words(const QString &path, std::vector<PdfPage> *pages = nullptr);
-// The words whose boxes leave their page, as "word (page n)".
-QStringList words_outside_page(const QString &path);
 // True when `texts` all occur in `text`, each after the one before.
 ::testing::AssertionResult appear_in_order(const QString &text, const QStringList &texts);
 
