@@ -1,16 +1,13 @@
 #include "app/settingsfile.h"
 
+#include "model/textforms.h"
 #include "ui_common/appfolders.h"
 
-#include "model/textforms.h"
-
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSaveFile>
-#include <QStandardPaths>
 
 #include <cmath>
 #include <limits>
