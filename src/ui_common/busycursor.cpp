@@ -1,6 +1,5 @@
 #include "ui_common/busycursor.h"
 
-#include <QCursor>
 #include <QGuiApplication>
 
 namespace dayvane {
@@ -13,6 +12,20 @@ BusyCursor::BusyCursor()
 BusyCursor::~BusyCursor()
 {
     QGuiApplication::restoreOverrideCursor();
+}
+
+NormalPointer::NormalPointer()
+{
+    while (const QCursor *cursor = QGuiApplication::overrideCursor()) {
+        m_lifted.push_back(*cursor);
+        QGuiApplication::restoreOverrideCursor();
+    }
+}
+
+NormalPointer::~NormalPointer()
+{
+    for (auto cursor = m_lifted.rbegin(); cursor != m_lifted.rend(); ++cursor)
+        QGuiApplication::setOverrideCursor(*cursor);
 }
 
 } // namespace dayvane

@@ -1,5 +1,7 @@
 #include "ui_common/interaction.h"
 
+#include "ui_common/busycursor.h"
+
 #include <QDesktopServices>
 #include <QDialog>
 #include <QFileDialog>
@@ -30,11 +32,13 @@ QMessageBox::Icon box_icon(MessageIcon icon)
     return QMessageBox::Information;
 }
 
+// Every window here waits for the user, so none shows the busy pointer.
 class QtInteraction : public Interaction
 {
 public:
     void show_message(QWidget *parent, const QString &title, const QString &text, MessageIcon icon) override
     {
+        const NormalPointer pointer;
         QMessageBox box(box_icon(icon), title, text, QMessageBox::Ok, parent);
         box.exec();
     }
@@ -42,6 +46,7 @@ public:
     bool ask_yes_no(QWidget *parent, const QString &title, const QString &text, MessageIcon icon,
                     bool default_yes) override
     {
+        const NormalPointer pointer;
         QMessageBox box(box_icon(icon), title, text, QMessageBox::Yes | QMessageBox::No, parent);
         box.setDefaultButton(default_yes ? QMessageBox::Yes : QMessageBox::No);
         return box.exec() == QMessageBox::Yes;
@@ -50,6 +55,7 @@ public:
     std::optional<QString> choose_open_file(QWidget *parent, const QString &title, const QString &filter,
                                             const QString &folder) override
     {
+        const NormalPointer pointer;
         QFileDialog dialog(parent, title, folder, filter);
         dialog.setFileMode(QFileDialog::ExistingFile);
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
@@ -63,6 +69,7 @@ public:
     std::optional<QString> choose_save_file(QWidget *parent, const QString &title, const QString &filter,
                                             const QString &suggested) override
     {
+        const NormalPointer pointer;
         QFileDialog dialog(parent, title, suggested, filter);
         dialog.setFileMode(QFileDialog::AnyFile);
         dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -73,6 +80,7 @@ public:
 
     bool choose_printer(QWidget *parent, QPrinter &printer, const QString &title) override
     {
+        const NormalPointer pointer;
         QPrintDialog dialog(&printer, parent);
         dialog.setWindowTitle(title);
         dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
@@ -89,7 +97,11 @@ public:
         return QProcess::startDetached(program, arguments);
     }
 
-    int show_modal(QDialog &dialog) override { return dialog.exec(); }
+    int show_modal(QDialog &dialog) override
+    {
+        const NormalPointer pointer;
+        return dialog.exec();
+    }
 };
 
 Interaction *g_installed = nullptr;

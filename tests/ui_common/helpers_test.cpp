@@ -1,7 +1,8 @@
 #include "scriptedinteraction.h"
-#include "ui_common/appfolders.h"
 #include "store/dberror.h"
 #include "store/stepnumber.h"
+#include "ui_common/appfolders.h"
+#include "ui_common/busycursor.h"
 #include "ui_common/errorreport.h"
 #include "ui_common/geometry.h"
 #include "ui_common/gridhelpers.h"
@@ -12,11 +13,13 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QScreen>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <gtest/gtest.h>
@@ -34,6 +37,28 @@ TEST(ErrorReport, ShowsFiveLinesWithTheStepAsLocation)
     EXPECT_EQ(user.shown()[0].icon, MessageIcon::Information);
     EXPECT_EQ(user.shown()[0].text, QStringLiteral("Error:\r\nNumber: 513\r\nDescription: DB record out of date.\r\n"
                                                    "Source: save_calendar\r\nLocation: 4"));
+}
+
+TEST(BusyCursor, AWindowWaitingForTheUserShowsTheNormalPointerAndTheBusyOneComesBack)
+{
+    QGuiApplication::setOverrideCursor(QCursor(Qt::CrossCursor));
+    {
+        const BusyCursor busy;
+        QDialog dialog;
+        bool lifted = false;
+        QTimer::singleShot(0, &dialog, [&] {
+            lifted = QGuiApplication::overrideCursor() == nullptr;
+            dialog.accept();
+        });
+        EXPECT_EQ(interaction().show_modal(dialog), QDialog::Accepted);  // the program's own windows
+        EXPECT_TRUE(lifted);
+        ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
+        EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    }
+    ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::CrossCursor);
+    QGuiApplication::restoreOverrideCursor();
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
 
 TEST(InputFilter, RemovesTheFirstForbiddenCharacterAndExplains)
