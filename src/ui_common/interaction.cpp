@@ -32,6 +32,15 @@ QMessageBox::Icon box_icon(MessageIcon icon)
     return QMessageBox::Information;
 }
 
+// The file the user picked; nullopt when cancelled.
+std::optional<QString> chosen_file(QFileDialog &dialog)
+{
+    const NormalPointer pointer;
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
+
 // Every window here waits for the user, so none shows the busy pointer.
 class QtInteraction : public Interaction
 {
@@ -55,27 +64,21 @@ public:
     std::optional<QString> choose_open_file(QWidget *parent, const QString &title, const QString &filter,
                                             const QString &folder) override
     {
-        const NormalPointer pointer;
         QFileDialog dialog(parent, title, folder, filter);
         dialog.setFileMode(QFileDialog::ExistingFile);
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setOption(QFileDialog::ReadOnly);
         dialog.setOption(QFileDialog::DontResolveSymlinks);
-        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-            return std::nullopt;
-        return dialog.selectedFiles().constFirst();
+        return chosen_file(dialog);
     }
 
     std::optional<QString> choose_save_file(QWidget *parent, const QString &title, const QString &filter,
                                             const QString &suggested) override
     {
-        const NormalPointer pointer;
         QFileDialog dialog(parent, title, suggested, filter);
         dialog.setFileMode(QFileDialog::AnyFile);
         dialog.setAcceptMode(QFileDialog::AcceptSave);
-        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-            return std::nullopt;
-        return dialog.selectedFiles().constFirst();
+        return chosen_file(dialog);
     }
 
     bool choose_printer(QWidget *parent, QPrinter &printer, const QString &title) override
