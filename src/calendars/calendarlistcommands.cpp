@@ -9,6 +9,7 @@
 #include "ui_common/errorreport.h"
 #include "ui_common/geometry.h"
 #include "ui_common/gridhelpers.h"
+#include "ui_common/inputfilter.h"
 #include "ui_common/interaction.h"
 #include "ui_common/mainwindowlink.h"
 #include "users/security.h"
@@ -52,12 +53,8 @@ void CalendarListWindow::new_calendar_name()
         m_grid->setCurrentCell(row, 0);
     }
     m_grid->scrollToItem(m_grid->item(row, 0));
-    {
-        const QSignalBlocker name(m_new_name);
-        const QSignalBlocker year(m_new_name_year);
-        m_new_name->clear();
-        m_new_name_year->clear();
-    }
+    set_unfiltered_text(m_new_name, QString());
+    set_unfiltered_text(m_new_name_year, QString());
     place_over_row(m_new_name_frame, row, 0);
     m_new_name->setFocus();
 }

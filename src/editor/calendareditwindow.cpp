@@ -33,6 +33,8 @@ namespace {
 
 constexpr int kColumns = 7;
 constexpr int kHiddenStart = 4;
+// Typing stops here; a longer stored comment is still shown whole.
+constexpr int kCommentTypingLimit = 255;
 // Visible column widths in twips: start, end, duration, work.
 constexpr double kColumnTwips[4] = {850, 850, 1000, 550};
 const char *const kWeekdayNames[7] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
@@ -169,7 +171,7 @@ QWidget *CalendarEditWindow::build_day_panel()
 
     m_comment = new QLineEdit;
     m_comment->setObjectName(QStringLiteral("comment"));
-    m_comment->setMaxLength(255);
+    m_comment->setMaxLength(kCommentTypingLimit);
     watch_input(m_comment, InputFilter::Restricted);
     auto *caption = new QLabel(QStringLiteral("&Event"));
     caption->setBuddy(m_comment);
@@ -256,11 +258,10 @@ void CalendarEditWindow::load()
     m_name_link = loaded.day.name_link;
     m_dates[0]->set_date(loaded.day.date);
     m_dates[1]->set_date(loaded.last_date);
-    {
-        // A stored comment is shown as it is: the input filter guards typing.
-        const QSignalBlocker quiet(m_comment);
-        m_comment->setText(loaded.day.comment);
-    }
+    // A stored comment is shown whole and as it is (a holiday name may be
+    // longer than typing allows): the limit and the filter guard typing.
+    m_comment->setMaxLength(std::max(kCommentTypingLimit, int(loaded.day.comment.size())));
+    set_unfiltered_text(m_comment, loaded.day.comment);
     for (size_t index = 0; index < m_weekdays.size(); ++index)
         m_weekdays[index]->setChecked(loaded.weekdays[index]);
     enable_disable_weekday_check_boxes();

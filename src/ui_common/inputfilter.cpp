@@ -3,6 +3,9 @@
 #include "ui_common/interaction.h"
 
 #include <QLineEdit>
+#include <QVariant>
+
+#include <algorithm>
 
 namespace dayvane {
 
@@ -54,22 +57,49 @@ void tell_user(QWidget *parent, InputFilter mode)
 
 } // namespace
 
+namespace {
+
+// The text of a watched box before the edit being filtered. Only the part
+// an edit changed is filtered, so stored text around it stays as it is.
+const char *const kTextBefore = "dayvane_text_before_edit";
+
+} // namespace
+
 void filter_input_key(QLineEdit *box, InputFilter mode)
 {
+    const QString before = box->property(kTextBefore).toString();
     const QString text = box->text();
-    for (qsizetype i = 0; i < text.size(); ++i) {
+    const qsizetype shorter = std::min(before.size(), text.size());
+    qsizetype prefix = 0;
+    while (prefix < shorter && text.at(prefix) == before.at(prefix))
+        ++prefix;
+    qsizetype suffix = 0;
+    while (suffix < shorter - prefix && text.at(text.size() - 1 - suffix) == before.at(before.size() - 1 - suffix))
+        ++suffix;
+    for (qsizetype i = prefix; i < text.size() - suffix; ++i) {
         if (!forbidden_in(mode, text.at(i)))
             continue;
+        // The text before the edit stays the reference, so the next pass
+        // finds the next forbidden character the same edit brought in.
         box->setText(text.left(i) + text.mid(i + 1));
         box->setCursorPosition(int(i));
         tell_user(box->window(), mode);
         return;
     }
+    box->setProperty(kTextBefore, text);
 }
 
 void watch_input(QLineEdit *box, InputFilter mode)
 {
+    box->setProperty(kTextBefore, box->text());
     QObject::connect(box, &QLineEdit::textChanged, box, [box, mode] { filter_input_key(box, mode); });
+}
+
+void set_unfiltered_text(QLineEdit *box, const QString &text)
+{
+    const QSignalBlocker quiet(box);
+    box->setText(text);
+    box->setProperty(kTextBefore, box->text());
 }
 
 } // namespace dayvane

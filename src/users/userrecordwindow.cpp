@@ -99,10 +99,8 @@ void UserRecordWindow::load_window(qint32 user_id, qint32 revision)
     }
     // Values read from the database pass unfiltered: the filter guards typing.
     QLineEdit *boxes[4] = {m_employee_id, m_first_name, m_last_name, m_password};
-    for (int i = 0; i < 4; ++i) {
-        const QSignalBlocker quiet(boxes[i]);
-        boxes[i]->setText(values[i]);
-    }
+    for (int i = 0; i < 4; ++i)
+        set_unfiltered_text(boxes[i], values[i]);
     m_employee_id->setFocus();
     show_modal();
 }

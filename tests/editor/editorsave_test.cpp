@@ -9,6 +9,7 @@
 
 #include <QCheckBox>
 #include <QDialog>
+#include <QLineEdit>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -48,7 +49,17 @@ protected:
 
 TEST_F(EditorSave, MondaysOnlyOverTwoWeeksWritesTheTwoMondays)
 {
-    const bool saved = f.edit(kMonday, [this](QDialog &window) {
+    // A stored comment longer than typing allows, holding a character that
+    // cannot be typed, is saved whole; only what is typed is filtered.
+    const QString comment = QStringLiteral("New Year's Day ") + QString(290, u'x');
+    f.set_day(kMonday, QString(), 0, 0, comment);
+    const bool saved = f.edit(kMonday, [&](QDialog &window) {
+        auto *box = window.findChild<QLineEdit *>(QStringLiteral("comment"));
+        EXPECT_EQ(box->text(), comment);
+        box->end(false);
+        QTest::keyClick(box, Qt::Key_Backspace);
+        QTest::keyClicks(box, QStringLiteral("!x"));
+        EXPECT_EQ(box->text(), comment);
         enter_period(window, 0, QStringLiteral("9:00"), QStringLiteral("17:00"));
         retype(window, QStringLiteral("end_date"), QStringLiteral("03-17-2024"));
         tick_only(window, 2);
@@ -57,9 +68,11 @@ TEST_F(EditorSave, MondaysOnlyOverTwoWeeksWritesTheTwoMondays)
         EXPECT_FALSE(window.isVisible());
     });
     EXPECT_TRUE(saved);
-    EXPECT_EQ(f.user.take_texts(), QStringList{QStringLiteral("Override calendar?")});
+    EXPECT_EQ(f.user.take_texts(),
+              QStringList({QStringLiteral("Chacacters ' ! ? # * % | ; : - [ ] and \" cannot be used for field input."),
+                           QStringLiteral("Override calendar?")}));
     EXPECT_EQ(changed_days(), QStringList({QStringLiteral("2024-03-04"), QStringLiteral("2024-03-11")}));
-    EXPECT_EQ(f.stored(QDate(2024, 3, 11)), QStringLiteral("540|1020|y@540>1020|480|480||0"));
+    EXPECT_EQ(f.stored(QDate(2024, 3, 11)), QStringLiteral("540|1020|y@540>1020|480|480|%1|0").arg(comment));
     EXPECT_EQ(f.revision(), 1);
     EXPECT_EQ(app_state().calendar_revision, 1);
     EXPECT_EQ(f.reloads, 1);

@@ -86,6 +86,15 @@ TEST(InputFilter, RemovesTheFirstForbiddenCharacterAndExplains)
         EXPECT_EQ(name.cursorPosition(), 1);
     }
     {
+        // Stored text is not the user's typing: only what is typed is removed.
+        ScriptedInteraction user;
+        set_unfiltered_text(&name, QStringLiteral("New Year's Day"));
+        name.setCursorPosition(3);
+        QTest::keyClicks(&name, QStringLiteral("!s"));
+        EXPECT_EQ(name.text(), QStringLiteral("News Year's Day"));
+        EXPECT_EQ(user.shown().size(), 1u);
+    }
+    {
         ScriptedInteraction user;
         QTest::keyClicks(&numbers, QStringLiteral("12.5"));
         EXPECT_EQ(numbers.text(), QStringLiteral("12.5"));
