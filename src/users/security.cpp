@@ -158,10 +158,13 @@ void verify_user_password(qint32 user_id, const QString &typed)
                                    MessageIcon::Information);
         return;
     }
-    state.current_user_id = user_id;
+    // Nobody is current while the proof runs: a refused gate or a failed
+    // read must not leave the unproven user in place.
+    state.current_user_id = 0;
     state.current_user_name.clear();
     if (!check_operation_allowed(true))
         return;
+    QString name;
     const std::optional<QString> stored = reported(std::optional<QString>(), [&]() -> std::optional<QString> {
         set_step_number(1);
         RecordSet user = RecordSet::open(*state.database,
@@ -171,23 +174,19 @@ void verify_user_password(qint32 user_id, const QString &typed)
             throw DbError(DbError::ProgramError, QStringLiteral("DB record not found"), QStringLiteral("verify_user_password"));
         set_step_number(3);
         if (!user.is_null(QStringLiteral("Name")))
-            state.current_user_name = user.field(QStringLiteral("Name")).toString();
+            name = user.field(QStringLiteral("Name")).toString();
         return unscramble_password(user.field(QStringLiteral("password")));
     });
-    if (!stored) {
-        state.current_user_id = 0;
-        state.current_user_name.clear();
+    if (!stored)
         return;
-    }
     if (stored->isEmpty()) {
-        inform(parent, QStringLiteral("User: ") + state.current_user_name + QStringLiteral(" does not have a password assigned."));
+        inform(parent, QStringLiteral("User: ") + name + QStringLiteral(" does not have a password assigned."));
     } else if (typed != *stored) {
-        inform(parent, QStringLiteral("Incorrect password for ") + state.current_user_name + QStringLiteral("!"));
+        inform(parent, QStringLiteral("Incorrect password for ") + name + QStringLiteral("!"));
     } else {
-        return;
+        state.current_user_id = user_id;
+        state.current_user_name = name;
     }
-    state.current_user_id = 0;
-    state.current_user_name.clear();
 }
 
 } // namespace dayvane

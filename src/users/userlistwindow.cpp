@@ -21,6 +21,8 @@
 #include <QTableWidget>
 #include <QTreeWidget>
 
+#include <algorithm>
+
 namespace dayvane {
 
 namespace {
@@ -51,22 +53,17 @@ RecordSet open_checked_user(qint32 user_id, qint32 revision, const char *out_of_
     return user;
 }
 
+// The number of calendars the user owns; a failure throws, so that nothing
+// is deleted on a count that was never made.
 int get_owner_count(qint32 user_id)
 {
-    if (!check_operation_allowed(true))
+    set_step_number(1);
+    RecordSet count = RecordSet::open(*app_state().database,
+                                      QStringLiteral("PARAMETERS UserID Long=%1; SELECT Q014.* FROM Q014;").arg(user_id));
+    set_step_number(2);
+    if (count.record_count() == 0 || count.is_null(QStringLiteral("OwnerCount")))
         return 0;
-    try {
-        set_step_number(1);
-        RecordSet count = RecordSet::open(*app_state().database,
-                                          QStringLiteral("PARAMETERS UserID Long=%1; SELECT Q014.* FROM Q014;").arg(user_id));
-        set_step_number(2);
-        if (count.record_count() == 0 || count.is_null(QStringLiteral("OwnerCount")))
-            return 0;
-        return count.field(QStringLiteral("OwnerCount")).toInt();
-    } catch (const DbError &error) {
-        report_error(error);
-        return 0;
-    }
+    return count.field(QStringLiteral("OwnerCount")).toInt();
 }
 
 } // namespace
@@ -129,9 +126,14 @@ void UserListWindow::load_list(qint32 select_user_id)
     m_grid->setColumnCount(5);
     m_grid->setHorizontalHeaderLabels({QStringLiteral("Employee ID"), QStringLiteral("First name"),
                                        QStringLiteral("Last name"), QString(), QString()});
-    const int widths[] = {1020, 1440, 1450};
-    for (int column = 0; column < 3; ++column)
-        m_grid->setColumnWidth(column, twips_to_pixels(widths[column]));
+    // The three columns fit the grid and their headers at any resolution:
+    // the employee id keeps room for its header, the names share the rest.
+    QHeaderView *header = m_grid->horizontalHeader();
+    header->setStretchLastSection(false);
+    header->setSectionResizeMode(0, QHeaderView::Fixed);
+    m_grid->setColumnWidth(0, std::max(twips_to_pixels(1020), header->sectionSizeHint(0)));
+    header->setSectionResizeMode(1, QHeaderView::Stretch);
+    header->setSectionResizeMode(2, QHeaderView::Stretch);
     m_grid->setColumnHidden(kPasswordColumn, true);
     m_grid->setColumnHidden(kRevisionColumn, true);
 
@@ -196,9 +198,11 @@ void UserListWindow::process_menu()
         load_list(selected_row_user());
 }
 
+// A user record shows the password on request, so opening one needs the
+// system password that saving it needs anyway.
 void UserListWindow::add_user()
 {
-    if (!check_operation_allowed(true))
+    if (!check_operation_allowed(true, true))
         return;
     UserRecordWindow record(this);
     record.load_window(0, 0);
@@ -207,7 +211,7 @@ void UserListWindow::add_user()
 void UserListWindow::edit_user()
 {
     const qint32 user_id = selected_row_user();
-    if (user_id == 0 || !check_operation_allowed(true))
+    if (user_id == 0 || !check_operation_allowed(true, true))
         return;
     UserRecordWindow record(this);
     record.load_window(user_id, m_grid->item(m_grid->currentRow(), kRevisionColumn)->text().toInt());
@@ -227,20 +231,26 @@ void UserListWindow::delete_user()
         MessageIcon::Question);
     if (!sure)
         return;
-    if (get_owner_count(user_id) >= 1) {
+    bool owner = false;
+    try {
+        // Counted inside the delete's transaction, so that an ownership given
+        // meanwhile from another workstation cannot slip in before the delete.
+        Transaction transaction(*app_state().database);
+        owner = get_owner_count(user_id) >= 1;
+        if (!owner) {
+            RecordSet user = open_checked_user(user_id, cell(kRevisionColumn).toInt(), "DB record out of date");
+            set_step_number(4);
+            user.delete_record();
+            transaction.commit();
+        }
+    } catch (const DbError &error) {
+        report_error(error);
+        return;
+    }
+    if (owner) {
         inform(this, message_lines({QStringLiteral("Cannot delete user."), QStringLiteral("This user is a calendar owner."),
                                     QStringLiteral("Remove ownership or assign another user as owner"),
                                     QStringLiteral("and then delete this user.")}));
-        return;
-    }
-    try {
-        Transaction transaction(*app_state().database);
-        RecordSet user = open_checked_user(user_id, cell(kRevisionColumn).toInt(), "DB record out of date");
-        set_step_number(4);
-        user.delete_record();
-        transaction.commit();
-    } catch (const DbError &error) {
-        report_error(error);
         return;
     }
     load_list(0);

@@ -13,7 +13,9 @@
 #include "users/passwords.h"
 #include "users/userlistwindow.h"
 
+#include <QCheckBox>
 #include <QFormLayout>
+#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -62,10 +64,21 @@ UserRecordWindow::UserRecordWindow(UserListWindow *list)
     m_first_name = text_box("first_name", InputFilter::Restricted);
     m_last_name = text_box("last_name", InputFilter::Restricted);
     m_password = text_box("password", InputFilter::LettersDigitsOnly);
+    // Masked always: the list opens the record only past the system
+    // password gate, and only then may the password be shown on request.
+    m_password->setEchoMode(QLineEdit::Password);
+    auto *show = new QCheckBox(QStringLiteral("Show"));
+    show->setObjectName(QStringLiteral("show_password"));
+    connect(show, &QCheckBox::toggled, this, [this](bool shown) {
+        m_password->setEchoMode(shown ? QLineEdit::Normal : QLineEdit::Password);
+    });
+    auto *password_row = new QHBoxLayout;
+    password_row->addWidget(m_password, 1);
+    password_row->addWidget(show);
     form->addRow(QStringLiteral("Employee ID"), m_employee_id);
     form->addRow(QStringLiteral("First name"), m_first_name);
     form->addRow(QStringLiteral("Last name"), m_last_name);
-    form->addRow(QStringLiteral("Password"), m_password);
+    form->addRow(QStringLiteral("Password"), password_row);
     layout->addLayout(form);
 }
 

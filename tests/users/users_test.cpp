@@ -4,10 +4,14 @@
 #include "ui_common/appstate.h"
 #include "ui_common/gridhelpers.h"
 #include "ui_common/menutree.h"
+#include "users/security.h"
 #include "users/userlistwindow.h"
 #include "windowdriver.h"
 
+#include <QCheckBox>
 #include <QDialog>
+#include <QHeaderView>
+#include <QLineEdit>
 #include <QTableWidget>
 #include <QTreeWidget>
 
@@ -39,6 +43,11 @@ TEST(Users, AddEditAndDeleteThroughTheWindows)
         EXPECT_EQ(grid->rowCount(), 22);
         EXPECT_EQ(user_rows(list), 2);
         EXPECT_EQ(grid->item(0, 2)->text(), QStringLiteral("Adams"));
+        // Every column fits its header, and the grid needs no sideways scrolling.
+        const QHeaderView *header = grid->horizontalHeader();
+        for (int column = 0; column < 3; ++column)
+            EXPECT_GE(header->sectionSize(column), header->sectionSizeHint(column)) << column;
+        EXPECT_LE(header->sectionViewportPosition(2) + header->sectionSize(2), grid->viewport()->width());
         EXPECT_EQ(find_menu_node(list.findChild<QTreeWidget *>(), QStringLiteral("select_user")), nullptr);
 
         user.on_window(QStringLiteral("user_record"), [&](QDialog &record) {
@@ -113,11 +122,18 @@ TEST(Users, ChangesElsewhereAreRefused)
         other.exec(QStringLiteral("DELETE FROM users WHERE id = %1;").arg(connected.sample.bob));
         user.answer_yes_no(true);
         run_node(list, QStringLiteral("delete_user"));
+        // An owner whose calendars cannot be counted is not deleted.
+        other.exec(QStringLiteral("ALTER TABLE calendars RENAME TO calendars_elsewhere;"));
+        select_user_row(list, connected.sample.ann);
+        user.answer_yes_no(true);
+        run_node(list, QStringLiteral("delete_user"));
         list.close();
     });
     open_user_list(nullptr);
     const QStringList texts = user.take_texts();
-    ASSERT_EQ(texts.size(), 3);
+    ASSERT_EQ(texts.size(), 5);
+    EXPECT_TRUE(texts[4].startsWith(QStringLiteral("Error:\r\n"))) << texts[4].toStdString();
+    EXPECT_EQ(scalar(*app_state().database, QStringLiteral("SELECT count(*) FROM users WHERE id = %1").arg(connected.sample.ann)), 1);
     EXPECT_TRUE(texts[0].contains(QStringLiteral("Description: DB record out of date.\r\n"))) << texts[0].toStdString();
     EXPECT_TRUE(texts[2].contains(QStringLiteral("Description: DB record not found.\r\n"))) << texts[2].toStdString();
     EXPECT_TRUE(texts[2].startsWith(QStringLiteral("Error:\r\nNumber: 513\r\n")));
@@ -177,6 +193,15 @@ TEST(Users, PasswordsProveTheCurrentUserAndChange)
                            QStringLiteral("Incorrect password for Ann Smith!"),
                            QStringLiteral("The password was changed successfully.")}));
     EXPECT_EQ(app_state().current_user_id, connected.sample.ann);
+
+    // A proof that cannot be made leaves nobody current, never the unproven user.
+    std::optional<Database> database = std::move(app_state().database);
+    app_state().database.reset();
+    verify_user_password(connected.sample.bob, QStringLiteral("anything"));
+    EXPECT_EQ(app_state().current_user_id, 0);
+    app_state().database = std::move(database);
+    user.take_texts();
+
     RecordSet ann = RecordSet::open(*app_state().database,
                                     QStringLiteral("PARAMETERS UserID Long=%1; SELECT Q017.* FROM Q017;").arg(connected.sample.ann));
     EXPECT_EQ(ann.field(QStringLiteral("revision")).toInt(), 1);
@@ -198,4 +223,40 @@ TEST(Users, SelectModeNeedsAUserWithAPassword)
     });
     EXPECT_EQ(choose_user(nullptr), connected.sample.ann);
     EXPECT_EQ(user.take_texts(), QStringList{QStringLiteral("Please assign a password to the selected user first.")});
+}
+
+TEST(Users, RecordsOpenPastTheSystemPasswordWithThePasswordMasked)
+{
+    ConnectedDatabase connected;
+    store_user_password(*app_state().database, connected.sample.ann, QStringLiteral("Annpw1"));
+    store_system_password(*app_state().database, QStringLiteral("Secret1"));
+    install_system_password_check();
+    ScriptedInteraction user;
+    user.on_window(QStringLiteral("user_list"), [&](QDialog &list) {
+        EXPECT_TRUE(list.findChild<QTableWidget *>(QStringLiteral("grid"))->isColumnHidden(3));
+        select_user_row(list, connected.sample.ann);
+        // Without the system password, neither an existing record nor a new one opens.
+        user.on_window(QStringLiteral("system_password"), [](QDialog &window) { window.close(); });
+        run_node(list, QStringLiteral("edit_user"));
+        user.on_window(QStringLiteral("system_password"), [](QDialog &window) { window.close(); });
+        run_node(list, QStringLiteral("add_user"));
+
+        user.on_window(QStringLiteral("system_password"), [](QDialog &window) {
+            type_into(window, QStringLiteral("password"), QStringLiteral("Secret1"), 0);
+            run_node(window, QStringLiteral("accept_password"), 0);
+        });
+        user.on_window(QStringLiteral("user_record"), [](QDialog &record) {
+            auto *password = record.findChild<QLineEdit *>(QStringLiteral("password"));
+            EXPECT_EQ(password->echoMode(), QLineEdit::Password);
+            EXPECT_EQ(password->text(), QStringLiteral("Annpw1"));
+            record.findChild<QCheckBox *>(QStringLiteral("show_password"))->setChecked(true);
+            EXPECT_EQ(password->echoMode(), QLineEdit::Normal);
+            record.close();
+        });
+        run_node(list, QStringLiteral("edit_user"));
+        list.close();
+    });
+    open_user_list(nullptr);
+    set_system_password_check(nullptr);
+    EXPECT_EQ(user.take_texts().size(), 1);  // the accepted system password
 }
