@@ -102,6 +102,12 @@ void CalendarEditWindow::save_calendar()
                                    MessageIcon::Information);
         return;
     }
+    // The save writes only where the main window looks: the shown year.
+    if (correct_year(0, kMessageTitle) || correct_year(1, kMessageTitle)) {
+        enable_disable_weekday_check_boxes();
+        get_date_range_total();
+        return;
+    }
     if (!confirm(this, QStringLiteral("Override calendar?")))
         return;
     if (!check_operation_allowed(true))
@@ -143,6 +149,9 @@ void CalendarEditWindow::choose_date(int index)
 void CalendarEditWindow::date_edited(int index)
 {
     correct_year(index, kMessageTitle);
+    // An end date typed while the start date was not valid escaped its check.
+    if (index == 0)
+        correct_year(1, kMessageTitle);
     enable_disable_weekday_check_boxes();
     get_date_range_total();
 }

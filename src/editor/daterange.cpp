@@ -56,7 +56,8 @@ RangeTotalTexts range_total_texts(int days, qint32 minutes1, qint32 minutes2)
         return {QStringLiteral("Date ?"), QStringLiteral("Date ?")};
     if (minutes1 < 1 && minutes2 < 1)
         return {};
-    return {format_editor_duration(minutes1 * days), format_editor_duration(minutes2 * days)};
+    // 64 bits: a damaged day's minutes must not wrap the product.
+    return {format_editor_duration(qint64(minutes1) * days), format_editor_duration(qint64(minutes2) * days)};
 }
 
 } // namespace dayvane

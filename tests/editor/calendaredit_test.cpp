@@ -260,18 +260,26 @@ TEST_F(Editor, RangeTotalsFollowTheDatesAndTheWeekdays)
         EXPECT_EQ(enabled_weekdays(window), QStringLiteral("1234567"));
         EXPECT_EQ(label(window, QStringLiteral("work_time_range")), QStringLiteral("8hrs 0min"));
 
-        // An end date typed while the start date was no date escapes that
-        // check; the next change of the day start catches it.
+        // An end date typed while the start date was no date is checked as
+        // soon as the start date is.
         window.findChild<QLineEdit *>(QStringLiteral("start_date"))->clear();
-        retype(window, QStringLiteral("end_date"), QStringLiteral("03-10-2023"));
+        retype(window, QStringLiteral("end_date"), QStringLiteral("03-10-2025"));
         retype(window, QStringLiteral("start_date"), QStringLiteral("03-04-2024"));
-        EXPECT_TRUE(f.user.shown().empty());
-        EXPECT_EQ(label(window, QStringLiteral("work_time_range")), QStringLiteral("Date ?"));
-        enter_period(window, 1, QStringLiteral("7:00"), QStringLiteral("7:30"));
-        ASSERT_EQ(f.user.shown().size(), 1u);
-        EXPECT_EQ(f.user.shown()[0].title, QStringLiteral("Date input"));
+        EXPECT_EQ(f.user.take_texts(), QStringList{QStringLiteral("The calendar year must be 2024")});
         EXPECT_EQ(date_text(window, QStringLiteral("end_date")), QStringLiteral("03-10-2024"));
-        EXPECT_EQ(label(window, QStringLiteral("work_time_range")), QStringLiteral("9hrs 0min"));
+        EXPECT_EQ(label(window, QStringLiteral("work_time_range")), QStringLiteral("8hrs 0min"));
+
+        // A save never writes outside the calendar year, even from a date
+        // typed but not yet confirmed.
+        auto *end = window.findChild<QLineEdit *>(QStringLiteral("end_date"));
+        end->setFocus();
+        end->selectAll();
+        QTest::keyClick(end, Qt::Key_Delete);
+        QTest::keyClicks(end, QStringLiteral("03-10-2025"));
+        run_node(window, QStringLiteral("save_calendar"));
+        EXPECT_EQ(f.user.take_texts(), QStringList{QStringLiteral("The calendar year must be 2024")});
+        EXPECT_EQ(date_text(window, QStringLiteral("end_date")), QStringLiteral("03-10-2024"));
+        EXPECT_TRUE(window.isVisible());
         window.close();
     });
 }
