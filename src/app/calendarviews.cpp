@@ -17,6 +17,8 @@
 #include <QTableWidget>
 #include <QTextCharFormat>
 
+#include <algorithm>
+
 namespace dayvane {
 
 namespace {
@@ -79,6 +81,15 @@ void CalendarViews::connect_widgets()
 {
     connect(m_w.calendar, &QCalendarWidget::selectionChanged, this, &CalendarViews::on_selection_changed);
     connect(m_w.calendar, &QCalendarWidget::activated, this, [this] { edit_calendar(); });
+    // The mouse wheel turns the control's page without picking a date: pick
+    // the same day of the shown month, so that every view follows the page.
+    connect(m_w.calendar, &QCalendarWidget::currentPageChanged, this, [this](int year, int month) {
+        const QDate selected = m_w.calendar->selectedDate();
+        if (selected.year() == year && selected.month() == month)
+            return;
+        const QDate first(year, month, 1);
+        m_w.calendar->setSelectedDate(first.addDays(std::min(selected.day(), first.daysInMonth()) - 1));
+    });
     m_picker = new MonthPicker({m_w.window, m_w.calendar, m_w.month_tree, m_w.month_list, m_w.previous_month,
                                 m_w.next_month},
                                [this](QDate date) { move_to_month_of(date); }, this);

@@ -20,6 +20,7 @@
 #include <QTextCharFormat>
 #include <QToolButton>
 #include <QTreeWidget>
+#include <QWheelEvent>
 
 #include <gtest/gtest.h>
 
@@ -279,6 +280,17 @@ TEST_F(CalendarViewsTest, MonthWeekAndYearFiguresOfTheLoadedYear)
     EXPECT_EQ(text("lbl_month_work_typical_days"), QStringLiteral("1 days"));
     EXPECT_EQ(weeks("work_week"), QStringList({"16h 0m", "0h 0m", "0h 0m", "0h 0m", "0h 0m", "0h 0m"}));
     EXPECT_FALSE(bold(QDate(2024, 1, 3)));
+
+    // The mouse wheel turns the page, and every view follows it.
+    QWidget *days = calendar()->findChild<QTableView *>()->viewport();
+    QWheelEvent wheel(QPointF(days->rect().center()), days->mapToGlobal(QPointF(days->rect().center())), QPoint(),
+                      QPoint(0, 120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(days, &wheel);
+    EXPECT_EQ(calendar()->selectedDate(), QDate(2024, 1, 10));
+    EXPECT_EQ(app_state().current_date, QDate(2024, 1, 10));
+    EXPECT_EQ(text("lbl_summary_month"), QStringLiteral("January"));
+    EXPECT_EQ(weeks("work_week")[0], QStringLiteral("21h 0m"));
+    EXPECT_TRUE(bold(QDate(2024, 1, 3)));
     EXPECT_TRUE(user.shown().empty());
 }
 
