@@ -19,10 +19,10 @@ QTime wrapped_time(qint32 minutes)
     return QTime(wrapped / 60, wrapped % 60);
 }
 
-QString hours_and_minutes(qint32 minutes, QStringView hours_unit, QStringView minutes_unit)
+QString hours_and_minutes(qint64 minutes, QStringView hours_unit, QStringView minutes_unit)
 {
-    // 64 bits so that the magnitude of the most negative value exists.
-    const qint64 magnitude = std::llabs(qint64(minutes));
+    // Unsigned, so that the magnitude of the most negative value exists.
+    const quint64 magnitude = minutes < 0 ? 0 - quint64(minutes) : quint64(minutes);
     QString text = minutes < 0 ? QStringLiteral("-") : QString();
     text += QString::number(magnitude / 60);
     text += hours_unit;
@@ -62,12 +62,12 @@ QString format_editor_time(qint32 minutes)
     return QLocale::c().toString(wrapped_time(minutes), u"h:mm ap");
 }
 
-QString format_editor_duration(qint32 minutes)
+QString format_editor_duration(qint64 minutes)
 {
     return hours_and_minutes(minutes, u"hrs ", u"min");
 }
 
-QString format_minutes(qint32 minutes)
+QString format_minutes(qint64 minutes)
 {
     return hours_and_minutes(minutes, u"h ", u"m");
 }

@@ -26,8 +26,8 @@ QString format_editor_time(qint32 minutes);
 // summaries and reports ("9h 0m"). Neither part is padded. A negative value
 // (only malformed data produces one) shows a leading "-" before the
 // magnitude: -90 gives "-1h 30m".
-QString format_editor_duration(qint32 minutes);
-QString format_minutes(qint32 minutes);
+QString format_editor_duration(qint64 minutes);
+QString format_minutes(qint64 minutes);
 
 // Dates. Every form of an invalid date is "".
 QString format_editor_date(const QDate &date);   // "03-15-2024"

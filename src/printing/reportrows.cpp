@@ -100,7 +100,7 @@ ReportRow band_figures_row(const CalendarYear &year, int first_month, const QStr
     return r;
 }
 
-using Figure = std::pair<int, std::optional<qint32>>;
+using Figure = std::pair<int, std::optional<qint64>>;
 
 void append_band(std::vector<ReportRow> &rows, const CalendarYear &year, int band)
 {

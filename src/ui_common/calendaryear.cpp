@@ -244,15 +244,16 @@ QString event_filter_header(int filter)
 
 bool is_listed(const CalendarYear &year, const DayEntry &day, int filter)
 {
-    const bool typical_segments = day.time_segments == year.year_totals().typical_segments;
     const bool commented = !day.comment.isEmpty();
     switch (filter) {
     case 0:
         return commented;
     case 1:
-        return typical_segments && commented;
+        // A typical workday has work: a day off never matches, even when the
+        // year has no typical day and both period lists are empty.
+        return year.day_kind(day) == DayKind::TypicalWork && commented;
     case 2:
-        return !typical_segments && day.minutes1 > 0;
+        return year.day_kind(day) == DayKind::AlteredWork;
     case 3:
         return day.minutes1 == 0 && day.minutes2 > 0;
     case 4:

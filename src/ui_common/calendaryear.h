@@ -31,14 +31,15 @@ struct DayEntry {
 };
 
 // Totals of the days of one month of the loaded year. Day counts never
-// exceed 366, minutes stay far below 32 bits.
+// exceed 366; minutes are summed in 64 bits, so that whatever a damaged
+// file holds in the day fields never wraps a total.
 struct MonthTotals {
     int typical_days = 0;
-    qint32 typical_minutes = 0;   // worked minutes of the typical workdays
+    qint64 typical_minutes = 0;   // worked minutes of the typical workdays
     int altered_days = 0;
-    qint32 altered_minutes = 0;   // worked minutes of the altered workdays
+    qint64 altered_minutes = 0;   // worked minutes of the altered workdays
     int pay_only_days = 0;        // paid, no work
-    qint32 pay_minutes = 0;       // paid minutes of every paid day
+    qint64 pay_minutes = 0;       // paid minutes of every paid day
     int pay_days = 0;             // every day with paid minutes, worked or not
 
     friend bool operator==(const MonthTotals &, const MonthTotals &) = default;
@@ -49,13 +50,13 @@ struct MonthTotals {
 // minutes (shown by no view; kept for the reports).
 struct YearTotals {
     int typical_days = 0;
-    qint32 typical_minutes = 0;
+    qint64 typical_minutes = 0;
     qint32 typical_work = 0;
     qint32 typical_pay = 0;
     int altered_days = 0;
-    qint32 altered_minutes = 0;
+    qint64 altered_minutes = 0;
     int pay_only_days = 0;
-    qint32 pay_minutes = 0;
+    qint64 pay_minutes = 0;
     int pay_days = 0;
     QString typical_segments;  // "" when the year has no typical day
 
@@ -159,8 +160,8 @@ struct WeekRow
 {
     QDate start;
     QDate end;
-    qint32 work = 0;
-    qint32 pay = 0;
+    qint64 work = 0;
+    qint64 pay = 0;
 };
 // The six rows of the grid of `month` of `grid_year`. Days that `year` holds
 // no slot for count nothing.

@@ -1,5 +1,6 @@
 #include "ui_common/calendaryear.h"
 
+#include "model/textforms.h"
 #include "store/connection.h"
 #include "store/dberror.h"
 #include "store/revisions.h"
@@ -27,7 +28,7 @@ constexpr auto kTypical = "y@480>720+y@780>1020";
 
 // Totals as one printable row: typical days, minutes; altered days, minutes;
 // pay-only days; paid days, minutes.
-using Row = std::array<qint32, 7>;
+using Row = std::array<qint64, 7>;
 Row row(const MonthTotals &t)
 {
     return {t.typical_days, t.typical_minutes, t.altered_days, t.altered_minutes,
@@ -177,6 +178,28 @@ TEST(CalendarYearMemory, ClassifiesAgainstTheTypicalDayExactly)
     }
 }
 
+TEST(CalendarYearMemory, EventFiltersListOnlyDaysOfTheirClass)
+{
+    // A year without a typical day: its empty period list must not make a
+    // day off a typical workday.
+    CalendarYear year(1, QStringLiteral("c"), 0, 2024);
+    struct Case { qint32 worked, paid; const char *segments; bool listed[kEventFilterCount]; };
+    const Case cases[] = {
+        {0, 0, "", {true, false, false, false, true}},
+        {0, 480, "n@480>960", {true, false, false, true, false}},
+        {480, 480, "y@480>960", {true, false, true, false, false}},
+    };
+    for (const Case &c : cases) {
+        DayEntry day;
+        day.minutes1 = c.worked;
+        day.minutes2 = c.paid;
+        day.time_segments = QString::fromLatin1(c.segments);
+        day.comment = QStringLiteral("Event");
+        for (int filter = 0; filter < kEventFilterCount; ++filter)
+            EXPECT_EQ(is_listed(year, day, filter), c.listed[filter]) << c.segments << " filter " << filter;
+    }
+}
+
 TEST(CalendarYearMemory, ADayOutsideTheSpanIsAnErrorAndChangesNothing)
 {
     CalendarYear year(1, QStringLiteral("c"), 0, 2024);
@@ -261,7 +284,7 @@ protected:
     static inline std::optional<QTemporaryDir> s_dir;
     static inline std::optional<Database> s_db;
     static inline qint32 s_office = 0, s_holiday = 0, s_unpaid = 0, s_unfiled = 0, s_bad_date = 0;
-    static inline qint32 s_half_day = 0;
+    static inline qint32 s_half_day = 0, s_damaged = 0;
 };
 
 void LoadCalendarYear::fill()
@@ -306,6 +329,12 @@ void LoadCalendarYear::fill()
     s_unfiled = unfiled[0];
     day(s_unfiled, unfiled[1], "2024-05-06", typical, 480, 480);
     day(s_unfiled, unfiled[1], "2024-05-07", typical, 480, 480);
+
+    // Minutes no day can hold, as a damaged or hand-edited file may.
+    const auto damaged = calendar("Damaged", {2023});
+    s_damaged = damaged[0];
+    for (const char *date : {"2023-05-01", "2023-05-02"})
+        day(s_damaged, damaged[1], date, QStringLiteral("y@0>1"), 2'000'000'000, 2'000'000'000);
 
     // A date not in the store's own form: no date of the span.
     const auto bad_date = calendar("Bad date", {2023});
@@ -382,6 +411,15 @@ TEST_F(LoadCalendarYear, AYearWithoutTypicalDayCountsEveryWorkdayAsAltered)
     const YearTotals totals = load(s_unfiled, 2024).year_totals();
     EXPECT_EQ(row(totals), (Row{0, 0, 2, 960, 0, 2, 960}));
     EXPECT_TRUE(totals.typical_segments.isEmpty());
+}
+
+TEST_F(LoadCalendarYear, HugeMinutesNeverWrapTheTotals)
+{
+    const CalendarYear year = load(s_damaged, 2023);
+    EXPECT_EQ(row(year.month_totals(5)), (Row{2, 4'000'000'000, 0, 0, 0, 2, 4'000'000'000}));
+    EXPECT_EQ(row(year.year_totals()), row(year.month_totals(5)));
+    EXPECT_EQ(week_rows(year, 2023, 5)[0].pay, 4'000'000'000);
+    EXPECT_EQ(format_minutes(year.year_totals().pay_minutes), QStringLiteral("66666666h 40m"));
 }
 
 TEST_F(LoadCalendarYear, AMissingCalendarIsNotFoundAtLocationTwo)
