@@ -40,7 +40,7 @@ QString paid_only_segments(const QString &segments)
     return paid.replace(u'y', u'n');
 }
 
-HolidayWriteCount write_holidays(Database &db, qint32 calendar_id, int year, const std::vector<HolidayChoice> &choices)
+HolidayWriteResult write_holidays(Database &db, qint32 calendar_id, int year, const std::vector<HolidayChoice> &choices)
 {
     set_step_number(1);
     RecordSet days = RecordSet::open(
@@ -55,7 +55,7 @@ HolidayWriteCount write_holidays(Database &db, qint32 calendar_id, int year, con
         if (choice.treatment != Treatment::None && choice.date.isValid() && !by_date.contains(choice.date))
             by_date.insert(choice.date, &choice);
     }
-    HolidayWriteCount count;
+    HolidayWriteResult result;
     QSet<QDate> written;
     for (; !days.eof(); days.move_next()) {
         set_step_number(3);
@@ -69,13 +69,13 @@ HolidayWriteCount write_holidays(Database &db, qint32 calendar_id, int year, con
         set_step_number(5);
         days.update();
         written.insert(date);
-        ++count.written;
+        ++result.written;
     }
     for (const HolidayChoice &choice : choices) {
         if (choice.treatment != Treatment::None && !written.contains(choice.date))
-            ++count.unmatched;
+            result.unmatched.push_back(choice);
     }
-    return count;
+    return result;
 }
 
 } // namespace dayvane

@@ -32,10 +32,10 @@ struct HolidayChoice
 // worked); the start and end of each period stay.
 QString paid_only_segments(const QString &segments);
 
-struct HolidayWriteCount
+struct HolidayWriteResult
 {
-    int written = 0;    // day records changed
-    int unmatched = 0;  // choices whose date has no day record in the year
+    int written = 0;                       // day records changed
+    std::vector<HolidayChoice> unmatched;  // choices whose date has no day record in the year
 };
 
 // Writes `choices` into the day records of `calendar_id`'s `year` (stored
@@ -52,6 +52,6 @@ struct HolidayWriteCount
 // records, and any DbError of the store; run it inside the caller's
 // transaction so that a failure leaves every day as it was. Sets the step
 // number.
-HolidayWriteCount write_holidays(Database &db, qint32 calendar_id, int year, const std::vector<HolidayChoice> &choices);
+HolidayWriteResult write_holidays(Database &db, qint32 calendar_id, int year, const std::vector<HolidayChoice> &choices);
 
 } // namespace dayvane

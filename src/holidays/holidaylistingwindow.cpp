@@ -72,6 +72,19 @@ QLabel *indexed_label(const char *name, int index, const QString &text)
     return label;
 }
 
+// Names the holidays that found no day record, one a line under `heading`.
+QString unmatched_message(const QString &heading, const std::vector<HolidayChoice> &unmatched)
+{
+    QStringList lines{heading};
+    for (const HolidayChoice &choice : unmatched) {
+        const QString date = choice.date.isValid() ? QLocale::c().toString(choice.date, QStringLiteral("MMM-dd-yyyy"))
+                                                   : QStringLiteral("(no date)");
+        lines << date + QStringLiteral("  ") + choice.name;
+    }
+    lines << QStringLiteral("The calendar year has no day record for these dates.");
+    return message_lines(lines);
+}
+
 } // namespace
 
 HolidayListingWindow::HolidayListingWindow(QWidget *parent, HolidayExchangeSettings settings)
@@ -314,16 +327,31 @@ void HolidayListingWindow::apply()
         || !check_calendar_revision(state.calendar_id, state.calendar_revision) || !check_calendar_access(false))
         return;
     // Check, writes and revision increment in one transaction: a failure
-    // anywhere leaves the calendar as it was.
-    const std::optional<qint32> revision =
-        change_calendar_days(state.calendar_id, state.calendar_revision, [&](Database &db) {
-            write_holidays(db, state.calendar_id, m_year, choices);
+    // anywhere leaves the calendar as it was. An apply that writes no day is
+    // no change either, so it is rolled back before the revision rises.
+    struct NothingWritten {};
+    HolidayWriteResult result;
+    std::optional<qint32> revision;
+    try {
+        revision = change_calendar_days(state.calendar_id, state.calendar_revision, [&](Database &db) {
+            result = write_holidays(db, state.calendar_id, m_year, choices);
+            if (result.written == 0)
+                throw NothingWritten{};
         });
+    } catch (const NothingWritten &) {
+        inform(this, unmatched_message(QStringLiteral("None of the selected holidays could be applied:"), result.unmatched));
+        return;
+    }
     if (!revision)
         return;
     state.calendar_revision = *revision;
     if (state.main_link)
         state.main_link->reload_and_redraw();
+    if (!result.unmatched.empty()) {
+        inform(this, unmatched_message(QStringLiteral("%1 of the selected holidays could not be applied:")
+                                           .arg(result.unmatched.size()),
+                                       result.unmatched));
+    }
     close();
 }
 
