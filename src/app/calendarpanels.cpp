@@ -59,6 +59,7 @@ QLabel *make_label(const QString &name, const QString &text)
 {
     auto *label = new QLabel(text);
     label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText);  // calendar names and events are stored text, never markup
     return label;
 }
 

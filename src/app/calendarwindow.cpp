@@ -113,6 +113,7 @@ void CalendarWindow::build_widgets()
 
     m_status = new QLabel;
     m_status->setObjectName(QStringLiteral("status"));
+    m_status->setTextFormat(Qt::PlainText);
     statusBar()->setObjectName(QStringLiteral("status_bar"));
     statusBar()->addWidget(m_status, 1);
 }

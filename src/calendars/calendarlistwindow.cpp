@@ -89,6 +89,7 @@ CalendarListWindow::CalendarListWindow(QWidget *parent)
     connect(m_grid->verticalScrollBar(), &QScrollBar::valueChanged, this, &CalendarListWindow::hide_editors);
     right->addWidget(m_grid, 1);
     m_owner = new QLabel;
+    m_owner->setTextFormat(Qt::PlainText);  // a user's name is stored text
     m_owner->setObjectName(QStringLiteral("lbl_owner"));
     right->addWidget(m_owner);
     layout->addLayout(right, 1);

@@ -21,6 +21,7 @@ QLabel *named_label(const QString &name, const QString &text)
 {
     auto *label = new QLabel(text);
     label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText);
     label->setWordWrap(true);
     return label;
 }

@@ -56,6 +56,15 @@ int split_fields(QByteArrayView rest, QByteArrayView (&fields)[kMaxFields + 1])
     return count;
 }
 
+// A name as the windows show it: control characters, which no name needs
+// and which could reshape a line or a grid cell, are dropped.
+QString received_name(QByteArrayView field)
+{
+    QString name = QString::fromUtf8(field);
+    name.removeIf([](QChar c) { return c.category() == QChar::Other_Control; });
+    return name;
+}
+
 void decode_record(QByteArrayView record, HolidayTables &tables)
 {
     if (record.size() < 2)
@@ -64,12 +73,12 @@ void decode_record(QByteArrayView record, HolidayTables &tables)
     QByteArrayView fields[kMaxFields + 1];
     const int count = split_fields(record.sliced(2), fields);
     if (type == "C=" && count == 2) {
-        tables.countries.push_back({number32(fields[0]), QString::fromUtf8(fields[1])});
+        tables.countries.push_back({number32(fields[0]), received_name(fields[1])});
     } else if (type == "Y=" && count == 3) {
         tables.years.push_back({number32(fields[0]), number32(fields[1]), number16(fields[2])});
     } else if (type == "H=" && count == 4) {
         tables.holidays.push_back(
-            {number32(fields[0]), number32(fields[1]), QString::fromUtf8(fields[2]), QString::fromUtf8(fields[3])});
+            {number32(fields[0]), number32(fields[1]), QString::fromUtf8(fields[2]), received_name(fields[3])});
     }
 }
 

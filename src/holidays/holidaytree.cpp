@@ -5,6 +5,7 @@
 
 #include <QHash>
 #include <QSet>
+#include <QTextDocument>
 #include <QTreeWidget>
 
 namespace dayvane {
@@ -31,7 +32,9 @@ QList<QTreeWidgetItem *> country_nodes(const HolidayTables &tables, const QFont 
             continue;
         QTreeWidgetItem *item = new_node(u'C' + QString::number(country.id), country.name, background);
         item->setFont(0, bold);
-        item->setToolTip(0, country.name);  // a long name is cut short by the tree's width
+        // A long name is cut short by the tree's width. A tooltip would read
+        // markup in a received name, so it gets the name as plain text.
+        item->setToolTip(0, Qt::convertFromPlainText(country.name));
         countries.insert(country.id, item);
         nodes.append(item);
     }

@@ -49,6 +49,7 @@ public:
     {
         const NormalPointer pointer;
         QMessageBox box(box_icon(icon), title, text, QMessageBox::Ok, parent);
+        box.setTextFormat(Qt::PlainText);  // names in a message are never markup
         box.exec();
     }
 
@@ -57,6 +58,7 @@ public:
     {
         const NormalPointer pointer;
         QMessageBox box(box_icon(icon), title, text, QMessageBox::Yes | QMessageBox::No, parent);
+        box.setTextFormat(Qt::PlainText);
         box.setDefaultButton(default_yes ? QMessageBox::Yes : QMessageBox::No);
         return box.exec() == QMessageBox::Yes;
     }

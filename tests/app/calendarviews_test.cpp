@@ -319,6 +319,19 @@ TEST_F(CalendarViewsTest, TheDayDetailShowsWhatTheDayHas)
         EXPECT_EQ(app_state().current_date, c.date);
         EXPECT_EQ(text("lbl_month_pay_days"), QStringLiteral("unchanged"));
     }
+
+    // Stored text is shown as it is, never as markup.
+    const QString markup = QStringLiteral("<b>x</b><img src=\"x.png\"><a href=\"file:///etc\">y</a>");
+    execute(*app_state().database, QStringLiteral("UPDATE days SET \"Date comment\" = ? WHERE DateVal = '2024-01-05';"),
+            {markup});
+    execute(*app_state().database, QStringLiteral("UPDATE calendars SET Name = ? WHERE id = ?;"), {markup, office.id});
+    window.run_command(QStringLiteral("reload_calendar"));
+    calendar()->setSelectedDate(QDate(2024, 1, 5));
+    for (const char *name : {"lbl_event", "lbl_calendar_name"}) {
+        const auto *label = window.findChild<QLabel *>(QLatin1String(name));
+        EXPECT_TRUE(label->text().startsWith(markup)) << name;
+        EXPECT_EQ(label->textFormat(), Qt::PlainText) << name;
+    }
 }
 
 TEST_F(CalendarViewsTest, TheEventListFiltersTheLoadedYear)

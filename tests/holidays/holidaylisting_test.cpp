@@ -18,6 +18,7 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextDocument>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -34,7 +35,8 @@ namespace {
 // Testland 2024 starts with a date that does not exist and holds dates
 // outside the year or without a day record in the sample (which has only
 // Jan 1, 2, 7, 8, 9 and 10), two holidays on New Year's Day, and a name with
-// an accent. Bigland has more holidays than the grid's 24 rows.
+// an accent. Big<i>land</i> has more holidays than the grid's 24 rows, and
+// markup in its name, which is shown as it is.
 QByteArray test_payload()
 {
     QByteArray payload = "C=1^Testland|Y=1^12024^2024|Y=1^12025^2025|"
@@ -49,7 +51,7 @@ QByteArray test_payload()
                          "H=1^12024^1/9/2024^F\xc3\xaate du Travail|"
                          "H=1^12024^1/10/2024^Day ten|"
                          "H=1^12025^1/1/2025^New Year 2025|"
-                         "C=2^Bigland|Y=2^22024^2024|";
+                         "C=2^Big<i>land</i>|Y=2^22024^2024|";
     for (int day = 1; day <= 30; ++day)
         payload += "H=2^22024^4/" + QByteArray::number(day) + "/2024^Big day " + QByteArray::number(day) + "|";
     return payload;
@@ -262,6 +264,9 @@ TEST_F(HolidayListing, ShowsCountriesWithTheirYearsAndRestoresTheStatus)
         EXPECT_EQ(testland->child(0)->text(0), QStringLiteral("2024"));
         EXPECT_EQ(testland->child(1)->text(0), QStringLiteral("2025"));
         EXPECT_EQ(find_menu_node(menu, QStringLiteral("C2"))->childCount(), 1);
+        QTextDocument tip;
+        tip.setHtml(find_menu_node(menu, QStringLiteral("C2"))->toolTip(0));
+        EXPECT_EQ(tip.toPlainText(), QStringLiteral("Big<i>land</i>"));
         EXPECT_EQ(grid(window)->rowCount(), 24);
         EXPECT_FALSE(grid_has_data(grid(window)));
     });
@@ -292,7 +297,7 @@ TEST_F(HolidayListing, AYearNodeListsItsHolidaysUnselected)
         EXPECT_EQ(totals(window), QStringList({"0", "0", "0"}));
 
         run_node(window, QStringLiteral("Y22024"));
-        EXPECT_EQ(text(window, "lbl_selection"), QStringLiteral("Bigland / 2024"));
+        EXPECT_EQ(text(window, "lbl_selection"), QStringLiteral("Big<i>land</i> / 2024"));
         EXPECT_EQ(table->rowCount(), 30);
         EXPECT_EQ(cell_text(table, 29, 4), QStringLiteral("Big day 30"));
     });

@@ -128,12 +128,14 @@ TEST(HolidayReply, NumbersAreTheirLeadingDecimalNumberRoundedAndClamped)
     EXPECT_EQ(years.tables.years[2].year, 2024);
 }
 
-TEST(HolidayReply, NamesAreUtf8)
+TEST(HolidayReply, NamesAreUtf8WithoutControlCharacters)
 {
-    const DecodedReply reply = decode(reply_of("C=4^France|H=4^7^5/1/2024^F\xc3\xaate du Travail|H=7^9^1/1/2024^Ny\xc3\xa5rsdagen|"));
+    const DecodedReply reply = decode(reply_of("C=4^Fr\tance\x7f|H=4^7^5/1/2024^F\xc3\xaate du\r\n Travail|"
+                                               "H=7^9^1/1/2024^Ny\xc3\xa5rs\xc2\x85\x1b[2Jdagen|"));
     ASSERT_EQ(reply.tables.holidays.size(), 2u);
+    EXPECT_EQ(reply.tables.countries[0].name, QStringLiteral("France"));
     EXPECT_EQ(reply.tables.holidays[0].name, QString::fromUtf8("F\u00eate du Travail"));
-    EXPECT_EQ(reply.tables.holidays[1].name, QString::fromUtf8("Ny\u00e5rsdagen"));
+    EXPECT_EQ(reply.tables.holidays[1].name, QString::fromUtf8("Ny\u00e5rs[2Jdagen"));
 }
 
 TEST(HolidayReply, RepliesAboveTheCapAreRejectedUnread)

@@ -10,11 +10,13 @@
 #include "ui_common/keyboard.h"
 #include "ui_common/webpages.h"
 
+#include <QApplication>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QScreen>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -37,6 +39,19 @@ TEST(ErrorReport, ShowsFiveLinesWithTheStepAsLocation)
     EXPECT_EQ(user.shown()[0].icon, MessageIcon::Information);
     EXPECT_EQ(user.shown()[0].text, QStringLiteral("Error:\r\nNumber: 513\r\nDescription: DB record out of date.\r\n"
                                                    "Source: save_calendar\r\nLocation: 4"));
+}
+
+TEST(Interaction, MessagesShowTheirTextAsItIs)
+{
+    Qt::TextFormat format = Qt::RichText;
+    QTimer::singleShot(0, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        format = box->textFormat();
+        box->accept();
+    });
+    interaction().show_message(nullptr, QStringLiteral("Corvantelle"), QStringLiteral("<b>x</b>"), MessageIcon::Information);
+    EXPECT_EQ(format, Qt::PlainText);
 }
 
 TEST(BusyCursor, AWindowWaitingForTheUserShowsTheNormalPointerAndTheBusyOneComesBack)
