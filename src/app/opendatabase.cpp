@@ -47,6 +47,10 @@ bool open_database(QWidget *parent, bool reselect)
 {
     AppState &state = app_state();
     state.database.reset();
+    // A user proven against one file means nothing in another: ids start
+    // at 1 in every database.
+    state.current_user_id = 0;
+    state.current_user_name.clear();
 
     if (state.db_path.isEmpty() || reselect) {
         if (!reselect) {

@@ -177,6 +177,17 @@ TEST_F(CalendarWindowTest, OpeningTheDatabaseExplainsEveryRefusal)
     EXPECT_FALSE(app_state().db_connected);
     EXPECT_TRUE(app_state().db_path.isEmpty());
 
+    // A user proven against one file is nobody in the next, whatever the
+    // outcome: ids start at 1 in every database.
+    const auto prove_user_one = [] {
+        app_state().current_user_id = 1;
+        app_state().current_user_name = QStringLiteral("Ann Smith");
+    };
+    const auto expect_no_user = [](const std::string &what) {
+        EXPECT_EQ(app_state().current_user_id, 0) << what;
+        EXPECT_TRUE(app_state().current_user_name.isEmpty()) << what;
+    };
+
     struct Case
     {
         QString chosen;
@@ -194,17 +205,21 @@ TEST_F(CalendarWindowTest, OpeningTheDatabaseExplainsEveryRefusal)
         {other, kNotValid},
     };
     for (const Case &c : cases) {
+        prove_user_one();
         user.answer_file(c.chosen);
         window.run_command(QStringLiteral("set_db"));
         EXPECT_EQ(user.take_texts(), QStringList{c.message}) << c.chosen.toStdString();
+        expect_no_user(c.chosen.toStdString());
         EXPECT_FALSE(app_state().db_connected);
         EXPECT_FALSE(app_state().database.has_value());
         EXPECT_TRUE(app_state().db_path.isEmpty());
     }
 
+    prove_user_one();
     user.answer_file(good.path());
     window.run_command(QStringLiteral("set_db"));
     EXPECT_TRUE(user.take_texts().isEmpty());
+    expect_no_user("connected");
     EXPECT_TRUE(app_state().db_connected);
     EXPECT_EQ(app_state().db_path, good.path());
 
@@ -214,9 +229,11 @@ TEST_F(CalendarWindowTest, OpeningTheDatabaseExplainsEveryRefusal)
     EXPECT_EQ(user.take_texts(), QStringList{QStringLiteral("The connection to the current database will be closed.")});
     EXPECT_TRUE(app_state().database.has_value());
     // Yes, then a cancelled dialog: no connection, the path kept.
+    prove_user_one();
     user.answer_yes_no(true);
     user.answer_file(std::nullopt);
     window.run_command(QStringLiteral("set_db"));
+    expect_no_user("cancelled");
     EXPECT_FALSE(app_state().database.has_value());
     EXPECT_FALSE(app_state().db_connected);
     EXPECT_EQ(app_state().db_path, good.path());
