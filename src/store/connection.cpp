@@ -37,7 +37,9 @@ OpenResult open_calendar_database(const QString &path)
         return result;
 
     try {
-        Database::open(path, key_from_connect_string(kFirstConnectString));
+        // Read only: a file that opens with this key is another program's,
+        // and must be left exactly as it was.
+        Database::open(path, key_from_connect_string(kFirstConnectString), Database::OpenMode::ReadOnly);
         // It opened (and closed again as the temporary went): not ours.
         result.step = OpenStep::OpensWithFirstKey;
         return result;

@@ -60,7 +60,7 @@ Database::~Database()
 Database Database::open(const QString &path, const QByteArray &key, OpenMode mode)
 {
     sqlite3 *raw = nullptr;
-    int flags = SQLITE_OPEN_READWRITE;
+    int flags = mode == OpenMode::ReadOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE;
     if (mode == OpenMode::Create)
         flags |= SQLITE_OPEN_CREATE;
     const int rc = sqlite3_open_v2(path.toUtf8().constData(), &raw, flags, nullptr);
@@ -79,6 +79,8 @@ Database Database::open(const QString &path, const QByteArray &key, OpenMode mod
     db.set_busy_timeout(kDefaultBusyTimeoutMs);
     // The key is only tried on the first read: this read proves it.
     db.exec(QStringLiteral("SELECT count(*) FROM sqlite_master;"));
+    if (db.read_only())
+        return db;
     // Rollback journal rather than WAL: WAL's shared memory does not work
     // for a file on a network share.
     db.exec(QStringLiteral("PRAGMA foreign_keys = ON; PRAGMA synchronous = FULL; PRAGMA journal_mode = DELETE;"));
@@ -124,6 +126,11 @@ int Database::user_version()
 {
     Statement stmt = prepare(QStringLiteral("PRAGMA user_version;"));
     return stmt.step() ? stmt.column(0).toInt() : 0;
+}
+
+bool Database::read_only() const
+{
+    return sqlite3_db_readonly(m_db.get(), "main") == 1;
 }
 
 bool Database::in_transaction() const

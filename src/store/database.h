@@ -29,11 +29,14 @@ struct StoredQuery
 class Database
 {
 public:
-    enum class OpenMode { Existing, Create };
+    // ReadOnly neither writes to the file nor changes its settings (such as
+    // its journal mode): for a file that may be another program's.
+    enum class OpenMode { Existing, Create, ReadOnly };
 
     // Opens `path` with `key` and proves the key by reading the schema; a
     // wrong key or a file that is no database throws DbError 26. Never
-    // creates a file in Existing mode.
+    // creates a file in Existing mode. Where the system refuses writing, the
+    // engine opens the file read only (see read_only()).
     static Database open(const QString &path, const QByteArray &key,
                          OpenMode mode = OpenMode::Existing);
 
@@ -54,6 +57,8 @@ public:
     void set_busy_timeout(int milliseconds);
 
     int user_version();
+    // True when the connection cannot write to the file.
+    bool read_only() const;
     // True while a transaction is open on this connection.
     bool in_transaction() const;
     qint64 last_insert_id() const;
