@@ -32,6 +32,10 @@ QString refusal_message(OpenStep step, const QString &detail)
         return QStringLiteral("Please select the database named ''QZDB.mdb''.");
     case OpenStep::SchemaTooNew:
         return detail;
+    case OpenStep::Busy:
+        return QStringLiteral("The calendar database is busy: another workstation is saving. Try again in a moment.");
+    case OpenStep::Unreadable:
+        return QStringLiteral("The calendar database cannot be read: ") + detail;
     case OpenStep::OpensWithFirstKey:
     case OpenStep::NotValid:
     case OpenStep::Opened:
@@ -77,7 +81,9 @@ bool open_database(QWidget *parent, bool reselect)
     OpenResult result = open_calendar_database(state.db_path);
     if (result.step != OpenStep::Opened) {
         inform(parent, refusal_message(result.step, result.detail));
-        state.db_path.clear();
+        // The right file, out of reach just now: the next start tries it again.
+        if (result.step != OpenStep::Busy && result.step != OpenStep::Unreadable)
+            state.db_path.clear();
         return false;
     }
     state.database = std::move(result.database);

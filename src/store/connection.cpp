@@ -4,9 +4,46 @@
 #include "store/drivetype.h"
 #include "store/schema.h"
 
+#include <QFile>
 #include <QFileInfo>
 
+#include <sqlcipher/sqlite3.h>
+
 namespace dayvane {
+
+namespace {
+
+// What an error while opening says about the file at `path`.
+OpenResult refusal(const QString &path, const DbError &error)
+{
+    const QFileInfo info(path);
+    switch (error.number()) {
+    case DbError::SchemaTooNew:
+        return {OpenStep::SchemaTooNew, std::nullopt, error.description()};
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        return {OpenStep::Busy, std::nullopt, error.description()};
+    case SQLITE_IOERR:
+        // A folder in the file's place fails as a read too.
+        if (!info.isDir())
+            return {OpenStep::Unreadable, std::nullopt, error.description()};
+        break;
+    case SQLITE_CANTOPEN:
+        // A file that is there but out of reach, rather than no file at all;
+        // the system's reason says more than the engine's.
+        if (info.isFile()) {
+            QFile file(path);
+            return {OpenStep::Unreadable, std::nullopt,
+                    file.open(QIODevice::ReadOnly) ? error.description() : file.errorString()};
+        }
+        break;
+    default:
+        break;
+    }
+    return {OpenStep::NotValid, std::nullopt, error.description()};
+}
+
+} // namespace
 
 QByteArray key_from_connect_string(const QString &connect)
 {
@@ -43,8 +80,13 @@ OpenResult open_calendar_database(const QString &path)
         // It opened (and closed again as the temporary went): not ours.
         result.step = OpenStep::OpensWithFirstKey;
         return result;
-    } catch (const DbError &) {
-        // Expected: a calendar database refuses the first key.
+    } catch (const DbError &error) {
+        // Expected: a calendar database refuses the first key. A busy or
+        // unreachable file answers neither way, and the second key would
+        // only wait or fail again.
+        OpenResult refused = refusal(path, error);
+        if (refused.step == OpenStep::Busy || refused.step == OpenStep::Unreadable)
+            return refused;
     }
 
     try {
@@ -53,8 +95,7 @@ OpenResult open_calendar_database(const QString &path)
         result.database.emplace(std::move(db));
         result.step = OpenStep::Opened;
     } catch (const DbError &error) {
-        result.step = error.number() == DbError::SchemaTooNew ? OpenStep::SchemaTooNew : OpenStep::NotValid;
-        result.detail = error.description();
+        return refusal(path, error);
     }
     return result;
 }

@@ -33,6 +33,9 @@ enum class OpenStep {
     OpensWithFirstKey = 8,   // some other database: the first key opens it
     NotValid = 9,            // the second key does not open it, or it holds no calendar schema
     SchemaTooNew = 10,       // a calendar database from a newer program
+    // The file is there but cannot be used just now: no verdict on it.
+    Busy = 11,        // another connection kept it locked past the busy timeout
+    Unreadable = 12,  // an I/O error or no access; the detail gives the reason
 };
 
 struct OpenResult

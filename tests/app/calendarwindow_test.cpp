@@ -241,6 +241,23 @@ TEST_F(CalendarWindowTest, OpeningTheDatabaseExplainsEveryRefusal)
     close_with(window, user, true);
 }
 
+TEST_F(CalendarWindowTest, ABusyDatabaseIsToldAndItsPathKept)
+{
+    TestDatabase database;
+    // Another workstation in the middle of saving holds the file's exclusive
+    // lock for longer than the program waits.
+    database.db().exec(QStringLiteral("BEGIN EXCLUSIVE;"));
+    ScriptedInteraction user;
+    CalendarWindow window;
+    start_connected(window, database.path());
+    EXPECT_EQ(user.take_texts(), QStringList{QStringLiteral(
+                                     "The calendar database is busy: another workstation is saving. Try again in a moment.")});
+    EXPECT_FALSE(app_state().db_connected);
+    EXPECT_EQ(app_state().db_path, database.path());
+    close_with(window, user, true);
+    EXPECT_TRUE(read_ini().startsWith(QStringLiteral("[DB path]=%1\r\n").arg(database.path()))) << read_ini().toStdString();
+}
+
 TEST_F(CalendarWindowTest, TheCommandTreeHasEveryNodeInOrder)
 {
     ScriptedInteraction user;

@@ -166,7 +166,9 @@ TEST(OpenCalendarDatabase, RefusesAnUnreadableFile)
     TestDatabase t;
     t.close();
     ASSERT_TRUE(QFile::setPermissions(t.path(), QFileDevice::Permissions()));
-    EXPECT_EQ(open_calendar_database(t.path()).step, OpenStep::NotValid);
+    const OpenResult result = open_calendar_database(t.path());
+    EXPECT_EQ(result.step, OpenStep::Unreadable);
+    EXPECT_EQ(result.detail, QStringLiteral("Permission denied"));
 }
 
 TEST(CreateCalendarDatabase, NeverOverwritesAFile)
