@@ -31,6 +31,7 @@ QString refusal_message(OpenStep step, const QString &detail)
     case OpenStep::WrongFileName:
         return QStringLiteral("Please select the database named ''QZDB.mdb''.");
     case OpenStep::SchemaTooNew:
+    case OpenStep::WriteProtected:
         return detail;
     case OpenStep::Busy:
         return QStringLiteral("The calendar database is busy: another workstation is saving. Try again in a moment.");
@@ -81,8 +82,10 @@ bool open_database(QWidget *parent, bool reselect)
     OpenResult result = open_calendar_database(state.db_path);
     if (result.step != OpenStep::Opened) {
         inform(parent, refusal_message(result.step, result.detail));
-        // The right file, out of reach just now: the next start tries it again.
-        if (result.step != OpenStep::Busy && result.step != OpenStep::Unreadable)
+        // The right file, which the program cannot use at the moment: the
+        // next start tries it again.
+        if (result.step != OpenStep::Busy && result.step != OpenStep::Unreadable
+            && result.step != OpenStep::WriteProtected)
             state.db_path.clear();
         return false;
     }

@@ -8,7 +8,8 @@ namespace dayvane {
 // calendar database (asking the user when no path is known or `reselect` is
 // set), checks and opens it. Every refusal is explained to the user;
 // refusals of the file itself also forget the path so the next start asks
-// again, while a busy or unreachable file keeps it. True when connected.
+// again, while a busy, unreachable or write-protected file keeps it. True
+// when connected.
 bool open_database(QWidget *parent, bool reselect);
 
 } // namespace dayvane

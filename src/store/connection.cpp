@@ -43,6 +43,21 @@ OpenResult refusal(const QString &path, const DbError &error)
     return {OpenStep::NotValid, std::nullopt, error.description()};
 }
 
+// Why every save to the calendar database at `path` would fail; empty when
+// the program may write it.
+QString write_protection(const Database &db, const QString &path)
+{
+    if (db.read_only())
+        return QStringLiteral("The calendar database ''%1'' is write-protected: no change could be saved.").arg(path);
+    // The engine keeps the journal beside the file that links lead to.
+    const QFileInfo file(QFileInfo(path).canonicalFilePath());
+    if (!QFileInfo(file.absolutePath()).isWritable())
+        return QStringLiteral("The folder of the calendar database ''%1'' is write-protected: no change could be "
+                              "saved, since each save writes a journal file beside the database.")
+            .arg(path);
+    return {};
+}
+
 } // namespace
 
 QByteArray key_from_connect_string(const QString &connect)
@@ -91,6 +106,9 @@ OpenResult open_calendar_database(const QString &path)
 
     try {
         Database db = Database::open(path, key_from_connect_string(kSecondConnectString));
+        // Refused now rather than at every save.
+        if (const QString reason = write_protection(db, path); !reason.isEmpty())
+            return {OpenStep::WriteProtected, std::nullopt, reason};
         upgrade_schema(db);
         result.database.emplace(std::move(db));
         result.step = OpenStep::Opened;

@@ -36,6 +36,9 @@ enum class OpenStep {
     // The file is there but cannot be used just now: no verdict on it.
     Busy = 11,        // another connection kept it locked past the busy timeout
     Unreadable = 12,  // an I/O error or no access; the detail gives the reason
+    // The program may not write the file or its folder (where each save
+    // keeps its journal); the detail is the message naming the file.
+    WriteProtected = 13,
 };
 
 struct OpenResult

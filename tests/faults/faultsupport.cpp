@@ -50,10 +50,10 @@ int loop_count(const char *name, int fallback)
     return ok && value > 0 ? value : fallback;
 }
 
-Worker::Worker(const QStringList &arguments)
+Worker::Worker(const QStringList &arguments, const QStringList &command)
 {
-    m_process.setProgram(QStringLiteral(DAYVANE_FAULT_WORKER));
-    m_process.setArguments(arguments);
+    m_process.setProgram(command.first());
+    m_process.setArguments(command.mid(1) + arguments);
     m_process.start();
 }
 

@@ -43,7 +43,10 @@ int loop_count(const char *name, int fallback);
 class Worker
 {
 public:
-    explicit Worker(const QStringList &arguments);
+    // `command` is the program and what comes before `arguments`: the
+    // worker itself, or a launcher that runs a copy of it.
+    explicit Worker(const QStringList &arguments,
+                    const QStringList &command = {QStringLiteral(DAYVANE_FAULT_WORKER)});
     ~Worker();  // kills the worker if it still runs
 
     // Waits, as long as output keeps coming within `timeout_ms`, for a line

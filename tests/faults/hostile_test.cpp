@@ -9,6 +9,7 @@
 
 #include "calendars/calendarstore.h"
 #include "store/connection.h"
+#include "store/drivetype.h"
 #include "testdatabase.h"
 
 #include <gtest/gtest.h>
@@ -22,6 +23,7 @@
 #include <iostream>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace dayvane;
 using namespace dayvane::faults;
@@ -180,9 +182,9 @@ struct OpenAttempt
     QString existing;              // its error, or rows and integrity result
 };
 
-OpenAttempt open_in_worker(const QString &path)
+OpenAttempt open_in_worker(const QString &path, const QStringList &command = {QStringLiteral(DAYVANE_FAULT_WORKER)})
 {
-    Worker worker({QStringLiteral("open"), path});
+    Worker worker({QStringLiteral("open"), path}, command);
     OpenAttempt attempt;
     EXPECT_TRUE(worker.wait_for_exit(kTimeoutMs)) << "opening hangs: " << path.toStdString();
     EXPECT_EQ(worker.process().exitStatus(), QProcess::NormalExit)
@@ -333,4 +335,55 @@ TEST_F(HostileDatabase, SymbolicLinkLoopIsRefused)
     ASSERT_TRUE(QFile::link(path, other));
     const OpenAttempt attempt = open_in_worker(path);
     expect_clear_refusal(attempt, "a loop of links");
+}
+
+TEST_F(HostileDatabase, FilesTheProgramMayNotWriteOrReadAreRefused)
+{
+    // Root writes and reads every file, so root opens as nobody: from a
+    // folder of the system's temporary space (the build tree may be closed
+    // to nobody), with a copy of the worker there.
+    using P = QFileDevice;
+    const P::Permissions read = P::ReadOwner | P::ReadOther, write = P::WriteOwner | P::WriteOther,
+                         enter = P::ExeOwner | P::ExeOther;
+    const QString temp = get_drive_type(QDir::tempPath()) != 0 ? QDir::tempPath() : QStringLiteral("/var/tmp");
+    QTemporaryDir dir(QDir(temp).filePath(QStringLiteral("protected-XXXXXX")));
+    ASSERT_TRUE(QFile::setPermissions(dir.path(), read | enter | P::WriteOwner));
+    QStringList command{QStringLiteral(DAYVANE_FAULT_WORKER)};
+    if (geteuid() == 0) {
+        const QString copy = dir.filePath(QStringLiteral("worker"));
+        ASSERT_TRUE(QFile::copy(command.first(), copy));
+        command = QStringList{QStringLiteral("runuser"), QStringLiteral("-u"), QStringLiteral("nobody"),
+                              QStringLiteral("--"), copy};
+    }
+
+    struct Case
+    {
+        const char *name;
+        P::Permissions file, folder;
+        OpenStep expected;
+    };
+    const Case cases[] = {
+        {"writable", read | write, read | write | enter, OpenStep::Opened},
+        {"file", read, read | write | enter, OpenStep::WriteProtected},
+        {"folder", read | write, read | enter, OpenStep::WriteProtected},  // where the journal goes
+        {"unreadable", {}, read | write | enter, OpenStep::Unreadable},
+    };
+    for (const Case &c : cases) {
+        const QString folder = dir.filePath(QString::fromLatin1(c.name));
+        const QString path = QDir(folder).filePath(kDatabaseFileName);
+        ASSERT_TRUE(QDir().mkpath(folder));
+        write_file(path, s_bytes);
+        ASSERT_TRUE(QFile::setPermissions(path, c.file));
+        ASSERT_TRUE(QFile::setPermissions(folder, c.folder));
+        const OpenAttempt attempt = open_in_worker(path, command);
+        EXPECT_EQ(attempt.calendar_step, int(c.expected)) << c.name << ": " << attempt.calendar_detail.toStdString();
+        if (c.expected == OpenStep::WriteProtected) {
+            EXPECT_TRUE(attempt.calendar_detail.contains(QStringLiteral("''%1''").arg(path)))
+                << attempt.calendar_detail.toStdString();
+        } else if (c.expected == OpenStep::Unreadable) {
+            EXPECT_EQ(attempt.calendar_detail, QStringLiteral("Permission denied"));
+        }
+        // Removable with the rest.
+        ASSERT_TRUE(QFile::setPermissions(folder, read | write | enter));
+    }
 }

@@ -9,7 +9,6 @@
 
 #include <gtest/gtest.h>
 
-#include <unistd.h>
 
 using namespace dayvane;
 using namespace dayvane::test;
@@ -157,18 +156,6 @@ TEST(OpenCalendarDatabase, RefusesEveryFileThatIsNotACalendarDatabase)
               OpenStep::SchemaTooNew);
 
     EXPECT_EQ(open_file_count(), files_before);
-}
-
-TEST(OpenCalendarDatabase, RefusesAnUnreadableFile)
-{
-    if (geteuid() == 0)
-        GTEST_SKIP() << "root reads every file";
-    TestDatabase t;
-    t.close();
-    ASSERT_TRUE(QFile::setPermissions(t.path(), QFileDevice::Permissions()));
-    const OpenResult result = open_calendar_database(t.path());
-    EXPECT_EQ(result.step, OpenStep::Unreadable);
-    EXPECT_EQ(result.detail, QStringLiteral("Permission denied"));
 }
 
 TEST(CreateCalendarDatabase, NeverOverwritesAFile)
