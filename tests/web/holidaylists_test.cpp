@@ -250,6 +250,8 @@ TEST(HolidayFolders, GiveDroppedInCalendarsFreshIdsAndSkipWhatTheyCannotRead)
     write_file(folder.filePath(QStringLiteral("a.holidays")), "list\t5\tFifth\n2026-01-01\tNew Year\n");
     write_file(folder.filePath(QStringLiteral("c.holidays")), "list\t2\tRepeat\n2026-01-01\tNew Year\n");
     write_file(folder.filePath(QStringLiteral("d.holidays")), "nonsense\n");
+    // Its year list ids would pass 2^31 - 1.
+    write_file(folder.filePath(QStringLiteral("e.holidays")), "list\t214748\tHuge\n2026-01-01\tNew Year\n");
     const QByteArray calendar = "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//x//EN\r\n%1"
                                 "BEGIN:VEVENT\r\nUID:1\r\nDTSTAMP:20250101T000000Z\r\nDTSTART;VALUE=DATE:20260301\r\n"
                                 "SUMMARY:Our day\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n";
@@ -263,10 +265,12 @@ TEST(HolidayFolders, GiveDroppedInCalendarsFreshIdsAndSkipWhatTheyCannotRead)
     for (const HolidayList &list : lists)
         names << QStringLiteral("%1 %2").arg(list.id).arg(list.name);
     EXPECT_EQ(names, QStringList({"2 Second", "5 Fifth", "6 works", "7 xtaken"}));
-    ASSERT_EQ(warnings.size(), 3) << warnings.join(u'\n').toStdString();
+    ASSERT_EQ(warnings.size(), 4) << warnings.join(u'\n').toStdString();
     EXPECT_TRUE(warnings[0].startsWith(QStringLiteral("list \"Repeat\" left out"))) << warnings[0].toStdString();
     EXPECT_TRUE(warnings[1].startsWith(QStringLiteral("d.holidays:1:"))) << warnings[1].toStdString();
-    EXPECT_TRUE(warnings[2].startsWith(QStringLiteral("zbroken.ics:"))) << warnings[2].toStdString();
+    EXPECT_TRUE(warnings[2].startsWith(QStringLiteral("list \"Huge\" left out: its id 214748 is above 214747")))
+        << warnings[2].toStdString();
+    EXPECT_TRUE(warnings[3].startsWith(QStringLiteral("zbroken.ics:"))) << warnings[3].toStdString();
 }
 
 TEST(HolidayPayload, EveryRecordHasItsFieldCountAndRefersToEarlierRecords)

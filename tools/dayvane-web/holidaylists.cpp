@@ -114,6 +114,14 @@ std::vector<HolidayList> load_holiday_folder(const QString &folder, int first_ye
         }
         if (list->id == 0)
             list->id = highest + 1;
+        if (list->id > kHighestListId) {
+            warnings->append(QStringLiteral("list \"%1\" left out: its id %2 is above %3, the highest id whose "
+                                            "year list ids (id * 10000 + year) fit in 32 bits")
+                                 .arg(list->name)
+                                 .arg(list->id)
+                                 .arg(kHighestListId));
+            return;
+        }
         if (ids.contains(list->id)) {
             warnings->append(QStringLiteral("list \"%1\" left out: its id %2 is already in use").arg(list->name).arg(list->id));
             return;

@@ -56,8 +56,8 @@ std::optional<HolidayList> read_holiday_file(const QString &path, QString *error
 // ids, then every "*.ics" file in file name order. An iCalendar list without an
 // id of its own gets the next id above every id in use. Recurring iCalendar
 // events are expanded over `first_year`..`last_year`. Files that cannot be
-// read, and lists whose id repeats an earlier one, are left out with a line
-// in `warnings`.
+// read, and lists whose id repeats an earlier one or is above
+// kHighestListId, are left out with a line in `warnings`.
 std::vector<HolidayList> load_holiday_folder(const QString &folder, int first_year, int last_year,
                                              QStringList *warnings);
 
@@ -66,6 +66,10 @@ void keep_years(std::vector<HolidayList> &lists, int first_year, int last_year);
 
 // The id of one list's year: list id * 10000 + year, stable across runs.
 int year_list_id(int list_id, int year);
+
+// The highest list id whose year list ids, for every year up to 9999, fit the
+// exchange's 32-bit numbers. The data folder refuses lists above it.
+inline constexpr int kHighestListId = 214747;
 
 // "m/d/yyyy" without padding of month and day ("7/4/2026").
 QString holiday_date_text(const QDate &date);
