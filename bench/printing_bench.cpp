@@ -100,6 +100,7 @@ void run(benchmark::State &state, const std::vector<ReportRow> &rows, const char
 MonthReportSource month_source()
 {
     MonthReportSource source;
+    source.calendar_name = year().calendar_name();
     source.year = &year();
     source.grid_date = QDate(2026, 3, 10);
     source.current_date = source.grid_date;
@@ -129,7 +130,8 @@ std::vector<qsizetype> commented_days()
 
 void BM_YearReportToPdf(benchmark::State &state)
 {
-    run(state, year_report_rows(year(), 0, commented_days()), "Calendar_12.rpt", QString(), int(state.range(0)));
+    run(state, year_report_rows(year(), year().calendar_name(), 0, commented_days()), "Calendar_12.rpt", QString(),
+        int(state.range(0)));
 }
 BENCHMARK(BM_YearReportToPdf)->Arg(2)->Unit(benchmark::kMillisecond);
 

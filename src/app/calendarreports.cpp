@@ -34,6 +34,7 @@ void CalendarWindow::print_calendar_1_month(bool preview)
     if (!may_print_calendar())
         return;
     MonthReportSource source;
+    source.calendar_name = app_state().calendar_name;
     source.year = &m_views->calendar_year();
     source.grid_date = grid_date;
     source.current_date = app_state().current_date;
@@ -69,7 +70,8 @@ void CalendarWindow::print_calendar_12_month(int part, bool preview)
             if (const qint64 data = row_data(m_event_grid, row); data > 0)
                 event_days.push_back(qsizetype(data - 1));
         }
-        rows = year_report_rows(m_views->calendar_year(), app_state().event_filter, event_days);
+        rows = year_report_rows(m_views->calendar_year(), app_state().calendar_name, app_state().event_filter,
+                                event_days);
     }
     run_calendar_report(this, rows, kYearReportDefinition, year_report_formula(part), preview);
 }

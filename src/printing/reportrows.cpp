@@ -164,7 +164,7 @@ std::vector<ReportRow> month_report_rows(const MonthReportSource &source)
     std::vector<ReportRow> rows;
 
     ReportRow heading = row(QStringLiteral("A"));
-    heading.fields[0] = year.calendar_name() + QStringLiteral(" (") + full_month_name(month) + u')';
+    heading.fields[0] = source.calendar_name + QStringLiteral(" (") + full_month_name(month) + u')';
     rows.push_back(heading);
 
     const QDate first = first_shown_day(source.grid_date.year(), month);
@@ -207,12 +207,12 @@ std::vector<ReportRow> month_report_rows(const MonthReportSource &source)
     return rows;
 }
 
-std::vector<ReportRow> year_report_rows(const CalendarYear &year, int event_filter,
+std::vector<ReportRow> year_report_rows(const CalendarYear &year, const QString &calendar_name, int event_filter,
                                         const std::vector<qsizetype> &event_days)
 {
     std::vector<ReportRow> rows;
     ReportRow heading = row(QStringLiteral("A"), QString(), 1);
-    heading.fields[0] = year.calendar_name() + QStringLiteral(" (") + QString::number(year.year()) + u')';
+    heading.fields[0] = calendar_name + QStringLiteral(" (") + QString::number(year.year()) + u')';
     rows.push_back(heading);
     for (int band = 0; band < 4; ++band)
         append_band(rows, year, band);

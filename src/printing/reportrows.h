@@ -19,10 +19,13 @@ namespace dayvane {
 int day_code(const CalendarYear &year, QDate date, int shown_month);
 
 // What the one-month report takes from the main window as it stands: the
-// loaded year, the month grid's date, the event filter and the captions of
-// the week and summary labels.
+// open calendar's name, the loaded year, the month grid's date, the event
+// filter and the captions of the week and summary labels.
 struct MonthReportSource
 {
+    // The main window's, which a rename updates; the loaded year keeps the
+    // name it was loaded with.
+    QString calendar_name;
     const CalendarYear *year = nullptr;
     QDate grid_date;     // the calendar control's selected date
     QDate current_date;  // its month picks the listed events
@@ -37,10 +40,11 @@ struct MonthReportSource
 std::vector<ReportRow> month_report_rows(const MonthReportSource &source);
 
 // The rows of both parts of the twelve-month report: part 1 (Page 1) the
-// year's grids with month, typical-day and year figures, part 2 (Page 2)
-// the event list. `event_days` are the day indexes of the main window's
-// event list, in its order.
-std::vector<ReportRow> year_report_rows(const CalendarYear &year, int event_filter,
+// year's grids with month, typical-day and year figures, headed by
+// `calendar_name` (the main window's, as for the one-month report), part 2
+// (Page 2) the event list. `event_days` are the day indexes of the main
+// window's event list, in its order.
+std::vector<ReportRow> year_report_rows(const CalendarYear &year, const QString &calendar_name, int event_filter,
                                         const std::vector<qsizetype> &event_days);
 
 // The selection formula of the twelve-month report: every row for part 0,

@@ -7,6 +7,7 @@
 #include "store/database.h"
 #include "testdatabase.h"
 #include "ui_common/appstate.h"
+#include "windowdriver.h"
 
 #include <QAction>
 #include <QApplication>
@@ -14,8 +15,10 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPrinter>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -165,6 +168,21 @@ TEST_F(CalendarReports, PrintingTheYearAsksForThePrinterAndPrintsThePartChosen)
     window.run_command(QStringLiteral("print_calendar_1_month"));
     EXPECT_EQ(report_rows().front().fields[0], QStringLiteral("Office (February)"));
     EXPECT_TRUE(user.take_texts().isEmpty());
+
+    // Renamed in the calendar list while open: both reports take the new name.
+    user.on_window(QStringLiteral("calendar_list"), [](QDialog &list) {
+        run_node(list, QStringLiteral("rename"));
+        auto *name = list.findChild<QLineEdit *>(QStringLiteral("txt_rename"));
+        name->setText(QStringLiteral("Depot"));
+        QTest::keyClick(name, Qt::Key_Return);
+        list.reject();
+    });
+    window.run_command(QStringLiteral("open_calendar_list"));
+    for (const char *command : {"print_calendar_1_month", "print_calendar_12_month_part_1"}) {
+        user.answer_printer([](QPrinter &) { return false; });
+        window.run_command(QLatin1String(command));
+        EXPECT_TRUE(report_rows().front().fields[0].startsWith(QStringLiteral("Depot ("))) << command;
+    }
 }
 
 TEST_F(CalendarReports, AStaleCalendarOrAMissingDefinitionStopsWithAMessage)

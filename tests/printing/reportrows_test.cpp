@@ -47,6 +47,7 @@ CalendarYear february_year(bool with_typical_day = true)
 MonthReportSource source_for(const CalendarYear &year, int filter)
 {
     MonthReportSource source;
+    source.calendar_name = year.calendar_name();
     source.year = &year;
     source.grid_date = QDate(2026, 2, 10);
     source.current_date = source.grid_date;
@@ -162,7 +163,7 @@ TEST(MonthReport, AYearWithoutTypicalDayShowsEveryWorkdayAsAltered)
 TEST(YearReport, WritesBothPartsWithBandsOfThreeMonths)
 {
     const CalendarYear year = february_year();
-    const auto rows = year_report_rows(year, 0, {});
+    const auto rows = year_report_rows(year, year.calendar_name(), 0, {});
 
     EXPECT_EQ(rows.front().fields[0], QStringLiteral("Office \"North\" (2026)"));
     for (const ReportRow &row : rows)
@@ -210,7 +211,7 @@ TEST(YearReport, EventListFollowsTheGridRowsAndAnEmptyListKeepsItsHeading)
 {
     const CalendarYear year = february_year();
     const auto index_of = [&](QDate date) { return qsizetype(year.first_shown_date().daysTo(date)); };
-    const auto rows = year_report_rows(year, 3, {index_of(QDate(2026, 2, 16)), index_of(QDate(2026, 2, 13))});
+    const auto rows = year_report_rows(year, year.calendar_name(), 3, {index_of(QDate(2026, 2, 16)), index_of(QDate(2026, 2, 13))});
     const auto part2 = std::vector<ReportRow>(
         std::find_if(rows.begin(), rows.end(), [](const ReportRow &r) { return r.page == 2; }), rows.end());
     QStringList order;
@@ -222,7 +223,7 @@ TEST(YearReport, EventListFollowsTheGridRowsAndAnEmptyListKeepsItsHeading)
     EXPECT_EQ(part2[0].fields[0], QStringLiteral("Events (Dates paid and not worked)"));
     EXPECT_EQ(cells(part2[2], 0, 4), QStringList({"Feb-16", "", "0h 0m", "8h 0m"}));
 
-    const auto empty = year_report_rows(year, 0, {});
+    const auto empty = year_report_rows(year, year.calendar_name(), 0, {});
     EXPECT_EQ(std::count_if(empty.begin(), empty.end(), [](const ReportRow &r) { return r.page == 2; }), 2);
 
     EXPECT_EQ(year_report_formula(0), QString());

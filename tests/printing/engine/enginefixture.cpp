@@ -98,6 +98,7 @@ std::vector<ReportRow> one_month_rows(const QString &long_comment)
 {
     const CalendarYear year = sample_year(long_comment);
     MonthReportSource source;
+    source.calendar_name = year.calendar_name();
     source.year = &year;
     source.grid_date = QDate(kYear, kMonth, 1);
     source.current_date = source.grid_date;
@@ -127,7 +128,7 @@ std::vector<ReportRow> twelve_month_rows(int events)
         if (year.date_at(qsizetype(index)).year() == kYear && is_listed(year, days[index], 0))
             listed.push_back(qsizetype(index));
     }
-    return year_report_rows(year, 0, listed);
+    return year_report_rows(year, year.calendar_name(), 0, listed);
 }
 
 QString write_report_database(const QString &folder, const std::vector<ReportRow> &rows)
