@@ -411,6 +411,7 @@ private:
         a.number(QStringLiteral("height"), band.height, true);
         band.new_page = a.flag(QStringLiteral("newpage"));
         band.keep_next = a.flag(QStringLiteral("keepnext"));
+        band.keep_previous = a.flag(QStringLiteral("keepprevious"));
         band.skip_empty = a.flag(QStringLiteral("skipempty"));
         if (!finish(a, keyword, error))
             return false;

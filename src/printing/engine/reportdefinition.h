@@ -72,6 +72,7 @@ struct ReportBand
     double height = 0;          // mm, before growth
     bool new_page = false;      // always begins a page
     bool keep_next = false;     // never ends a page without the band after it
+    bool keep_previous = false; // never begins a page without the band before it
     bool skip_empty = false;    // left out when the row's fields are all empty
     std::vector<ReportElement> elements;
 };

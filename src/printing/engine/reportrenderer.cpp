@@ -138,6 +138,7 @@ private:
         double height = 0;
         bool begins_page = false;
         bool keep_next = false;
+        bool keep_previous = false;
     };
 
     double dots(double mm) const { return mm * m_dots_per_mm; }
@@ -204,27 +205,32 @@ std::vector<ReportPage> Renderer::lay_out(const std::vector<ReportRow> &rows)
             continue;
         if (!last_group || *last_group != row.group) {
             if (const ReportBand *header = m_def.group_header(row.group)) {
-                entries.push_back({{header, &row, 0, growth(*header, &row)}, 0, pending_break, true});
+                entries.push_back({{header, &row, 0, growth(*header, &row)}, 0, pending_break, true, false});
                 entries.back().height = header->height + entries.back().placed.extra;
                 pending_break = false;
             }
         }
         last_group = &row.group;
-        Entry entry{{band, &row, 0, growth(*band, &row)}, 0, pending_break || band->new_page, band->keep_next};
+        Entry entry{{band, &row, 0, growth(*band, &row)}, 0, pending_break || band->new_page, band->keep_next,
+                    band->keep_previous};
         entry.height = band->height + entry.placed.extra;
         entries.push_back(entry);
         pending_break = false;
     }
 
     const double usable = body_height();
+    const auto kept_together = [&](std::size_t at) {
+        return at + 1 < entries.size() && (entries[at].keep_next || entries[at + 1].keep_previous)
+            && !entries[at + 1].begins_page;
+    };
     std::vector<ReportPage> pages(1);
     double y = 0;
     for (std::size_t i = 0; i < entries.size(); ++i) {
         Entry &entry = entries[i];
+        // This band needs room for the bands kept with it too, as many of
+        // them as one page holds.
         double needed = entry.height;
-        for (std::size_t next = i; entries[next].keep_next && next + 1 < entries.size()
-                                   && !entries[next + 1].begins_page && needed + entries[next + 1].height <= usable;
-             ++next)
+        for (std::size_t next = i; kept_together(next) && needed + entries[next + 1].height <= usable; ++next)
             needed += entries[next + 1].height;
         const bool page_empty = pages.back().bands.empty();
         if (!page_empty && (entry.begins_page || y + needed > usable + 1e-6)) {

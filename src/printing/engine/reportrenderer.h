@@ -37,8 +37,10 @@ void apply_page_setup(const PageSetup &setup, QPagedPaintDevice &device);
 
 // Puts `rows` band by band onto pages of `device`'s current page layout: a
 // band that does not fit the rest of a page begins the next one, a band is
-// never split across pages, and a change of Page begins a page when the
-// definition asks for it. Always at least one page.
+// never split across pages, bands kept with their neighbours (keepnext,
+// keepprevious) move to the next page together where they fit on one, and a
+// change of Page begins a page when the definition asks for it. Always at
+// least one page.
 std::vector<ReportPage> lay_out_report(const ReportDefinition &definition, const std::vector<ReportRow> &rows,
                                        QPagedPaintDevice &device);
 

@@ -2,6 +2,7 @@
 #include "printing/engine/reportengine.h"
 #include "printing/engine/reportrenderer.h"
 #include "printing/engine/selectionformula.h"
+#include "printers.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -246,4 +247,42 @@ band G height=150
     EXPECT_EQ(summary(pages[2]), QStringLiteral("F@0")) << "a band that does not fit goes to the next page";
     EXPECT_EQ(summary(pages[3]), QStringLiteral("G@0")) << "E fits after G, but not with the F it keeps";
     EXPECT_EQ(summary(pages[4]), QStringLiteral("E@0 F@100"));
+}
+
+TEST(Layout, ADateKeepsItsPeriodRowsOnItsPageWhereverThePageBreaks)
+{
+    // Plain dates push one date with four period rows down the event list,
+    // one row at a time, until the list runs over several pages.
+    const struct
+    {
+        const char *file;
+        const char *group, *date, *periods;
+    } reports[] = {{"Calendar.rpt", "E", "b", "c"}, {"Calendar_12.rpt", "D", "c", "d"}};
+    QTemporaryDir dir;
+    for (const auto &report : reports) {
+        const ReportDefinition definition = shipped_definition(QLatin1String(report.file));
+        QPdfWriter device(dir.filePath(QStringLiteral("layout.pdf")));
+        apply_page_setup(definition.page, device);
+        const auto make = [&](const char *subgroup) {
+            ReportRow row;
+            row.group = QLatin1String(report.group);
+            row.subgroup = QLatin1String(subgroup);
+            row.fields[0] = QStringLiteral("x");
+            return row;
+        };
+        QStringList split;  // the numbers of plain dates that left periods at the top of a page
+        std::size_t pages = 0;
+        for (int plain = 0; plain < 120; ++plain) {
+            std::vector<ReportRow> rows(std::size_t(plain) + 1, make(report.date));
+            rows.insert(rows.end(), 4, make(report.periods));
+            const std::vector<ReportPage> laid_out = lay_out_report(definition, rows, device);
+            for (const ReportPage &page : laid_out) {
+                if (page.bands.front().band->subgroup == QLatin1String(report.periods))
+                    split << QString::number(plain);
+            }
+            pages = laid_out.size();
+        }
+        EXPECT_EQ(split, QStringList()) << report.file;
+        EXPECT_GE(pages, 2u) << report.file;
+    }
 }
