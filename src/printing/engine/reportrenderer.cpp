@@ -144,9 +144,12 @@ private:
     double dots(double mm) const { return mm * m_dots_per_mm; }
     QRectF dot_rect(double x, double y, double w, double h) const { return {dots(x), dots(y), dots(w), dots(h)}; }
 
-    std::unique_ptr<QTextLayout> wrap(const ReportElement &element, const QString &text, double *height_mm)
+    // The text's words wrapped at the width of the element's box, in its own
+    // font or in `font`.
+    std::unique_ptr<QTextLayout> wrap(const ReportElement &element, const QString &text, double *height_mm,
+                                      const FontCache::Entry *font_entry = nullptr)
     {
-        const FontCache::Entry &font = m_fonts.get(element.font);
+        const FontCache::Entry &font = font_entry ? *font_entry : m_fonts.get(element.font);
         auto layout = std::make_unique<QTextLayout>(text, font.font, &m_device);
         QTextOption option(Qt::Alignment(element.align & Qt::AlignHorizontal_Mask));
         option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
@@ -174,6 +177,9 @@ private:
     void paint_band(QPainter &painter, const ReportBand &band, const ReportRow *row, double left, double top,
                     double extra);
     void paint_text(QPainter &painter, const ReportElement &element, const QRectF &box_mm, const QString &text);
+    void paint_wrapped(QPainter &painter, const ReportElement &element, const QRectF &inner, const QString &text);
+    void draw_lines(QPainter &painter, const ReportElement &element, const QRectF &inner, const QTextLayout &layout,
+                    double height_mm);
     void paint_day(QPainter &painter, const ReportElement &element, const QRectF &box_mm, const QString &text);
     void paint_pattern(QPainter &painter, const DayClassStyle &style, const QRectF &box_mm);
 
@@ -309,25 +315,59 @@ void Renderer::paint_text(QPainter &painter, const ReportElement &element, const
     if (element.grow) {
         double height = 0;
         const std::unique_ptr<QTextLayout> layout = wrap(element, text, &height);
-        double y = inner.top();
-        if (dots(height) < inner.height()) {
-            if (element.align & Qt::AlignVCenter)
-                y += (inner.height() - dots(height)) / 2;
-            else if (element.align & Qt::AlignBottom)
-                y += inner.height() - dots(height);
-        }
-        layout->draw(&painter, QPointF(inner.left(), y));
+        draw_lines(painter, element, inner, *layout, height);
         return;
     }
-    // A text too wide for its box is drawn smaller rather than cut off.
+    // A text too wide for its box is drawn smaller rather than cut off;
+    // one that would need less than the smallest size wraps instead.
     const FontCache::Entry *font = &m_fonts.get(element.font);
     const double advance = font->metrics.horizontalAdvance(text);
     if (advance > inner.width() && inner.width() > 0) {
-        const double size = std::max(kSmallestFitPoints, element.font.size * inner.width() / advance * 0.98);
+        const double size = element.font.size * inner.width() / advance * 0.98;
+        if (size < kSmallestFitPoints) {
+            paint_wrapped(painter, element, inner, text);
+            return;
+        }
         font = &m_fonts.get(element.font, std::floor(size * 4) / 4, element.font.bold, element.font.italic);
     }
     painter.setFont(font->font);
     painter.drawText(inner, element.align | Qt::TextDontClip | Qt::TextSingleLine, text);
+}
+
+// Wraps the text in the largest size, down to the smallest, whose lines the
+// box holds. Lines the box cannot hold even then are cut off at its edge:
+// nothing is printed outside the box, so nothing runs past the margins.
+void Renderer::paint_wrapped(QPainter &painter, const ReportElement &element, const QRectF &inner,
+                             const QString &text)
+{
+    std::unique_ptr<QTextLayout> layout;
+    double height = 0;
+    for (double size = element.font.size; !layout; size -= 0.5) {
+        const double fitted = std::max(size, kSmallestFitPoints);
+        const FontCache::Entry &font = m_fonts.get(element.font, fitted, element.font.bold, element.font.italic);
+        std::unique_ptr<QTextLayout> tried = wrap(element, text, &height, &font);
+        if (dots(height) <= inner.height() || fitted <= kSmallestFitPoints)
+            layout = std::move(tried);
+    }
+    painter.save();
+    painter.setClipRect(inner);
+    draw_lines(painter, element, inner, *layout, height);
+    painter.restore();
+}
+
+// Draws wrapped lines `height_mm` tall in `inner`, aligned as the element
+// says where they leave room.
+void Renderer::draw_lines(QPainter &painter, const ReportElement &element, const QRectF &inner,
+                          const QTextLayout &layout, double height_mm)
+{
+    double y = inner.top();
+    if (dots(height_mm) < inner.height()) {
+        if (element.align & Qt::AlignVCenter)
+            y += (inner.height() - dots(height_mm)) / 2;
+        else if (element.align & Qt::AlignBottom)
+            y += inner.height() - dots(height_mm);
+    }
+    layout.draw(&painter, QPointF(inner.left(), y));
 }
 
 void Renderer::paint_day(QPainter &painter, const ReportElement &element, const QRectF &box, const QString &text)
