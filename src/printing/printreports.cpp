@@ -14,12 +14,6 @@
 
 namespace dayvane {
 
-namespace {
-
-const QString kPrintDialogTitle = QStringLiteral("Print Dayvane");
-
-} // namespace
-
 bool run_calendar_report(QWidget *parent, const std::vector<ReportRow> &rows, const QString &definition,
                          const QString &formula, bool preview)
 {
@@ -41,7 +35,7 @@ bool run_calendar_report(QWidget *parent, const std::vector<ReportRow> &rows, co
         return run_report(parent, hand_over);
     }
     QPrinter printer(QPrinter::HighResolution);
-    if (!interaction().choose_printer(parent, printer, kPrintDialogTitle))
+    if (!interaction().choose_printer(parent, printer, hand_over.print_dialog_title))
         return false;
     hand_over.destination = ReportDestination::Printer;
     hand_over.printer = &printer;

@@ -9,6 +9,7 @@
 #include "ui_common/interaction.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QKeySequence>
@@ -76,13 +77,13 @@ bool save_report_as_pdf(QWidget *parent, const ReportDefinition &definition, con
 }
 
 int show_report_preview(QWidget *parent, const ReportDefinition &definition, const std::vector<ReportRow> &rows,
-                        const QRect &geometry, const QString &title)
+                        const ReportHandOver &hand_over)
 {
     QPrinter printer(QPrinter::HighResolution);
     QPrintPreviewDialog dialog(&printer, parent);
     dialog.setObjectName(QStringLiteral("report_preview"));
-    dialog.setWindowTitle(title);
-    dialog.setGeometry(geometry);
+    dialog.setWindowTitle(hand_over.preview_title);
+    dialog.setGeometry(hand_over.preview_geometry);
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
                      [&](QPrinter *target) { render_report(definition, rows, *target); });
     if (auto *preview = dialog.findChild<QPrintPreviewWidget *>())
@@ -98,6 +99,19 @@ int show_report_preview(QWidget *parent, const ReportDefinition &definition, con
         tools->insertSeparator(first);
         QObject::connect(save, &QAction::triggered, &dialog,
                          [&] { save_report_as_pdf(&dialog, definition, rows); });
+    }
+    // The preview's own Print button would open Qt's print dialog past the
+    // seam and drop a failure unreported: it prints as direct printing does.
+    const QString print_text = QCoreApplication::translate("QPrintPreviewDialog", "Print");
+    for (QAction *action : dialog.findChildren<QAction *>()) {
+        if (action->text() != print_text)
+            continue;
+        QObject::disconnect(action, &QAction::triggered, &dialog, nullptr);
+        QObject::connect(action, &QAction::triggered, &dialog, [&] {
+            if (interaction().choose_printer(&dialog, printer, hand_over.print_dialog_title)
+                && print(&dialog, definition, rows, &printer))
+                dialog.accept();
+        });
     }
     return interaction().show_modal(dialog);
 }
@@ -128,7 +142,7 @@ bool run_report(QWidget *parent, const ReportHandOver &hand_over)
     }
     switch (hand_over.destination) {
     case ReportDestination::Preview:
-        show_report_preview(parent, *definition, rows, hand_over.preview_geometry, hand_over.preview_title);
+        show_report_preview(parent, *definition, rows, hand_over);
         return true;
     case ReportDestination::Printer:
         return print(parent, *definition, rows, hand_over.printer);

@@ -26,6 +26,7 @@ struct ReportHandOver
     ReportDestination destination = ReportDestination::Preview;
     QRect preview_geometry{100, 60, 650, 650};
     QString preview_title = QStringLiteral("Calendar preview");
+    QString print_dialog_title = QStringLiteral("Print Dayvane");  // also for the preview's Print button
     QPrinter *printer = nullptr;  // Printer: set up by the print dialog; not owned
     QString pdf_file;             // PdfFile
 };
@@ -47,10 +48,12 @@ struct ReportDataResult
 ReportDataResult read_report_data(const QString &path);
 
 // Shows the rows in the preview window "report_preview" (modal, through the
-// seam), whose tool bar offers "Save as PDF…" ("save_as_pdf"). Returns the
-// dialog's result code.
+// seam) with the hand-over's geometry and title. Its tool bar offers "Save as
+// PDF…" ("save_as_pdf"), and its Print button prints as the Printer
+// destination does, after the print dialog titled `print_dialog_title`; a
+// print closes the preview. Returns the dialog's result code.
 int show_report_preview(QWidget *parent, const ReportDefinition &definition, const std::vector<ReportRow> &rows,
-                        const QRect &geometry, const QString &title);
+                        const ReportHandOver &hand_over);
 
 // Asks for a PDF file name (suggesting "Calendar.pdf" in the documents
 // folder) and writes the report there; tells the user when that fails.

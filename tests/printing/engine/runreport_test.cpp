@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 using namespace dayvane;
 using namespace dayvane::test;
 
@@ -120,12 +122,21 @@ TEST_F(RunReport, PrintsOnTheChosenPrinter)
     EXPECT_EQ(m_user.take_texts(), QStringList{QStringLiteral("No printer was chosen for the report.")});
 }
 
-TEST_F(RunReport, ThePreviewSavesAPdfOfTheReport)
+TEST_F(RunReport, ThePreviewSavesAPdfOfTheReportOrPrintsIt)
 {
     const QString saved = m_dir.filePath(QStringLiteral("Saved calendar.pdf"));
     m_user.answer_save_file(saved);
     m_user.answer_save_file(m_dir.filePath(QStringLiteral("missing/folder/x.pdf")));
     m_user.answer_save_file(std::nullopt);
+    const QString unprintable = m_dir.filePath(QStringLiteral("missing/folder/printed.pdf"));
+    const QString printed = m_dir.filePath(QStringLiteral("printed.pdf"));
+    for (const QString &pdf : {unprintable, printed}) {
+        m_user.answer_printer([pdf](QPrinter &printer) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(pdf);
+            return true;
+        });
+    }
     m_user.on_window(QStringLiteral("report_preview"), [](QDialog &window) {
         EXPECT_EQ(window.windowTitle(), QStringLiteral("Calendar preview"));
         EXPECT_EQ(window.geometry().size(), QSize(650, 650));
@@ -139,12 +150,23 @@ TEST_F(RunReport, ThePreviewSavesAPdfOfTheReport)
         save->trigger();  // saved
         save->trigger();  // cannot be written
         save->trigger();  // cancelled
-        window.reject();
+        // Qt's own Print button of the preview.
+        const auto actions = window.findChildren<QAction *>();
+        const auto print = std::find_if(actions.begin(), actions.end(),
+                                        [](const QAction *action) { return action->text() == u"Print"; });
+        ASSERT_NE(print, actions.end());
+        (*print)->trigger();  // cannot be printed: the preview stays
+        EXPECT_TRUE(window.isVisible());
+        (*print)->trigger();  // printed: the preview closes
+        EXPECT_FALSE(window.isVisible());
     });
     EXPECT_TRUE(run_report(nullptr, m_hand_over));
     EXPECT_EQ(pdf_page_count(saved), 1);
     EXPECT_TRUE(appear_in_order(pdf_text(saved), {QStringLiteral("Head office (April)"), QStringLiteral("Page 1 of 1")}));
+    EXPECT_EQ(pdf_page_count(printed), 1);
+    EXPECT_EQ(m_user.printer_titles(), QStringList({"Print Dayvane", "Print Dayvane"}));
     EXPECT_EQ(m_user.take_texts(),
-              QStringList{QStringLiteral("The PDF file \"%1\" cannot be written.")
-                              .arg(m_dir.filePath(QStringLiteral("missing/folder/x.pdf")))});
+              QStringList({QStringLiteral("The PDF file \"%1\" cannot be written.")
+                               .arg(m_dir.filePath(QStringLiteral("missing/folder/x.pdf"))),
+                           QStringLiteral("The report could not be printed on \"%1\".").arg(unprintable)}));
 }
