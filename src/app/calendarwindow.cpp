@@ -359,9 +359,10 @@ void CalendarWindow::start()
     }
     clear_calendar_data(2);
     show();
+    // Fitted and centred once shown, when the window frame's size is known.
+    const QRect area = work_area(this);
+    fit_to_work_area(this, area);
     if (!settings.anything_read) {
-        // Centred once shown, when the window frame's size is known.
-        const QRect area = work_area(this);
         move(area.left() + (area.width() - frameGeometry().width()) / 2,
              area.top() + (area.height() - frameGeometry().height()) / 2);
     }

@@ -1,9 +1,11 @@
 #include "ui_common/geometry.h"
 
+#include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
 
+#include <algorithm>
 #include <cmath>
 
 namespace dayvane {
@@ -44,15 +46,20 @@ QRect work_area(const QWidget *window)
     return screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
 }
 
-void place_over_main_window(QWidget *window, const QWidget *main_window)
+void fit_to_work_area(QWidget *window, const QRect &area)
 {
-    const QRect main = main_window->frameGeometry();
-    const QSize size = window->frameGeometry().size();
-    QPoint pos(main.left() + main.width() / 2 - size.width() / 2, main.top() + main.height() / 2 - size.height() / 2);
+    const int frame = window->frameGeometry().height() - window->height();
+    const int fitted = std::max(window->minimumHeight(), area.height() - frame);
+    if (window->height() > fitted)
+        window->resize(window->width(), fitted);
+}
 
+void keep_inside_work_area(QWidget *window, const QRect &area)
+{
+    const QSize size = window->frameGeometry().size();
+    QPoint pos = window->pos();
     // Measured against the work area's edges rather than its size alone, so
     // a screen that does not start at the desktop's origin works too.
-    const QRect area = work_area(main_window);
     if (area.left() > pos.x())
         pos.setX(area.left());
     if (pos.y() + size.height() > area.top() + area.height())
@@ -62,6 +69,42 @@ void place_over_main_window(QWidget *window, const QWidget *main_window)
     if (pos.x() + size.width() > area.left() + area.width())
         pos.setX(area.left() + area.width() - size.width());
     window->move(pos);
+}
+
+void place_over_main_window(QWidget *window, const QWidget *main_window)
+{
+    const QRect area = work_area(main_window);
+    fit_to_work_area(window, area);
+    const QRect main = main_window->frameGeometry();
+    const QSize size = window->frameGeometry().size();
+    window->move(main.left() + main.width() / 2 - size.width() / 2, main.top() + main.height() / 2 - size.height() / 2);
+    keep_inside_work_area(window, area);
+}
+
+namespace {
+
+class WorkAreaKeeper : public QObject
+{
+public:
+    using QObject::QObject;
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show && watched->isWidgetType()) {
+            auto *window = static_cast<QWidget *>(watched);
+            const QRect area = work_area(window);
+            fit_to_work_area(window, area);
+            keep_inside_work_area(window, area);
+        }
+        return false;
+    }
+};
+
+} // namespace
+
+void keep_in_work_area_when_shown(QWidget *window)
+{
+    window->installEventFilter(new WorkAreaKeeper(window));
 }
 
 } // namespace dayvane

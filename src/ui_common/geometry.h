@@ -20,8 +20,22 @@ int pixels_to_twips(int pixels);
 // shows `window`, or of the primary screen.
 QRect work_area(const QWidget *window = nullptr);
 
-// Centres `window` over `main_window` and pulls it back inside the work area
-// where it sticks out.
+// Makes `window` no taller than `area`, down to its minimum height: on a short
+// screen (a laptop at 200 % scaling) a window opened at its full design
+// height would hide its lower part below the screen's edge.
+void fit_to_work_area(QWidget *window, const QRect &area);
+
+// Moves `window` back inside `area` where it sticks out: left, bottom, top,
+// then right, so the top left stays in sight of a window larger than the area.
+void keep_inside_work_area(QWidget *window, const QRect &area);
+
+// Fits `window` into the work area, centres it over `main_window` and pulls
+// it back inside the work area where it sticks out.
 void place_over_main_window(QWidget *window, const QWidget *main_window);
+
+// For a window placed by its own rule rather than over the main window: fits
+// it into the work area and pulls it inside each time it is shown, once its
+// frame is known.
+void keep_in_work_area_when_shown(QWidget *window);
 
 } // namespace dayvane

@@ -155,6 +155,14 @@ TEST_F(CalendarWindowTest, SettingsComeBackAndAWindowBelowTheWorkAreaIsPulledUp)
     EXPECT_TRUE(read_ini().startsWith(QStringLiteral("[DB path]=%1\r\n[NewsVersion]=7\r\n").arg(database.path())));
     EXPECT_TRUE(read_ini().contains(expected_top)) << read_ini().toStdString();
     EXPECT_TRUE(read_ini().contains(QStringLiteral("[Height]=%1\r\n").arg(pixels_to_twips(twips_to_pixels(6480)))));
+
+    // A height stored on a taller screen opens no taller than this one.
+    write_ini(QStringLiteral("[DB path]=%1\r\n[Height]=%2\r\n")
+                  .arg(database.path())
+                  .arg(pixels_to_twips(area.height() + 200)));
+    CalendarWindow again;
+    again.start();
+    EXPECT_EQ(again.frameGeometry().height(), area.height());
 }
 
 TEST_F(CalendarWindowTest, OpeningTheDatabaseExplainsEveryRefusal)

@@ -26,6 +26,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 using namespace dayvane;
 using namespace dayvane::test;
 
@@ -158,6 +160,17 @@ TEST(Geometry, PlacesAWindowOverTheMainWindowInsideTheWorkArea)
     main.move(area.left() - 500, area.top() - 400);
     place_over_main_window(&child, &main);
     EXPECT_EQ(child.pos(), area.topLeft());
+
+    // Taller than the work area: as tall as the area, unless its minimum is
+    // taller still; kept in the area where it fits.
+    main.move(area.left() + 100, area.top() + 100);
+    for (const int minimum : {100, area.height() + 50}) {
+        child.setMinimumHeight(minimum);
+        child.resize(200, area.height() + 300);
+        place_over_main_window(&child, &main);
+        EXPECT_EQ(child.height(), std::max(minimum, area.height())) << minimum;
+        EXPECT_EQ(child.y(), area.top()) << minimum;
+    }
 }
 
 TEST(GridHelpers, SelectionSkipsEmptyRows)

@@ -6,6 +6,7 @@
 #include "store/database.h"
 #include "store/dberror.h"
 #include "ui_common/busycursor.h"
+#include "ui_common/geometry.h"
 #include "ui_common/interaction.h"
 
 #include <QAction>
@@ -84,6 +85,7 @@ int show_report_preview(QWidget *parent, const ReportDefinition &definition, con
     dialog.setObjectName(QStringLiteral("report_preview"));
     dialog.setWindowTitle(hand_over.preview_title);
     dialog.setGeometry(hand_over.preview_geometry);
+    keep_in_work_area_when_shown(&dialog);
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
                      [&](QPrinter *target) { render_report(definition, rows, *target); });
     if (auto *preview = dialog.findChild<QPrintPreviewWidget *>())

@@ -1,6 +1,7 @@
 #include "enginefixture.h"
 #include "printing/engine/reportengine.h"
 #include "scriptedinteraction.h"
+#include "ui_common/geometry.h"
 
 #include <QAction>
 #include <QDialog>
@@ -165,6 +166,15 @@ TEST_F(RunReport, ThePreviewSavesAPdfOfTheReportOrPrintsIt)
     EXPECT_TRUE(appear_in_order(pdf_text(saved), {QStringLiteral("Head office (April)"), QStringLiteral("Page 1 of 1")}));
     EXPECT_EQ(pdf_page_count(printed), 1);
     EXPECT_EQ(m_user.printer_titles(), QStringList({"Print Dayvane", "Print Dayvane"}));
+
+    // Taller than the work area: opened as tall as the area, inside it.
+    const QRect area = work_area();
+    m_hand_over.preview_geometry.setHeight(area.height() + 200);
+    m_user.on_window(QStringLiteral("report_preview"), [&](QDialog &window) {
+        EXPECT_TRUE(area.contains(window.frameGeometry())) << window.frameGeometry().height();
+        window.reject();
+    });
+    EXPECT_TRUE(run_report(nullptr, m_hand_over));
     EXPECT_EQ(m_user.take_texts(),
               QStringList({QStringLiteral("The PDF file \"%1\" cannot be written.")
                                .arg(m_dir.filePath(QStringLiteral("missing/folder/x.pdf"))),
