@@ -1,6 +1,10 @@
 #include "webserverprocess.h"
 
+#include <QDeadlineTimer>
 #include <QTcpServer>
+#include <QTcpSocket>
+
+#include <signal.h>
 
 namespace dayvane::test {
 
@@ -33,6 +37,15 @@ WebServerProcess::~WebServerProcess()
     }
 }
 
+std::optional<int> WebServerProcess::exit_code(int signal)
+{
+    if (signal != 0 && m_process.state() == QProcess::Running)
+        ::kill(pid_t(m_process.processId()), signal);
+    if (m_process.state() != QProcess::NotRunning && !m_process.waitForFinished(kStartMs))
+        return std::nullopt;
+    return m_process.exitStatus() == QProcess::NormalExit ? std::optional<int>(m_process.exitCode()) : std::nullopt;
+}
+
 int unused_port()
 {
     QTcpServer server;
@@ -40,6 +53,24 @@ int unused_port()
     const int port = server.serverPort();
     server.close();
     return port;
+}
+
+std::optional<QByteArray> exchange(int port, const QByteArray &request, int limit_ms)
+{
+    const QDeadlineTimer deadline(limit_ms);
+    QTcpSocket socket;
+    socket.connectToHost(QHostAddress::LocalHost, quint16(port));
+    if (!socket.waitForConnected(int(deadline.remainingTime())))
+        return std::nullopt;
+    socket.write(request);
+    QByteArray reply;
+    while (socket.state() == QAbstractSocket::ConnectedState && !deadline.hasExpired()) {
+        socket.waitForReadyRead(int(deadline.remainingTime()));
+        reply += socket.readAll();
+    }
+    if (socket.state() == QAbstractSocket::ConnectedState)
+        return std::nullopt;
+    return reply + socket.readAll();
 }
 
 } // namespace dayvane::test

@@ -1,15 +1,18 @@
 #pragma once
 
+#include <QByteArray>
 #include <QProcess>
 #include <QString>
 #include <QStringList>
+
+#include <optional>
 
 namespace dayvane::test {
 
 // The real dayvane-web, started on a free loopback port with `options`
 // added to "--port 0 --print-port", and stopped (SIGTERM, then SIGKILL) when
 // this object goes. Its log goes to the test's error output. Every wait is
-// bounded.
+// bounded. Needs the test's QCoreApplication.
 class WebServerProcess
 {
 public:
@@ -22,6 +25,9 @@ public:
     int port() const { return m_port; }
     // "127.0.0.1:port", as DAYVANE_WEB_HOST takes it.
     QString host() const { return QStringLiteral("127.0.0.1:%1").arg(m_port); }
+    // Sends `signal` (0: none) and returns the exit code once the program has
+    // ended; nullopt when it crashed or still runs after the wait.
+    std::optional<int> exit_code(int signal = 0);
 
 private:
     QProcess m_process;
@@ -30,5 +36,10 @@ private:
 
 // A loopback port on which nothing listens (bound once, then released).
 int unused_port();
+
+// Sends `request` to the loopback `port` and returns all the server sent
+// until it closed the connection; nullopt when it did not close within
+// `limit_ms`.
+std::optional<QByteArray> exchange(int port, const QByteArray &request, int limit_ms = 10'000);
 
 } // namespace dayvane::test
