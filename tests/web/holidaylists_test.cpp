@@ -1,6 +1,6 @@
-// The holiday lists dayvane-web serves: the generated data files the project
-// ships, the file format, iCalendar files read with libical, and the
-// exchange's records built from them.
+// The holiday lists dayvane-web serves: the file format, iCalendar files
+// read with libical, data folders, and the exchange's records built from
+// them.
 
 #include "holidaylists.h"
 #include "icalendarlists.h"
@@ -8,46 +8,12 @@
 
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <QFile>
-#include <QHash>
-#include <QRegularExpression>
-#include <QSet>
 #include <QTemporaryDir>
-
-#include <algorithm>
 
 using namespace dayvane;
 
 namespace {
-
-const QString kShippedData = QStringLiteral(DAYVANE_WEB_DATA_DIR);
-
-std::vector<HolidayList> shipped_lists()
-{
-    QStringList warnings;
-    std::vector<HolidayList> lists = load_holiday_folder(kShippedData, 2024, 2030, &warnings);
-    EXPECT_TRUE(warnings.isEmpty()) << warnings.join(u'\n').toStdString();
-    return lists;
-}
-
-const HolidayList *list_named(const std::vector<HolidayList> &lists, const QString &name)
-{
-    const auto found = std::find_if(lists.begin(), lists.end(), [&](const HolidayList &list) { return list.name == name; });
-    return found == lists.end() ? nullptr : &*found;
-}
-
-// The date of the holiday called `name` in the list's `year`, or an invalid date.
-QDate date_of(const HolidayList &list, int year, const QString &name)
-{
-    const auto days = list.years.find(year);
-    if (days == list.years.end())
-        return {};
-    for (const Holiday &day : days->second)
-        if (day.name == name)
-            return day.date;
-    return {};
-}
 
 void write_file(const QString &path, const QByteArray &text)
 {
@@ -82,64 +48,6 @@ QList<QDate> dates_of(const HolidayList &list)
 }
 
 } // namespace
-
-TEST(ShippedHolidayData, HoldsSevenCountriesFrom2024To2030InIdOrder)
-{
-    const std::vector<HolidayList> lists = shipped_lists();
-    ASSERT_EQ(lists.size(), 7u);
-    for (size_t i = 0; i < lists.size(); ++i) {
-        EXPECT_EQ(lists[i].id, int(i) + 1);
-        ASSERT_EQ(lists[i].years.size(), 7u) << lists[i].name.toStdString();
-        EXPECT_EQ(lists[i].years.begin()->first, 2024);
-        EXPECT_EQ(lists[i].years.rbegin()->first, 2030);
-        for (const auto &[year, days] : lists[i].years) {
-            EXPECT_GE(days.size(), 7u) << lists[i].name.toStdString() << ' ' << year;
-            EXPECT_TRUE(std::is_sorted(days.begin(), days.end(),
-                                       [](const Holiday &a, const Holiday &b) { return a.date < b.date; }));
-            for (const Holiday &day : days) {
-                EXPECT_EQ(day.date.year(), year);
-                EXPECT_EQ(clean_holiday_name(day.name), day.name);
-            }
-        }
-    }
-    EXPECT_EQ(lists[0].name, QStringLiteral("United States (federal)"));
-}
-
-// A few dates any calendar confirms, so that a regenerated file with broken
-// data shows here.
-TEST(ShippedHolidayData, KnownHolidaysFallOnTheirDates)
-{
-    const std::vector<HolidayList> lists = shipped_lists();
-    struct Case
-    {
-        const char *list;
-        QDate date;
-        const char *name;
-    };
-    const Case cases[] = {
-        {"United States (federal)", {2026, 7, 4}, "Independence Day"},
-        {"United States (federal)", {2026, 7, 3}, "Independence Day (Observed)"},
-        {"United States (federal)", {2026, 11, 26}, "Thanksgiving"},
-        {"United Kingdom (England and Wales)", {2026, 12, 28}, "Boxing Day (Observed)"},
-        {"United Kingdom (England and Wales)", {2027, 3, 26}, "Good Friday"},
-        {"Germany (nationwide)", {2026, 10, 3}, "Tag der Deutschen Einheit"},
-        {"France", {2026, 5, 1}, "F\u00eate du Travail"},
-        {"France", {2026, 7, 14}, "F\u00eate nationale"},
-        {"Canada (national)", {2029, 7, 2}, "Canada Day (Observed)"},
-        {"Spain (nationwide)", {2026, 1, 6}, "Epifan\u00eda del Se\u00f1or"},
-        {"Sweden", {2026, 6, 19}, "Midsommarafton"},
-    };
-    for (const Case &c : cases) {
-        const HolidayList *list = list_named(lists, QString::fromUtf8(c.list));
-        ASSERT_NE(list, nullptr) << c.list;
-        EXPECT_EQ(date_of(*list, c.date.year(), QString::fromUtf8(c.name)), c.date) << c.list << ": " << c.name;
-    }
-    // Sweden lists its public holidays, not every Sunday.
-    const HolidayList *sweden = list_named(lists, QStringLiteral("Sweden"));
-    ASSERT_NE(sweden, nullptr);
-    EXPECT_FALSE(date_of(*sweden, 2026, QString::fromUtf8("S\u00f6ndag")).isValid());
-    EXPECT_LE(sweden->years.at(2026).size(), 20u);
-}
 
 TEST(HolidayFiles, ReadTheHeadingAndOneHolidayALine)
 {
@@ -273,48 +181,6 @@ TEST(HolidayFolders, GiveDroppedInCalendarsFreshIdsAndSkipWhatTheyCannotRead)
     EXPECT_TRUE(warnings[3].startsWith(QStringLiteral("zbroken.ics:"))) << warnings[3].toStdString();
 }
 
-TEST(HolidayPayload, EveryRecordHasItsFieldCountAndRefersToEarlierRecords)
-{
-    const QString payload = holiday_payload(shipped_lists());
-    ASSERT_TRUE(payload.endsWith(u'|'));
-    const QStringList records = payload.chopped(1).split(u'|');
-    static const QRegularExpression number(QStringLiteral("^[0-9]+$"));
-    static const QRegularExpression date(QStringLiteral("^([0-9]{1,2})/([0-9]{1,2})/([0-9]{4})$"));
-    QSet<QString> countries, lists;
-    QHash<QString, QString> list_years;
-    int holidays = 0;
-    for (const QString &record : records) {
-        const QString type = record.left(2);
-        const QStringList fields = record.mid(2).split(u'^');
-        const int numeric_fields = type == u"C=" ? 1 : type == u"Y=" ? 3 : 2;
-        for (int i = 0; i < std::min<int>(numeric_fields, fields.size()); ++i)
-            EXPECT_TRUE(number.match(fields[i]).hasMatch()) << record.toStdString();
-        if (type == u"C=") {
-            ASSERT_EQ(fields.size(), 2) << record.toStdString();
-            countries.insert(fields[0]);
-        } else if (type == u"Y=") {
-            ASSERT_EQ(fields.size(), 3) << record.toStdString();
-            EXPECT_TRUE(countries.contains(fields[0])) << record.toStdString();
-            EXPECT_EQ(fields[1].toInt(), year_list_id(fields[0].toInt(), fields[2].toInt()));
-            lists.insert(fields[0] + u'^' + fields[1]);
-            list_years.insert(fields[1], fields[2]);
-        } else {
-            ASSERT_EQ(type, QStringLiteral("H=")) << record.toStdString();
-            ASSERT_EQ(fields.size(), 4) << record.toStdString();
-            EXPECT_TRUE(lists.contains(fields[0] + u'^' + fields[1])) << record.toStdString();
-            const auto match = date.match(fields[2]);
-            ASSERT_TRUE(match.hasMatch()) << record.toStdString();
-            EXPECT_EQ(match.captured(3), list_years.value(fields[1])) << record.toStdString();
-            EXPECT_FALSE(fields[3].isEmpty());
-            ++holidays;
-        }
-    }
-    EXPECT_EQ(countries.size(), 7);
-    EXPECT_EQ(lists.size(), 49);
-    EXPECT_GT(holidays, 400);
-    EXPECT_FALSE(payload.contains(kHolidayReplySeparator));
-}
-
 TEST(HolidayPayload, DatesAreMonthDayYearWithoutPadding)
 {
     EXPECT_EQ(holiday_date_text(QDate(2026, 7, 4)), QStringLiteral("7/4/2026"));
@@ -328,16 +194,4 @@ TEST(HolidayPayload, DatesAreMonthDayYearWithoutPadding)
     std::vector<HolidayList> lists{list};
     keep_years(lists, 2027, 2030);
     EXPECT_EQ(holiday_payload(lists), QStringLiteral("C=3^L|"));
-}
-
-TEST(HolidayReplies, CutShortStopsHalfwayAfterTheMarkerWithoutAFinalBar)
-{
-    const QString reply = holiday_reply(QStringLiteral("C=1^A|C=2^B|C=3^C|C=4^D|"));
-    EXPECT_EQ(reply.count(kHolidayReplySeparator), 1);
-    EXPECT_TRUE(reply.endsWith(kHolidayListMarker + QStringLiteral("C=1^A|C=2^B|C=3^C|C=4^D|")));
-    const QString cut = cut_short(reply);
-    EXPECT_TRUE(reply.startsWith(cut));
-    EXPECT_TRUE(cut.contains(kHolidayListMarker));
-    EXPECT_FALSE(cut.endsWith(u'|'));
-    EXPECT_LT(cut.size(), reply.size());
 }
