@@ -17,18 +17,13 @@ QByteArray reply_of(const QByteArray &payload)
     return kHead + "~boundary~*** Corvantelle holdiday list ***" + payload;
 }
 
-DecodedReply decode(const QByteArray &reply)
-{
-    return decode_holiday_reply(reply);
-}
-
 } // namespace
 
 // Records of an unknown type or with a wrong number of fields are skipped;
 // names are UTF-8 and lose their control characters.
 TEST(HolidayReply, DecodesTheThreeRecordTypesInArrivalOrder)
 {
-    const DecodedReply reply = decode(reply_of(
+    const DecodedReply reply = decode_holiday_reply(reply_of(
         "C=1^Country A|Y=1^7^2024|H=1^7^1/1/2024^New Year's Day|"
         "H=1^7^1/1/2024|Y=1^7^2024^x|C=2|C=3^B^extra|C=|H=1^7^1/2/2024^a^b|"  // three, four, one, three, one, five fields
         "X=1^2|c=4^lower|Y 1^7^2024|||H|=|"                                    // other types, empty and short records
@@ -77,7 +72,7 @@ TEST(HolidayReply, OnlyOneSeparatorTheMarkerAndAFinalBarMakeItComplete)
         {reply_of("C=1^A|Y=1^7^2024"), ReplyStatus::Incomplete, 0},
     };
     for (const Case &c : cases) {
-        const DecodedReply reply = decode(c.text);
+        const DecodedReply reply = decode_holiday_reply(c.text);
         EXPECT_EQ(reply.status, c.status) << c.text.left(80).toStdString();
         EXPECT_EQ(reply.tables.countries.size(), c.countries) << c.text.left(80).toStdString();
         if (c.countries == 1) {
@@ -103,11 +98,11 @@ TEST(HolidayReply, NumbersAreTheirLeadingDecimalNumberRoundedAndClamped)
         {"-99999999999", std::numeric_limits<qint32>::min()},
     };
     for (const auto &c : cases) {
-        const DecodedReply reply = decode(reply_of(QByteArray("C=") + c.text + "^Name|"));
+        const DecodedReply reply = decode_holiday_reply(reply_of(QByteArray("C=") + c.text + "^Name|"));
         ASSERT_EQ(reply.tables.countries.size(), 1u) << c.text;
         EXPECT_EQ(reply.tables.countries[0].id, c.value) << c.text;
     }
-    const DecodedReply years = decode(reply_of("Y=1^2^70000|Y=1^2^-70000|Y=1^2^2024.4|"));
+    const DecodedReply years = decode_holiday_reply(reply_of("Y=1^2^70000|Y=1^2^-70000|Y=1^2^2024.4|"));
     ASSERT_EQ(years.tables.years.size(), 3u);
     EXPECT_EQ(years.tables.years[0].year, 32767);
     EXPECT_EQ(years.tables.years[1].year, -32768);

@@ -1,8 +1,6 @@
 #include "webserverprocess.h"
 
-#include <QDeadlineTimer>
 #include <QTcpServer>
-#include <QTcpSocket>
 
 #include <signal.h>
 
@@ -53,24 +51,6 @@ int unused_port()
     const int port = server.serverPort();
     server.close();
     return port;
-}
-
-std::optional<QByteArray> exchange(int port, const QByteArray &request, int limit_ms)
-{
-    const QDeadlineTimer deadline(limit_ms);
-    QTcpSocket socket;
-    socket.connectToHost(QHostAddress::LocalHost, quint16(port));
-    if (!socket.waitForConnected(int(deadline.remainingTime())))
-        return std::nullopt;
-    socket.write(request);
-    QByteArray reply;
-    while (socket.state() == QAbstractSocket::ConnectedState && !deadline.hasExpired()) {
-        socket.waitForReadyRead(int(deadline.remainingTime()));
-        reply += socket.readAll();
-    }
-    if (socket.state() == QAbstractSocket::ConnectedState)
-        return std::nullopt;
-    return reply + socket.readAll();
 }
 
 } // namespace dayvane::test

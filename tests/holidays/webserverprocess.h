@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QByteArray>
 #include <QProcess>
 #include <QString>
 #include <QStringList>
@@ -36,10 +35,5 @@ private:
 
 // A loopback port on which nothing listens (bound once, then released).
 int unused_port();
-
-// Sends `request` to the loopback `port` and returns all the server sent
-// until it closed the connection; nullopt when it did not close within
-// `limit_ms`.
-std::optional<QByteArray> exchange(int port, const QByteArray &request, int limit_ms = 10'000);
 
 } // namespace dayvane::test

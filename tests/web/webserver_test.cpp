@@ -8,8 +8,10 @@
 #include <gtest/gtest.h>
 
 #include <QDate>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
+#include <QTcpSocket>
 #include <QTemporaryDir>
 
 #include <signal.h>
@@ -25,6 +27,27 @@ const QByteArray kHolidayRequest = "POST /php/holiday_data.php HTTP/1.0\r\n"
                                    "Content-Length:11\r\n"
                                    "\r\n"
                                    "info_type=?";
+
+// Sends `request` to the loopback `port` and returns all the server sent
+// until it closed the connection; nullopt when it did not close within
+// `limit_ms`.
+std::optional<QByteArray> exchange(int port, const QByteArray &request, int limit_ms = 10'000)
+{
+    const QDeadlineTimer deadline(limit_ms);
+    QTcpSocket socket;
+    socket.connectToHost(QHostAddress::LocalHost, quint16(port));
+    if (!socket.waitForConnected(int(deadline.remainingTime())))
+        return std::nullopt;
+    socket.write(request);
+    QByteArray reply;
+    while (socket.state() == QAbstractSocket::ConnectedState && !deadline.hasExpired()) {
+        socket.waitForReadyRead(int(deadline.remainingTime()));
+        reply += socket.readAll();
+    }
+    if (socket.state() == QAbstractSocket::ConnectedState)
+        return std::nullopt;
+    return reply + socket.readAll();
+}
 
 struct Reply
 {
