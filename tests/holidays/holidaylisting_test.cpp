@@ -410,6 +410,18 @@ TEST_F(HolidayListing, ARefusedOrFailedApplyChangesNothing)
     EXPECT_EQ(link.reloads, 0);
 }
 
+// The window lets one holiday a date through; the writer keeps to the first
+// of a date on its own.
+TEST_F(HolidayListing, OfTwoChoicesForOneDateOnlyTheFirstIsWritten)
+{
+    const HolidayWriteResult result = write_holidays(
+        *app_state().database, qint32(connected.sample.zeta), 2024,
+        {{QDate(2024, 1, 2), QStringLiteral("First"), Treatment::NoChange}, {QDate(2024, 1, 2), QStringLiteral("Second"), Treatment::Clear}});
+    EXPECT_EQ(result.written, 1);
+    EXPECT_TRUE(result.unmatched.empty());
+    EXPECT_EQ(day("2024-01-02"), QStringLiteral("y@480>720|240|240|0|0|First"));
+}
+
 TEST_F(HolidayListing, AFailedFetchLeavesOnlyCloseAndApply)
 {
     qputenv("DAYVANE_WEB_HOST", QStringLiteral("127.0.0.1:%1").arg(unused_port()).toLatin1());
