@@ -1,6 +1,7 @@
 #include "printing/reportrows.h"
 
 #include "model/timesegments.h"
+#include "printers.h"
 
 #include <gtest/gtest.h>
 
@@ -11,40 +12,44 @@ using namespace dayvane;
 namespace {
 
 constexpr auto kTypical = "y@480>720+y@780>1020";  // 8:00-12:00, 13:00-17:00
-constexpr qint32 kTypicalMinutes = 480;
-constexpr auto kLongDay = "y@420>720+y@780>1080";   // 7:00-12:00, 13:00-18:00
+constexpr auto kLongDay = "y@420>720+y@780>1080";  // 7:00-12:00, 13:00-18:00
 
-void add(CalendarYear &year, QDate date, const QString &segments, qint32 work, qint32 pay,
-         const QString &comment = {})
-{
-    static qint32 next_id = 1;
-    year.add_day(DayEntry{next_id++, date, 0, 0, work, pay, segments, comment});
-}
-
-// February 2026 (the 1st a Sunday, 28 days): typical weekdays, one altered
-// Friday, a paid holiday without comment, a commented day off.
+// February 2026 (the 1st a Sunday, 28 days): typical weekdays, a long
+// Friday 13th, a paid holiday without comment on the 16th, a commented day
+// off on the 20th; and a paid holiday on Friday 30 January, which
+// February's grid shows.
 CalendarYear february_year(bool with_typical_day = true)
 {
     CalendarYear year(7, QStringLiteral("Office \"North\""), 3, 2026);
     if (with_typical_day)
-        year.set_typical_day(kTypical, kTypicalMinutes, kTypicalMinutes);
-    for (QDate date(2026, 2, 1); date.month() == 2; date = date.addDays(1)) {
+        year.set_typical_day(kTypical, 480, 480);
+    qint32 id = 1;
+    const auto add = [&](QDate date, const QString &segments, qint32 work, qint32 pay, const QString &comment = {}) {
+        year.add_day(DayEntry{id++, date, 0, 0, work, pay, segments, comment});
+    };
+    add(QDate(2026, 1, 30), QStringLiteral("n@480>1020"), 0, 480);
+    for (QDate date(2026, 2, 2); date.month() == 2; date = date.addDays(1)) {
         if (date.dayOfWeek() >= 6)
             continue;
         if (date.day() == 13)
-            add(year, date, kLongDay, 600, 600, QStringLiteral("Stocktaking"));
+            add(date, kLongDay, 600, 600, QStringLiteral("Stocktaking"));
         else if (date.day() == 16)
-            add(year, date, QStringLiteral("n@480>1020"), 0, kTypicalMinutes);  // paid holiday
+            add(date, QStringLiteral("n@480>1020"), 0, 480);
         else if (date.day() == 20)
-            add(year, date, QString(), 0, 0, QStringLiteral("Closed for repairs"));
+            add(date, QString(), 0, 0, QStringLiteral("Closed for repairs"));
         else
-            add(year, date, kTypical, kTypicalMinutes, kTypicalMinutes,
-                date.day() == 2 ? QStringLiteral("Kick-off") : QString());
+            add(date, kTypical, 480, 480, date.day() == 2 ? QStringLiteral("Kick-off") : QString());
     }
     return year;
 }
 
-MonthReportSource source_for(const CalendarYear &year, int filter)
+const CalendarYear &february()
+{
+    static const CalendarYear year = february_year();
+    return year;
+}
+
+std::vector<ReportRow> month_rows(const CalendarYear &year, int filter)
 {
     MonthReportSource source;
     source.calendar_name = year.calendar_name();
@@ -57,7 +62,7 @@ MonthReportSource source_for(const CalendarYear &year, int filter)
         source.pay_week[std::size_t(i)] = QStringLiteral("p%1").arg(i + 1);
     }
     source.label = [](const QString &name) { return QStringLiteral("<%1>").arg(name); };
-    return source;
+    return month_report_rows(source);
 }
 
 std::vector<ReportRow> rows_of(const std::vector<ReportRow> &rows, const QString &group, const QString &subgroup)
@@ -70,10 +75,16 @@ std::vector<ReportRow> rows_of(const std::vector<ReportRow> &rows, const QString
 
 QStringList cells(const ReportRow &row, int first, int count)
 {
-    QStringList texts;
-    for (int i = first; i < first + count; ++i)
-        texts << row.fields[std::size_t(i)];
-    return texts;
+    return QStringList(row.fields.begin() + first, row.fields.begin() + first + count);
+}
+
+// The group and subgroup of each row, as "Da Db Dc".
+QString kinds(const std::vector<ReportRow> &rows)
+{
+    QStringList order;
+    for (const ReportRow &row : rows)
+        order << row.group + row.subgroup;
+    return order.join(u' ');
 }
 
 QStringList listed_dates(const std::vector<ReportRow> &rows, const QString &group, const QString &subgroup)
@@ -88,14 +99,8 @@ QStringList listed_dates(const std::vector<ReportRow> &rows, const QString &grou
 
 TEST(MonthReport, WritesTheBlocksInOrderWithSixWeekRowsAndDayCodes)
 {
-    const CalendarYear year = february_year();
-    const auto rows = month_report_rows(source_for(year, 0));
-
-    QStringList order;
-    for (const ReportRow &row : rows)
-        order << row.group + row.subgroup;
-    EXPECT_EQ(order.mid(0, 19).join(u' '),
-              QStringLiteral("A B B B B B B C Da Db Db Db Db Da Da Da Da Ea Eb"));
+    const auto rows = month_rows(february(), 0);
+    EXPECT_TRUE(kinds(rows).startsWith(QStringLiteral("A B B B B B B C Da Db Db Db Db Da Da Da Da Ea Eb")));
     EXPECT_EQ(rows[0].fields[0], QStringLiteral("Office \"North\" (February)"));
     EXPECT_FALSE(rows[0].page.has_value());
 
@@ -123,103 +128,101 @@ TEST(MonthReport, WritesTheBlocksInOrderWithSixWeekRowsAndDayCodes)
 
 TEST(MonthReport, EventRowsFollowTheFilterWithPeriodsAfterAlteredDays)
 {
-    const CalendarYear year = february_year();
-    const auto all = month_report_rows(source_for(year, 0));
-    EXPECT_EQ(listed_dates(all, "E", "b"), QStringList({"Feb-02", "Feb-13", "Feb-20"}));
+    // The dates each filter lists; the holiday has no comment, so only the
+    // paid-without-work filter lists it.
+    const std::pair<int, QStringList> cases[] = {
+        {0, {"Feb-02", "Feb-13", "Feb-20"}}, {1, {"Feb-02"}}, {2, {"Feb-13"}}, {3, {"Feb-16"}}, {4, {"Feb-20"}}};
+    for (const auto &[filter, dates] : cases)
+        EXPECT_EQ(listed_dates(month_rows(february(), filter), "E", "b"), dates) << filter;
+    EXPECT_EQ(month_rows(february(), 3)[17].fields[1], QStringLiteral("Events (Dates paid and not worked)"));
+
+    const auto all = month_rows(february(), 0);
     const auto stocktaking = std::find_if(all.begin(), all.end(),
                                           [](const ReportRow &r) { return r.fields[0] == QLatin1String("Feb-13"); });
     ASSERT_NE(stocktaking, all.end());
     EXPECT_EQ(cells(*stocktaking, 1, 3), QStringList({"Stocktaking", "10h 0m", "10h 0m"}));
     // Its own periods follow it, four rows of three.
     const auto periods = format_time_segments(kLongDay);
-    for (int i = 1; i <= 4; ++i) {
-        EXPECT_EQ(stocktaking[i].group + stocktaking[i].subgroup, QStringLiteral("Ec"));
+    EXPECT_EQ(kinds(std::vector<ReportRow>(stocktaking + 1, stocktaking + 5)), QStringLiteral("Ec Ec Ec Ec"));
+    for (int i = 1; i <= 4; ++i)
         EXPECT_EQ(stocktaking[i].fields[0], periods[std::size_t(3 * (i - 1))]);
-    }
     EXPECT_EQ(rows_of(all, "E", "c").size(), 4u);
 
-    // The paid holiday has no comment: listed by filter 3 only.
-    EXPECT_EQ(listed_dates(month_report_rows(source_for(year, 3)), "E", "b"), QStringList({"Feb-16"}));
-    EXPECT_EQ(listed_dates(month_report_rows(source_for(year, 4)), "E", "b"), QStringList({"Feb-20"}));
-    EXPECT_EQ(listed_dates(month_report_rows(source_for(year, 1)), "E", "b"), QStringList({"Feb-02"}));
-    EXPECT_EQ(listed_dates(month_report_rows(source_for(year, 2)), "E", "b"), QStringList({"Feb-13"}));
-    EXPECT_EQ(month_report_rows(source_for(year, 3))[17].fields[1],
-              QStringLiteral("Events (Dates paid and not worked)"));
-}
-
-TEST(MonthReport, AYearWithoutTypicalDayShowsEveryWorkdayAsAltered)
-{
-    const CalendarYear year = february_year(false);
-    const auto rows = month_report_rows(source_for(year, 2));
+    // Without a typical day every workday is altered, listed with its periods.
+    const CalendarYear plain = february_year(false);
+    const auto rows = month_rows(plain, 2);
     EXPECT_EQ(cells(rows[2], 0, 7), QStringList({"101", "202", "203", "204", "205", "206", "107"}));
     for (const ReportRow &row : rows_of(rows, "D", "b"))
         EXPECT_EQ(cells(row, 0, 3), QStringList({"", "", ""}));
-    // Every workday of the month, each followed by its own four period rows.
-    const QStringList listed = listed_dates(rows, "E", "b");
-    EXPECT_EQ(listed.size(), 18);  // 20 weekdays less the holiday and the closed day
+    EXPECT_EQ(listed_dates(rows, "E", "b").size(), 18);  // 20 weekdays less the holiday and the closed day
     EXPECT_EQ(rows_of(rows, "E", "c").size(), 4u * 18u);
 }
 
 TEST(YearReport, WritesBothPartsWithBandsOfThreeMonths)
 {
-    const CalendarYear year = february_year();
-    const auto rows = year_report_rows(year, year.calendar_name(), 0, {});
-
-    EXPECT_EQ(rows.front().fields[0], QStringLiteral("Office \"North\" (2026)"));
+    const auto rows = year_report_rows(february(), QStringLiteral("Renamed"), 0, {});
+    EXPECT_EQ(rows.front().fields[0], QStringLiteral("Renamed (2026)"));
     for (const ReportRow &row : rows)
         ASSERT_TRUE(row.page == 1 || row.page == 2) << row.group.toStdString() << row.subgroup.toStdString();
-    EXPECT_EQ(rows_of(rows, "B", "c").size(), 24u);
-    EXPECT_EQ(rows_of(rows, "B", "a").size(), 4u);
+    const auto names = rows_of(rows, "B", "a");
+    ASSERT_EQ(names.size(), 4u);
+    EXPECT_EQ(cells(names[0], 0, 19).join(u'|'), QStringLiteral("January|||||||||February|||||||||March"));
+    EXPECT_EQ(names[3].fields[18], QStringLiteral("December"));
 
-    const ReportRow names = rows_of(rows, "B", "a")[0];
-    EXPECT_EQ(names.fields[0], QStringLiteral("January"));
-    EXPECT_EQ(names.fields[9], QStringLiteral("February"));
-    EXPECT_EQ(names.fields[18], QStringLiteral("March"));
-    EXPECT_EQ(rows_of(rows, "B", "a")[3].fields[18], QStringLiteral("December"));
-
-    // February sits in the middle columns F9..F17 of the first band.
+    // The first band's six week rows: January in cells 0..8, February in
+    // 9..17, March in 18..26; each month's worked and paid time of each grid
+    // row counts the neighbouring month's days it shows. January's grid ends
+    // with 1-7 February, February's starts with 25-31 January (the paid
+    // holiday on the 30th), March's with 22-28 February.
     const auto weeks = rows_of(rows, "B", "c");
-    EXPECT_EQ(cells(weeks[0], 9, 9),
-              QStringList({"425", "426", "427", "428", "429", "430", "431", "0h 0m", "0h 0m"}));
-    EXPECT_EQ(cells(weeks[2], 9, 9),
-              QStringList({"108", "9", "10", "11", "12", "213", "114", "42h 0m", "42h 0m"}));
-    EXPECT_EQ(cells(weeks[5], 9, 7), QStringList({"401", "402", "403", "404", "405", "406", "407"}));
-    // Week sums take the neighbouring month's days of the grid row too: the
-    // last row of January's grid holds 1..7 February.
-    EXPECT_EQ(weeks[5].fields[7], QStringLiteral("40h 0m"));
+    ASSERT_EQ(weeks.size(), 24u);
+    const QStringList week_times[6] = {
+        // January work, pay; February work, pay; March work, pay
+        {"0h 0m", "0h 0m", "0h 0m", "8h 0m", "40h 0m", "40h 0m"},
+        {"0h 0m", "0h 0m", "40h 0m", "40h 0m", "0h 0m", "0h 0m"},
+        {"0h 0m", "0h 0m", "42h 0m", "42h 0m", "0h 0m", "0h 0m"},   // the long 13th
+        {"0h 0m", "0h 0m", "24h 0m", "32h 0m", "0h 0m", "0h 0m"},   // 16th paid, 20th closed
+        {"0h 0m", "8h 0m", "40h 0m", "40h 0m", "0h 0m", "0h 0m"},   // 30 January paid
+        {"40h 0m", "40h 0m", "0h 0m", "0h 0m", "0h 0m", "0h 0m"}};
+    for (int week = 0; week < 6; ++week) {
+        const ReportRow &row = weeks[std::size_t(week)];
+        EXPECT_EQ(cells(row, 7, 2) + cells(row, 16, 2) + cells(row, 25, 2), week_times[week]) << "week " << week;
+    }
+    EXPECT_EQ(cells(weeks[0], 9, 7), QStringList({"425", "426", "427", "428", "429", "430", "431"}));
+    EXPECT_EQ(cells(weeks[3], 9, 7), QStringList({"115", "316", "17", "18", "19", "120", "121"}));
+    EXPECT_EQ(cells(weeks[4], 0, 7), QStringList({"125", "126", "127", "128", "129", "330", "131"}));
+    EXPECT_EQ(cells(weeks[5], 18, 7), QStringList({"129", "130", "131", "401", "402", "403", "404"}));
 
-    const ReportRow typical = rows_of(rows, "B", "e")[0];
-    EXPECT_EQ(cells(typical, 16, 2), QStringList({"17 days", "136h 0m"}));
+    // Month figures: days in the work cell, time in the pay cell.
+    EXPECT_EQ(cells(rows_of(rows, "B", "e")[0], 16, 2), QStringList({"17 days", "136h 0m"}));
     EXPECT_EQ(cells(rows_of(rows, "B", "f")[0], 16, 2), QStringList({"1 days", "10h 0m"}));
     EXPECT_EQ(cells(rows_of(rows, "B", "g")[0], 16, 2), QStringList({"18 days", "146h 0m"}));
     EXPECT_EQ(cells(rows_of(rows, "B", "h")[0], 16, 2), QStringList({"1 days", ""}));
     EXPECT_EQ(cells(rows_of(rows, "B", "j")[0], 16, 2), QStringList({"19 days", "154h 0m"}));
-    EXPECT_EQ(cells(rows_of(rows, "B", "j")[0], 7, 2), QStringList({"0 days", "0h 0m"}));
+    EXPECT_EQ(cells(rows_of(rows, "B", "j")[0], 7, 2), QStringList({"1 days", "8h 0m"}));
+    EXPECT_EQ(cells(rows_of(rows, "B", "j")[0], 25, 2), QStringList({"0 days", "0h 0m"}));
 
     EXPECT_EQ(cells(rows_of(rows, "C", "b")[0], 0, 2), QStringList({"Work:8h 0m", "Paid:8h 0m"}));
-    const auto typical_texts = format_time_segments(kTypical);
     const auto period_rows = rows_of(rows, "C", "c");
     ASSERT_EQ(period_rows.size(), 3u);
-    EXPECT_EQ(period_rows[0].fields[1], typical_texts[1]);
+    EXPECT_EQ(period_rows[0].fields[1], format_time_segments(kTypical)[1]);
     EXPECT_EQ(rows_of(rows, "C", "e")[0].fields[0], QStringLiteral("2026"));
     EXPECT_EQ(cells(rows_of(rows, "C", "f")[0], 0, 6),
               QStringList({"17 days", "136h 0m", "1 days", "10h 0m", "18 days", "146h 0m"}));
-    EXPECT_EQ(cells(rows_of(rows, "C", "g")[0], 0, 3), QStringList({"1 days", "19 days", "154h 0m"}));
+    EXPECT_EQ(cells(rows_of(rows, "C", "g")[0], 0, 3), QStringList({"2 days", "20 days", "162h 0m"}));
 }
 
 TEST(YearReport, EventListFollowsTheGridRowsAndAnEmptyListKeepsItsHeading)
 {
-    const CalendarYear year = february_year();
+    const CalendarYear &year = february();
     const auto index_of = [&](QDate date) { return qsizetype(year.first_shown_date().daysTo(date)); };
-    const auto rows = year_report_rows(year, year.calendar_name(), 3, {index_of(QDate(2026, 2, 16)), index_of(QDate(2026, 2, 13))});
+    const auto rows = year_report_rows(year, year.calendar_name(), 3,
+                                       {index_of(QDate(2026, 2, 16)), index_of(QDate(2026, 2, 13))});
     const auto part2 = std::vector<ReportRow>(
         std::find_if(rows.begin(), rows.end(), [](const ReportRow &r) { return r.page == 2; }), rows.end());
-    QStringList order;
-    for (const ReportRow &row : part2)
-        order << row.group + row.subgroup;
     // The holiday's periods differ from the typical day's and it is paid, so
     // its periods follow it as well.
-    EXPECT_EQ(order.join(u' '), QStringLiteral("Da Db Dc Dd Dd Dd Dd Dc Dd Dd Dd Dd"));
+    EXPECT_EQ(kinds(part2), QStringLiteral("Da Db Dc Dd Dd Dd Dd Dc Dd Dd Dd Dd"));
     EXPECT_EQ(part2[0].fields[0], QStringLiteral("Events (Dates paid and not worked)"));
     EXPECT_EQ(cells(part2[2], 0, 4), QStringList({"Feb-16", "", "0h 0m", "8h 0m"}));
 
