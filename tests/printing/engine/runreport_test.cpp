@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 
 using namespace dayvane;
 using namespace dayvane::test;
@@ -44,69 +45,13 @@ protected:
 
 } // namespace
 
-TEST_F(RunReport, WritesAPdfFile)
+TEST_F(RunReport, WritesAPdfFileOrPrintsOnTheChosenPrinter)
 {
     m_hand_over.destination = ReportDestination::PdfFile;
     m_hand_over.pdf_file = m_dir.filePath(QStringLiteral("out.pdf"));
     EXPECT_TRUE(run_report(nullptr, m_hand_over));
-    EXPECT_EQ(m_user.take_texts(), QStringList());
     EXPECT_EQ(pdf_page_count(m_hand_over.pdf_file), 1);
-}
 
-TEST_F(RunReport, AMissingDefinitionGivesOneMessage)
-{
-    m_hand_over.definition_file = m_dir.filePath(QStringLiteral("Calendar.rpt"));
-    EXPECT_FALSE(run_report(nullptr, m_hand_over));
-    EXPECT_EQ(m_user.take_texts(), QStringList{QStringLiteral("The report definition \"%1\" cannot be found.")
-                                                   .arg(m_hand_over.definition_file)});
-    EXPECT_EQ(m_user.shown().size(), 0u);
-}
-
-TEST_F(RunReport, AMalformedDefinitionNamesItsLine)
-{
-    m_hand_over.definition_file = write_file(QStringLiteral("Bad.rpt"), "page paper=auto\nband A height=5\n  circle x=1\n");
-    m_hand_over.destination = ReportDestination::PdfFile;
-    m_hand_over.pdf_file = m_dir.filePath(QStringLiteral("never.pdf"));
-    EXPECT_FALSE(run_report(nullptr, m_hand_over));
-    EXPECT_EQ(m_user.take_texts(),
-              QStringList{QStringLiteral("The report definition cannot be read:\r\nBad.rpt, line 3: unknown keyword \"circle\"")});
-    EXPECT_FALSE(QFile::exists(m_hand_over.pdf_file));
-}
-
-TEST_F(RunReport, AnUnreadableSelectionFormulaIsReported)
-{
-    m_hand_over.selection_formula = QStringLiteral("{T000.Page} == 1");
-    EXPECT_FALSE(run_report(nullptr, m_hand_over));
-    EXPECT_EQ(m_user.take_texts(), QStringList{QStringLiteral("Unreadable selection formula: {T000.Page} == 1")});
-}
-
-TEST_F(RunReport, AMissingOrForeignDataFileIsReported)
-{
-    m_hand_over.data_file = m_dir.filePath(QStringLiteral("nothing.mdb"));
-    EXPECT_FALSE(run_report(nullptr, m_hand_over));
-    EXPECT_EQ(m_user.take_texts(),
-              QStringList{QStringLiteral("The report data file \"%1\" cannot be found.").arg(m_hand_over.data_file)});
-
-    m_hand_over.data_file = write_file(QStringLiteral("text.mdb"), QByteArray(4096, 'x'));
-    EXPECT_FALSE(run_report(nullptr, m_hand_over));
-    const QStringList texts = m_user.take_texts();
-    ASSERT_EQ(texts.size(), 1);
-    EXPECT_TRUE(texts[0].startsWith(QStringLiteral("The report data cannot be read from \"%1\":\r\n")
-                                        .arg(m_hand_over.data_file)))
-        << texts[0].toStdString();
-}
-
-TEST_F(RunReport, AnUnwritablePdfPathIsReported)
-{
-    m_hand_over.destination = ReportDestination::PdfFile;
-    m_hand_over.pdf_file = m_dir.filePath(QStringLiteral("no/such/folder/out.pdf"));
-    EXPECT_FALSE(run_report(nullptr, m_hand_over));
-    EXPECT_EQ(m_user.take_texts(),
-              QStringList{QStringLiteral("The PDF file \"%1\" cannot be written.").arg(m_hand_over.pdf_file)});
-}
-
-TEST_F(RunReport, PrintsOnTheChosenPrinter)
-{
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(m_dir.filePath(QStringLiteral("printed.pdf")));
@@ -117,10 +62,52 @@ TEST_F(RunReport, PrintsOnTheChosenPrinter)
     EXPECT_TRUE(run_report(nullptr, m_hand_over));
     EXPECT_EQ(m_user.take_texts(), QStringList());
     EXPECT_EQ(pdf_page_count(printer.outputFileName()), 2);
+}
 
-    m_hand_over.printer = nullptr;
-    EXPECT_FALSE(run_report(nullptr, m_hand_over));
-    EXPECT_EQ(m_user.take_texts(), QStringList{QStringLiteral("No printer was chosen for the report.")});
+TEST_F(RunReport, EachFailureGivesOneMessageAndWritesNothing)
+{
+    const QString bad_definition =
+        write_file(QStringLiteral("Bad.rpt"), "page paper=auto\nband A height=5\n  circle x=1\n");
+    const QString foreign_data = write_file(QStringLiteral("text.mdb"), QByteArray(4096, 'x'));
+    const QString missing = m_dir.filePath(QStringLiteral("missing.rpt"));
+    const QString no_data = m_dir.filePath(QStringLiteral("nothing.mdb"));
+    const QString unwritable = m_dir.filePath(QStringLiteral("no/such/folder/out.pdf"));
+    const QString pdf = m_dir.filePath(QStringLiteral("never.pdf"));
+    struct Case
+    {
+        std::function<void(ReportHandOver &)> change;
+        QString message;  // ending in a line break: the start of the message
+    };
+    const Case cases[] = {
+        {[&](ReportHandOver &h) { h.definition_file = missing; },
+         QStringLiteral("The report definition \"%1\" cannot be found.").arg(missing)},
+        {[&](ReportHandOver &h) { h.definition_file = bad_definition; },
+         QStringLiteral("The report definition cannot be read:\r\nBad.rpt, line 3: unknown keyword \"circle\"")},
+        {[](ReportHandOver &h) { h.selection_formula = QStringLiteral("{T000.Page} == 1"); },
+         QStringLiteral("Unreadable selection formula: {T000.Page} == 1")},
+        {[&](ReportHandOver &h) { h.data_file = no_data; },
+         QStringLiteral("The report data file \"%1\" cannot be found.").arg(no_data)},
+        {[&](ReportHandOver &h) { h.data_file = foreign_data; },
+         QStringLiteral("The report data cannot be read from \"%1\":\r\n").arg(foreign_data)},
+        {[&](ReportHandOver &h) { h.pdf_file = unwritable; },
+         QStringLiteral("The PDF file \"%1\" cannot be written.").arg(unwritable)},
+        {[](ReportHandOver &h) { h.destination = ReportDestination::Printer; },
+         QStringLiteral("No printer was chosen for the report.")},
+    };
+    for (const Case &c : cases) {
+        ReportHandOver hand_over = m_hand_over;
+        hand_over.destination = ReportDestination::PdfFile;
+        hand_over.pdf_file = pdf;
+        c.change(hand_over);
+        EXPECT_FALSE(run_report(nullptr, hand_over)) << c.message.toStdString();
+        const QStringList texts = m_user.take_texts();
+        ASSERT_EQ(texts.size(), 1) << c.message.toStdString();
+        if (c.message.endsWith(u'\n'))
+            EXPECT_TRUE(texts[0].startsWith(c.message)) << texts[0].toStdString();
+        else
+            EXPECT_EQ(texts[0], c.message);
+        EXPECT_FALSE(QFile::exists(pdf)) << c.message.toStdString();
+    }
 }
 
 TEST_F(RunReport, ThePreviewSavesAPdfOfTheReportOrPrintsIt)
