@@ -23,23 +23,6 @@ qint64 scalar(Database &db, const QString &sql)
     return stmt.step() ? stmt.column(0).toLongLong() : -1;
 }
 
-qint64 insert_day(Database &db, qint64 calendar, qint64 year_id, const QString &iso_date,
-                  const QString &segments, int worked, int paid, const QVariant &comment)
-{
-    Statement stmt = db.prepare(QStringLiteral(
-        "INSERT INTO days (NameLink, YearLink, DateVal, DayType, DayStart, DayStop, minutes1, minutes2,"
-        " TimeSegments, \"Date comment\") VALUES (?, ?, ?, 0, 0, 0, ?, ?, ?, ?);"));
-    stmt.bind(1, calendar);
-    stmt.bind(2, year_id);
-    stmt.bind(3, iso_date);
-    stmt.bind(4, worked);
-    stmt.bind(5, paid);
-    stmt.bind(6, segments);
-    stmt.bind(7, comment);
-    stmt.exec();
-    return db.last_insert_id();
-}
-
 qint64 execute(Database &db, const QString &sql, const QVariantList &values)
 {
     Statement stmt = db.prepare(sql);
@@ -47,6 +30,16 @@ qint64 execute(Database &db, const QString &sql, const QVariantList &values)
         stmt.bind(i + 1, values.at(i));
     stmt.exec();
     return db.last_insert_id();
+}
+
+qint64 insert_day(Database &db, qint64 calendar, qint64 year_id, const QString &iso_date, const QVariant &segments,
+                  const QVariant &worked, const QVariant &paid, const QVariant &comment, const QVariant &start,
+                  const QVariant &stop)
+{
+    return execute(db,
+                   QStringLiteral("INSERT INTO days (NameLink, YearLink, DateVal, DayType, DayStart, DayStop, minutes1,"
+                                  " minutes2, TimeSegments, \"Date comment\") VALUES (?, ?, ?, 0, ?, ?, ?, ?, ?, ?);"),
+                   {calendar, year_id, iso_date, start, stop, worked, paid, segments, comment});
 }
 
 Sample fill_sample(Database &db)

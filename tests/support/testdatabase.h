@@ -41,9 +41,11 @@ struct Sample
 // queries are checked against data they did not write.
 Sample fill_sample(Database &db);
 
-// Inserts one day record with plain SQL; returns its id.
-qint64 insert_day(Database &db, qint64 calendar, qint64 year_id, const QString &iso_date,
-                  const QString &segments, int worked, int paid, const QVariant &comment = {});
+// Inserts one day record with plain SQL (a null QVariant as NULL); returns
+// its id.
+qint64 insert_day(Database &db, qint64 calendar, qint64 year_id, const QString &iso_date, const QVariant &segments,
+                  const QVariant &worked, const QVariant &paid, const QVariant &comment = {},
+                  const QVariant &start = 0, const QVariant &stop = 0);
 
 qint64 scalar(Database &db, const QString &sql);
 // Runs `sql` with `values` bound to its parameters in order; returns the

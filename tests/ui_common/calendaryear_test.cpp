@@ -1,18 +1,12 @@
 #include "ui_common/calendaryear.h"
 
 #include "model/textforms.h"
-#include "store/connection.h"
 #include "store/dberror.h"
 #include "store/revisions.h"
 #include "store/transaction.h"
 #include "testdatabase.h"
 
-#include <QAbstractItemModel>
-#include <QApplication>
 #include <QCalendarWidget>
-#include <QDir>
-#include <QTableView>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -29,12 +23,8 @@ constexpr auto kTypical = "y@480>720+y@780>1020";
 // Totals as one printable row: typical days, minutes; altered days, minutes;
 // pay-only days; paid days, minutes.
 using Row = std::array<qint64, 7>;
-Row row(const MonthTotals &t)
-{
-    return {t.typical_days, t.typical_minutes, t.altered_days, t.altered_minutes,
-            t.pay_only_days, t.pay_days, t.pay_minutes};
-}
-Row row(const YearTotals &t)
+template <typename Totals>
+Row row(const Totals &t)
 {
     return {t.typical_days, t.typical_minutes, t.altered_days, t.altered_minutes,
             t.pay_only_days, t.pay_days, t.pay_minutes};
@@ -55,19 +45,6 @@ TEST(MonthGrid, StartsAWeekEarlierWhenTheFirstIsASunday)
     EXPECT_EQ(first_shown_day(2023, 1), QDate(2022, 12, 25));  // Sunday 1st
     EXPECT_EQ(first_shown_day(2024, 6), QDate(2024, 5, 26));   // Saturday 1st
     EXPECT_EQ(last_shown_day(2024, 1), QDate(2024, 2, 10));    // Monday 1st
-}
-
-QApplication &application()
-{
-    static int argc = 1;
-    static char name[] = "calendaryear_test";
-    static char *argv[] = {name, nullptr};
-    if (auto *existing = qobject_cast<QApplication *>(QCoreApplication::instance()))
-        return *existing;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication app(argc, argv);
-    return app;
 }
 
 // The calendar control set up as the main window's; it records the date of
@@ -95,39 +72,13 @@ protected:
 // Holds months starting on every weekday, Sept and Dec 2024 and Feb 2026 on a Sunday.
 const int kGridYears[] = {1800, 1900, 2000, 2017, 2023, 2024, 2025, 2026, 2027, 2100, 9998};
 
-// The control's own cell view: row 0 holds the day names, column 0 the week
-// numbers, rows 1..6 and columns 1..7 the day numbers of the 42 days.
-TEST(MonthGrid, MatchesTheDayNumbersOfTheCalendarControl)
-{
-    application();
-    PaintedCalendar control;
-    auto *view = control.findChild<QTableView *>(QStringLiteral("qt_calendar_calendarview"));
-    ASSERT_NE(view, nullptr);
-    QAbstractItemModel *model = view->model();
-    ASSERT_EQ(model->rowCount(), 7);
-    ASSERT_EQ(model->columnCount(), 8);
-    EXPECT_EQ(model->data(model->index(0, 1)).toString(),
-              control.locale().dayName(Qt::Sunday, QLocale::ShortFormat));
-    for (int year : kGridYears) {
-        for (int month = 1; month <= 12; ++month) {
-            control.setCurrentPage(year, month);
-            const QDate first = first_shown_day(year, month);
-            for (int cell = 0; cell < kShownDaysPerMonth; ++cell) {
-                ASSERT_EQ(model->data(model->index(1 + cell / 7, 1 + cell % 7)).toInt(),
-                          first.addDays(cell).day())
-                    << year << "-" << month << " cell " << cell;
-            }
-        }
-    }
-}
-
-// The full dates, through the control's public painting hook.
+// Every date of every grid, in order, through the control's public
+// painting hook.
 TEST(MonthGrid, MatchesTheDatesTheCalendarControlPaints)
 {
-    application();
     PaintedCalendar control;
     for (int year : kGridYears) {
-        for (const int month : {1, 2, 9, 12}) {
+        for (int month = 1; month <= 12; ++month) {
             control.setCurrentPage(year, month);
             control.painted.clear();
             control.grab();
@@ -155,49 +106,34 @@ TEST(CalendarYearMemory, SlotsCoverExactlyTheJanuaryToDecemberGrids)
     EXPECT_THROW(year.month_totals(13), std::out_of_range);
 }
 
-TEST(CalendarYearMemory, ClassifiesAgainstTheTypicalDayExactly)
+TEST(CalendarYearMemory, ClassifiesAgainstTheTypicalDayExactlyAndListsByClass)
 {
     CalendarYear year(1, QStringLiteral("c"), 0, 2024);
     year.set_typical_day(QString::fromLatin1(kTypical), 480, 480);
-    struct Case { qint32 worked, paid; const char *segments; DayKind kind; };
+    // A commented day's class and the event filters 0..4 that list it.
+    struct Case { qint32 worked, paid; const char *segments; DayKind kind; bool listed[kEventFilterCount]; };
     const Case cases[] = {
-        {480, 480, kTypical, DayKind::TypicalWork},
-        {1, 0, kTypical, DayKind::TypicalWork},
-        {240, 480, "Y@480>720+y@780>1020", DayKind::AlteredWork},
-        {480, 480, "y@480>720+y@780>1020 ", DayKind::AlteredWork},
-        {0, 480, kTypical, DayKind::PaidNoWork},
-        {0, 0, kTypical, DayKind::NoWorkNoPay},
-        {-5, -1, "", DayKind::NoWorkNoPay},
+        {480, 480, kTypical, DayKind::TypicalWork, {true, true, false, false, false}},
+        {1, 0, kTypical, DayKind::TypicalWork, {true, true, false, false, false}},
+        {240, 480, "Y@480>720+y@780>1020", DayKind::AlteredWork, {true, false, true, false, false}},
+        {480, 480, "y@480>720+y@780>1020 ", DayKind::AlteredWork, {true, false, true, false, false}},
+        {0, 480, kTypical, DayKind::PaidNoWork, {true, false, false, true, false}},
+        {0, 0, kTypical, DayKind::NoWorkNoPay, {true, false, false, false, true}},
+        {-5, -1, "", DayKind::NoWorkNoPay, {true, false, false, false, false}},
     };
     for (const Case &c : cases) {
-        DayEntry day;
-        day.minutes1 = c.worked;
-        day.minutes2 = c.paid;
-        day.time_segments = QString::fromLatin1(c.segments);
+        const DayEntry day{1, {}, 0, 0, c.worked, c.paid, QString::fromLatin1(c.segments), QStringLiteral("Event")};
         EXPECT_EQ(year.day_kind(day), c.kind) << c.worked << "/" << c.paid << " " << c.segments;
-    }
-}
-
-TEST(CalendarYearMemory, EventFiltersListOnlyDaysOfTheirClass)
-{
-    // A year without a typical day: its empty period list must not make a
-    // day off a typical workday.
-    CalendarYear year(1, QStringLiteral("c"), 0, 2024);
-    struct Case { qint32 worked, paid; const char *segments; bool listed[kEventFilterCount]; };
-    const Case cases[] = {
-        {0, 0, "", {true, false, false, false, true}},
-        {0, 480, "n@480>960", {true, false, false, true, false}},
-        {480, 480, "y@480>960", {true, false, true, false, false}},
-    };
-    for (const Case &c : cases) {
-        DayEntry day;
-        day.minutes1 = c.worked;
-        day.minutes2 = c.paid;
-        day.time_segments = QString::fromLatin1(c.segments);
-        day.comment = QStringLiteral("Event");
         for (int filter = 0; filter < kEventFilterCount; ++filter)
             EXPECT_EQ(is_listed(year, day, filter), c.listed[filter]) << c.segments << " filter " << filter;
     }
+    // Without a typical day, the empty period list of a day off does not make
+    // it a typical workday.
+    const CalendarYear plain(1, QStringLiteral("c"), 0, 2024);
+    const DayEntry day_off{1, {}, 0, 0, 0, 0, {}, QStringLiteral("Event")};
+    EXPECT_EQ(plain.day_kind(day_off), DayKind::NoWorkNoPay);
+    EXPECT_FALSE(is_listed(plain, day_off, 1));
+    EXPECT_TRUE(is_listed(plain, day_off, 4));
 }
 
 TEST(CalendarYearMemory, ADayOutsideTheSpanIsAnErrorAndChangesNothing)
@@ -232,57 +168,48 @@ TEST(CalendarQueries, TextsAreThoseTheStoredQueriesExpect)
 
 // One calendar database for every loading case (a keyed file costs tens of
 // milliseconds to create), written with plain SQL rather than the loader's
-// queries.
+// queries; null QVariants are written as NULL.
 class LoadCalendarYear : public ::testing::Test
 {
 protected:
     static void SetUpTestSuite()
     {
-        s_dir.emplace(QDir::current().absoluteFilePath(QStringLiteral("db-XXXXXX")));
-        s_db.emplace(create_calendar_database(s_dir->filePath(kDatabaseFileName)));
-        Transaction transaction(*s_db);
+        s_file.emplace();
+        Transaction transaction(db());
         fill();
         transaction.commit();
     }
-    static void TearDownTestSuite()
-    {
-        s_db.reset();
-        s_dir.reset();
-    }
+    static void TearDownTestSuite() { s_file.reset(); }
 
-    static qint32 insert(const char *sql, const QVariantList &values)
-    {
-        return qint32(test::execute(*s_db, QString::fromLatin1(sql), values));
-    }
+    static Database &db() { return s_file->db(); }
     // A calendar and its year records, returned as {calendar, year ids...}.
     static std::vector<qint32> calendar(const char *name, std::initializer_list<int> years)
     {
-        std::vector<qint32> ids{insert("INSERT INTO calendars (Name) VALUES (?);", {QString::fromLatin1(name)})};
+        std::vector<qint32> ids{
+            qint32(test::execute(db(), QStringLiteral("INSERT INTO calendars (Name) VALUES (?);"), {name}))};
         for (int year : years)
-            ids.push_back(insert("INSERT INTO calendar_years (CalendarLink, YearVal) VALUES (?, ?);", {ids[0], year}));
+            ids.push_back(qint32(test::execute(
+                db(), QStringLiteral("INSERT INTO calendar_years (CalendarLink, YearVal) VALUES (?, ?);"), {ids[0], year})));
         return ids;
     }
-    // Null QVariants are written as NULL.
     static qint32 day(qint32 calendar, qint32 year_id, const char *date, const QVariant &segments,
                       const QVariant &worked, const QVariant &paid, const QVariant &comment = {},
                       const QVariant &start = 0, const QVariant &stop = 0)
     {
-        return insert("INSERT INTO days (NameLink, YearLink, DateVal, DayType, DayStart, DayStop,"
-                      " minutes1, minutes2, TimeSegments, \"Date comment\") VALUES (?, ?, ?, 0, ?, ?, ?, ?, ?, ?);",
-                      {calendar, year_id, QString::fromLatin1(date), start, stop, worked, paid, segments, comment});
+        return qint32(test::insert_day(db(), calendar, year_id, QString::fromLatin1(date), segments, worked, paid,
+                                       comment, start, stop));
     }
     static void fill();
 
     static CalendarYear load(qint32 calendar, int year, std::vector<int> *locations = nullptr)
     {
-        return load_calendar_year(*s_db, calendar, year, [locations](int step) {
+        return load_calendar_year(db(), calendar, year, [locations](int step) {
             if (locations)
                 locations->push_back(step);
         });
     }
 
-    static inline std::optional<QTemporaryDir> s_dir;
-    static inline std::optional<Database> s_db;
+    static inline std::optional<test::TestDatabase> s_file;
     static inline qint32 s_office = 0, s_holiday = 0, s_unpaid = 0, s_unfiled = 0, s_bad_date = 0;
     static inline qint32 s_half_day = 0, s_damaged = 0;
 };
@@ -295,7 +222,7 @@ void LoadCalendarYear::fill()
     // December's ends on 6 Jan 2024.
     const auto office = calendar("Office", {2022, 2023, 2024});
     s_office = office[0];
-    s_db->exec(QStringLiteral("UPDATE calendars SET revision = 7 WHERE id = %1;").arg(s_office));
+    db().exec(QStringLiteral("UPDATE calendars SET revision = 7 WHERE id = %1;").arg(s_office));
     day(s_office, office[1], "2022-12-24", typical, 480, 480);  // before the span
     day(s_office, office[1], "2022-12-26", holiday, 0, 480);
     day(s_office, office[1], "2022-12-31", typical, 480, 480, QStringLiteral("Year end"));
@@ -342,7 +269,7 @@ void LoadCalendarYear::fill()
     day(s_bad_date, bad_date[1], "2023-6-5", typical, 480, 480);
 }
 
-TEST_F(LoadCalendarYear, ReadsTheCalendarAndEachDayPassingEveryLocation)
+TEST_F(LoadCalendarYear, ReadsTheCalendarAndEachDayPassingEveryLocationAndCountsTheYear)
 {
     std::vector<int> locations;
     const CalendarYear year = load(s_office, 2023, &locations);
@@ -359,11 +286,8 @@ TEST_F(LoadCalendarYear, ReadsTheCalendarAndEachDayPassingEveryLocation)
     EXPECT_GT(all_null.id, 0);
     EXPECT_TRUE(all_null == (DayEntry{all_null.id, QDate(2023, 3, 2), 0, 0, 0, 0, {}, {}}));
     EXPECT_TRUE(at(year, QDate(2023, 1, 7)) == DayEntry());  // no record
-}
 
-TEST_F(LoadCalendarYear, GridDaysOfTheNeighbouringYearsAreKeptButNeverCounted)
-{
-    const CalendarYear year = load(s_office, 2023);
+    // Grid days of the neighbouring years are kept but never counted.
     const DayEntry year_end = at(year, QDate(2022, 12, 31));
     EXPECT_EQ(year_end.minutes1, 480);
     EXPECT_EQ(year_end.comment, QStringLiteral("Year end"));
@@ -371,20 +295,15 @@ TEST_F(LoadCalendarYear, GridDaysOfTheNeighbouringYearsAreKeptButNeverCounted)
     EXPECT_EQ(at(year, QDate(2022, 12, 26)).minutes2, 480);
     EXPECT_EQ(at(year, QDate(2024, 1, 2)).minutes1, 480);
     EXPECT_EQ(at(year, QDate(2024, 1, 6)).minutes1, 60);
-    // Only December 2023's own day counts in December; January has 3 typical days.
-    EXPECT_EQ(row(year.month_totals(12)), (Row{1, 480, 0, 0, 0, 1, 480}));
-    EXPECT_EQ(year.month_totals(1).typical_days, 3);
-}
 
-TEST_F(LoadCalendarYear, CountsEachMonthAndTheYear)
-{
-    const CalendarYear year = load(s_office, 2023);
-    // January: two altered days (letter case, half day) and a paid holiday.
+    // January: three typical days, two altered (letter case, half day) and a
+    // paid holiday. February: one altered day worked without pay. December:
+    // only its own day.
     EXPECT_EQ(row(year.month_totals(1)), (Row{3, 1440, 2, 360, 1, 6, 2520}));
-    // February: one altered day worked without pay.
     EXPECT_EQ(row(year.month_totals(2)), (Row{2, 960, 1, 60, 0, 2, 960}));
     for (int month = 3; month <= 11; ++month)
         EXPECT_EQ(row(year.month_totals(month)), Row{}) << "month " << month;
+    EXPECT_EQ(row(year.month_totals(12)), (Row{1, 480, 0, 0, 0, 1, 480}));
     const YearTotals &totals = year.year_totals();
     EXPECT_EQ(row(totals), (Row{6, 2880, 3, 420, 1, 9, 3960}));
     EXPECT_EQ(totals.typical_segments, QString::fromLatin1(kTypical));
@@ -393,60 +312,65 @@ TEST_F(LoadCalendarYear, CountsEachMonthAndTheYear)
     EXPECT_EQ(year.day_kind(at(year, QDate(2023, 1, 5))), DayKind::AlteredWork);  // "Y@..."
 }
 
-TEST_F(LoadCalendarYear, APaidHolidayCountsAsPayOnlyAndAsPaid)
+TEST_F(LoadCalendarYear, CountsHolidaysUnpaidWorkNoTypicalDayAndHugeMinutes)
 {
-    EXPECT_EQ(row(load(s_holiday, 2023).year_totals()), (Row{0, 0, 0, 0, 1, 1, 480}));
-}
-
-TEST_F(LoadCalendarYear, WorkWithoutPayIsNotPaid)
-{
-    const YearTotals totals = load(s_unpaid, 2023).year_totals();
-    EXPECT_EQ(row(totals), (Row{2, 120, 1, 30, 0, 0, 0}));
-    EXPECT_EQ(totals.typical_work, 60);
-    EXPECT_EQ(totals.typical_pay, 0);
-}
-
-TEST_F(LoadCalendarYear, AYearWithoutTypicalDayCountsEveryWorkdayAsAltered)
-{
-    const YearTotals totals = load(s_unfiled, 2024).year_totals();
-    EXPECT_EQ(row(totals), (Row{0, 0, 2, 960, 0, 2, 960}));
-    EXPECT_TRUE(totals.typical_segments.isEmpty());
-}
-
-TEST_F(LoadCalendarYear, HugeMinutesNeverWrapTheTotals)
-{
-    const CalendarYear year = load(s_damaged, 2023);
-    EXPECT_EQ(row(year.month_totals(5)), (Row{2, 4'000'000'000, 0, 0, 0, 2, 4'000'000'000}));
-    EXPECT_EQ(row(year.year_totals()), row(year.month_totals(5)));
-    EXPECT_EQ(week_rows(year, 2023, 5)[0].pay, 4'000'000'000);
-    EXPECT_EQ(format_minutes(year.year_totals().pay_minutes), QStringLiteral("66666666h 40m"));
-}
-
-TEST_F(LoadCalendarYear, AMissingCalendarIsNotFoundAtLocationTwo)
-{
-    std::vector<int> locations;
-    try {
-        load(9999, 2023, &locations);
-        FAIL() << "loaded a calendar that does not exist";
-    } catch (const DbError &error) {
-        EXPECT_EQ(error.number(), 513);
-        EXPECT_EQ(error.description(), QStringLiteral("DB record not found"));
-        EXPECT_EQ(error.source(), QStringLiteral("load_calendar_data"));
+    struct Case
+    {
+        qint32 calendar;
+        int year;
+        Row totals;
+        QString typical_segments;
+        qint32 typical_work, typical_pay;
+    };
+    const QString none;
+    const Case cases[] = {
+        // A paid holiday counts as pay-only and as paid.
+        {s_holiday, 2023, {0, 0, 0, 0, 1, 1, 480}, none, 0, 0},
+        // Work without pay is not paid.
+        {s_unpaid, 2023, {2, 120, 1, 30, 0, 0, 0}, QStringLiteral("y@540>600"), 60, 0},
+        // No typical day: every workday is altered.
+        {s_unfiled, 2024, {0, 0, 2, 960, 0, 2, 960}, none, 0, 0},
+        // Minutes no day can hold never wrap the totals.
+        {s_damaged, 2023, {2, 4'000'000'000, 0, 0, 0, 2, 4'000'000'000}, QStringLiteral("y@0>1"), 2'000'000'000,
+         2'000'000'000},
+    };
+    for (const Case &c : cases) {
+        const CalendarYear year = load(c.calendar, c.year);
+        const YearTotals &totals = year.year_totals();
+        EXPECT_EQ(row(totals), c.totals) << c.calendar;
+        EXPECT_EQ(totals.typical_segments, c.typical_segments) << c.calendar;
+        EXPECT_EQ(totals.typical_work, c.typical_work) << c.calendar;
+        EXPECT_EQ(totals.typical_pay, c.typical_pay) << c.calendar;
     }
-    EXPECT_EQ(locations, std::vector<int>({1, 2}));
+    const CalendarYear damaged = load(s_damaged, 2023);
+    EXPECT_EQ(row(damaged.month_totals(5)), row(damaged.year_totals()));
+    EXPECT_EQ(week_rows(damaged, 2023, 5)[0].pay, 4'000'000'000);
+    EXPECT_EQ(format_minutes(damaged.year_totals().pay_minutes), QStringLiteral("66666666h 40m"));
 }
 
-TEST_F(LoadCalendarYear, ADayOutsideTheSpanStopsAtLocationSeven)
+TEST_F(LoadCalendarYear, AMissingCalendarOrADayOutsideTheSpanStopsWhereItIsFound)
 {
-    std::vector<int> locations;
-    try {
-        load(s_bad_date, 2023, &locations);
-        FAIL() << "loaded a day outside the span";
-    } catch (const DbError &error) {
-        EXPECT_EQ(error.number(), DbError::ProgramError);
+    struct Case
+    {
+        qint32 calendar;
+        QString description;
+        std::vector<int> locations;
+    };
+    const Case cases[] = {{9999, QStringLiteral("DB record not found"), {1, 2}},
+                          {s_bad_date, QStringLiteral("Day record outside the loaded dates: no valid date"),
+                           {1, 2, 3, 4, 5, 6, 7}}};
+    for (const Case &c : cases) {
+        std::vector<int> locations;
+        try {
+            load(c.calendar, 2023, &locations);
+            ADD_FAILURE() << "loaded calendar " << c.calendar;
+        } catch (const DbError &error) {
+            EXPECT_EQ(error.number(), 513);
+            EXPECT_EQ(error.description(), c.description);
+            EXPECT_EQ(error.source(), QStringLiteral("load_calendar_data"));
+        }
+        EXPECT_EQ(locations, c.locations) << c.calendar;
     }
-    ASSERT_FALSE(locations.empty());
-    EXPECT_EQ(locations.back(), 7);
 }
 
 } // namespace

@@ -80,56 +80,47 @@ TEST(BusyCursor, AWindowWaitingForTheUserShowsTheNormalPointerAndTheBusyOneComes
 
 TEST(InputFilter, RemovesTheFirstForbiddenCharacterAndExplains)
 {
-    QLineEdit name, numbers, password;
+    // Each mode with what the user types, what the box keeps, and the first
+    // of the messages (one for each forbidden character).
+    struct Case
+    {
+        InputFilter mode;
+        QString typed, kept;
+        std::size_t messages;
+        QString title, text;
+    };
+    const Case cases[] = {
+        {InputFilter::Restricted, QStringLiteral("a-b"), QStringLiteral("ab"), 1, QStringLiteral("Restricted characters"),
+         QStringLiteral("Chacacters ' ! ? # * % | ; : - [ ] and \" cannot be used for field input.")},
+        {InputFilter::NumbersOnly, QStringLiteral("12.5x"), QStringLiteral("12.5"), 1, QStringLiteral("Data input"),
+         QStringLiteral("Input must be a value")},
+        {InputFilter::LettersDigitsOnly, QStringLiteral("Ab9_z{"), QStringLiteral("Ab9z"), 2, QStringLiteral("Data input"),
+         QStringLiteral("Input must be\r\n''A to Z'' or ''a'' to ''z''\r\nand / or 0 to 9")},
+    };
+    for (const Case &c : cases) {
+        QLineEdit box;
+        watch_input(&box, c.mode);
+        ScriptedInteraction user;
+        QTest::keyClicks(&box, c.typed);
+        EXPECT_EQ(box.text(), c.kept);
+        ASSERT_EQ(user.shown().size(), c.messages) << c.typed.toStdString();
+        EXPECT_EQ(user.shown()[0].title, c.title);
+        EXPECT_EQ(user.shown()[0].text, c.text);
+    }
+
+    QLineEdit name;
     watch_input(&name, InputFilter::Restricted);
-    watch_input(&numbers, InputFilter::NumbersOnly);
-    watch_input(&password, InputFilter::LettersDigitsOnly);
-    {
-        ScriptedInteraction user;
-        QTest::keyClicks(&name, QStringLiteral("a-b"));
-        EXPECT_EQ(name.text(), QStringLiteral("ab"));
-        ASSERT_EQ(user.shown().size(), 1u);
-        EXPECT_EQ(user.shown()[0].title, QStringLiteral("Restricted characters"));
-        EXPECT_EQ(user.shown()[0].text,
-                  QStringLiteral("Chacacters ' ! ? # * % | ; : - [ ] and \" cannot be used for field input."));
-    }
-    {
-        // A paste with two forbidden characters: each pass removes one.
-        ScriptedInteraction user;
-        name.clear();
-        name.insert(QStringLiteral("x'y;z"));
-        EXPECT_EQ(name.text(), QStringLiteral("xyz"));
-        EXPECT_EQ(user.shown().size(), 2u);
-        EXPECT_EQ(name.cursorPosition(), 1);
-    }
-    {
-        // Stored text is not the user's typing: only what is typed is removed.
-        ScriptedInteraction user;
-        set_unfiltered_text(&name, QStringLiteral("New Year's Day"));
-        name.setCursorPosition(3);
-        QTest::keyClicks(&name, QStringLiteral("!s"));
-        EXPECT_EQ(name.text(), QStringLiteral("News Year's Day"));
-        EXPECT_EQ(user.shown().size(), 1u);
-    }
-    {
-        ScriptedInteraction user;
-        QTest::keyClicks(&numbers, QStringLiteral("12.5"));
-        EXPECT_EQ(numbers.text(), QStringLiteral("12.5"));
-        EXPECT_TRUE(user.shown().empty());
-        QTest::keyClicks(&numbers, QStringLiteral("x"));
-        EXPECT_EQ(numbers.text(), QStringLiteral("12.5"));
-        ASSERT_EQ(user.shown().size(), 1u);
-        EXPECT_EQ(user.shown()[0].title, QStringLiteral("Data input"));
-        EXPECT_EQ(user.shown()[0].text, QStringLiteral("Input must be a value"));
-    }
-    {
-        ScriptedInteraction user;
-        QTest::keyClicks(&password, QStringLiteral("Ab9_z{"));
-        EXPECT_EQ(password.text(), QStringLiteral("Ab9z"));
-        ASSERT_EQ(user.shown().size(), 2u);
-        EXPECT_EQ(user.shown()[0].text,
-                  QStringLiteral("Input must be\r\n''A to Z'' or ''a'' to ''z''\r\nand / or 0 to 9"));
-    }
+    ScriptedInteraction user;
+    // A paste with two forbidden characters: each pass removes one.
+    name.insert(QStringLiteral("x'y;z"));
+    EXPECT_EQ(name.text(), QStringLiteral("xyz"));
+    EXPECT_EQ(name.cursorPosition(), 1);
+    // Stored text is not the user's typing: only what is typed is removed.
+    set_unfiltered_text(&name, QStringLiteral("New Year's Day"));
+    name.setCursorPosition(3);
+    QTest::keyClicks(&name, QStringLiteral("!s"));
+    EXPECT_EQ(name.text(), QStringLiteral("News Year's Day"));
+    EXPECT_EQ(user.shown().size(), 3u);
 }
 
 TEST(Geometry, ConvertsColoursAndTwips)
