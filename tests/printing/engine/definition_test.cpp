@@ -1,9 +1,4 @@
-#include "enginefixture.h"
 #include "printing/engine/reportdefinition.h"
-
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -37,7 +32,7 @@ DefinitionResult parse(const QString &text)
 
 } // namespace
 
-TEST(ReportDefinition, ReadsPageFontClassesBandsAndElements)
+TEST(ReportDefinition, ReadsPageFontClassesBandsAndElementsAndFindsBands)
 {
     const DefinitionResult read = parse(kGood);
     ASSERT_TRUE(read.definition) << read.error.toStdString();
@@ -85,11 +80,8 @@ TEST(ReportDefinition, ReadsPageFontClassesBandsAndElements)
     EXPECT_EQ(header[5].field, int(TextTemplate::PrintDate));
     ASSERT_TRUE(def.group_header(QStringLiteral("B")));
     EXPECT_EQ(def.group_header(QStringLiteral("B"))->elements.size(), 1u);
-}
 
-TEST(ReportDefinition, BandsAreFoundByGroupAndSubgroupWithFallback)
-{
-    const ReportDefinition def = *parse(kGood).definition;
+    // Bands are found by group and subgroup, else by the group alone.
     EXPECT_EQ(def.band_for(QStringLiteral("B"), QStringLiteral("c")), &def.bands[1]);
     EXPECT_EQ(def.band_for(QStringLiteral("B"), QStringLiteral("a")), &def.bands[0]);
     EXPECT_EQ(def.band_for(QStringLiteral("B"), QString()), &def.bands[0]);
@@ -132,26 +124,4 @@ TEST(ReportDefinition, ErrorsNameTheFileTheLineAndTheFault)
         EXPECT_TRUE(read.error.startsWith(QStringLiteral("Test.rpt"))) << read.error.toStdString();
         EXPECT_TRUE(read.error.contains(c.error)) << read.error.toStdString() << "\n  wanted: " << c.error.toStdString();
     }
-}
-
-TEST(ReportDefinition, ReadsTheShippedFilesAndReportsAMissingOne)
-{
-    for (const QString &name : {QStringLiteral("Calendar.rpt"), QStringLiteral("Calendar_12.rpt")}) {
-        const DefinitionResult read = read_report_definition(test::shipped_report(name));
-        ASSERT_TRUE(read.definition) << read.error.toStdString();
-        EXPECT_TRUE(read.definition->page_footer);
-        for (const QString &group : {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"), QStringLiteral("D")})
-            EXPECT_TRUE(read.definition->band_for(group, QStringLiteral("a"))) << group.toStdString();
-    }
-    QTemporaryDir dir;
-    const QString missing = dir.filePath(QStringLiteral("Calendar.rpt"));
-    EXPECT_EQ(read_report_definition(missing).error,
-              QStringLiteral("The report definition \"%1\" cannot be found.").arg(missing));
-
-    QFile broken(dir.filePath(QStringLiteral("Broken.rpt")));
-    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
-    broken.write("band A height=5\n  text x=0 y=0 w=10 h=5 size=big value=x\n");
-    broken.close();
-    EXPECT_EQ(read_report_definition(broken.fileName()).error,
-              QStringLiteral("The report definition cannot be read:\r\nBroken.rpt, line 2: \"big\" is not a number for size"));
 }

@@ -79,26 +79,6 @@ TEST_F(Rendering, BothReportsShowTheirRowsInOrderAndFitA4AndLetter)
     }
 }
 
-TEST_F(Rendering, TwelveMonthPagesFollowTheSelectionFormula)
-{
-    const std::vector<ReportRow> rows = twelve_month_rows();
-    const QString events = render(QStringLiteral("Calendar_12.rpt"), rows, QStringLiteral("twelve-month-p2.pdf"),
-                                  QStringLiteral("{T000.Page} = 2"));
-    EXPECT_EQ(pdf_page_count(events), 1);
-    const QString event_text = pdf_text(events);
-    EXPECT_TRUE(appear_in_order(event_text, {QStringLiteral("Events (All commented dates)"), QStringLiteral("Date"),
-                                             QStringLiteral("Jan-01"), QStringLiteral("New Year's Day"),
-                                             QStringLiteral("Feb-10"), QStringLiteral("Fire drill"),
-                                             QStringLiteral("Dec-25")}));
-    EXPECT_FALSE(event_text.contains(QStringLiteral("January")));
-
-    const QString both = render(QStringLiteral("Calendar_12.rpt"), rows, QStringLiteral("twelve-month.pdf"));
-    EXPECT_EQ(pdf_page_count(both), 2);
-    EXPECT_TRUE(appear_in_order(pdf_text(both), {QStringLiteral("January"), QStringLiteral("Page 1 of 2"),
-                                                 QStringLiteral("Events (All commented dates)"),
-                                                 QStringLiteral("Page 2 of 2")}));
-}
-
 TEST_F(Rendering, LongTextsWrapInsteadOfBeingCutOrRunningOffThePaper)
 {
     const QString comment = QStringLiteral(

@@ -1,5 +1,6 @@
-#include "enginefixture.h"
 #include "printing/engine/selectionformula.h"
+
+#include <QStringList>
 
 #include <gtest/gtest.h>
 
@@ -35,18 +36,4 @@ TEST(SelectionFormula, AnythingElseIsAnErrorNamingTheText)
         EXPECT_FALSE(read.formula) << text.toStdString();
         EXPECT_EQ(read.error, QStringLiteral("Unreadable selection formula: ") + text);
     }
-}
-
-TEST(SelectionFormula, SelectsTheRowsOfOnePageInOrder)
-{
-    const std::vector<ReportRow> rows = test::twelve_month_rows();
-    const std::vector<ReportRow> page_two = select_rows(rows, SelectionFormula{2});
-    ASSERT_FALSE(page_two.empty());
-    EXPECT_EQ(page_two.front().group, QStringLiteral("D"));
-    EXPECT_EQ(page_two.front().subgroup, QStringLiteral("a"));
-    for (const ReportRow &row : page_two)
-        EXPECT_EQ(row.page, 2);
-    EXPECT_EQ(select_rows(rows, SelectionFormula{}).size(), rows.size());
-    EXPECT_EQ(select_rows(rows, SelectionFormula{1}).size() + page_two.size(), rows.size());
-    EXPECT_TRUE(select_rows(rows, SelectionFormula{3}).empty());
 }
