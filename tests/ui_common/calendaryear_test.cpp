@@ -2,7 +2,6 @@
 
 #include "model/textforms.h"
 #include "store/dberror.h"
-#include "store/revisions.h"
 #include "store/transaction.h"
 #include "testdatabase.h"
 
@@ -92,9 +91,9 @@ TEST(MonthGrid, MatchesTheDatesTheCalendarControlPaints)
 
 // ------------------------------------------------------- the year in memory
 
-TEST(CalendarYearMemory, SlotsCoverExactlyTheJanuaryToDecemberGrids)
+TEST(CalendarYearMemory, SlotsCoverExactlyTheJanuaryToDecemberGridsAndNoOtherDay)
 {
-    const CalendarYear year(3, QStringLiteral("Office"), 9, 2023);
+    CalendarYear year(3, QStringLiteral("Office"), 9, 2023);
     ASSERT_EQ(year.day_entries().size(), 378u);  // 25 Dec 2022 .. 6 Jan 2024
     EXPECT_EQ(year.date_at(377), QDate(2024, 1, 6));
     EXPECT_EQ(year.entry(QDate(2022, 12, 25)), &year.day_entries().front());
@@ -104,6 +103,18 @@ TEST(CalendarYearMemory, SlotsCoverExactlyTheJanuaryToDecemberGrids)
     EXPECT_EQ(year.entry(QDate(2024, 1, 7)), nullptr);
     EXPECT_EQ(year.entry(QDate()), nullptr);
     EXPECT_THROW(year.month_totals(13), std::out_of_range);
+
+    // A day outside the span is an error and changes nothing.
+    for (const QDate date : {QDate(2022, 12, 24), QDate(2024, 1, 7), QDate()}) {
+        try {
+            year.add_day(DayEntry{1, date, 0, 0, 480, 480, {}, {}});
+            ADD_FAILURE() << "no error for " << date.toString(Qt::ISODate).toStdString();
+        } catch (const DbError &error) {
+            EXPECT_EQ(error.number(), DbError::ProgramError);
+        }
+    }
+    EXPECT_EQ(row(year.year_totals()), Row{});
+    EXPECT_EQ(year.day_entries(), CalendarYear(3, QStringLiteral("Office"), 9, 2023).day_entries());
 }
 
 TEST(CalendarYearMemory, ClassifiesAgainstTheTypicalDayExactlyAndListsByClass)
@@ -134,34 +145,6 @@ TEST(CalendarYearMemory, ClassifiesAgainstTheTypicalDayExactlyAndListsByClass)
     EXPECT_EQ(plain.day_kind(day_off), DayKind::NoWorkNoPay);
     EXPECT_FALSE(is_listed(plain, day_off, 1));
     EXPECT_TRUE(is_listed(plain, day_off, 4));
-}
-
-TEST(CalendarYearMemory, ADayOutsideTheSpanIsAnErrorAndChangesNothing)
-{
-    CalendarYear year(1, QStringLiteral("c"), 0, 2024);
-    for (const QDate date : {QDate(2023, 12, 30), QDate(2025, 1, 12), QDate()}) {
-        DayEntry day;
-        day.date = date;
-        day.minutes1 = day.minutes2 = 480;
-        try {
-            year.add_day(day);
-            ADD_FAILURE() << "no error for " << date.toString(Qt::ISODate).toStdString();
-        } catch (const DbError &error) {
-            EXPECT_EQ(error.number(), DbError::ProgramError);
-        }
-    }
-    EXPECT_EQ(row(year.year_totals()), Row{});
-    EXPECT_EQ(year.day_entries(), CalendarYear(1, QStringLiteral("c"), 0, 2024).day_entries());
-}
-
-TEST(CalendarQueries, TextsAreThoseTheStoredQueriesExpect)
-{
-    EXPECT_EQ(calendar_record_query(42), QStringLiteral("PARAMETERS RecordID Long=42; SELECT Q004.* FROM Q004;"));
-    EXPECT_EQ(typical_day_query_text(42, 2023),
-              QStringLiteral("PARAMETERS CalendarID Long=42, [Year] Short=2023; SELECT Q009.* FROM Q009;"));
-    EXPECT_EQ(days_query_text(42, QDate(2022, 12, 25), QDate(2024, 1, 6)),
-              QStringLiteral("PARAMETERS CalendarID Long=42, StartDt DateTime=#12/25/2022#,"
-                             " EndDt DateTime=#1/6/2024#; SELECT *  FROM Q008;"));
 }
 
 // ------------------------------------------------------ loading from a file

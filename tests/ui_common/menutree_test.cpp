@@ -9,6 +9,7 @@ using namespace dayvane;
 
 namespace {
 
+// Clicks the node as the user does.
 void click(QTreeWidget &tree, const QString &key)
 {
     QTreeWidgetItem *item = find_menu_node(&tree, key);
@@ -17,31 +18,23 @@ void click(QTreeWidget &tree, const QString &key)
     QTest::mouseClick(tree.viewport(), Qt::LeftButton, {}, tree.visualItemRect(item).center());
 }
 
-std::vector<MenuNode> sample_nodes()
-{
-    return {
-        MenuNode{QStringLiteral("close"), QStringLiteral("Close"), QString(), false, kCloseNodeColour},
-        MenuNode{QStringLiteral("group"), QStringLiteral("Group"), QString(), true},
-        MenuNode{QStringLiteral("run"), QStringLiteral("Run"), QStringLiteral("group")},
-        MenuNode{QStringLiteral("other"), QStringLiteral("Other"), QStringLiteral("group")},
-    };
-}
-
 } // namespace
 
 TEST(MenuTree, HeadingsToggleAndCommandsRun)
 {
     QTreeWidget tree;
-    build_menu(&tree, sample_nodes());
+    build_menu(&tree, {{"close", "Close", {}, false, kCloseNodeColour}, {"group", "Group", {}, true},
+                       {"run", "Run", "group"}, {"other", "Other", "group"}});
     QStringList ran;
     connect_menu(&tree, MenuStyle::Headings, [&] { ran << selected_menu_key(&tree); });
-    find_menu_node(&tree, QStringLiteral("group"))->setExpanded(true);
+    QTreeWidgetItem *group = find_menu_node(&tree, QStringLiteral("group"));
+    group->setExpanded(true);
     tree.resize(300, 300);
     tree.show();
 
     EXPECT_EQ(tree.topLevelItemCount(), 2);
-    EXPECT_EQ(find_menu_node(&tree, QStringLiteral("group"))->childCount(), 2);
-    EXPECT_TRUE(find_menu_node(&tree, QStringLiteral("group"))->font(0).bold());
+    EXPECT_EQ(group->childCount(), 2);
+    EXPECT_TRUE(group->font(0).bold());
     EXPECT_EQ(find_menu_node(&tree, QStringLiteral("close"))->foreground(0).color(), QColor(0, 0, 255));
 
     // Enter with nothing selected runs nothing.
@@ -49,15 +42,15 @@ TEST(MenuTree, HeadingsToggleAndCommandsRun)
     EXPECT_TRUE(ran.isEmpty());
 
     click(tree, QStringLiteral("group"));
-    EXPECT_FALSE(find_menu_node(&tree, QStringLiteral("group"))->isExpanded());
+    EXPECT_FALSE(group->isExpanded());
     click(tree, QStringLiteral("group"));
-    EXPECT_TRUE(find_menu_node(&tree, QStringLiteral("group"))->isExpanded());
+    EXPECT_TRUE(group->isExpanded());
     EXPECT_TRUE(ran.isEmpty());
 
     click(tree, QStringLiteral("run"));
     EXPECT_EQ(ran, QStringList{QStringLiteral("run")});
     // Enter on a heading hands its key on; no command carries it.
-    tree.setCurrentItem(find_menu_node(&tree, QStringLiteral("group")));
+    tree.setCurrentItem(group);
     QTest::keyClick(&tree, Qt::Key_Return);
     EXPECT_EQ(ran, QStringList({QStringLiteral("run"), QStringLiteral("group")}));
 
@@ -69,14 +62,12 @@ TEST(MenuTree, HeadingsToggleAndCommandsRun)
 TEST(MenuTree, AFlatListRunsOnEveryClick)
 {
     QTreeWidget tree;
-    build_menu(&tree, {MenuNode{QStringLiteral("close"), QStringLiteral("Close"), QString()},
-                       MenuNode{QStringLiteral("save"), QStringLiteral("Save"), QString()}});
+    build_menu(&tree, {{"close", "Close", {}}, {"save", "Save", {}}});
     QStringList ran;
     connect_menu(&tree, MenuStyle::Flat, [&] { ran << selected_menu_key(&tree); });
     tree.resize(300, 200);
     tree.show();
-    click(tree, QStringLiteral("save"));
-    click(tree, QStringLiteral("save"));
-    click(tree, QStringLiteral("close"));
+    for (const char *key : {"save", "save", "close"})
+        click(tree, QLatin1String(key));
     EXPECT_EQ(ran, QStringList({QStringLiteral("save"), QStringLiteral("save"), QStringLiteral("close")}));
 }
