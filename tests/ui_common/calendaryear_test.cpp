@@ -193,7 +193,7 @@ protected:
     }
 
     static inline std::optional<test::TestDatabase> s_file;
-    static inline qint32 s_office = 0, s_holiday = 0, s_unpaid = 0, s_unfiled = 0, s_bad_date = 0;
+    static inline qint32 s_office = 0, s_unpaid = 0, s_unfiled = 0, s_bad_date = 0;
     static inline qint32 s_half_day = 0, s_damaged = 0;
 };
 
@@ -221,10 +221,6 @@ void LoadCalendarYear::fill()
     day(s_office, office[3], "2024-01-02", typical, 480, 480);
     day(s_office, office[3], "2024-01-06", QStringLiteral("y@480>540"), 60, 60);  // the last shown day
     day(s_office, office[3], "2024-01-07", typical, 480, 480);                  // after the span
-
-    const auto paid_holiday = calendar("Holiday", {2023});
-    s_holiday = paid_holiday[0];
-    day(s_holiday, paid_holiday[1], "2023-01-16", holiday, 0, 480);
 
     // Work without pay, as another writer might store it.
     const auto unpaid = calendar("Unpaid", {2023});
@@ -295,7 +291,7 @@ TEST_F(LoadCalendarYear, ReadsTheCalendarAndEachDayPassingEveryLocationAndCounts
     EXPECT_EQ(year.day_kind(at(year, QDate(2023, 1, 5))), DayKind::AlteredWork);  // "Y@..."
 }
 
-TEST_F(LoadCalendarYear, CountsHolidaysUnpaidWorkNoTypicalDayAndHugeMinutes)
+TEST_F(LoadCalendarYear, CountsUnpaidWorkNoTypicalDayAndHugeMinutes)
 {
     struct Case
     {
@@ -305,14 +301,11 @@ TEST_F(LoadCalendarYear, CountsHolidaysUnpaidWorkNoTypicalDayAndHugeMinutes)
         QString typical_segments;
         qint32 typical_work, typical_pay;
     };
-    const QString none;
     const Case cases[] = {
-        // A paid holiday counts as pay-only and as paid.
-        {s_holiday, 2023, {0, 0, 0, 0, 1, 1, 480}, none, 0, 0},
         // Work without pay is not paid.
         {s_unpaid, 2023, {2, 120, 1, 30, 0, 0, 0}, QStringLiteral("y@540>600"), 60, 0},
         // No typical day: every workday is altered.
-        {s_unfiled, 2024, {0, 0, 2, 960, 0, 2, 960}, none, 0, 0},
+        {s_unfiled, 2024, {0, 0, 2, 960, 0, 2, 960}, QString(), 0, 0},
         // Minutes no day can hold never wrap the totals.
         {s_damaged, 2023, {2, 4'000'000'000, 0, 0, 0, 2, 4'000'000'000}, QStringLiteral("y@0>1"), 2'000'000'000,
          2'000'000'000},
