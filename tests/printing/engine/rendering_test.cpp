@@ -4,7 +4,6 @@
 #include "printing/engine/selectionformula.h"
 #include "printers.h"
 
-#include <QFile>
 #include <QPdfWriter>
 #include <QTemporaryDir>
 

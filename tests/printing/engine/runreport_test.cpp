@@ -6,7 +6,6 @@
 #include <QAction>
 #include <QDialog>
 #include <QFile>
-#include <QFileInfo>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QTemporaryDir>
