@@ -1,24 +1,15 @@
-#include "app/calendarwindow.h"
-#include "scriptedinteraction.h"
+#include "mainwindowtest.h"
 #include "store/connection.h"
-#include "testdatabase.h"
-#include "ui_common/appstate.h"
 #include "ui_common/geometry.h"
 #include "ui_common/menutree.h"
+#include "windowdriver.h"
 
-#include <QApplication>
-#include <QCalendarWidget>
-#include <QDir>
-#include <QFile>
-#include <QLabel>
-#include <QTableWidget>
-#include <QTemporaryDir>
+#include <QDialog>
+#include <QLineEdit>
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
-
-#include <gtest/gtest.h>
 
 using namespace dayvane;
 using namespace dayvane::test;
@@ -30,65 +21,22 @@ const QString kNotConnected = QStringLiteral(
     "select the database and then repeat this operation.");
 const QString kSelectLater = QStringLiteral(
     "To select the database location at a later time, click on\r\n<Set database location> listed under the <System> menu item.");
-const QString kNotValid =
-    QStringLiteral("The selected database does not appear to be a valid\r\nCorvantelle database.");
 
-// Each case runs with its own settings folder and a fresh shared state.
-class CalendarWindowTest : public ::testing::Test
+class CalendarWindowTest : public MainWindowTest
 {
 protected:
-    void SetUp() override
-    {
-        app_state() = AppState();
-        qputenv("DAYVANE_HOME", home.path().toUtf8());
-        qputenv("DAYVANE_WEB_HOST", "127.0.0.1:9");
-    }
-    void TearDown() override
-    {
-        app_state() = AppState();
-        qunsetenv("DAYVANE_HOME");
-        qunsetenv("DAYVANE_WEB_HOST");
-    }
-
-    QString ini_path() const { return home.filePath(QStringLiteral("QZ.ini")); }
-    QString read_ini() const
-    {
-        QFile file(ini_path());
-        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-    }
-    void write_ini(const QString &text) const
-    {
-        QFile file(ini_path());
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(text.toUtf8());
-    }
-    // Starts with the database at `path` known, so no question is asked.
-    void start_connected(CalendarWindow &window, const QString &path)
-    {
-        write_ini(QStringLiteral("[DB path]=%1\r\n").arg(path));
-        window.start();
-    }
-    void close_with(CalendarWindow &window, ScriptedInteraction &user, bool yes)
+    void close_with(CalendarWindow &closed, bool yes)
     {
         user.answer_yes_no(yes);
-        window.close();
+        closed.close();
     }
-
-    QTemporaryDir home{QDir::current().absoluteFilePath(QStringLiteral("home-XXXXXX"))};
+    QTreeWidget *menu() const { return window.findChild<QTreeWidget *>(QStringLiteral("menu_tree")); }
 };
-
-QString label(const CalendarWindow &window, const char *name)
-{
-    const QLabel *found = window.findChild<QLabel *>(QString::fromLatin1(name));
-    return found ? found->text() : QStringLiteral("<missing>");
-}
 
 } // namespace
 
 TEST_F(CalendarWindowTest, FirstStartCentresTheWindowAndAsksForTheDatabase)
 {
-    ScriptedInteraction user;
-    CalendarWindow window;
     user.answer_yes_no(false);
     window.start();
 
@@ -97,20 +45,19 @@ TEST_F(CalendarWindowTest, FirstStartCentresTheWindowAndAsksForTheDatabase)
     EXPECT_EQ(window.pos(), QPoint(area.left() + (area.width() - window.frameGeometry().width()) / 2,
                                    area.top() + (area.height() - window.frameGeometry().height()) / 2));
     EXPECT_EQ(window.width(), twips_to_pixels(8250));
-    ASSERT_EQ(user.shown().size(), 2u);
-    EXPECT_EQ(user.shown()[0].text, QStringLiteral("The application requires the location of the Corvantelle database "
-                                                   "(QZBD.mdb).\r\nDo you want to select the database location now?"));
-    EXPECT_EQ(user.shown()[1].text, kSelectLater);
+    EXPECT_EQ(user.take_texts(), QStringList({"The application requires the location of the Corvantelle database "
+                                              "(QZBD.mdb).\r\nDo you want to select the database location now?",
+                                              kSelectLater}));
     EXPECT_FALSE(app_state().db_connected);
-    EXPECT_EQ(label(window, "lbl_calendar_name"), QStringLiteral("No calendar loaded"));
-    EXPECT_EQ(label(window, "lbl_year_work_total_days"), QStringLiteral("0 days"));
-    EXPECT_EQ(window.findChild<QCalendarWidget *>(QStringLiteral("calendar"))->selectedDate(), QDate::currentDate());
+    EXPECT_EQ(text("lbl_calendar_name"), QStringLiteral("No calendar loaded"));
+    EXPECT_EQ(text("lbl_year_work_total_days"), QStringLiteral("0 days"));
+    EXPECT_EQ(calendar()->selectedDate(), QDate::currentDate());
 
     // No on the close question keeps the window and writes nothing.
-    close_with(window, user, false);
+    close_with(window, false);
     EXPECT_TRUE(window.isVisible());
     EXPECT_FALSE(QFile::exists(ini_path()));
-    close_with(window, user, true);
+    close_with(window, true);
     EXPECT_FALSE(window.isVisible());
     EXPECT_EQ(user.shown().back().title, QStringLiteral("QZ Calendar"));
     EXPECT_EQ(user.shown().back().text, QStringLiteral("Close Calendar application?"));
@@ -127,16 +74,12 @@ TEST_F(CalendarWindowTest, FirstStartCentresTheWindowAndAsksForTheDatabase)
 
 TEST_F(CalendarWindowTest, SettingsComeBackAndAWindowBelowTheWorkAreaIsPulledUp)
 {
-    TestDatabase database;
-    database.close();
     const QRect area = work_area();
     const int top = pixels_to_twips(area.top() + 40), left = pixels_to_twips(area.left() + 30);
     write_ini(QStringLiteral("[DB path]=%1\r\n[NewsVersion]=7\r\n[Top]=%2\r\n[Left]=%3\r\n[Height]=7200\r\n")
-                  .arg(database.path())
+                  .arg(db_path())
                   .arg(top)
                   .arg(left));
-    ScriptedInteraction user;
-    CalendarWindow window;
     window.start();
     EXPECT_TRUE(user.shown().empty());
     EXPECT_TRUE(app_state().db_connected);
@@ -149,17 +92,15 @@ TEST_F(CalendarWindowTest, SettingsComeBackAndAWindowBelowTheWorkAreaIsPulledUp)
     EXPECT_EQ(window.height(), twips_to_pixels(6480));
 
     window.move(window.x(), area.bottom() - 20);
-    close_with(window, user, true);
+    close_with(window, true);
     const QString expected_top = QStringLiteral("[Top]=%1\r\n").arg(
         pixels_to_twips(area.top() + area.height() - window.frameGeometry().height()));
-    EXPECT_TRUE(read_ini().startsWith(QStringLiteral("[DB path]=%1\r\n[NewsVersion]=7\r\n").arg(database.path())));
+    EXPECT_TRUE(read_ini().startsWith(QStringLiteral("[DB path]=%1\r\n[NewsVersion]=7\r\n").arg(db_path())));
     EXPECT_TRUE(read_ini().contains(expected_top)) << read_ini().toStdString();
     EXPECT_TRUE(read_ini().contains(QStringLiteral("[Height]=%1\r\n").arg(pixels_to_twips(twips_to_pixels(6480)))));
 
     // A height stored on a taller screen opens no taller than this one.
-    write_ini(QStringLiteral("[DB path]=%1\r\n[Height]=%2\r\n")
-                  .arg(database.path())
-                  .arg(pixels_to_twips(area.height() + 200)));
+    write_ini(QStringLiteral("[DB path]=%1\r\n[Height]=%2\r\n").arg(db_path()).arg(pixels_to_twips(area.height() + 200)));
     CalendarWindow again;
     again.start();
     EXPECT_EQ(again.frameGeometry().height(), area.height());
@@ -167,17 +108,13 @@ TEST_F(CalendarWindowTest, SettingsComeBackAndAWindowBelowTheWorkAreaIsPulledUp)
 
 TEST_F(CalendarWindowTest, OpeningTheDatabaseExplainsEveryRefusal)
 {
-    TestDatabase good;
-    good.close();
     QTemporaryDir dir(QDir::current().absoluteFilePath(QStringLiteral("files-XXXXXX")));
     const QString other = dir.filePath(QStringLiteral("QZDB.mdb"));
     Database::open(other, key_from_connect_string(kFirstConnectString), Database::OpenMode::Create)
         .exec(QStringLiteral("CREATE TABLE t (x);"));
     const QString wrong_name = dir.filePath(QStringLiteral("qzdb.mdb"));
-    QFile::copy(good.path(), wrong_name);
+    QFile::copy(db_path(), wrong_name);
 
-    ScriptedInteraction user;
-    CalendarWindow window;
     user.answer_yes_no(true);
     user.answer_file(std::nullopt);  // cancelled
     window.start();
@@ -210,7 +147,7 @@ TEST_F(CalendarWindowTest, OpeningTheDatabaseExplainsEveryRefusal)
          QStringLiteral("Error:\r\nThe database storage device is not recognized by the application.\r\n"
                         "Please install the database on your local drive for single user access\r\n"
                         "or on a network drive for multi-user access.")},
-        {other, kNotValid},
+        {other, QStringLiteral("The selected database does not appear to be a valid\r\nCorvantelle database.")},
     };
     for (const Case &c : cases) {
         prove_user_one();
@@ -224,12 +161,12 @@ TEST_F(CalendarWindowTest, OpeningTheDatabaseExplainsEveryRefusal)
     }
 
     prove_user_one();
-    user.answer_file(good.path());
+    user.answer_file(db_path());
     window.run_command(QStringLiteral("set_db"));
     EXPECT_TRUE(user.take_texts().isEmpty());
     expect_no_user("connected");
     EXPECT_TRUE(app_state().db_connected);
-    EXPECT_EQ(app_state().db_path, good.path());
+    EXPECT_EQ(app_state().db_path, db_path());
 
     // Connected: set_db asks first; No keeps the connection.
     user.answer_yes_no(false);
@@ -244,66 +181,43 @@ TEST_F(CalendarWindowTest, OpeningTheDatabaseExplainsEveryRefusal)
     expect_no_user("cancelled");
     EXPECT_FALSE(app_state().database.has_value());
     EXPECT_FALSE(app_state().db_connected);
-    EXPECT_EQ(app_state().db_path, good.path());
-    user.take_texts();
-    close_with(window, user, true);
+    EXPECT_EQ(app_state().db_path, db_path());
 }
 
 TEST_F(CalendarWindowTest, ABusyDatabaseIsToldAndItsPathKept)
 {
-    TestDatabase database;
     // Another workstation in the middle of saving holds the file's exclusive
     // lock for longer than the program waits.
-    database.db().exec(QStringLiteral("BEGIN EXCLUSIVE;"));
-    ScriptedInteraction user;
-    CalendarWindow window;
-    start_connected(window, database.path());
+    Database other = open_existing_database(db_path());
+    other.exec(QStringLiteral("BEGIN EXCLUSIVE;"));
+    write_ini(QStringLiteral("[DB path]=%1\r\n").arg(db_path()));
+    window.start();
     EXPECT_EQ(user.take_texts(), QStringList{QStringLiteral(
                                      "The calendar database is busy: another workstation is saving. Try again in a moment.")});
     EXPECT_FALSE(app_state().db_connected);
-    EXPECT_EQ(app_state().db_path, database.path());
-    close_with(window, user, true);
-    EXPECT_TRUE(read_ini().startsWith(QStringLiteral("[DB path]=%1\r\n").arg(database.path()))) << read_ini().toStdString();
+    EXPECT_EQ(app_state().db_path, db_path());
+    close_with(window, true);
+    EXPECT_TRUE(read_ini().startsWith(QStringLiteral("[DB path]=%1\r\n").arg(db_path()))) << read_ini().toStdString();
 }
 
-TEST_F(CalendarWindowTest, TheCommandTreeHasEveryNodeInOrder)
+TEST_F(CalendarWindowTest, TheCommandTreeOpensItsHeadingsAndGuardsTheDatabaseCommands)
 {
-    ScriptedInteraction user;
-    CalendarWindow window;
     user.answer_yes_no(false);
     window.start();
     user.take_texts();
-    auto *tree = window.findChild<QTreeWidget *>(QStringLiteral("menu_tree"));
-    ASSERT_NE(tree, nullptr);
-
-    QStringList keys, bold, expanded;
-    for (QTreeWidgetItemIterator it(tree); *it; ++it) {
-        const QString key = (*it)->data(0, Qt::UserRole).toString();
-        keys << key + u'=' + (*it)->text(0);
-        if ((*it)->font(0).bold())
-            bold << key;
+    QStringList keys, expanded;
+    for (QTreeWidgetItemIterator it(menu()); *it; ++it) {
+        keys << (*it)->data(0, Qt::UserRole).toString();
         if ((*it)->isExpanded())
-            expanded << key;
+            expanded << keys.last();
     }
     EXPECT_EQ(keys.size(), 36);
-    EXPECT_EQ(keys.first(), QStringLiteral("close=Close application"));
-    EXPECT_EQ(keys.mid(1, 6), QStringList({"system=System", "system_password=System password",
-                                           "enter_system_password=Enter system password",
-                                           "clear_system_password=Clear system password", "users=User list",
-                                           "set_db=Set database location"}));
-    EXPECT_EQ(keys.mid(19, 4), QStringList({"print_calendar=Print calendar", "print_calendar_1_month=Selected month",
-                                            "print_calendar_12_month=12 month layout",
-                                            "print_calendar_12_month_part_1_2=Calendar & Event list"}));
-    EXPECT_EQ(keys.last(), QStringLiteral("website=Go to Corvantelle website"));
-    EXPECT_EQ(bold, QStringList({"system", "system_password", "calendar_menu", "calendar_event_dates", "print_calendar",
-                                 "print_calendar_12_month", "preview_calendar", "customer_service", "help"}));
     EXPECT_EQ(expanded, QStringList({"system", "system_password", "calendar_menu", "calendar_event_dates", "print_calendar"}));
-    EXPECT_EQ(find_menu_node(tree, QStringLiteral("close"))->foreground(0).color(), QColor(0, 0, 255));
-    EXPECT_EQ(find_menu_node(tree, QStringLiteral("users"))->parent()->data(0, Qt::UserRole), QStringLiteral("system"));
+    EXPECT_EQ(find_menu_node(menu(), QStringLiteral("close"))->foreground(0).color(), QColor(0, 0, 255));
 
     // Without a database the guarded commands only explain; others do not ask.
     for (const char *key : {"users", "open_calendar_list", "holiday_listing", "enter_system_password"}) {
-        window.run_command(QString::fromLatin1(key));
+        run_node(window, QString::fromLatin1(key));
         EXPECT_EQ(user.take_texts(), QStringList{kNotConnected}) << key;
     }
     window.run_command(QStringLiteral("reload_calendar"));
@@ -312,18 +226,14 @@ TEST_F(CalendarWindowTest, TheCommandTreeHasEveryNodeInOrder)
 
     window.run_command(QStringLiteral("clear_system_password"));
     EXPECT_EQ(user.take_texts(), QStringList{QStringLiteral("The system password has been cleared.")});
-    close_with(window, user, true);
 }
 
 TEST_F(CalendarWindowTest, HelpAndNewsOpenTheirPages)
 {
     write_ini(QStringLiteral("[NewsVersion]=4\r\n"));
-    ScriptedInteraction user;
-    CalendarWindow window;
     user.answer_yes_no(false);
     window.start();
     user.take_texts();
-    auto *tree = window.findChild<QTreeWidget *>(QStringLiteral("menu_tree"));
     auto *timer = window.findChild<QTimer *>(QStringLiteral("news_timer"));
     ASSERT_NE(timer, nullptr);
 
@@ -341,8 +251,8 @@ TEST_F(CalendarWindowTest, HelpAndNewsOpenTheirPages)
     window.set_latest_news_version(QStringLiteral("5"));
     EXPECT_TRUE(timer->isActive());
     EXPECT_EQ(timer->interval(), 1000);
-    QTreeWidgetItem *news = find_menu_node(tree, QStringLiteral("news"));
-    EXPECT_EQ(find_menu_node(tree, QStringLiteral("customer_service"))->foreground(0).color(), QColor(255, 0, 0));
+    QTreeWidgetItem *news = find_menu_node(menu(), QStringLiteral("news"));
+    EXPECT_EQ(find_menu_node(menu(), QStringLiteral("customer_service"))->foreground(0).color(), QColor(255, 0, 0));
     EXPECT_TRUE(news->parent()->isExpanded());
     timer->setInterval(5);
     QTRY_VERIFY_WITH_TIMEOUT(news->font(0).bold(), 2000);
@@ -359,6 +269,73 @@ TEST_F(CalendarWindowTest, HelpAndNewsOpenTheirPages)
     EXPECT_FALSE(timer->isActive());
     EXPECT_FALSE(news->font(0).bold());
     EXPECT_EQ(news->foreground(0).color(), QColor(Qt::black));
-    close_with(window, user, true);
+    close_with(window, true);
     EXPECT_TRUE(read_ini().startsWith(QStringLiteral("[NewsVersion]=5\r\n")));
+}
+
+// The windows opened from the main window, through their real widgets.
+TEST_F(CalendarWindowTest, TheCommandsOpenTheirWindowsAndTheListOpensAYear)
+{
+    start_on(0, QStringLiteral("2/29/2024"));
+    user.on_window(QStringLiteral("about"), [](QDialog &about) { about.close(); });
+    window.run_command(QStringLiteral("about"));
+    user.on_window(QStringLiteral("system_password"), [](QDialog &password) { password.close(); });
+    window.run_command(QStringLiteral("enter_system_password"));
+    user.on_window(QStringLiteral("user_list"), [](QDialog &users) {
+        EXPECT_EQ(users.findChild<QTableWidget *>(QStringLiteral("grid"))->item(0, 2)->text(), QStringLiteral("Adams"));
+        users.close();
+    });
+    window.run_command(QStringLiteral("users"));
+    EXPECT_EQ(text("lbl_calendar_name"), QStringLiteral("No calendar loaded"));
+
+    // Enter on a row of the list opens that year.
+    user.on_window(QStringLiteral("calendar_list"), [](QDialog &list) {
+        QTest::keyClick(select_calendar(list, QStringLiteral("Alpha"), 2024), Qt::Key_Return);
+        EXPECT_FALSE(list.isVisible());
+    });
+    window.run_command(QStringLiteral("open_calendar_list"));
+    EXPECT_EQ(text("lbl_calendar_name"), QStringLiteral("Alpha / 2024"));
+    EXPECT_EQ(app_state().calendar_id, filled.sample.alpha);
+    EXPECT_EQ(calendar()->selectedDate(), QDate(2024, 2, 29));
+
+    // Making changes opens the editor on a stored day; a day without a
+    // record opens nothing.
+    calendar()->setSelectedDate(QDate(2024, 1, 8));
+    user.on_window(QStringLiteral("calendar_edit"), [](QDialog &editor) { editor.close(); });
+    window.run_command(QStringLiteral("edit_calendar"));
+    EXPECT_GT(app_state().selected_day_id, 0);
+    calendar()->setSelectedDate(QDate(2024, 1, 9));
+    window.run_command(QStringLiteral("edit_calendar"));
+    EXPECT_TRUE(user.shown().empty());
+
+    // 29 February opened into a year without one becomes the 28th; a
+    // restricted calendar of another user first asks who is there.
+    calendar()->setSelectedDate(QDate(2024, 2, 29));
+    store_system_password(*app_state().database, QStringLiteral("Admin99"));
+    user.on_window(QStringLiteral("calendar_list"), [&](QDialog &list) {
+        user.on_window(QStringLiteral("user_list"), [](QDialog &users) { users.close(); });
+        user.answer_yes_no(true);
+        user.on_window(QStringLiteral("system_password"), [](QDialog &password) {
+            type_into(password, QStringLiteral("password"), QStringLiteral("Admin99"), 0);
+            run_node(password, QStringLiteral("accept_password"), 0);
+        });
+        QTest::keyClick(select_calendar(list, QStringLiteral("zeta office"), 2023), Qt::Key_Return);
+        EXPECT_FALSE(list.isVisible());
+    });
+    window.run_command(QStringLiteral("open_calendar_list"));
+    EXPECT_EQ(calendar()->selectedDate(), QDate(2023, 2, 28));
+    EXPECT_EQ(text("lbl_calendar_name"), QStringLiteral("zeta office / 2023"));
+    EXPECT_TRUE(user.take_texts().contains(
+        QStringLiteral("Insufficient access permission.\r\n\r\nDo you want to proceed with the system password?")));
+
+    // Renaming the open calendar renames the caption too.
+    user.on_window(QStringLiteral("calendar_list"), [](QDialog &list) {
+        select_calendar(list, QStringLiteral("zeta office"), 2023);
+        run_node(list, QStringLiteral("rename"));
+        auto *rename = list.findChild<QLineEdit *>(QStringLiteral("txt_rename"));
+        rename->setText(QStringLiteral("Zeta nights"));
+        QTest::keyClick(rename, Qt::Key_Return);
+    });
+    window.run_command(QStringLiteral("open_calendar_list"));
+    EXPECT_EQ(text("lbl_calendar_name"), QStringLiteral("Zeta nights / 2023"));
 }

@@ -1,0 +1,186 @@
+#pragma once
+
+// What the main window's tests share: a settings folder and a shared state
+// of their own for each case, the scripted user, the window, and a copy of
+// one calendar database filled once for the whole run.
+
+#include "app/calendarwindow.h"
+#include "scriptedinteraction.h"
+#include "testdatabase.h"
+#include "ui_common/appstate.h"
+#include "ui_common/gridhelpers.h"
+
+#include <QApplication>
+#include <QCalendarWidget>
+#include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QTableWidget>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace dayvane::test {
+
+// "Office" holds 2024 and the neighbouring days its January and December
+// grids show: 31 Dec 2023 (worked, with an event) and 2 Jan 2025 (an event).
+struct Filled
+{
+    Sample sample;      // the sample calendars and users, written first
+    qint64 office = 0;
+    qint64 jan_02 = 0;  // Office's day record of 2 Jan 2024
+    qint64 quiet = 0;   // 2024 with one uncommented day
+    qint64 busy = 0;    // 60 commented days from 1 Feb 2024
+    qint64 broken = 0;  // a day whose date is not in the store's form
+};
+
+inline Filled fill_office(Database &db)
+{
+    struct Day
+    {
+        const char *date, *segments;
+        int start, stop, worked, paid;
+        QVariant comment;
+    };
+    const auto calendar = [&](const char *name) {
+        return execute(db, QStringLiteral("INSERT INTO calendars (Name) VALUES (?);"), {QString::fromLatin1(name)});
+    };
+    const auto year = [&](qint64 calendar, int year) {
+        return execute(db, QStringLiteral("INSERT INTO calendar_years (CalendarLink, YearVal) VALUES (?, ?);"),
+                       {calendar, year});
+    };
+    const auto day = [&](qint64 calendar, qint64 year, const Day &d) {
+        return execute(db,
+                       QStringLiteral("INSERT INTO days (NameLink, YearLink, DateVal, DayStart, DayStop, minutes1,"
+                                      " minutes2, TimeSegments, \"Date comment\") VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?);"),
+                       {calendar, year, QString::fromLatin1(d.date), d.start, d.stop, d.worked, d.paid,
+                        QString::fromLatin1(d.segments), d.comment});
+    };
+    const char *typical = "y@480>720+y@780>1020";
+    Filled f;
+    f.sample = fill_sample(db);
+    f.office = calendar("Office");
+    const qint64 y2023 = year(f.office, 2023), y2024 = year(f.office, 2024), y2025 = year(f.office, 2025);
+    day(f.office, y2023, {"2023-12-31", "y@600>660", 600, 660, 60, 60, QStringLiteral("Old year")});
+    day(f.office, y2024, {"2024-01-01", "n@480>960", 480, 960, 0, 480, QStringLiteral("New Year's Day")});
+    f.jan_02 = day(f.office, y2024, {"2024-01-02", typical, 480, 1020, 480, 480, {}});
+    day(f.office, y2024, {"2024-01-03", typical, 480, 1020, 480, 480, QStringLiteral(" ")});
+    day(f.office, y2024, {"2024-01-04", "y@480>720", 480, 720, 240, 240, QString()});
+    day(f.office, y2024, {"2024-01-05", "", 0, 0, 0, 0, QStringLiteral("Closed")});
+    day(f.office, y2024, {"2024-01-08", typical, 480, 1020, 480, 480, QStringLiteral("Team day")});
+    day(f.office, y2024, {"2024-01-31", typical, 480, 1020, 480, 480, {}});
+    day(f.office, y2024, {"2024-02-01", typical, 480, 1020, 480, 480, {}});
+    day(f.office, y2024, {"2024-03-15", typical, 480, 1020, 480, 480, QStringLiteral("Ides")});
+    day(f.office, y2024, {"2024-05-20", "n@480>960", 480, 960, 0, 480, {}});
+    day(f.office, y2025, {"2025-01-02", typical, 480, 1020, 480, 480, QStringLiteral("Next year")});
+
+    f.quiet = calendar("Quiet");
+    day(f.quiet, year(f.quiet, 2024), {"2024-06-03", typical, 480, 1020, 480, 480, {}});
+    f.busy = calendar("Busy");
+    execute(db,
+            QStringLiteral("INSERT INTO days (NameLink, YearLink, DateVal, minutes1, minutes2, TimeSegments, \"Date comment\")"
+                           " WITH RECURSIVE n(i) AS (SELECT 0 UNION ALL SELECT i + 1 FROM n WHERE i < 59)"
+                           " SELECT ?, ?, date('2024-02-01', '+' || i || ' days'), 0, 0, '', 'Event ' || i FROM n;"),
+            {f.busy, year(f.busy, 2024)});
+    f.broken = calendar("Broken");
+    day(f.broken, year(f.broken, 2024), {"2024-6-5", typical, 480, 1020, 480, 480, {}});
+    return f;
+}
+
+// Makes the calendar list's row of `name` and `year` current.
+inline QTableWidget *select_calendar(QDialog &list, const QString &name, int year)
+{
+    auto *grid = list.findChild<QTableWidget *>(QStringLiteral("grid"));
+    for (int row = 0; row < grid->rowCount() && row_data(grid, row) != 0; ++row) {
+        if (grid->item(row, 0)->text() == name && grid->item(row, 1)->text() == QString::number(year)) {
+            grid->setCurrentCell(row, 0);
+            return grid;
+        }
+    }
+    ADD_FAILURE() << "no row " << name.toStdString();
+    return grid;
+}
+
+class MainWindowTest : public ::testing::Test
+{
+protected:
+    MainWindowTest()
+    {
+        qputenv("DAYVANE_HOME", home.path().toUtf8());
+        qputenv("DAYVANE_WEB_HOST", "127.0.0.1:9");
+        EXPECT_TRUE(QFile::copy(filled_database().file.path(), db_path()));
+    }
+    ~MainWindowTest() override
+    {
+        app_state() = AppState();
+        qunsetenv("DAYVANE_HOME");
+        qunsetenv("DAYVANE_WEB_HOST");
+    }
+
+    // Written once on first use; each case works on its own copy.
+    struct FilledDatabase
+    {
+        FilledDatabase() { file.close(); }
+        TestDatabase file;
+        Filled ids = fill_office(file.db());
+    };
+    static const FilledDatabase &filled_database()
+    {
+        static FilledDatabase database;
+        return database;
+    }
+    const Filled &filled = filled_database().ids;
+
+    QString db_path() const { return home.filePath(QStringLiteral("QZDB.mdb")); }
+    QString ini_path() const { return home.filePath(QStringLiteral("QZ.ini")); }
+    QString read_ini() const
+    {
+        QFile file(ini_path());
+        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    }
+    void write_ini(const QString &text) const
+    {
+        QFile file(ini_path());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text.toUtf8());
+    }
+    // Starts as the last run left it: `calendar` open on `date` (m/d/yyyy)
+    // of the filled database.
+    void start_on(qint64 calendar, const QString &date)
+    {
+        write_ini(QStringLiteral("[DB path]=%1\r\n[View index]=%2\r\n[Calendar date]=%3\r\n")
+                      .arg(db_path())
+                      .arg(calendar)
+                      .arg(date));
+        window.start();
+        QApplication::setActiveWindow(&window);
+    }
+
+    QString text(const QString &name) const
+    {
+        const QLabel *found = window.findChild<QLabel *>(name);
+        return found ? found->text() : QStringLiteral("<missing>");
+    }
+    // The six labels of a week array, by index.
+    QStringList weeks(const char *array) const
+    {
+        QStringList texts(6);
+        for (const QLabel *label : window.findChildren<QLabel *>(QString::fromLatin1(array)))
+            texts[label->property("index").toInt() - 1] = label->text();
+        return texts;
+    }
+    QCalendarWidget *calendar() const { return window.findChild<QCalendarWidget *>(QStringLiteral("calendar")); }
+    QTableWidget *grid() const { return window.findChild<QTableWidget *>(QStringLiteral("calendar_event_dates_grid")); }
+
+    // Built first: the window below registers itself in the fresh state.
+    struct FreshState
+    {
+        FreshState() { app_state() = AppState(); }
+    } fresh;
+    QTemporaryDir home{QDir::current().absoluteFilePath(QStringLiteral("home-XXXXXX"))};
+    ScriptedInteraction user;
+    CalendarWindow window;
+};
+
+} // namespace dayvane::test
