@@ -1,7 +1,6 @@
 #include "app/calendarviews.h"
 #include "mainwindowtest.h"
 #include "store/database.h"
-#include "ui_common/gridhelpers.h"
 
 #include <QHeaderView>
 #include <QListWidget>
@@ -20,14 +19,24 @@ namespace {
 class CalendarViewsTest : public MainWindowTest
 {
 protected:
+    // What the window shows of the open calendar and the selected day:
+    // "caption | month node | month and year summarised | day | event".
+    QString shown() const
+    {
+        return QStringList{text("lbl_calendar_name"), month_tree()->topLevelItem(0)->text(0),
+                           text("lbl_summary_month") + u' ' + text("lbl_summary_year"), text("lbl_cal_date"),
+                           text("lbl_event")}
+            .join(QStringLiteral(" | "));
+    }
+    // The selected date, after checking that the shared state follows it.
+    QDate selected() const
+    {
+        EXPECT_EQ(app_state().current_date, calendar()->selectedDate());
+        return calendar()->selectedDate();
+    }
     void set_text(const char *name, const QString &value)
     {
         window.findChild<QLabel *>(QString::fromLatin1(name))->setText(value);
-    }
-    QStringList day_detail() const
-    {
-        return {text("lbl_cal_date"), text("lbl_start_time"), text("lbl_end_time"),
-                text("lbl_work_time"), text("lbl_paid_time"), text("lbl_event")};
     }
     // The nine summary labels of "month" or "year".
     QStringList summary(const QString &period) const
@@ -50,7 +59,6 @@ protected:
     }
     QListWidget *month_list() const { return window.findChild<QListWidget *>(QStringLiteral("month_list")); }
     QTreeWidget *month_tree() const { return window.findChild<QTreeWidget *>(QStringLiteral("calendar_month_tree")); }
-    QString month_node() const { return month_tree()->topLevelItem(0)->text(0); }
     QToolButton *button(const char *name) const { return window.findChild<QToolButton *>(QLatin1String(name)); }
     bool bold(QDate date) const { return calendar()->dateTextFormat(date).fontWeight() == QFont::Bold; }
 
@@ -59,71 +67,41 @@ protected:
         QTest::mouseClick(month_tree()->viewport(), Qt::LeftButton, {},
                           month_tree()->visualItemRect(month_tree()->topLevelItem(0)).center());
     }
-    // Clicks and double-clicks the centre of `date`'s cell in the shown month grid.
+    // A click and a double click on `view`'s cell at `index`.
+    static void double_click(QAbstractItemView *view, const QModelIndex &index)
+    {
+        const QPoint centre = view->visualRect(index).center();
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, centre);
+        QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, centre);
+    }
     void double_click_date(QDate date)
     {
         auto *view = calendar()->findChild<QTableView *>();
         const qint64 position = first_shown_day(calendar()->yearShown(), calendar()->monthShown()).daysTo(date);
-        const QPoint centre = view->visualRect(view->model()->index(1 + int(position / 7), int(position % 7))).center();
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, centre);
-        QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, centre);
-    }
-    // The report of a failed load: its lines, after checking that one was shown.
-    QStringList error_lines()
-    {
-        EXPECT_EQ(user.shown().size(), 1u);
-        return user.shown().empty() ? QStringList() : user.shown()[0].text.split(QStringLiteral("\r\n"));
-    }
-    // Nothing of a calendar is left shown.
-    void expect_no_calendar()
-    {
-        EXPECT_EQ(app_state().calendar_id, 0);
-        EXPECT_FALSE(app_state().calendar_loaded);
-        EXPECT_EQ(text("lbl_calendar_name"), QStringLiteral("No calendar loaded"));
-        EXPECT_FALSE(grid_has_data(grid()));
+        double_click(view, view->model()->index(1 + int(position / 7), int(position % 7)));
     }
 };
 
 } // namespace
 
-TEST_F(CalendarViewsTest, StartUpReopensTheStoredCalendarOnItsDate)
+TEST_F(CalendarViewsTest, StartUpReopensTheStoredCalendarOnItsDateWithItsFigures)
 {
     start_on(filled.office, QStringLiteral("1/10/2024"));
     EXPECT_TRUE(user.shown().empty());
-    const AppState &state = app_state();
-    EXPECT_TRUE(state.calendar_loaded);
-    EXPECT_EQ(state.calendar_name, QStringLiteral("Office"));
-    EXPECT_EQ(state.current_date, QDate(2024, 1, 10));
-    EXPECT_EQ(state.first_shown_date, QDate(2023, 12, 31));
-    EXPECT_EQ(state.last_shown_date, QDate(2025, 1, 4));
-    EXPECT_EQ(calendar()->selectedDate(), QDate(2024, 1, 10));
-    // The user cannot leave the loaded year.
+    EXPECT_TRUE(app_state().calendar_loaded);
+    EXPECT_EQ(app_state().calendar_name, QStringLiteral("Office"));
+    EXPECT_EQ(selected(), QDate(2024, 1, 10));
+    EXPECT_EQ(shown(), QStringLiteral("Office / 2024 | January | January 2024 | Jan-10 | "));
+    // The grids of January and December reach into the years around; the
+    // user cannot leave the loaded year.
+    EXPECT_EQ(app_state().first_shown_date, QDate(2023, 12, 31));
+    EXPECT_EQ(app_state().last_shown_date, QDate(2025, 1, 4));
     EXPECT_EQ(calendar()->minimumDate(), QDate(2024, 1, 1));
     EXPECT_EQ(calendar()->maximumDate(), QDate(2024, 12, 31));
     EXPECT_FALSE(button("previous_month")->isEnabled());
-
-    EXPECT_EQ(text("lbl_calendar_name"), QStringLiteral("Office / 2024"));
-    EXPECT_EQ(month_node(), QStringLiteral("January"));
-    EXPECT_EQ(text("lbl_summary_month"), QStringLiteral("January"));
-    EXPECT_EQ(text("lbl_summary_year"), QStringLiteral("2024"));
-    EXPECT_EQ(text("lbl_cal_date"), QStringLiteral("Jan-10"));
-    EXPECT_EQ(state.event_filter, 0);
+    EXPECT_EQ(app_state().event_filter, 0);
     EXPECT_EQ(listed().size(), 5);
 
-    // Another year of the same calendar: the range follows the new date.
-    window.views().select_date_for_load(QDate(2023, 12, 31));
-    EXPECT_EQ(calendar()->selectedDate(), QDate(2023, 12, 31));
-    EXPECT_EQ(calendar()->minimumDate(), QDate(2023, 1, 1));
-    window.run_command(QStringLiteral("reload_calendar"));
-    EXPECT_EQ(text("lbl_calendar_name"), QStringLiteral("Office / 2023"));
-    EXPECT_EQ(text("lbl_year_work_total_days"), QStringLiteral("1 days"));
-    EXPECT_EQ(text("lbl_cal_date"), QStringLiteral("Dec-31"));
-    EXPECT_EQ(text("lbl_event"), QStringLiteral("Old year"));
-}
-
-TEST_F(CalendarViewsTest, MonthWeekAndYearFiguresOfTheLoadedYear)
-{
-    start_on(filled.office, QStringLiteral("1/10/2024"));
     // The first row adds 31 December of the stored year before; the fifth
     // row adds 1 February to 31 January.
     EXPECT_EQ(weeks("work_week"), QStringList({"21h 0m", "8h 0m", "0h 0m", "0h 0m", "16h 0m", "0h 0m"}));
@@ -133,7 +111,6 @@ TEST_F(CalendarViewsTest, MonthWeekAndYearFiguresOfTheLoadedYear)
     // Neither 31 Dec 2023 nor 2 Jan 2025 counts for the year.
     EXPECT_EQ(summary("year"), QStringList({"6 days", "48h 0m", "1 days", "4h 0m", "7 days", "52h 0m", "2 days",
                                             "9 days", "68h 0m"}));
-
     // Event text marks the date bold, one blank included; empty text does not.
     for (const QDate date : {QDate(2023, 12, 31), QDate(2024, 1, 1), QDate(2024, 1, 3)})
         EXPECT_TRUE(bold(date)) << date.toString().toStdString();
@@ -153,11 +130,18 @@ TEST_F(CalendarViewsTest, MonthWeekAndYearFiguresOfTheLoadedYear)
     QWheelEvent wheel(QPointF(days->rect().center()), days->mapToGlobal(QPointF(days->rect().center())), QPoint(),
                       QPoint(0, 120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(days, &wheel);
-    EXPECT_EQ(calendar()->selectedDate(), QDate(2024, 1, 10));
-    EXPECT_EQ(app_state().current_date, QDate(2024, 1, 10));
+    EXPECT_EQ(selected(), QDate(2024, 1, 10));
     EXPECT_EQ(text("lbl_summary_month"), QStringLiteral("January"));
     EXPECT_EQ(weeks("work_week")[0], QStringLiteral("21h 0m"));
     EXPECT_TRUE(bold(QDate(2024, 1, 3)));
+
+    // Another year of the same calendar: the range follows the new date.
+    window.views().select_date_for_load(QDate(2023, 12, 31));
+    EXPECT_EQ(calendar()->selectedDate(), QDate(2023, 12, 31));
+    EXPECT_EQ(calendar()->minimumDate(), QDate(2023, 1, 1));
+    window.run_command(QStringLiteral("reload_calendar"));
+    EXPECT_EQ(shown(), QStringLiteral("Office / 2023 | December | December 2023 | Dec-31 | Old year"));
+    EXPECT_EQ(text("lbl_year_work_total_days"), QStringLiteral("1 days"));
     EXPECT_TRUE(user.shown().empty());
 }
 
@@ -182,8 +166,11 @@ TEST_F(CalendarViewsTest, TheDayDetailShowsWhatTheDayHas)
         // A date of the same month changes the day detail only.
         set_text("lbl_month_pay_days", QStringLiteral("unchanged"));
         calendar()->setSelectedDate(c.date);
-        EXPECT_EQ(day_detail(), c.detail) << c.date.toString().toStdString();
-        EXPECT_EQ(app_state().current_date, c.date);
+        EXPECT_EQ(selected(), c.date);
+        EXPECT_EQ(QStringList({text("lbl_cal_date"), text("lbl_start_time"), text("lbl_end_time"), text("lbl_work_time"),
+                               text("lbl_paid_time"), text("lbl_event")}),
+                  c.detail)
+            << c.date.toString().toStdString();
         EXPECT_EQ(text("lbl_month_pay_days"), QStringLiteral("unchanged"));
     }
 
@@ -250,12 +237,12 @@ TEST_F(CalendarViewsTest, TheEventListFiltersTheLoadedYear)
     EXPECT_EQ(listed(), QStringList{"Jan-04"});
     EXPECT_EQ(app_state().event_filter, 2);
 
-    // An empty year shows empty rows; a busy one grows past them.
+    // An empty year shows empty rows (50 with the header); a busy one grows past them.
     window.run_command(QStringLiteral("show_all_calendar_event_dates"));
     app_state().calendar_id = qint32(filled.quiet);
     window.run_command(QStringLiteral("reload_calendar"));
     EXPECT_EQ(text("lbl_calendar_name"), QStringLiteral("Quiet / 2024"));
-    EXPECT_EQ(grid()->rowCount(), 49);  // 50 with the header
+    EXPECT_EQ(grid()->rowCount(), 49);
     EXPECT_FALSE(grid_has_data(grid()));
     app_state().calendar_id = qint32(filled.busy);
     window.run_command(QStringLiteral("reload_calendar"));
@@ -273,36 +260,25 @@ TEST_F(CalendarViewsTest, MovingToAnEventDate)
     set_text("lbl_year_pay_days", QStringLiteral("kept"));
     grid()->setCurrentCell(4, 0);
     window.run_command(QStringLiteral("move_to_event_date"));
-    EXPECT_EQ(calendar()->selectedDate(), QDate(2024, 3, 15));
-    EXPECT_EQ(app_state().current_date, QDate(2024, 3, 15));
-    EXPECT_EQ(text("lbl_summary_month"), QStringLiteral("March"));
-    EXPECT_EQ(month_node(), QStringLiteral("March"));
-    EXPECT_EQ(text("lbl_event"), QStringLiteral("Ides"));
+    EXPECT_EQ(selected(), QDate(2024, 3, 15));
+    EXPECT_EQ(shown(), QStringLiteral("Office / 2024 | March | March 2024 | Mar-15 | Ides"));
     EXPECT_EQ(weeks("work_week")[2], QStringLiteral("8h 0m"));
     EXPECT_EQ(text("lbl_year_pay_days"), QStringLiteral("kept"));
 
-    // A double click on a listed row moves there.
-    QWidget *viewport = grid()->viewport();
-    const auto double_click_row = [&](int row) {
-        const QPoint centre = grid()->visualRect(grid()->model()->index(row, 0)).center();
-        QTest::mouseClick(viewport, Qt::LeftButton, {}, centre);
-        QTest::mouseDClick(viewport, Qt::LeftButton, {}, centre);
-    };
-    double_click_row(3);
-    EXPECT_EQ(calendar()->selectedDate(), QDate(2024, 1, 8));
-    EXPECT_EQ(text("lbl_summary_month"), QStringLiteral("January"));
-
-    // On an empty row or the header it does nothing.
-    double_click_row(6);
+    // A double click on a listed row moves there; on an empty row or the
+    // header it does nothing.
+    double_click(grid(), grid()->model()->index(3, 0));
+    EXPECT_EQ(shown(), QStringLiteral("Office / 2024 | January | January 2024 | Jan-08 | Team day"));
+    double_click(grid(), grid()->model()->index(6, 0));
     QHeaderView *header = grid()->horizontalHeader();
     QTest::mouseDClick(header->viewport(), Qt::LeftButton, {},
                        QPoint(header->sectionViewportPosition(0) + 5, header->height() / 2));
-    EXPECT_EQ(calendar()->selectedDate(), QDate(2024, 1, 8));
+    EXPECT_EQ(selected(), QDate(2024, 1, 8));
     EXPECT_EQ(text("lbl_cal_date"), QStringLiteral("Jan-08"));
     EXPECT_TRUE(user.shown().empty());
 }
 
-TEST_F(CalendarViewsTest, TheMonthListMovesToTheSameDayOfAnotherMonth)
+TEST_F(CalendarViewsTest, TheMonthListAndArrowsMoveToTheSameDayOfAnotherMonth)
 {
     start_on(filled.office, QStringLiteral("3/15/2024"));
     QListWidget *list = month_list();
@@ -310,18 +286,13 @@ TEST_F(CalendarViewsTest, TheMonthListMovesToTheSameDayOfAnotherMonth)
     ASSERT_TRUE(list->isVisible());
     EXPECT_TRUE(list->hasFocus());
     EXPECT_EQ(list->currentRow(), 2);
-    // Below the month node.
-    EXPECT_GE(list->geometry().top(), month_tree()->mapTo(&window, QPoint(0, 0)).y());
+    EXPECT_GE(list->geometry().top(), month_tree()->mapTo(&window, QPoint(0, 0)).y());  // below the node
 
     set_text("lbl_summary_year", QStringLiteral("stale"));
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(4)).center());
     EXPECT_FALSE(list->isVisible());
-    EXPECT_EQ(calendar()->selectedDate(), QDate(2024, 5, 15));
-    EXPECT_EQ(app_state().current_date, QDate(2024, 5, 15));
-    EXPECT_EQ(month_node(), QStringLiteral("May"));
-    EXPECT_EQ(text("lbl_summary_month"), QStringLiteral("May"));
-    EXPECT_EQ(text("lbl_summary_year"), QStringLiteral("2024"));
-    EXPECT_EQ(text("lbl_cal_date"), QStringLiteral("May-15"));
+    EXPECT_EQ(selected(), QDate(2024, 5, 15));
+    EXPECT_EQ(shown(), QStringLiteral("Office / 2024 | May | May 2024 | May-15 | "));
     EXPECT_EQ(weeks("pay_week")[3], QStringLiteral("8h 0m"));  // 20 May, paid
 
     // Escape, a second click on the node and losing the focus close it unchanged.
@@ -350,8 +321,7 @@ TEST_F(CalendarViewsTest, TheMonthListMovesToTheSameDayOfAnotherMonth)
     EXPECT_EQ(calendar()->selectedDate(), QDate(2024, 4, 30));
     EXPECT_EQ(text("lbl_summary_month"), QStringLiteral("April"));
     button("previous_month")->click();
-    EXPECT_EQ(calendar()->selectedDate(), QDate(2024, 3, 30));
-    EXPECT_EQ(app_state().current_date, QDate(2024, 3, 30));
+    EXPECT_EQ(selected(), QDate(2024, 3, 30));
     calendar()->setSelectedDate(QDate(2024, 12, 31));
     EXPECT_FALSE(button("next_month")->isEnabled());
     EXPECT_TRUE(user.shown().empty());
@@ -366,7 +336,6 @@ TEST_F(CalendarViewsTest, EditingHandsOnlyStoredDaysOfACurrentCalendarToTheEdito
     double_click_date(QDate(2024, 1, 2));
     EXPECT_EQ(opened, 1);
     EXPECT_EQ(app_state().selected_day_id, filled.jan_02);
-
     double_click_date(QDate(2024, 1, 6));  // no stored record
     EXPECT_EQ(opened, 1);
     EXPECT_EQ(app_state().selected_day_id, 0);
@@ -377,39 +346,44 @@ TEST_F(CalendarViewsTest, EditingHandsOnlyStoredDaysOfACurrentCalendarToTheEdito
     window.run_command(QStringLiteral("edit_calendar"));
     EXPECT_EQ(opened, 1);
     ASSERT_EQ(user.shown().size(), 1u);
-    EXPECT_TRUE(user.shown()[0].text.contains(QStringLiteral("Calendar is out of date."))) << user.shown()[0].text.toStdString();
+    EXPECT_TRUE(user.take_texts()[0].contains(QStringLiteral("Calendar is out of date.")));
     window.run_command(QStringLiteral("reload_calendar"));
     window.run_command(QStringLiteral("edit_calendar"));
     EXPECT_EQ(opened, 2);
 }
 
-TEST_F(CalendarViewsTest, AMissingCalendarIsReportedAndClosed)
-{
-    start_on(filled.busy + 100, QStringLiteral("1/10/2024"));
-    const QStringList lines = error_lines();
-    ASSERT_EQ(lines.size(), 5);
-    EXPECT_EQ(lines[0], QStringLiteral("Error:"));
-    EXPECT_EQ(lines[1], QStringLiteral("Number: 513"));
-    EXPECT_TRUE(lines[2].startsWith(QStringLiteral("Description: DB record not found"))) << lines[2].toStdString();
-    EXPECT_EQ(lines[4], QStringLiteral("Location: 2"));
-    expect_no_calendar();
-    EXPECT_EQ(text("lbl_cal_date"), QString());
-}
-
 TEST_F(CalendarViewsTest, AFailedLoadIsReportedWithItsStepAndClosesTheCalendar)
 {
-    start_on(filled.office, QStringLiteral("1/10/2024"));
+    // Each load that fails: the report's lines, then nothing of a calendar is left.
+    const auto expect_failure = [this](const char *description, const char *location) {
+        const QStringList texts = user.take_texts();
+        ASSERT_EQ(texts.size(), 1);
+        const QStringList lines = texts[0].split(QStringLiteral("\r\n"));
+        ASSERT_EQ(lines.size(), 5) << texts[0].toStdString();
+        EXPECT_EQ(lines[0], QStringLiteral("Error:"));
+        EXPECT_EQ(lines[1], QStringLiteral("Number: 513"));
+        EXPECT_TRUE(lines[2].startsWith(QLatin1String(description))) << lines[2].toStdString();
+        EXPECT_EQ(lines[4], QLatin1String(location));
+        EXPECT_EQ(app_state().calendar_id, 0);
+        EXPECT_EQ(app_state().calendar_name, QString());
+        EXPECT_FALSE(app_state().calendar_loaded);
+        EXPECT_EQ(text("lbl_calendar_name"), QStringLiteral("No calendar loaded"));
+        EXPECT_EQ(text("lbl_cal_date"), QString());
+        EXPECT_EQ(text("lbl_year_pay_days"), QStringLiteral("0 days"));
+        EXPECT_EQ(weeks("work_week")[0], QStringLiteral("0h 0m"));
+        EXPECT_FALSE(bold(QDate(2024, 1, 1)));
+        EXPECT_FALSE(grid_has_data(grid()));
+        EXPECT_TRUE(window.views().calendar_year().day_entries().empty());
+    };
+    // A calendar that is no longer there.
+    start_on(filled.busy + 100, QStringLiteral("1/10/2024"));
+    expect_failure("Description: DB record not found", "Location: 2");
+
+    // A day whose date the store cannot read, after a good load.
+    app_state().calendar_id = qint32(filled.office);
+    window.run_command(QStringLiteral("reload_calendar"));
     ASSERT_TRUE(app_state().calendar_loaded);
     app_state().calendar_id = qint32(filled.broken);
     window.run_command(QStringLiteral("reload_calendar"));
-    const QStringList lines = error_lines();
-    EXPECT_EQ(lines.value(1), QStringLiteral("Number: 513"));
-    EXPECT_EQ(lines.value(4), QStringLiteral("Location: 7"));
-    // Nothing of the calendar shown before is left.
-    expect_no_calendar();
-    EXPECT_EQ(app_state().calendar_name, QString());
-    EXPECT_EQ(text("lbl_year_pay_days"), QStringLiteral("0 days"));
-    EXPECT_EQ(weeks("work_week")[0], QStringLiteral("0h 0m"));
-    EXPECT_FALSE(bold(QDate(2024, 1, 1)));
-    EXPECT_TRUE(window.views().calendar_year().day_entries().empty());
+    expect_failure("Description: Day record outside the loaded dates", "Location: 7");
 }
