@@ -9,7 +9,6 @@
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
-#include <QTreeWidgetItemIterator>
 
 using namespace dayvane;
 using namespace dayvane::test;
@@ -35,7 +34,7 @@ protected:
 
 } // namespace
 
-TEST_F(CalendarWindowTest, FirstStartCentresTheWindowAndAsksForTheDatabase)
+TEST_F(CalendarWindowTest, FirstStartCentresTheWindowAsksForTheDatabaseAndGuardsTheCommandsThatNeedIt)
 {
     user.answer_yes_no(false);
     window.start();
@@ -52,6 +51,21 @@ TEST_F(CalendarWindowTest, FirstStartCentresTheWindowAndAsksForTheDatabase)
     EXPECT_EQ(text("lbl_calendar_name"), QStringLiteral("No calendar loaded"));
     EXPECT_EQ(text("lbl_year_work_total_days"), QStringLiteral("0 days"));
     EXPECT_EQ(calendar()->selectedDate(), QDate::currentDate());
+
+    // The command tree opens with its main headings expanded, Customer service closed.
+    EXPECT_TRUE(find_menu_node(menu(), QStringLiteral("print_calendar"))->isExpanded());
+    EXPECT_FALSE(find_menu_node(menu(), QStringLiteral("customer_service"))->isExpanded());
+    // Without a database the guarded commands of the tree only explain;
+    // others do not ask.
+    for (const char *key : {"users", "open_calendar_list", "holiday_listing", "enter_system_password"}) {
+        run_node(window, QString::fromLatin1(key));
+        EXPECT_EQ(user.take_texts(), QStringList{kNotConnected}) << key;
+    }
+    window.run_command(QStringLiteral("reload_calendar"));
+    window.run_command(QStringLiteral("print_calendar"));  // a heading
+    EXPECT_TRUE(user.take_texts().isEmpty());
+    window.run_command(QStringLiteral("clear_system_password"));
+    EXPECT_EQ(user.take_texts(), QStringList{QStringLiteral("The system password has been cleared.")});
 
     // No on the close question keeps the window and writes nothing.
     close_with(window, false);
@@ -122,17 +136,17 @@ TEST_F(CalendarWindowTest, OpeningTheDatabaseExplainsEveryRefusal)
     EXPECT_FALSE(app_state().db_connected);
     EXPECT_TRUE(app_state().db_path.isEmpty());
 
-    // A user proven against one file is nobody in the next, whatever the
-    // outcome: ids start at 1 in every database.
-    const auto prove_user_one = [] {
+    // Chooses `chosen` in the file dialog of set_db. A user proven against
+    // one file is nobody in the next, whatever the outcome: ids start at 1
+    // in every database.
+    const auto choose = [&](const std::optional<QString> &chosen) {
         app_state().current_user_id = 1;
         app_state().current_user_name = QStringLiteral("Ann Smith");
+        user.answer_file(chosen);
+        window.run_command(QStringLiteral("set_db"));
+        EXPECT_EQ(app_state().current_user_id, 0);
+        EXPECT_TRUE(app_state().current_user_name.isEmpty());
     };
-    const auto expect_no_user = [](const std::string &what) {
-        EXPECT_EQ(app_state().current_user_id, 0) << what;
-        EXPECT_TRUE(app_state().current_user_name.isEmpty()) << what;
-    };
-
     struct Case
     {
         QString chosen;
@@ -150,21 +164,14 @@ TEST_F(CalendarWindowTest, OpeningTheDatabaseExplainsEveryRefusal)
         {other, QStringLiteral("The selected database does not appear to be a valid\r\nCorvantelle database.")},
     };
     for (const Case &c : cases) {
-        prove_user_one();
-        user.answer_file(c.chosen);
-        window.run_command(QStringLiteral("set_db"));
+        choose(c.chosen);
         EXPECT_EQ(user.take_texts(), QStringList{c.message}) << c.chosen.toStdString();
-        expect_no_user(c.chosen.toStdString());
         EXPECT_FALSE(app_state().db_connected);
         EXPECT_FALSE(app_state().database.has_value());
         EXPECT_TRUE(app_state().db_path.isEmpty());
     }
-
-    prove_user_one();
-    user.answer_file(db_path());
-    window.run_command(QStringLiteral("set_db"));
+    choose(db_path());
     EXPECT_TRUE(user.take_texts().isEmpty());
-    expect_no_user("connected");
     EXPECT_TRUE(app_state().db_connected);
     EXPECT_EQ(app_state().db_path, db_path());
 
@@ -174,11 +181,8 @@ TEST_F(CalendarWindowTest, OpeningTheDatabaseExplainsEveryRefusal)
     EXPECT_EQ(user.take_texts(), QStringList{QStringLiteral("The connection to the current database will be closed.")});
     EXPECT_TRUE(app_state().database.has_value());
     // Yes, then a cancelled dialog: no connection, the path kept.
-    prove_user_one();
     user.answer_yes_no(true);
-    user.answer_file(std::nullopt);
-    window.run_command(QStringLiteral("set_db"));
-    expect_no_user("cancelled");
+    choose(std::nullopt);
     EXPECT_FALSE(app_state().database.has_value());
     EXPECT_FALSE(app_state().db_connected);
     EXPECT_EQ(app_state().db_path, db_path());
@@ -198,34 +202,6 @@ TEST_F(CalendarWindowTest, ABusyDatabaseIsToldAndItsPathKept)
     EXPECT_EQ(app_state().db_path, db_path());
     close_with(window, true);
     EXPECT_TRUE(read_ini().startsWith(QStringLiteral("[DB path]=%1\r\n").arg(db_path()))) << read_ini().toStdString();
-}
-
-TEST_F(CalendarWindowTest, TheCommandTreeOpensItsHeadingsAndGuardsTheDatabaseCommands)
-{
-    user.answer_yes_no(false);
-    window.start();
-    user.take_texts();
-    QStringList keys, expanded;
-    for (QTreeWidgetItemIterator it(menu()); *it; ++it) {
-        keys << (*it)->data(0, Qt::UserRole).toString();
-        if ((*it)->isExpanded())
-            expanded << keys.last();
-    }
-    EXPECT_EQ(keys.size(), 36);
-    EXPECT_EQ(expanded, QStringList({"system", "system_password", "calendar_menu", "calendar_event_dates", "print_calendar"}));
-    EXPECT_EQ(find_menu_node(menu(), QStringLiteral("close"))->foreground(0).color(), QColor(0, 0, 255));
-
-    // Without a database the guarded commands only explain; others do not ask.
-    for (const char *key : {"users", "open_calendar_list", "holiday_listing", "enter_system_password"}) {
-        run_node(window, QString::fromLatin1(key));
-        EXPECT_EQ(user.take_texts(), QStringList{kNotConnected}) << key;
-    }
-    window.run_command(QStringLiteral("reload_calendar"));
-    window.run_command(QStringLiteral("print_calendar"));  // a heading
-    EXPECT_TRUE(user.take_texts().isEmpty());
-
-    window.run_command(QStringLiteral("clear_system_password"));
-    EXPECT_EQ(user.take_texts(), QStringList{QStringLiteral("The system password has been cleared.")});
 }
 
 TEST_F(CalendarWindowTest, HelpAndNewsOpenTheirPages)
