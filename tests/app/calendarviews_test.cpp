@@ -188,7 +188,7 @@ TEST_F(CalendarViewsTest, TheDayDetailShowsWhatTheDayHas)
     }
 }
 
-TEST_F(CalendarViewsTest, TheEventListFiltersTheLoadedYear)
+TEST_F(CalendarViewsTest, TheEventListFiltersTheLoadedYearAndMovesToItsDates)
 {
     start_on(filled.office, QStringLiteral("1/10/2024"));
     struct Case
@@ -232,31 +232,8 @@ TEST_F(CalendarViewsTest, TheEventListFiltersTheLoadedYear)
     EXPECT_EQ(grid()->item(4, 2)->background().color(), kEventRowColour);
     EXPECT_EQ(grid()->item(0, 2)->background(), QBrush());
 
-    // After a change elsewhere the list comes back with the filter in use.
-    ASSERT_TRUE(window.views().reload(2));
-    EXPECT_EQ(listed(), QStringList{"Jan-04"});
-    EXPECT_EQ(app_state().event_filter, 2);
-
-    // An empty year shows empty rows (50 with the header); a busy one grows past them.
-    window.run_command(QStringLiteral("show_all_calendar_event_dates"));
-    app_state().calendar_id = qint32(filled.quiet);
-    window.run_command(QStringLiteral("reload_calendar"));
-    EXPECT_EQ(text("lbl_calendar_name"), QStringLiteral("Quiet / 2024"));
-    EXPECT_EQ(grid()->rowCount(), 49);
-    EXPECT_FALSE(grid_has_data(grid()));
-    app_state().calendar_id = qint32(filled.busy);
-    window.run_command(QStringLiteral("reload_calendar"));
-    EXPECT_EQ(text("lbl_calendar_name"), QStringLiteral("Busy / 2024"));
-    EXPECT_EQ(grid()->rowCount(), 60);
-    EXPECT_EQ(listed().first(), QStringLiteral("Feb-01"));
-    EXPECT_EQ(listed().last(), QStringLiteral("Mar-31"));
-    EXPECT_TRUE(user.shown().empty());
-}
-
-TEST_F(CalendarViewsTest, MovingToAnEventDate)
-{
-    start_on(filled.office, QStringLiteral("1/10/2024"));
-    // Another month: the month is redrawn, the year summary is not.
+    // Moving to a listed date of another month redraws the month, not the
+    // year summary.
     set_text("lbl_year_pay_days", QStringLiteral("kept"));
     grid()->setCurrentCell(4, 0);
     window.run_command(QStringLiteral("move_to_event_date"));
@@ -275,6 +252,25 @@ TEST_F(CalendarViewsTest, MovingToAnEventDate)
                        QPoint(header->sectionViewportPosition(0) + 5, header->height() / 2));
     EXPECT_EQ(selected(), QDate(2024, 1, 8));
     EXPECT_EQ(text("lbl_cal_date"), QStringLiteral("Jan-08"));
+
+    // After a change elsewhere the list comes back with the filter in use.
+    ASSERT_TRUE(window.views().reload(2));
+    EXPECT_EQ(listed(), QStringList{"Jan-04"});
+    EXPECT_EQ(app_state().event_filter, 2);
+
+    // An empty year shows empty rows (50 with the header); a busy one grows past them.
+    window.run_command(QStringLiteral("show_all_calendar_event_dates"));
+    app_state().calendar_id = qint32(filled.quiet);
+    window.run_command(QStringLiteral("reload_calendar"));
+    EXPECT_EQ(text("lbl_calendar_name"), QStringLiteral("Quiet / 2024"));
+    EXPECT_EQ(grid()->rowCount(), 49);
+    EXPECT_FALSE(grid_has_data(grid()));
+    app_state().calendar_id = qint32(filled.busy);
+    window.run_command(QStringLiteral("reload_calendar"));
+    EXPECT_EQ(text("lbl_calendar_name"), QStringLiteral("Busy / 2024"));
+    EXPECT_EQ(grid()->rowCount(), 60);
+    EXPECT_EQ(listed().first(), QStringLiteral("Feb-01"));
+    EXPECT_EQ(listed().last(), QStringLiteral("Mar-31"));
     EXPECT_TRUE(user.shown().empty());
 }
 
