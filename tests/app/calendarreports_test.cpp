@@ -117,6 +117,11 @@ TEST_F(CalendarReports, PrintingTheYearAsksForThePrinterAndPrintsThePartChosen)
     const QString text = pdf_text(both);
     EXPECT_TRUE(text.contains(QStringLiteral("Office (2024)")));
     EXPECT_LT(text.indexOf(QStringLiteral("March")), text.indexOf(QStringLiteral("Ides")));
+    // The typical day's two periods, side by side in one row of four.
+    const auto year_rows = report_rows();
+    EXPECT_TRUE(std::any_of(year_rows.begin(), year_rows.end(), [](const ReportRow &r) {
+        return r.fields[0] == u"08:00 AM..12:00 PM (4h 0m Wrk)" && r.fields[1] == u"01:00 PM..05:00 PM (4h 0m Wrk)";
+    }));
 
     // A cancelled print dialog prints nothing and says nothing, but the rows
     // of the month are written.
