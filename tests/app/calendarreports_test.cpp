@@ -4,13 +4,10 @@
 #include "pdftools.h"
 #include "printing/engine/reportdata.h"
 #include "store/database.h"
-#include "windowdriver.h"
 
 #include <QAction>
 #include <QDialog>
-#include <QLineEdit>
 #include <QPrinter>
-#include <QTest>
 
 #include <algorithm>
 
@@ -131,15 +128,7 @@ TEST_F(CalendarReports, PrintingTheYearAsksForThePrinterAndPrintsThePartChosen)
     EXPECT_TRUE(user.take_texts().isEmpty());
 
     // Renamed in the calendar list while open: both reports take the new name.
-    user.on_window(QStringLiteral("calendar_list"), [](QDialog &list) {
-        select_calendar(list, QStringLiteral("Office"), 2024);
-        run_node(list, QStringLiteral("rename"));
-        auto *name = list.findChild<QLineEdit *>(QStringLiteral("txt_rename"));
-        name->setText(QStringLiteral("Depot"));
-        QTest::keyClick(name, Qt::Key_Return);
-        list.reject();
-    });
-    window.run_command(QStringLiteral("open_calendar_list"));
+    rename_in_list(QStringLiteral("Office"), 2024, QStringLiteral("Depot"));
     for (const char *command : {"print_calendar_1_month", "print_calendar_12_month_part_1"}) {
         user.answer_printer([](QPrinter &) { return false; });
         window.run_command(QLatin1String(command));

@@ -5,7 +5,6 @@
 #include "windowdriver.h"
 
 #include <QDialog>
-#include <QLineEdit>
 #include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
@@ -301,13 +300,6 @@ TEST_F(CalendarWindowTest, TheCommandsOpenTheirWindowsAndTheListOpensAYear)
         QStringLiteral("Insufficient access permission.\r\n\r\nDo you want to proceed with the system password?")));
 
     // Renaming the open calendar renames the caption too.
-    user.on_window(QStringLiteral("calendar_list"), [](QDialog &list) {
-        select_calendar(list, QStringLiteral("zeta office"), 2023);
-        run_node(list, QStringLiteral("rename"));
-        auto *rename = list.findChild<QLineEdit *>(QStringLiteral("txt_rename"));
-        rename->setText(QStringLiteral("Zeta nights"));
-        QTest::keyClick(rename, Qt::Key_Return);
-    });
-    window.run_command(QStringLiteral("open_calendar_list"));
+    rename_in_list(QStringLiteral("zeta office"), 2023, QStringLiteral("Zeta nights"));
     EXPECT_EQ(text("lbl_calendar_name"), QStringLiteral("Zeta nights / 2023"));
 }

@@ -9,6 +9,7 @@
 #include "testdatabase.h"
 #include "ui_common/appstate.h"
 #include "ui_common/gridhelpers.h"
+#include "windowdriver.h"
 
 #include <QApplication>
 #include <QCalendarWidget>
@@ -16,8 +17,10 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -169,6 +172,19 @@ protected:
         for (const QLabel *label : window.findChildren<QLabel *>(QString::fromLatin1(array)))
             texts[label->property("index").toInt() - 1] = label->text();
         return texts;
+    }
+    // Renames the calendar `name` of `year` in the calendar list opened from the window.
+    void rename_in_list(const QString &name, int year, const QString &new_name)
+    {
+        user.on_window(QStringLiteral("calendar_list"), [&](QDialog &list) {
+            select_calendar(list, name, year);
+            run_node(list, QStringLiteral("rename"));
+            auto *box = list.findChild<QLineEdit *>(QStringLiteral("txt_rename"));
+            box->setText(new_name);
+            QTest::keyClick(box, Qt::Key_Return);
+            list.reject();
+        });
+        window.run_command(QStringLiteral("open_calendar_list"));
     }
     QCalendarWidget *calendar() const { return window.findChild<QCalendarWidget *>(QStringLiteral("calendar")); }
     QTableWidget *grid() const { return window.findChild<QTableWidget *>(QStringLiteral("calendar_event_dates_grid")); }
