@@ -98,7 +98,7 @@ TEST_F(CalendarReports, PrintingTheYearAsksForThePrinterAndPrintsThePartChosen)
     print_to(events_only);
     window.run_command(QStringLiteral("print_calendar_12_month_part_2"));
     EXPECT_EQ(user.printer_titles(), QStringList{QStringLiteral("Print Dayvane")});
-    // Part 2 alone still writes the calendar part; the formula picks the page.
+    // The event list alone still writes the calendar rows; the formula picks the page.
     const auto rows = report_rows();
     EXPECT_TRUE(std::any_of(rows.begin(), rows.end(), [](const ReportRow &r) { return r.page == 1; }));
     EXPECT_TRUE(std::any_of(rows.begin(), rows.end(), [](const ReportRow &r) { return r.page == 2; }));
