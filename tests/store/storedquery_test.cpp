@@ -241,23 +241,3 @@ TEST(StoredQuerySystemPassword, MatchesTheScrambledPasswordByteForByte)
     RecordSet reread = RecordSet::open(db, QStringLiteral("SELECT Q011.* FROM Q011;"));
     EXPECT_EQ(reread.field(QStringLiteral("Value")).toByteArray(), stored);
 }
-
-TEST(Scramble, IsItsOwnInverseOverEveryByte)
-{
-    QByteArray all;
-    for (int i = 0; i < 256; ++i)
-        all += char(i);
-    all = all.repeated(3).left(kMaxScrambleLength);
-    const std::optional<QByteArray> once = scramble_text(all);
-    ASSERT_TRUE(once);
-    EXPECT_EQ(once->size(), all.size());
-    EXPECT_NE(*once, all);
-    EXPECT_EQ(*scramble_text(*once), all);
-    EXPECT_EQ(*scramble_text(QByteArray()), QByteArray());
-    // The stream starts with the first key piece: "|>Vp".
-    EXPECT_EQ(*scramble_text("abcd"), QByteArray("\x1d\x5c\x35\x14"));
-    EXPECT_FALSE(scramble_text(QByteArray(kMaxScrambleLength + 1, 'a')));
-    // Key characters are printable, never zero: every byte changes.
-    EXPECT_EQ(scramble_text("secret")->size(), 6);
-    EXPECT_NE(*scramble_text("secret"), QByteArray("secret"));
-}
