@@ -12,16 +12,11 @@ TEST(ModelDayRecord, ClassifiesByWorkedThenPaidMinutes)
         {0, 1, DayClass::PaidNoWork},     {-5, 60, DayClass::PaidNoWork},
         {0, 0, DayClass::NoWorkNoPay},    {0, -1, DayClass::NoWorkNoPay},
     };
-    for (const Case &c : cases)
+    for (const Case &c : cases) {
         EXPECT_EQ(classify_day(c.minutes1, c.minutes2), c.expected) << c.minutes1 << "/" << c.minutes2;
-}
-
-TEST(ModelDayRecord, ClassifiesARecordByItsMinuteFields)
-{
-    DayRecord day;
-    EXPECT_EQ(classify_day(day), DayClass::NoWorkNoPay);
-    day.minutes2 = 60;
-    EXPECT_EQ(classify_day(day), DayClass::PaidNoWork);
-    day.minutes1 = 30;
-    EXPECT_EQ(classify_day(day), DayClass::Work);
+        DayRecord day;
+        day.minutes1 = c.minutes1;
+        day.minutes2 = c.minutes2;
+        EXPECT_EQ(classify_day(day), c.expected) << c.minutes1 << "/" << c.minutes2;
+    }
 }

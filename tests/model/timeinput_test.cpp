@@ -7,7 +7,7 @@
 
 using namespace dayvane;
 
-TEST(ModelTimeInput, ParsesTypedTimesOfDay)
+TEST(ModelTimeInput, ParsesTypedTimesOfDayAndNothingElse)
 {
     struct Case { const char *text; qint32 minutes; };
     const Case cases[] = {
@@ -18,63 +18,43 @@ TEST(ModelTimeInput, ParsesTypedTimesOfDay)
     };
     for (const Case &c : cases)
         EXPECT_EQ(parse_time_of_day(c.text), c.minutes) << c.text;
-}
-
-TEST(ModelTimeInput, RejectsOtherText)
-{
-    const char *cases[] = {
+    const char *refused[] = {
         "", "   ", "25:00", "24:00", "13:00 pm", "0:30 am", "8:60", "8:5", "17", "8",
         "noon", "am", "8:30 xm", "8:30 a", "8:30 amx", "8:30 a m", "8:30:60", "8:30:5 pm",
-        "-8:30", "8.30", "123:00", "8:30 pm 9:00", "\xd9\xa1:\xd9\xa3\xd9\xa0",
+        "-8:30", "8.30", "123:00", "8:30 pm 9:00", "\xd9\xa1:\xd9\xa3\xd9\xa0",  // Arabic-Indic digits
     };
-    for (const char *text : cases)
+    for (const char *text : refused)
         EXPECT_EQ(parse_time_of_day(QString::fromUtf8(text)), std::nullopt) << text;
-}
-
-TEST(ModelTimeInput, ReadsBackEveryFormattedTime)
-{
+    // Every time the program shows reads back as itself.
     for (qint32 m = 0; m < 1440; ++m) {
         EXPECT_EQ(parse_time_of_day(format_time_of_day(m)), m);
         EXPECT_EQ(parse_time_of_day(format_editor_time(m)), m);
     }
 }
 
-TEST(ModelTimeInput, DurationRunsForwardUpToOneDay)
+TEST(ModelTimeInput, DurationRunsForwardUpToOneDayAndNamesTheInvalidBoxStartFirst)
 {
-    struct Case { const char *start, *end; qint32 minutes; const char *text; };
+    using S = DurationResult::Status;
+    struct Case { const char *start, *end; S status; qint32 minutes; const char *text; };
     const Case cases[] = {
-        {"10:00 PM", "6:00 AM", 480, "8hrs 0min"},
-        {"9:00 AM", "9:00 AM", 1440, "24hrs 0min"},
-        {"8:00 am", "4:30 pm", 510, "8hrs 30min"},
-        {"8:00 am", "8:45 am", 45, "0hrs 45min"},
-        {"8:00:59 am", "8:01:00 am", 1, "0hrs 1min"},
-        {"11:59 PM", "12:00 AM", 1, "0hrs 1min"},
-        {"00:00", "23:59", 1439, "23hrs 59min"},
-    };
-    for (const Case &c : cases) {
-        const DurationResult result = calc_duration(c.start, c.end);
-        EXPECT_TRUE(result.valid()) << c.start << " " << c.end;
-        EXPECT_EQ(result.minutes, c.minutes) << c.start << " " << c.end;
-        EXPECT_EQ(result.text, c.text);
-    }
-}
-
-TEST(ModelTimeInput, DurationNamesTheInvalidBoxStartFirst)
-{
-    using Status = DurationResult::Status;
-    struct Case { const char *start, *end; Status status; const char *text; };
-    const Case cases[] = {
-        {"", "6:00 AM", Status::InvalidStart, "Enter start time"},
-        {"25:00", "6:00 AM", Status::InvalidStart, "Enter start time"},
-        {"", "", Status::InvalidStart, "Enter start time"},
-        {"10:00 PM", "", Status::InvalidEnd, "Enter end time"},
-        {"10:00 PM", "13:00 pm", Status::InvalidEnd, "Enter end time"},
+        {"10:00 PM", "6:00 AM", S::Valid, 480, "8hrs 0min"},  // over midnight
+        {"9:00 AM", "9:00 AM", S::Valid, 1440, "24hrs 0min"},
+        {"8:00 am", "4:30 pm", S::Valid, 510, "8hrs 30min"},
+        {"8:00 am", "8:45 am", S::Valid, 45, "0hrs 45min"},
+        {"8:00:59 am", "8:01:00 am", S::Valid, 1, "0hrs 1min"},  // seconds ignored
+        {"11:59 PM", "12:00 AM", S::Valid, 1, "0hrs 1min"},
+        {"00:00", "23:59", S::Valid, 1439, "23hrs 59min"},
+        {"", "6:00 AM", S::InvalidStart, 0, "Enter start time"},
+        {"25:00", "6:00 AM", S::InvalidStart, 0, "Enter start time"},
+        {"", "", S::InvalidStart, 0, "Enter start time"},
+        {"10:00 PM", "", S::InvalidEnd, 0, "Enter end time"},
+        {"10:00 PM", "13:00 pm", S::InvalidEnd, 0, "Enter end time"},
     };
     for (const Case &c : cases) {
         const DurationResult result = calc_duration(c.start, c.end);
         EXPECT_EQ(result.status, c.status) << c.start << " " << c.end;
-        EXPECT_FALSE(result.valid());
-        EXPECT_EQ(result.minutes, 0);
-        EXPECT_EQ(result.text, c.text);
+        EXPECT_EQ(result.valid(), c.status == S::Valid) << c.start << " " << c.end;
+        EXPECT_EQ(result.minutes, c.minutes) << c.start << " " << c.end;
+        EXPECT_EQ(result.text, c.text) << c.start << " " << c.end;
     }
 }
