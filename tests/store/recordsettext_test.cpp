@@ -1,6 +1,8 @@
 #include "store/dberror.h"
 #include "store/recordsettext.h"
 
+#include "printers.h"
+
 #include <QDate>
 
 #include <gtest/gtest.h>
@@ -9,65 +11,45 @@ using namespace dayvane;
 
 TEST(RecordSetText, ReadsEveryFormTheProgramWrites)
 {
-    {
-        const RecordSetText t = parse_record_set_text(
-            QStringLiteral("PARAMETERS CalendarID Long=5, [Year] Short=2024; SELECT Q002.* FROM Q002;"));
-        EXPECT_EQ(t.query, QStringLiteral("Q002"));
-        ASSERT_EQ(t.parameters.size(), 2u);
-        EXPECT_EQ(t.parameters[0].name, QStringLiteral("CalendarID"));
-        EXPECT_EQ(t.parameters[0].value.toLongLong(), 5);
-        EXPECT_EQ(t.parameters[1].name, QStringLiteral("Year"));
-        EXPECT_EQ(t.parameters[1].type, QueryParameter::Type::Short);
-        EXPECT_EQ(t.parameters[1].value.toLongLong(), 2024);
-    }
-    {
-        const RecordSetText t = parse_record_set_text(QStringLiteral(
-            "PARAMETERS CalendarID Long=3, StartDt DateTime=#1/5/2024#, EndDt DateTime=#12/31/2024#; "
-            "SELECT *  FROM Q008;"));
-        EXPECT_EQ(t.query, QStringLiteral("Q008"));
-        ASSERT_EQ(t.parameters.size(), 3u);
-        EXPECT_EQ(t.parameters[1].value.toDate(), QDate(2024, 1, 5));
-        EXPECT_EQ(t.parameters[2].value.toDate(), QDate(2024, 12, 31));
-    }
-    {
-        const RecordSetText t = parse_record_set_text(
-            QStringLiteral("PARAMETERS NameTest Text ( 255 )='O''Brien''s ; SELECT, x'; SELECT Q001.* FROM Q001;"));
-        ASSERT_EQ(t.parameters.size(), 1u);
-        EXPECT_EQ(t.parameters[0].type, QueryParameter::Type::Text);
-        EXPECT_EQ(t.parameters[0].value.toString(), QStringLiteral("O'Brien's ; SELECT, x"));
-    }
-    {
-        const RecordSetText t = parse_record_set_text(QStringLiteral("SELECT Q011.*FROM Q011;"));
-        EXPECT_EQ(t.query, QStringLiteral("Q011"));
-        EXPECT_TRUE(t.parameters.empty());
-    }
-    {
-        const RecordSetText t = parse_record_set_text(
-            QStringLiteral("PARAMETERS [Password] Text ( 255 )=''; SELECT Q011a.* FROM Q011a;"));
-        EXPECT_EQ(t.query, QStringLiteral("Q011a"));
-        EXPECT_EQ(t.parameters[0].value.toString(), QString());
-        EXPECT_TRUE(t.parameters[0].has_value);
-    }
-    {
+    using T = QueryParameter::Type;
+    struct Parameter { const char *name; T type; QVariant value; };  // no value: declared only
+    struct Case { const char *text, *query; std::vector<Parameter> parameters; };
+    const Case cases[] = {
+        {"PARAMETERS CalendarID Long=5, [Year] Short=2024; SELECT Q002.* FROM Q002;", "Q002",
+         {{"CalendarID", T::Long, 5}, {"Year", T::Short, 2024}}},
+        {"PARAMETERS CalendarID Long=3, StartDt DateTime=#1/5/2024#, EndDt DateTime=#12/31/2024#; SELECT *  FROM Q008;",
+         "Q008", {{"CalendarID", T::Long, 3}, {"StartDt", T::DateTime, QDate(2024, 1, 5)}, {"EndDt", T::DateTime, QDate(2024, 12, 31)}}},
+        {"PARAMETERS NameTest Text ( 255 )='O''Brien''s ; SELECT, x'; SELECT Q001.* FROM Q001;", "Q001",
+         {{"NameTest", T::Text, "O'Brien's ; SELECT, x"}}},
+        {"PARAMETERS NameTest Text ( 255 )='a''''b''; SELECT Q010.* FROM Q010;'''; SELECT Q001.* FROM Q001;", "Q001",
+         {{"NameTest", T::Text, "a''b'; SELECT Q010.* FROM Q010;'"}}},
+        {"SELECT Q011.*FROM Q011;", "Q011", {}},
+        {"PARAMETERS [Password] Text ( 255 )=''; SELECT Q011a.* FROM Q011a;", "Q011a", {{"Password", T::Text, ""}}},
         // Declared without a value: the caller supplies it when opening.
-        const RecordSetText t =
-            parse_record_set_text(QStringLiteral("parameters [Password] text; select q011a.* from q011a"));
-        EXPECT_EQ(t.query, QStringLiteral("q011a"));
-        EXPECT_FALSE(t.parameters[0].has_value);
+        {"parameters [Password] text; select q011a.* from q011a", "q011a", {{"Password", T::Text, {}}}},
+        {"PARAMETERS RecordID Long=-1; SELECT Q004.* FROM Q004;", "Q004", {{"RecordID", T::Long, -1}}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.text);
+        const RecordSetText t = parse_record_set_text(QString::fromUtf8(c.text));
+        EXPECT_EQ(t.query, c.query);
+        ASSERT_EQ(t.parameters.size(), c.parameters.size());
+        for (std::size_t i = 0; i < t.parameters.size(); ++i) {
+            const Parameter &expected = c.parameters[i];
+            EXPECT_EQ(t.parameters[i].name, expected.name);
+            EXPECT_EQ(t.parameters[i].type, expected.type);
+            EXPECT_EQ(t.parameters[i].has_value, expected.value.isValid());
+            if (expected.value.isValid()) {
+                EXPECT_EQ(t.parameters[i].value, expected.value) << t.parameters[i].value.toString().toStdString();
+            }
+        }
     }
-    {
-        const RecordSetText t = parse_record_set_text(QStringLiteral("PARAMETERS RecordID Long=-1; SELECT Q004.* FROM Q004;"));
-        EXPECT_EQ(t.parameters[0].value.toLongLong(), -1);
-    }
+    EXPECT_EQ(sql_text_literal(QStringLiteral("O'Brien")), QStringLiteral("'O''Brien'"));
 }
 
 TEST(RecordSetText, RefusesMalformedTextWithAnEngineError)
 {
-    struct Case
-    {
-        const char *text;
-        int number;
-    };
+    struct Case { const char *text; int number; };
     const Case cases[] = {
         {"", DbError::RecordSetSyntax},
         {"SELECT Q001.* FROM", DbError::RecordSetSyntax},
@@ -97,15 +79,4 @@ TEST(RecordSetText, RefusesMalformedTextWithAnEngineError)
             EXPECT_FALSE(error.description().isEmpty());
         }
     }
-}
-
-TEST(RecordSetText, TextLiteralDoublesQuotes)
-{
-    EXPECT_EQ(sql_text_literal(QStringLiteral("O'Brien")), QStringLiteral("'O''Brien'"));
-    const QString tricky = QStringLiteral("a''b'; SELECT Q010.* FROM Q010;'");
-    const RecordSetText t = parse_record_set_text(QStringLiteral("PARAMETERS NameTest Text ( 255 )=")
-                                                  + sql_text_literal(tricky)
-                                                  + QStringLiteral("; SELECT Q001.* FROM Q001;"));
-    EXPECT_EQ(t.parameters[0].value.toString(), tricky);
-    EXPECT_EQ(t.query, QStringLiteral("Q001"));
 }
