@@ -6,9 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <atomic>
-#include <thread>
-
 using namespace dayvane;
 using namespace dayvane::test;
 
@@ -88,38 +85,4 @@ TEST(Revisions, TheFirstOfTwoWorkstationsWinsAndAFailedChangeWritesNothing)
                  }).isEmpty());
     EXPECT_EQ(scalar(t.db(), QStringLiteral("SELECT revision FROM calendars WHERE id = %1").arg(s.zeta)), 2);
     EXPECT_EQ(scalar(t.db(), QStringLiteral("SELECT minutes1 FROM days WHERE DateVal = '2024-01-08' AND NameLink = %1").arg(s.zeta)), 482);
-}
-
-TEST(Revisions, ABurstFromTwoWorkstationsLosesNoAcceptedChange)
-{
-    TestDatabase t;
-    const Sample s = fill_sample(t.db());
-    t.close();
-    std::atomic<int> accepted{0};
-    const auto workstation = [&] {
-        Database db = open_existing_database(t.path());
-        db.set_busy_timeout(20000);
-        for (int attempt = 0; attempt < 100; ++attempt) {
-            // Reload, then change on what was read; the other may get between.
-            const qint32 remembered =
-                qint32(scalar(db, QStringLiteral("SELECT revision FROM calendars WHERE id = %1").arg(s.alpha)));
-            std::this_thread::yield();
-            try {
-                change_calendar_days(db, s.alpha, remembered, [&] { add_a_minute(db, s.alpha); });
-                ++accepted;
-            } catch (const DbError &error) {
-                EXPECT_EQ(error.description(), QStringLiteral("Calendar is out of date."));
-            }
-        }
-    };
-    std::thread first(workstation);
-    std::thread second(workstation);
-    first.join();
-    second.join();
-
-    Database db = open_existing_database(t.path());
-    EXPECT_GT(accepted.load(), 0);
-    EXPECT_EQ(scalar(db, QStringLiteral("SELECT revision FROM calendars WHERE id = %1").arg(s.alpha)), accepted.load());
-    // Alpha's one day started at 60 worked minutes.
-    EXPECT_EQ(scalar(db, QStringLiteral("SELECT minutes1 FROM days WHERE NameLink = %1").arg(s.alpha)), 60 + accepted.load());
 }

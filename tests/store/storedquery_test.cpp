@@ -38,15 +38,20 @@ protected:
         return text;
     }
 
-    // The field over every record, "null" for a null value, joined by "|".
-    static QString column(const QString &query, const QString &field)
+    // The fields (comma-separated) of every record, "null" for a null
+    // value: a record's values joined by ",", the records by "|".
+    static QString records(const QString &query, const QString &fields)
     {
         RecordSet set = RecordSet::open(s_db->db(), with_ids(query));
-        QStringList values;
-        for (; !set.eof(); set.move_next())
-            values << (set.is_null(field) ? QStringLiteral("null") : set.field(field).toString());
-        EXPECT_EQ(set.record_count(), values.size()) << query.toStdString();
-        return values.join(u'|');
+        QStringList rows;
+        for (; !set.eof(); set.move_next()) {
+            QStringList values;
+            for (const QString &field : fields.split(u','))
+                values << (set.is_null(field) ? QStringLiteral("null") : set.field(field).toString());
+            rows << values.join(u',');
+        }
+        EXPECT_EQ(set.record_count(), rows.size()) << query.toStdString();
+        return rows.join(u'|');
     }
 
     static inline TestDatabase *s_db = nullptr;
@@ -57,70 +62,56 @@ protected:
 
 TEST_F(StoredQueries, EachYieldsExactlyItsRecordsInOrder)
 {
-    const char *calendars = "SELECT Q000.* FROM Q000;";
     const char *zeta_2024_days = "PARAMETERS CalendarID Long={zeta}, [Year] Short=2024; SELECT Q003.* FROM Q003;";
-    const char *year_range = "PARAMETERS CalendarID Long={zeta}; SELECT Q005.* FROM Q005;";
-    const char *following = "PARAMETERS CalendarID Long={zeta}, YearID Long={zeta_2024}, [Date] DateTime=#1/7/2024#; SELECT Q007.* FROM Q007;";
-    const char *new_year = "PARAMETERS RecordID Long={new_year}; SELECT Q006.* FROM Q006;";
-    const char *typical = "PARAMETERS CalendarID Long={zeta}, [Year] Short=2024; SELECT Q009.* FROM Q009;";
-    struct Case { const char *query, *field, *expected; };
+    const char *ann = "PARAMETERS UserID Long={ann}; SELECT Q015.* FROM Q015;";
+    struct Case { const char *query, *fields, *expected; };
     const Case cases[] = {
         // Names without regard to case, then years; a calendar without
         // years still has its row, with a null year.
-        {calendars, "Name", "Alpha|beta|zeta office|zeta office"},
-        {calendars, "YearVal", "2024|null|2023|2024"},
-        {calendars, "id", "{alpha}|{empty}|{zeta}|{zeta}"},
-        {calendars, "OwnerLink", "0|0|{ann}|{ann}"},
-        {calendars, "OwnerName", "null|null|Ann Smith|Ann Smith"},
-        {calendars, "RestrictRead", "false|false|true|true"},
-        {calendars, "revision", "0|0|0|0"},
+        {"SELECT Q000.* FROM Q000;", "Name,YearVal,id,OwnerLink,OwnerName,RestrictRead,revision",
+         "Alpha,2024,{alpha},0,null,false,0|beta,null,{empty},0,null,false,0|"
+         "zeta office,2023,{zeta},{ann},Ann Smith,true,0|zeta office,2024,{zeta},{ann},Ann Smith,true,0"},
         // A used name whatever its case; the text is a value, never SQL.
         {"PARAMETERS NameTest Text ( 255 )='Alpha'; SELECT Q001.* FROM Q001;", "Name", "Alpha"},
         {"PARAMETERS NameTest Text ( 255 )='ALPHA'; SELECT Q001.* FROM Q001;", "Name", "Alpha"},
         {"PARAMETERS NameTest Text ( 255 )='Alph'; SELECT Q001.* FROM Q001;", "Name", ""},
         {"PARAMETERS NameTest Text ( 255 )='Alpha'' OR ''1''=''1'; SELECT Q001.* FROM Q001;", "Name", ""},
-        // One calendar year and its days.
+        // One calendar year, its days and the calendar's range of years.
         {"PARAMETERS CalendarID Long={zeta}, [Year] Short=2024; SELECT Q002.* FROM Q002;", "id", "{zeta_2024}"},
         {"PARAMETERS CalendarID Long={zeta}, [Year] Short=2025; SELECT Q002.* FROM Q002;", "id", ""},
         {zeta_2024_days, "DateVal", "2024-01-01|2024-01-02|2024-01-07|2024-01-08|2024-01-09|2024-01-10"},
         {zeta_2024_days, "Date comment", "New Year's Day|null|null|null|null|null"},
-        {year_range, "CalendarLink", "{zeta}"},
-        {year_range, "FirstYear", "2023"},
-        {year_range, "LastYear", "2024"},
-        {year_range, "count_of_years", "2"},
+        {"PARAMETERS CalendarID Long={zeta}; SELECT Q005.* FROM Q005;", "CalendarLink,FirstYear,LastYear,count_of_years",
+         "{zeta},2023,2024,2"},
         // Records by id: exactly the one, or nothing.
         {"PARAMETERS RecordID Long={alpha}; SELECT Q004.* FROM Q004;", "Name", "Alpha"},
         {"PARAMETERS RecordID Long=9999; SELECT Q004.* FROM Q004;", "Name", ""},
-        {new_year, "minutes2", "510"},
-        {new_year, "YearLink", "{zeta_2024}"},
+        {"PARAMETERS RecordID Long={new_year}; SELECT Q006.* FROM Q006;", "minutes2,YearLink", "510,{zeta_2024}"},
         {"PARAMETERS RecordID Long=0; SELECT Q006.* FROM Q006;", "minutes2", ""},
         {"PARAMETERS UserID Long={bob}; SELECT Q017.* FROM Q017;", "LastName", "Adams"},
         {"PARAMETERS UserID Long=777; SELECT Q017.* FROM Q017;", "LastName", ""},
+        {ann, "Name,password", "Ann Smith,null"},
         {"PARAMETERS UserID Long=777; SELECT Q015.* FROM Q015;", "Name", ""},
-        {"PARAMETERS UserID Long={ann}; SELECT Q015.* FROM Q015;", "Name", "Ann Smith"},
-        {"PARAMETERS UserID Long={ann}; SELECT Q015.* FROM Q015;", "password", "null"},
         // Day lists in date order, both ends included; the other
-        // calendar's 2024-01-08 left out.
-        {"PARAMETERS CalendarID Long={zeta}, StartDt DateTime=#1/1/2024#, EndDt DateTime=#1/1/2024#; SELECT *  FROM Q008;", "id", "{new_year}"},
+        // calendar's 2024-01-08 left out. 7 January 2024 is a Sunday.
+        {"PARAMETERS CalendarID Long={zeta}, StartDt DateTime=#1/1/2024#, EndDt DateTime=#1/1/2024#; SELECT *  FROM Q008;",
+         "id", "{new_year}"},
         {"PARAMETERS CalendarID Long={zeta}, StartDt DateTime=#12/31/2023#, EndDt DateTime=#1/8/2024#; SELECT *  FROM Q008;",
          "DateVal", "2023-12-31|2024-01-01|2024-01-02|2024-01-07|2024-01-08"},
-        {following, "DateVal", "2024-01-07|2024-01-08|2024-01-09|2024-01-10"},
-        {following, "WkDay", "1|2|3|4"},  // 7 January 2024 is a Sunday
-        {following, "DayType", "0|0|0|0"},
+        {"PARAMETERS CalendarID Long={zeta}, YearID Long={zeta_2024}, [Date] DateTime=#1/7/2024#; SELECT Q007.* FROM Q007;",
+         "DateVal,WkDay,DayType", "2024-01-07,1,0|2024-01-08,2,0|2024-01-09,3,0|2024-01-10,4,0"},
         // The most frequent work pattern; none in a year without work days.
-        {typical, "TimeSegments", "y@480>720+y@750>990"},
-        {typical, "work", "480"},
-        {typical, "pay", "480"},
+        {"PARAMETERS CalendarID Long={zeta}, [Year] Short=2024; SELECT Q009.* FROM Q009;", "TimeSegments,work,pay",
+         "y@480>720+y@750>990,480,480"},
         {"PARAMETERS CalendarID Long={empty}, [Year] Short=2024; SELECT Q009.* FROM Q009;", "TimeSegments", ""},
         // Users by last name, and how many calendars each owns.
-        {"SELECT Q010.* FROM Q010;", "LastName", "Adams|Smith"},
-        {"SELECT Q010.* FROM Q010;", "EmployeeID", "E2|E1"},
+        {"SELECT Q010.* FROM Q010;", "LastName,EmployeeID", "Adams,E2|Smith,E1"},
         {"PARAMETERS UserID Long={ann}; SELECT Q014.* FROM Q014;", "OwnerCount", "1"},
         {"PARAMETERS UserID Long={bob}; SELECT Q014.* FROM Q014;", "OwnerCount", "0"},
     };
     for (const Case &c : cases) {
-        EXPECT_EQ(column(QString::fromUtf8(c.query), QString::fromUtf8(c.field)), with_ids(QString::fromUtf8(c.expected)))
-            << c.query << " " << c.field;
+        EXPECT_EQ(records(QString::fromUtf8(c.query), QString::fromUtf8(c.fields)), with_ids(QString::fromUtf8(c.expected)))
+            << c.query;
     }
 }
 
