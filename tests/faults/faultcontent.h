@@ -33,13 +33,10 @@ inline QDate concurrency_date(int tag, int k)
 // comment that name all three, so a lost or misplaced write shows.
 inline DayContent change_content(int tag, int k, qint32 revision)
 {
-    const qint32 start = 360 + k;
-    const qint32 end = start + 240 + 60 * tag;
-    DayContent content;
-    content.segments = QStringLiteral("y@%1>%2").arg(start).arg(end);
-    content.comment = QStringLiteral("worker %1 change %2 revision %3").arg(tag).arg(k).arg(revision);
-    content.values = {qint16(start), qint16(end), end - start, end - start};
-    return content;
+    const qint32 start = 360 + k, end = start + 240 + 60 * tag;
+    return {QStringLiteral("y@%1>%2").arg(start).arg(end),
+            QStringLiteral("worker %1 change %2 revision %3").arg(tag).arg(k).arg(revision),
+            {qint16(start), qint16(end), end - start, end - start}};
 }
 
 // The whole-year content of a save that makes `revision`: "A" for odd

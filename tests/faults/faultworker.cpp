@@ -34,6 +34,7 @@
 
 #include <cstdio>
 #include <iostream>
+#include <map>
 #include <string>
 
 namespace {
@@ -60,21 +61,13 @@ qint32 read_revision(Database &db, qint32 calendar)
 qint32 save_range(Database &db, qint32 calendar, qint32 remembered, const QDate &start, const QDate &end,
                   const DayContent &content)
 {
-    RangeWrite write;
-    write.calendar_id = calendar;
-    write.start = start;
-    write.end = end;
+    RangeWrite write{calendar, start, end, {}, content.values, content.segments, content.comment};
     write.weekdays.fill(true);
-    write.values = content.values;
-    write.time_segments = content.segments;
-    write.comment = content.comment;
     return change_calendar_days(db, calendar, remembered, [&] { write_day_to_range(db, write); });
 }
 
 int run_concurrency(const QStringList &args)
 {
-    if (args.size() != 5)
-        return 2;
     const qint32 calendar = args.at(1).toInt();
     const int tag = args.at(2).toInt();
     const int changes = args.at(3).toInt();
@@ -113,8 +106,6 @@ int run_concurrency(const QStringList &args)
 
 int run_crash(const QStringList &args)
 {
-    if (args.size() != 3)
-        return 2;
     const qint32 calendar = args.at(1).toInt();
     const int year = args.at(2).toInt();
     Database db = open_existing_database(args.at(0));
@@ -127,10 +118,15 @@ int run_crash(const QStringList &args)
     }
 }
 
+// The first column of the first row of `sql`.
+QString first_value(Database &db, const QString &sql)
+{
+    Statement statement = db.prepare(sql);
+    return statement.step() ? statement.column(0).toString() : QString();
+}
+
 int run_open(const QStringList &args)
 {
-    if (args.size() != 1)
-        return 2;
     const QString path = args.at(0);
     const OpenResult result = open_calendar_database(path);
     say(QStringLiteral("calendar %1 %2").arg(int(result.step)).arg(result.detail));
@@ -138,21 +134,18 @@ int run_open(const QStringList &args)
     try {
         Database db = open_existing_database(path);
         // It opened: everything in it must read, or fail as an engine error.
-        Statement check = db.prepare(QStringLiteral("PRAGMA integrity_check;"));
-        const QString integrity = check.step() ? check.column(0).toString() : QString();
+        const QString integrity = first_value(db, QStringLiteral("PRAGMA integrity_check;"));
         RecordSet days = RecordSet::open(db, QStringLiteral("PARAMETERS CalendarID Long=1, StartDt DateTime=#1/1/1900#, "
                                                             "EndDt DateTime=#12/31/2999#; SELECT Q008.* FROM Q008;"));
         int rows = 0;
         for (; !days.eof(); days.move_next())
             ++rows;
         // All day data in one line, to compare with the intact file's.
-        Statement sums = db.prepare(QStringLiteral(
+        const QString data = first_value(db, QStringLiteral(
             "SELECT count(*) || '/' || total(minutes1) || '/' || total(minutes2) || '/' || total(length(TimeSegments))"
             " || '/' || total(length(\"Date comment\")) FROM days;"));
-        const QString data = sums.step() ? sums.column(0).toString() : QString();
-        Statement freelist = db.prepare(QStringLiteral("PRAGMA freelist_count;"));
-        const int free_pages = freelist.step() ? freelist.column(0).toInt() : -1;
-        say(QStringLiteral("existing opened %1 days=%2 free_pages=%3 %4").arg(rows).arg(data).arg(free_pages).arg(integrity));
+        const QString free_pages = first_value(db, QStringLiteral("PRAGMA freelist_count;"));
+        say(QStringLiteral("existing opened %1 days=%2 free_pages=%3 %4").arg(rows).arg(data, free_pages, integrity));
     } catch (const DbError &error) {
         say(QStringLiteral("existing error %1 %2").arg(error.number()).arg(error.description()));
     }
@@ -161,8 +154,6 @@ int run_open(const QStringList &args)
 
 int run_settings(const QStringList &args)
 {
-    if (args.size() != 1)
-        return 2;
     QElapsedTimer timer;
     timer.start();
     const Settings settings = read_settings_file(args.at(0));
@@ -171,11 +162,7 @@ int run_settings(const QStringList &args)
     getrusage(RUSAGE_SELF, &usage);
     const bool values = settings.db_path || settings.news_version || settings.top || settings.left ||
                         settings.height || settings.view_index || settings.calendar_date;
-    say(QStringLiteral("settings %1 %2 %3 %4")
-            .arg(int(settings.anything_read))
-            .arg(int(values))
-            .arg(ms)
-            .arg(usage.ru_maxrss));
+    say(QStringLiteral("settings %1 %2 %3 %4").arg(int(settings.anything_read)).arg(int(values)).arg(ms).arg(usage.ru_maxrss));
     return 0;
 }
 
@@ -184,22 +171,18 @@ int run_settings(const QStringList &args)
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    QStringList args = app.arguments().mid(1);
-    if (args.isEmpty())
+    const QStringList args = app.arguments().mid(1);
+    // Each mode with the number of arguments it takes after its name.
+    const std::map<QString, std::pair<qsizetype, int (*)(const QStringList &)>> modes = {
+        {QStringLiteral("concurrency"), {5, run_concurrency}}, {QStringLiteral("crash"), {3, run_crash}},
+        {QStringLiteral("open"), {1, run_open}},               {QStringLiteral("settings"), {1, run_settings}}};
+    const auto mode = modes.find(args.value(0));
+    if (mode == modes.end() || args.size() != mode->second.first + 1)
         return 2;
-    const QString mode = args.takeFirst();
     try {
-        if (mode == u"concurrency")
-            return run_concurrency(args);
-        if (mode == u"crash")
-            return run_crash(args);
-        if (mode == u"open")
-            return run_open(args);
-        if (mode == u"settings")
-            return run_settings(args);
+        return mode->second.second(args.mid(1));
     } catch (const DbError &error) {
         std::fprintf(stderr, "DbError %s\n", error.what());
         return 3;
     }
-    return 2;
 }
