@@ -14,147 +14,125 @@ using namespace dayvane::test;
 
 namespace {
 
-QString name_test(const QString &name)
+// Every test here writes: each gets a freshly filled database.
+class RecordSetWrites : public ::testing::Test
 {
-    return QStringLiteral("PARAMETERS NameTest Text ( 255 )=") + sql_text_literal(name)
-           + QStringLiteral("; SELECT Q001.* FROM Q001;");
-}
+protected:
+    RecordSet open(const QString &text) { return RecordSet::open(t.db(), text); }
+    RecordSet calendar(qint64 id) { return open(QStringLiteral("PARAMETERS RecordID Long=%1; SELECT Q004.* FROM Q004;").arg(id)); }
+    qint64 count(const char *sql) { return scalar(t.db(), QString::fromUtf8(sql)); }
 
-QString calendar(qint64 id)
-{
-    return QStringLiteral("PARAMETERS RecordID Long=%1; SELECT Q004.* FROM Q004;").arg(id);
-}
-
-int error_number(const std::function<void()> &action)
-{
-    try {
-        action();
-    } catch (const DbError &error) {
-        return error.number();
+    // Sets `fields` on the record being added or edited, then writes it.
+    static void write(RecordSet &set, std::initializer_list<std::pair<const char *, QVariant>> fields)
+    {
+        for (const auto &[name, value] : fields)
+            set.set_field(QString::fromUtf8(name), value);
+        set.update();
     }
-    return 0;
-}
+    static int error_number(const std::function<void()> &action)
+    {
+        try {
+            action();
+        } catch (const DbError &error) {
+            return error.number();
+        }
+        return 0;
+    }
+
+    TestDatabase t;
+    const Sample s = fill_sample(t.db());
+};
 
 } // namespace
 
-TEST(RecordSet, AddThenReadBackTheNewId)
+TEST_F(RecordSetWrites, AddThenReadBackTheNewId)
 {
-    TestDatabase t;
     const QString name = QStringLiteral("O'Brien's \"team\"; -- 100%");
-    RecordSet set = RecordSet::open(t.db(), name_test(name));
-    ASSERT_EQ(set.record_count(), 0);
+    const QString name_test = QStringLiteral("PARAMETERS NameTest Text ( 255 )=%1; SELECT Q001.* FROM Q001;").arg(sql_text_literal(name));
+    RecordSet set = open(name_test);
     ASSERT_TRUE(set.eof());
     set.add_new();
-    set.set_field(QStringLiteral("Name"), name);
-    set.update();
+    write(set, {{"Name", name}});
     EXPECT_EQ(set.record_count(), 1);
     set.move_last();
     const qint64 id = set.field(QStringLiteral("id")).toLongLong();
-    EXPECT_GT(id, 0);
+    EXPECT_GT(id, s.empty);  // after every calendar there is
     EXPECT_EQ(id, set.last_added_id());
 
     // The same name is now found, and the record carries its defaults.
-    EXPECT_EQ(RecordSet::open(t.db(), name_test(name)).record_count(), 1);
-    RecordSet stored = RecordSet::open(t.db(), calendar(id));
+    EXPECT_EQ(open(name_test).record_count(), 1);
+    RecordSet stored = calendar(id);
     ASSERT_EQ(stored.record_count(), 1);
     EXPECT_EQ(stored.field(QStringLiteral("Name")).toString(), name);
     EXPECT_EQ(stored.field(QStringLiteral("revision")).toInt(), 0);
     EXPECT_EQ(stored.field(QStringLiteral("OwnerLink")).toInt(), 0);
     EXPECT_EQ(stored.field(QStringLiteral("RestrictRead")), QVariant(false));
-
-    // A second calendar gets another id, never a reused one.
-    RecordSet second = RecordSet::open(t.db(), name_test(QStringLiteral("other")));
-    second.add_new();
-    second.set_field(QStringLiteral("Name"), QStringLiteral("other"));
-    second.update();
-    EXPECT_GT(second.last_added_id(), id);
 }
 
-TEST(RecordSet, EditAndUpdateWriteThrough)
+TEST_F(RecordSetWrites, EditAndUpdateWriteThrough)
 {
-    TestDatabase t;
-    const Sample s = fill_sample(t.db());
-    RecordSet set = RecordSet::open(t.db(), calendar(s.alpha));
+    RecordSet set = calendar(s.alpha);
     set.edit();
     const QString long_name(255, QChar(u'é'));
     set.set_field(QStringLiteral("Name"), long_name);
-    set.set_field(QStringLiteral("revision"), set.field(QStringLiteral("revision")).toInt() + 1);
-    set.set_field(QStringLiteral("RestrictRead"), true);
     EXPECT_EQ(set.field(QStringLiteral("Name")).toString(), long_name);  // the edit buffer
-    set.update();
+    write(set, {{"revision", set.field(QStringLiteral("revision")).toInt() + 1}, {"RestrictRead", true}});
     set.close();
-
-    RecordSet stored = RecordSet::open(t.db(), calendar(s.alpha));
+    RecordSet stored = calendar(s.alpha);
     EXPECT_EQ(stored.field(QStringLiteral("Name")).toString(), long_name);
     EXPECT_EQ(stored.field(QStringLiteral("revision")).toInt(), 1);
     EXPECT_EQ(stored.field(QStringLiteral("RestrictRead")), QVariant(true));
 
     // Edit while reading: every record of a range, nulls included.
-    RecordSet days = RecordSet::open(t.db(), QStringLiteral("PARAMETERS CalendarID Long=%1, StartDt DateTime=#1/1/2024#, EndDt DateTime=#1/31/2024#; SELECT Q008.* FROM Q008;").arg(s.zeta));
+    RecordSet days = open(QStringLiteral("PARAMETERS CalendarID Long=%1, StartDt DateTime=#1/1/2024#, EndDt DateTime=#1/31/2024#; SELECT Q008.* FROM Q008;").arg(s.zeta));
     ASSERT_EQ(days.record_count(), 6);
     for (; !days.eof(); days.move_next()) {
         days.edit();
-        days.set_field(QStringLiteral("TimeSegments"), QVariant());
-        days.set_field(QStringLiteral("Date comment"), QStringLiteral("closed"));
-        days.set_field(QStringLiteral("minutes1"), 0);
-        days.update();
+        write(days, {{"TimeSegments", QVariant()}, {"Date comment", QStringLiteral("closed")}, {"minutes1", 0}});
     }
-    EXPECT_EQ(scalar(t.db(), QStringLiteral("SELECT count(*) FROM days WHERE TimeSegments IS NULL AND \"Date comment\" = 'closed' AND minutes1 = 0")), 6);
+    EXPECT_EQ(count("SELECT count(*) FROM days WHERE TimeSegments IS NULL AND \"Date comment\" = 'closed' AND minutes1 = 0"), 6);
     // The other calendar's days are untouched.
-    EXPECT_EQ(scalar(t.db(), QStringLiteral("SELECT count(*) FROM days WHERE \"Date comment\" IS NULL")), 2);
+    EXPECT_EQ(count("SELECT count(*) FROM days WHERE \"Date comment\" IS NULL"), 2);
 }
 
-TEST(RecordSet, DeleteRemovesTheRecordAndItsDays)
+TEST_F(RecordSetWrites, DeleteRemovesTheRecordAndItsDays)
 {
-    TestDatabase t;
-    const Sample s = fill_sample(t.db());
-    RecordSet set = RecordSet::open(t.db(), calendar(s.zeta));
+    RecordSet set = calendar(s.zeta);
     set.delete_record();
     EXPECT_EQ(set.record_count(), 0);
     EXPECT_EQ(error_number([&] { set.field(QStringLiteral("Name")); }), DbError::NoCurrentRecord);
     set.move_next();
     EXPECT_TRUE(set.eof());
-
-    EXPECT_EQ(RecordSet::open(t.db(), calendar(s.zeta)).record_count(), 0);
-    // Years and days go with their calendar: no orphans.
-    EXPECT_EQ(scalar(t.db(), QStringLiteral("SELECT count(*) FROM calendar_years WHERE CalendarLink = %1").arg(s.zeta)), 0);
-    EXPECT_EQ(scalar(t.db(), QStringLiteral("SELECT count(*) FROM days WHERE NameLink = %1").arg(s.zeta)), 0);
-    EXPECT_EQ(scalar(t.db(), QStringLiteral("SELECT count(*) FROM days")), 1);
+    EXPECT_EQ(calendar(s.zeta).record_count(), 0);
+    // Years and days go with their calendar: no orphans; alpha's one day stays.
+    EXPECT_EQ(count("SELECT count(*) FROM calendar_years"), 1);
+    EXPECT_EQ(count("SELECT count(*) FROM days"), 1);
 
     // A year deleted through Q002 takes its days too.
-    RecordSet year = RecordSet::open(t.db(), QStringLiteral("PARAMETERS CalendarID Long=%1, [Year] Short=2024; SELECT Q002.* FROM Q002;").arg(s.alpha));
-    year.delete_record();
-    EXPECT_EQ(scalar(t.db(), QStringLiteral("SELECT count(*) FROM days")), 0);
+    open(QStringLiteral("PARAMETERS CalendarID Long=%1, [Year] Short=2024; SELECT Q002.* FROM Q002;").arg(s.alpha)).delete_record();
+    EXPECT_EQ(count("SELECT count(*) FROM days"), 0);
 }
 
-TEST(RecordSet, AddsDayRecordsThroughTheYearQuery)
+TEST_F(RecordSetWrites, AddsDayRecordsThroughTheYearQuery)
 {
-    TestDatabase t;
-    const Sample s = fill_sample(t.db());
-    RecordSet year = RecordSet::open(t.db(), QStringLiteral("PARAMETERS CalendarID Long=%1, [Year] Short=2025; SELECT Q002.* FROM Q002;").arg(s.alpha));
+    RecordSet year = open(QStringLiteral("PARAMETERS CalendarID Long=%1, [Year] Short=2025; SELECT Q002.* FROM Q002;").arg(s.alpha));
     year.add_new();
-    year.set_field(QStringLiteral("CalendarLink"), s.alpha);
-    year.set_field(QStringLiteral("YearVal"), 2025);
-    year.update();
+    write(year, {{"CalendarLink", s.alpha}, {"YearVal", 2025}});
     year.move_last();
     const qint64 year_id = year.field(QStringLiteral("id")).toLongLong();
 
-    RecordSet days = RecordSet::open(t.db(), QStringLiteral("PARAMETERS CalendarID Long=%1, [Year] Short=2025; SELECT Q003.* FROM Q003;").arg(s.alpha));
+    const QString year_days = QStringLiteral("PARAMETERS CalendarID Long=%1, [Year] Short=2025; SELECT Q003.* FROM Q003;").arg(s.alpha);
+    RecordSet days = open(year_days);
     for (QDate date(2025, 1, 1); date.year() == 2025; date = date.addDays(1)) {
         days.add_new();
-        days.set_field(QStringLiteral("NameLink"), s.alpha);
-        days.set_field(QStringLiteral("YearLink"), year_id);
-        days.set_field(QStringLiteral("DateVal"), date);
-        days.set_field(QStringLiteral("DayType"), 0);
-        days.set_field(QStringLiteral("TimeSegments"), QString());
-        days.set_field(QStringLiteral("Date comment"), QString());
-        days.update();
+        write(days, {{"NameLink", s.alpha}, {"YearLink", year_id}, {"DateVal", date}, {"DayType", 0},
+                     {"TimeSegments", QString()}, {"Date comment", QString()}});
     }
     EXPECT_EQ(days.record_count(), 365);
     days.move_last();
     EXPECT_EQ(days.field(QStringLiteral("DateVal")).toDate(), QDate(2025, 12, 31));
 
-    RecordSet reread = RecordSet::open(t.db(), QStringLiteral("PARAMETERS CalendarID Long=%1, [Year] Short=2025; SELECT Q003.* FROM Q003;").arg(s.alpha));
+    RecordSet reread = open(year_days);
     EXPECT_EQ(reread.record_count(), 365);
     EXPECT_EQ(reread.field(QStringLiteral("DateVal")).toDate(), QDate(2025, 1, 1));
     EXPECT_EQ(reread.field(QStringLiteral("TimeSegments")).toString(), QString());
@@ -163,24 +141,18 @@ TEST(RecordSet, AddsDayRecordsThroughTheYearQuery)
 
     // A second record for one calendar date is refused by the engine.
     days.add_new();
-    days.set_field(QStringLiteral("NameLink"), s.alpha);
-    days.set_field(QStringLiteral("YearLink"), year_id);
-    days.set_field(QStringLiteral("DateVal"), QDate(2025, 6, 1));
-    EXPECT_EQ(error_number([&] { days.update(); }), 19);  // constraint
+    EXPECT_EQ(error_number([&] { write(days, {{"NameLink", s.alpha}, {"YearLink", year_id}, {"DateVal", QDate(2025, 6, 1)}}); }),
+              19);  // constraint
 }
 
-TEST(RecordSet, RefusesWhatCannotBeDone)
+TEST_F(RecordSetWrites, RefusesWhatCannotBeDone)
 {
-    TestDatabase t;
-    const Sample s = fill_sample(t.db());
-    const QString following = QStringLiteral("PARAMETERS CalendarID Long=%1, YearID Long=%2, [Date] DateTime=#1/1/2024#; SELECT Q007.* FROM Q007;").arg(s.zeta).arg(s.zeta_2024);
-
-    RecordSet read_only = RecordSet::open(t.db(), following);
+    RecordSet read_only = open(QStringLiteral("PARAMETERS CalendarID Long=%1, YearID Long=%2, [Date] DateTime=#1/1/2024#; SELECT Q007.* FROM Q007;").arg(s.zeta).arg(s.zeta_2024));
     EXPECT_EQ(error_number([&] { read_only.edit(); }), DbError::NotUpdatable);
     EXPECT_EQ(error_number([&] { read_only.add_new(); }), DbError::NotUpdatable);
     EXPECT_EQ(error_number([&] { read_only.field(QStringLiteral("nope")); }), DbError::UnknownField);
 
-    RecordSet set = RecordSet::open(t.db(), calendar(s.alpha));
+    RecordSet set = calendar(s.alpha);
     EXPECT_EQ(error_number([&] { set.set_field(QStringLiteral("Name"), QStringLiteral("x")); }), DbError::NotEditing);
     EXPECT_EQ(error_number([&] { set.update(); }), DbError::NotEditing);
     set.edit();
@@ -190,13 +162,17 @@ TEST(RecordSet, RefusesWhatCannotBeDone)
     // Another workstation deleted the record after it was read.
     t.db().exec(QStringLiteral("DELETE FROM calendars WHERE id = %1;").arg(s.alpha));
     set.edit();
-    set.set_field(QStringLiteral("Name"), QStringLiteral("x"));
-    EXPECT_EQ(error_number([&] { set.update(); }), DbError::RecordChanged);
+    EXPECT_EQ(error_number([&] { write(set, {{"Name", QStringLiteral("x")}}); }), DbError::RecordChanged);
 
     // Unknown queries and parameters, missing values.
-    EXPECT_EQ(error_number([&] { RecordSet::open(t.db(), QStringLiteral("SELECT Q012.* FROM Q012;")); }), DbError::UnknownQuery);
-    EXPECT_EQ(error_number([&] { RecordSet::open(t.db(), QStringLiteral("PARAMETERS Bogus Long=1; SELECT Q004.* FROM Q004;")); }), DbError::UnknownParameter);
-    EXPECT_EQ(error_number([&] { RecordSet::open(t.db(), QStringLiteral("SELECT Q004.* FROM Q004;")); }), DbError::MissingParameter);
-    EXPECT_EQ(error_number([&] { RecordSet::open(t.db(), QStringLiteral("PARAMETERS [Password] Text; SELECT Q011a.* FROM Q011a;")); }), DbError::MissingParameter);
-    EXPECT_EQ(error_number([&] { RecordSet::open(t.db(), QStringLiteral("PARAMETERS RecordID Long='1'; SELECT Q004.* FROM Q004;")); }), DbError::RecordSetSyntax);
+    struct Case { const char *text; int number; };
+    const Case cases[] = {
+        {"SELECT Q012.* FROM Q012;", DbError::UnknownQuery},
+        {"PARAMETERS Bogus Long=1; SELECT Q004.* FROM Q004;", DbError::UnknownParameter},
+        {"SELECT Q004.* FROM Q004;", DbError::MissingParameter},
+        {"PARAMETERS [Password] Text; SELECT Q011a.* FROM Q011a;", DbError::MissingParameter},
+        {"PARAMETERS RecordID Long='1'; SELECT Q004.* FROM Q004;", DbError::RecordSetSyntax},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(error_number([&] { open(QString::fromUtf8(c.text)); }), c.number) << c.text;
 }
