@@ -31,22 +31,17 @@ TEST_F(ModelTextForms, FormatsTimesOfDayModuloOneDayAndDurationsUnpadded)
     struct Case { qint32 minutes; const char *time, *editor_time, *duration, *view_duration; };
     const Case cases[] = {
         {0, "12:00 AM", "12:00 am", "0hrs 0min", "0h 0m"},
-        {1, "12:01 AM", "12:01 am", "0hrs 1min", "0h 1m"},
         {45, "12:45 AM", "12:45 am", "0hrs 45min", "0h 45m"},
-        {485, "08:05 AM", "8:05 am", "8hrs 5min", "8h 5m"},
         {510, "08:30 AM", "8:30 am", "8hrs 30min", "8h 30m"},
-        {540, "09:00 AM", "9:00 am", "9hrs 0min", "9h 0m"},
         {719, "11:59 AM", "11:59 am", "11hrs 59min", "11h 59m"},
         {720, "12:00 PM", "12:00 pm", "12hrs 0min", "12h 0m"},
         {725, "12:05 PM", "12:05 pm", "12hrs 5min", "12h 5m"},
         {1020, "05:00 PM", "5:00 pm", "17hrs 0min", "17h 0m"},
         {1439, "11:59 PM", "11:59 pm", "23hrs 59min", "23h 59m"},
         {1440, "12:00 AM", "12:00 am", "24hrs 0min", "24h 0m"},
-        {1800, "06:00 AM", "6:00 am", "30hrs 0min", "30h 0m"},
         {7215, "12:15 AM", "12:15 am", "120hrs 15min", "120h 15m"},
         // Negative values come only from malformed data.
         {-1, "11:59 PM", "11:59 pm", "-0hrs 1min", "-0h 1m"},
-        {-30, "11:30 PM", "11:30 pm", "-0hrs 30min", "-0h 30m"},
         {-90, "10:30 PM", "10:30 pm", "-1hrs 30min", "-1h 30m"},
         {max, "02:07 AM", "2:07 am", "35791394hrs 7min", "35791394h 7m"},
         {min, "09:52 PM", "9:52 pm", "-35791394hrs 8min", "-35791394h 8m"},
