@@ -106,55 +106,44 @@ TEST(OpenCalendarDatabase, OpensOnlyWithTheSecondPassword)
     EXPECT_EQ(RecordSet::open(*result.database, QStringLiteral("SELECT Q000.* FROM Q000;")).record_count(), 4);
 }
 
-TEST(OpenCalendarDatabase, RefusesEveryFileThatIsNotACalendarDatabase)
+TEST(OpenCalendarDatabase, RefusesEveryFileThatIsNotACalendarDatabaseAndLeavesItAsItWas)
 {
     QTemporaryDir dir(QDir::current().absoluteFilePath(QStringLiteral("open-XXXXXX")));
     const int files_before = open_file_count();
-    const auto step_for = [&](const QString &folder, const std::function<void(const QString &)> &make) {
-        QDir(dir.path()).mkpath(folder);
-        const QString path = dir.filePath(folder + QStringLiteral("/QZDB.mdb"));
-        make(path);
-        const QByteArray before = file_bytes(path);
-        OpenResult result = open_calendar_database(path);
-        EXPECT_FALSE(result.database.has_value());
-        // A refused file is left exactly as it was.
-        EXPECT_TRUE(file_bytes(path) == before) << folder.toStdString() << " was changed";
-        return result.step;
+    using Make = std::function<void(const QString &)>;
+    const auto keyed = [](const QString &connect, const char *sql) -> Make {
+        return [=](const QString &path) {
+            Database::open(path, key_from_connect_string(connect), Database::OpenMode::Create).exec(QString::fromUtf8(sql));
+        };
     };
-
-    // Another program's database, keyed with the first candidate, in WAL mode.
-    EXPECT_EQ(step_for(QStringLiteral("first"), [](const QString &path) {
-                  Database db = Database::open(path, key_from_connect_string(kFirstConnectString), Database::OpenMode::Create);
-                  db.exec(QStringLiteral("PRAGMA journal_mode = WAL; CREATE TABLE t (x);"));
-              }),
-              OpenStep::OpensWithFirstKey);
-    EXPECT_EQ(step_for(QStringLiteral("text"), [](const QString &path) { write_file(path, QByteArray(5000, 'x')); }),
-              OpenStep::NotValid);
-    // An empty file is an empty database to the engine, whatever the key:
-    // refused, and left as it was.
-    EXPECT_NE(step_for(QStringLiteral("empty"), [](const QString &path) { write_file(path, {}); }), OpenStep::Opened);
-    EXPECT_EQ(step_for(QStringLiteral("folder"), [](const QString &path) { QDir().mkpath(path); }), OpenStep::NotValid);
-    EXPECT_EQ(step_for(QStringLiteral("missing"), [](const QString &) {}), OpenStep::NotValid);
+    struct Case { const char *folder; Make make; OpenStep expected; };
+    const Case cases[] = {
+        // Another program's database, keyed with the first candidate, in WAL mode.
+        {"first", keyed(kFirstConnectString, "PRAGMA journal_mode = WAL; CREATE TABLE t (x);"), OpenStep::OpensWithFirstKey},
+        {"text", [](const QString &path) { write_file(path, QByteArray(5000, 'x')); }, OpenStep::NotValid},
+        // An empty file is an empty database to the engine, whatever the key.
+        {"empty", [](const QString &path) { write_file(path, {}); }, OpenStep::OpensWithFirstKey},
+        {"folder", [](const QString &path) { QDir().mkpath(path); }, OpenStep::NotValid},
+        {"missing", [](const QString &) {}, OpenStep::NotValid},
+        // Keyed with the right password but holding no calendar schema.
+        {"bare", keyed(kSecondConnectString, "CREATE TABLE t (x);"), OpenStep::NotValid},
+        // Truncated inside its first page.
+        {"truncated", [](const QString &path) { create_calendar_database(path); QFile(path).resize(600); }, OpenStep::NotValid},
+        // Written by a newer program.
+        {"newer", [](const QString &path) { create_calendar_database(path).exec(QStringLiteral("PRAGMA user_version = 99;")); },
+         OpenStep::SchemaTooNew},
+    };
+    for (const Case &c : cases) {
+        QDir(dir.path()).mkpath(QString::fromLatin1(c.folder));
+        const QString path = dir.filePath(QString::fromLatin1(c.folder) + QStringLiteral("/QZDB.mdb"));
+        c.make(path);
+        const QByteArray before = file_bytes(path);
+        const OpenResult result = open_calendar_database(path);
+        EXPECT_EQ(result.step, c.expected) << c.folder;
+        EXPECT_FALSE(result.database.has_value()) << c.folder;
+        EXPECT_TRUE(file_bytes(path) == before) << c.folder << " was changed";
+    }
     EXPECT_FALSE(QFileInfo::exists(dir.filePath(QStringLiteral("missing/QZDB.mdb"))));
-    // Keyed with the right password but holding no calendar schema.
-    EXPECT_EQ(step_for(QStringLiteral("bare"), [](const QString &path) {
-                  Database db = Database::open(path, key_from_connect_string(kSecondConnectString), Database::OpenMode::Create);
-                  db.exec(QStringLiteral("CREATE TABLE t (x);"));
-              }),
-              OpenStep::NotValid);
-    // Truncated inside its first page.
-    EXPECT_EQ(step_for(QStringLiteral("truncated"), [](const QString &path) {
-                  create_calendar_database(path);
-                  QFile file(path);
-                  ASSERT_TRUE(file.resize(600));
-              }),
-              OpenStep::NotValid);
-    // Written by a newer program.
-    EXPECT_EQ(step_for(QStringLiteral("newer"), [](const QString &path) {
-                  create_calendar_database(path).exec(QStringLiteral("PRAGMA user_version = 99;"));
-              }),
-              OpenStep::SchemaTooNew);
-
     EXPECT_EQ(open_file_count(), files_before);
 }
 
