@@ -81,14 +81,16 @@ TEST(DriveType, FindsTheInnermostMountOfAPath)
         "3 1 8:17 / /mnt/data2 rw - vfat /dev/sdb1 rw\n"
         "4 2 0:41 / /mnt/data/ram rw shared:5 - tmpfs tmpfs rw\n"
         "5 1 0:42 / /media/My\\040Stick rw - vfat /dev/sdc1 rw\n"
+        "6 3 0:43 / /mnt/data2 rw - ext4 /dev/sdd1 rw\n"  // later, over the vfat one
         "garbage line\n");
     EXPECT_EQ(find_mount(mountinfo, QStringLiteral("/home/a/QZDB.mdb")).filesystem, QStringLiteral("ext4"));
     EXPECT_EQ(find_mount(mountinfo, QStringLiteral("/mnt/data/QZDB.mdb")).filesystem, QStringLiteral("nfs4"));
-    EXPECT_EQ(find_mount(mountinfo, QStringLiteral("/mnt/data2/QZDB.mdb")).filesystem, QStringLiteral("vfat"));
+    EXPECT_EQ(find_mount(mountinfo, QStringLiteral("/mnt/data2/QZDB.mdb")).filesystem, QStringLiteral("ext4"));
     EXPECT_EQ(find_mount(mountinfo, QStringLiteral("/mnt/data/ram/x")).filesystem, QStringLiteral("tmpfs"));
     const MountEntry stick = find_mount(mountinfo, QStringLiteral("/media/My Stick/QZDB.mdb"));
     EXPECT_EQ(stick.mount_point, QStringLiteral("/media/My Stick"));
     EXPECT_EQ(stick.source, QStringLiteral("/dev/sdc1"));
+    EXPECT_EQ(stick.filesystem, QStringLiteral("vfat"));
     EXPECT_TRUE(find_mount(QString(), QStringLiteral("/x")).filesystem.isEmpty());
 }
 
