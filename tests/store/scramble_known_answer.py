@@ -20,6 +20,6 @@ ORDER = [1, 2, 3, 4, 5, 3, 6, 2, 4, 5, 4, 5, 3, 6, 1, 4, 4, 6, 2, 2, 3]
 
 key = "".join(PIECES[n - 1] for n in ORDER).encode("latin-1")
 assert len(key) == 945
-# The text: the printable characters, space to tilde, over and over.
-text = bytes(32 + i % 95 for i in range(945))
+# The text: every character code, 0 to 255, over and over.
+text = bytes(i % 256 for i in range(945))
 print(hashlib.sha256(bytes(t ^ k for t, k in zip(text, key))).hexdigest())
