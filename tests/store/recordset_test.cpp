@@ -84,7 +84,8 @@ TEST_F(RecordSetWrites, EditAndUpdateWriteThrough)
     EXPECT_EQ(stored.field(QStringLiteral("RestrictRead")), QVariant(true));
 
     // Edit while reading: every record of a range, nulls included.
-    RecordSet days = open(QStringLiteral("PARAMETERS CalendarID Long=%1, StartDt DateTime=#1/1/2024#, EndDt DateTime=#1/31/2024#; SELECT Q008.* FROM Q008;").arg(s.zeta));
+    RecordSet days = open(QStringLiteral("PARAMETERS CalendarID Long=%1, StartDt DateTime=#1/1/2024#, "
+                                         "EndDt DateTime=#1/31/2024#; SELECT Q008.* FROM Q008;").arg(s.zeta));
     ASSERT_EQ(days.record_count(), 6);
     for (; !days.eof(); days.move_next()) {
         days.edit();
@@ -147,7 +148,8 @@ TEST_F(RecordSetWrites, AddsDayRecordsThroughTheYearQuery)
 
 TEST_F(RecordSetWrites, RefusesWhatCannotBeDone)
 {
-    RecordSet read_only = open(QStringLiteral("PARAMETERS CalendarID Long=%1, YearID Long=%2, [Date] DateTime=#1/1/2024#; SELECT Q007.* FROM Q007;").arg(s.zeta).arg(s.zeta_2024));
+    RecordSet read_only = open(QStringLiteral("PARAMETERS CalendarID Long=%1, YearID Long=%2, [Date] DateTime=#1/1/2024#; "
+                                              "SELECT Q007.* FROM Q007;").arg(s.zeta).arg(s.zeta_2024));
     EXPECT_EQ(error_number([&] { read_only.edit(); }), DbError::NotUpdatable);
     EXPECT_EQ(error_number([&] { read_only.add_new(); }), DbError::NotUpdatable);
     EXPECT_EQ(error_number([&] { read_only.field(QStringLiteral("nope")); }), DbError::UnknownField);
