@@ -6,6 +6,7 @@
 // that process's failure rather than ending the test run.
 
 #include "faultsupport.h"
+#include "printers.h"
 
 #include "calendars/calendarstore.h"
 #include "store/connection.h"
@@ -176,9 +177,10 @@ TEST(HostileDatabase, TruncatedFilesFailCleanly)
         if (attempt.step != int(OpenStep::Opened)) {
             EXPECT_FALSE(attempt.opened) << what;
         } else if (attempt.opened) {
-            // Only pages that nothing reads were cut (free pages at the end):
-            // then every record must read exactly as in the intact file.
-            EXPECT_EQ(attempt.existing, intact.existing) << what;
+            // Only pages that no query reads were cut: every record must
+            // read exactly as in the intact file. The integrity check at the
+            // end of the line may still name the damage.
+            EXPECT_EQ(attempt.existing.section(u' ', 0, 2), intact.existing.section(u' ', 0, 2)) << what;
         }  // else opening read past the damage, and reading everything found it
         if (!attempt.opened) {
             EXPECT_FALSE(attempt.existing.section(u' ', 1).trimmed().isEmpty()) << what << ": no description";
