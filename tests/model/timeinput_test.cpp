@@ -9,12 +9,11 @@ using namespace dayvane;
 
 TEST(ModelTimeInput, ParsesTypedTimesOfDayAndNothingElse)
 {
+    // Beside every form the program shows (read back below): other forms a user types.
     struct Case { const char *text; qint32 minutes; };
     const Case cases[] = {
-        {"8:30 am", 510},   {"08:30 PM", 1230},  {"17:45", 1065},    {"8:30am", 510},
-        {"12:00 am", 0},    {"12:00 pm", 720},   {"12:30 AM", 30},   {"8 am", 480},
-        {"12 PM", 720},     {"8:30:15 pm", 1230}, {"  9:05 Am  ", 545}, {"0:05", 5},
-        {"00:00", 0},       {"23:59", 1439},     {"11:59 pm", 1439}, {"1:00 am", 60},
+        {"17:45", 1065},   {"0:05", 5},      {"00:00", 0},      {"23:59", 1439},    {"8:30am", 510},
+        {"8 am", 480},     {"12 PM", 720},   {"8:30:15 pm", 1230}, {"  9:05 Am  ", 545},
     };
     for (const Case &c : cases)
         EXPECT_EQ(parse_time_of_day(c.text), c.minutes) << c.text;
