@@ -225,38 +225,93 @@ TEST(Users, SelectModeNeedsAUserWithAPassword)
     EXPECT_EQ(user.take_texts(), QStringList{QStringLiteral("Please assign a password to the selected user first.")});
 }
 
-TEST(Users, RecordsOpenPastTheSystemPasswordWithThePasswordMasked)
+TEST(Users, RecordsOpenAndSaveOnlyWithTheSystemPassword)
 {
     ConnectedDatabase connected;
-    store_user_password(*app_state().database, connected.sample.ann, QStringLiteral("Annpw1"));
-    store_system_password(*app_state().database, QStringLiteral("Secret1"));
+    Database &db = *app_state().database;
+    store_user_password(db, connected.sample.ann, QStringLiteral("Annpw1"));
+    store_system_password(db, QStringLiteral("Secret1"));
     install_system_password_check();
     ScriptedInteraction user;
+    // The system password window: closed without one, or given it.
+    const auto system_password = [&](bool given) {
+        user.on_window(QStringLiteral("system_password"), [given](QDialog &window) {
+            if (given) {
+                type_into(window, QStringLiteral("password"), QStringLiteral("Secret1"), 0);
+                run_node(window, QStringLiteral("accept_password"), 0);
+            }
+            window.close();
+        });
+    };
+    // Each guarded command with the system password asked for (`given` or
+    // not); the query counts what the command, once through, has saved.
+    struct Guarded
+    {
+        const char *command;
+        std::function<void(QDialog &list, bool given)> run;
+        QString saved;
+    };
+    const Guarded guarded[] = {
+        {"add_user",
+         [&](QDialog &list, bool given) {
+             system_password(given);
+             if (given) {
+                 user.on_window(QStringLiteral("user_record"), [](QDialog &record) {
+                     type_into(record, QStringLiteral("employee_id"), QStringLiteral("E9"));
+                     type_into(record, QStringLiteral("last_name"), QStringLiteral("Young"));
+                     run_node(record, QStringLiteral("save_user"));
+                 });
+             }
+             run_node(list, QStringLiteral("add_user"));
+         },
+         QStringLiteral("SELECT count(*) FROM users WHERE LastName = 'Young'")},
+        // A record shows its password on request, so even opening one is guarded.
+        {"edit_user",
+         [&](QDialog &list, bool given) {
+             select_user_row(list, connected.sample.ann);
+             system_password(given);
+             if (given) {
+                 user.on_window(QStringLiteral("user_record"), [](QDialog &record) {
+                     auto *password = record.findChild<QLineEdit *>(QStringLiteral("password"));
+                     EXPECT_EQ(password->echoMode(), QLineEdit::Password);
+                     EXPECT_EQ(password->text(), QStringLiteral("Annpw1"));
+                     record.findChild<QCheckBox *>(QStringLiteral("show_password"))->setChecked(true);
+                     EXPECT_EQ(password->echoMode(), QLineEdit::Normal);
+                     type_into(record, QStringLiteral("first_name"), QStringLiteral("Anna"));
+                     run_node(record, QStringLiteral("save_user"));
+                 });
+             }
+             run_node(list, QStringLiteral("edit_user"));
+         },
+         QStringLiteral("SELECT count(*) FROM users WHERE FirstName = 'Anna'")},
+        // Saving asks again when the password was cleared while the record was open.
+        {"save_user",
+         [&](QDialog &list, bool given) {
+             select_user_row(list, connected.sample.bob);
+             app_state().entered_system_password = QStringLiteral("Secret1");
+             user.on_window(QStringLiteral("user_record"), [&, given](QDialog &record) {
+                 app_state().entered_system_password.clear();
+                 type_into(record, QStringLiteral("first_name"), QStringLiteral("Rob"));
+                 system_password(given);
+                 run_node(record, QStringLiteral("save_user"));
+                 EXPECT_NE(record.isVisible(), given);
+                 record.close();
+             });
+             run_node(list, QStringLiteral("edit_user"));
+         },
+         QStringLiteral("SELECT count(*) FROM users WHERE FirstName = 'Rob'")},
+    };
     user.on_window(QStringLiteral("user_list"), [&](QDialog &list) {
         EXPECT_TRUE(list.findChild<QTableWidget *>(QStringLiteral("grid"))->isColumnHidden(3));
-        select_user_row(list, connected.sample.ann);
-        // Without the system password, neither an existing record nor a new one opens.
-        user.on_window(QStringLiteral("system_password"), [](QDialog &window) { window.close(); });
-        run_node(list, QStringLiteral("edit_user"));
-        user.on_window(QStringLiteral("system_password"), [](QDialog &window) { window.close(); });
-        run_node(list, QStringLiteral("add_user"));
-
-        user.on_window(QStringLiteral("system_password"), [](QDialog &window) {
-            type_into(window, QStringLiteral("password"), QStringLiteral("Secret1"), 0);
-            run_node(window, QStringLiteral("accept_password"), 0);
-        });
-        user.on_window(QStringLiteral("user_record"), [](QDialog &record) {
-            auto *password = record.findChild<QLineEdit *>(QStringLiteral("password"));
-            EXPECT_EQ(password->echoMode(), QLineEdit::Password);
-            EXPECT_EQ(password->text(), QStringLiteral("Annpw1"));
-            record.findChild<QCheckBox *>(QStringLiteral("show_password"))->setChecked(true);
-            EXPECT_EQ(password->echoMode(), QLineEdit::Normal);
-            record.close();
-        });
-        run_node(list, QStringLiteral("edit_user"));
+        for (const Guarded &command : guarded) {
+            for (bool given : {false, true}) {
+                app_state().entered_system_password.clear();
+                command.run(list, given);
+                EXPECT_EQ(scalar(db, command.saved), given ? 1 : 0) << command.command << " given " << given;
+            }
+        }
         list.close();
     });
     open_user_list(nullptr);
     set_system_password_check(nullptr);
-    EXPECT_EQ(user.take_texts().size(), 1);  // the accepted system password
 }
