@@ -4,6 +4,7 @@
 #include "store/recordset.h"
 #include "ui_common/appstate.h"
 #include "ui_common/gridhelpers.h"
+#include "users/security.h"
 #include "windowdriver.h"
 
 #include <QDialog>
@@ -313,4 +314,91 @@ TEST_F(CalendarList, OwnersAndRestrictionFollowTheirRules)
                                         "Removing the ''Read restriction'' will allow public viewing\r\nof the calendar."));
     for (int i : {15, 17, 19, 21})
         EXPECT_TRUE(texts[i].contains(QStringLiteral("Description: DB record out of date"))) << i << texts[i].toStdString();
+}
+
+TEST_F(CalendarList, EveryChangeNeedsTheSystemPassword)
+{
+    store_user_password(*app_state().database, connected.sample.bob, QStringLiteral("Bobpw1"));
+    store_system_password(*app_state().database, QStringLiteral("Admin99"));
+    install_system_password_check();
+    bool given = false;
+    // Scripts the system password window: closed without one, or given it.
+    const auto ask = [&] {
+        user.on_window(QStringLiteral("system_password"), [given](QDialog &password) {
+            if (given) {
+                type_into(password, QStringLiteral("password"), QStringLiteral("Admin99"), 0);
+                run_node(password, QStringLiteral("accept_password"), 0);
+            }
+            password.close();
+        });
+    };
+    const QString zeta = QString::number(connected.sample.zeta);
+    // Each change, with the query whose value it changes once it goes through.
+    struct Guarded
+    {
+        const char *command;
+        std::function<void(QDialog &)> run;
+        QString changes;
+    };
+    const auto typed = [](QDialog &window, const char *box, const QString &text) {
+        type_into(window, QString::fromLatin1(box), text);
+        press_enter(window.findChild<QLineEdit *>(QString::fromLatin1(box)));
+    };
+    // Runs `command` on the row, answering its question Yes.
+    const auto on = [&](const char *name, const char *year, const char *command, bool question = true) {
+        return [=, &ask, this](QDialog &window) {
+            select_row(window, QString::fromLatin1(name), QString::fromLatin1(year));
+            if (question)
+                user.answer_yes_no(true);
+            ask();
+            run_node(window, QString::fromLatin1(command));
+        };
+    };
+    const Guarded guarded[] = {
+        {"new_name", [&](QDialog &window) {
+             run_node(window, QStringLiteral("new_name"));
+             type_into(window, QStringLiteral("new_name_year"), QStringLiteral("2024"));
+             ask();
+             typed(window, "txt_new_name", QStringLiteral("Depot"));
+         }, QStringLiteral("SELECT count(*) FROM calendars WHERE Name = 'Depot'")},
+        {"rename", [&](QDialog &window) {
+             on("Alpha", "2024", "rename", false)(window);
+             typed(window, "txt_rename", QStringLiteral("Omega"));
+         }, QStringLiteral("SELECT count(*) FROM calendars WHERE Name = 'Omega'")},
+        {"add_year", [&](QDialog &window) {
+             on("Depot", "2024", "add_year", false)(window);
+             press_enter(window.findChild<QListWidget *>(QStringLiteral("new_year_list")));
+         }, QStringLiteral("SELECT count(*) FROM calendar_years y JOIN calendars c ON c.id = y.CalendarLink WHERE c.Name = 'Depot'")},
+        {"delete_year", on("zeta office", "2023", "delete_year"),
+         QStringLiteral("SELECT count(*) FROM calendar_years WHERE CalendarLink = ") + zeta},
+        {"remove_restrict_read_access", on("zeta office", "2024", "remove_restrict_read_access"),
+         QStringLiteral("SELECT RestrictRead FROM calendars WHERE id = ") + zeta},
+        {"add_restrict_read_access", on("zeta office", "2024", "add_restrict_read_access"),
+         QStringLiteral("SELECT RestrictRead FROM calendars WHERE id = ") + zeta},
+        {"remove_ownership", on("zeta office", "2024", "remove_ownership"),
+         QStringLiteral("SELECT OwnerLink FROM calendars WHERE id = ") + zeta},
+        // The owner is chosen before the password is asked for.
+        {"set_ownership", [&](QDialog &window) {
+             select_row(window, QStringLiteral("zeta office"), QStringLiteral("2024"));
+             user.answer_yes_no(true);
+             user.on_window(QStringLiteral("user_list"), [&](QDialog &list) {
+                 select_user_row(list, connected.sample.bob);
+                 ask();
+                 run_node(list, QStringLiteral("select_user"));
+             });
+             run_node(window, QStringLiteral("set_ownership"));
+         }, QStringLiteral("SELECT OwnerLink FROM calendars WHERE id = ") + zeta},
+    };
+    with_list([&](QDialog &window) {
+        for (const Guarded &change : guarded) {
+            const qint64 before = count(change.changes);
+            for (bool with_password : {false, true}) {
+                given = with_password;
+                app_state().entered_system_password.clear();
+                change.run(window);
+                EXPECT_EQ(count(change.changes) != before, given) << change.command << " given " << given;
+            }
+        }
+    });
+    set_system_password_check(nullptr);
 }
