@@ -1,17 +1,21 @@
-// Loading a day into the editor, entering and removing periods, the date
-// range and the keyboard, through the real window.
+// The calendar editor through its real window: loading a day and the run of
+// identical days after it, entering periods, the date range, the keyboard,
+// and saving the day to the range.
 
-#include "windowdriver.h"
-#include "editorfixture.h"
-#include "dialogs/dateselectorwindow.h"
 #include "editor/calendareditwindow.h"
+#include "scriptedinteraction.h"
+#include "store/connection.h"
+#include "store/transaction.h"
 #include "ui_common/appstate.h"
 #include "ui_common/gridhelpers.h"
+#include "windowdriver.h"
 
 #include <QApplication>
 #include <QCalendarWidget>
 #include <QCheckBox>
 #include <QDialog>
+#include <QFrame>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTableWidget>
 #include <QTest>
@@ -27,351 +31,295 @@ namespace {
 const QString kWorkday = QStringLiteral("y@480>720+y@750>990");
 const QDate kMonday(2024, 3, 4);
 
-QString checked_weekdays(QWidget &window)
+QTableWidget *grid(QWidget &window)
+{
+    return window.findChild<QTableWidget *>(QStringLiteral("grid"));
+}
+
+QString cell(QWidget &window, int row, int column)
+{
+    return grid(window)->item(row, column)->text();
+}
+
+QString text(QWidget &window, const char *box)
+{
+    return window.findChild<QLineEdit *>(QString::fromLatin1(box))->text();
+}
+
+QCheckBox *weekday(QWidget &window, int number)
+{
+    return find_indexed<QCheckBox>(window, QStringLiteral("weekdays"), number);
+}
+
+// The weekday boxes 1 (Sunday) to 7 that are ticked, or enabled; others "-".
+QString weekdays(QWidget &window, bool ticked = true)
 {
     QString days;
-    for (int number = 1; number <= 7; ++number)
-        days += weekday(window, number)->isChecked() ? QString::number(number) : QStringLiteral("-");
+    for (int number = 1; number <= 7; ++number) {
+        const QCheckBox *box = weekday(window, number);
+        days += (ticked ? box->isChecked() : box->isEnabled()) ? QString::number(number) : QStringLiteral("-");
+    }
     return days;
 }
 
-QString enabled_weekdays(QWidget &window)
+bool frame_shown(QWidget &window)
 {
-    QString days;
-    for (int number = 1; number <= 7; ++number)
-        days += weekday(window, number)->isEnabled() ? QString::number(number) : QStringLiteral("-");
-    return days;
+    const QFrame *frame = window.findChild<QFrame *>(QStringLiteral("frame"));
+    return frame && frame->isVisible();
 }
 
-QString date_text(QWidget &window, const QString &name)
+// What the window shows, joined with " / ": the range "start end ticked
+// weekdays comment"; each row holding a period as "start|end|duration|work|
+// start minute|end minute|minutes" (visible columns, then hidden ones); the
+// labels "day start|day end|work time|total time|range work|range total".
+// The rows below the periods must be empty, with the start key 9999.
+QString shown(QWidget &window)
 {
-    return window.findChild<QLineEdit *>(name)->text();
+    QStringList parts{QStringList{text(window, "start_date"), text(window, "end_date"), weekdays(window), text(window, "comment")}.join(u' ')};
+    int row = 0;
+    for (; row < 12 && cell(window, row, 4) != QStringLiteral("9999"); ++row) {
+        QStringList cells;
+        for (int column = 0; column < 7; ++column)
+            cells << cell(window, row, column);
+        parts << cells.join(u'|');
+    }
+    for (; row < 12; ++row) {
+        for (int column : {0, 1, 2, 3, 5, 6})
+            EXPECT_EQ(cell(window, row, column), QString()) << row;
+    }
+    QStringList labels;
+    for (const char *name : {"day_start", "day_end", "work_time", "total_time", "work_time_range", "total_time_range"})
+        labels << window.findChild<QLabel *>(QString::fromLatin1(name))->text();
+    parts << labels.join(u'|');
+    return parts.join(QStringLiteral(" / "));
 }
 
+// Opens the frame on `row` with Enter, types the times, sets the work box
+// and presses Enter in the end box.
+void enter_period(QWidget &window, int row, const QString &start, const QString &end, bool work = true)
+{
+    QTableWidget *table = grid(window);
+    table->setFocus();
+    table->setCurrentCell(row, 0);
+    QTest::keyClick(table, Qt::Key_Return);
+    ASSERT_TRUE(frame_shown(window));
+    type_into(window, QStringLiteral("start_time"), start);
+    type_into(window, QStringLiteral("end_time"), end);
+    window.findChild<QCheckBox *>(QStringLiteral("work"))->setChecked(work);
+    QTest::keyClick(window.findChild<QLineEdit *>(QStringLiteral("end_time")), Qt::Key_Return);
+}
+
+void tick_only(QWidget &window, int number)
+{
+    for (int day = 1; day <= 7; ++day)
+        weekday(window, day)->setChecked(number == 0 || day == number);
+}
+
+// A calendar "Office" without owner or restriction, with every day of 2024
+// stored empty, connected as the program's one connection with the
+// calendar loaded at revision 0.
 class Editor : public ::testing::Test
 {
 protected:
-    EditorFixture f;
+    Editor()
+    {
+        app_state() = AppState();
+        Database &db = file.db();
+        const qint64 calendar = execute(db, QStringLiteral("INSERT INTO calendars (Name) VALUES ('Office');"), {});
+        const qint64 year = execute(db, QStringLiteral("INSERT INTO calendar_years (CalendarLink, YearVal) VALUES (?, 2024);"), {calendar});
+        execute(db, QStringLiteral("WITH RECURSIVE d(x) AS (SELECT '2024-01-01' UNION ALL SELECT date(x, '+1 day') FROM d WHERE x < '2024-12-31')"
+                                   " INSERT INTO days (NameLink, YearLink, DateVal, DayType, DayStart, DayStop, minutes1, minutes2,"
+                                   " TimeSegments) SELECT ?, ?, x, 0, 0, 0, 0, 0, '' FROM d;"),
+                {calendar, year});
+        file.close();
+        AppState &state = app_state();
+        state.database.emplace(open_existing_database(file.path()));
+        state.db_connected = true;
+        state.calendar_id = qint32(calendar);
+        state.calendar_loaded = true;
+        state.current_date = QDate(2024, 1, 1);
+    }
+    ~Editor() override { app_state() = AppState(); }
+
+    static Database &db() { return *app_state().database; }
+
+    // Writes a stored day with plain SQL; a null QVariant stores NULL.
+    void set_day(const QDate &date, const QVariant &segments, int worked, int paid, const QVariant &comment = {},
+                 int day_start = 0, int day_stop = 0)
+    {
+        execute(db(), QStringLiteral("UPDATE days SET TimeSegments = ?, minutes1 = ?, minutes2 = ?, \"Date comment\" = ?,"
+                                     " DayStart = ?, DayStop = ? WHERE DateVal = ?;"),
+                {segments, worked, paid, comment, day_start, day_stop, date});
+    }
+
+    // The first row that `sql` selects, its columns joined with "|", NULL as "<null>".
+    static QString row(const QString &sql)
+    {
+        Statement stmt = db().prepare(sql);
+        QStringList fields;
+        for (int column = 0; column < stmt.column_count() && (column > 0 || stmt.step()); ++column)
+            fields << (stmt.column(column).isNull() ? QStringLiteral("<null>") : stmt.column(column).toString());
+        return fields.join(u'|');
+    }
+    // A stored day: "DayStart|DayStop|TimeSegments|minutes1|minutes2|comment|DayType".
+    static QString stored(const QDate &date)
+    {
+        return row(QStringLiteral("SELECT DayStart, DayStop, TimeSegments, minutes1, minutes2, \"Date comment\", DayType"
+                                  " FROM days WHERE DateVal = '%1';").arg(date.toString(Qt::ISODate)));
+    }
+    // The dates of the stored days that are no longer empty.
+    static QString changed_days()
+    {
+        return row(QStringLiteral("SELECT ifnull(group_concat(DateVal, ' '), '') FROM days WHERE DayStart OR DayStop OR minutes1"
+                                  " OR minutes2 OR DayType OR TimeSegments IS NOT '' OR \"Date comment\" IS NOT NULL;"));
+    }
+    static qint64 revision() { return scalar(db(), QStringLiteral("SELECT revision FROM calendars;")); }
+
+    // The messages shown as "title: text", in order; then forgets them.
+    QStringList messages()
+    {
+        QStringList shown;
+        for (const auto &message : user.shown())
+            shown << message.title + QStringLiteral(": ") + message.text;
+        user.take_texts();
+        return shown;
+    }
+
+    // Opens the editor on `date`; `handle` drives it while it is shown.
+    // Returns what open_calendar_editor returned; counts the reloads.
+    bool edit(const QDate &date, const std::function<void(QDialog &)> &handle)
+    {
+        app_state().selected_day_id =
+            qint32(scalar(db(), QStringLiteral("SELECT id FROM days WHERE DateVal = '%1';").arg(date.toString(Qt::ISODate))));
+        user.on_window(QStringLiteral("calendar_edit"), [&handle](QDialog &window) {
+            QApplication::setActiveWindow(&window);
+            handle(window);
+        });
+        return open_calendar_editor(nullptr, [this] {
+            ++reloads;
+            if (on_reload)
+                on_reload();
+        });
+    }
+
+    TestDatabase file;
+    int reloads = 0;
+    std::function<void()> on_reload;
+    ScriptedInteraction user;
 };
 
 } // namespace
 
-TEST_F(Editor, OpensOnTheRunOfIdenticalDaysThatFollows)
+TEST_F(Editor, OpensOnTheStoredDayAndTheRunOfIdenticalDaysThatFollows)
 {
+    // Monday to Thursday alike; Friday's comment differs by a trailing blank.
     for (int offset = 0; offset < 4; ++offset)
-        f.set_day(kMonday.addDays(offset), kWorkday, 480, 480, QStringLiteral("Audit"), 480, 990);
-    f.set_day(kMonday.addDays(4), kWorkday, 480, 480, QStringLiteral("Audit "), 480, 990);
-    f.edit(kMonday, [](QDialog &window) {
-        EXPECT_EQ(window.windowTitle(), QStringLiteral("Edit calendar"));
-        EXPECT_EQ(date_text(window, QStringLiteral("start_date")), QStringLiteral("03-04-2024"));
-        EXPECT_EQ(date_text(window, QStringLiteral("end_date")), QStringLiteral("03-07-2024"));
-        EXPECT_EQ(checked_weekdays(window), QStringLiteral("-2345--"));
-        EXPECT_EQ(window.findChild<QLineEdit *>(QStringLiteral("comment"))->text(), QStringLiteral("Audit"));
-        EXPECT_EQ(cell(window, 1, 0), QStringLiteral("12:30 PM"));
-        EXPECT_EQ(cell(window, 1, 2), QStringLiteral("4hrs 0min"));
-        EXPECT_EQ(start_keys(window), QStringLiteral("480,750,9999,9999,9999,9999,9999,9999,9999,9999,9999,9999"));
-        EXPECT_EQ(label(window, QStringLiteral("day_start")), QStringLiteral("08:00 AM"));
-        EXPECT_EQ(label(window, QStringLiteral("day_end")), QStringLiteral("04:30 PM"));
-        EXPECT_EQ(label(window, QStringLiteral("work_time_range")), QStringLiteral("32hrs 0min"));
-        EXPECT_EQ(grid(window)->currentRow(), 0);
-        window.close();
-    });
-}
-
-TEST_F(Editor, AMissingPeriodListJoinsTheRunOnlyOfADayWithoutPeriods)
-{
-    // An empty text, then missing values: one run. A missing comment too.
-    f.set_day(kMonday, QString(), 0, 0, QString());
-    f.set_day(kMonday.addDays(1), QVariant(), 0, 0);
-    f.set_day(kMonday.addDays(2), QVariant(), 0, 0);
-    f.set_day(kMonday.addDays(3), QStringLiteral("y@480>720"), 240, 240);
-    f.edit(kMonday, [](QDialog &window) {
-        EXPECT_EQ(date_text(window, QStringLiteral("end_date")), QStringLiteral("03-06-2024"));
-        window.close();
-    });
-    f.set_day(kMonday.addDays(5), QStringLiteral("y@480>720"), 240, 240);
-    f.edit(kMonday.addDays(5), [](QDialog &window) {
-        EXPECT_EQ(date_text(window, QStringLiteral("end_date")), QStringLiteral("03-09-2024"));
-        window.close();
-    });
-}
-
-TEST_F(Editor, AnEmptyDayShowsTwelveEmptyRowsAndNoTimes)
-{
-    f.edit(kMonday, [](QDialog &window) {
-        for (const char *name : {"day_start", "day_end", "work_time", "total_time", "work_time_range", "total_time_range"})
-            EXPECT_EQ(label(window, QString::fromLatin1(name)), QString()) << name;
-        EXPECT_EQ(start_keys(window), QStringLiteral("9999,9999,9999,9999,9999,9999,9999,9999,9999,9999,9999,9999"));
-        for (int column : {0, 1, 2, 3, 5, 6})
-            EXPECT_EQ(cell(window, 11, column), QString());
-        window.close();
-    });
-}
-
-TEST_F(Editor, APeriodPastMidnightKeepsItsEndAboveOneDay)
-{
-    f.set_day(kMonday, QStringLiteral("y@1320>1800"), 480, 480, QVariant(), 1320, 360);
-    f.edit(kMonday, [](QDialog &window) {
-        const QStringList row = {cell(window, 0, 0), cell(window, 0, 1), cell(window, 0, 2), cell(window, 0, 3),
-                                 cell(window, 0, 4), cell(window, 0, 5), cell(window, 0, 6)};
-        EXPECT_EQ(row, QStringList({"10:00 PM", "06:00 AM", "8hrs 0min", "Yes", "1320", "1800", "480"}));
-        EXPECT_EQ(label(window, QStringLiteral("day_end")), QStringLiteral("06:00 AM"));
-        EXPECT_EQ(label(window, QStringLiteral("work_time")), QStringLiteral("8hrs 0min"));
-
-        // Entered again from the boxes it stays the same.
-        enter_period(window, 0, QStringLiteral("22:00"), QStringLiteral("6:00 am"));
-        EXPECT_EQ(cell(window, 0, 5), QStringLiteral("1800"));
-        EXPECT_EQ(cell(window, 0, 6), QStringLiteral("480"));
-        EXPECT_EQ(label(window, QStringLiteral("day_end")), QStringLiteral("06:00 AM"));
-        window.close();
-    });
-}
-
-TEST_F(Editor, StoredPeriodsShowEvenWhenTheirMinutesAreZero)
-{
-    // A whole-day period as another writer may store it sums to 0 minutes.
-    f.set_day(kMonday, QStringLiteral("n@600>600"), 0, 0);
-    f.edit(kMonday, [](QDialog &window) {
-        EXPECT_EQ(cell(window, 0, 0), QStringLiteral("10:00 AM"));
-        EXPECT_EQ(cell(window, 0, 2), QStringLiteral("24hrs 0min"));
-        EXPECT_EQ(label(window, QStringLiteral("total_time")), QString());
-        window.close();
-    });
-}
-
-TEST_F(Editor, EscapeHidesTheFrameThenClosesTheWindow)
-{
-    f.set_day(kMonday, QStringLiteral("y@480>720"), 240, 240, QVariant(), 480, 720);
-    const QString before = f.stored(kMonday);
-    const bool saved = f.edit(kMonday, [](QDialog &window) {
-        QTest::keyClick(grid(window), Qt::Key_Return);
-        auto *start = window.findChild<QLineEdit *>(QStringLiteral("start_time"));
-        EXPECT_EQ(start->text(), QStringLiteral("8:00 am"));
-        EXPECT_EQ(label(window, QStringLiteral("duration")), QStringLiteral("4hrs 0min"));
-        type_into(window, QStringLiteral("start_time"), QStringLiteral("9:00"));
-        EXPECT_EQ(label(window, QStringLiteral("duration")), QStringLiteral("3hrs 0min"));
-        QTest::keyClick(start, Qt::Key_Escape);
-        EXPECT_FALSE(frame_shown(window));
-        EXPECT_TRUE(window.isVisible());
-        EXPECT_EQ(cell(window, 0, 0), QStringLiteral("08:00 AM"));
-        EXPECT_TRUE(grid(window)->hasFocus());
-        QTest::keyClick(grid(window), Qt::Key_Escape);
-        EXPECT_FALSE(window.isVisible());
-    });
-    EXPECT_FALSE(saved);
-    EXPECT_EQ(f.stored(kMonday), before);
-}
-
-TEST_F(Editor, OverlappingPeriodsAreRefusedWithTheFirstConflictingRow)
-{
-    f.edit(kMonday, [this](QDialog &window) {
-        enter_period(window, 0, QStringLiteral("08:00"), QStringLiteral("12:00"));
-        const QStringList first = {cell(window, 0, 0), cell(window, 0, 1), cell(window, 0, 2), cell(window, 0, 3),
-                                   cell(window, 0, 4), cell(window, 0, 5), cell(window, 0, 6)};
-        EXPECT_EQ(first, QStringList({"08:00 AM", "12:00 PM", "4hrs 0min", "Yes", "480", "720", "240"}));
-        EXPECT_EQ(label(window, QStringLiteral("work_time")), QStringLiteral("4hrs 0min"));
-        EXPECT_EQ(label(window, QStringLiteral("day_end")), QStringLiteral("12:00 PM"));
-
-        enter_period(window, 1, QStringLiteral("12:00"), QStringLiteral("13:00"), false);  // touching: accepted
-        EXPECT_EQ(cell(window, 1, 3), QStringLiteral("No"));
-        EXPECT_EQ(label(window, QStringLiteral("work_time")), QStringLiteral("4hrs 0min"));
-        EXPECT_EQ(label(window, QStringLiteral("total_time")), QStringLiteral("5hrs 0min"));
-        EXPECT_TRUE(f.user.take_texts().isEmpty());
-
-        for (const auto &[start, end] : {std::pair{"11:00", "13:00"}, {"07:00", "13:00"}, {"09:00", "10:00"}}) {
-            enter_period(window, 2, QString::fromLatin1(start), QString::fromLatin1(end));
-            ASSERT_EQ(f.user.shown().size(), 1u) << start;
-            EXPECT_EQ(f.user.shown()[0].title, QStringLiteral("Calendar"));
-            EXPECT_EQ(f.user.shown()[0].text, QStringLiteral("Time entry conflicts with 08:00 AM to 12:00 PM"));
-            f.user.take_texts();
-            EXPECT_TRUE(frame_shown(window));
-            EXPECT_EQ(cell(window, 2, 4), QStringLiteral("9999"));
-            EXPECT_EQ(label(window, QStringLiteral("total_time")), QStringLiteral("5hrs 0min"));
-            QTest::keyClick(window.findChild<QLineEdit *>(QStringLiteral("end_time")), Qt::Key_Escape);
-        }
-        window.close();
-    });
-}
-
-TEST_F(Editor, BadOrHalfEntriesAreExplainedAndTwoEmptyBoxesClearTheRow)
-{
-    f.set_day(kMonday, QStringLiteral("y@480>720"), 240, 240, QVariant(), 480, 720);
-    f.edit(kMonday, [this](QDialog &window) {
-        enter_period(window, 1, QStringLiteral("25:00"), QStringLiteral("9:00"));
-        enter_period(window, 1, QStringLiteral("8:00 pm"), QStringLiteral("noon"));
-        enter_period(window, 1, QStringLiteral("8:00"), QString());
-        EXPECT_EQ(f.user.take_texts(),
-                  QStringList({QStringLiteral("The start time does not comply with the required\r\ntime format (HH:MM Am or PM)"),
-                               QStringLiteral("The End time does not comply with the required\r\ntime format (HH:MM Am or PM)"),
-                               QStringLiteral("Please provide or clear start and end time.")}));
-        EXPECT_EQ(cell(window, 1, 4), QStringLiteral("9999"));
-
-        enter_period(window, 0, QString(), QString());
-        EXPECT_EQ(cell(window, 0, 4), QStringLiteral("9999"));
-        EXPECT_EQ(cell(window, 0, 0), QString());
-        EXPECT_EQ(label(window, QStringLiteral("day_start")), QString());
-        EXPECT_EQ(label(window, QStringLiteral("work_time")), QString());
-        EXPECT_TRUE(f.user.take_texts().isEmpty());
-        window.close();
-    });
-}
-
-TEST_F(Editor, ANewPeriodIsSortedIntoPlaceAndStaysCurrent)
-{
-    f.set_day(kMonday, QStringLiteral("y@480>540+y@600>660+y@720>780"), 180, 180, QVariant(), 480, 780);
-    f.edit(kMonday, [](QDialog &window) {
-        enter_period(window, 11, QStringLiteral("9:00 am"), QStringLiteral("9:30 am"));
-        EXPECT_EQ(start_keys(window), QStringLiteral("480,540,600,720,9999,9999,9999,9999,9999,9999,9999,9999"));
-        EXPECT_EQ(grid(window)->currentRow(), 1);
-        EXPECT_EQ(row_data(grid(window), 1), 12);  // the row's own number came along
-        EXPECT_EQ(grid(window)->item(1, 0)->background().color(), window.palette().color(QPalette::Highlight));
-        EXPECT_FALSE(frame_shown(window));
-
-        // Delete on the grid removes the current period and goes to the top.
-        grid(window)->setCurrentCell(2, 0);
-        QTest::keyClick(grid(window), Qt::Key_Delete);
-        EXPECT_EQ(start_keys(window), QStringLiteral("480,540,720,9999,9999,9999,9999,9999,9999,9999,9999,9999"));
-        EXPECT_EQ(grid(window)->currentRow(), 0);
-        EXPECT_EQ(label(window, QStringLiteral("work_time")), QStringLiteral("2hrs 30min"));
-        window.close();
-    });
-}
-
-TEST_F(Editor, RangeTotalsFollowTheDatesAndTheWeekdays)
-{
-    f.set_day(kMonday, QStringLiteral("y@480>720+n@720>750"), 240, 270, QVariant(), 480, 750);
-    f.edit(kMonday, [this](QDialog &window) {
-        EXPECT_EQ(label(window, QStringLiteral("total_time_range")), QStringLiteral("4hrs 30min"));
-        retype(window, QStringLiteral("end_date"), QStringLiteral("03-06-2024"));
-        EXPECT_EQ(enabled_weekdays(window), QStringLiteral("-234---"));
-        QTest::mouseClick(weekday(window, 4), Qt::LeftButton);
-        EXPECT_EQ(label(window, QStringLiteral("work_time_range")), QStringLiteral("8hrs 0min"));
-
-        // The end before the start: no day in the range.
-        retype(window, QStringLiteral("end_date"), QStringLiteral("03-01-2024"));
-        EXPECT_EQ(label(window, QStringLiteral("work_time_range")), QStringLiteral("Date ?"));
-        EXPECT_EQ(label(window, QStringLiteral("total_time_range")), QStringLiteral("Date ?"));
-        EXPECT_EQ(enabled_weekdays(window), QStringLiteral("-------"));
-
-        // A date of another year is moved into the calendar year.
-        retype(window, QStringLiteral("end_date"), QStringLiteral("03-10-2023"));
-        EXPECT_EQ(f.user.take_texts(), QStringList{QStringLiteral("The calendar year must be 2024")});
-        EXPECT_EQ(date_text(window, QStringLiteral("end_date")), QStringLiteral("03-10-2024"));
-        EXPECT_EQ(enabled_weekdays(window), QStringLiteral("1234567"));
-        EXPECT_EQ(label(window, QStringLiteral("work_time_range")), QStringLiteral("8hrs 0min"));
-
-        // An end date typed while the start date was no date is checked as
-        // soon as the start date is.
-        window.findChild<QLineEdit *>(QStringLiteral("start_date"))->clear();
-        retype(window, QStringLiteral("end_date"), QStringLiteral("03-10-2025"));
-        retype(window, QStringLiteral("start_date"), QStringLiteral("03-04-2024"));
-        EXPECT_EQ(f.user.take_texts(), QStringList{QStringLiteral("The calendar year must be 2024")});
-        EXPECT_EQ(date_text(window, QStringLiteral("end_date")), QStringLiteral("03-10-2024"));
-        EXPECT_EQ(label(window, QStringLiteral("work_time_range")), QStringLiteral("8hrs 0min"));
-
-        // A save never writes outside the calendar year, even from a date
-        // typed but not yet confirmed.
-        auto *end = window.findChild<QLineEdit *>(QStringLiteral("end_date"));
-        end->setFocus();
-        end->selectAll();
-        QTest::keyClick(end, Qt::Key_Delete);
-        QTest::keyClicks(end, QStringLiteral("03-10-2025"));
-        run_node(window, QStringLiteral("save_calendar"));
-        EXPECT_EQ(f.user.take_texts(), QStringList{QStringLiteral("The calendar year must be 2024")});
-        EXPECT_EQ(date_text(window, QStringLiteral("end_date")), QStringLiteral("03-10-2024"));
-        EXPECT_TRUE(window.isVisible());
-        window.close();
-    });
-}
-
-TEST_F(Editor, ClearDayAsksOnlyWhenThereArePeriods)
-{
-    f.set_day(kMonday, QString(), 0, 0, QStringLiteral("Meeting"));
-    f.edit(kMonday, [](QDialog &window) {
-        run_node(window, QStringLiteral("clear_day"));
-        EXPECT_EQ(window.findChild<QLineEdit *>(QStringLiteral("comment"))->text(), QStringLiteral("Meeting"));
-        window.close();
-    });
-    f.set_day(kMonday, QStringLiteral("y@480>720"), 240, 240, QStringLiteral("Meeting"), 480, 720);
-    f.edit(kMonday, [this](QDialog &window) {
-        f.user.answer_yes_no(false);
-        run_node(window, QStringLiteral("clear_day"));
-        EXPECT_EQ(cell(window, 0, 4), QStringLiteral("480"));
-        f.user.answer_yes_no(true);
-        run_node(window, QStringLiteral("clear_day"));
-        EXPECT_EQ(f.user.take_texts(), QStringList(2, QStringLiteral("Clear all time periods for the day?")));
-        EXPECT_EQ(cell(window, 0, 4), QStringLiteral("9999"));
-        EXPECT_EQ(window.findChild<QLineEdit *>(QStringLiteral("comment"))->text(), QString());
-        EXPECT_EQ(label(window, QStringLiteral("work_time")), QString());
-        EXPECT_EQ(label(window, QStringLiteral("work_time_range")), QString());
-        window.close();
-    });
-}
-
-TEST_F(Editor, TheDateButtonsOpenTheSelectorOnTheFieldsDate)
-{
-    f.edit(kMonday, [this](QDialog &window) {
-        QToolButton *end_button = nullptr;
-        for (QToolButton *button : window.findChildren<QToolButton *>(QStringLiteral("button")))
-            if (button->property("index").toInt() == 1)
-                end_button = button;
-        ASSERT_NE(end_button, nullptr);
-
-        // An end date that is no date opens the selector on January 1;
-        // closing it changes nothing.
-        window.findChild<QLineEdit *>(QStringLiteral("end_date"))->clear();
-        f.user.on_window(QStringLiteral("date_selector"), [](QDialog &selector) {
-            EXPECT_EQ(selector.findChild<QCalendarWidget *>()->selectedDate(), QDate(2024, 1, 1));
-            selector.close();
+        set_day(kMonday.addDays(offset), kWorkday, 480, 480, QStringLiteral("Audit"), 480, 990);
+    set_day(kMonday.addDays(4), kWorkday, 480, 480, QStringLiteral("Audit "), 480, 990);
+    // An empty period list and missing ones (NULL) join one run, as do an
+    // empty and a missing comment; a day with periods joins neither.
+    set_day(QDate(2024, 3, 11), QString(), 0, 0, QString());
+    set_day(QDate(2024, 3, 12), QVariant(), 0, 0);
+    set_day(QDate(2024, 3, 13), QVariant(), 0, 0);
+    set_day(QDate(2024, 3, 14), QStringLiteral("y@480>720"), 240, 240);
+    set_day(QDate(2024, 3, 16), QStringLiteral("y@480>720"), 240, 240, QVariant(), 480, 720);
+    set_day(QDate(2024, 3, 17), QVariant(), 0, 0);
+    // A period past midnight ends above one day (1800 minutes).
+    set_day(QDate(2024, 3, 18), QStringLiteral("y@1320>1800"), 480, 480, QVariant(), 1320, 360);
+    // A whole-day period as another writer may store it: shown, though its
+    // stored minutes are 0 and so no time is.
+    set_day(QDate(2024, 3, 20), QStringLiteral("n@600>600"), 0, 0);
+    const struct
+    {
+        QDate date;
+        QString shows;
+    } cases[] = {
+        {kMonday, "03-04-2024 03-07-2024 -2345-- Audit / 08:00 AM|12:00 PM|4hrs 0min|Yes|480|720|240"
+                  " / 12:30 PM|04:30 PM|4hrs 0min|Yes|750|990|240 / 08:00 AM|04:30 PM|8hrs 0min|8hrs 0min|32hrs 0min|32hrs 0min"},
+        {QDate(2024, 3, 11), "03-11-2024 03-13-2024 -234---  / |||||"},
+        {QDate(2024, 3, 16), "03-16-2024 03-16-2024 ------7  / 08:00 AM|12:00 PM|4hrs 0min|Yes|480|720|240"
+                             " / 08:00 AM|12:00 PM|4hrs 0min|4hrs 0min|4hrs 0min|4hrs 0min"},
+        {QDate(2024, 3, 18), "03-18-2024 03-18-2024 -2-----  / 10:00 PM|06:00 AM|8hrs 0min|Yes|1320|1800|480"
+                             " / 10:00 PM|06:00 AM|8hrs 0min|8hrs 0min|8hrs 0min|8hrs 0min"},
+        {QDate(2024, 3, 20), "03-20-2024 03-20-2024 ---4---  / 10:00 AM|10:00 AM|24hrs 0min|No|600|600|1440 / |||||"},
+        // The last empty days of the year: no period, no time.
+        {QDate(2024, 12, 30), "12-30-2024 12-31-2024 -23----  / |||||"},
+    };
+    for (const auto &c : cases) {
+        edit(c.date, [&](QDialog &window) {
+            EXPECT_EQ(window.windowTitle(), QStringLiteral("Edit calendar"));
+            EXPECT_EQ(shown(window), c.shows);
+            EXPECT_EQ(grid(window)->currentRow(), 0);
+            window.close();
         });
-        QTest::mouseClick(end_button, Qt::LeftButton);
-        EXPECT_EQ(date_text(window, QStringLiteral("end_date")), QStringLiteral("--"));
+    }
+    EXPECT_TRUE(user.shown().empty());
 
-        window.findChild<QLineEdit *>(QStringLiteral("end_date"))->setText(QStringLiteral("03-04-2024"));
-        f.user.on_window(QStringLiteral("date_selector"), [](QDialog &selector) {
-            auto *calendar = selector.findChild<QCalendarWidget *>(QStringLiteral("calendar"));
-            EXPECT_EQ(calendar->selectedDate(), QDate(2024, 3, 4));
-            EXPECT_EQ(calendar->maximumDate(), QDate(2024, 12, 31));
-            calendar->setSelectedDate(QDate(2024, 3, 20));
-            run_node(selector, QStringLiteral("select"));
-        });
-        QTest::mouseClick(end_button, Qt::LeftButton);
-        EXPECT_EQ(date_text(window, QStringLiteral("end_date")), QStringLiteral("03-20-2024"));
-        EXPECT_EQ(enabled_weekdays(window), QStringLiteral("1234567"));
+    // A day that is gone is reported; the window stays empty and saves nothing.
+    app_state().selected_day_id = 999999;
+    user.on_window(QStringLiteral("calendar_edit"), [this](QDialog &window) {
+        EXPECT_EQ(text(window, "start_date"), QStringLiteral("--"));
+        run_node(window, QStringLiteral("save_calendar"));  // no question
         window.close();
     });
+    EXPECT_FALSE(open_calendar_editor(nullptr, {}));
+    ASSERT_EQ(user.shown().size(), 1u);
+    EXPECT_TRUE(user.shown()[0].text.contains(QStringLiteral("Number: 513\r\nDescription: DB record not found\r\n")));
 }
 
-TEST_F(Editor, WorksFromTheKeyboardAlone)
+TEST_F(Editor, PeriodsAreEnteredCheckedAndSortedFromTheKeyboard)
 {
-    f.edit(kMonday, [](QDialog &window) {
+    set_day(kMonday, QString(), 0, 0, QStringLiteral("Entry"));
+    const QString range = QStringLiteral("03-04-2024 03-04-2024 -2----- Entry / ");
+    const QString morning = QStringLiteral("08:00 AM|12:00 PM|4hrs 0min|Yes|480|720|240 / ");
+    const QString lunch = QStringLiteral("12:00 PM|01:00 PM|1hrs 0min|No|720|780|60 / ");
+    const QString night = QStringLiteral("10:00 PM|06:00 AM|8hrs 0min|Yes|1320|1800|480 / ");
+    const QString early = QStringLiteral("07:00 AM|07:30 AM|0hrs 30min|Yes|420|450|30 / ");
+    const QString conflict = QStringLiteral("Calendar: Time entry conflicts with 08:00 AM to 12:00 PM");
+    const QString format = kMessageTitle + QStringLiteral(": The %1 time does not comply with the required\r\ntime format (HH:MM Am or PM)");
+    // Each entry into a row's boxes after the morning's; a refused one shows
+    // its message, keeps the frame open and changes no row.
+    const struct
+    {
+        int row;
+        const char *start, *end;
+        bool work;
+        QString message, shows;
+    } entries[] = {
+        {1, "12:00", "13:00", false, {}, morning + lunch + "08:00 AM|01:00 PM|4hrs 0min|5hrs 0min|4hrs 0min|5hrs 0min"},  // touching
+        {2, "11:00", "13:00", true, conflict, {}},  // ends inside
+        {2, "07:00", "13:00", true, conflict, {}},  // encloses
+        {2, "09:00", "10:00", true, conflict, {}},  // enclosed
+        {2, "25:00", "9:00", true, format.arg(QStringLiteral("start")), {}},
+        {2, "8:00 pm", "noon", true, format.arg(QStringLiteral("End")), {}},
+        {2, "8:00", "", true, kMessageTitle + QStringLiteral(": Please provide or clear start and end time."), {}},
+        // Past midnight the end is above one day.
+        {2, "22:00", "6:00 am", true, {}, morning + lunch + night + "08:00 AM|06:00 AM|12hrs 0min|13hrs 0min|12hrs 0min|13hrs 0min"},
+        // A period entered in the last row moves up to its place.
+        {11, "7:00 am", "7:30 am", true, {}, early + morning + lunch + night + "07:00 AM|06:00 AM|12hrs 30min|13hrs 30min|12hrs 30min|13hrs 30min"},
+    };
+    const bool saved = edit(kMonday, [&](QDialog &window) {
+        // The morning from the keyboard alone, starting in the grid's second row.
         QTableWidget *table = grid(window);
         EXPECT_TRUE(table->hasFocus());
         QTest::keyClick(table, Qt::Key_Down);
         QTest::keyClick(table, Qt::Key_Return);
-        QWidget *focus = QApplication::focusWidget();
-        ASSERT_NE(focus, nullptr);
-        EXPECT_EQ(focus->objectName(), QStringLiteral("start_time"));
-        QTest::keyClicks(focus, QStringLiteral("8:00 am"));
-        QTest::keyClick(focus, Qt::Key_Tab);
-        focus = QApplication::focusWidget();
-        EXPECT_EQ(focus->objectName(), QStringLiteral("end_time"));
-        QTest::keyClicks(focus, QStringLiteral("5:00 pm"));
-        QTest::keyClick(focus, Qt::Key_Tab);
-        focus = QApplication::focusWidget();
-        EXPECT_EQ(focus->objectName(), QStringLiteral("work"));
-        QTest::keyClick(focus, Qt::Key_Space);
-        QTest::keyClick(focus, Qt::Key_Return);
-        EXPECT_EQ(cell(window, 0, 3), QStringLiteral("Yes"));
-        EXPECT_EQ(cell(window, 0, 2), QStringLiteral("9hrs 0min"));
+        for (const auto &[box, typed] : {std::pair{"start_time", "8:00 am"}, {"end_time", "12:00 pm"}, {"work", " "}}) {
+            ASSERT_NE(QApplication::focusWidget(), nullptr);
+            EXPECT_EQ(QApplication::focusWidget()->objectName(), QString::fromLatin1(box));
+            QTest::keyClicks(QApplication::focusWidget(), QString::fromLatin1(typed));
+            if (box != std::string_view("work"))
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        EXPECT_EQ(shown(window), range + morning + "08:00 AM|12:00 PM|4hrs 0min|4hrs 0min|4hrs 0min|4hrs 0min");
         EXPECT_TRUE(table->hasFocus());
 
         // Tab out of the frame hides it and hands the focus to the grid;
         // from there Tab passes the hidden boxes.
         QTest::keyClick(table, Qt::Key_Return);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        for (int i = 0; i < 3; ++i)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         EXPECT_FALSE(frame_shown(window));
         EXPECT_TRUE(table->hasFocus());
         QTest::keyClick(table, Qt::Key_Tab);
@@ -385,35 +333,265 @@ TEST_F(Editor, WorksFromTheKeyboardAlone)
         QTest::mouseClick(window.findChild<QLineEdit *>(QStringLiteral("comment")), Qt::LeftButton);
         EXPECT_FALSE(frame_shown(window));
         EXPECT_EQ(QApplication::focusWidget()->objectName(), QStringLiteral("comment"));
-        EXPECT_EQ(cell(window, 0, 3), QStringLiteral("Yes"));
+
+        // The frame opens on the period's times, its duration following what
+        // is typed; Escape hides it and leaves the period as it was.
+        table->setFocus();
+        QTest::keyClick(table, Qt::Key_Return);
+        auto *start = window.findChild<QLineEdit *>(QStringLiteral("start_time"));
+        auto *duration = window.findChild<QLabel *>(QStringLiteral("duration"));
+        EXPECT_EQ(start->text(), QStringLiteral("8:00 am"));
+        EXPECT_EQ(duration->text(), QStringLiteral("4hrs 0min"));
+        type_into(window, QStringLiteral("start_time"), QStringLiteral("9:00"));
+        EXPECT_EQ(duration->text(), QStringLiteral("3hrs 0min"));
+        QTest::keyClick(start, Qt::Key_Escape);
+        EXPECT_FALSE(frame_shown(window));
+        EXPECT_TRUE(table->hasFocus());
+        EXPECT_EQ(shown(window), range + morning + "08:00 AM|12:00 PM|4hrs 0min|4hrs 0min|4hrs 0min|4hrs 0min");
+
+        for (const auto &entry : entries) {
+            const QString before = shown(window);
+            enter_period(window, entry.row, QString::fromLatin1(entry.start), QString::fromLatin1(entry.end), entry.work);
+            const QStringList shown_messages = messages();
+            EXPECT_EQ(frame_shown(window), !entry.message.isEmpty()) << entry.start;
+            if (entry.message.isEmpty()) {
+                EXPECT_EQ(shown(window), range + entry.shows);
+                EXPECT_EQ(shown_messages, QStringList());
+            } else {
+                EXPECT_EQ(shown_messages, QStringList{entry.message});
+                EXPECT_EQ(shown(window), before);
+                QTest::keyClick(window.findChild<QLineEdit *>(QStringLiteral("end_time")), Qt::Key_Escape);
+            }
+        }
+        // The moved period stays current and highlighted, with its own row number.
+        EXPECT_EQ(table->currentRow(), 0);
+        EXPECT_EQ(row_data(table, 0), 12);
+        EXPECT_EQ(table->item(0, 0)->background().color(), window.palette().color(QPalette::Highlight));
+
+        // Delete on the grid removes the current period and goes to the top;
+        // two empty boxes clear a row.
+        table->setCurrentCell(2, 0);
+        QTest::keyClick(table, Qt::Key_Delete);
+        EXPECT_EQ(table->currentRow(), 0);
+        enter_period(window, 0, QString(), QString());
+        EXPECT_EQ(shown(window), range + morning + night + "08:00 AM|06:00 AM|12hrs 0min|12hrs 0min|12hrs 0min|12hrs 0min");
+        EXPECT_TRUE(user.shown().empty());
+
+        // Clearing the day asks first, then takes the periods and the comment;
+        // a day without periods is not asked about and keeps its comment.
+        const QString before = shown(window);
+        user.answer_yes_no(false);
+        run_node(window, QStringLiteral("clear_day"));
+        EXPECT_EQ(shown(window), before);
+        user.answer_yes_no(true);
+        run_node(window, QStringLiteral("clear_day"));
+        EXPECT_EQ(shown(window), QStringLiteral("03-04-2024 03-04-2024 -2-----  / |||||"));
+        EXPECT_EQ(user.take_texts(), QStringList(2, QStringLiteral("Clear all time periods for the day?")));
+        type_into(window, QStringLiteral("comment"), QStringLiteral("Meeting"));
+        run_node(window, QStringLiteral("clear_day"));
+        EXPECT_EQ(text(window, "comment"), QStringLiteral("Meeting"));
+
+        // Escape on the grid closes the window without saving.
+        table->setFocus();
+        QTest::keyClick(table, Qt::Key_Escape);
+        EXPECT_FALSE(window.isVisible());
+    });
+    EXPECT_FALSE(saved);
+    EXPECT_EQ(stored(kMonday), QStringLiteral("0|0||0|0|Entry|0"));
+}
+
+TEST_F(Editor, TheRangeFollowsTheDatesTheWeekdaysAndTheCalendarYear)
+{
+    const QString wrong_year = QStringLiteral("The calendar year must be 2024");
+    set_day(kMonday, QStringLiteral("y@480>720+n@720>750"), 240, 270, QVariant(), 480, 750);
+    edit(kMonday, [&](QDialog &window) {
+        const auto range_labels = [&] {
+            return window.findChild<QLabel *>(QStringLiteral("work_time_range"))->text() + u'|'
+                   + window.findChild<QLabel *>(QStringLiteral("total_time_range"))->text();
+        };
+        EXPECT_EQ(range_labels(), QStringLiteral("4hrs 0min|4hrs 30min"));
+        retype(window, QStringLiteral("end_date"), QStringLiteral("03-06-2024"));
+        EXPECT_EQ(weekdays(window, false), QStringLiteral("-234---"));
+        QTest::mouseClick(weekday(window, 4), Qt::LeftButton);
+        EXPECT_EQ(range_labels(), QStringLiteral("8hrs 0min|9hrs 0min"));
+
+        // The end before the start: no day in the range.
+        retype(window, QStringLiteral("end_date"), QStringLiteral("03-01-2024"));
+        EXPECT_EQ(range_labels(), QStringLiteral("Date ?|Date ?"));
+        EXPECT_EQ(weekdays(window, false), QStringLiteral("-------"));
+
+        // A date of another year is moved into the calendar year.
+        retype(window, QStringLiteral("end_date"), QStringLiteral("03-10-2023"));
+        EXPECT_EQ(user.take_texts(), QStringList{wrong_year});
+        EXPECT_EQ(text(window, "end_date"), QStringLiteral("03-10-2024"));
+        EXPECT_EQ(weekdays(window, false), QStringLiteral("1234567"));
+        EXPECT_EQ(range_labels(), QStringLiteral("8hrs 0min|9hrs 0min"));
+
+        // An end date typed while the start date was no date is checked as
+        // soon as the start date is.
+        window.findChild<QLineEdit *>(QStringLiteral("start_date"))->clear();
+        retype(window, QStringLiteral("end_date"), QStringLiteral("03-10-2025"));
+        retype(window, QStringLiteral("start_date"), QStringLiteral("03-04-2024"));
+        EXPECT_EQ(user.take_texts(), QStringList{wrong_year});
+        EXPECT_EQ(text(window, "end_date"), QStringLiteral("03-10-2024"));
+        EXPECT_EQ(range_labels(), QStringLiteral("8hrs 0min|9hrs 0min"));
+
+        // A save never writes outside the calendar year, even from a date
+        // typed but not yet confirmed.
+        auto *end = window.findChild<QLineEdit *>(QStringLiteral("end_date"));
+        end->setFocus();
+        end->selectAll();
+        QTest::keyClick(end, Qt::Key_Delete);
+        QTest::keyClicks(end, QStringLiteral("03-10-2025"));
+        run_node(window, QStringLiteral("save_calendar"));
+        EXPECT_EQ(user.take_texts(), QStringList{wrong_year});
+        EXPECT_EQ(text(window, "end_date"), QStringLiteral("03-10-2024"));
+        EXPECT_TRUE(window.isVisible());
+
+        // The end date's button opens the selector on the date, or on
+        // January 1 when the field holds no date; closing it changes nothing.
+        QToolButton *button = find_indexed<QToolButton>(window, QStringLiteral("button"), 1);
+        ASSERT_NE(button, nullptr);
+        end->clear();
+        user.on_window(QStringLiteral("date_selector"), [](QDialog &selector) {
+            EXPECT_EQ(selector.findChild<QCalendarWidget *>()->selectedDate(), QDate(2024, 1, 1));
+            selector.close();
+        });
+        QTest::mouseClick(button, Qt::LeftButton);
+        EXPECT_EQ(text(window, "end_date"), QStringLiteral("--"));
+        end->setText(QStringLiteral("03-04-2024"));
+        user.on_window(QStringLiteral("date_selector"), [](QDialog &selector) {
+            auto *calendar = selector.findChild<QCalendarWidget *>(QStringLiteral("calendar"));
+            EXPECT_EQ(calendar->selectedDate(), QDate(2024, 3, 4));
+            EXPECT_EQ(calendar->maximumDate(), QDate(2024, 12, 31));
+            calendar->setSelectedDate(QDate(2024, 3, 20));
+            run_node(selector, QStringLiteral("select"));
+        });
+        QTest::mouseClick(button, Qt::LeftButton);
+        EXPECT_EQ(text(window, "end_date"), QStringLiteral("03-20-2024"));
+        EXPECT_EQ(weekdays(window, false), QStringLiteral("1234567"));
         window.close();
     });
 }
 
-TEST_F(Editor, AStoredCommentIsShownAndSavedAsItIs)
+TEST_F(Editor, SavingMondaysOnlyOverTwoWeeksWritesTheTwoMondays)
 {
-    // Typed comments pass the input filter; a stored one, e.g. a holiday's
-    // name, is not refused when the day opens.
-    f.set_day(kMonday, QString(), 0, 0, QStringLiteral("New Year's Day"));
-    f.edit(kMonday, [this](QDialog &window) {
-        EXPECT_EQ(window.findChild<QLineEdit *>(QStringLiteral("comment"))->text(), QStringLiteral("New Year's Day"));
-        EXPECT_TRUE(f.user.shown().empty());
-        enter_period(window, 0, QStringLiteral("9:00"), QStringLiteral("10:00"));
-        f.user.answer_yes_no(true);
+    // A stored comment longer than typing allows, holding a character that
+    // cannot be typed, is shown and saved whole; only what is typed is filtered.
+    const QString comment = QStringLiteral("New Year's Day ") + QString(290, u'x');
+    set_day(kMonday, QString(), 0, 0, comment);
+    const bool saved = edit(kMonday, [&](QDialog &window) {
+        auto *box = window.findChild<QLineEdit *>(QStringLiteral("comment"));
+        EXPECT_EQ(box->text(), comment);
+        box->end(false);
+        QTest::keyClick(box, Qt::Key_Backspace);
+        QTest::keyClicks(box, QStringLiteral("!x"));
+        EXPECT_EQ(box->text(), comment);
+        enter_period(window, 0, QStringLiteral("9:00"), QStringLiteral("17:00"));
+        retype(window, QStringLiteral("end_date"), QStringLiteral("03-17-2024"));
+        tick_only(window, 2);
+        user.answer_yes_no(true);
+        run_node(window, QStringLiteral("save_calendar"));
+        EXPECT_FALSE(window.isVisible());
+    });
+    EXPECT_TRUE(saved);
+    EXPECT_EQ(user.take_texts(),
+              QStringList({QStringLiteral("Chacacters ' ! ? # * % | ; : - [ ] and \" cannot be used for field input."),
+                           QStringLiteral("Override calendar?")}));
+    EXPECT_EQ(changed_days(), QStringLiteral("2024-03-04 2024-03-11"));
+    EXPECT_EQ(stored(QDate(2024, 3, 11)), QStringLiteral("540|1020|y@540>1020|480|480|%1|0").arg(comment));
+    EXPECT_EQ(revision(), 1);
+    EXPECT_EQ(app_state().calendar_revision, 1);
+    EXPECT_EQ(reloads, 1);
+}
+
+TEST_F(Editor, SavingAWholeYearWritesEveryDayInOneChange)
+{
+    db().exec(QStringLiteral("UPDATE days SET DayType = 3 WHERE DateVal = '2024-07-01';"));
+    qint64 worked_in_reload = 0;
+    on_reload = [&] { worked_in_reload = scalar(db(), QStringLiteral("SELECT sum(minutes1) FROM days;")); };
+    const bool saved = edit(QDate(2024, 1, 1), [this](QDialog &window) {
+        enter_period(window, 0, QStringLiteral("12:30 pm"), QStringLiteral("1:00 pm"), false);
+        enter_period(window, 1, QStringLiteral("8:00 am"), QStringLiteral("12:00 pm"));
+        retype(window, QStringLiteral("end_date"), QStringLiteral("12-31-2024"));
+        tick_only(window, 0);
+        retype(window, QStringLiteral("comment"), QStringLiteral("  Shift  "));
+        EXPECT_EQ(window.findChild<QLabel *>(QStringLiteral("work_time_range"))->text(), QStringLiteral("1464hrs 0min"));
+        user.answer_yes_no(true);
         run_node(window, QStringLiteral("save_calendar"));
     });
-    EXPECT_EQ(f.stored(kMonday), QStringLiteral("540|600|y@540>600|60|60|New Year's Day|0"));
+    ASSERT_TRUE(saved);
+    EXPECT_EQ(scalar(db(), QStringLiteral("SELECT count(*) FROM days WHERE DayStart = 480 AND DayStop = 780 AND minutes1 = 240"
+                                          " AND minutes2 = 270 AND TimeSegments = 'y@480>720+n@750>780'"
+                                          " AND \"Date comment\" = 'Shift';")),
+              366);
+    EXPECT_EQ(stored(QDate(2024, 7, 1)), QStringLiteral("480|780|y@480>720+n@750>780|240|270|Shift|3"));
+    EXPECT_EQ(revision(), 1);
+    EXPECT_EQ(worked_in_reload, 366 * 240);
 }
 
-TEST_F(Editor, AMissingDayIsReportedAndLeavesTheWindowEmpty)
+TEST_F(Editor, ARefusedOrFailedSaveWritesNothing)
 {
-    app_state().selected_day_id = 999999;
-    f.user.on_window(QStringLiteral("calendar_edit"), [this](QDialog &window) {
-        EXPECT_EQ(date_text(window, QStringLiteral("start_date")), QStringLiteral("--"));
-        run_node(window, QStringLiteral("save_calendar"));  // nothing to save: no question
-        window.close();
-    });
-    EXPECT_FALSE(open_calendar_editor(nullptr, {}));
-    ASSERT_EQ(f.user.shown().size(), 1u);
-    EXPECT_TRUE(f.user.shown()[0].text.contains(QStringLiteral("Number: 513\r\nDescription: DB record not found\r\n")));
+    const QString override = kMessageTitle + QStringLiteral(": Override calendar?");
+    // Each save of 9:00 to 17:00 from March 4 to `end`, every weekday
+    // ticked, after `before` set the scene and the answers; each message
+    // shown contains its expected part.
+    const struct
+    {
+        const char *end;
+        std::function<void()> before;
+        QStringList shown;
+    } cases[] = {
+        {"03-01-2024", [] {}, {"Date input: No date of the range is selected.\r\nPlease check the start and end date and the weekdays."}},
+        {"03-04-2024", [this] { user.answer_yes_no(false); }, {override}},
+        // The 200th day written fails, as a full disk would.
+        {"12-31-2024",
+         [this] {
+             db().exec(QStringLiteral("CREATE TABLE written (n INTEGER); INSERT INTO written VALUES (0);"
+                                      "CREATE TRIGGER count_writes AFTER UPDATE ON days BEGIN UPDATE written SET n = n + 1; END;"
+                                      "CREATE TRIGGER fail_writes BEFORE UPDATE ON days WHEN (SELECT n FROM written) >= 199"
+                                      " BEGIN SELECT RAISE(ABORT, 'disk full'); END;"));
+             user.answer_yes_no(true);
+         },
+         {override, "disk full"}},
+        // An owned calendar: nobody identifies, and the system password is declined.
+        {"03-04-2024",
+         [this] {
+             db().exec(QStringLiteral("INSERT INTO users (EmployeeID, FirstName, LastName) VALUES ('E1', 'Ann', 'Smith');"
+                                      "UPDATE calendars SET OwnerLink = 1;"));
+             user.answer_yes_no(true);
+             user.on_window(QStringLiteral("user_list"), [](QDialog &list) { list.close(); });
+             user.answer_yes_no(false);
+         },
+         {override, "Insufficient access permission."}},
+        // Another workstation saved first.
+        {"03-04-2024",
+         [this] {
+             Database other = open_existing_database(file.path());
+             other.exec(QStringLiteral("UPDATE calendars SET revision = revision + 1;"));
+             user.answer_yes_no(true);
+         },
+         {override, "Description: Calendar is out of date."}},
+    };
+    for (const auto &c : cases) {
+        edit(QDate(2024, 1, 1), [&](QDialog &window) {
+            enter_period(window, 0, QStringLiteral("9:00"), QStringLiteral("17:00"));
+            retype(window, QStringLiteral("start_date"), QStringLiteral("03-04-2024"));
+            retype(window, QStringLiteral("end_date"), QString::fromLatin1(c.end));
+            tick_only(window, 0);
+            c.before();
+            run_node(window, QStringLiteral("save_calendar"));
+            EXPECT_TRUE(window.isVisible()) << c.end;
+            window.close();
+        });
+        const QStringList shown = messages();
+        ASSERT_EQ(shown.size(), c.shown.size()) << shown.join(u'|').toStdString();
+        for (int i = 0; i < shown.size(); ++i)
+            EXPECT_TRUE(shown[i].contains(c.shown[i])) << shown[i].toStdString();
+        EXPECT_EQ(changed_days(), QString()) << shown.join(u'|').toStdString();
+    }
+    EXPECT_EQ(scalar(db(), QStringLiteral("SELECT n FROM written;")), 0);
+    EXPECT_EQ(revision(), 1);  // only the other workstation's save
+    EXPECT_EQ(app_state().calendar_revision, 0);
+    EXPECT_EQ(reloads, 0);
 }
