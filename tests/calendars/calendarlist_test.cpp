@@ -39,7 +39,8 @@ QStringList rows(QDialog &window)
 
 QString current_name(QDialog &window)
 {
-    return grid(window)->item(grid(window)->currentRow(), 0)->text();
+    const QTableWidgetItem *item = grid(window)->item(grid(window)->currentRow(), 0);
+    return item ? item->text() : QString();
 }
 
 void select_row(QDialog &window, const QString &name, const QString &year)

@@ -216,11 +216,12 @@ TEST_F(Editor, OpensOnTheStoredDayAndTheRunOfIdenticalDaysThatFollows)
     for (int offset = 0; offset < 4; ++offset)
         set_day(kMonday.addDays(offset), kWorkday, 480, 480, QStringLiteral("Audit"), 480, 990);
     set_day(kMonday.addDays(4), kWorkday, 480, 480, QStringLiteral("Audit "), 480, 990);
-    // An empty period list and missing ones (NULL) join one run, as do an
-    // empty and a missing comment; a day with periods joins neither.
+    // An empty period list and a missing one (NULL) join one run, as do an
+    // empty and a missing comment; another day type or a day with periods
+    // joins neither.
     set_day(QDate(2024, 3, 11), QString(), 0, 0, QString());
     set_day(QDate(2024, 3, 12), QVariant(), 0, 0);
-    set_day(QDate(2024, 3, 13), QVariant(), 0, 0);
+    db().exec(QStringLiteral("UPDATE days SET DayType = 3 WHERE DateVal = '2024-03-13';"));
     set_day(QDate(2024, 3, 14), QStringLiteral("y@480>720"), 240, 240);
     set_day(QDate(2024, 3, 16), QStringLiteral("y@480>720"), 240, 240, QVariant(), 480, 720);
     set_day(QDate(2024, 3, 17), QVariant(), 0, 0);
@@ -236,7 +237,7 @@ TEST_F(Editor, OpensOnTheStoredDayAndTheRunOfIdenticalDaysThatFollows)
     } cases[] = {
         {kMonday, "03-04-2024 03-07-2024 -2345-- Audit / 08:00 AM|12:00 PM|4hrs 0min|Yes|480|720|240"
                   " / 12:30 PM|04:30 PM|4hrs 0min|Yes|750|990|240 / 08:00 AM|04:30 PM|8hrs 0min|8hrs 0min|32hrs 0min|32hrs 0min"},
-        {QDate(2024, 3, 11), "03-11-2024 03-13-2024 -234---  / |||||"},
+        {QDate(2024, 3, 11), "03-11-2024 03-12-2024 -23----  / |||||"},
         {QDate(2024, 3, 16), "03-16-2024 03-16-2024 ------7  / 08:00 AM|12:00 PM|4hrs 0min|Yes|480|720|240"
                              " / 08:00 AM|12:00 PM|4hrs 0min|4hrs 0min|4hrs 0min|4hrs 0min"},
         {QDate(2024, 3, 18), "03-18-2024 03-18-2024 -2-----  / 10:00 PM|06:00 AM|8hrs 0min|Yes|1320|1800|480"
