@@ -31,43 +31,35 @@
 using namespace dayvane;
 using namespace dayvane::test;
 
-TEST(ErrorReport, ShowsFiveLinesWithTheStepAsLocation)
-{
-    ScriptedInteraction user;
-    set_step_number(4);
-    report_error(DbError(513, QStringLiteral("DB record out of date."), QStringLiteral("save_calendar")));
-    ASSERT_EQ(user.shown().size(), 1u);
-    EXPECT_EQ(user.shown()[0].title, QStringLiteral("Corvantelle"));
-    EXPECT_EQ(user.shown()[0].icon, MessageIcon::Information);
-    EXPECT_EQ(user.shown()[0].text, QStringLiteral("Error:\r\nNumber: 513\r\nDescription: DB record out of date.\r\n"
-                                                   "Source: save_calendar\r\nLocation: 4"));
-}
-
-TEST(Interaction, MessagesShowTheirTextAsItIs)
-{
-    Qt::TextFormat format = Qt::RichText;
-    QTimer::singleShot(0, [&] {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        ASSERT_NE(box, nullptr);
-        format = box->textFormat();
-        box->accept();
-    });
-    interaction().show_message(nullptr, QStringLiteral("Corvantelle"), QStringLiteral("<b>x</b>"), MessageIcon::Information);
-    EXPECT_EQ(format, Qt::PlainText);
-}
-
-TEST(BusyCursor, AWindowWaitingForTheUserShowsTheNormalPointerAndTheBusyOneComesBack)
+// The real message box and the program's own windows, opened in busy work.
+TEST(Interaction, WindowsWaitingForTheUserShowTheNormalPointerAndMessagesArePlainText)
 {
     QGuiApplication::setOverrideCursor(QCursor(Qt::CrossCursor));
     {
         const BusyCursor busy;
-        QDialog dialog;
         bool lifted = false;
+        QTimer::singleShot(0, [&] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            EXPECT_EQ(box->windowTitle(), QStringLiteral("Corvantelle"));
+            EXPECT_EQ(box->text(), QStringLiteral("Error:\r\nNumber: 513\r\nDescription: DB record out of <b>date</b>.\r\n"
+                                                  "Source: save_calendar\r\nLocation: 4"));
+            EXPECT_EQ(box->textFormat(), Qt::PlainText);
+            EXPECT_EQ(box->icon(), QMessageBox::Information);
+            lifted = QGuiApplication::overrideCursor() == nullptr;
+            box->accept();
+        });
+        set_step_number(4);
+        report_error(DbError(513, QStringLiteral("DB record out of <b>date</b>."), QStringLiteral("save_calendar")));
+        EXPECT_TRUE(lifted);
+
+        QDialog dialog;
+        lifted = false;
         QTimer::singleShot(0, &dialog, [&] {
             lifted = QGuiApplication::overrideCursor() == nullptr;
             dialog.accept();
         });
-        EXPECT_EQ(interaction().show_modal(dialog), QDialog::Accepted);  // the program's own windows
+        EXPECT_EQ(interaction().show_modal(dialog), QDialog::Accepted);
         EXPECT_TRUE(lifted);
         ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
         EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
@@ -82,20 +74,13 @@ TEST(InputFilter, RemovesTheFirstForbiddenCharacterAndExplains)
 {
     // Each mode with what the user types, what the box keeps, and the first
     // of the messages (one for each forbidden character).
-    struct Case
-    {
-        InputFilter mode;
-        QString typed, kept;
-        std::size_t messages;
-        QString title, text;
-    };
+    struct Case { InputFilter mode; const char *typed, *kept; std::size_t messages; const char *title, *text; };
     const Case cases[] = {
-        {InputFilter::Restricted, QStringLiteral("a-b"), QStringLiteral("ab"), 1, QStringLiteral("Restricted characters"),
-         QStringLiteral("Chacacters ' ! ? # * % | ; : - [ ] and \" cannot be used for field input.")},
-        {InputFilter::NumbersOnly, QStringLiteral("12.5x"), QStringLiteral("12.5"), 1, QStringLiteral("Data input"),
-         QStringLiteral("Input must be a value")},
-        {InputFilter::LettersDigitsOnly, QStringLiteral("Ab9_z{"), QStringLiteral("Ab9z"), 2, QStringLiteral("Data input"),
-         QStringLiteral("Input must be\r\n''A to Z'' or ''a'' to ''z''\r\nand / or 0 to 9")},
+        {InputFilter::Restricted, "a-b", "ab", 1, "Restricted characters",
+         "Chacacters ' ! ? # * % | ; : - [ ] and \" cannot be used for field input."},
+        {InputFilter::NumbersOnly, "12.5x", "12.5", 1, "Data input", "Input must be a value"},
+        {InputFilter::LettersDigitsOnly, "Ab9_z{", "Ab9z", 2, "Data input",
+         "Input must be\r\n''A to Z'' or ''a'' to ''z''\r\nand / or 0 to 9"},
     };
     for (const Case &c : cases) {
         QLineEdit box;
@@ -103,7 +88,7 @@ TEST(InputFilter, RemovesTheFirstForbiddenCharacterAndExplains)
         ScriptedInteraction user;
         QTest::keyClicks(&box, c.typed);
         EXPECT_EQ(box.text(), c.kept);
-        ASSERT_EQ(user.shown().size(), c.messages) << c.typed.toStdString();
+        ASSERT_EQ(user.shown().size(), c.messages) << c.typed;
         EXPECT_EQ(user.shown()[0].title, c.title);
         EXPECT_EQ(user.shown()[0].text, c.text);
     }
@@ -123,7 +108,7 @@ TEST(InputFilter, RemovesTheFirstForbiddenCharacterAndExplains)
     EXPECT_EQ(user.shown().size(), 3u);
 }
 
-TEST(Geometry, ConvertsColoursAndTwips)
+TEST(Geometry, ConvertsColoursAndTwipsAndPlacesAWindowOverTheMainWindowInsideTheWorkArea)
 {
     EXPECT_EQ(colour_from_number(255), QColor(255, 0, 0));
     EXPECT_EQ(colour_from_number(16711680), QColor(0, 0, 255));
@@ -131,30 +116,26 @@ TEST(Geometry, ConvertsColoursAndTwips)
     const double dpi = QGuiApplication::primaryScreen()->logicalDotsPerInch();
     EXPECT_EQ(twips_to_pixels(1440), qRound(dpi));
     EXPECT_EQ(pixels_to_twips(qRound(dpi)), 1440);
-}
 
-TEST(Geometry, PlacesAWindowOverTheMainWindowInsideTheWorkArea)
-{
     const QRect area = work_area();
     QWidget main;
-    main.setGeometry(area.left() + 100, area.top() + 100, 400, 300);
+    main.resize(400, 300);
     QWidget child;
     child.resize(200, 100);
-    place_over_main_window(&child, &main);
-    EXPECT_EQ(child.pos(), QPoint(area.left() + 200, area.top() + 200));
-
-    // Main window hanging off the bottom right: the child is pulled back in.
-    main.move(area.right() - 100, area.bottom() - 50);
-    place_over_main_window(&child, &main);
-    EXPECT_EQ(child.pos(), QPoint(area.left() + area.width() - 200, area.top() + area.height() - 100));
-    // And off the top left.
-    main.move(area.left() - 500, area.top() - 400);
-    place_over_main_window(&child, &main);
-    EXPECT_EQ(child.pos(), area.topLeft());
-
+    // Pulled back in where the main window hangs off the bottom right or the
+    // top left, else centred over it.
+    const QPoint cases[][2] = {
+        {area.bottomRight() - QPoint(100, 50), area.bottomRight() - QPoint(199, 99)},
+        {area.topLeft() - QPoint(500, 400), area.topLeft()},
+        {area.topLeft() + QPoint(100, 100), area.topLeft() + QPoint(200, 200)},
+    };
+    for (const auto &[main_at, child_at] : cases) {
+        main.move(main_at);
+        place_over_main_window(&child, &main);
+        EXPECT_EQ(child.pos(), child_at);
+    }
     // Taller than the work area: as tall as the area, unless its minimum is
     // taller still; kept in the area where it fits.
-    main.move(area.left() + 100, area.top() + 100);
     for (const int minimum : {100, area.height() + 50}) {
         child.setMinimumHeight(minimum);
         child.resize(200, area.height() + 300);
@@ -185,40 +166,25 @@ TEST(GridHelpers, SelectionSkipsEmptyRows)
     EXPECT_EQ(grid.item(2, 1)->background().style(), Qt::NoBrush);
 }
 
-TEST(Keyboard, TabDirectionIsKnownWhileTheFocusMoves)
+TEST(Keyboard, TabDirectionIsKnownWhileTheFocusMovesF1OpensHelpAndEscapeCloses)
 {
+    std::vector<short> seen;
     QDialog window;
     auto *layout = new QVBoxLayout(&window);
     auto *first = new QLineEdit;
-    auto *second = new QLineEdit;
     layout->addWidget(first);
-    layout->addWidget(second);
+    layout->addWidget(new QLineEdit);
     install_window_keys(&window);
     window.show();
     QApplication::setActiveWindow(&window);
     first->setFocus();
-
-    std::vector<short> seen;
-    struct Watcher : QObject
-    {
-        std::vector<short> *seen;
-        bool eventFilter(QObject *, QEvent *event) override
-        {
-            if (event->type() == QEvent::FocusOut)
-                seen->push_back(get_tab_direction());
-            return false;
-        }
-    } watcher;
-    watcher.seen = &seen;
-    first->installEventFilter(&watcher);
-    second->installEventFilter(&watcher);
+    QObject::connect(qApp, &QApplication::focusChanged, &window, [&] { seen.push_back(get_tab_direction()); });
 
     QTest::keyClick(first, Qt::Key_Tab);
-    QTest::keyClick(second, Qt::Key_Backtab, Qt::ShiftModifier);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
     EXPECT_EQ(seen, (std::vector<short>{1, 2}));
     EXPECT_EQ(get_tab_direction(), 0);
 
-    // F1 asks for the help page; Escape closes.
     ScriptedInteraction user;
     QTest::keyClick(first, Qt::Key_F1);
     ASSERT_EQ(user.opened_urls().size(), 1u);
@@ -244,32 +210,29 @@ TEST(WebPages, UseTheConfiguredHostAndTellWhenTheyFail)
 TEST(AppFolders, OwnFilesGoWhereTheyCanBeWritten)
 {
     QTemporaryDir dir;
-    const QString program = dir.filePath(QStringLiteral("program"));
-    const QString config = dir.filePath(QStringLiteral("config/dayvane"));
+    const auto path = [&](const char *name) { return dir.filePath(QLatin1String(name)); };
+    const QString program = path("program"), config = path("config/dayvane");
     ASSERT_TRUE(QDir().mkpath(program));
     EXPECT_EQ(choose_settings_folder(QStringLiteral(" /portable "), program, config), QStringLiteral("/portable"));
     EXPECT_EQ(choose_settings_folder(QString(), program, config), program);
     EXPECT_FALSE(QDir(config).exists());
     // A program folder that cannot be written (here: one that is not there)
     // leaves the files to the user's configuration folder, made on demand.
-    EXPECT_EQ(choose_settings_folder(QString(), dir.filePath(QStringLiteral("gone")), config), config);
+    EXPECT_EQ(choose_settings_folder(QString(), path("gone"), config), config);
     EXPECT_TRUE(QDir(config).exists());
     // An installed program's folder is everyone's, even for the one user who
     // may write there.
-    ASSERT_TRUE(QDir().mkpath(dir.filePath(QStringLiteral("usr/bin"))));
-    ASSERT_TRUE(QDir().mkpath(dir.filePath(QStringLiteral("usr/share/dayvane"))));
-    EXPECT_TRUE(is_installed_program_folder(dir.filePath(QStringLiteral("usr/bin"))));
+    ASSERT_TRUE(QDir().mkpath(path("usr/bin")) && QDir().mkpath(path("usr/share/dayvane")));
+    EXPECT_TRUE(is_installed_program_folder(path("usr/bin")));
     EXPECT_FALSE(is_installed_program_folder(program));
-    EXPECT_EQ(choose_settings_folder(QString(), dir.filePath(QStringLiteral("usr/bin")), config), config);
+    EXPECT_EQ(choose_settings_folder(QString(), path("usr/bin"), config), config);
 
     // Shipped files are looked for in DAYVANE_HOME first.
     qputenv("DAYVANE_HOME", dir.path().toUtf8());
-    EXPECT_EQ(shipped_file_candidates(QStringLiteral("Calendar.rpt")).constFirst(),
-              dir.filePath(QStringLiteral("Calendar.rpt")));
-    EXPECT_NE(find_shipped_file(QStringLiteral("Calendar.rpt")), dir.filePath(QStringLiteral("Calendar.rpt")));
-    QFile shipped(dir.filePath(QStringLiteral("Calendar.rpt")));
-    ASSERT_TRUE(shipped.open(QIODevice::WriteOnly));
-    shipped.close();
-    EXPECT_EQ(find_shipped_file(QStringLiteral("Calendar.rpt")), dir.filePath(QStringLiteral("Calendar.rpt")));
+    const QString shipped = path("Calendar.rpt");
+    EXPECT_EQ(shipped_file_candidates(QStringLiteral("Calendar.rpt")).constFirst(), shipped);
+    EXPECT_NE(find_shipped_file(QStringLiteral("Calendar.rpt")), shipped);
+    ASSERT_TRUE(QFile(shipped).open(QIODevice::WriteOnly));
+    EXPECT_EQ(find_shipped_file(QStringLiteral("Calendar.rpt")), shipped);
     qunsetenv("DAYVANE_HOME");
 }
