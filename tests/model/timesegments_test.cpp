@@ -1,5 +1,5 @@
+#include "model/dayrecord.h"
 #include "model/timesegments.h"
-
 #include "printers.h"
 
 #include <gtest/gtest.h>
@@ -98,5 +98,22 @@ TEST(ModelTimeSegments, FormatsOneDisplayLinePerPeriod)
         }
         for (std::size_t n = c.periods; n < lines.size(); ++n)
             EXPECT_TRUE(lines[n].isEmpty()) << c.text.toStdString();
+    }
+}
+
+TEST(ModelDayRecord, ClassifiesByWorkedThenPaidMinutes)
+{
+    struct Case { qint32 minutes1, minutes2; DayClass expected; };
+    const Case cases[] = {
+        {1, 0, DayClass::Work},           {480, 480, DayClass::Work},
+        {0, 1, DayClass::PaidNoWork},     {-5, 60, DayClass::PaidNoWork},
+        {0, 0, DayClass::NoWorkNoPay},    {0, -1, DayClass::NoWorkNoPay},
+    };
+    for (const Case &c : cases) {
+        EXPECT_EQ(classify_day(c.minutes1, c.minutes2), c.expected) << c.minutes1 << "/" << c.minutes2;
+        DayRecord day;
+        day.minutes1 = c.minutes1;
+        day.minutes2 = c.minutes2;
+        EXPECT_EQ(classify_day(day), c.expected) << c.minutes1 << "/" << c.minutes2;
     }
 }

@@ -43,15 +43,14 @@ std::vector<PdfWord> pdf_words(const QString &path, std::vector<PdfPage> *pages)
     while (!xml.atEnd()) {
         if (xml.readNext() != QXmlStreamReader::StartElement)
             continue;
-        const QXmlStreamAttributes a = xml.attributes();
+        const auto number = [&](const char *name) { return xml.attributes().value(QLatin1String(name)).toDouble(); };
         if (xml.name() == QLatin1String("page")) {
             ++page;
             if (pages)
-                pages->push_back({a.value(QLatin1String("width")).toDouble(), a.value(QLatin1String("height")).toDouble()});
+                pages->push_back({number("width"), number("height")});
         } else if (xml.name() == QLatin1String("word")) {
-            const double x0 = a.value(QLatin1String("xMin")).toDouble(), y0 = a.value(QLatin1String("yMin")).toDouble();
-            const double x1 = a.value(QLatin1String("xMax")).toDouble(), y1 = a.value(QLatin1String("yMax")).toDouble();
-            words.push_back({xml.readElementText(), page, QRectF(QPointF(x0, y0), QPointF(x1, y1))});
+            const QRectF box(QPointF(number("xMin"), number("yMin")), QPointF(number("xMax"), number("yMax")));
+            words.push_back({xml.readElementText(), page, box});
         }
     }
     return words;
@@ -60,9 +59,8 @@ std::vector<PdfWord> pdf_words(const QString &path, std::vector<PdfPage> *pages)
 QStringList words_outside_page(const QString &path)
 {
     std::vector<PdfPage> pages;
-    const std::vector<PdfWord> words = pdf_words(path, &pages);
     QStringList outside;
-    for (const PdfWord &word : words) {
+    for (const PdfWord &word : pdf_words(path, &pages)) {
         const PdfPage &page = pages.at(std::size_t(word.page - 1));
         if (word.box.left() < 0 || word.box.top() < 0 || word.box.right() > page.width || word.box.bottom() > page.height)
             outside << QStringLiteral("%1 (page %2)").arg(word.text).arg(word.page);

@@ -26,11 +26,9 @@ class ScriptedInteraction : public Interaction
 public:
     struct Shown
     {
-        QString title;
-        QString text;
+        QString title, text;
         MessageIcon icon;
-        bool question;
-        bool default_yes;
+        bool question, default_yes;
     };
 
     ScriptedInteraction() { set_interaction(this); }
@@ -46,7 +44,7 @@ public:
     {
         m_windows.emplace_back(object_name, std::move(handle));
     }
-    // What opening a web address or starting a program reports.
+    // What opening a web address or starting a program reports (true unless set).
     void set_open_url_result(bool ok) { m_open_url_ok = ok; }
     void set_start_program_result(bool ok) { m_start_program_ok = ok; }
 
@@ -95,8 +93,6 @@ public:
     int show_modal(QDialog &dialog) override;
 
 private:
-    // The next scripted answer; one nobody scripted fails the test and gives
-    // No, cancel.
     template <typename Answer>
     static Answer take(std::deque<Answer> &answers, const char *what, const QString &detail)
     {
@@ -111,15 +107,13 @@ private:
 
     std::vector<Shown> m_shown;
     std::deque<bool> m_yes_no;
-    std::deque<std::optional<QString>> m_files;
-    std::deque<std::optional<QString>> m_save_files;
+    std::deque<std::optional<QString>> m_files, m_save_files;
     std::deque<std::function<bool(QPrinter &)>> m_printers;
     QStringList m_printer_titles;
     std::deque<std::pair<QString, std::function<void(QDialog &)>>> m_windows;
     std::vector<QUrl> m_urls;
     std::vector<QStringList> m_programs;
-    bool m_open_url_ok = true;
-    bool m_start_program_ok = true;
+    bool m_open_url_ok = true, m_start_program_ok = true;
 };
 
 } // namespace dayvane::test

@@ -12,11 +12,6 @@ TestDatabase::TestDatabase()
     m_db.emplace(create_calendar_database(path()));
 }
 
-QString TestDatabase::path() const
-{
-    return m_dir.filePath(QStringLiteral("QZDB.mdb"));
-}
-
 qint64 scalar(Database &db, const QString &sql)
 {
     Statement stmt = db.prepare(sql);
@@ -61,8 +56,8 @@ Sample fill_sample(Database &db)
     const qint64 alpha_2024 = execute(db, year, {s.alpha, 2024});
 
     const QString workday = QStringLiteral("y@480>720+y@750>990");
-    insert_day(db, s.zeta, s.zeta_2024, QStringLiteral("2024-01-09"), workday, 480, 480);
-    insert_day(db, s.zeta, s.zeta_2024, QStringLiteral("2024-01-08"), workday, 480, 480);
+    for (const char *date : {"2024-01-09", "2024-01-08"})
+        insert_day(db, s.zeta, s.zeta_2024, QLatin1String(date), workday, 480, 480);
     insert_day(db, s.zeta, s.zeta_2024, QStringLiteral("2024-01-07"), QString(), 0, 0);
     insert_day(db, s.zeta, s.zeta_2024, QStringLiteral("2024-01-01"), QStringLiteral("n@480>990"), 0, 510,
                QStringLiteral("New Year's Day"));

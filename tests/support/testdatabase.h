@@ -17,8 +17,7 @@ public:
     TestDatabase();
 
     Database &db() { return *m_db; }
-    QString path() const;
-    QString folder() const { return m_dir.path(); }
+    QString path() const { return m_dir.filePath(QStringLiteral("QZDB.mdb")); }
     void close() { m_db.reset(); }
 
 private:
@@ -41,15 +40,14 @@ struct Sample
 // queries are checked against data they did not write.
 Sample fill_sample(Database &db);
 
-// Inserts one day record with plain SQL (a null QVariant as NULL); returns
-// its id.
+// Inserts one day record (a null QVariant as NULL); returns its id.
 qint64 insert_day(Database &db, qint64 calendar, qint64 year_id, const QString &iso_date, const QVariant &segments,
                   const QVariant &worked, const QVariant &paid, const QVariant &comment = {},
                   const QVariant &start = 0, const QVariant &stop = 0);
 
+// The first column of the first row; -1 without rows.
 qint64 scalar(Database &db, const QString &sql);
-// Runs `sql` with `values` bound to its parameters in order; returns the
-// id of the last row inserted.
+// Runs `sql` with `values` bound in order; returns the last inserted row id.
 qint64 execute(Database &db, const QString &sql, const QVariantList &values);
 
 } // namespace dayvane::test

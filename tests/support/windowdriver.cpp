@@ -7,14 +7,29 @@
 #include "ui_common/menutree.h"
 #include "users/passwords.h"
 
-#include <QLineEdit>
 #include <QTableWidget>
-#include <QTest>
 #include <QTreeWidget>
 
-#include <gtest/gtest.h>
-
 namespace dayvane::test {
+
+void type_into(QWidget &window, const QString &box, const QString &text, int index)
+{
+    QLineEdit *edit = find_indexed<QLineEdit>(window, box, index);
+    ASSERT_NE(edit, nullptr) << box.toStdString();
+    edit->clear();
+    QTest::keyClicks(edit, text);
+}
+
+void retype(QWidget &window, const QString &box, const QString &text)
+{
+    auto *edit = window.findChild<QLineEdit *>(box);
+    ASSERT_NE(edit, nullptr) << box.toStdString();
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_Delete);
+    QTest::keyClicks(edit, text);
+    QTest::keyClick(edit, Qt::Key_Return);
+}
 
 void run_node(QWidget &window, const QString &key, int tree_index)
 {

@@ -1,20 +1,36 @@
 #pragma once
 
 #include "testdatabase.h"
-#include "widgettyping.h"
 
+#include <QLineEdit>
 #include <QString>
+#include <QTest>
+#include <QWidget>
 
-#include <optional>
+#include <gtest/gtest.h>
 
 class QDialog;
-class QWidget;
 
 namespace dayvane::test {
 
-// Drives a window as the user would: its menu tree and its boxes.
+// The child named `name` whose "index" property is `index`; any of that
+// name for a negative index.
+template <typename Widget>
+Widget *find_indexed(QWidget &window, const QString &name, int index = -1)
+{
+    for (Widget *widget : window.findChildren<Widget *>(name)) {
+        if (index < 0 || widget->property("index").toInt() == index)
+            return widget;
+    }
+    return nullptr;
+}
+
+// Driving a window as the user would: typing into its boxes (emptied first;
+// retype selects, deletes, types and presses Enter), its menu tree, its grid
+// rows by their row data.
+void type_into(QWidget &window, const QString &box, const QString &text, int index = -1);
+void retype(QWidget &window, const QString &box, const QString &text);
 void run_node(QWidget &window, const QString &key, int tree_index = -1);
-// Selects the grid row whose row data is `user_id`.
 void select_user_row(QWidget &window, qint64 user_id);
 
 // A calendar database connected as the program's one connection, with the
@@ -29,7 +45,7 @@ public:
     Sample sample;
 };
 
-// Stores `password` as the system password, as another workstation would.
+// Store passwords as another workstation would.
 void store_system_password(Database &db, const QString &password);
 void store_user_password(Database &db, qint64 user_id, const QString &password);
 

@@ -11,7 +11,6 @@
 
 #include <array>
 #include <map>
-#include <optional>
 #include <vector>
 
 using namespace dayvane;
@@ -83,7 +82,7 @@ TEST(MonthGrid, MatchesTheDatesTheCalendarControlPaints)
 
 // ------------------------------------------------------- the year in memory
 
-TEST(CalendarYearMemory, SlotsCoverExactlyTheJanuaryToDecemberGridsAndNoOtherDay)
+TEST(CalendarYearMemory, SlotsCoverExactlyTheGridsAndDaysAreClassedAgainstTheTypicalDayExactly)
 {
     CalendarYear year(3, QStringLiteral("Office"), 9, 2023);
     ASSERT_EQ(year.day_entries().size(), 378u);  // 25 Dec 2022 .. 6 Jan 2024
@@ -107,11 +106,14 @@ TEST(CalendarYearMemory, SlotsCoverExactlyTheJanuaryToDecemberGridsAndNoOtherDay
     }
     EXPECT_EQ(row(year.year_totals()), Row{});
     EXPECT_EQ(year.day_entries(), CalendarYear(3, QStringLiteral("Office"), 9, 2023).day_entries());
-}
 
-TEST(CalendarYearMemory, ClassifiesAgainstTheTypicalDayExactlyAndListsByClass)
-{
-    CalendarYear year(1, QStringLiteral("c"), 0, 2024);
+    // Without a typical day, the empty period list of a day off does not make
+    // it a typical workday.
+    const DayEntry day_off{1, {}, 0, 0, 0, 0, {}, QStringLiteral("Event")};
+    EXPECT_EQ(year.day_kind(day_off), DayKind::NoWorkNoPay);
+    EXPECT_FALSE(is_listed(year, day_off, 1));
+    EXPECT_TRUE(is_listed(year, day_off, 4));
+
     year.set_typical_day(QString::fromLatin1(kTypical), 480, 480);
     // A commented day's class and the event filters 0..4 that list it.
     struct Case { qint32 worked, paid; const char *segments; DayKind kind; bool listed[kEventFilterCount]; };
@@ -130,83 +132,53 @@ TEST(CalendarYearMemory, ClassifiesAgainstTheTypicalDayExactlyAndListsByClass)
         for (int filter = 0; filter < kEventFilterCount; ++filter)
             EXPECT_EQ(is_listed(year, day, filter), c.listed[filter]) << c.segments << " filter " << filter;
     }
-    // Without a typical day, the empty period list of a day off does not make
-    // it a typical workday.
-    const CalendarYear plain(1, QStringLiteral("c"), 0, 2024);
-    const DayEntry day_off{1, {}, 0, 0, 0, 0, {}, QStringLiteral("Event")};
-    EXPECT_EQ(plain.day_kind(day_off), DayKind::NoWorkNoPay);
-    EXPECT_FALSE(is_listed(plain, day_off, 1));
-    EXPECT_TRUE(is_listed(plain, day_off, 4));
 }
 
 // ------------------------------------------------------ loading from a file
 
-// One calendar database for every loading case (a keyed file costs tens of
-// milliseconds to create), written with plain SQL rather than the loader's
-// queries; null QVariants are written as NULL.
-class LoadCalendarYear : public ::testing::Test
+// Calendars and days written with plain SQL rather than the loader's queries
+// (null QVariants as NULL), in one change: the calendar ids by name and the
+// id of the office's half day.
+struct Stored
 {
-protected:
-    static void SetUpTestSuite()
-    {
-        s_file.emplace();
-        Transaction transaction(db());
-        fill();
-        transaction.commit();
-    }
-    static void TearDownTestSuite() { s_file.reset(); }
-
-    static Database &db() { return s_file->db(); }
+    std::map<QString, qint32> ids;
+    qint32 half_day = 0;
+};
+Stored fill(Database &db)
+{
+    Stored stored;
+    Transaction transaction(db);
     // Adds calendar `name` and its year records; returns {calendar, year ids...}.
-    static std::vector<qint32> calendar(const char *name, std::initializer_list<int> years)
-    {
+    const auto calendar = [&](const char *name, std::initializer_list<int> years) {
         std::vector<qint32> ids{
-            qint32(test::execute(db(), QStringLiteral("INSERT INTO calendars (Name) VALUES (?);"), {name}))};
-        s_ids[name] = ids[0];
+            qint32(test::execute(db, QStringLiteral("INSERT INTO calendars (Name) VALUES (?);"), {name}))};
+        stored.ids[name] = ids[0];
         for (int year : years)
             ids.push_back(qint32(test::execute(
-                db(), QStringLiteral("INSERT INTO calendar_years (CalendarLink, YearVal) VALUES (?, ?);"), {ids[0], year})));
+                db, QStringLiteral("INSERT INTO calendar_years (CalendarLink, YearVal) VALUES (?, ?);"), {ids[0], year})));
         return ids;
-    }
+    };
     // A day of the calendar `ids` filed under its year record `ids[record]`.
-    static qint32 day(const std::vector<qint32> &ids, int record, const char *date, const QVariant &segments,
-                      const QVariant &worked, const QVariant &paid, const QVariant &comment = {},
-                      const QVariant &start = 0, const QVariant &stop = 0)
-    {
-        return qint32(test::insert_day(db(), ids[0], ids[std::size_t(record)], QString::fromLatin1(date), segments,
-                                       worked, paid, comment, start, stop));
-    }
-    static void fill();
-
-    // Loads calendar `name` (0, no calendar, when never added).
-    static CalendarYear load(const char *name, int year, std::vector<int> *locations = nullptr)
-    {
-        return load_calendar_year(db(), s_ids[name], year, [locations](int step) {
-            if (locations)
-                locations->push_back(step);
-        });
-    }
-
-    static inline std::optional<test::TestDatabase> s_file;
-    static inline std::map<QString, qint32> s_ids;
-    static inline qint32 s_half_day = 0;
-};
-
-void LoadCalendarYear::fill()
-{
+    const auto day = [&](const std::vector<qint32> &ids, std::size_t record, const char *date, const QVariant &segments,
+                         const QVariant &worked, const QVariant &paid, const QVariant &comment = {},
+                         const QVariant &start = 0, const QVariant &stop = 0) {
+        return qint32(test::insert_day(db, ids[0], ids[record], QString::fromLatin1(date), segments, worked, paid,
+                                       comment, start, stop));
+    };
     const QString typical = QString::fromLatin1(kTypical);
     const QString holiday = QStringLiteral("n@480>960");
     // 2023 begins on a Sunday: January's grid starts on 25 Dec 2022 and
     // December's ends on 6 Jan 2024.
     const auto office = calendar("Office", {2022, 2023, 2024});
-    db().exec(QStringLiteral("UPDATE calendars SET revision = 7 WHERE id = %1;").arg(office[0]));
+    db.exec(QStringLiteral("UPDATE calendars SET revision = 7 WHERE id = %1;").arg(office[0]));
     day(office, 1, "2022-12-24", typical, 480, 480);  // before the span
     day(office, 1, "2022-12-26", holiday, 0, 480);
     day(office, 1, "2022-12-31", typical, 480, 480, QStringLiteral("Year end"));
     for (const char *date : {"2023-01-02", "2023-01-03", "2023-01-04", "2023-02-06", "2023-02-07", "2023-12-29"})
         day(office, 2, date, typical, 480, 480, {}, 480, 1020);
     day(office, 2, "2023-01-05", QStringLiteral("Y@480>720+y@780>1020"), 240, 480);
-    s_half_day = day(office, 2, "2023-01-06", QStringLiteral("y@480>600"), 120, 120, QStringLiteral("Half day"), 480, 600);
+    stored.half_day = day(office, 2, "2023-01-06", QStringLiteral("y@480>600"), 120, 120, QStringLiteral("Half day"),
+                          480, 600);
     day(office, 2, "2023-01-16", holiday, 0, 480, QStringLiteral("Holiday"));
     day(office, 2, "2023-02-11", QStringLiteral("y@540>600"), 60, 0);  // worked, not paid
     day(office, 2, "2023-03-01", {}, 0, 0, QStringLiteral("Note"));
@@ -231,10 +203,21 @@ void LoadCalendarYear::fill()
         day(damaged, 1, date, QStringLiteral("y@0>1"), 2'000'000'000, 2'000'000'000);
     // A date not in the store's own form: no date of the span.
     day(calendar("Bad date", {2023}), 1, "2023-6-5", typical, 480, 480);
+    transaction.commit();
+    return stored;
 }
 
-TEST_F(LoadCalendarYear, ReadsTheCalendarAndEachDayPassingEveryLocationAndCountsTheYear)
+TEST(LoadCalendarYear, ReadsTheCalendarAndEachDayPassingEveryLocationCountsTheYearAndStopsWhereAnErrorIsFound)
 {
+    test::TestDatabase file;
+    Stored stored = fill(file.db());
+    // Calendar `name` (0, no calendar, when never added).
+    const auto load = [&](const char *name, int year, std::vector<int> *locations = nullptr) {
+        return load_calendar_year(file.db(), stored.ids[name], year, [locations](int step) {
+            if (locations)
+                locations->push_back(step);
+        });
+    };
     std::vector<int> locations;
     const CalendarYear year = load("Office", 2023, &locations);
     EXPECT_EQ(locations, std::vector<int>({1, 2, 3, 4, 5, 6, 7}));
@@ -243,7 +226,7 @@ TEST_F(LoadCalendarYear, ReadsTheCalendarAndEachDayPassingEveryLocationAndCounts
     EXPECT_EQ(year.first_shown_date(), QDate(2022, 12, 25));
     EXPECT_EQ(year.last_shown_date(), QDate(2024, 1, 6));
 
-    const DayEntry half_day{s_half_day, QDate(2023, 1, 6), 480, 600, 120, 120,
+    const DayEntry half_day{stored.half_day, QDate(2023, 1, 6), 480, 600, 120, 120,
                             QStringLiteral("y@480>600"), QStringLiteral("Half day")};
     EXPECT_TRUE(at(year, QDate(2023, 1, 6)) == half_day);
     const DayEntry all_null = at(year, QDate(2023, 3, 2));
@@ -267,10 +250,8 @@ TEST_F(LoadCalendarYear, ReadsTheCalendarAndEachDayPassingEveryLocationAndCounts
     for (int month = 3; month <= 11; ++month)
         EXPECT_EQ(row(year.month_totals(month)), Row{}) << "month " << month;
     EXPECT_EQ(row(year.month_totals(12)), (Row{1, 480, 0, 0, 0, 1, 480}));
-}
 
-TEST_F(LoadCalendarYear, CountsTheYearAgainstItsTypicalDayEvenForUnpaidWorkNoTypicalDayAndHugeMinutes)
-{
+    // The year's totals against its typical day.
     struct Case { const char *calendar; int year; Row totals; const char *typical_segments; qint32 work, pay; };
     const Case cases[] = {
         {"Office", 2023, {6, 2880, 3, 420, 1, 9, 3960}, kTypical, 480, 480},
@@ -292,24 +273,23 @@ TEST_F(LoadCalendarYear, CountsTheYearAgainstItsTypicalDayEvenForUnpaidWorkNoTyp
     EXPECT_EQ(row(damaged.month_totals(5)), row(damaged.year_totals()));
     EXPECT_EQ(week_rows(damaged, 2023, 5)[0].pay, 4'000'000'000);
     EXPECT_EQ(format_minutes(damaged.year_totals().pay_minutes), QStringLiteral("66666666h 40m"));
-}
 
-TEST_F(LoadCalendarYear, AMissingCalendarOrADayOutsideTheSpanStopsWhereItIsFound)
-{
-    struct Case { const char *calendar, *description; std::vector<int> locations; };
-    const Case cases[] = {{"Missing", "DB record not found", {1, 2}},
-                          {"Bad date", "Day record outside the loaded dates: no valid date", {1, 2, 3, 4, 5, 6, 7}}};
-    for (const Case &c : cases) {
-        std::vector<int> locations;
+    // A missing calendar, a day outside the span.
+    struct Failure { const char *calendar, *description; std::vector<int> locations; };
+    const Failure failures[] = {
+        {"Missing", "DB record not found", {1, 2}},
+        {"Bad date", "Day record outside the loaded dates: no valid date", {1, 2, 3, 4, 5, 6, 7}}};
+    for (const Failure &f : failures) {
+        locations.clear();
         try {
-            load(c.calendar, 2023, &locations);
-            ADD_FAILURE() << "loaded calendar " << c.calendar;
+            load(f.calendar, 2023, &locations);
+            ADD_FAILURE() << "loaded calendar " << f.calendar;
         } catch (const DbError &error) {
             EXPECT_EQ(error.number(), 513);
-            EXPECT_EQ(error.description(), c.description);
+            EXPECT_EQ(error.description(), f.description);
             EXPECT_EQ(error.source(), QStringLiteral("load_calendar_data"));
         }
-        EXPECT_EQ(locations, c.locations) << c.calendar;
+        EXPECT_EQ(locations, f.locations) << f.calendar;
     }
 }
 
