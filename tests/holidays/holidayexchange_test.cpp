@@ -14,19 +14,11 @@
 #include <QTcpSocket>
 
 #include <algorithm>
-#include <memory>
 
 using namespace dayvane;
 using namespace dayvane::test;
 
 namespace {
-
-const QByteArray kExpectedRequest = "POST /php/holiday_data.php HTTP/1.0\r\n"
-                                    "Host: 127.0.0.1\r\n"
-                                    "Content-Type: application/x-www-form-urlencoded\r\n"
-                                    "Content-Length:11\r\n"
-                                    "\r\n"
-                                    "info_type=?";
 
 HolidayFetchResult fetch(const QString &host, HolidayExchangeSettings settings = {}, QStringList *statuses = nullptr)
 {
@@ -62,36 +54,27 @@ TEST(HolidayExchange, FetchesTheServersListsWholeOrInPieces)
     EXPECT_TRUE(user.shown().empty());
 }
 
-// A listener that keeps the bytes each client sends and, once the request
-// is in, answers with two separators: a reply refused without asking again.
-TEST(HolidayExchange, SendsExactlyTheRequestBytesWithTheConfiguredHostName)
+// How each kind of server, or of host setting, ends the fetch: the
+// connections it took and what the user was told, the failure last, as an
+// information from "Corvantelle". The listener keeps the bytes each client
+// sends and, once the request is in, answers with two separators: a reply
+// refused without asking again.
+TEST(HolidayExchange, SendsTheRequestAsksAgainForIncompleteListsAndTellsEveryFailure)
 {
+    QByteArrayList requests;
     QTcpServer listener;
     ASSERT_TRUE(listener.listen(QHostAddress::LocalHost, 0));
-    auto requests = std::make_shared<QByteArrayList>();
-    QObject::connect(&listener, &QTcpServer::newConnection, [&listener, requests] {
+    QObject::connect(&listener, &QTcpServer::newConnection, [&listener, &requests] {
         QTcpSocket *client = listener.nextPendingConnection();
-        requests->append(QByteArray());
-        QObject::connect(client, &QTcpSocket::readyRead, [client, requests, index = requests->size() - 1] {
-            (*requests)[index] += client->readAll();
-            if ((*requests)[index].endsWith("info_type=?")) {
+        requests.append(QByteArray());
+        QObject::connect(client, &QTcpSocket::readyRead, [client, &requests, index = requests.size() - 1] {
+            requests[index] += client->readAll();
+            if (requests[index].endsWith("info_type=?")) {
                 client->write("~boundary~*** Corvantelle holdiday list ***C=1^A|~boundary~");
                 client->disconnectFromHost();
             }
         });
     });
-    ScriptedInteraction user;
-    EXPECT_FALSE(fetch(QStringLiteral("127.0.0.1:%1").arg(listener.serverPort())).received);
-    EXPECT_FALSE(fetch(QStringLiteral("localhost:%1").arg(listener.serverPort())).received);
-    EXPECT_EQ(*requests, QByteArrayList({kExpectedRequest, QByteArray(kExpectedRequest).replace("127.0.0.1", "localhost")}));
-    EXPECT_EQ(user.take_texts(), QStringList({kHolidayFetchFailed, kHolidayFetchFailed}));
-}
-
-// How each kind of server, or of host setting, ends the fetch: the
-// connections it took and what the user was told, the failure last, as an
-// information from "Corvantelle".
-TEST(HolidayExchange, IncompleteListsAreRequestedAgainAndEveryFailureIsTold)
-{
     const QString refused = QStringLiteral("Error:\r\nNumber: %1\r\nDescription: Connection refused\r\n"
                                            "Source: holiday_listing\r\nLocation: 1").arg(int(QAbstractSocket::ConnectionRefusedError));
     const QString no_reply = QStringLiteral("Error:\r\nNumber: 5\r\nDescription: The holiday list did not arrive within 300 ms.\r\n"
@@ -112,6 +95,8 @@ TEST(HolidayExchange, IncompleteListsAreRequestedAgainAndEveryFailureIsTold)
         {{}, QStringLiteral("127.0.0.1:%1").arg(unused_port()), kMaxHolidayReplyBytes, 10'000, 1,
          {refused, kHolidayFetchFailed}},
         {{}, QStringLiteral("127.0.0.1:99999"), kMaxHolidayReplyBytes, 10'000, 0, {kHolidayFetchFailed}},  // no connection
+        {{}, QStringLiteral("127.0.0.1:%1").arg(listener.serverPort()), kMaxHolidayReplyBytes, 10'000, 1, {kHolidayFetchFailed}},
+        {{}, QStringLiteral("localhost:%1").arg(listener.serverPort()), kMaxHolidayReplyBytes, 10'000, 1, {kHolidayFetchFailed}},
     };
     for (const auto &c : cases) {
         std::optional<WebServerProcess> server;
@@ -127,15 +112,16 @@ TEST(HolidayExchange, IncompleteListsAreRequestedAgainAndEveryFailureIsTold)
         const std::string name = (c.options + QStringList{c.host}).join(u' ').toStdString();
         EXPECT_EQ(result.received, c.texts.isEmpty()) << name;
         EXPECT_EQ(result.attempts, c.attempts) << name;
-        // A server that never answers is waited for until the receive limit, no longer.
+        // A server that never answers is waited for until the receive limit.
         if (c.options == QStringList{"--hold"}) {
             EXPECT_GE(clock.elapsed(), 300);
         }
-        EXPECT_LT(clock.elapsed(), 5'000) << name;
         if (!c.texts.isEmpty()) {
             EXPECT_EQ(user.shown().back().title, QStringLiteral("Corvantelle")) << name;
             EXPECT_EQ(user.shown().back().icon, MessageIcon::Information) << name;
         }
         EXPECT_EQ(user.take_texts(), c.texts) << name;
     }
+    // The request is sent byte for byte, with the configured host name.
+    EXPECT_EQ(requests, QByteArrayList({kHolidayRequest, QByteArray(kHolidayRequest).replace("127.0.0.1", "localhost")}));
 }

@@ -8,46 +8,13 @@
 #include <gtest/gtest.h>
 
 #include <QDate>
-#include <QDeadlineTimer>
 #include <QDir>
-#include <QFile>
-#include <QTcpSocket>
 #include <QTemporaryDir>
-
-#include <signal.h>
 
 using namespace dayvane;
 using namespace dayvane::test;
 
 namespace {
-
-const QByteArray kHolidayRequest = "POST /php/holiday_data.php HTTP/1.0\r\n"
-                                   "Host: 127.0.0.1\r\n"
-                                   "Content-Type: application/x-www-form-urlencoded\r\n"
-                                   "Content-Length:11\r\n"
-                                   "\r\n"
-                                   "info_type=?";
-
-// Sends `request` to the loopback `port` and returns all the server sent
-// until it closed the connection; nullopt when it did not close within
-// `limit_ms`.
-std::optional<QByteArray> exchange(int port, const QByteArray &request, int limit_ms = 10'000)
-{
-    const QDeadlineTimer deadline(limit_ms);
-    QTcpSocket socket;
-    socket.connectToHost(QHostAddress::LocalHost, quint16(port));
-    if (!socket.waitForConnected(int(deadline.remainingTime())))
-        return std::nullopt;
-    socket.write(request);
-    QByteArray reply;
-    while (socket.state() == QAbstractSocket::ConnectedState && !deadline.hasExpired()) {
-        socket.waitForReadyRead(int(deadline.remainingTime()));
-        reply += socket.readAll();
-    }
-    if (socket.state() == QAbstractSocket::ConnectedState)
-        return std::nullopt;
-    return reply + socket.readAll();
-}
 
 struct Reply
 {
@@ -76,41 +43,56 @@ QString list_of(const Reply &reply)
     return parts.size() == 2 ? parts[1] : QString();
 }
 
-// The list the program offers from the shipped data folder by default.
-QString shipped_list()
-{
-    const int year = QDate::currentDate().year();
-    QStringList warnings;
-    return kHolidayListMarker
-           + holiday_payload(load_holiday_folder(QStringLiteral(DAYVANE_WEB_DATA_DIR), year - 2, year + 4, &warnings));
-}
-
-void write_file(const QString &path, const QByteArray &text)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
-    file.write(text);
-}
-
 } // namespace
 
-TEST(WebServer, AnswersTheHolidayRequestWithTheShippedListsAndCloses)
+// Each reply a word: "cut" is the whole reply broken off after the marker
+// without its final "|", "whole" the list the program offers by default:
+// the shipped data folder's, from two years back to four ahead.
+TEST(WebServer, AnswersTheHolidayRequestWholeOrCutOrSplitAndCloses)
 {
-    WebServerProcess server;
-    ASSERT_GT(server.port(), 0);
-    const Reply reply = ask(server, kHolidayRequest);
-    EXPECT_EQ(reply.status, 200);
-    EXPECT_TRUE(reply.head.contains("\r\nConnection: close"));
-    EXPECT_EQ(list_of(reply), shipped_list());
-    // Any other body is refused, without a list.
-    const Reply refused = ask(server, QByteArray(kHolidayRequest).replace("info_type=?", "info_type=x"));
-    EXPECT_EQ(refused.status, 400);
-    EXPECT_FALSE(refused.body.contains(kHolidayReplySeparator.toUtf8()));
-    // The shipped pages are found without being named.
-    const Reply help = get(server, "/help/qzhelp.htm");
-    EXPECT_EQ(help.status, 200);
-    EXPECT_TRUE(help.body.startsWith("<!DOCTYPE html>"));
-    EXPECT_EQ(server.exit_code(SIGINT), 0);
+    const struct
+    {
+        QStringList options;
+        QStringList replies;
+    } cases[] = {
+        {{}, {"whole"}},
+        {{"--truncate-once"}, {"cut", "whole"}},
+        {{"--truncate", "3"}, {"cut", "cut", "cut", "whole"}},
+        {{"--split", "--split-bytes", "100"}, {"whole"}},
+    };
+    const int year = QDate::currentDate().year();
+    QStringList warnings;
+    const QString whole = kHolidayListMarker + holiday_payload(load_holiday_folder(
+                                                   QStringLiteral(DAYVANE_WEB_DATA_DIR), year - 2, year + 4, &warnings));
+    for (const auto &c : cases) {
+        WebServerProcess server(c.options);
+        const std::string name = c.options.join(u' ').toStdString();
+        ASSERT_GT(server.port(), 0) << name;
+        for (const QString &expected : c.replies) {
+            const Reply reply = ask(server, kHolidayRequest);
+            EXPECT_EQ(reply.status, 200) << name;
+            EXPECT_TRUE(reply.head.contains("\r\nConnection: close")) << name;
+            const QString list = list_of(reply);
+            if (expected == u"whole") {
+                EXPECT_EQ(list, whole) << name;
+            } else {
+                EXPECT_TRUE(list.startsWith(kHolidayListMarker)) << name;
+                EXPECT_FALSE(list.endsWith(u'|')) << name;
+                EXPECT_TRUE(whole.startsWith(list)) << name;
+            }
+        }
+        // Any other body is refused, without a list.
+        const Reply refused = ask(server, QByteArray(kHolidayRequest).replace("info_type=?", "info_type=x"));
+        EXPECT_EQ(refused.status, 400) << name;
+        EXPECT_FALSE(refused.body.contains(kHolidayReplySeparator.toUtf8())) << name;
+        EXPECT_EQ(server.exit_code(SIGINT), 0) << name;
+    }
+    // A held request is never answered, yet the shipped pages are, and it
+    // does not keep the program from stopping.
+    WebServerProcess held({QStringLiteral("--hold")});
+    EXPECT_FALSE(exchange(held.port(), kHolidayRequest, 500));
+    EXPECT_EQ(get(held, "/help/qzhelp.htm").status, 200);
+    EXPECT_EQ(held.exit_code(SIGTERM), 0);
 }
 
 TEST(WebServer, ServesThePagesOfItsFolderWithTheNewsVersion)
@@ -180,42 +162,6 @@ TEST(WebServer, OffersTheListsOfItsDataFolderOrHolidayFile)
         ASSERT_GT(server.port(), 0) << c.options[0].toStdString();
         EXPECT_EQ(list_of(ask(server, kHolidayRequest)), kHolidayListMarker + c.list);
     }
-}
-
-// Each reply a word: "cut" is the whole reply broken off after the marker
-// without its final "|", "whole" the whole list.
-TEST(WebServer, CutsSplitsOrHoldsHolidayRepliesWhenAsked)
-{
-    const struct
-    {
-        QStringList options;
-        QStringList replies;
-    } cases[] = {
-        {{"--truncate-once"}, {"cut", "whole"}},
-        {{"--truncate", "3"}, {"cut", "cut", "cut", "whole"}},
-        {{"--split", "--split-bytes", "100"}, {"whole"}},
-    };
-    const QString whole = shipped_list();
-    for (const auto &c : cases) {
-        WebServerProcess server(c.options);
-        for (const QString &expected : c.replies) {
-            const QString list = list_of(ask(server, kHolidayRequest));
-            const std::string name = c.options.join(u' ').toStdString();
-            if (expected == u"whole") {
-                EXPECT_EQ(list, whole) << name;
-            } else {
-                EXPECT_TRUE(list.startsWith(kHolidayListMarker)) << name;
-                EXPECT_FALSE(list.endsWith(u'|')) << name;
-                EXPECT_TRUE(whole.startsWith(list)) << name;
-            }
-        }
-    }
-    // A held request is never answered, yet the pages are, and it does not
-    // keep the program from stopping.
-    WebServerProcess held({QStringLiteral("--hold")});
-    EXPECT_FALSE(exchange(held.port(), kHolidayRequest, 500));
-    EXPECT_EQ(get(held, "/help/qzhelp.htm").status, 200);
-    EXPECT_EQ(held.exit_code(SIGTERM), 0);
 }
 
 TEST(WebServer, RefusesAddressesOutsideLoopbackAndBadOptions)

@@ -1,20 +1,38 @@
 #pragma once
 
+#include <QByteArray>
+#include <QDeadlineTimer>
+#include <QFile>
 #include <QProcess>
 #include <QString>
 #include <QStringList>
 #include <QTcpServer>
+#include <QTcpSocket>
+
+#include <gtest/gtest.h>
 
 #include <optional>
 
 #include <signal.h>
 
+// The real dayvane-web for the tests that talk to it, and the plain socket
+// and file helpers they share. Link dayvane_test_web, which names the
+// program in DAYVANE_WEB_PROGRAM. Every wait is bounded.
+
 namespace dayvane::test {
 
-// The real dayvane-web, started on a free loopback port with `options`
-// added to "--port 0 --print-port", and stopped (SIGTERM, then SIGKILL) when
-// this object goes. Its log goes to the test's error output. Every wait is
-// bounded. Needs the test's QCoreApplication.
+// The holiday request byte for byte, as the client sends it to 127.0.0.1.
+inline const QByteArray kHolidayRequest = "POST /php/holiday_data.php HTTP/1.0\r\n"
+                                          "Host: 127.0.0.1\r\n"
+                                          "Content-Type: application/x-www-form-urlencoded\r\n"
+                                          "Content-Length:11\r\n"
+                                          "\r\n"
+                                          "info_type=?";
+
+// The server started on a free loopback port with `options` added to
+// "--port 0 --print-port", and stopped (SIGTERM, then SIGKILL) when this
+// object goes. Its log goes to the test's error output. Needs the test's
+// QCoreApplication.
 class WebServerProcess
 {
 public:
@@ -72,6 +90,35 @@ inline int unused_port()
     QTcpServer server;
     server.listen(QHostAddress::LocalHost, 0);
     return server.serverPort();
+}
+
+// Sends `request` to the loopback `port` and returns all the server sent
+// until it closed the connection; nullopt when it did not close within
+// `limit_ms`.
+inline std::optional<QByteArray> exchange(int port, const QByteArray &request, int limit_ms = 10'000)
+{
+    const QDeadlineTimer deadline(limit_ms);
+    QTcpSocket socket;
+    socket.connectToHost(QHostAddress::LocalHost, quint16(port));
+    if (!socket.waitForConnected(int(deadline.remainingTime())))
+        return std::nullopt;
+    socket.write(request);
+    QByteArray reply;
+    while (socket.state() == QAbstractSocket::ConnectedState && !deadline.hasExpired()) {
+        socket.waitForReadyRead(int(deadline.remainingTime()));
+        reply += socket.readAll();
+    }
+    if (socket.state() == QAbstractSocket::ConnectedState)
+        return std::nullopt;
+    return reply + socket.readAll();
+}
+
+// Writes a file for the server to read: a list, a page, a holiday payload.
+inline void write_file(const QString &path, const QByteArray &text)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
+    file.write(text);
 }
 
 } // namespace dayvane::test
