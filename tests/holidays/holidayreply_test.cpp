@@ -1,12 +1,11 @@
 #include "holidays/holidayreply.h"
+#include "printers.h"
 
 #include <gtest/gtest.h>
 
 #include <limits>
 
 using namespace dayvane;
-
-#include "printers.h"
 
 namespace {
 
