@@ -39,8 +39,8 @@ TEST(HolidayReply, DecodesTheThreeRecordTypesInArrivalOrder)
 }
 
 // The reply's forms: only exactly one separator, followed by the marker, and
-// a payload ending in "|" make a complete reply, and only a complete reply
-// fills the tables.
+// a payload ending in "|" make a complete reply. That only a complete reply
+// fills any table the fuzz target checks on every input.
 TEST(HolidayReply, OnlyOneSeparatorTheMarkerAndAFinalBarMakeItComplete)
 {
     const QByteArray marker = kHolidayListMarker;
@@ -76,9 +76,6 @@ TEST(HolidayReply, OnlyOneSeparatorTheMarkerAndAFinalBarMakeItComplete)
         EXPECT_EQ(reply.tables.countries.size(), c.countries) << c.text.left(80).toStdString();
         if (c.countries == 1) {
             EXPECT_EQ(reply.tables.countries[0].id, 1);
-        }
-        if (c.status != ReplyStatus::Complete) {
-            EXPECT_TRUE(reply.tables.years.empty() && reply.tables.holidays.empty()) << c.text.left(80).toStdString();
         }
     }
 }
