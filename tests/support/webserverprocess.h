@@ -30,8 +30,7 @@ inline const QByteArray kHolidayRequest = "POST /php/holiday_data.php HTTP/1.0\r
                                           "info_type=?";
 
 // The server started on a free loopback port with `options` added to
-// "--port 0 --print-port", and stopped (SIGTERM, then SIGKILL) when this
-// object goes. Its log goes to the test's error output. Needs the test's
+// "--port 0 --print-port", and stopped when this object goes. Its log goes to the test's error output. Needs the test's
 // QCoreApplication.
 class WebServerProcess
 {
@@ -48,15 +47,11 @@ public:
             m_port = m_process.readLine().trimmed().toInt();
     }
 
+    // SIGTERM first; QProcess kills what still runs.
     ~WebServerProcess()
     {
-        if (m_process.state() == QProcess::NotRunning)
-            return;
         m_process.terminate();
-        if (!m_process.waitForFinished(kWaitMs)) {
-            m_process.kill();
-            m_process.waitForFinished(kWaitMs);
-        }
+        m_process.waitForFinished(kWaitMs);
     }
 
     WebServerProcess(const WebServerProcess &) = delete;

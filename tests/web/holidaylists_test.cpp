@@ -163,8 +163,6 @@ TEST(HolidayFolders, GiveDroppedInCalendarsFreshIdsAndSkipWhatTheyCannotRead)
 
 TEST(HolidayPayload, DatesAreMonthDayYearWithoutPadding)
 {
-    EXPECT_EQ(holiday_date_text(QDate(2026, 7, 4)), QStringLiteral("7/4/2026"));
-    EXPECT_EQ(holiday_date_text(QDate(2026, 12, 25)), QStringLiteral("12/25/2026"));
     HolidayList list{3, QStringLiteral("L"), {}};
     add_holiday(list, QDate(2026, 5, 1), QStringLiteral("B"));
     add_holiday(list, QDate(2026, 1, 1), QStringLiteral("A"));
