@@ -40,12 +40,6 @@ struct Filled
 
 inline Filled fill_office(Database &db)
 {
-    struct Day
-    {
-        const char *date, *segments;
-        int start, stop, worked, paid;
-        QVariant comment;
-    };
     const auto calendar = [&](const char *name) {
         return execute(db, QStringLiteral("INSERT INTO calendars (Name) VALUES (?);"), {QString::fromLatin1(name)});
     };
@@ -53,33 +47,29 @@ inline Filled fill_office(Database &db)
         return execute(db, QStringLiteral("INSERT INTO calendar_years (CalendarLink, YearVal) VALUES (?, ?);"),
                        {calendar, year});
     };
-    const auto day = [&](qint64 calendar, qint64 year, const Day &d) {
-        return execute(db,
-                       QStringLiteral("INSERT INTO days (NameLink, YearLink, DateVal, DayStart, DayStop, minutes1,"
-                                      " minutes2, TimeSegments, \"Date comment\") VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?);"),
-                       {calendar, year, QString::fromLatin1(d.date), d.start, d.stop, d.worked, d.paid,
-                        QString::fromLatin1(d.segments), d.comment});
+    // Worked and paid 8:00 to 12:00 and 13:00 to 17:00.
+    const auto typical = [&](qint64 calendar, qint64 year, const char *date, const QVariant &comment = {}) {
+        return insert_day(db, calendar, year, date, "y@480>720+y@780>1020", 480, 480, comment, 480, 1020);
     };
-    const char *typical = "y@480>720+y@780>1020";
     Filled f;
     f.sample = fill_sample(db);
     f.office = calendar("Office");
-    const qint64 y2023 = year(f.office, 2023), y2024 = year(f.office, 2024), y2025 = year(f.office, 2025);
-    day(f.office, y2023, {"2023-12-31", "y@600>660", 600, 660, 60, 60, QStringLiteral("Old year")});
-    day(f.office, y2024, {"2024-01-01", "n@480>960", 480, 960, 0, 480, QStringLiteral("New Year's Day")});
-    f.jan_02 = day(f.office, y2024, {"2024-01-02", typical, 480, 1020, 480, 480, {}});
-    day(f.office, y2024, {"2024-01-03", typical, 480, 1020, 480, 480, QStringLiteral(" ")});
-    day(f.office, y2024, {"2024-01-04", "y@480>720", 480, 720, 240, 240, QString()});
-    day(f.office, y2024, {"2024-01-05", "", 0, 0, 0, 0, QStringLiteral("Closed")});
-    day(f.office, y2024, {"2024-01-08", typical, 480, 1020, 480, 480, QStringLiteral("Team day")});
-    day(f.office, y2024, {"2024-01-31", typical, 480, 1020, 480, 480, {}});
-    day(f.office, y2024, {"2024-02-01", typical, 480, 1020, 480, 480, {}});
-    day(f.office, y2024, {"2024-03-15", typical, 480, 1020, 480, 480, QStringLiteral("Ides")});
-    day(f.office, y2024, {"2024-05-20", "n@480>960", 480, 960, 0, 480, {}});
-    day(f.office, y2025, {"2025-01-02", typical, 480, 1020, 480, 480, QStringLiteral("Next year")});
+    const qint64 y2023 = year(f.office, 2023), y2024 = year(f.office, 2024);
+    insert_day(db, f.office, y2023, "2023-12-31", "y@600>660", 60, 60, "Old year", 600, 660);
+    insert_day(db, f.office, y2024, "2024-01-01", "n@480>960", 0, 480, "New Year's Day", 480, 960);
+    f.jan_02 = typical(f.office, y2024, "2024-01-02");
+    typical(f.office, y2024, "2024-01-03", " ");
+    insert_day(db, f.office, y2024, "2024-01-04", "y@480>720", 240, 240, QString(), 480, 720);
+    insert_day(db, f.office, y2024, "2024-01-05", "", 0, 0, "Closed");
+    typical(f.office, y2024, "2024-01-08", "Team day");
+    typical(f.office, y2024, "2024-01-31");
+    typical(f.office, y2024, "2024-02-01");
+    typical(f.office, y2024, "2024-03-15", "Ides");
+    insert_day(db, f.office, y2024, "2024-05-20", "n@480>960", 0, 480, {}, 480, 960);
+    typical(f.office, year(f.office, 2025), "2025-01-02", "Next year");
 
     f.quiet = calendar("Quiet");
-    day(f.quiet, year(f.quiet, 2024), {"2024-06-03", typical, 480, 1020, 480, 480, {}});
+    typical(f.quiet, year(f.quiet, 2024), "2024-06-03");
     f.busy = calendar("Busy");
     execute(db,
             QStringLiteral("INSERT INTO days (NameLink, YearLink, DateVal, minutes1, minutes2, TimeSegments, \"Date comment\")"
@@ -87,7 +77,7 @@ inline Filled fill_office(Database &db)
                            " SELECT ?, ?, date('2024-02-01', '+' || i || ' days'), 0, 0, '', 'Event ' || i FROM n;"),
             {f.busy, year(f.busy, 2024)});
     f.broken = calendar("Broken");
-    day(f.broken, year(f.broken, 2024), {"2024-6-5", typical, 480, 1020, 480, 480, {}});
+    typical(f.broken, year(f.broken, 2024), "2024-6-5");
     return f;
 }
 
