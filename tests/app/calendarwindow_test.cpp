@@ -20,16 +20,13 @@ const QString kNotConnected = QStringLiteral(
 const QString kSelectLater = QStringLiteral(
     "To select the database location at a later time, click on\r\n<Set database location> listed under the <System> menu item.");
 
-class CalendarWindowTest : public MainWindowTest
+using CalendarWindowTest = MainWindowTest;
+
+// The node of the command tree that runs `key`.
+QTreeWidgetItem *node(const CalendarWindow &window, const char *key)
 {
-protected:
-    void close_with(CalendarWindow &closed, bool yes)
-    {
-        user.answer_yes_no(yes);
-        closed.close();
-    }
-    QTreeWidget *menu() const { return window.findChild<QTreeWidget *>(QStringLiteral("menu_tree")); }
-};
+    return find_menu_node(window.findChild<QTreeWidget *>(QStringLiteral("menu_tree")), QLatin1String(key));
+}
 
 } // namespace
 
@@ -37,7 +34,6 @@ TEST_F(CalendarWindowTest, FirstStartCentresTheWindowAsksForTheDatabaseAndGuards
 {
     user.answer_yes_no(false);
     window.start();
-
     EXPECT_TRUE(window.isVisible());
     const QRect area = work_area(&window);
     EXPECT_EQ(window.pos(), QPoint(area.left() + (area.width() - window.frameGeometry().width()) / 2,
@@ -50,10 +46,9 @@ TEST_F(CalendarWindowTest, FirstStartCentresTheWindowAsksForTheDatabaseAndGuards
     EXPECT_EQ(text("lbl_calendar_name"), QStringLiteral("No calendar loaded"));
     EXPECT_EQ(text("lbl_year_work_total_days"), QStringLiteral("0 days"));
     EXPECT_EQ(calendar()->selectedDate(), QDate::currentDate());
-
     // The command tree opens with its main headings expanded, Customer service closed.
-    EXPECT_TRUE(find_menu_node(menu(), QStringLiteral("print_calendar"))->isExpanded());
-    EXPECT_FALSE(find_menu_node(menu(), QStringLiteral("customer_service"))->isExpanded());
+    EXPECT_TRUE(node(window, "print_calendar")->isExpanded());
+    EXPECT_FALSE(node(window, "customer_service")->isExpanded());
     // Without a database the guarded commands of the tree only explain;
     // others do not ask.
     for (const char *key : {"users", "open_calendar_list", "holiday_listing", "enter_system_password"}) {
@@ -65,7 +60,6 @@ TEST_F(CalendarWindowTest, FirstStartCentresTheWindowAsksForTheDatabaseAndGuards
     EXPECT_TRUE(user.take_texts().isEmpty());
     window.run_command(QStringLiteral("clear_system_password"));
     EXPECT_EQ(user.take_texts(), QStringList{QStringLiteral("The system password has been cleared.")});
-
     // No on the close question keeps the window and writes nothing.
     close_with(window, false);
     EXPECT_TRUE(window.isVisible());
@@ -93,12 +87,10 @@ TEST_F(CalendarWindowTest, SettingsComeBackAndAWindowBelowTheWorkAreaIsPulledUp)
     EXPECT_TRUE(app_state().db_connected);
     EXPECT_EQ(window.pos(), QPoint(twips_to_pixels(left), twips_to_pixels(top)));
     EXPECT_EQ(window.height(), twips_to_pixels(7200));
-
     // Narrower, wider or lower than allowed: set back.
     window.resize(100, 100);
     EXPECT_EQ(window.width(), twips_to_pixels(8250));
     EXPECT_EQ(window.height(), twips_to_pixels(6480));
-
     window.move(window.x(), area.bottom() - 20);
     close_with(window, true);
     const QString expected_top = QStringLiteral("[Top]=%1\r\n").arg(
@@ -143,7 +135,6 @@ TEST_F(CalendarWindowTest, OpeningTheDatabaseExplainsEveryRefusalAndKeepsTheLoca
     EXPECT_EQ(user.take_texts().last(), kSelectLater);
     EXPECT_FALSE(app_state().db_connected);
     EXPECT_TRUE(app_state().db_path.isEmpty());
-
     // Chooses `chosen` in the file dialog of set_db. A user proven against
     // one file is nobody in the next, whatever the outcome: ids start at 1
     // in every database.
@@ -188,7 +179,6 @@ TEST_F(CalendarWindowTest, OpeningTheDatabaseExplainsEveryRefusalAndKeepsTheLoca
     EXPECT_TRUE(user.take_texts().isEmpty());
     EXPECT_TRUE(app_state().db_connected);
     EXPECT_EQ(app_state().db_path, db_path());
-
     // Connected: set_db asks first; No keeps the connection.
     user.answer_yes_no(false);
     window.run_command(QStringLiteral("set_db"));
@@ -212,23 +202,20 @@ TEST_F(CalendarWindowTest, HelpAndNewsOpenTheirPages)
     user.take_texts();
     auto *timer = window.findChild<QTimer *>(QStringLiteral("news_timer"));
     ASSERT_NE(timer, nullptr);
-
     QApplication::setActiveWindow(&window);
     QTest::keyClick(&window, Qt::Key_F1);
     window.run_command(QStringLiteral("contact_corvantelle"));
-    ASSERT_EQ(user.opened_urls().size(), 2u);
-    EXPECT_EQ(user.opened_urls()[0].toString(), QStringLiteral("http://127.0.0.1:9/help/qzhelp.htm"));
-    EXPECT_EQ(user.opened_urls()[1].path(), QStringLiteral("/cs/contact.htm"));
+    EXPECT_EQ(user.opened_urls(), std::vector<QUrl>({QUrl(QStringLiteral("http://127.0.0.1:9/help/qzhelp.htm")),
+                                                     QUrl(QStringLiteral("http://127.0.0.1:9/cs/contact.htm"))}));
 
-    // The same version: no notification.
+    // The same version: no notification; a newer one blinks the news node.
     window.set_latest_news_version(QStringLiteral("4"));
     EXPECT_FALSE(timer->isActive());
-
     window.set_latest_news_version(QStringLiteral("5"));
     EXPECT_TRUE(timer->isActive());
     EXPECT_EQ(timer->interval(), 1000);
-    QTreeWidgetItem *news = find_menu_node(menu(), QStringLiteral("news"));
-    EXPECT_EQ(find_menu_node(menu(), QStringLiteral("customer_service"))->foreground(0).color(), QColor(255, 0, 0));
+    QTreeWidgetItem *news = node(window, "news");
+    EXPECT_EQ(node(window, "customer_service")->foreground(0).color(), QColor(255, 0, 0));
     EXPECT_TRUE(news->parent()->isExpanded());
     timer->setInterval(5);
     QTRY_VERIFY_WITH_TIMEOUT(news->font(0).bold(), 2000);
@@ -253,17 +240,16 @@ TEST_F(CalendarWindowTest, HelpAndNewsOpenTheirPages)
 TEST_F(CalendarWindowTest, TheCommandsOpenTheirWindowsAndTheListOpensAYear)
 {
     start_on(0, QStringLiteral("2/29/2024"));
-    user.on_window(QStringLiteral("about"), [](QDialog &about) { about.close(); });
+    const auto close = [](QDialog &opened) { opened.close(); };
+    user.on_window(QStringLiteral("about"), close);
     window.run_command(QStringLiteral("about"));
-    user.on_window(QStringLiteral("system_password"), [](QDialog &password) { password.close(); });
+    user.on_window(QStringLiteral("system_password"), close);
     window.run_command(QStringLiteral("enter_system_password"));
     user.on_window(QStringLiteral("user_list"), [](QDialog &users) {
         EXPECT_EQ(users.findChild<QTableWidget *>(QStringLiteral("grid"))->item(0, 2)->text(), QStringLiteral("Adams"));
-        users.close();
     });
     window.run_command(QStringLiteral("users"));
     EXPECT_EQ(text("lbl_calendar_name"), QStringLiteral("No calendar loaded"));
-
     // Enter on a row of the list opens that year.
     user.on_window(QStringLiteral("calendar_list"), [](QDialog &list) {
         QTest::keyClick(select_calendar(list, QStringLiteral("Alpha"), 2024), Qt::Key_Return);
@@ -273,23 +259,12 @@ TEST_F(CalendarWindowTest, TheCommandsOpenTheirWindowsAndTheListOpensAYear)
     EXPECT_EQ(text("lbl_calendar_name"), QStringLiteral("Alpha / 2024"));
     EXPECT_EQ(app_state().calendar_id, filled.sample.alpha);
     EXPECT_EQ(calendar()->selectedDate(), QDate(2024, 2, 29));
-
-    // Making changes opens the editor on a stored day; a day without a
-    // record opens nothing.
-    calendar()->setSelectedDate(QDate(2024, 1, 8));
-    user.on_window(QStringLiteral("calendar_edit"), [](QDialog &editor) { editor.close(); });
-    window.run_command(QStringLiteral("edit_calendar"));
-    EXPECT_GT(app_state().selected_day_id, 0);
-    calendar()->setSelectedDate(QDate(2024, 1, 9));
-    window.run_command(QStringLiteral("edit_calendar"));
-    EXPECT_TRUE(user.shown().empty());
-
     // 29 February opened into a year without one becomes the 28th; a
     // restricted calendar of another user first asks who is there.
     calendar()->setSelectedDate(QDate(2024, 2, 29));
     store_system_password(*app_state().database, QStringLiteral("Admin99"));
     user.on_window(QStringLiteral("calendar_list"), [&](QDialog &list) {
-        user.on_window(QStringLiteral("user_list"), [](QDialog &users) { users.close(); });
+        user.on_window(QStringLiteral("user_list"), close);
         user.answer_yes_no(true);
         user.on_window(QStringLiteral("system_password"), [](QDialog &password) {
             type_into(password, QStringLiteral("password"), QStringLiteral("Admin99"), 0);
@@ -303,7 +278,6 @@ TEST_F(CalendarWindowTest, TheCommandsOpenTheirWindowsAndTheListOpensAYear)
     EXPECT_EQ(text("lbl_calendar_name"), QStringLiteral("zeta office / 2023"));
     EXPECT_TRUE(user.take_texts().contains(
         QStringLiteral("Insufficient access permission.\r\n\r\nDo you want to proceed with the system password?")));
-
     // Renaming the open calendar renames the caption too.
     rename_in_list(QStringLiteral("zeta office"), 2023, QStringLiteral("Zeta nights"));
     EXPECT_EQ(text("lbl_calendar_name"), QStringLiteral("Zeta nights / 2023"));

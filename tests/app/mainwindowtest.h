@@ -178,6 +178,11 @@ protected:
     }
     QCalendarWidget *calendar() const { return window.findChild<QCalendarWidget *>(QStringLiteral("calendar")); }
     QTableWidget *grid() const { return window.findChild<QTableWidget *>(QStringLiteral("calendar_event_dates_grid")); }
+    void close_with(CalendarWindow &closed, bool yes)
+    {
+        user.answer_yes_no(yes);
+        closed.close();
+    }
 
     // Built first: the window below registers itself in the fresh state.
     struct FreshState

@@ -19,18 +19,15 @@ TEST(DateSelector, KeepsToItsYearAndOnlySelectOrEnterConfirmTheDate)
 {
     ScriptedInteraction user;
     const auto calendar = [](QDialog &window) { return window.findChild<QCalendarWidget *>(QStringLiteral("calendar")); };
-    // Types `keys` into the grid of days, which has the focus.
-    const auto type = [&](QDialog &window, std::initializer_list<Qt::Key> keys) {
+    // Presses `key` in the grid of days, which has the focus.
+    const auto press = [&](QDialog &window, Qt::Key key) {
         QApplication::setActiveWindow(&window);
-        QWidget *days = calendar(window)->focusProxy() ? calendar(window)->focusProxy() : calendar(window);
-        for (const Qt::Key key : keys)
-            QTest::keyClick(days, key);
+        QTest::keyClick(calendar(window)->focusProxy() ? calendar(window)->focusProxy() : calendar(window), key);
     };
     selector_date() = QDate(2005, 6, 15);
     user.on_window(QStringLiteral("date_selector"), [&](QDialog &window) {
         EXPECT_EQ(calendar(window)->selectedDate(), QDate(2005, 6, 15));
         EXPECT_EQ(calendar(window)->minimumDate(), QDate(2005, 1, 1));
-        EXPECT_EQ(calendar(window)->maximumDate(), QDate(2005, 12, 31));
         calendar(window)->setSelectedDate(QDate(2006, 1, 2));
         EXPECT_EQ(calendar(window)->selectedDate(), QDate(2005, 12, 31));
         run_node(window, QStringLiteral("select"));
@@ -39,22 +36,24 @@ TEST(DateSelector, KeepsToItsYearAndOnlySelectOrEnterConfirmTheDate)
     EXPECT_EQ(selector_date(), QDate(2005, 12, 31));
 
     // Escape or Close keep the caller's date.
-    user.on_window(QStringLiteral("date_selector"), [&](QDialog &window) {
-        calendar(window)->setSelectedDate(QDate(2005, 8, 1));
-        type(window, {Qt::Key_Escape});
-        EXPECT_FALSE(window.isVisible());
-    });
-    user.on_window(QStringLiteral("date_selector"), [&](QDialog &window) {
-        calendar(window)->setSelectedDate(QDate(2005, 8, 1));
-        run_node(window, QStringLiteral("close"));
-    });
-    EXPECT_FALSE(show_date_selector(nullptr));
-    EXPECT_FALSE(show_date_selector(nullptr));
-    EXPECT_EQ(selector_date(), QDate(2005, 12, 31));
-
+    for (const bool escape : {true, false}) {
+        user.on_window(QStringLiteral("date_selector"), [&](QDialog &window) {
+            calendar(window)->setSelectedDate(QDate(2005, 8, 1));
+            if (escape)
+                press(window, Qt::Key_Escape);
+            else
+                run_node(window, QStringLiteral("close"));
+            EXPECT_FALSE(window.isVisible());
+        });
+        EXPECT_FALSE(show_date_selector(nullptr));
+        EXPECT_EQ(selector_date(), QDate(2005, 12, 31));
+    }
     // Enter on a date confirms it.
     selector_date() = QDate(2024, 2, 28);
-    user.on_window(QStringLiteral("date_selector"), [&](QDialog &window) { type(window, {Qt::Key_Right, Qt::Key_Return}); });
+    user.on_window(QStringLiteral("date_selector"), [&](QDialog &window) {
+        press(window, Qt::Key_Right);
+        press(window, Qt::Key_Return);
+    });
     EXPECT_TRUE(show_date_selector(nullptr));
     EXPECT_EQ(selector_date(), QDate(2024, 2, 29));
 }
@@ -66,13 +65,16 @@ TEST(About, ShowsTheProductAndStartsAnInstalledSystemInformationProgramOrSaysThe
     const auto restore_path = qScopeGuard([path = qgetenv("PATH")] { qputenv("PATH", path); });
     qputenv("PATH", folder.path().toLocal8Bit());
     ScriptedInteraction user;
+    const auto click = [](QDialog &window, const char *button) {
+        QTest::mouseClick(window.findChild<QPushButton *>(QLatin1String(button)), Qt::LeftButton);
+    };
     // None installed: it says so, and OK closes the window.
     user.on_window(QStringLiteral("about"), [&](QDialog &window) {
         EXPECT_EQ(window.windowTitle(), QStringLiteral("About Corvantelle"));
         EXPECT_EQ(window.findChild<QLabel *>(QStringLiteral("lbl_application"))->text(), QStringLiteral("Dayvane"));
         EXPECT_EQ(window.findChild<QLabel *>(QStringLiteral("lblVersion"))->text(), QStringLiteral("Version 1.0.1"));
-        QTest::mouseClick(window.findChild<QPushButton *>(QStringLiteral("cmdSysInfo")), Qt::LeftButton);
-        QTest::mouseClick(window.findChild<QPushButton *>(QStringLiteral("cmdOK")), Qt::LeftButton);
+        click(window, "cmdSysInfo");
+        click(window, "cmdOK");
         EXPECT_FALSE(window.isVisible());
     });
     open_about_window(nullptr);
@@ -87,10 +89,7 @@ TEST(About, ShowsTheProductAndStartsAnInstalledSystemInformationProgramOrSaysThe
     ASSERT_TRUE(program.open(QIODevice::WriteOnly) && program.setPermissions(QFile::ReadOwner | QFile::ExeOwner));
     for (const bool starts : {true, false}) {
         user.set_start_program_result(starts);
-        user.on_window(QStringLiteral("about"), [&](QDialog &window) {
-            QTest::mouseClick(window.findChild<QPushButton *>(QStringLiteral("cmdSysInfo")), Qt::LeftButton);
-            window.close();
-        });
+        user.on_window(QStringLiteral("about"), [&](QDialog &window) { click(window, "cmdSysInfo"); });
         open_about_window(nullptr);
         EXPECT_EQ(user.started_programs(), std::vector<QStringList>(starts ? 1 : 2, QStringList{program.fileName()}));
         EXPECT_EQ(user.take_texts(), starts ? QStringList() : QStringList{unavailable});
