@@ -5,7 +5,6 @@
 
 #include <QRegularExpression>
 #include <QTimer>
-#include <QTreeWidget>
 
 #include <unistd.h>
 
@@ -38,7 +37,6 @@ TEST_F(CalendarWindowTest, FirstStartCentresTheWindowAsksForTheDatabaseAndGuards
     const QRect area = work_area(&window);
     EXPECT_EQ(window.pos(), QPoint(area.left() + (area.width() - window.frameGeometry().width()) / 2,
                                    area.top() + (area.height() - window.frameGeometry().height()) / 2));
-    EXPECT_EQ(window.width(), twips_to_pixels(8250));
     EXPECT_EQ(user.take_texts(), QStringList({"The application requires the location of the Corvantelle database "
                                               "(QZBD.mdb).\r\nDo you want to select the database location now?",
                                               kSelectLater}));
@@ -66,8 +64,6 @@ TEST_F(CalendarWindowTest, FirstStartCentresTheWindowAsksForTheDatabaseAndGuards
     EXPECT_FALSE(QFile::exists(ini_path()));
     close_with(window, true);
     EXPECT_FALSE(window.isVisible());
-    EXPECT_EQ(user.shown().back().title, QStringLiteral("QZ Calendar"));
-    EXPECT_EQ(user.shown().back().text, QStringLiteral("Close Calendar application?"));
     EXPECT_EQ(user.shown().back().icon, MessageIcon::Question);
     // With no calendar open and no database: these four lines, nothing else.
     const QRegularExpression four_lines(QStringLiteral("^\\[NewsVersion\\]=\r\n\\[Top\\]=-?\\d+\r\n\\[Left\\]=-?\\d+\r\n\\[Height\\]=\\d+\r\n$"));

@@ -8,6 +8,7 @@
 #include "scriptedinteraction.h"
 #include "testdatabase.h"
 #include "ui_common/appstate.h"
+#include "ui_common/calendaryear.h"
 #include "ui_common/gridhelpers.h"
 #include "windowdriver.h"
 
@@ -18,9 +19,13 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTableView>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextCharFormat>
+#include <QToolButton>
+#include <QTreeWidget>
 
 #include <gtest/gtest.h>
 
@@ -182,6 +187,76 @@ protected:
     {
         user.answer_yes_no(yes);
         closed.close();
+    }
+    // What the window shows of the open calendar and the selected day:
+    // "caption | month node | month and year summarised | day | event".
+    QString shown() const
+    {
+        return QStringList{text("lbl_calendar_name"), month_tree()->topLevelItem(0)->text(0),
+                           text("lbl_summary_month") + u' ' + text("lbl_summary_year"), text("lbl_cal_date"),
+                           text("lbl_event")}
+            .join(QStringLiteral(" | "));
+    }
+    // The selected date, after checking that the shared state follows it.
+    QDate selected() const
+    {
+        EXPECT_EQ(app_state().current_date, calendar()->selectedDate());
+        return calendar()->selectedDate();
+    }
+    void set_text(const char *name, const QString &value)
+    {
+        window.findChild<QLabel *>(QString::fromLatin1(name))->setText(value);
+    }
+    // The nine summary labels of "month" or "year".
+    QStringList summary(const QString &period) const
+    {
+        QStringList texts;
+        for (const char *name : {"work_typical_days", "work_typical_time", "work_altered_days", "work_altered_time",
+                                 "work_total_days", "work_total_time", "no_work_pay_only_days", "pay_days", "pay_time"})
+            texts << text(QStringLiteral("lbl_%1_%2").arg(period, QLatin1String(name)));
+        return texts;
+    }
+    // Column `column` of every data row of the event grid.
+    QStringList listed(int column = 0) const
+    {
+        QStringList texts;
+        for (int row = 0; row < grid()->rowCount(); ++row) {
+            if (row_data(grid(), row) != 0)
+                texts << grid()->item(row, column)->text();
+        }
+        return texts;
+    }
+    // The dates marked bold for their event text, yyyy-MM-dd.
+    QStringList bold_dates() const
+    {
+        QStringList dates;
+        const QMap<QDate, QTextCharFormat> formats = calendar()->dateTextFormat();
+        for (auto it = formats.begin(); it != formats.end(); ++it) {
+            if (it->fontWeight() == QFont::Bold)
+                dates << it.key().toString(Qt::ISODate);
+        }
+        return dates;
+    }
+    QTreeWidget *month_tree() const { return window.findChild<QTreeWidget *>(QStringLiteral("calendar_month_tree")); }
+    QToolButton *button(const char *name) const { return window.findChild<QToolButton *>(QLatin1String(name)); }
+
+    void click_month_node()
+    {
+        QTest::mouseClick(month_tree()->viewport(), Qt::LeftButton, {},
+                          month_tree()->visualItemRect(month_tree()->topLevelItem(0)).center());
+    }
+    // A click and a double click on `view`'s cell at `index`.
+    static void double_click(QAbstractItemView *view, const QModelIndex &index)
+    {
+        const QPoint centre = view->visualRect(index).center();
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, centre);
+        QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, centre);
+    }
+    void double_click_date(QDate date)
+    {
+        auto *view = calendar()->findChild<QTableView *>();
+        const qint64 position = first_shown_day(calendar()->yearShown(), calendar()->monthShown()).daysTo(date);
+        double_click(view, view->model()->index(1 + int(position / 7), int(position % 7)));
     }
 
     // Built first: the window below registers itself in the fresh state.
