@@ -192,7 +192,7 @@ TEST_F(CalendarViewsTest, TheEventListFiltersTheLoadedYearAndMovesToItsDates)
     EXPECT_EQ(app_state().event_filter, 2);
     // An empty year shows empty rows (50 with the header); a busy one grows past them.
     window.run_command(QStringLiteral("show_all_calendar_event_dates"));
-    app_state().calendar_id = qint32(filled.quiet);
+    app_state().calendar_id = qint32(filled.sample.alpha);
     window.run_command(QStringLiteral("reload_calendar"));
     EXPECT_EQ(grid()->rowCount(), 49);
     EXPECT_FALSE(grid_has_data(grid()));

@@ -35,10 +35,9 @@ namespace dayvane::test {
 // grids show: 31 Dec 2023 (worked, with an event) and 2 Jan 2025 (an event).
 struct Filled
 {
-    Sample sample;      // the sample calendars and users, written first
+    Sample sample;      // the sample calendars and users, written first (Alpha: one uncommented day)
     qint64 office = 0;
     qint64 jan_02 = 0;  // Office's day record of 2 Jan 2024
-    qint64 quiet = 0;   // 2024 with one uncommented day
     qint64 busy = 0;    // 60 commented days from 1 Feb 2024
     qint64 broken = 0;  // a day whose date is not in the store's form
 };
@@ -73,8 +72,6 @@ inline Filled fill_office(Database &db)
     insert_day(db, f.office, y2024, "2024-05-20", "n@480>960", 0, 480, {}, 480, 960);
     typical(f.office, year(f.office, 2025), "2025-01-02", "Next year");
 
-    f.quiet = calendar("Quiet");
-    typical(f.quiet, year(f.quiet, 2024), "2024-06-03");
     f.busy = calendar("Busy");
     execute(db,
             QStringLiteral("INSERT INTO days (NameLink, YearLink, DateVal, minutes1, minutes2, TimeSegments, \"Date comment\")"
