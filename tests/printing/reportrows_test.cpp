@@ -1,69 +1,15 @@
-#include "printing/reportrows.h"
-
 #include "model/timesegments.h"
 #include "printers.h"
+#include "printingfixture.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
 using namespace dayvane;
+using namespace dayvane::test;
 
 namespace {
-
-constexpr auto kTypical = "y@480>720+y@780>1020";  // 8:00-12:00, 13:00-17:00
-constexpr auto kLongDay = "y@420>720+y@780>1080";  // 7:00-12:00, 13:00-18:00
-
-// February 2026 (the 1st a Sunday, 28 days): typical weekdays, a long
-// Friday 13th, a paid holiday without comment on the 16th, a commented day
-// off on the 20th; and a paid holiday on Friday 30 January, which
-// February's grid shows.
-CalendarYear february_year(bool with_typical_day = true)
-{
-    CalendarYear year(7, QStringLiteral("Office \"North\""), 3, 2026);
-    if (with_typical_day)
-        year.set_typical_day(kTypical, 480, 480);
-    qint32 id = 1;
-    const auto add = [&](QDate date, const QString &segments, qint32 work, qint32 pay, const QString &comment = {}) {
-        year.add_day(DayEntry{id++, date, 0, 0, work, pay, segments, comment});
-    };
-    add(QDate(2026, 1, 30), QStringLiteral("n@480>1020"), 0, 480);
-    for (QDate date(2026, 2, 2); date.month() == 2; date = date.addDays(1)) {
-        if (date.dayOfWeek() >= 6)
-            continue;
-        if (date.day() == 13)
-            add(date, kLongDay, 600, 600, QStringLiteral("Stocktaking"));
-        else if (date.day() == 16)
-            add(date, QStringLiteral("n@480>1020"), 0, 480);
-        else if (date.day() == 20)
-            add(date, QString(), 0, 0, QStringLiteral("Closed for repairs"));
-        else
-            add(date, kTypical, 480, 480, date.day() == 2 ? QStringLiteral("Kick-off") : QString());
-    }
-    return year;
-}
-
-const CalendarYear &february()
-{
-    static const CalendarYear year = february_year();
-    return year;
-}
-
-std::vector<ReportRow> month_rows(const CalendarYear &year, int filter)
-{
-    MonthReportSource source;
-    source.calendar_name = year.calendar_name();
-    source.year = &year;
-    source.grid_date = QDate(2026, 2, 10);
-    source.current_date = source.grid_date;
-    source.event_filter = filter;
-    for (int i = 0; i < 6; ++i) {
-        source.work_week[std::size_t(i)] = QStringLiteral("w%1").arg(i + 1);
-        source.pay_week[std::size_t(i)] = QStringLiteral("p%1").arg(i + 1);
-    }
-    source.label = [](const QString &name) { return QStringLiteral("<%1>").arg(name); };
-    return month_report_rows(source);
-}
 
 std::vector<ReportRow> rows_of(const std::vector<ReportRow> &rows, const QString &group, const QString &subgroup)
 {
@@ -149,8 +95,7 @@ TEST(MonthReport, EventRowsFollowTheFilterWithPeriodsAfterAlteredDays)
     EXPECT_EQ(rows_of(all, "E", "c").size(), 4u);
 
     // Without a typical day every workday is altered, listed with its periods.
-    const CalendarYear plain = february_year(false);
-    const auto rows = month_rows(plain, 2);
+    const auto rows = month_rows(february(false), 2);
     EXPECT_EQ(cells(rows[2], 0, 7), QStringList({"101", "202", "203", "204", "205", "206", "107"}));
     for (const ReportRow &row : rows_of(rows, "D", "b"))
         EXPECT_EQ(cells(row, 0, 3), QStringList({"", "", ""}));
@@ -214,10 +159,7 @@ TEST(YearReport, WritesBothPartsWithBandsOfThreeMonths)
 
 TEST(YearReport, EventListFollowsTheGridRowsAndAnEmptyListKeepsItsHeading)
 {
-    const CalendarYear &year = february();
-    const auto index_of = [&](QDate date) { return qsizetype(year.first_shown_date().daysTo(date)); };
-    const auto rows = year_report_rows(year, year.calendar_name(), 3,
-                                       {index_of(QDate(2026, 2, 16)), index_of(QDate(2026, 2, 13))});
+    const auto rows = year_rows(february(), {QDate(2026, 2, 16), QDate(2026, 2, 13)}, 3);
     const auto part2 = std::vector<ReportRow>(
         std::find_if(rows.begin(), rows.end(), [](const ReportRow &r) { return r.page == 2; }), rows.end());
     // The holiday's periods differ from the typical day's and it is paid, so
@@ -226,7 +168,7 @@ TEST(YearReport, EventListFollowsTheGridRowsAndAnEmptyListKeepsItsHeading)
     EXPECT_EQ(part2[0].fields[0], QStringLiteral("Events (Dates paid and not worked)"));
     EXPECT_EQ(cells(part2[2], 0, 4), QStringList({"Feb-16", "", "0h 0m", "8h 0m"}));
 
-    const auto empty = year_report_rows(year, year.calendar_name(), 0, {});
+    const auto empty = year_rows(february(), {});
     EXPECT_EQ(std::count_if(empty.begin(), empty.end(), [](const ReportRow &r) { return r.page == 2; }), 2);
 
     EXPECT_EQ(year_report_formula(0), QString());

@@ -1,4 +1,6 @@
 #include "printing/engine/reportdefinition.h"
+#include "printing/engine/selectionformula.h"
+#include "printers.h"
 
 #include <gtest/gtest.h>
 
@@ -90,38 +92,50 @@ TEST(ReportDefinition, ReadsPageFontClassesBandsAndElementsAndFindsBands)
 
 TEST(ReportDefinition, ErrorsNameTheFileTheLineAndTheFault)
 {
-    struct Case
-    {
-        QString text;
-        QString error;
-    };
     const QString band = QStringLiteral("band A height=5\n");
-    const std::vector<Case> cases{
-        {band + QStringLiteral("\n  txet x=0 y=0 w=1 h=1 value=a"), QStringLiteral("line 3: unknown keyword \"txet\"")},
-        {band + QStringLiteral("text x=0 y=1O w=1 h=1 value=a"), QStringLiteral("line 2: \"1O\" is not a number for y")},
-        {band + QStringLiteral("text x=0 y=0 w=1 value=a"), QStringLiteral("line 2: \"h\" is missing")},
-        {band + QStringLiteral("text x=0 y=0 w=1 h=1 value=a colour=blurple"),
-         QStringLiteral("line 2: \"blurple\" is not a colour for colour")},
-        {band + QStringLiteral("text x=0 y=0 w=1 h=1 value=a wrap"),
-         QStringLiteral("line 2: unknown attribute \"wrap\" for text")},
-        {band + QStringLiteral("text x=0 y=0 w=1 h=1 field=F27"), QStringLiteral("line 2: unknown field \"{F27}\"")},
-        {band + QStringLiteral("text x=0 y=0 w=1 h=1 value=\"open"), QStringLiteral("line 2: unclosed quotation mark")},
-        {band + QStringLiteral("text x=0 y=0 w=1 h=1"), QStringLiteral("line 2: text needs a value or a field")},
-        {QStringLiteral("text x=0 y=0 w=1 h=1 value=a\n"), QStringLiteral("line 1: text outside a band")},
-        {band + QStringLiteral("band A height=4"), QStringLiteral("line 2: band A is defined twice")},
-        {QStringLiteral("band height=4"), QStringLiteral("line 1: band needs a group letter")},
-        {QStringLiteral("band A height=-4"), QStringLiteral("line 1: \"-4\" is not a number for height")},
-        {QStringLiteral("page paper=A3\n") + band, QStringLiteral("line 1: paper must be auto, A4 or Letter")},
-        {QStringLiteral("page margins=1,2,x,4\n") + band, QStringLiteral("line 1: margins must be one number or four")},
-        {QStringLiteral("dayclass 150 fill=#fff\n") + band, QStringLiteral("line 1: dayclass needs a class code")},
-        {QStringLiteral("break always\n") + band, QStringLiteral("line 1: break must read")},
-        {band + QStringLiteral("day x=0 y=0 w=1 h=1 field=F1 align=justify"), QStringLiteral("line 2: align must be")},
-        {QStringLiteral("# only a comment\n"), QStringLiteral("Test.rpt: the definition has no band")},
+    const std::pair<QString, const char *> cases[] = {
+        {band + "\n  txet x=0 y=0 w=1 h=1 value=a", "line 3: unknown keyword \"txet\""},
+        {band + "text x=0 y=1O w=1 h=1 value=a", "line 2: \"1O\" is not a number for y"},
+        {band + "text x=0 y=0 w=1 value=a", "line 2: \"h\" is missing"},
+        {band + "text x=0 y=0 w=1 h=1 value=a colour=blurple", "line 2: \"blurple\" is not a colour for colour"},
+        {band + "text x=0 y=0 w=1 h=1 value=a wrap", "line 2: unknown attribute \"wrap\" for text"},
+        {band + "text x=0 y=0 w=1 h=1 field=F27", "line 2: unknown field \"{F27}\""},
+        {band + "text x=0 y=0 w=1 h=1 value=\"open", "line 2: unclosed quotation mark"},
+        {band + "text x=0 y=0 w=1 h=1", "line 2: text needs a value or a field"},
+        {"text x=0 y=0 w=1 h=1 value=a\n", "line 1: text outside a band"},
+        {band + "band A height=4", "line 2: band A is defined twice"},
+        {"band height=4", "line 1: band needs a group letter"},
+        {"band A height=-4", "line 1: \"-4\" is not a number for height"},
+        {"page paper=A3\n" + band, "line 1: paper must be auto, A4 or Letter"},
+        {"page margins=1,2,x,4\n" + band, "line 1: margins must be one number or four"},
+        {"dayclass 150 fill=#fff\n" + band, "line 1: dayclass needs a class code"},
+        {"break always\n" + band, "line 1: break must read"},
+        {band + "day x=0 y=0 w=1 h=1 field=F1 align=justify", "line 2: align must be"},
+        {"# only a comment\n", "Test.rpt: the definition has no band"},
     };
-    for (const Case &c : cases) {
-        const DefinitionResult read = parse(c.text);
-        EXPECT_FALSE(read.definition) << c.text.toStdString();
+    for (const auto &[text, error] : cases) {
+        const DefinitionResult read = parse(text);
+        EXPECT_FALSE(read.definition) << text.toStdString();
         EXPECT_TRUE(read.error.startsWith(QStringLiteral("Test.rpt"))) << read.error.toStdString();
-        EXPECT_TRUE(read.error.contains(c.error)) << read.error.toStdString() << "\n  wanted: " << c.error.toStdString();
+        EXPECT_TRUE(read.error.contains(QLatin1String(error))) << read.error.toStdString() << "\n  wanted: " << error;
+    }
+}
+
+TEST(SelectionFormula, ReadsThePageFormsAndTheEmptyTextAndRefusesAnythingElse)
+{
+    const std::pair<QString, std::optional<int>> pages[] = {
+        {"{T000.Page} = 1", 1}, {"{T000.Page}=2", 2},      {"  { T000 . Page }   =   12  ", 12},
+        {"{T000.Page} = -3", -3}, {QString(), std::nullopt}, {"   ", std::nullopt}};
+    for (const auto &[text, page] : pages) {
+        const SelectionResult read = parse_selection_formula(text);
+        ASSERT_TRUE(read.formula) << text.toStdString() << ": " << read.error.toStdString();
+        EXPECT_EQ(read.formula->page, page) << text.toStdString();
+        EXPECT_TRUE(read.error.isEmpty());
+    }
+    for (const char *text : {"{T000.Page} =", "{T000.Page} = x", "Page = 1", "{T000.Page} > 1", "{T000.Group} = 1",
+                             "{T000.Page} = 1 and", "{T000.Page} = 1.5", "{T000.Page = 1", "{T000.Page} = 99999999999"}) {
+        const SelectionResult read = parse_selection_formula(QLatin1String(text));
+        EXPECT_FALSE(read.formula) << text;
+        EXPECT_EQ(read.error, QStringLiteral("Unreadable selection formula: ") + QLatin1String(text));
     }
 }

@@ -1,5 +1,6 @@
-#include "enginefixture.h"
+#include "pdftools.h"
 #include "printing/engine/reportengine.h"
+#include "printingfixture.h"
 #include "scriptedinteraction.h"
 #include "ui_common/geometry.h"
 
@@ -26,15 +27,7 @@ protected:
     RunReport()
     {
         m_hand_over.definition_file = shipped_report(QStringLiteral("Calendar.rpt"));
-        m_hand_over.data_file = write_report_database(m_dir.path(), one_month_rows());
-    }
-
-    QString write_file(const QString &name, const QByteArray &content)
-    {
-        QFile file(m_dir.filePath(name));
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(content);
-        return file.fileName();
+        m_hand_over.data_file = write_report_database(m_dir.path(), month_rows(february(), 0));
     }
 
     QTemporaryDir m_dir;
@@ -44,40 +37,23 @@ protected:
 
 } // namespace
 
-TEST_F(RunReport, WritesAPdfFileOrPrintsOnTheChosenPrinter)
+TEST_F(RunReport, WritesAPdfFileOrPrintsAndEachFailureGivesOneMessageAndWritesNothing)
 {
     m_hand_over.destination = ReportDestination::PdfFile;
     m_hand_over.pdf_file = m_dir.filePath(QStringLiteral("out.pdf"));
     EXPECT_TRUE(run_report(nullptr, m_hand_over));
     EXPECT_EQ(pdf_page_count(m_hand_over.pdf_file), 1);
 
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(m_dir.filePath(QStringLiteral("printed.pdf")));
-    m_hand_over.definition_file = shipped_report(QStringLiteral("Calendar_12.rpt"));
-    m_hand_over.data_file = write_report_database(m_dir.path(), twelve_month_rows());
-    m_hand_over.destination = ReportDestination::Printer;
-    m_hand_over.printer = &printer;
-    EXPECT_TRUE(run_report(nullptr, m_hand_over));
-    EXPECT_EQ(m_user.take_texts(), QStringList());
-    EXPECT_EQ(pdf_page_count(printer.outputFileName()), 2);
-}
-
-TEST_F(RunReport, EachFailureGivesOneMessageAndWritesNothing)
-{
     const QString bad_definition =
-        write_file(QStringLiteral("Bad.rpt"), "page paper=auto\nband A height=5\n  circle x=1\n");
-    const QString foreign_data = write_file(QStringLiteral("text.mdb"), QByteArray(4096, 'x'));
+        write_file(m_dir.filePath(QStringLiteral("Bad.rpt")), "page paper=auto\nband A height=5\n  circle x=1\n");
+    const QString foreign_data = write_file(m_dir.filePath(QStringLiteral("text.mdb")), QByteArray(4096, 'x'));
     const QString missing = m_dir.filePath(QStringLiteral("missing.rpt"));
     const QString no_data = m_dir.filePath(QStringLiteral("nothing.mdb"));
     const QString unwritable = m_dir.filePath(QStringLiteral("no/such/folder/out.pdf"));
     const QString pdf = m_dir.filePath(QStringLiteral("never.pdf"));
-    struct Case
-    {
-        std::function<void(ReportHandOver &)> change;
-        QString message;  // ending in a line break: the start of the message
-    };
-    const Case cases[] = {
+    // A change to the good hand-over, and the message it gives (its start
+    // when it ends in a line break).
+    const std::pair<std::function<void(ReportHandOver &)>, QString> cases[] = {
         {[&](ReportHandOver &h) { h.definition_file = missing; },
          QStringLiteral("The report definition \"%1\" cannot be found.").arg(missing)},
         {[&](ReportHandOver &h) { h.definition_file = bad_definition; },
@@ -93,20 +69,30 @@ TEST_F(RunReport, EachFailureGivesOneMessageAndWritesNothing)
         {[](ReportHandOver &h) { h.destination = ReportDestination::Printer; },
          QStringLiteral("No printer was chosen for the report.")},
     };
-    for (const Case &c : cases) {
+    for (const auto &[change, message] : cases) {
         ReportHandOver hand_over = m_hand_over;
-        hand_over.destination = ReportDestination::PdfFile;
         hand_over.pdf_file = pdf;
-        c.change(hand_over);
-        EXPECT_FALSE(run_report(nullptr, hand_over)) << c.message.toStdString();
+        change(hand_over);
+        EXPECT_FALSE(run_report(nullptr, hand_over)) << message.toStdString();
         const QStringList texts = m_user.take_texts();
-        ASSERT_EQ(texts.size(), 1) << c.message.toStdString();
-        if (c.message.endsWith(u'\n'))
-            EXPECT_TRUE(texts[0].startsWith(c.message)) << texts[0].toStdString();
+        ASSERT_EQ(texts.size(), 1) << message.toStdString();
+        if (message.endsWith(u'\n'))
+            EXPECT_TRUE(texts[0].startsWith(message)) << texts[0].toStdString();
         else
-            EXPECT_EQ(texts[0], c.message);
-        EXPECT_FALSE(QFile::exists(pdf)) << c.message.toStdString();
+            EXPECT_EQ(texts[0], message);
+        EXPECT_FALSE(QFile::exists(pdf)) << message.toStdString();
     }
+
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(m_dir.filePath(QStringLiteral("printed.pdf")));
+    m_hand_over.definition_file = shipped_report(QStringLiteral("Calendar_12.rpt"));
+    m_hand_over.data_file = write_report_database(m_dir.path(), year_rows(february(), {}));
+    m_hand_over.destination = ReportDestination::Printer;
+    m_hand_over.printer = &printer;
+    EXPECT_TRUE(run_report(nullptr, m_hand_over));
+    EXPECT_EQ(m_user.take_texts(), QStringList());
+    EXPECT_EQ(pdf_page_count(printer.outputFileName()), 2);
 }
 
 TEST_F(RunReport, ThePreviewSavesAPdfOfTheReportOrPrintsIt)
@@ -149,7 +135,7 @@ TEST_F(RunReport, ThePreviewSavesAPdfOfTheReportOrPrintsIt)
     });
     EXPECT_TRUE(run_report(nullptr, m_hand_over));
     EXPECT_EQ(pdf_page_count(saved), 1);
-    EXPECT_TRUE(appear_in_order(pdf_text(saved), {QStringLiteral("Head office (April)"), QStringLiteral("Page 1 of 1")}));
+    EXPECT_TRUE(appear_in_order(pdf_text(saved), {"Office \"North\" (February)", "Page 1 of 1"}));
     EXPECT_EQ(pdf_page_count(printed), 1);
     EXPECT_EQ(m_user.printer_titles(), QStringList({"Print Dayvane", "Print Dayvane"}));
 
