@@ -1,0 +1,338 @@
+#include "pdftools.h"
+#include "printers.h"
+#include "printing/engine/reportengine.h"
+#include "printing/engine/reportrenderer.h"
+#include "printingfixture.h"
+#include "scriptedinteraction.h"
+#include "ui_common/geometry.h"
+
+#include <QAction>
+#include <QBuffer>
+#include <QDialog>
+#include <QFile>
+#include <QPdfWriter>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+
+using namespace dayvane;
+using namespace dayvane::test;
+
+namespace {
+
+// Runs the reports as the program hands them over, with the scripted user.
+class ReportEngine : public ::testing::Test
+{
+protected:
+    ReportEngine()
+    {
+        m_hand_over.definition_file = shipped_report(QStringLiteral("Calendar.rpt"));
+        m_hand_over.data_file = write_report_database(m_dir.path(), month_rows(february(), 0));
+    }
+
+    // Runs a shipped report, its paper set to `paper`, into a PDF file named
+    // after the definition; returns the file's path.
+    QString render(const QString &definition_file, const std::vector<ReportRow> &rows,
+                   const QString &selection = QString(), const QByteArray &paper = "auto")
+    {
+        QFile shipped(shipped_report(definition_file));
+        EXPECT_TRUE(shipped.open(QIODevice::ReadOnly));
+        ReportHandOver hand_over;
+        hand_over.definition_file = write_file(m_dir.filePath(definition_file),
+                                               shipped.readAll().replace("paper=auto", "paper=" + paper));
+        hand_over.data_file = write_report_database(m_dir.path(), rows);
+        hand_over.selection_formula = selection;
+        hand_over.destination = ReportDestination::PdfFile;
+        hand_over.pdf_file = m_dir.filePath(definition_file + QStringLiteral(".pdf"));
+        EXPECT_TRUE(run_report(nullptr, hand_over));
+        EXPECT_EQ(m_user.take_texts(), QStringList());
+        return hand_over.pdf_file;
+    }
+
+    QTemporaryDir m_dir;
+    ScriptedInteraction m_user;
+    ReportHandOver m_hand_over;
+};
+
+// The pages `rows` take on the definition's paper; `body` gets the height in
+// millimetres that the bands may fill above the page footer.
+std::vector<ReportPage> lay_out(const ReportDefinition &definition, const std::vector<ReportRow> &rows,
+                                double *body = nullptr)
+{
+    QBuffer buffer;
+    QPdfWriter device(&buffer);
+    apply_page_setup(definition.page, device);
+    if (body)
+        *body = device.pageLayout().paintRect(QPageLayout::Millimeter).height() - definition.page_footer->height;
+    return lay_out_report(definition, rows, device);
+}
+
+} // namespace
+
+TEST_F(ReportEngine, BothReportsShowTheirRowsInOrderWrapLongTextsAndFitA4AndLetter)
+{
+    // A calendar name of the longest kind, too wide for the heading even in
+    // the smallest type, and a comment of several lines.
+    QString name;
+    while (name.size() < 255)
+        name += QStringLiteral("Regional depot north and weekend cover ");
+    name.truncate(255);
+    const QString comment = QStringLiteral(
+        "Stocktaking because the whole team counts the regional warehouse before the yearly planning session, "
+        "starts at seven and stays late; overtime from last month is booked against this day as agreed with the "
+        "works council");
+    std::vector<ReportRow> month = month_rows(february(), 0);
+    month[0].fields[0] = name;
+    for (ReportRow &row : month) {
+        if (row.fields[0] == QLatin1String("Feb-13"))
+            row.fields[1] = comment;
+    }
+    for (const char *paper : {"A4", "Letter"}) {
+        const QString month_pdf = render(QStringLiteral("Calendar.rpt"), month, {}, paper);
+        EXPECT_EQ(pdf_page_count(month_pdf), 1);
+        EXPECT_TRUE(appear_in_order(
+            pdf_text(month_pdf),
+            {"Sunday", "Saturday", "Work", "Pay", "25", "26", "31", "w1", "p1", "w6", "p6", "February 2026",
+             "Summary", "Work (typical)", "08:00 AM..12:00 PM (4h 0m Wrk)", "Work (altered)", "Work (total)",
+             "No work (pay only)", "Pay", "<lbl_month_pay_days>", "<lbl_month_pay_time>", "<lbl_year_pay_days>",
+             "<lbl_year_pay_time>", "Events (All commented dates)", "Feb-02", "Kick-off", "Feb-13", "10h 0m",
+             "works council", "07:00 AM..12:00 PM", "Feb-20", "Closed for repairs", "Page 1 of 1"}));
+        // Every word of the long texts, on several lines inside the margins.
+        std::vector<PdfPage> pages;
+        const std::vector<PdfWord> words = pdf_words(month_pdf, &pages);
+        ASSERT_EQ(pages.size(), 1u);
+        EXPECT_NEAR(pages[0].width, paper == QLatin1String("A4") ? 595 : 612, 1) << paper;
+        for (const QString &text : {comment, name}) {
+            const QStringList wanted = text.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+            QStringList found;
+            double first_line = -1, last_line = -1;
+            for (const PdfWord &word : words) {
+                if (found.size() < wanted.size() && word.text == wanted[found.size()]) {
+                    if (found.isEmpty())
+                        first_line = word.box.top();
+                    last_line = word.box.top();
+                    found << word.text;
+                }
+            }
+            EXPECT_EQ(found, wanted);
+            EXPECT_GT(last_line - first_line, 5) << "several lines: " << text.toStdString();
+        }
+        const double margin = 15 / 25.4 * 72 - 0.5;  // points
+        for (const PdfWord &word : words) {
+            EXPECT_TRUE(word.box.left() >= margin && word.box.right() <= pages[0].width - margin)
+                << word.text.toStdString();
+        }
+
+        const QString year_pdf =
+            render(QStringLiteral("Calendar_12.rpt"), year_rows(february(), {}), QStringLiteral("{T000.Page} = 1"), paper);
+        EXPECT_EQ(pdf_page_count(year_pdf), 1) << "part 1 must fit one page";
+        EXPECT_EQ(words_outside_page(year_pdf), QStringList());
+        const QString text = pdf_text(year_pdf);
+        EXPECT_TRUE(appear_in_order(text, {"Office \"North\" (2026)", "January", "February", "March",
+                                           "Typical workdays", "October", "December", "Typical day", "Work:8h 0m",
+                                           "Year totals", "2026", "Page 1 of 1"}));
+        EXPECT_FALSE(text.contains(QStringLiteral("Events (")));
+    }
+}
+
+TEST_F(ReportEngine, EventListsBreakPagesBetweenBandsWithTheFooterOnEach)
+{
+    // Plain dates push a heading and a date with four period rows down the
+    // event list, one row at a time, until the list runs over several pages:
+    // wherever the page breaks, the heading stays with the date and the
+    // periods with it, and no band runs into the page footer.
+    const struct
+    {
+        const char *file;
+        const char *group, *heading, *date, *periods;
+    } reports[] = {{"Calendar.rpt", "E", "a", "b", "c"}, {"Calendar_12.rpt", "D", "b", "c", "d"}};
+    for (const auto &report : reports) {
+        const ReportDefinition definition = shipped_definition(QLatin1String(report.file));
+        const auto row = [&](const char *subgroup) {
+            return ReportRow{QLatin1String(report.group), QLatin1String(subgroup), {}, {QStringLiteral("x")}};
+        };
+        std::vector<ReportRow> rows;
+        for (int plain = 1; plain <= 120; ++plain) {
+            rows.assign(std::size_t(plain), row(report.date));
+            rows.push_back(row(report.heading));
+            rows.push_back(row(report.date));
+            rows.insert(rows.end(), 4, row(report.periods));
+            double body = 0;
+            for (const ReportPage &page : lay_out(definition, rows, &body)) {
+                const PlacedBand &last = page.bands.back();
+                EXPECT_LE(last.top + last.band->height + last.extra, body + 1e-6) << plain;
+                EXPECT_NE(last.band->subgroup, QLatin1String(report.heading)) << plain;
+                EXPECT_NE(page.bands.front().band->subgroup, QLatin1String(report.periods)) << plain;
+            }
+        }
+        const QString pdf = render(QLatin1String(report.file), rows);
+        const int pages = pdf_page_count(pdf);
+        EXPECT_GE(pages, 3) << report.file;
+        EXPECT_EQ(std::size_t(pages), lay_out(definition, rows).size()) << report.file;
+        const QString text = pdf_text(pdf);
+        for (int page = 1; page <= pages; ++page)
+            EXPECT_TRUE(text.contains(QStringLiteral("Page %1 of %2").arg(page).arg(pages))) << report.file;
+        EXPECT_EQ(words_outside_page(pdf), QStringList()) << report.file;
+    }
+}
+
+TEST(Layout, GroupHeadersSkippedRowsPageChangesAndKeptBands)
+{
+    const DefinitionResult read = parse_report_definition(QStringLiteral(R"(
+page paper=A4 margins=10 width=100
+break on-page-change
+groupheader D height=10
+band D a height=20
+band D b height=5 skipempty
+  text x=0 y=0 w=20 h=5 field=F0 grow
+band E height=100 keepnext
+band F height=80
+band G height=150
+)"),
+                                                          QStringLiteral("Layout.rpt"));
+    ASSERT_TRUE(read.definition) << read.error.toStdString();
+    const auto row = [](const QString &group, const QString &subgroup, int page, const QString &f0 = QString()) {
+        ReportRow made{group, subgroup, page, {}};
+        made.fields[0] = f0;
+        return made;
+    };
+    const std::vector<ReportRow> rows{row("D", "a", 1), row("D", "b", 1),
+                                      row("D", "b", 1, "a text far too long for one line of 20 mm"),
+                                      row("X", "z", 1),  // no band: skipped
+                                      row("E", {}, 2), row("F", {}, 2), row("F", {}, 2), row("F", {}, 2),
+                                      row("G", {}, 3), row("E", {}, 3), row("F", {}, 3)};
+    const std::vector<ReportPage> pages = lay_out(*read.definition, rows);
+
+    auto summary = [](const ReportPage &page) {
+        QStringList bands;
+        for (const PlacedBand &placed : page.bands)
+            bands << QStringLiteral("%1%2@%3").arg(placed.band->group, placed.band->subgroup).arg(placed.top);
+        return bands.join(QLatin1Char(' '));
+    };
+    ASSERT_EQ(pages.size(), 5u);
+    EXPECT_EQ(summary(pages[0]).section(QLatin1Char(' '), 0, 1), QStringLiteral("D@0 Da@10"));
+    ASSERT_EQ(pages[0].bands.size(), 3u) << "the empty D b row is left out";
+    EXPECT_EQ(pages[0].bands[2].top, 30);
+    EXPECT_GT(pages[0].bands[2].extra, 3) << "the wrapped text makes its band taller";
+    EXPECT_EQ(summary(pages[1]), QStringLiteral("E@0 F@100 F@180")) << "a change of Page begins a page";
+    EXPECT_EQ(summary(pages[2]), QStringLiteral("F@0")) << "a band that does not fit goes to the next page";
+    EXPECT_EQ(summary(pages[3]), QStringLiteral("G@0")) << "E fits after G, but not with the F it keeps";
+    EXPECT_EQ(summary(pages[4]), QStringLiteral("E@0 F@100"));
+}
+
+TEST_F(ReportEngine, EachFailureGivesOneMessageAndWritesNothingAndThePrinterPrints)
+{
+    const QString bad_definition =
+        write_file(m_dir.filePath(QStringLiteral("Bad.rpt")), "page paper=auto\nband A height=5\n  circle x=1\n");
+    const QString foreign_data = write_file(m_dir.filePath(QStringLiteral("text.mdb")), QByteArray(4096, 'x'));
+    const QString missing = m_dir.filePath(QStringLiteral("missing.rpt"));
+    const QString no_data = m_dir.filePath(QStringLiteral("nothing.mdb"));
+    const QString unwritable = m_dir.filePath(QStringLiteral("no/such/folder/out.pdf"));
+    const QString pdf = m_dir.filePath(QStringLiteral("never.pdf"));
+    // A change to the good hand-over, and the message it gives (its start
+    // when it ends in a line break).
+    const std::pair<std::function<void(ReportHandOver &)>, QString> cases[] = {
+        {[&](ReportHandOver &h) { h.definition_file = missing; },
+         QStringLiteral("The report definition \"%1\" cannot be found.").arg(missing)},
+        {[&](ReportHandOver &h) { h.definition_file = bad_definition; },
+         QStringLiteral("The report definition cannot be read:\r\nBad.rpt, line 3: unknown keyword \"circle\"")},
+        {[](ReportHandOver &h) { h.selection_formula = QStringLiteral("{T000.Page} == 1"); },
+         QStringLiteral("Unreadable selection formula: {T000.Page} == 1")},
+        {[&](ReportHandOver &h) { h.data_file = no_data; },
+         QStringLiteral("The report data file \"%1\" cannot be found.").arg(no_data)},
+        {[&](ReportHandOver &h) { h.data_file = foreign_data; },
+         QStringLiteral("The report data cannot be read from \"%1\":\r\n").arg(foreign_data)},
+        {[&](ReportHandOver &h) { h.pdf_file = unwritable; },
+         QStringLiteral("The PDF file \"%1\" cannot be written.").arg(unwritable)},
+        {[](ReportHandOver &h) { h.destination = ReportDestination::Printer; },
+         QStringLiteral("No printer was chosen for the report.")},
+    };
+    for (const auto &[change, message] : cases) {
+        ReportHandOver hand_over = m_hand_over;
+        hand_over.destination = ReportDestination::PdfFile;
+        hand_over.pdf_file = pdf;
+        change(hand_over);
+        EXPECT_FALSE(run_report(nullptr, hand_over)) << message.toStdString();
+        const QStringList texts = m_user.take_texts();
+        ASSERT_EQ(texts.size(), 1) << message.toStdString();
+        if (message.endsWith(u'\n'))
+            EXPECT_TRUE(texts[0].startsWith(message)) << texts[0].toStdString();
+        else
+            EXPECT_EQ(texts[0], message);
+        EXPECT_FALSE(QFile::exists(pdf)) << message.toStdString();
+    }
+
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(m_dir.filePath(QStringLiteral("printed.pdf")));
+    m_hand_over.definition_file = shipped_report(QStringLiteral("Calendar_12.rpt"));
+    m_hand_over.data_file = write_report_database(m_dir.path(), year_rows(february(), {}));
+    m_hand_over.destination = ReportDestination::Printer;
+    m_hand_over.printer = &printer;
+    EXPECT_TRUE(run_report(nullptr, m_hand_over));
+    EXPECT_EQ(m_user.take_texts(), QStringList());
+    EXPECT_EQ(pdf_page_count(printer.outputFileName()), 2);
+}
+
+TEST_F(ReportEngine, ThePreviewSavesAPdfOfTheReportOrPrintsIt)
+{
+    const QString saved = m_dir.filePath(QStringLiteral("Saved calendar.pdf"));
+    m_user.answer_save_file(saved);
+    m_user.answer_save_file(m_dir.filePath(QStringLiteral("missing/folder/x.pdf")));
+    m_user.answer_save_file(std::nullopt);
+    const QString unprintable = m_dir.filePath(QStringLiteral("missing/folder/printed.pdf"));
+    const QString printed = m_dir.filePath(QStringLiteral("printed.pdf"));
+    for (const QString &pdf : {unprintable, printed}) {
+        m_user.answer_printer([pdf](QPrinter &printer) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(pdf);
+            return true;
+        });
+    }
+    m_user.on_window(QStringLiteral("report_preview"), [](QDialog &window) {
+        EXPECT_EQ(window.windowTitle(), QStringLiteral("Calendar preview"));
+        EXPECT_EQ(window.geometry().size(), QSize(650, 650));
+        const auto *preview = window.findChild<QPrintPreviewWidget *>();
+        ASSERT_TRUE(preview);
+        EXPECT_EQ(preview->zoomMode(), QPrintPreviewWidget::FitToWidth);
+        EXPECT_EQ(preview->pageCount(), 1);
+        auto *save = window.findChild<QAction *>(QStringLiteral("save_as_pdf"));
+        ASSERT_TRUE(save);
+        EXPECT_EQ(save->text(), QStringLiteral("Save as PDF…"));
+        save->trigger();  // saved
+        save->trigger();  // cannot be written
+        save->trigger();  // cancelled
+        // Qt's own Print button of the preview.
+        const auto actions = window.findChildren<QAction *>();
+        const auto print = std::find_if(actions.begin(), actions.end(),
+                                        [](const QAction *action) { return action->text() == u"Print"; });
+        ASSERT_NE(print, actions.end());
+        (*print)->trigger();  // cannot be printed: the preview stays
+        EXPECT_TRUE(window.isVisible());
+        (*print)->trigger();  // printed: the preview closes
+        EXPECT_FALSE(window.isVisible());
+    });
+    EXPECT_TRUE(run_report(nullptr, m_hand_over));
+    EXPECT_EQ(pdf_page_count(saved), 1);
+    EXPECT_TRUE(appear_in_order(pdf_text(saved), {"Office \"North\" (February)", "Page 1 of 1"}));
+    EXPECT_EQ(pdf_page_count(printed), 1);
+    EXPECT_EQ(m_user.printer_titles(), QStringList({"Print Dayvane", "Print Dayvane"}));
+
+    // Taller than the work area: opened as tall as the area, inside it.
+    const QRect area = work_area();
+    m_hand_over.preview_geometry.setHeight(area.height() + 200);
+    m_user.on_window(QStringLiteral("report_preview"), [&](QDialog &window) {
+        EXPECT_TRUE(area.contains(window.frameGeometry())) << window.frameGeometry().height();
+        window.reject();
+    });
+    EXPECT_TRUE(run_report(nullptr, m_hand_over));
+    EXPECT_EQ(m_user.take_texts(),
+              QStringList({QStringLiteral("The PDF file \"%1\" cannot be written.")
+                               .arg(m_dir.filePath(QStringLiteral("missing/folder/x.pdf"))),
+                           QStringLiteral("The report could not be printed on \"%1\".").arg(unprintable)}));
+}
