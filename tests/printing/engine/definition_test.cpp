@@ -26,16 +26,11 @@ band B c height=5 skipempty
   box x=0 y=0 w=150 h=5 fill=#eeeeee width=0 stretch
 )");
 
-DefinitionResult parse(const QString &text)
-{
-    return parse_report_definition(text, QStringLiteral("Test.rpt"));
-}
-
 } // namespace
 
 TEST(ReportDefinition, ReadsPageFontClassesBandsAndElementsAndFindsBands)
 {
-    const DefinitionResult read = parse(kGood);
+    const DefinitionResult read = parse_report_definition(kGood, QStringLiteral("Test.rpt"));
     ASSERT_TRUE(read.definition) << read.error.toStdString();
     const ReportDefinition &def = *read.definition;
     EXPECT_EQ(def.page.paper, PageSetup::Paper::Letter);
@@ -107,7 +102,7 @@ TEST(ReportDefinition, ErrorsNameTheFileTheLineAndTheFault)
         {"# only a comment\n", "Test.rpt: the definition has no band"},
     };
     for (const auto &[text, error] : cases) {
-        const DefinitionResult read = parse(text);
+        const DefinitionResult read = parse_report_definition(text, QStringLiteral("Test.rpt"));
         EXPECT_FALSE(read.definition) << text.toStdString();
         EXPECT_TRUE(read.error.startsWith(QStringLiteral("Test.rpt"))) << read.error.toStdString();
         EXPECT_TRUE(read.error.contains(QLatin1String(error))) << read.error.toStdString() << "\n  wanted: " << error;
