@@ -159,8 +159,8 @@ TEST_F(ReportEngine, EventListsBreakPagesBetweenBandsWithTheFooterOnEach)
             for (const ReportPage &page : lay_out(definition, rows, &body)) {
                 const PlacedBand &last = page.bands.back();
                 EXPECT_LE(last.top + last.band->height + last.extra, body + 1e-6) << plain;
-                EXPECT_NE(last.band->subgroup, QLatin1String(heading)) << plain;
-                EXPECT_NE(page.bands.front().band->subgroup, QLatin1String(periods)) << plain;
+                EXPECT_NE(last.band->subgroup, QString::fromLatin1(heading)) << plain;
+                EXPECT_NE(page.bands.front().band->subgroup, QString::fromLatin1(periods)) << plain;
             }
         }
         const QString pdf = render(QLatin1String(file), rows);
