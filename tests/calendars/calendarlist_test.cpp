@@ -102,8 +102,31 @@ protected:
 
 } // namespace
 
-TEST_F(CalendarList, ListsCalendarsWithYearsPicturesAndOwners)
+TEST_F(CalendarList, ListsCalendarsAndTakesOnlyNewNamesThatAreNotBlank)
 {
+    const QString blank = QStringLiteral("The calendar name cannot be blank.");
+    const QString year_range = QStringLiteral("The calendar year must be between 2000 and 2100.");
+    const QString taken = QStringLiteral("The calendar name specified already exists.");
+    // A new name with its year (none for a rename of "Alpha"); what is
+    // refused keeps its box open, what is saved becomes the current row.
+    const struct
+    {
+        const char *name, *year;
+        QString refusal;
+    } cases[] = {
+        {"  ", "2024", blank}, {"Depot", "1999", year_range}, {"Depot", "2101", year_range}, {"Depot", "", year_range},
+        {"ALPHA", "2024", taken},       // letter case does not make a name new
+        {"zeta OFFICE", nullptr, taken}, {"Alpha", nullptr, taken},  // nor does renaming to its own name
+        {" ", nullptr, blank},
+        {"O'Brien's shift", nullptr, {}}, {"Depot", "2024", {}}, {"Yard", "2100", {}},
+    };
+    // A new calendar's days in `year`, each stored empty.
+    const auto empty_days = [](const char *name, const char *year) {
+        return count(QStringLiteral("SELECT count(*) FROM days d JOIN calendars c ON c.id = d.NameLink WHERE c.Name = '%1'"
+                                    " AND d.DateVal BETWEEN '%2-01-01' AND '%2-12-31' AND d.TimeSegments = ''"
+                                    " AND d.\"Date comment\" = '' AND d.DayType = 0 AND d.minutes1 = 0")
+                         .arg(QString::fromLatin1(name), QString::fromLatin1(year)));
+    };
     with_list([&](QDialog &window) {
         EXPECT_EQ(grid(window)->rowCount(), 50);
         EXPECT_EQ(rows(window), QStringList({"Alpha 2024 admin", "beta  admin", "zeta office 2023 read_write",
@@ -122,40 +145,6 @@ TEST_F(CalendarList, ListsCalendarsWithYearsPicturesAndOwners)
         grid(window)->setCurrentCell(30, 0);
         EXPECT_EQ(grid(window)->currentRow(), 3);
 
-        // Without calendars only a new name is offered.
-        app_state().database->exec(QStringLiteral("DELETE FROM calendars;"));
-        run_node(window, QStringLiteral("reload"));
-        EXPECT_EQ(grid(window)->rowCount(), 50);
-        EXPECT_TRUE(rows(window).isEmpty());
-        for (const char *key : {"rename", "add_year", "delete_year", "set_ownership", "remove_ownership",
-                                "add_restrict_read_access", "remove_restrict_read_access", "open_calendar"})
-            run_node(window, QString::fromLatin1(key));
-        run_node(window, QStringLiteral("new_name"));
-        EXPECT_EQ(grid(window)->currentRow(), 0);
-        EXPECT_TRUE(window.findChild<QWidget *>(QStringLiteral("new_name_frame"))->isVisible());
-    });
-    EXPECT_TRUE(user.shown().empty());
-}
-
-TEST_F(CalendarList, NewAndRenamedNamesAreUniqueAndNotBlank)
-{
-    const QString blank = QStringLiteral("The calendar name cannot be blank.");
-    const QString year_range = QStringLiteral("The calendar year must be between 2000 and 2100.");
-    const QString taken = QStringLiteral("The calendar name specified already exists.");
-    // A new name with its year (none for a rename of "Alpha"); what is
-    // refused keeps its box open, what is saved becomes the current row.
-    const struct
-    {
-        const char *name, *year;
-        QString refusal;
-    } cases[] = {
-        {"  ", "2024", blank}, {"Depot", "1999", year_range}, {"Depot", "2101", year_range}, {"Depot", "", year_range},
-        {"ALPHA", "2024", taken},       // letter case does not make a name new
-        {"zeta OFFICE", nullptr, taken}, {"Alpha", nullptr, taken},  // nor does renaming to its own name
-        {" ", nullptr, blank},
-        {"O'Brien's shift", nullptr, {}}, {"Depot", "2024", {}}, {"Yard", "2100", {}},
-    };
-    with_list([&](QDialog &window) {
         for (const auto &c : cases) {
             const QString name = QString::fromLatin1(c.name);
             QLineEdit *box = window.findChild<QLineEdit *>(c.year ? QStringLiteral("txt_new_name") : QStringLiteral("txt_rename"));
@@ -174,17 +163,23 @@ TEST_F(CalendarList, NewAndRenamedNamesAreUniqueAndNotBlank)
                 EXPECT_EQ(current_name(window), name);
             }
         }
+        EXPECT_EQ(count(QStringLiteral("SELECT revision FROM calendars WHERE id = %1").arg(connected.sample.alpha)), 1);
+        EXPECT_EQ(empty_days("Depot", "2024"), 366);
+        EXPECT_EQ(empty_days("Yard", "2100"), 365);
+
+        // Without calendars only a new name is offered.
+        app_state().database->exec(QStringLiteral("DELETE FROM calendars;"));
+        run_node(window, QStringLiteral("reload"));
+        EXPECT_EQ(grid(window)->rowCount(), 50);
+        EXPECT_TRUE(rows(window).isEmpty());
+        for (const char *key : {"rename", "add_year", "delete_year", "set_ownership", "remove_ownership",
+                                "add_restrict_read_access", "remove_restrict_read_access", "open_calendar"})
+            run_node(window, QString::fromLatin1(key));
+        run_node(window, QStringLiteral("new_name"));
+        EXPECT_EQ(grid(window)->currentRow(), 0);
+        EXPECT_TRUE(window.findChild<QWidget *>(QStringLiteral("new_name_frame"))->isVisible());
     });
-    EXPECT_EQ(count(QStringLiteral("SELECT revision FROM calendars WHERE id = %1").arg(connected.sample.alpha)), 1);
-    // A new calendar gets its first year of empty days: 366 in 2024, 365 in 2100.
-    const auto empty_days = [](const char *name, const char *year) {
-        return count(QStringLiteral("SELECT count(*) FROM days d JOIN calendars c ON c.id = d.NameLink WHERE c.Name = '%1'"
-                                    " AND d.DateVal BETWEEN '%2-01-01' AND '%2-12-31' AND d.TimeSegments = ''"
-                                    " AND d.\"Date comment\" = '' AND d.DayType = 0 AND d.minutes1 = 0")
-                         .arg(QString::fromLatin1(name), QString::fromLatin1(year)));
-    };
-    EXPECT_EQ(empty_days("Depot", "2024"), 366);
-    EXPECT_EQ(empty_days("Yard", "2100"), 365);
+    EXPECT_TRUE(user.shown().empty());
 }
 
 TEST_F(CalendarList, YearsAreAddedAndDeletedAtEitherEnd)
