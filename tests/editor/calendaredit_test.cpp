@@ -5,7 +5,6 @@
 #include "editor/calendareditwindow.h"
 #include "scriptedinteraction.h"
 #include "store/connection.h"
-#include "store/transaction.h"
 #include "ui_common/appstate.h"
 #include "ui_common/gridhelpers.h"
 #include "windowdriver.h"
@@ -36,14 +35,10 @@ QTableWidget *grid(QWidget &window)
     return window.findChild<QTableWidget *>(QStringLiteral("grid"));
 }
 
-QString cell(QWidget &window, int row, int column)
+// The text of the box or label `name`.
+QString text(QWidget &window, const char *name)
 {
-    return grid(window)->item(row, column)->text();
-}
-
-QString text(QWidget &window, const char *box)
-{
-    return window.findChild<QLineEdit *>(QString::fromLatin1(box))->text();
+    return window.findChild<QWidget *>(QString::fromLatin1(name))->property("text").toString();
 }
 
 QCheckBox *weekday(QWidget &window, int number)
@@ -76,20 +71,21 @@ bool frame_shown(QWidget &window)
 QString shown(QWidget &window)
 {
     QStringList parts{QStringList{text(window, "start_date"), text(window, "end_date"), weekdays(window), text(window, "comment")}.join(u' ')};
+    const auto cell = [&](int row, int column) { return grid(window)->item(row, column)->text(); };
     int row = 0;
-    for (; row < 12 && cell(window, row, 4) != QStringLiteral("9999"); ++row) {
+    for (; row < 12 && cell(row, 4) != QStringLiteral("9999"); ++row) {
         QStringList cells;
         for (int column = 0; column < 7; ++column)
-            cells << cell(window, row, column);
+            cells << cell(row, column);
         parts << cells.join(u'|');
     }
     for (; row < 12; ++row) {
         for (int column : {0, 1, 2, 3, 5, 6})
-            EXPECT_EQ(cell(window, row, column), QString()) << row;
+            EXPECT_EQ(cell(row, column), QString()) << row;
     }
     QStringList labels;
     for (const char *name : {"day_start", "day_end", "work_time", "total_time", "work_time_range", "total_time_range"})
-        labels << window.findChild<QLabel *>(QString::fromLatin1(name))->text();
+        labels << text(window, name);
     parts << labels.join(u'|');
     return parts.join(QStringLiteral(" / "));
 }
@@ -152,26 +148,24 @@ protected:
                 {segments, worked, paid, comment, day_start, day_stop, date});
     }
 
-    // The first row that `sql` selects, its columns joined with "|", NULL as "<null>".
-    static QString row(const QString &sql)
+    // The first column that `sql` selects, as text; empty for NULL.
+    static QString text_of(const QString &sql)
     {
         Statement stmt = db().prepare(sql);
-        QStringList fields;
-        for (int column = 0; column < stmt.column_count() && (column > 0 || stmt.step()); ++column)
-            fields << (stmt.column(column).isNull() ? QStringLiteral("<null>") : stmt.column(column).toString());
-        return fields.join(u'|');
+        return stmt.step() ? stmt.column(0).toString() : QString();
     }
-    // A stored day: "DayStart|DayStop|TimeSegments|minutes1|minutes2|comment|DayType".
+    // A stored day: "DayStart|DayStop|TimeSegments|minutes1|minutes2|comment|DayType", empty if any is NULL.
     static QString stored(const QDate &date)
     {
-        return row(QStringLiteral("SELECT DayStart, DayStop, TimeSegments, minutes1, minutes2, \"Date comment\", DayType"
-                                  " FROM days WHERE DateVal = '%1';").arg(date.toString(Qt::ISODate)));
+        return text_of(QStringLiteral("SELECT DayStart || '|' || DayStop || '|' || TimeSegments || '|' || minutes1 || '|' || minutes2"
+                                      " || '|' || \"Date comment\" || '|' || DayType FROM days WHERE DateVal = '%1';")
+                           .arg(date.toString(Qt::ISODate)));
     }
     // The dates of the stored days that are no longer empty.
     static QString changed_days()
     {
-        return row(QStringLiteral("SELECT ifnull(group_concat(DateVal, ' '), '') FROM days WHERE DayStart OR DayStop OR minutes1"
-                                  " OR minutes2 OR DayType OR TimeSegments IS NOT '' OR \"Date comment\" IS NOT NULL;"));
+        return text_of(QStringLiteral("SELECT group_concat(DateVal, ' ') FROM days WHERE DayStart OR DayStop OR minutes1"
+                                      " OR minutes2 OR DayType OR TimeSegments IS NOT '' OR \"Date comment\" IS NOT NULL;"));
     }
     static qint64 revision() { return scalar(db(), QStringLiteral("SELECT revision FROM calendars;")); }
 
@@ -392,6 +386,11 @@ TEST_F(Editor, PeriodsAreEnteredCheckedAndSortedFromTheKeyboard)
         run_node(window, QStringLiteral("clear_day"));
         EXPECT_EQ(text(window, "comment"), QStringLiteral("Meeting"));
 
+        // Equal times last a whole day.
+        enter_period(window, 3, QStringLiteral("9:00"), QStringLiteral("9:00"));
+        EXPECT_EQ(shown(window), QStringLiteral("03-04-2024 03-04-2024 -2----- Meeting / 09:00 AM|09:00 AM|24hrs 0min|Yes|540|1980|1440"
+                                                " / 09:00 AM|09:00 AM|24hrs 0min|24hrs 0min|24hrs 0min|24hrs 0min"));
+
         // Escape on the grid closes the window without saving.
         table->setFocus();
         QTest::keyClick(table, Qt::Key_Escape);
@@ -406,10 +405,7 @@ TEST_F(Editor, TheRangeFollowsTheDatesTheWeekdaysAndTheCalendarYear)
     const QString wrong_year = QStringLiteral("The calendar year must be 2024");
     set_day(kMonday, QStringLiteral("y@480>720+n@720>750"), 240, 270, QVariant(), 480, 750);
     edit(kMonday, [&](QDialog &window) {
-        const auto range_labels = [&] {
-            return window.findChild<QLabel *>(QStringLiteral("work_time_range"))->text() + u'|'
-                   + window.findChild<QLabel *>(QStringLiteral("total_time_range"))->text();
-        };
+        const auto range_labels = [&] { return text(window, "work_time_range") + u'|' + text(window, "total_time_range"); };
         EXPECT_EQ(range_labels(), QStringLiteral("4hrs 0min|4hrs 30min"));
         retype(window, QStringLiteral("end_date"), QStringLiteral("03-06-2024"));
         EXPECT_EQ(weekdays(window, false), QStringLiteral("-234---"));
@@ -475,13 +471,14 @@ TEST_F(Editor, TheRangeFollowsTheDatesTheWeekdaysAndTheCalendarYear)
     });
 }
 
-TEST_F(Editor, SavingMondaysOnlyOverTwoWeeksWritesTheTwoMondays)
+TEST_F(Editor, SavingWritesTheTickedDaysOfTheRangeInOneChange)
 {
-    // A stored comment longer than typing allows, holding a character that
-    // cannot be typed, is shown and saved whole; only what is typed is filtered.
+    // Mondays only, over two weeks. A stored comment longer than typing
+    // allows, holding a character that cannot be typed, is shown and saved
+    // whole; only what is typed is filtered.
     const QString comment = QStringLiteral("New Year's Day ") + QString(290, u'x');
     set_day(kMonday, QString(), 0, 0, comment);
-    const bool saved = edit(kMonday, [&](QDialog &window) {
+    bool saved = edit(kMonday, [&](QDialog &window) {
         auto *box = window.findChild<QLineEdit *>(QStringLiteral("comment"));
         EXPECT_EQ(box->text(), comment);
         box->end(false);
@@ -504,20 +501,19 @@ TEST_F(Editor, SavingMondaysOnlyOverTwoWeeksWritesTheTwoMondays)
     EXPECT_EQ(revision(), 1);
     EXPECT_EQ(app_state().calendar_revision, 1);
     EXPECT_EQ(reloads, 1);
-}
 
-TEST_F(Editor, SavingAWholeYearWritesEveryDayInOneChange)
-{
+    // Every day of the year, each keeping its day type; the reload after
+    // the save already sees them all.
     db().exec(QStringLiteral("UPDATE days SET DayType = 3 WHERE DateVal = '2024-07-01';"));
     qint64 worked_in_reload = 0;
     on_reload = [&] { worked_in_reload = scalar(db(), QStringLiteral("SELECT sum(minutes1) FROM days;")); };
-    const bool saved = edit(QDate(2024, 1, 1), [this](QDialog &window) {
+    saved = edit(QDate(2024, 1, 1), [this](QDialog &window) {
         enter_period(window, 0, QStringLiteral("12:30 pm"), QStringLiteral("1:00 pm"), false);
         enter_period(window, 1, QStringLiteral("8:00 am"), QStringLiteral("12:00 pm"));
         retype(window, QStringLiteral("end_date"), QStringLiteral("12-31-2024"));
         tick_only(window, 0);
         retype(window, QStringLiteral("comment"), QStringLiteral("  Shift  "));
-        EXPECT_EQ(window.findChild<QLabel *>(QStringLiteral("work_time_range"))->text(), QStringLiteral("1464hrs 0min"));
+        EXPECT_EQ(text(window, "work_time_range"), QStringLiteral("1464hrs 0min"));
         user.answer_yes_no(true);
         run_node(window, QStringLiteral("save_calendar"));
     });
@@ -527,7 +523,7 @@ TEST_F(Editor, SavingAWholeYearWritesEveryDayInOneChange)
                                           " AND \"Date comment\" = 'Shift';")),
               366);
     EXPECT_EQ(stored(QDate(2024, 7, 1)), QStringLiteral("480|780|y@480>720+n@750>780|240|270|Shift|3"));
-    EXPECT_EQ(revision(), 1);
+    EXPECT_EQ(revision(), 2);
     EXPECT_EQ(worked_in_reload, 366 * 240);
 }
 

@@ -7,20 +7,10 @@
 
 using namespace dayvane;
 
-namespace {
-
-DayEditor day_with(const QString &segments)
-{
-    DayEditor day;
-    day.load(segments, {});
-    return day;
-}
-
-} // namespace
-
 TEST(DayEditor, ConflictsAreOverlapsButNotTouchesOrDuplicates)
 {
-    const DayEditor day = day_with(QStringLiteral("y@480>720+y@1320>1800"));
+    DayEditor day;
+    day.load(QStringLiteral("y@480>720+y@1320>1800"), {});
     struct Case
     {
         qint32 start, end;
@@ -40,30 +30,6 @@ TEST(DayEditor, ConflictsAreOverlapsButNotTouchesOrDuplicates)
     for (const Case &c : cases)
         EXPECT_EQ(day.find_conflict(5, c.start, c.end), c.conflict) << c.start << ">" << c.end;
     EXPECT_EQ(day.find_conflict(0, 660, 780), -1);  // the edited row itself never conflicts
-}
-
-TEST(DayEditor, ValuesFollowTheSortedRows)
-{
-    DayEditor day;
-    EXPECT_EQ(day.apply_time_input(0, QStringLiteral("10:00 PM"), QStringLiteral("6:00 AM"), false).row, 0);
-    const TimeEntryResult morning = day.apply_time_input(1, QStringLiteral("8:00"), QStringLiteral("12:00"), true);
-    EXPECT_EQ(morning.row, 0);
-    EXPECT_EQ(day.row(0).number, 2);
-    EXPECT_EQ(day.values(), (DayValues{480, 360, 240, 720}));
-    EXPECT_EQ(day.time_segments(), QStringLiteral("y@480>720+n@1320>1800"));
-
-    // Equal times last a whole day.
-    DayEditor whole;
-    whole.apply_time_input(4, QStringLiteral("9:00"), QStringLiteral("9:00"), true);
-    EXPECT_EQ(whole.row(0).duration, 1440);
-    EXPECT_EQ(whole.time_segments(), QStringLiteral("y@540>1980"));
-
-    // The emptied row goes below the filled ones, before the other empty rows.
-    EXPECT_EQ(day.clear_row(0), 1);
-    EXPECT_EQ(day.values(), (DayValues{1320, 360, 0, 480}));
-    day.clear_all();
-    EXPECT_FALSE(day.has_periods());
-    EXPECT_EQ(day.time_segments(), QString());
 }
 
 TEST(DayEditor, StoredPeriodsKeepTheirOrderAndValuesUntilTheFirstChange)
