@@ -370,7 +370,6 @@ TEST_F(Editor, PeriodsAreEnteredCheckedAndSortedFromTheKeyboard)
         EXPECT_EQ(table->currentRow(), 0);
         enter_period(window, 0, QString(), QString());
         EXPECT_EQ(shown(window), range + morning + night + "08:00 AM|06:00 AM|12hrs 0min|12hrs 0min|12hrs 0min|12hrs 0min");
-        EXPECT_TRUE(user.shown().empty());
 
         // Clearing the day asks first, then takes the periods and the comment;
         // a day without periods is not asked about and keeps its comment.
