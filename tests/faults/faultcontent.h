@@ -4,7 +4,6 @@
 
 #include <QDate>
 #include <QString>
-#include <QtGlobal>
 
 namespace dayvane::faults {
 
@@ -24,10 +23,7 @@ struct DayContent
 };
 
 // The date that change `k` of worker `tag` (0 or 1) writes.
-inline QDate concurrency_date(int tag, int k)
-{
-    return QDate(kFaultYear, 1, 1).addDays(2 * k + tag);
-}
+inline QDate concurrency_date(int tag, int k) { return QDate(kFaultYear, 1, 1).addDays(2 * k + tag); }
 
 // Change `k` of worker `tag`, expected to become `revision`: a period and a
 // comment that name all three, so a lost or misplaced write shows.
@@ -39,8 +35,8 @@ inline DayContent change_content(int tag, int k, qint32 revision)
             {qint16(start), qint16(end), end - start, end - start}};
 }
 
-// The whole-year content of a save that makes `revision`: "A" for odd
-// revisions, "B" for even ones.
+// The whole-year content of a save that makes `revision`: "A" when it is odd,
+// "B" (paid but not worked) when it is even.
 inline DayContent year_content(qint32 revision)
 {
     if (revision % 2 != 0)

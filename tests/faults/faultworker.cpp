@@ -1,19 +1,18 @@
-// dayvane-fault-worker: the other workstation of the fault tests, in a
-// process of its own so that a test can run two at once or kill one mid-save.
-//
-//   concurrency PATH CALENDAR TAG CHANGES SEED: prints "ready", waits for a
-//       line on stdin, then tries CHANGES one-day changes (change K writes
-//       concurrency_date(TAG, K)); prints "accepted K REVISION", "refused K"
-//       or "busy K" for each, then "done CHANGES".
-//   crash PATH CALENDAR YEAR: prints "ready", then saves the whole year over
-//       and over (year_content), printing "saved REVISION" after each commit.
-//   open PATH: opens the file as the program does; prints
-//       "calendar STEP DETAIL", then "existing opened ROWS days=SUMS
-//       free_pages=N INTEGRITY" or "existing error NUMBER DESCRIPTION".
-//   settings PATH: reads a settings file; prints "settings READ VALUES MS
-//       PEAK_KIB" (READ and VALUES 0 or 1).
-// Exit status: 0 when the mode ran to its end, 3 for an unexpected error
-// (printed on stderr), 2 for bad arguments.
+// dayvane-fault-worker: the other workstation of the fault tests, a process
+// of its own so that a test can run two at once, kill one mid-save or see one
+// crash without ending the test run. Modes and what each prints:
+//   concurrency PATH CALENDAR TAG CHANGES SEED: "ready", then waits for a line
+//       on stdin and tries CHANGES one-day changes (change K writes
+//       concurrency_date(TAG, K)): "accepted K REVISION", "refused K" or
+//       "busy K" for each, then "done CHANGES".
+//   crash PATH CALENDAR: "ready", then saves the whole year over and over
+//       (year_content), "saved REVISION" after each commit.
+//   open PATH: "calendar STEP DETAIL" from opening as the program does, then
+//       "existing opened ROWS days=SUMS free_pages=N INTEGRITY" or
+//       "existing error NUMBER DESCRIPTION" from opening without the checks.
+//   settings PATH: "settings READ VALUES PEAK_KIB" (READ, VALUES 0 or 1).
+// Exit status: 0 at the mode's end, 3 for an unexpected error (described on
+// stderr), 2 for bad arguments.
 
 #include "faultcontent.h"
 
@@ -25,9 +24,7 @@
 #include "store/revisions.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QRandomGenerator>
-#include <QStringList>
 #include <QThread>
 
 #include <sys/resource.h>
@@ -48,20 +45,15 @@ void say(const QString &line)
     std::fflush(stdout);
 }
 
-// The revision a window remembers when it loads the calendar.
-qint32 read_revision(Database &db, qint32 calendar)
+// What the editor does: loads the revision; then saves `content` of the next
+// revision to the range in one transaction that checks the loaded revision
+// and adds 1 to it.
+qint32 load_and_save(Database &db, qint32 calendar, const QDate &start, const QDate &end,
+                     const std::function<DayContent(qint32)> &content)
 {
-    RecordSet record =
-        RecordSet::open(db, QStringLiteral("PARAMETERS RecordID Long=%1; SELECT Q004.* FROM Q004;").arg(calendar));
-    return record.field(QStringLiteral("revision")).toInt();
-}
-
-// What the editor's save does: one transaction that checks the revision,
-// writes the day to the range and adds 1 to the revision.
-qint32 save_range(Database &db, qint32 calendar, qint32 remembered, const QDate &start, const QDate &end,
-                  const DayContent &content)
-{
-    RangeWrite write{calendar, start, end, {}, content.values, content.segments, content.comment};
+    const qint32 remembered = RecordSet::open(db, calendar_record_query(calendar)).field(QStringLiteral("revision")).toInt();
+    const DayContent day = content(remembered + 1);
+    RangeWrite write{calendar, start, end, {}, day.values, day.segments, day.comment};
     write.weekdays.fill(true);
     return change_calendar_days(db, calendar, remembered, [&] { write_day_to_range(db, write); });
 }
@@ -69,35 +61,32 @@ qint32 save_range(Database &db, qint32 calendar, qint32 remembered, const QDate 
 int run_concurrency(const QStringList &args)
 {
     const qint32 calendar = args.at(1).toInt();
-    const int tag = args.at(2).toInt();
-    const int changes = args.at(3).toInt();
+    const int tag = args.at(2).toInt(), changes = args.at(3).toInt();
     if ((tag != 0 && tag != 1) || changes < 1 || changes > kMaxChangesPerWorker)
         return 2;
     QRandomGenerator random(args.at(4).toUInt());
-
     Database db = open_existing_database(args.at(0));
     say(QStringLiteral("ready"));
     std::string go;
     std::getline(std::cin, go);
 
     for (int k = 0; k < changes; ++k) {
-        const qint32 remembered = read_revision(db, calendar);
-        // The user's time between loading and saving: lets the other
-        // process change the calendar in between.
-        QThread::usleep(random.bounded(2000));
         const QDate date = concurrency_date(tag, k);
         try {
-            const qint32 revision =
-                save_range(db, calendar, remembered, date, date, change_content(tag, k, remembered + 1));
+            const qint32 revision = load_and_save(db, calendar, date, date, [&](qint32 next) {
+                // The user's time between loading and saving lets the other
+                // process change the calendar in between.
+                QThread::usleep(random.bounded(2000));
+                return change_content(tag, k, next);
+            });
             say(QStringLiteral("accepted %1 %2").arg(k).arg(revision));
         } catch (const DbError &error) {
-            if (error.number() == DbError::ProgramError && error.description() == kOutOfDate) {
+            if (error.number() == DbError::ProgramError && error.description() == kOutOfDate)
                 say(QStringLiteral("refused %1").arg(k));
-            } else if (error.number() == 5) {
+            else if (error.number() == 5)
                 say(QStringLiteral("busy %1").arg(k));
-            } else {
+            else
                 throw;
-            }
         }
     }
     say(QStringLiteral("done %1").arg(changes));
@@ -106,14 +95,11 @@ int run_concurrency(const QStringList &args)
 
 int run_crash(const QStringList &args)
 {
-    const qint32 calendar = args.at(1).toInt();
-    const int year = args.at(2).toInt();
     Database db = open_existing_database(args.at(0));
     say(QStringLiteral("ready"));
     for (;;) {
-        const qint32 remembered = read_revision(db, calendar);
-        const qint32 revision = save_range(db, calendar, remembered, QDate(year, 1, 1), QDate(year, 12, 31),
-                                           year_content(remembered + 1));
+        const qint32 revision = load_and_save(db, args.at(1).toInt(), QDate(kFaultYear, 1, 1), QDate(kFaultYear, 12, 31),
+                                              year_content);
         say(QStringLiteral("saved %1").arg(revision));
     }
 }
@@ -127,12 +113,10 @@ QString first_value(Database &db, const QString &sql)
 
 int run_open(const QStringList &args)
 {
-    const QString path = args.at(0);
-    const OpenResult result = open_calendar_database(path);
+    const OpenResult result = open_calendar_database(args.at(0));
     say(QStringLiteral("calendar %1 %2").arg(int(result.step)).arg(result.detail));
-
     try {
-        Database db = open_existing_database(path);
+        Database db = open_existing_database(args.at(0));
         // It opened: everything in it must read, or fail as an engine error.
         const QString integrity = first_value(db, QStringLiteral("PRAGMA integrity_check;"));
         RecordSet days = RecordSet::open(db, QStringLiteral("PARAMETERS CalendarID Long=1, StartDt DateTime=#1/1/1900#, "
@@ -154,15 +138,12 @@ int run_open(const QStringList &args)
 
 int run_settings(const QStringList &args)
 {
-    QElapsedTimer timer;
-    timer.start();
     const Settings settings = read_settings_file(args.at(0));
-    const qint64 ms = timer.elapsed();
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     const bool values = settings.db_path || settings.news_version || settings.top || settings.left ||
                         settings.height || settings.view_index || settings.calendar_date;
-    say(QStringLiteral("settings %1 %2 %3 %4").arg(int(settings.anything_read)).arg(int(values)).arg(ms).arg(usage.ru_maxrss));
+    say(QStringLiteral("settings %1 %2 %3").arg(int(settings.anything_read)).arg(int(values)).arg(usage.ru_maxrss));
     return 0;
 }
 
@@ -174,7 +155,7 @@ int main(int argc, char *argv[])
     const QStringList args = app.arguments().mid(1);
     // Each mode with the number of arguments it takes after its name.
     const std::map<QString, std::pair<qsizetype, int (*)(const QStringList &)>> modes = {
-        {QStringLiteral("concurrency"), {5, run_concurrency}}, {QStringLiteral("crash"), {3, run_crash}},
+        {QStringLiteral("concurrency"), {5, run_concurrency}}, {QStringLiteral("crash"), {2, run_crash}},
         {QStringLiteral("open"), {1, run_open}},               {QStringLiteral("settings"), {1, run_settings}}};
     const auto mode = modes.find(args.value(0));
     if (mode == modes.end() || args.size() != mode->second.first + 1)
