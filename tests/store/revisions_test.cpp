@@ -2,6 +2,7 @@
 #include "store/dberror.h"
 #include "store/recordset.h"
 #include "store/revisions.h"
+#include "store/transaction.h"
 #include "testdatabase.h"
 
 #include <gtest/gtest.h>
@@ -11,50 +12,67 @@ using namespace dayvane::test;
 
 namespace {
 
-QString failure(const std::function<void()> &action)
+// A filled database file, and a second workstation on the same file.
+class SampleFile : public ::testing::Test
 {
-    try {
-        action();
-    } catch (const DbError &error) {
-        EXPECT_EQ(error.number(), 513);
-        return error.description();
+protected:
+    // "NUMBER DESCRIPTION" of the DbError that `action` throws; empty if none.
+    static QString failure(const std::function<void()> &action)
+    {
+        try {
+            action();
+        } catch (const DbError &error) {
+            return QStringLiteral("%1 %2").arg(error.number()).arg(error.description());
+        }
+        return QString();
     }
-    return QString();
-}
-
-// Adds 1 to the worked minutes of every day of the calendar.
-void add_a_minute(Database &db, qint64 calendar)
-{
-    RecordSet days = RecordSet::open(db, QStringLiteral("PARAMETERS CalendarID Long=%1, StartDt DateTime=#1/1/2000#, "
-                                                        "EndDt DateTime=#12/31/2100#; SELECT Q008.* FROM Q008;")
-                                             .arg(calendar));
-    for (; !days.eof(); days.move_next()) {
-        days.edit();
-        days.set_field(QStringLiteral("minutes1"), days.field(QStringLiteral("minutes1")).toInt() + 1);
-        days.update();
+    // Sets one field of a calendar record through the record set.
+    static void edit_calendar(Database &db, qint64 id, const char *field, const QVariant &value)
+    {
+        RecordSet calendar = RecordSet::open(db, calendar_record_query(qint32(id)));
+        calendar.edit();
+        calendar.set_field(QString::fromUtf8(field), value);
+        calendar.update();
     }
-}
+    // Adds 1 to the worked minutes of every day of the calendar.
+    static void add_a_minute(Database &db, qint64 calendar)
+    {
+        RecordSet days = RecordSet::open(db, QStringLiteral("PARAMETERS CalendarID Long=%1, StartDt DateTime=#1/1/2000#, "
+                                                            "EndDt DateTime=#12/31/2100#; SELECT Q008.* FROM Q008;")
+                                                 .arg(calendar));
+        for (; !days.eof(); days.move_next()) {
+            days.edit();
+            days.set_field(QStringLiteral("minutes1"), days.field(QStringLiteral("minutes1")).toInt() + 1);
+            days.update();
+        }
+    }
+    qint64 revision(qint64 calendar) { return scalar(db, QStringLiteral("SELECT revision FROM calendars WHERE id = %1").arg(calendar)); }
 
-} // namespace
-
-TEST(Revisions, CheckAndIncrementWithTheirOwnMessages)
-{
     TestDatabase t;
     const Sample s = fill_sample(t.db());
     Database &db = t.db();
-    EXPECT_TRUE(failure([&] { check_calendar_revision(db, s.alpha, 0); }).isEmpty());
+    Database second = open_existing_database(t.path());
+};
+using Revisions = SampleFile;
+using Transactions = SampleFile;
+
+} // namespace
+
+TEST_F(Revisions, CheckAndIncrementWithTheirOwnMessages)
+{
+    EXPECT_EQ(failure([&] { check_calendar_revision(db, s.alpha, 0); }), QString());
     EXPECT_EQ(increment_calendar_revision(db, s.alpha), 1);
-    EXPECT_EQ(failure([&] { check_calendar_revision(db, s.alpha, 0); }), QStringLiteral("Calendar is out of date."));
-    EXPECT_EQ(failure([&] { check_calendar_revision(db, 999, 0); }), QStringLiteral("DB record not found"));
-    EXPECT_EQ(failure([&] { increment_calendar_revision(db, 999); }), QStringLiteral("DB record not found."));
-    EXPECT_EQ(failure([&] { check_and_increment_calendar_revision(db, s.alpha, 0); }), QStringLiteral("DB record out of date"));
-    EXPECT_EQ(failure([&] { check_and_increment_calendar_revision(db, 999, 0); }), QStringLiteral("DB record not found"));
+    EXPECT_EQ(failure([&] { check_calendar_revision(db, s.alpha, 0); }), u"513 Calendar is out of date.");
+    EXPECT_EQ(failure([&] { check_calendar_revision(db, 999, 0); }), u"513 DB record not found");
+    EXPECT_EQ(failure([&] { increment_calendar_revision(db, 999); }), u"513 DB record not found.");
+    EXPECT_EQ(failure([&] { check_and_increment_calendar_revision(db, s.alpha, 0); }), u"513 DB record out of date");
+    EXPECT_EQ(failure([&] { check_and_increment_calendar_revision(db, 999, 0); }), u"513 DB record not found");
     EXPECT_EQ(check_and_increment_calendar_revision(db, s.alpha, 1), 2);
 
     const CalendarOwnership zeta = read_calendar_ownership(db, s.zeta);
     EXPECT_EQ(zeta.owner_id, s.ann);
     EXPECT_TRUE(zeta.restrict_read);
-    EXPECT_EQ(failure([&] { read_calendar_ownership(db, 999); }), QStringLiteral("DB record not found."));
+    EXPECT_EQ(failure([&] { read_calendar_ownership(db, 999); }), u"513 DB record not found.");
     const YearRange range = read_calendar_year_range(db, s.zeta);
     EXPECT_EQ(range.first_year, 2023);
     EXPECT_EQ(range.last_year, 2024);
@@ -62,27 +80,71 @@ TEST(Revisions, CheckAndIncrementWithTheirOwnMessages)
     EXPECT_EQ(read_calendar_year_range(db, s.empty).count, 0);
 }
 
-TEST(Revisions, TheFirstOfTwoWorkstationsWinsAndAFailedChangeWritesNothing)
+TEST_F(Revisions, TheFirstOfTwoWorkstationsWinsAndAFailedChangeWritesNothing)
 {
-    TestDatabase t;
-    const Sample s = fill_sample(t.db());
-    Database second = open_existing_database(t.path());
-
+    const QString minutes = QStringLiteral("SELECT minutes1 FROM days WHERE DateVal = '2024-01-08' AND NameLink = %1").arg(s.zeta);
     // Both loaded the calendar at revision 0; the first saves.
-    EXPECT_EQ(change_calendar_days(t.db(), s.zeta, 0, [&] { add_a_minute(t.db(), s.zeta); }), 1);
+    EXPECT_EQ(change_calendar_days(db, s.zeta, 0, [&] { add_a_minute(db, s.zeta); }), 1);
     EXPECT_EQ(failure([&] { change_calendar_days(second, s.zeta, 0, [&] { add_a_minute(second, s.zeta); }); }),
-              QStringLiteral("Calendar is out of date."));
-    EXPECT_EQ(scalar(second, QStringLiteral("SELECT minutes1 FROM days WHERE DateVal = '2024-01-08' AND NameLink = %1").arg(s.zeta)), 481);
+              u"513 Calendar is out of date.");
+    EXPECT_EQ(scalar(second, minutes), 481);
     // After reloading, the second goes through.
     EXPECT_EQ(change_calendar_days(second, s.zeta, 1, [&] { add_a_minute(second, s.zeta); }), 2);
 
-    // A failure inside the writes leaves neither days nor revision changed.
-    EXPECT_FALSE(failure([&] {
-                     change_calendar_days(t.db(), s.zeta, 2, [&] {
-                         add_a_minute(t.db(), s.zeta);
-                         throw DbError(513, QStringLiteral("DB record not found"), QStringLiteral("test"));
-                     });
-                 }).isEmpty());
-    EXPECT_EQ(scalar(t.db(), QStringLiteral("SELECT revision FROM calendars WHERE id = %1").arg(s.zeta)), 2);
-    EXPECT_EQ(scalar(t.db(), QStringLiteral("SELECT minutes1 FROM days WHERE DateVal = '2024-01-08' AND NameLink = %1").arg(s.zeta)), 482);
+    // A failure half-way, here renaming onto a used name whatever its case
+    // (the engine's 19), leaves neither days nor revision changed.
+    EXPECT_TRUE(failure([&] {
+                    change_calendar_days(db, s.zeta, 2, [&] {
+                        add_a_minute(db, s.zeta);
+                        edit_calendar(db, s.zeta, "Name", QStringLiteral("ALPHA"));
+                    });
+                }).startsWith(u"19 "));
+    EXPECT_EQ(revision(s.zeta), 2);
+    EXPECT_EQ(scalar(db, minutes), 482);
+}
+
+TEST_F(Transactions, ASecondWriterGetsAClearBusyErrorUntilTheFirstEnds)
+{
+    second.set_busy_timeout(100);
+    {
+        Transaction first(db);
+        db.exec(QStringLiteral("UPDATE calendars SET revision = revision + 1;"));
+        const QString busy = failure([&] { Transaction transaction(second); });
+        EXPECT_TRUE(busy.startsWith(u"5 ") && busy.contains(QStringLiteral("in use"))) << busy.toStdString();
+        first.commit();
+    }
+    Transaction transaction(second);
+    second.exec(QStringLiteral("UPDATE calendars SET revision = revision + 10;"));
+    transaction.commit();
+    EXPECT_EQ(revision(s.alpha), 11);
+}
+
+TEST_F(Transactions, NestedTransactionsAreSavepointsOfTheOuterOne)
+{
+    const auto revisions = [&] { return scalar(db, QStringLiteral("SELECT max(revision) FROM calendars")); };
+    {
+        Transaction outer(db);
+        db.exec(QStringLiteral("UPDATE calendars SET revision = 1;"));
+        {
+            Transaction inner(db);
+            db.exec(QStringLiteral("UPDATE calendars SET revision = 2;"));
+        }  // rolled back to the savepoint: the outer change stays
+        EXPECT_EQ(revisions(), 1);
+        {
+            Transaction inner(db);
+            db.exec(QStringLiteral("UPDATE calendars SET revision = 3;"));
+            inner.commit();
+        }
+        EXPECT_TRUE(db.in_transaction());
+    }  // the outer one decides: nothing is written
+    EXPECT_FALSE(db.in_transaction());
+    EXPECT_EQ(revisions(), 0);
+    {
+        Transaction outer(db);
+        Transaction inner(db);
+        db.exec(QStringLiteral("UPDATE calendars SET revision = 4;"));
+        inner.commit();
+        outer.commit();
+    }
+    EXPECT_EQ(revisions(), 4);
 }
