@@ -1,6 +1,9 @@
 #include "store/dberror.h"
 #include "store/recordset.h"
 #include "store/recordsettext.h"
+#include "store/scramble.h"
+
+#include "printers.h"
 #include "testdatabase.h"
 
 #include <QDate>
@@ -14,13 +17,83 @@ using namespace dayvane::test;
 
 namespace {
 
+// The fields (comma-separated) of every record of `query`, "null" for a null
+// value: a record's values joined by ",", the records by "|".
+QString records(Database &db, const QString &query, const char *fields)
+{
+    RecordSet set = RecordSet::open(db, query);
+    QStringList rows;
+    for (; !set.eof(); set.move_next()) {
+        QStringList values;
+        for (const QString &field : QString::fromUtf8(fields).split(u','))
+            values << (set.is_null(field) ? QStringLiteral("null") : set.field(field).toString());
+        rows << values.join(u',');
+    }
+    EXPECT_EQ(set.record_count(), rows.size()) << query.toStdString();
+    return rows.join(u'|');
+}
+
+int error_number(const std::function<void()> &action)
+{
+    try {
+        action();
+    } catch (const DbError &error) {
+        return error.number();
+    }
+    return 0;
+}
+
+// One filled database serves every read-only query case: opening a keyed
+// file costs tens of milliseconds.
+class StoredQueries : public ::testing::Test
+{
+protected:
+    static void SetUpTestSuite()
+    {
+        s_db = new TestDatabase;
+        const Sample s = fill_sample(s_db->db());
+        Database &db = s_db->db();
+        const qint64 new_year = scalar(db, QStringLiteral("SELECT id FROM days WHERE DateVal = '2024-01-01'"));
+        // A year whose two most frequent work patterns tie, and whose
+        // paid-only days, however many, are no work days.
+        const qint64 ties = execute(db, QStringLiteral("INSERT INTO calendars (Name) VALUES ('ties');"), {});
+        const qint64 year = execute(db, QStringLiteral("INSERT INTO calendar_years (CalendarLink, YearVal) VALUES (?, 2025);"), {ties});
+        for (const char *date : {"2025-03-04", "2025-03-05"})
+            insert_day(db, ties, year, QString::fromLatin1(date), QStringLiteral("y@600>700"), 100, 100);
+        for (const char *date : {"2025-03-02", "2025-03-09"})
+            insert_day(db, ties, year, QString::fromLatin1(date), QStringLiteral("y@480>500+n@500>520"), 20, 40);
+        for (int day = 10; day < 20; ++day)
+            insert_day(db, ties, year, QStringLiteral("2025-03-%1").arg(day), QStringLiteral("n@0>60"), 0, 60);
+        s_ids = {{"{zeta}", s.zeta}, {"{alpha}", s.alpha}, {"{empty}", s.empty}, {"{zeta_2024}", s.zeta_2024},
+                 {"{ann}", s.ann},   {"{bob}", s.bob},     {"{new_year}", new_year}, {"{ties}", ties}};
+    }
+    static void TearDownTestSuite()
+    {
+        delete s_db;
+        s_db = nullptr;
+    }
+
+    // `text` with the sample's ids in place of their names in braces.
+    static QString with_ids(const char *text)
+    {
+        QString result = QString::fromUtf8(text);
+        for (const auto &[name, id] : s_ids)
+            result.replace(QLatin1String(name), QString::number(id));
+        return result;
+    }
+
+    static inline TestDatabase *s_db = nullptr;
+    static inline std::vector<std::pair<const char *, qint64>> s_ids;
+};
+
 // Every test here writes: each gets a freshly filled database.
 class RecordSetWrites : public ::testing::Test
 {
 protected:
     RecordSet open(const QString &text) { return RecordSet::open(t.db(), text); }
-    RecordSet calendar(qint64 id) { return open(QStringLiteral("PARAMETERS RecordID Long=%1; SELECT Q004.* FROM Q004;").arg(id)); }
+    static QString calendar(qint64 id) { return QStringLiteral("PARAMETERS RecordID Long=%1; SELECT Q004.* FROM Q004;").arg(id); }
     qint64 count(const char *sql) { return scalar(t.db(), QString::fromUtf8(sql)); }
+    QString records(const QString &query, const char *fields) { return ::records(t.db(), query, fields); }
 
     // Sets `fields` on the record being added or edited, then writes it.
     static void write(RecordSet &set, std::initializer_list<std::pair<const char *, QVariant>> fields)
@@ -29,21 +102,68 @@ protected:
             set.set_field(QString::fromUtf8(name), value);
         set.update();
     }
-    static int error_number(const std::function<void()> &action)
-    {
-        try {
-            action();
-        } catch (const DbError &error) {
-            return error.number();
-        }
-        return 0;
-    }
 
     TestDatabase t;
     const Sample s = fill_sample(t.db());
 };
 
 } // namespace
+
+TEST_F(StoredQueries, EachYieldsExactlyItsRecordsInOrder)
+{
+    const char *zeta_2024_days = "PARAMETERS CalendarID Long={zeta}, [Year] Short=2024; SELECT Q003.* FROM Q003;";
+    const char *ann = "PARAMETERS UserID Long={ann}; SELECT Q015.* FROM Q015;";
+    struct Case { const char *query, *fields, *expected; };
+    const Case cases[] = {
+        // Names without regard to case, then years; a calendar without
+        // years still has its row, with a null year.
+        {"SELECT Q000.* FROM Q000;", "Name,YearVal,id,OwnerLink,OwnerName,RestrictRead,revision",
+         "Alpha,2024,{alpha},0,null,false,0|beta,null,{empty},0,null,false,0|ties,2025,{ties},0,null,false,0|"
+         "zeta office,2023,{zeta},{ann},Ann Smith,true,0|zeta office,2024,{zeta},{ann},Ann Smith,true,0"},
+        // A used name whatever its case; the text is a value, never SQL.
+        {"PARAMETERS NameTest Text ( 255 )='Alpha'; SELECT Q001.* FROM Q001;", "Name", "Alpha"},
+        {"PARAMETERS NameTest Text ( 255 )='ALPHA'; SELECT Q001.* FROM Q001;", "Name", "Alpha"},
+        {"PARAMETERS NameTest Text ( 255 )='Alph'; SELECT Q001.* FROM Q001;", "Name", ""},
+        {"PARAMETERS NameTest Text ( 255 )='Alpha'' OR ''1''=''1'; SELECT Q001.* FROM Q001;", "Name", ""},
+        // One calendar year, its days and the calendar's range of years.
+        {"PARAMETERS CalendarID Long={zeta}, [Year] Short=2024; SELECT Q002.* FROM Q002;", "id", "{zeta_2024}"},
+        {"PARAMETERS CalendarID Long={zeta}, [Year] Short=2025; SELECT Q002.* FROM Q002;", "id", ""},
+        {zeta_2024_days, "DateVal", "2024-01-01|2024-01-02|2024-01-07|2024-01-08|2024-01-09|2024-01-10"},
+        {zeta_2024_days, "Date comment", "New Year's Day|null|null|null|null|null"},
+        {"PARAMETERS CalendarID Long={zeta}; SELECT Q005.* FROM Q005;", "CalendarLink,FirstYear,LastYear,count_of_years",
+         "{zeta},2023,2024,2"},
+        // Records by id: exactly the one, or nothing.
+        {"PARAMETERS RecordID Long={alpha}; SELECT Q004.* FROM Q004;", "Name", "Alpha"},
+        {"PARAMETERS RecordID Long=9999; SELECT Q004.* FROM Q004;", "Name", ""},
+        {"PARAMETERS RecordID Long={new_year}; SELECT Q006.* FROM Q006;", "minutes2,YearLink", "510,{zeta_2024}"},
+        {"PARAMETERS RecordID Long=0; SELECT Q006.* FROM Q006;", "minutes2", ""},
+        {"PARAMETERS UserID Long={bob}; SELECT Q017.* FROM Q017;", "LastName", "Adams"},
+        {"PARAMETERS UserID Long=777; SELECT Q017.* FROM Q017;", "LastName", ""},
+        {ann, "Name,password", "Ann Smith,null"},
+        {"PARAMETERS UserID Long=777; SELECT Q015.* FROM Q015;", "Name", ""},
+        // Day lists in date order, both ends included; the other
+        // calendar's 2024-01-08 left out. 7 January 2024 is a Sunday.
+        {"PARAMETERS CalendarID Long={zeta}, StartDt DateTime=#1/1/2024#, EndDt DateTime=#1/1/2024#; SELECT *  FROM Q008;",
+         "id", "{new_year}"},
+        {"PARAMETERS CalendarID Long={zeta}, StartDt DateTime=#12/31/2023#, EndDt DateTime=#1/8/2024#; SELECT *  FROM Q008;",
+         "DateVal", "2023-12-31|2024-01-01|2024-01-02|2024-01-07|2024-01-08"},
+        {"PARAMETERS CalendarID Long={zeta}, YearID Long={zeta_2024}, [Date] DateTime=#1/7/2024#; SELECT Q007.* FROM Q007;",
+         "DateVal,WkDay,DayType", "2024-01-07,1,0|2024-01-08,2,0|2024-01-09,3,0|2024-01-10,4,0"},
+        // The most frequent work pattern, of two as frequent the earlier;
+        // none in a year without work days.
+        {"PARAMETERS CalendarID Long={zeta}, [Year] Short=2024; SELECT Q009.* FROM Q009;", "TimeSegments,work,pay",
+         "y@480>720+y@750>990,480,480"},
+        {"PARAMETERS CalendarID Long={ties}, [Year] Short=2025; SELECT Q009.* FROM Q009;", "TimeSegments,work,pay",
+         "y@480>500+n@500>520,20,40"},
+        {"PARAMETERS CalendarID Long={empty}, [Year] Short=2024; SELECT Q009.* FROM Q009;", "TimeSegments", ""},
+        // Users by last name, and how many calendars each owns.
+        {"SELECT Q010.* FROM Q010;", "LastName,EmployeeID", "Adams,E2|Smith,E1"},
+        {"PARAMETERS UserID Long={ann}; SELECT Q014.* FROM Q014;", "OwnerCount", "1"},
+        {"PARAMETERS UserID Long={bob}; SELECT Q014.* FROM Q014;", "OwnerCount", "0"},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(records(s_db->db(), with_ids(c.query), c.fields), with_ids(c.expected)) << c.query;
+}
 
 TEST_F(RecordSetWrites, AddThenReadBackTheNewId)
 {
@@ -58,30 +178,21 @@ TEST_F(RecordSetWrites, AddThenReadBackTheNewId)
     const qint64 id = set.field(QStringLiteral("id")).toLongLong();
     EXPECT_GT(id, s.empty);  // after every calendar there is
     EXPECT_EQ(id, set.last_added_id());
-
     // The same name is now found, and the record carries its defaults.
-    EXPECT_EQ(open(name_test).record_count(), 1);
-    RecordSet stored = calendar(id);
-    ASSERT_EQ(stored.record_count(), 1);
-    EXPECT_EQ(stored.field(QStringLiteral("Name")).toString(), name);
-    EXPECT_EQ(stored.field(QStringLiteral("revision")).toInt(), 0);
-    EXPECT_EQ(stored.field(QStringLiteral("OwnerLink")).toInt(), 0);
-    EXPECT_EQ(stored.field(QStringLiteral("RestrictRead")), QVariant(false));
+    EXPECT_EQ(records(name_test, "Name"), name);
+    EXPECT_EQ(records(calendar(id), "Name,revision,OwnerLink,RestrictRead"), name + QStringLiteral(",0,0,false"));
 }
 
 TEST_F(RecordSetWrites, EditAndUpdateWriteThrough)
 {
-    RecordSet set = calendar(s.alpha);
+    RecordSet set = open(calendar(s.alpha));
     set.edit();
     const QString long_name(255, QChar(u'é'));
     set.set_field(QStringLiteral("Name"), long_name);
     EXPECT_EQ(set.field(QStringLiteral("Name")).toString(), long_name);  // the edit buffer
     write(set, {{"revision", set.field(QStringLiteral("revision")).toInt() + 1}, {"RestrictRead", true}});
     set.close();
-    RecordSet stored = calendar(s.alpha);
-    EXPECT_EQ(stored.field(QStringLiteral("Name")).toString(), long_name);
-    EXPECT_EQ(stored.field(QStringLiteral("revision")).toInt(), 1);
-    EXPECT_EQ(stored.field(QStringLiteral("RestrictRead")), QVariant(true));
+    EXPECT_EQ(records(calendar(s.alpha), "Name,revision,RestrictRead"), long_name + QStringLiteral(",1,true"));
 
     // Edit while reading: every record of a range, nulls included.
     RecordSet days = open(QStringLiteral("PARAMETERS CalendarID Long=%1, StartDt DateTime=#1/1/2024#, "
@@ -98,13 +209,13 @@ TEST_F(RecordSetWrites, EditAndUpdateWriteThrough)
 
 TEST_F(RecordSetWrites, DeleteRemovesTheRecordAndItsDays)
 {
-    RecordSet set = calendar(s.zeta);
+    RecordSet set = open(calendar(s.zeta));
     set.delete_record();
     EXPECT_EQ(set.record_count(), 0);
     EXPECT_EQ(error_number([&] { set.field(QStringLiteral("Name")); }), DbError::NoCurrentRecord);
     set.move_next();
     EXPECT_TRUE(set.eof());
-    EXPECT_EQ(calendar(s.zeta).record_count(), 0);
+    EXPECT_EQ(records(calendar(s.zeta), "Name"), QString());
     // Years and days go with their calendar: no orphans; alpha's one day stays.
     EXPECT_EQ(count("SELECT count(*) FROM calendar_years"), 1);
     EXPECT_EQ(count("SELECT count(*) FROM days"), 1);
@@ -132,13 +243,10 @@ TEST_F(RecordSetWrites, AddsDayRecordsThroughTheYearQuery)
     EXPECT_EQ(days.record_count(), 365);
     days.move_last();
     EXPECT_EQ(days.field(QStringLiteral("DateVal")).toDate(), QDate(2025, 12, 31));
-
-    RecordSet reread = open(year_days);
-    EXPECT_EQ(reread.record_count(), 365);
-    EXPECT_EQ(reread.field(QStringLiteral("DateVal")).toDate(), QDate(2025, 1, 1));
-    EXPECT_EQ(reread.field(QStringLiteral("TimeSegments")).toString(), QString());
-    EXPECT_FALSE(reread.is_null(QStringLiteral("TimeSegments")));
-    EXPECT_EQ(reread.field(QStringLiteral("minutes1")).toInt(), 0);
+    // Read again: empty texts stay empty, not null.
+    const QString stored = records(year_days, "DateVal,TimeSegments,minutes1");
+    EXPECT_EQ(stored.count(u'|'), 364);
+    EXPECT_EQ(stored.section(u'|', 0, 0), u"2025-01-01,,0");
 
     // A second record for one calendar date is refused by the engine.
     days.add_new();
@@ -154,7 +262,7 @@ TEST_F(RecordSetWrites, RefusesWhatCannotBeDone)
     EXPECT_EQ(error_number([&] { read_only.add_new(); }), DbError::NotUpdatable);
     EXPECT_EQ(error_number([&] { read_only.field(QStringLiteral("nope")); }), DbError::UnknownField);
 
-    RecordSet set = calendar(s.alpha);
+    RecordSet set = open(calendar(s.alpha));
     EXPECT_EQ(error_number([&] { set.set_field(QStringLiteral("Name"), QStringLiteral("x")); }), DbError::NotEditing);
     EXPECT_EQ(error_number([&] { set.update(); }), DbError::NotEditing);
     set.edit();
@@ -177,4 +285,37 @@ TEST_F(RecordSetWrites, RefusesWhatCannotBeDone)
     };
     for (const Case &c : cases)
         EXPECT_EQ(error_number([&] { open(QString::fromUtf8(c.text)); }), c.number) << c.text;
+}
+
+TEST_F(RecordSetWrites, TheSystemPasswordMatchesItsStoredScrambledFormByteForByte)
+{
+    const auto password_matches = [&](const QByteArray &typed) {
+        return RecordSet::open(t.db(), QStringLiteral("PARAMETERS [Password] Text ( 255 ); SELECT Q011a.* FROM Q011a;"),
+                               {{QStringLiteral("Password"), *scramble_text(typed)}})
+                   .record_count()
+               > 0;
+    };
+    EXPECT_EQ(records(QStringLiteral("SELECT Q011.*FROM Q011;"), "Variable"), QString());
+    EXPECT_FALSE(password_matches("secret"));
+
+    // A stored form holding a zero byte and a quote; the routine is its own inverse.
+    const QByteArray stored("\0'cd5", 5);
+    const QByteArray typed = *scramble_text(stored);
+    RecordSet variables = open(QStringLiteral("SELECT Q011.* FROM Q011;"));
+    variables.add_new();
+    write(variables, {{"Variable", QStringLiteral("System password")}, {"Value", stored}});
+    EXPECT_TRUE(password_matches(typed));
+    EXPECT_FALSE(password_matches(typed.left(4)));
+    EXPECT_FALSE(password_matches(typed + 'x'));
+    EXPECT_EQ(open(QStringLiteral("SELECT Q011.* FROM Q011;")).field(QStringLiteral("Value")).toByteArray(), stored);
+
+    // Every byte value survives the database as it is.
+    QByteArray every_byte;
+    for (int i = 0; i < 256; ++i)
+        every_byte += char(i);
+    RecordSet users = open(QStringLiteral("PARAMETERS UserID Long=0; SELECT Q017.* FROM Q017;"));
+    users.add_new();
+    write(users, {{"LastName", QStringLiteral("Bytes")}, {"password", *scramble_text(every_byte)}});
+    const QString user = QStringLiteral("PARAMETERS UserID Long=%1; SELECT Q017.* FROM Q017;").arg(users.last_added_id());
+    EXPECT_EQ(*scramble_text(open(user).field(QStringLiteral("password")).toByteArray()), every_byte);
 }
