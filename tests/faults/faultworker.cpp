@@ -7,7 +7,8 @@
 //       "busy K" for each, then "done CHANGES".
 //   crash PATH CALENDAR: "ready", then saves the whole year over and over
 //       (year_content), "saved REVISION" after each commit.
-//   open PATH: "calendar STEP DETAIL" from opening as the program does, then
+//   open PATH: "calendar STEP FILES_LEFT DETAIL" from opening as the program
+//       does (FILES_LEFT: how many more files it left open), then
 //       "existing opened ROWS days=SUMS free_pages=N INTEGRITY" or
 //       "existing error NUMBER DESCRIPTION" from opening without the checks.
 //   settings PATH: "settings READ VALUES PEAK_KIB" (READ, VALUES 0 or 1).
@@ -24,6 +25,7 @@
 #include "store/revisions.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QRandomGenerator>
 #include <QThread>
 
@@ -111,10 +113,16 @@ QString first_value(Database &db, const QString &sql)
     return statement.step() ? statement.column(0).toString() : QString();
 }
 
+int open_files()
+{
+    return int(QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::System).size());
+}
+
 int run_open(const QStringList &args)
 {
+    const int files = open_files();
     const OpenResult result = open_calendar_database(args.at(0));
-    say(QStringLiteral("calendar %1 %2").arg(int(result.step)).arg(result.detail));
+    say(QStringLiteral("calendar %1 %2 %3").arg(int(result.step)).arg(open_files() - files).arg(result.detail));
     try {
         Database db = open_existing_database(args.at(0));
         // It opened: everything in it must read, or fail as an engine error.

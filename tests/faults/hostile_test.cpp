@@ -21,6 +21,8 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 
+#include <functional>
+
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -28,6 +30,12 @@ using namespace dayvane;
 using namespace dayvane::faults;
 
 namespace {
+
+QByteArray file_bytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
 
 void write_file(const QString &path, const QByteArray &bytes)
 {
@@ -110,6 +118,7 @@ const QByteArray &database_bytes()
 struct OpenAttempt
 {
     int step = -1;  // open_calendar_database
+    int files_left = -1;  // more open than before it
     QString detail;
     bool opened = false;  // open_existing_database
     QString existing;     // "NUMBER DESCRIPTION" of its error, or what it read
@@ -121,7 +130,8 @@ OpenAttempt open_in_worker(const QString &path, const QStringList &command = {QS
     for (const QString &line : run_worker("open", path, command)) {
         if (line.startsWith(u"calendar ")) {
             attempt.step = line.section(u' ', 1, 1).toInt();
-            attempt.detail = line.section(u' ', 2);
+            attempt.files_left = line.section(u' ', 2, 2).toInt();
+            attempt.detail = line.section(u' ', 3);
         } else if (line.startsWith(u"existing ")) {
             attempt.opened = line.section(u' ', 1, 1) == u"opened";
             attempt.existing = line.section(u' ', 2);
@@ -138,40 +148,75 @@ QString path_in(const QTemporaryDir &dir, const QString &folder)
 
 } // namespace
 
-TEST(HostileDatabase, CutZeroedFolderOrLoopOfLinksFailsCleanlyAndStaysAsItWas)
+TEST(HostileDatabase, WhatIsNoIntactCalendarDatabaseIsRefusedAndLeftAsItWas)
 {
     QTemporaryDir dir(QDir::current().absoluteFilePath(QStringLiteral("hostile-XXXXXX")));
     const QByteArray &bytes = database_bytes();
-    write_file(path_in(dir, QStringLiteral("intact")), bytes);
-    const OpenAttempt intact = open_in_worker(path_in(dir, QStringLiteral("intact")));
-    ASSERT_EQ(intact.step, int(OpenStep::Opened)) << intact.detail.toStdString();
-    ASSERT_TRUE(intact.opened);
-    ASSERT_TRUE(intact.existing.endsWith(u" ok")) << intact.existing.toStdString();
-
-    // Each file in a folder of its own name.
     const qsizetype size = bytes.size();
+    using Make = std::function<void(const QString &)>;
+    const auto holding = [](const QByteArray &content) -> Make { return [=](const QString &path) { write_file(path, content); }; };
+    const auto keyed = [](const QString &connect, const char *sql) -> Make {
+        return [=](const QString &path) {
+            Database::open(path, key_from_connect_string(connect), Database::OpenMode::Create).exec(QString::fromUtf8(sql));
+        };
+    };
+    // Each file in a folder of its own name, with the step where opening it
+    // must stop; kCut for a file cut short, which opens only if no page that
+    // a query reads was cut, and kRefused for any refusal.
+    constexpr int kCut = -1, kRefused = -2;
+    std::vector<std::tuple<QString, Make, int>> files = {
+        {QStringLiteral("intact"), holding(bytes), int(OpenStep::Opened)},
+        {QStringLiteral("first page"), holding(bytes.left(600)), int(OpenStep::NotValid)},
+        {QStringLiteral("zeroed"), holding(QByteArray(size, '\0')), int(OpenStep::NotValid)},
+        {QStringLiteral("text"), holding(QByteArray(5000, 'x')), int(OpenStep::NotValid)},
+        // An empty file is an empty database to the engine, whatever the key.
+        {QStringLiteral("empty"), holding({}), int(OpenStep::OpensWithFirstKey)},
+        // Another program's database, keyed with the first candidate, in WAL mode.
+        {QStringLiteral("first key"), keyed(kFirstConnectString, "PRAGMA journal_mode = WAL; CREATE TABLE t (x);"),
+         int(OpenStep::OpensWithFirstKey)},
+        // Keyed with the right password but holding no calendar schema.
+        {QStringLiteral("bare"), keyed(kSecondConnectString, "CREATE TABLE t (x);"), int(OpenStep::NotValid)},
+        {QStringLiteral("newer"), [](const QString &path) { create_calendar_database(path).exec(QStringLiteral("PRAGMA user_version = 99;")); },
+         int(OpenStep::SchemaTooNew)},
+        {QStringLiteral("missing"), [](const QString &) {}, int(OpenStep::NotValid)},
+        {QStringLiteral("folder"), [](const QString &path) { QDir().mkpath(path); }, int(OpenStep::NotValid)},
+        {QStringLiteral("loop"), [&](const QString &path) {
+             const QString other = QFileInfo(path).path() + QStringLiteral("/other.mdb");
+             ASSERT_TRUE(QFile::link(other, path) && QFile::link(path, other));
+         }, kRefused},
+    };
     std::vector<qsizetype> offsets = {0, 1, 15, 16, 100, 1023, 1024, 1025, 2048, 4096, size / 2, size - 1024, size - 1};
     const quint32 seed = QRandomGenerator::global()->generate();
     QRandomGenerator random(seed);
     for (int i = 0; i < 8; ++i)
         offsets.push_back(random.bounded(qint64(size)));
     for (const qsizetype offset : offsets)
-        write_file(path_in(dir, QStringLiteral("cut %1").arg(offset)), bytes.left(offset));
-    write_file(path_in(dir, QStringLiteral("zeroed")), QByteArray(size, '\0'));
-    ASSERT_TRUE(QDir().mkpath(path_in(dir, QStringLiteral("folder"))));
-    const QString loop = path_in(dir, QStringLiteral("loop")), other = dir.filePath(QStringLiteral("loop/other.mdb"));
-    ASSERT_TRUE(QDir().mkpath(dir.filePath(QStringLiteral("loop"))));
-    ASSERT_TRUE(QFile::link(other, loop) && QFile::link(loop, other));
+        files.emplace_back(QStringLiteral("cut at %1").arg(offset), holding(bytes.left(offset)), kCut);
 
-    for (const QString &name : QDir(dir.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+    OpenAttempt intact;
+    for (const auto &[name, make, expected] : files) {
         const QString path = path_in(dir, name);
-        const qint64 size_before = QFileInfo(path).size();
+        ASSERT_TRUE(QDir().mkpath(QFileInfo(path).path()));
+        make(path);
+        const bool existed = QFileInfo::exists(path);
+        const QByteArray before = file_bytes(path);
         const OpenAttempt attempt = open_in_worker(path);
         const std::string what = name.toStdString() + " of " + std::to_string(size) + " bytes (seed " + std::to_string(seed) +
-                                 "): " + attempt.existing.toStdString();
-        // Opening must never write into a damaged file.
-        EXPECT_EQ(QFileInfo(path).size(), size_before) << what;
-        if (name == u"intact" || attempt.step != int(OpenStep::Opened)) {
+                                 "): " + attempt.detail.toStdString() + " / " + attempt.existing.toStdString();
+        if (name == u"intact")
+            intact = attempt;
+        // Opening must never write into a damaged file nor make one.
+        EXPECT_EQ(QFileInfo::exists(path), existed) << what;
+        EXPECT_TRUE(file_bytes(path) == before) << what;
+        if (expected >= 0) {
+            EXPECT_EQ(attempt.step, expected) << what;
+        } else if (expected == kRefused) {
+            EXPECT_NE(attempt.step, int(OpenStep::Opened)) << what;
+        }
+        if (attempt.step != int(OpenStep::Opened)) {
+            EXPECT_EQ(attempt.files_left, 0) << what << ": no connection may stay open";
+        }
+        if (expected != kCut || attempt.step != int(OpenStep::Opened)) {
             EXPECT_EQ(attempt.opened, name == u"intact") << what;
         } else if (attempt.opened) {
             // Only pages that no query reads were cut: every record must
@@ -184,13 +229,8 @@ TEST(HostileDatabase, CutZeroedFolderOrLoopOfLinksFailsCleanlyAndStaysAsItWas)
             EXPECT_GT(attempt.existing.section(u' ', 0, 0).toInt(), 0) << what;
             EXPECT_FALSE(attempt.existing.section(u' ', 1).trimmed().isEmpty()) << what;
         }
-        if (name == u"zeroed" || name == u"folder") {
-            EXPECT_EQ(attempt.step, int(OpenStep::NotValid)) << what;
-        } else if (name == u"loop") {
-            EXPECT_NE(attempt.step, int(OpenStep::Opened)) << what;
-        }
     }
-    EXPECT_TRUE(QFileInfo(path_in(dir, QStringLiteral("folder"))).isDir());
+    EXPECT_TRUE(intact.existing.endsWith(u" ok")) << intact.existing.toStdString();
 }
 
 TEST(HostileDatabase, FilesTheProgramMayNotWriteOrReadAreRefused)

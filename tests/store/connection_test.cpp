@@ -5,34 +5,11 @@
 #include "testdatabase.h"
 
 #include <QDir>
-#include <QFile>
 
 #include <gtest/gtest.h>
 
 using namespace dayvane;
 using namespace dayvane::test;
-
-namespace {
-
-int open_file_count()
-{
-    return int(QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::System).size());
-}
-
-QByteArray file_bytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void write_file(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-} // namespace
 
 TEST(DatabasePath, ChecksDriveLengthAndExactName)
 {
@@ -105,44 +82,4 @@ TEST(OpenCalendarDatabase, OpensOnlyWithTheSecondPasswordAndIsNeverCreatedOverAF
     ASSERT_EQ(result.step, OpenStep::Opened);
     ASSERT_TRUE(result.database);
     EXPECT_EQ(RecordSet::open(*result.database, QStringLiteral("SELECT Q000.* FROM Q000;")).record_count(), 4);  // the sample's
-}
-
-TEST(OpenCalendarDatabase, RefusesEveryFileThatIsNotACalendarDatabaseAndLeavesItAsItWas)
-{
-    QTemporaryDir dir(QDir::current().absoluteFilePath(QStringLiteral("open-XXXXXX")));
-    const int files_before = open_file_count();
-    using Make = std::function<void(const QString &)>;
-    const auto keyed = [](const QString &connect, const char *sql) -> Make {
-        return [=](const QString &path) {
-            Database::open(path, key_from_connect_string(connect), Database::OpenMode::Create).exec(QString::fromUtf8(sql));
-        };
-    };
-    struct Case { const char *folder; Make make; OpenStep expected; };
-    const Case cases[] = {
-        // Another program's database, keyed with the first candidate, in WAL mode.
-        {"first", keyed(kFirstConnectString, "PRAGMA journal_mode = WAL; CREATE TABLE t (x);"), OpenStep::OpensWithFirstKey},
-        {"text", [](const QString &path) { write_file(path, QByteArray(5000, 'x')); }, OpenStep::NotValid},
-        // An empty file is an empty database to the engine, whatever the key.
-        {"empty", [](const QString &path) { write_file(path, {}); }, OpenStep::OpensWithFirstKey},
-        {"missing", [](const QString &) {}, OpenStep::NotValid},
-        // Keyed with the right password but holding no calendar schema.
-        {"bare", keyed(kSecondConnectString, "CREATE TABLE t (x);"), OpenStep::NotValid},
-        // Truncated inside its first page.
-        {"truncated", [](const QString &path) { create_calendar_database(path); QFile(path).resize(600); }, OpenStep::NotValid},
-        // Written by a newer program.
-        {"newer", [](const QString &path) { create_calendar_database(path).exec(QStringLiteral("PRAGMA user_version = 99;")); },
-         OpenStep::SchemaTooNew},
-    };
-    for (const Case &c : cases) {
-        QDir(dir.path()).mkpath(QString::fromLatin1(c.folder));
-        const QString path = dir.filePath(QString::fromLatin1(c.folder) + QStringLiteral("/QZDB.mdb"));
-        c.make(path);
-        const QByteArray before = file_bytes(path);
-        const OpenResult result = open_calendar_database(path);
-        EXPECT_EQ(result.step, c.expected) << c.folder;
-        EXPECT_FALSE(result.database.has_value()) << c.folder;
-        EXPECT_TRUE(file_bytes(path) == before) << c.folder << " was changed";
-    }
-    EXPECT_FALSE(QFileInfo::exists(dir.filePath(QStringLiteral("missing/QZDB.mdb"))));
-    EXPECT_EQ(open_file_count(), files_before);
 }
