@@ -1,9 +1,10 @@
 // Files that are not what the program expects: a settings file of garbage
-// or of enormous size, a database file cut short, zeroed, replaced by a
-// folder or by a loop of links. Reading them must fail cleanly: defaults
-// for the settings, an engine error for the database, never a crash or a
-// hang. Each file is read by the fault worker, so a crash or a hang shows as
-// that process's failure rather than ending the test run.
+// or of enormous size; a database file of another program, cut short,
+// zeroed, closed to the program, replaced by a folder or by a loop of links.
+// Reading them must fail cleanly: defaults for the settings, the step and an
+// engine error for the database, never a crash, a hang or a changed file.
+// Each file is read by the fault worker, so a crash or a hang shows as that
+// process's failure rather than ending the test run.
 
 #include "faultsupport.h"
 #include "printers.h"
@@ -39,7 +40,6 @@ QByteArray file_bytes(const QString &path)
 
 void write_file(const QString &path, const QByteArray &bytes)
 {
-    QDir().mkpath(QFileInfo(path).path());
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     ASSERT_EQ(file.write(bytes), bytes.size());
@@ -55,6 +55,63 @@ QStringList run_worker(const char *mode, const QString &path, const QStringList 
                                                                  << worker.error_output();
     EXPECT_EQ(worker.process.exitCode(), 0) << worker.error_output();
     return worker.lines();
+}
+
+// The bytes of a filled calendar database, made once.
+const QByteArray &database_bytes()
+{
+    static const QByteArray bytes = [] {
+        test::TestDatabase source;
+        test::fill_sample(source.db());
+        create_calendar(source.db(), QStringLiteral("Full year"), 2024);
+        source.close();
+        return file_bytes(source.path());
+    }();
+    return bytes;
+}
+
+// The worker's openings of one file.
+struct OpenAttempt
+{
+    int step = -1;        // open_calendar_database
+    int files_left = -1;  // more open after it than before
+    QString detail;
+    bool opened = false;  // open_existing_database
+    QString existing;     // "NUMBER DESCRIPTION" of its error, or what it read
+};
+
+OpenAttempt open_in_worker(const QString &path, const QStringList &command)
+{
+    OpenAttempt attempt;
+    for (const QString &line : run_worker("open", path, command)) {
+        if (line.startsWith(u"calendar ")) {
+            attempt.step = line.section(u' ', 1, 1).toInt();
+            attempt.files_left = line.section(u' ', 2, 2).toInt();
+            attempt.detail = line.section(u' ', 3);
+        } else if (line.startsWith(u"existing ")) {
+            attempt.opened = line.section(u' ', 1, 1) == u"opened";
+            attempt.existing = line.section(u' ', 2);
+        }
+    }
+    EXPECT_NE(attempt.step, -1) << "the worker reported nothing";
+    return attempt;
+}
+
+using P = QFileDevice;
+constexpr P::Permissions kRead = P::ReadOwner | P::ReadOther, kWrite = P::WriteOwner | P::WriteOther,
+                         kEnter = P::ExeOwner | P::ExeOther;
+using Make = std::function<void(const QString &)>;
+
+Make holding(const QByteArray &content)
+{
+    return [=](const QString &path) { write_file(path, content); };
+}
+
+Make keyed(const QString &connect, const char *sql)
+{
+    return [=](const QString &path) {
+        Database::open(path, key_from_connect_string(connect), Database::OpenMode::Create).exec(QString::fromUtf8(sql));
+    };
 }
 
 } // namespace
@@ -98,74 +155,44 @@ TEST(HostileSettings, GarbageHugeOrEndlessFilesGiveDefaults)
     }
 }
 
-namespace {
-
-// The bytes of a filled calendar database, made once.
-const QByteArray &database_bytes()
+TEST(HostileDatabase, WhatIsNoUsableCalendarDatabaseIsRefusedAndLeftAsItWas)
 {
-    static const QByteArray bytes = [] {
-        test::TestDatabase source;
-        test::fill_sample(source.db());
-        create_calendar(source.db(), QStringLiteral("Full year"), 2024);
-        source.close();
-        QFile file(source.path());
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }();
-    return bytes;
-}
-
-// The worker's openings of one file.
-struct OpenAttempt
-{
-    int step = -1;  // open_calendar_database
-    int files_left = -1;  // more open than before it
-    QString detail;
-    bool opened = false;  // open_existing_database
-    QString existing;     // "NUMBER DESCRIPTION" of its error, or what it read
-};
-
-OpenAttempt open_in_worker(const QString &path, const QStringList &command = {QStringLiteral(DAYVANE_FAULT_WORKER)})
-{
-    OpenAttempt attempt;
-    for (const QString &line : run_worker("open", path, command)) {
-        if (line.startsWith(u"calendar ")) {
-            attempt.step = line.section(u' ', 1, 1).toInt();
-            attempt.files_left = line.section(u' ', 2, 2).toInt();
-            attempt.detail = line.section(u' ', 3);
-        } else if (line.startsWith(u"existing ")) {
-            attempt.opened = line.section(u' ', 1, 1) == u"opened";
-            attempt.existing = line.section(u' ', 2);
-        }
+    // Root writes and reads every file, so root opens as nobody: from a
+    // folder of the system's temporary space (the build tree may be closed
+    // to nobody), with a copy of the worker there.
+    const QString temp = get_drive_type(QDir::tempPath()) != 0 ? QDir::tempPath() : QStringLiteral("/var/tmp");
+    QTemporaryDir dir(QDir(temp).filePath(QStringLiteral("hostile-XXXXXX")));
+    ASSERT_TRUE(QFile::setPermissions(dir.path(), kRead | kEnter | P::WriteOwner));
+    QStringList command{QStringLiteral(DAYVANE_FAULT_WORKER)};
+    if (geteuid() == 0) {
+        const QString copy = dir.filePath(QStringLiteral("worker"));
+        ASSERT_TRUE(QFile::copy(command.first(), copy));
+        command = QStringList{QStringLiteral("runuser"), QStringLiteral("-u"), QStringLiteral("nobody"),
+                              QStringLiteral("--"), copy};
     }
-    EXPECT_NE(attempt.step, -1) << "the worker reported nothing";
-    return attempt;
-}
 
-QString path_in(const QTemporaryDir &dir, const QString &folder)
-{
-    return QDir(dir.filePath(folder)).filePath(kDatabaseFileName);
-}
-
-} // namespace
-
-TEST(HostileDatabase, WhatIsNoIntactCalendarDatabaseIsRefusedAndLeftAsItWas)
-{
-    QTemporaryDir dir(QDir::current().absoluteFilePath(QStringLiteral("hostile-XXXXXX")));
     const QByteArray &bytes = database_bytes();
     const qsizetype size = bytes.size();
-    using Make = std::function<void(const QString &)>;
-    const auto holding = [](const QByteArray &content) -> Make { return [=](const QString &path) { write_file(path, content); }; };
-    const auto keyed = [](const QString &connect, const char *sql) -> Make {
-        return [=](const QString &path) {
-            Database::open(path, key_from_connect_string(connect), Database::OpenMode::Create).exec(QString::fromUtf8(sql));
-        };
-    };
-    // Each file in a folder of its own name, with the step where opening it
-    // must stop; kCut for a file cut short, which opens only if no page that
-    // a query reads was cut, and kRefused for any refusal.
+    // Each file in a folder of its own name; the step where opening it must
+    // stop (kCut: a file cut short, which may open if no page that a query
+    // reads was cut; kRefused: any refusal); whether it opens without the
+    // checks; what the program may do with the file and its folder.
     constexpr int kCut = -1, kRefused = -2;
-    std::vector<std::tuple<QString, Make, int>> files = {
-        {QStringLiteral("intact"), holding(bytes), int(OpenStep::Opened)},
+    struct Case
+    {
+        QString name;
+        Make make;
+        int step;
+        bool opens = false;
+        P::Permissions file = kRead | kWrite, folder = kRead | kWrite | kEnter;
+    };
+    std::vector<Case> cases = {
+        {QStringLiteral("intact"), holding(bytes), int(OpenStep::Opened), true},
+        // The message names the file; the folder is where each save keeps
+        // its journal.
+        {QStringLiteral("read-only"), holding(bytes), int(OpenStep::WriteProtected), true, kRead},
+        {QStringLiteral("read-only folder"), holding(bytes), int(OpenStep::WriteProtected), true, kRead | kWrite, kRead | kEnter},
+        {QStringLiteral("unreadable"), holding(bytes), int(OpenStep::Unreadable), false, {}},
         {QStringLiteral("first page"), holding(bytes.left(600)), int(OpenStep::NotValid)},
         {QStringLiteral("zeroed"), holding(QByteArray(size, '\0')), int(OpenStep::NotValid)},
         {QStringLiteral("text"), holding(QByteArray(5000, 'x')), int(OpenStep::NotValid)},
@@ -176,11 +203,12 @@ TEST(HostileDatabase, WhatIsNoIntactCalendarDatabaseIsRefusedAndLeftAsItWas)
          int(OpenStep::OpensWithFirstKey)},
         // Keyed with the right password but holding no calendar schema.
         {QStringLiteral("bare"), keyed(kSecondConnectString, "CREATE TABLE t (x);"), int(OpenStep::NotValid)},
-        {QStringLiteral("newer"), [](const QString &path) { create_calendar_database(path).exec(QStringLiteral("PRAGMA user_version = 99;")); },
+        {QStringLiteral("newer"),
+         [](const QString &path) { create_calendar_database(path).exec(QStringLiteral("PRAGMA user_version = 99;")); },
          int(OpenStep::SchemaTooNew)},
         {QStringLiteral("missing"), [](const QString &) {}, int(OpenStep::NotValid)},
         {QStringLiteral("folder"), [](const QString &path) { QDir().mkpath(path); }, int(OpenStep::NotValid)},
-        {QStringLiteral("loop"), [&](const QString &path) {
+        {QStringLiteral("loop"), [](const QString &path) {
              const QString other = QFileInfo(path).path() + QStringLiteral("/other.mdb");
              ASSERT_TRUE(QFile::link(other, path) && QFile::link(path, other));
          }, kRefused},
@@ -191,33 +219,41 @@ TEST(HostileDatabase, WhatIsNoIntactCalendarDatabaseIsRefusedAndLeftAsItWas)
     for (int i = 0; i < 8; ++i)
         offsets.push_back(random.bounded(qint64(size)));
     for (const qsizetype offset : offsets)
-        files.emplace_back(QStringLiteral("cut at %1").arg(offset), holding(bytes.left(offset)), kCut);
+        cases.push_back({QStringLiteral("cut at %1").arg(offset), holding(bytes.left(offset)), kCut});
 
     OpenAttempt intact;
-    for (const auto &[name, make, expected] : files) {
-        const QString path = path_in(dir, name);
+    for (const Case &c : cases) {
+        const QString path = QDir(dir.filePath(c.name)).filePath(kDatabaseFileName);
         ASSERT_TRUE(QDir().mkpath(QFileInfo(path).path()));
-        make(path);
+        c.make(path);
+        ASSERT_TRUE(!QFileInfo(path).isFile() || QFile::setPermissions(path, c.file));
+        ASSERT_TRUE(QFile::setPermissions(QFileInfo(path).path(), c.folder));
         const bool existed = QFileInfo::exists(path);
         const QByteArray before = file_bytes(path);
-        const OpenAttempt attempt = open_in_worker(path);
-        const std::string what = name.toStdString() + " of " + std::to_string(size) + " bytes (seed " + std::to_string(seed) +
-                                 "): " + attempt.detail.toStdString() + " / " + attempt.existing.toStdString();
-        if (name == u"intact")
+        const OpenAttempt attempt = open_in_worker(path, command);
+        const std::string what = c.name.toStdString() + " of " + std::to_string(size) + " bytes (seed " +
+                                 std::to_string(seed) + "): " + attempt.detail.toStdString() + " / " +
+                                 attempt.existing.toStdString();
+        if (c.name == u"intact")
             intact = attempt;
         // Opening must never write into a damaged file nor make one.
         EXPECT_EQ(QFileInfo::exists(path), existed) << what;
         EXPECT_TRUE(file_bytes(path) == before) << what;
-        if (expected >= 0) {
-            EXPECT_EQ(attempt.step, expected) << what;
-        } else if (expected == kRefused) {
+        if (c.step >= 0) {
+            EXPECT_EQ(attempt.step, c.step) << what;
+        } else if (c.step == kRefused) {
             EXPECT_NE(attempt.step, int(OpenStep::Opened)) << what;
         }
         if (attempt.step != int(OpenStep::Opened)) {
             EXPECT_EQ(attempt.files_left, 0) << what << ": no connection may stay open";
         }
-        if (expected != kCut || attempt.step != int(OpenStep::Opened)) {
-            EXPECT_EQ(attempt.opened, name == u"intact") << what;
+        if (attempt.step == int(OpenStep::WriteProtected)) {
+            EXPECT_TRUE(attempt.detail.contains(QStringLiteral("''%1''").arg(path))) << what;
+        } else if (attempt.step == int(OpenStep::Unreadable)) {
+            EXPECT_EQ(attempt.detail, QStringLiteral("Permission denied")) << what;
+        }
+        if (c.step != kCut || attempt.step != int(OpenStep::Opened)) {
+            EXPECT_EQ(attempt.opened, c.opens) << what;
         } else if (attempt.opened) {
             // Only pages that no query reads were cut: every record must
             // read exactly as in the intact file. The integrity check at the
@@ -229,47 +265,8 @@ TEST(HostileDatabase, WhatIsNoIntactCalendarDatabaseIsRefusedAndLeftAsItWas)
             EXPECT_GT(attempt.existing.section(u' ', 0, 0).toInt(), 0) << what;
             EXPECT_FALSE(attempt.existing.section(u' ', 1).trimmed().isEmpty()) << what;
         }
+        // Removable with the rest.
+        ASSERT_TRUE(QFile::setPermissions(QFileInfo(path).path(), kRead | kWrite | kEnter));
     }
     EXPECT_TRUE(intact.existing.endsWith(u" ok")) << intact.existing.toStdString();
-}
-
-TEST(HostileDatabase, FilesTheProgramMayNotWriteOrReadAreRefused)
-{
-    // Root writes and reads every file, so root opens as nobody: from a
-    // folder of the system's temporary space (the build tree may be closed
-    // to nobody), with a copy of the worker there.
-    using P = QFileDevice;
-    const P::Permissions read = P::ReadOwner | P::ReadOther, write = P::WriteOwner | P::WriteOther,
-                         enter = P::ExeOwner | P::ExeOther;
-    const QString temp = get_drive_type(QDir::tempPath()) != 0 ? QDir::tempPath() : QStringLiteral("/var/tmp");
-    QTemporaryDir dir(QDir(temp).filePath(QStringLiteral("protected-XXXXXX")));
-    ASSERT_TRUE(QFile::setPermissions(dir.path(), read | enter | P::WriteOwner));
-    QStringList command{QStringLiteral(DAYVANE_FAULT_WORKER)};
-    if (geteuid() == 0) {
-        const QString copy = dir.filePath(QStringLiteral("worker"));
-        ASSERT_TRUE(QFile::copy(command.first(), copy));
-        command = QStringList{QStringLiteral("runuser"), QStringLiteral("-u"), QStringLiteral("nobody"),
-                              QStringLiteral("--"), copy};
-    }
-
-    struct Case { const char *name; P::Permissions file, folder; OpenStep expected; const char *detail; };
-    const Case cases[] = {
-        {"writable", read | write, read | write | enter, OpenStep::Opened, ""},
-        // The message names the file; the folder is where each save keeps its
-        // journal.
-        {"file", read, read | write | enter, OpenStep::WriteProtected, "''%1''"},
-        {"folder", read | write, read | enter, OpenStep::WriteProtected, "''%1''"},
-        {"unreadable", {}, read | write | enter, OpenStep::Unreadable, "Permission denied"},
-    };
-    for (const Case &c : cases) {
-        const QString path = path_in(dir, QString::fromLatin1(c.name));
-        write_file(path, database_bytes());
-        ASSERT_TRUE(QFile::setPermissions(path, c.file));
-        ASSERT_TRUE(QFile::setPermissions(QFileInfo(path).path(), c.folder));
-        const OpenAttempt attempt = open_in_worker(path, command);
-        EXPECT_EQ(attempt.step, int(c.expected)) << c.name << ": " << attempt.detail.toStdString();
-        EXPECT_TRUE(attempt.detail.contains(QString::fromLatin1(c.detail).replace(QStringLiteral("%1"), path))) << attempt.detail.toStdString();
-        // Removable with the rest.
-        ASSERT_TRUE(QFile::setPermissions(QFileInfo(path).path(), read | write | enter));
-    }
 }
