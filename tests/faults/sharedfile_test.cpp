@@ -44,14 +44,15 @@ protected:
     {
         return qint32(test::scalar(db, QStringLiteral("SELECT revision FROM calendars WHERE id = %1;").arg(calendar)));
     }
-    // Opens the file, checks its integrity and reads every day of the year
-    // as "segments|comment|minutes1|minutes2|start|stop".
+    // Checks the file's integrity and reads every day of the year as
+    // "segments|comment|minutes1|minutes2|start|stop" (texts never null).
     std::map<QDate, QString> days(Database &db) const
     {
         Statement check = db.prepare(QStringLiteral("PRAGMA integrity_check;"));
         EXPECT_TRUE(check.step() && check.column(0).toString() == u"ok");
-        Statement stmt = db.prepare(QStringLiteral("SELECT DateVal, printf('%s|%s|%d|%d|%d|%d', TimeSegments, \"Date comment\","
-                                                   " minutes1, minutes2, DayStart, DayStop) FROM days WHERE NameLink = ?;"));
+        Statement stmt = db.prepare(QStringLiteral("SELECT DateVal, printf('%s|%s|%d|%d|%d|%d', ifnull(TimeSegments, 'NULL'), "
+                                                   "ifnull(\"Date comment\", 'NULL'), minutes1, minutes2, DayStart, DayStop) "
+                                                   "FROM days WHERE NameLink = ?;"));
         stmt.bind(1, calendar);
         std::map<QDate, QString> days;
         while (stmt.step())
