@@ -1,5 +1,5 @@
-// Files that are not what the program expects: a settings file of garbage
-// or of enormous size; a database file of another program, cut short,
+// Files that are not what the program expects: a settings file of enormous
+// size or that is no file; a database file of another program, cut short,
 // zeroed, closed to the program, replaced by a folder or by a loop of links.
 // Reading them must fail cleanly: defaults for the settings, the step and an
 // engine error for the database, never a crash, a hang or a changed file.
@@ -116,18 +116,12 @@ Make keyed(const QString &connect, const char *sql)
 
 } // namespace
 
-TEST(HostileSettings, GarbageHugeOrEndlessFilesGiveDefaults)
+TEST(HostileSettings, HugeOrEndlessFilesGiveDefaults)
 {
     QTemporaryDir dir;
-    const QString garbage = dir.filePath(QStringLiteral("garbage")), huge = dir.filePath(QStringLiteral("huge")),
-                  pipe = dir.filePath(QStringLiteral("pipe")), device = dir.filePath(QStringLiteral("zero"));
-    QRandomGenerator random(20240315);
-    QByteArray bytes(65536, Qt::Uninitialized);
-    for (char &byte : bytes)
-        byte = char(random.bounded(256));
-    write_file(garbage, bytes);
-    // 100 MiB of near misses of the real keys, which must all be ignored:
-    // only a reader of the file's beginning stays small.
+    const QString huge = dir.filePath(QStringLiteral("huge")), pipe = dir.filePath(QStringLiteral("pipe")),
+                  device = dir.filePath(QStringLiteral("zero"));
+    // 100 MiB of near misses of the real keys, which must all be ignored.
     const QByteArray lines =
         QByteArray("[top]=1\r\n[Unknown 1]=1,2,3\r\nTop=2,[Left ]=5\r\n[View Index]=7,=,,==[db path]=x\r\n").repeated(10'000);
     {
@@ -140,17 +134,14 @@ TEST(HostileSettings, GarbageHugeOrEndlessFilesGiveDefaults)
     ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
     ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), device));
 
-    struct Case { QString path; int read; };  // read: 1 yes, 0 no, -1 either
-    for (const Case &c : {Case{garbage, -1}, Case{huge, 1}, Case{pipe, 0}, Case{device, 0}}) {
-        // "settings READ VALUES PEAK_KIB"
-        const QStringList words = run_worker("settings", c.path).value(0).split(u' ');
-        const std::string what = c.path.toStdString() + ": " + words.join(u' ').toStdString();
+    for (const QString &path : {huge, pipe, device}) {
+        // "settings READ VALUES PEAK_KIB": only a regular file is read, and
+        // only its beginning, whatever its size.
+        const QStringList words = run_worker("settings", path).value(0).split(u' ');
+        const std::string what = path.toStdString() + ": " + words.join(u' ').toStdString();
         ASSERT_EQ(words.size(), 4) << what;
+        EXPECT_EQ(words[1], path == huge ? u"1" : u"0") << what << ": read";
         EXPECT_EQ(words[2], u"0") << what << ": values read";
-        if (c.read >= 0) {
-            EXPECT_EQ(words[1].toInt(), c.read) << what;
-        }
-        // Only the file's beginning is read, whatever its size.
         EXPECT_LT(words[3].toInt() / 1024, 150) << what << ": peak MiB";
     }
 }

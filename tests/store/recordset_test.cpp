@@ -17,22 +17,6 @@ using namespace dayvane::test;
 
 namespace {
 
-// The fields (comma-separated) of every record of `query`, "null" for a null
-// value: a record's values joined by ",", the records by "|".
-QString records(Database &db, const QString &query, const char *fields)
-{
-    RecordSet set = RecordSet::open(db, query);
-    QStringList rows;
-    for (; !set.eof(); set.move_next()) {
-        QStringList values;
-        for (const QString &field : QString::fromUtf8(fields).split(u','))
-            values << (set.is_null(field) ? QStringLiteral("null") : set.field(field).toString());
-        rows << values.join(u',');
-    }
-    EXPECT_EQ(set.record_count(), rows.size()) << query.toStdString();
-    return rows.join(u'|');
-}
-
 int error_number(const std::function<void()> &action)
 {
     try {
@@ -43,57 +27,29 @@ int error_number(const std::function<void()> &action)
     return 0;
 }
 
-// One filled database serves every read-only query case: opening a keyed
-// file costs tens of milliseconds.
-class StoredQueries : public ::testing::Test
-{
-protected:
-    static void SetUpTestSuite()
-    {
-        s_db = new TestDatabase;
-        const Sample s = fill_sample(s_db->db());
-        Database &db = s_db->db();
-        const qint64 new_year = scalar(db, QStringLiteral("SELECT id FROM days WHERE DateVal = '2024-01-01'"));
-        // A year whose two most frequent work patterns tie, and whose
-        // paid-only days, however many, are no work days.
-        const qint64 ties = execute(db, QStringLiteral("INSERT INTO calendars (Name) VALUES ('ties');"), {});
-        const qint64 year = execute(db, QStringLiteral("INSERT INTO calendar_years (CalendarLink, YearVal) VALUES (?, 2025);"), {ties});
-        for (const char *date : {"2025-03-04", "2025-03-05"})
-            insert_day(db, ties, year, QString::fromLatin1(date), QStringLiteral("y@600>700"), 100, 100);
-        for (const char *date : {"2025-03-02", "2025-03-09"})
-            insert_day(db, ties, year, QString::fromLatin1(date), QStringLiteral("y@480>500+n@500>520"), 20, 40);
-        for (int day = 10; day < 20; ++day)
-            insert_day(db, ties, year, QStringLiteral("2025-03-%1").arg(day), QStringLiteral("n@0>60"), 0, 60);
-        s_ids = {{"{zeta}", s.zeta}, {"{alpha}", s.alpha}, {"{empty}", s.empty}, {"{zeta_2024}", s.zeta_2024},
-                 {"{ann}", s.ann},   {"{bob}", s.bob},     {"{new_year}", new_year}, {"{ties}", ties}};
-    }
-    static void TearDownTestSuite()
-    {
-        delete s_db;
-        s_db = nullptr;
-    }
-
-    // `text` with the sample's ids in place of their names in braces.
-    static QString with_ids(const char *text)
-    {
-        QString result = QString::fromUtf8(text);
-        for (const auto &[name, id] : s_ids)
-            result.replace(QLatin1String(name), QString::number(id));
-        return result;
-    }
-
-    static inline TestDatabase *s_db = nullptr;
-    static inline std::vector<std::pair<const char *, qint64>> s_ids;
-};
-
-// Every test here writes: each gets a freshly filled database.
-class RecordSetWrites : public ::testing::Test
+// A freshly filled database for each test.
+class SampleRecords : public ::testing::Test
 {
 protected:
     RecordSet open(const QString &text) { return RecordSet::open(t.db(), text); }
     static QString calendar(qint64 id) { return QStringLiteral("PARAMETERS RecordID Long=%1; SELECT Q004.* FROM Q004;").arg(id); }
     qint64 count(const char *sql) { return scalar(t.db(), QString::fromUtf8(sql)); }
-    QString records(const QString &query, const char *fields) { return ::records(t.db(), query, fields); }
+
+    // The fields (comma-separated) of every record of `query`, "null" for a
+    // null value: a record's values joined by ",", the records by "|".
+    QString records(const QString &query, const char *fields)
+    {
+        RecordSet set = open(query);
+        QStringList rows;
+        for (; !set.eof(); set.move_next()) {
+            QStringList values;
+            for (const QString &field : QString::fromUtf8(fields).split(u','))
+                values << (set.is_null(field) ? QStringLiteral("null") : set.field(field).toString());
+            rows << values.join(u',');
+        }
+        EXPECT_EQ(set.record_count(), rows.size()) << query.toStdString();
+        return rows.join(u'|');
+    }
 
     // Sets `fields` on the record being added or edited, then writes it.
     static void write(RecordSet &set, std::initializer_list<std::pair<const char *, QVariant>> fields)
@@ -106,11 +62,36 @@ protected:
     TestDatabase t;
     const Sample s = fill_sample(t.db());
 };
+using StoredQueries = SampleRecords;
+using RecordSetWrites = SampleRecords;
 
 } // namespace
 
 TEST_F(StoredQueries, EachYieldsExactlyItsRecordsInOrder)
 {
+    Database &db = t.db();
+    const qint64 new_year = scalar(db, QStringLiteral("SELECT id FROM days WHERE DateVal = '2024-01-01'"));
+    // A year whose two most frequent work patterns tie, and whose paid-only
+    // days, however many, are no work days.
+    const qint64 ties = execute(db, QStringLiteral("INSERT INTO calendars (Name) VALUES ('ties');"), {});
+    const qint64 year = execute(db, QStringLiteral("INSERT INTO calendar_years (CalendarLink, YearVal) VALUES (?, 2025);"), {ties});
+    for (const char *date : {"2025-03-04", "2025-03-05"})
+        insert_day(db, ties, year, QString::fromLatin1(date), QStringLiteral("y@600>700"), 100, 100);
+    for (const char *date : {"2025-03-02", "2025-03-09"})
+        insert_day(db, ties, year, QString::fromLatin1(date), QStringLiteral("y@480>500+n@500>520"), 20, 40);
+    for (int day = 10; day < 20; ++day)
+        insert_day(db, ties, year, QStringLiteral("2025-03-%1").arg(day), QStringLiteral("n@0>60"), 0, 60);
+    // `text` with the sample's ids in place of their names in braces.
+    const auto with_ids = [&](const char *text) {
+        const std::pair<const char *, qint64> ids[] = {
+            {"{zeta}", s.zeta}, {"{alpha}", s.alpha}, {"{empty}", s.empty},       {"{zeta_2024}", s.zeta_2024},
+            {"{ann}", s.ann},   {"{bob}", s.bob},     {"{new_year}", new_year}, {"{ties}", ties}};
+        QString result = QString::fromUtf8(text);
+        for (const auto &[name, id] : ids)
+            result.replace(QLatin1String(name), QString::number(id));
+        return result;
+    };
+
     const char *zeta_2024_days = "PARAMETERS CalendarID Long={zeta}, [Year] Short=2024; SELECT Q003.* FROM Q003;";
     const char *ann = "PARAMETERS UserID Long={ann}; SELECT Q015.* FROM Q015;";
     struct Case { const char *query, *fields, *expected; };
@@ -157,7 +138,7 @@ TEST_F(StoredQueries, EachYieldsExactlyItsRecordsInOrder)
         {"PARAMETERS UserID Long={bob}; SELECT Q014.* FROM Q014;", "OwnerCount", "0"},
     };
     for (const Case &c : cases)
-        EXPECT_EQ(records(s_db->db(), with_ids(c.query), c.fields), with_ids(c.expected)) << c.query;
+        EXPECT_EQ(records(with_ids(c.query), c.fields), with_ids(c.expected)) << c.query;
 }
 
 TEST_F(RecordSetWrites, AddEditAndDeleteWriteThrough)
