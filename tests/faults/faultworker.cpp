@@ -60,7 +60,7 @@ qint32 load_and_save(Database &db, qint32 calendar, const QDate &start, const QD
     return change_calendar_days(db, calendar, remembered, [&] { write_day_to_range(db, write); });
 }
 
-int run_concurrency(const QStringList &args)
+void run_concurrency(const QStringList &args)
 {
     const qint32 calendar = args.at(1).toInt();
     const int tag = args.at(2).toInt(), changes = args.at(3).toInt();
@@ -87,10 +87,9 @@ int run_concurrency(const QStringList &args)
         }
     }
     say(QStringLiteral("done %1").arg(changes));
-    return 0;
 }
 
-int run_crash(const QStringList &args)
+void run_crash(const QStringList &args)
 {
     Database db = open_existing_database(args.at(0));
     say(QStringLiteral("ready"));
@@ -113,7 +112,7 @@ int open_files()
     return int(QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::System).size());
 }
 
-int run_open(const QStringList &args)
+void run_open(const QStringList &args)
 {
     const int files = open_files();
     const OpenResult result = open_calendar_database(args.at(0));
@@ -136,10 +135,9 @@ int run_open(const QStringList &args)
     } catch (const DbError &error) {
         say(QStringLiteral("existing error %1 %2").arg(error.number()).arg(error.description()));
     }
-    return 0;
 }
 
-int run_settings(const QStringList &args)
+void run_settings(const QStringList &args)
 {
     const Settings settings = read_settings_file(args.at(0));
     rusage usage{};
@@ -147,7 +145,6 @@ int run_settings(const QStringList &args)
     const bool values = settings.db_path || settings.news_version || settings.top || settings.left ||
                         settings.height || settings.view_index || settings.calendar_date;
     say(QStringLiteral("settings %1 %2 %3").arg(int(settings.anything_read)).arg(int(values)).arg(usage.ru_maxrss));
-    return 0;
 }
 
 } // namespace
@@ -157,14 +154,15 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments().mid(1);
     // Each mode with the number of arguments it takes after its name.
-    const std::map<QString, std::pair<qsizetype, int (*)(const QStringList &)>> modes = {
+    const std::map<QString, std::pair<qsizetype, void (*)(const QStringList &)>> modes = {
         {QStringLiteral("concurrency"), {5, run_concurrency}}, {QStringLiteral("crash"), {2, run_crash}},
         {QStringLiteral("open"), {1, run_open}},               {QStringLiteral("settings"), {1, run_settings}}};
     const auto mode = modes.find(args.value(0));
     if (mode == modes.end() || args.size() != mode->second.first + 1)
         return 2;
     try {
-        return mode->second.second(args.mid(1));
+        mode->second.second(args.mid(1));
+        return 0;
     } catch (const DbError &error) {
         std::fprintf(stderr, "DbError %s\n", error.what());
         return 3;
