@@ -34,7 +34,6 @@
 #include <QThread>
 
 #include <functional>
-#include <iostream>
 #include <map>
 #include <set>
 
@@ -201,7 +200,6 @@ TEST_F(Concurrency, TwoProcessesLoseNoChangeAndRefuseEveryStaleOne)
     Database db = open_existing_database(base.path());
     const std::map<QDate, QString> stored = days(db);
     std::set<qint32> revisions;  // made by accepted changes
-    int refused = 0;
     for (int tag = 0; tag < 2; ++tag) {
         // After "ready", one verdict a change: accepted with the revision it
         // made, or refused as out of date. Any other error, such as giving up
@@ -212,7 +210,6 @@ TEST_F(Concurrency, TwoProcessesLoseNoChangeAndRefuseEveryStaleOne)
         for (int change = 0; change < kChanges; ++change) {
             const QString day = stored.at(concurrency_date(tag, change));
             if (lines[change] == QStringLiteral("refused %1").arg(change)) {
-                ++refused;
                 EXPECT_EQ(day, stored_form({})) << "written by refused change " << change;
                 continue;
             }
@@ -226,7 +223,6 @@ TEST_F(Concurrency, TwoProcessesLoseNoChangeAndRefuseEveryStaleOne)
     const qint32 last = revision(db);
     EXPECT_EQ(int(revisions.size()), last - first_revision);
     EXPECT_TRUE(revisions.empty() || (*revisions.begin() == first_revision + 1 && *revisions.rbegin() == last));
-    std::cout << "[ figures  ] concurrency: " << revisions.size() << " changes accepted, " << refused << " refused\n";
 }
 
 TEST_F(Crash, KilledWholeYearSavesLeaveOneContent)
@@ -261,8 +257,7 @@ TEST_F(Crash, KilledWholeYearSavesLeaveOneContent)
         ASSERT_EQ(other, 0) << "days that do not belong to revision " << stored;
         reported = stored;
     }
-    std::cout << "[ figures  ] crash: " << kKills << " kills, " << interrupted << " in the middle of a save (rolled back), "
-              << reported - first_revision << " whole-year saves committed\n";
+    EXPECT_GT(interrupted, 0) << "no kill caught a save in the middle";
 }
 
 TEST(HostileSettings, HugeOrEndlessFilesGiveDefaults)
