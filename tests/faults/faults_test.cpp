@@ -16,7 +16,7 @@
 // Reading them must fail cleanly: defaults for the settings, the step and an
 // engine error for the database, never a crash, a hang or a changed file.
 
-#include "faultsupport.h"
+#include "faultcontent.h"
 #include "printers.h"
 
 #include "calendars/calendarstore.h"
@@ -29,6 +29,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QThread>
@@ -44,6 +45,50 @@ using namespace dayvane;
 using namespace dayvane::faults;
 
 namespace {
+
+// Long enough for the sanitizer build on a busy machine; only a hang takes it.
+constexpr int kTimeoutMs = 120'000;
+
+// The fault worker as a child process, killed if it still runs at the end.
+// `command` is the program and what comes before `arguments`: the worker
+// itself, or a launcher that runs a copy of it.
+struct Worker
+{
+    explicit Worker(const QStringList &arguments, QStringList command = {QStringLiteral(DAYVANE_FAULT_WORKER)})
+    {
+        const QString program = command.takeFirst();
+        process.start(program, command + arguments);
+    }
+    ~Worker() { kill(); }
+
+    // Waits, as long as output keeps coming, for the line `line`; false when
+    // the worker ends or stays silent.
+    bool wait_for_line(const QString &line)
+    {
+        while (!lines().contains(line)) {
+            if (!process.waitForReadyRead(kTimeoutMs))
+                return false;
+        }
+        return true;
+    }
+    void kill()  // SIGKILL, and waits until the worker is gone
+    {
+        if (process.state() != QProcess::NotRunning) {
+            process.kill();
+            process.waitForFinished(-1);
+        }
+    }
+    // Every complete line so far.
+    QStringList lines()
+    {
+        output += process.readAllStandardOutput();
+        return QString::fromUtf8(output.left(output.lastIndexOf('\n') + 1)).split(u'\n', Qt::SkipEmptyParts);
+    }
+    std::string error_output() { return process.readAllStandardError().toStdString(); }
+
+    QProcess process;
+    QByteArray output;
+};
 
 // A calendar of kFaultYear in a file that the test holds closed; the checks
 // read it with plain SQL so they do not lean on the code under test.

@@ -15,7 +15,7 @@
 // Exit status: 0 at the mode's end, 3 for an unexpected error (described on
 // stderr), 2 for bad arguments.
 
-#include "faultsupport.h"
+#include "faultcontent.h"
 
 #include "app/settingsfile.h"
 #include "editor/rangesave.h"
