@@ -1,7 +1,10 @@
+#include "store/connection.h"
 #include "store/dberror.h"
 #include "store/recordset.h"
 #include "store/recordsettext.h"
+#include "store/revisions.h"
 #include "store/scramble.h"
+#include "store/transaction.h"
 
 #include "printers.h"
 #include "testdatabase.h"
@@ -9,6 +12,7 @@
 #include <QDate>
 
 #include <functional>
+#include <tuple>
 
 #include <gtest/gtest.h>
 
@@ -17,23 +21,14 @@ using namespace dayvane::test;
 
 namespace {
 
-int error_number(const std::function<void()> &action)
-{
-    try {
-        action();
-    } catch (const DbError &error) {
-        return error.number();
-    }
-    return 0;
-}
-
-// A freshly filled database for each test.
-class SampleRecords : public ::testing::Test
+// A freshly filled database file for each test, and a second workstation on
+// the same file.
+class SampleFile : public ::testing::Test
 {
 protected:
-    RecordSet open(const QString &text) { return RecordSet::open(t.db(), text); }
+    RecordSet open(const QString &text) { return RecordSet::open(db, text); }
     static QString calendar(qint64 id) { return QStringLiteral("PARAMETERS RecordID Long=%1; SELECT Q004.* FROM Q004;").arg(id); }
-    qint64 count(const char *sql) { return scalar(t.db(), QString::fromUtf8(sql)); }
+    qint64 value(const char *sql) { return scalar(db, QString::fromUtf8(sql)); }
 
     // The fields (comma-separated) of every record of `query`, "null" for a
     // null value: a record's values joined by ",", the records by "|".
@@ -50,7 +45,6 @@ protected:
         EXPECT_EQ(set.record_count(), rows.size()) << query.toStdString();
         return rows.join(u'|');
     }
-
     // Sets `fields` on the record being added or edited, then writes it.
     static void write(RecordSet &set, std::initializer_list<std::pair<const char *, QVariant>> fields)
     {
@@ -58,18 +52,34 @@ protected:
             set.set_field(QString::fromUtf8(name), value);
         set.update();
     }
+    // "NUMBER DESCRIPTION" of the DbError that `action` throws; empty if none.
+    static QString failure(const std::function<void()> &action)
+    {
+        try {
+            action();
+        } catch (const DbError &error) {
+            return QStringLiteral("%1 %2").arg(error.number()).arg(error.description());
+        }
+        return QString();
+    }
+    static int error_number(const std::function<void()> &action) { return failure(action).section(u' ', 0, 0).toInt(); }
+    // Adds 1 to the worked minutes of every day of zeta.
+    void add_a_minute(Database &to) { to.exec(QStringLiteral("UPDATE days SET minutes1 = minutes1 + 1 WHERE NameLink = %1;").arg(s.zeta)); }
 
     TestDatabase t;
     const Sample s = fill_sample(t.db());
+    Database &db = t.db();
+    Database second = open_existing_database(t.path());
 };
-using StoredQueries = SampleRecords;
-using RecordSetWrites = SampleRecords;
+using StoredQueries = SampleFile;
+using RecordSetWrites = SampleFile;
+using Revisions = SampleFile;
+using Transactions = SampleFile;
 
 } // namespace
 
 TEST_F(StoredQueries, EachYieldsExactlyItsRecordsInOrder)
 {
-    Database &db = t.db();
     const qint64 new_year = scalar(db, QStringLiteral("SELECT id FROM days WHERE DateVal = '2024-01-01'"));
     // A year whose two most frequent work patterns tie, and whose paid-only
     // days, however many, are no work days.
@@ -175,9 +185,9 @@ TEST_F(RecordSetWrites, AddEditAndDeleteWriteThrough)
         days.edit();
         write(days, {{"TimeSegments", QVariant()}, {"Date comment", QStringLiteral("closed")}, {"minutes1", 0}});
     }
-    EXPECT_EQ(count("SELECT count(*) FROM days WHERE TimeSegments IS NULL AND \"Date comment\" = 'closed' AND minutes1 = 0"), 6);
+    EXPECT_EQ(value("SELECT count(*) FROM days WHERE TimeSegments IS NULL AND \"Date comment\" = 'closed' AND minutes1 = 0"), 6);
     // The other calendar's days are untouched.
-    EXPECT_EQ(count("SELECT count(*) FROM days WHERE \"Date comment\" IS NULL"), 2);
+    EXPECT_EQ(value("SELECT count(*) FROM days WHERE \"Date comment\" IS NULL"), 2);
 
     RecordSet deleted = open(calendar(s.zeta));
     deleted.delete_record();
@@ -187,11 +197,11 @@ TEST_F(RecordSetWrites, AddEditAndDeleteWriteThrough)
     EXPECT_TRUE(deleted.eof());
     EXPECT_EQ(records(calendar(s.zeta), "Name"), QString());
     // Years and days go with their calendar: no orphans; alpha's one day stays.
-    EXPECT_EQ(count("SELECT count(*) FROM calendar_years"), 1);
-    EXPECT_EQ(count("SELECT count(*) FROM days"), 1);
+    EXPECT_EQ(value("SELECT count(*) FROM calendar_years"), 1);
+    EXPECT_EQ(value("SELECT count(*) FROM days"), 1);
     // A year deleted through Q002 takes its days too.
     open(QStringLiteral("PARAMETERS CalendarID Long=%1, [Year] Short=2024; SELECT Q002.* FROM Q002;").arg(s.alpha)).delete_record();
-    EXPECT_EQ(count("SELECT count(*) FROM days"), 0);
+    EXPECT_EQ(value("SELECT count(*) FROM days"), 0);
 }
 
 TEST_F(RecordSetWrites, RefusesWhatCannotBeDone)
@@ -210,7 +220,7 @@ TEST_F(RecordSetWrites, RefusesWhatCannotBeDone)
     set.cancel_update();
 
     // Another workstation deleted the record after it was read.
-    t.db().exec(QStringLiteral("DELETE FROM calendars WHERE id = %1;").arg(s.alpha));
+    db.exec(QStringLiteral("DELETE FROM calendars WHERE id = %1;").arg(s.alpha));
     set.edit();
     EXPECT_EQ(error_number([&] { write(set, {{"Name", QStringLiteral("x")}}); }), DbError::RecordChanged);
 
@@ -236,7 +246,7 @@ TEST_F(RecordSetWrites, RefusesWhatCannotBeDone)
 TEST_F(RecordSetWrites, TheSystemPasswordMatchesItsStoredScrambledFormByteForByte)
 {
     const auto password_matches = [&](const QByteArray &typed) {
-        return RecordSet::open(t.db(), QStringLiteral("PARAMETERS [Password] Text ( 255 ); SELECT Q011a.* FROM Q011a;"),
+        return RecordSet::open(db, QStringLiteral("PARAMETERS [Password] Text ( 255 ); SELECT Q011a.* FROM Q011a;"),
                                {{QStringLiteral("Password"), *scramble_text(typed)}})
                    .record_count()
                > 0;
@@ -264,4 +274,95 @@ TEST_F(RecordSetWrites, TheSystemPasswordMatchesItsStoredScrambledFormByteForByt
     write(users, {{"LastName", QStringLiteral("Bytes")}, {"password", *scramble_text(every_byte)}});
     const QString user = QStringLiteral("PARAMETERS UserID Long=%1; SELECT Q017.* FROM Q017;").arg(users.last_added_id());
     EXPECT_EQ(*scramble_text(open(user).field(QStringLiteral("password")).toByteArray()), every_byte);
+}
+
+TEST_F(Revisions, CheckAndIncrementWithTheirOwnMessagesAndReadOwnershipAndYears)
+{
+    EXPECT_EQ(failure([&] { check_calendar_revision(db, s.alpha, 0); }), QString());
+    EXPECT_EQ(increment_calendar_revision(db, s.alpha), 1);
+    EXPECT_EQ(failure([&] { check_calendar_revision(db, s.alpha, 0); }), u"513 Calendar is out of date.");
+    EXPECT_EQ(failure([&] { check_calendar_revision(db, 999, 0); }), u"513 DB record not found");
+    EXPECT_EQ(failure([&] { increment_calendar_revision(db, 999); }), u"513 DB record not found.");
+    EXPECT_EQ(failure([&] { check_and_increment_calendar_revision(db, s.alpha, 0); }), u"513 DB record out of date");
+    EXPECT_EQ(failure([&] { check_and_increment_calendar_revision(db, 999, 0); }), u"513 DB record not found");
+    EXPECT_EQ(check_and_increment_calendar_revision(db, s.alpha, 1), 2);
+
+    const CalendarOwnership zeta = read_calendar_ownership(db, s.zeta);
+    EXPECT_EQ(std::tuple(qint64(zeta.owner_id), zeta.restrict_read), std::tuple(s.ann, true));
+    EXPECT_EQ(failure([&] { read_calendar_ownership(db, 999); }), u"513 DB record not found.");
+    const YearRange range = read_calendar_year_range(db, s.zeta);
+    EXPECT_EQ(std::tuple(range.first_year, range.last_year, range.count), std::tuple(2023, 2024, 2));
+    EXPECT_EQ(read_calendar_year_range(db, s.empty).count, 0);
+}
+
+TEST_F(Revisions, TheFirstOfTwoWorkstationsWinsAndAFailedChangeWritesNothing)
+{
+    const QString minutes = QStringLiteral("SELECT minutes1 FROM days WHERE DateVal = '2024-01-08' AND NameLink = %1").arg(s.zeta);
+    // Both loaded the calendar at revision 0; the first saves.
+    EXPECT_EQ(change_calendar_days(db, s.zeta, 0, [&] { add_a_minute(db); }), 1);
+    EXPECT_EQ(failure([&] { change_calendar_days(second, s.zeta, 0, [&] { add_a_minute(second); }); }),
+              u"513 Calendar is out of date.");
+    EXPECT_EQ(scalar(second, minutes), 481);
+    // After reloading, the second goes through.
+    EXPECT_EQ(change_calendar_days(second, s.zeta, 1, [&] { add_a_minute(second); }), 2);
+
+    // A failure half-way, here renaming onto a used name whatever its case
+    // (the engine's 19), leaves neither days nor revision changed.
+    const QString renamed = failure([&] {
+        change_calendar_days(db, s.zeta, 2, [&] {
+            add_a_minute(db);
+            RecordSet calendar = RecordSet::open(db, calendar_record_query(qint32(s.zeta)));
+            calendar.edit();
+            calendar.set_field(QStringLiteral("Name"), QStringLiteral("ALPHA"));
+            calendar.update();
+        });
+    });
+    EXPECT_TRUE(renamed.startsWith(u"19 ")) << renamed.toStdString();
+    EXPECT_EQ(value("SELECT revision FROM calendars WHERE Name = 'zeta office'"), 2);
+    EXPECT_EQ(scalar(db, minutes), 482);
+}
+
+TEST_F(Transactions, ASecondWriterIsBusyUntilTheFirstEndsAndNestedOnesAreSavepoints)
+{
+    second.set_busy_timeout(100);
+    {
+        Transaction first(db);
+        db.exec(QStringLiteral("UPDATE calendars SET revision = revision + 1;"));
+        const QString busy = failure([&] { Transaction transaction(second); });
+        EXPECT_TRUE(busy.startsWith(u"5 ") && busy.contains(QStringLiteral("in use"))) << busy.toStdString();
+        first.commit();
+    }
+    {
+        Transaction transaction(second);
+        second.exec(QStringLiteral("UPDATE calendars SET revision = revision + 10;"));
+        transaction.commit();
+    }
+    EXPECT_EQ(value("SELECT min(revision) FROM calendars"), 11);
+
+    const char *revisions = "SELECT max(revision) FROM calendars";
+    {
+        Transaction outer(db);
+        db.exec(QStringLiteral("UPDATE calendars SET revision = 1;"));
+        {
+            Transaction inner(db);
+            db.exec(QStringLiteral("UPDATE calendars SET revision = 2;"));
+        }  // rolled back to the savepoint: the outer change stays
+        EXPECT_EQ(value(revisions), 1);
+        {
+            Transaction inner(db);
+            db.exec(QStringLiteral("UPDATE calendars SET revision = 3;"));
+            inner.commit();
+        }
+        EXPECT_TRUE(db.in_transaction());
+    }  // the outer one decides: nothing is written
+    EXPECT_FALSE(db.in_transaction());
+    EXPECT_EQ(value(revisions), 11);
+    {
+        Transaction outer(db);
+        Transaction inner(db);
+        db.exec(QStringLiteral("UPDATE calendars SET revision = 4;"));
+        inner.commit();
+        outer.commit();
+    }
+    EXPECT_EQ(value(revisions), 4);
 }
