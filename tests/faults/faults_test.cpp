@@ -1,20 +1,12 @@
 // Faults from outside the program, each met by the fault worker in a process
-// of its own, so that a crash or a hang shows as that process's failure
-// rather than ending the test run.
-//
-// One calendar database file shared by processes. Two workstations change
-// the same calendar at full speed: every change checks the revision it read
-// and adds 1 in one transaction, so a stale change must be refused and no
-// accepted change may ever be lost. A workstation dies (power cut, killed
-// process) in the middle of saving a whole year: the rollback journal must
-// leave the year as it was before or after the save, never half of each, and
-// the revision must agree.
-//
-// Files that are not what the program expects: a settings file of enormous
-// size or that is no file; a database file of another program, cut short,
-// zeroed, closed to the program, replaced by a folder or by a loop of links.
-// Reading them must fail cleanly: defaults for the settings, the step and an
-// engine error for the database, never a crash, a hang or a changed file.
+// of its own, so that a crash or a hang fails that process, not the test run.
+// Two workstations change one calendar at full speed: a stale change must be
+// refused and no accepted one lost. A workstation dies in the middle of
+// saving a whole year: the file must hold the year as it was before or after
+// the save, never half of each, with the revision to match. Files that are
+// not what the program expects must fail cleanly: defaults for the settings,
+// the step and an engine error for the database, never a crash, a hang or a
+// changed file.
 
 #include "faultcontent.h"
 #include "printers.h"

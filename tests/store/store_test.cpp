@@ -24,24 +24,35 @@ using namespace dayvane::test;
 
 namespace {
 
+// "NUMBER DESCRIPTION" of the DbError that `action` throws; empty if none.
+QString failure(const std::function<void()> &action)
+{
+    try {
+        action();
+    } catch (const DbError &error) {
+        return QStringLiteral("%1 %2").arg(error.number()).arg(error.description());
+    }
+    return QString();
+}
+
+int error_number(const std::function<void()> &action)
+{
+    return failure(action).section(u' ', 0, 0).toInt();
+}
+
 // The query, then each parameter as "name:TYPE=value" ("name:TYPE" when it is
-// declared without a value; dates in ISO form); or "error NUMBER" for text
-// refused with a described DbError.
+// declared without a value).
 QString parsed(const char *text)
 {
     static const char *const types[] = {"Long", "Short", "DateTime", "Text"};
-    try {
-        const RecordSetText t = parse_record_set_text(QString::fromUtf8(text));
-        QString result = t.query;
-        for (const QueryParameter &p : t.parameters) {
-            result += QStringLiteral(" %1:%2").arg(p.name, QLatin1String(types[int(p.type)]));
-            if (p.has_value)
-                result += u'=' + p.value.toString();
-        }
-        return result;
-    } catch (const DbError &error) {
-        return error.description().isEmpty() ? QStringLiteral("undescribed") : QStringLiteral("error %1").arg(error.number());
+    const RecordSetText t = parse_record_set_text(QString::fromUtf8(text));
+    QString result = t.query;
+    for (const QueryParameter &p : t.parameters) {
+        result += QStringLiteral(" %1:%2").arg(p.name, QLatin1String(types[int(p.type)]));
+        if (p.has_value)
+            result += u'=' + p.value.toString();
     }
+    return result;
 }
 
 // A freshly filled database file for each test, and a second workstation on
@@ -75,17 +86,6 @@ protected:
             set.set_field(QString::fromUtf8(name), value);
         set.update();
     }
-    // "NUMBER DESCRIPTION" of the DbError that `action` throws; empty if none.
-    static QString failure(const std::function<void()> &action)
-    {
-        try {
-            action();
-        } catch (const DbError &error) {
-            return QStringLiteral("%1 %2").arg(error.number()).arg(error.description());
-        }
-        return QString();
-    }
-    static int error_number(const std::function<void()> &action) { return failure(action).section(u' ', 0, 0).toInt(); }
     // Adds 1 to the worked minutes of every day of zeta.
     void add_a_minute(Database &to) { to.exec(QStringLiteral("UPDATE days SET minutes1 = minutes1 + 1 WHERE NameLink = %1;").arg(s.zeta)); }
 
@@ -421,8 +421,11 @@ TEST(RecordSetText, ReadsQuotedValuesAndRefusesMalformedText)
         {"PARAMETERS [Year] Short=40000; SELECT Q002.* FROM Q002;", DbError::BadParameterValue},
         {"PARAMETERS RecordID Long=99999999999999999999999; SELECT Q004.* FROM Q004;", DbError::BadParameterValue},
     };
-    for (const Refusal &c : refusals)
-        EXPECT_EQ(parsed(c.text), QStringLiteral("error %1").arg(c.number)) << c.text;
+    for (const Refusal &c : refusals) {
+        const QString refused = failure([&] { parsed(c.text); });
+        EXPECT_EQ(refused.section(u' ', 0, 0).toInt(), c.number) << c.text;
+        EXPECT_FALSE(refused.section(u' ', 1).isEmpty()) << c.text << ": no description";
+    }
 }
 
 TEST(Scramble, KeyStreamIsTheStoredPasswordsKeyToTheLastByteAndItsOwnInverse)
@@ -455,12 +458,7 @@ TEST(DatabasePath, ChecksDriveLengthAndExactName)
 
 TEST(DriveType, MapsFileSystemsToDriveKindsAndFindsTheInnermostMount)
 {
-    struct Case
-    {
-        const char *filesystem;
-        bool removable;
-        DriveType expected;
-    };
+    struct Case { const char *filesystem; bool removable; DriveType expected; };
     const Case cases[] = {
         {"ext4", false, DriveType::Fixed},        {"fuseblk", false, DriveType::Fixed},
         {"vfat", true, DriveType::Removable},     {"ext4", true, DriveType::Removable},
@@ -500,12 +498,7 @@ TEST(OpenCalendarDatabase, OpensOnlyWithTheSecondPasswordAndIsNeverCreatedOverAF
     fill_sample(t.db());
     EXPECT_EQ(key_from_connect_string(kFirstConnectString), QByteArray("tqd73kw5"));
     EXPECT_EQ(key_from_connect_string(kSecondConnectString), QByteArray("4718305296"));
-    try {
-        create_calendar_database(t.path());
-        ADD_FAILURE() << "overwrote";
-    } catch (const DbError &error) {
-        EXPECT_EQ(error.number(), DbError::FileExists);
-    }
+    EXPECT_EQ(error_number([&] { create_calendar_database(t.path()); }), DbError::FileExists);
     t.close();
 
     OpenResult result = open_calendar_database(t.path());
