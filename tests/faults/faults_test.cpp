@@ -401,9 +401,8 @@ TEST(HostileDatabase, WhatIsNoUsableCalendarDatabaseIsRefusedAndLeftAsItWas)
         const bool existed = QFileInfo::exists(path);
         const QByteArray before = file_bytes(path);
         const OpenAttempt attempt = open_in_worker(path, command);
-        const std::string what = c.name.toStdString() + " of " + std::to_string(size) + " bytes (seed " +
-                                 std::to_string(seed) + "): " + attempt.detail.toStdString() + " / " +
-                                 attempt.existing.toStdString();
+        const std::string what = QStringLiteral("%1 of %2 bytes (seed %3): %4 / %5")
+                                     .arg(c.name).arg(size).arg(seed).arg(attempt.detail, attempt.existing).toStdString();
         if (c.name == u"intact")
             intact = attempt;
         // Opening must never write into a damaged file nor make one.

@@ -1,10 +1,10 @@
 // dayvane-fault-worker: the other workstation of the fault tests, a process
 // of its own so that a test can run two at once, kill one mid-save or see one
 // crash without ending the test run. Modes and what each prints:
-//   concurrency PATH CALENDAR TAG CHANGES SEED: "ready", then waits for a line
-//       on stdin and tries CHANGES one-day changes (change K writes
-//       concurrency_date(TAG, K)): "accepted K REVISION" or "refused K" (out
-//       of date) for each, then "done CHANGES".
+//   concurrency PATH CALENDAR TAG CHANGES SEED: "ready"; after a line on
+//       stdin, CHANGES one-day changes (change K writes concurrency_date(TAG,
+//       K)): "accepted K REVISION" or "refused K" (out of date) for each;
+//       then "done CHANGES".
 //   crash PATH CALENDAR: "ready", then saves the whole year over and over
 //       (year_content), "saved REVISION" after each commit.
 //   open PATH: "calendar STEP FILES_LEFT DETAIL" from opening as the program
@@ -12,8 +12,8 @@
 //       "existing opened ROWS days=SUMS free_pages=N INTEGRITY" or
 //       "existing error NUMBER DESCRIPTION" from opening without the checks.
 //   settings PATH: "settings READ VALUES PEAK_KIB" (READ, VALUES 0 or 1).
-// Exit status: 0 at the mode's end, 3 for an unexpected error (described on
-// stderr), 2 for bad arguments.
+// Exit status: 0 at the mode's end, 3 for an unexpected error (on stderr), 2
+// for bad arguments.
 
 #include "faultcontent.h"
 

@@ -126,7 +126,6 @@ TEST_F(StoredQueries, EachYieldsExactlyItsRecordsInOrder)
     };
 
     const char *zeta_2024_days = "PARAMETERS CalendarID Long={zeta}, [Year] Short=2024; SELECT Q003.* FROM Q003;";
-    const char *ann = "PARAMETERS UserID Long={ann}; SELECT Q015.* FROM Q015;";
     struct Case { const char *query, *fields, *expected; };
     const Case cases[] = {
         // Names without regard to case, then years; a calendar without
@@ -149,7 +148,7 @@ TEST_F(StoredQueries, EachYieldsExactlyItsRecordsInOrder)
         {"PARAMETERS RecordID Long={alpha}; SELECT Q004.* FROM Q004;", "Name", "Alpha"},
         {"PARAMETERS RecordID Long={new_year}; SELECT Q006.* FROM Q006;", "minutes2,YearLink", "510,{zeta_2024}"},
         {"PARAMETERS UserID Long={bob}; SELECT Q017.* FROM Q017;", "LastName", "Adams"},
-        {ann, "Name,password", "Ann Smith,null"},
+        {"PARAMETERS UserID Long={ann}; SELECT Q015.* FROM Q015;", "Name,password", "Ann Smith,null"},
         // Day lists in date order, both ends included; the other
         // calendar's 2024-01-08 left out. 7 January 2024 is a Sunday.
         {"PARAMETERS CalendarID Long={zeta}, StartDt DateTime=#1/1/2024#, EndDt DateTime=#1/1/2024#; SELECT *  FROM Q008;",
@@ -269,10 +268,8 @@ TEST_F(RecordSetWrites, RefusesWhatCannotBeDone)
 TEST_F(RecordSetWrites, TheSystemPasswordMatchesItsStoredScrambledFormByteForByte)
 {
     const auto password_matches = [&](const QByteArray &typed) {
-        return RecordSet::open(db, QStringLiteral("PARAMETERS [Password] Text ( 255 ); SELECT Q011a.* FROM Q011a;"),
-                               {{QStringLiteral("Password"), *scramble_text(typed)}})
-                   .record_count()
-               > 0;
+        const QString check = QStringLiteral("PARAMETERS [Password] Text ( 255 ); SELECT Q011a.* FROM Q011a;");
+        return RecordSet::open(db, check, {{QStringLiteral("Password"), *scramble_text(typed)}}).record_count() > 0;
     };
     EXPECT_EQ(records(QStringLiteral("SELECT Q011.*FROM Q011;"), "Variable"), QString());
     EXPECT_FALSE(password_matches("secret"));
