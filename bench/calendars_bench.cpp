@@ -3,6 +3,7 @@
 
 #include "calendars/calendarstore.h"
 #include "store/connection.h"
+#include "store/sqlcipherengine.h"
 #include "store/transaction.h"
 
 #include <sqlcipher/sqlite3.h>
@@ -81,7 +82,7 @@ BENCHMARK(BM_CalendarListStepByStep)->Unit(benchmark::kMillisecond);
 void BM_BareCreateAndDelete(benchmark::State &state)
 {
     Database &db = *fixture().db;
-    sqlite3 *handle = db.handle();
+    sqlite3 *handle = sqlcipher_handle(db);
     for (auto _ : state) {
         Transaction transaction(db);
         db.exec(QStringLiteral("INSERT INTO calendars (Name) VALUES ('Bare');"));

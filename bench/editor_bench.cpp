@@ -6,6 +6,7 @@
 #include "editor/dayeditor.h"
 #include "editor/rangesave.h"
 #include "store/connection.h"
+#include "store/sqlcipherengine.h"
 #include "store/recordset.h"
 #include "store/revisions.h"
 #include "store/transaction.h"
@@ -144,7 +145,7 @@ BENCHMARK(BM_ReloadYear)->Unit(benchmark::kMillisecond);
 void BM_BareBatchedUpdate(benchmark::State &state)
 {
     Fixture &f = fixture();
-    sqlite3 *handle = app_state().database->handle();
+    sqlite3 *handle = sqlcipher_handle(*app_state().database);
     sqlite3_stmt *stmt = nullptr;
     sqlite3_prepare_v2(handle,
                        "UPDATE days SET DayStart = ?, DayStop = ?, TimeSegments = ?, minutes1 = ?, minutes2 = ?,"

@@ -3,6 +3,7 @@
 
 #include "model/textforms.h"
 #include "store/connection.h"
+#include "store/sqlcipherengine.h"
 #include "store/recordset.h"
 #include "store/transaction.h"
 
@@ -113,7 +114,7 @@ void BM_ReadYearBareStatement(benchmark::State &state)
 {
     Fixture &f = fixture();
     sqlite3_stmt *stmt = nullptr;
-    sqlite3_prepare_v2(f.db->handle(),
+    sqlite3_prepare_v2(sqlcipher_handle(*f.db),
                        "SELECT id, DateVal, DayStart, DayStop, minutes1, minutes2, TimeSegments, \"Date comment\""
                        " FROM days WHERE NameLink = ? AND DateVal BETWEEN ? AND ? ORDER BY DateVal",
                        -1, &stmt, nullptr);

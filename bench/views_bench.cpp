@@ -4,6 +4,7 @@
 #include "app/calendarviews.h"
 #include "app/calendarwindow.h"
 #include "store/connection.h"
+#include "store/sqlcipherengine.h"
 #include "store/transaction.h"
 #include "ui_common/appstate.h"
 #include "ui_common/calendaryear.h"
@@ -115,7 +116,7 @@ void BM_BareRead(benchmark::State &state)
 {
     Fixture &f = fixture();
     sqlite3_stmt *stmt = nullptr;
-    sqlite3_prepare_v2(app_state().database->handle(),
+    sqlite3_prepare_v2(sqlcipher_handle(*app_state().database),
                        "SELECT id, DateVal, DayStart, DayStop, minutes1, minutes2, TimeSegments, \"Date comment\""
                        " FROM days WHERE NameLink = ? AND DateVal BETWEEN ? AND ? ORDER BY DateVal",
                        -1, &stmt, nullptr);

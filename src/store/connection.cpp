@@ -7,8 +7,6 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <sqlcipher/sqlite3.h>
-
 namespace dayvane {
 
 namespace {
@@ -20,15 +18,15 @@ OpenResult refusal(const QString &path, const DbError &error)
     switch (error.number()) {
     case DbError::SchemaTooNew:
         return {OpenStep::SchemaTooNew, std::nullopt, error.description()};
-    case SQLITE_BUSY:
-    case SQLITE_LOCKED:
+    case DbError::Busy:
+    case DbError::Locked:
         return {OpenStep::Busy, std::nullopt, error.description()};
-    case SQLITE_IOERR:
+    case DbError::IoError:
         // A folder in the file's place fails as a read too.
         if (!info.isDir())
             return {OpenStep::Unreadable, std::nullopt, error.description()};
         break;
-    case SQLITE_CANTOPEN:
+    case DbError::CantOpen:
         // A file that is there but out of reach, rather than no file at all;
         // the system's reason says more than the engine's.
         if (info.isFile()) {
@@ -129,7 +127,7 @@ Database create_calendar_database(const QString &path)
 {
     if (QFileInfo::exists(path))
         throw DbError(DbError::FileExists, QStringLiteral("The file %1 already exists.").arg(path),
-                      kEngineSource);
+                      QStringLiteral("SQLCipher"));
     Database db = Database::open(path, key_from_connect_string(kSecondConnectString), Database::OpenMode::Create);
     create_schema(db);
     return db;

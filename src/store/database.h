@@ -9,9 +9,9 @@
 #include <map>
 #include <memory>
 
-struct sqlite3;
-
 namespace dayvane {
+
+class DatabaseEngine;
 
 // How a stored query is read and written: its SELECT with named parameters,
 // and, when records may be changed through it, the table and key column that
@@ -24,8 +24,8 @@ struct StoredQuery
     QString key_column;
 };
 
-// One open, password-protected database file (RAII: closed on destruction).
-// All methods throw DbError on failure.
+// One open calendar or report database (RAII: closed on destruction), with
+// its engine behind it. All methods throw DbError on failure.
 class Database
 {
 public:
@@ -39,6 +39,16 @@ public:
     // engine opens the file read only (see read_only()).
     static Database open(const QString &path, const QByteArray &key,
                          OpenMode mode = OpenMode::Existing);
+    // Connects to a database server at `address` (a libpq connection URI
+    // or string) within five seconds, with `password` when the address and
+    // libpq's password file give none. Throws DbError ServerUnreachable,
+    // PasswordNeeded, AuthenticationFailed or DatabaseMissing.
+    static Database connect(const QString &address, const QByteArray &password = {});
+
+    // The SQL that the engine speaks; only the store's schema and the tools
+    // that copy between engines look at it.
+    enum class Dialect { SQLite, PostgreSQL };
+    Dialect dialect() const;
 
     Database(Database &&) noexcept;
     Database &operator=(Database &&) noexcept;
@@ -56,13 +66,27 @@ public:
     // DbError 5 (busy).
     void set_busy_timeout(int milliseconds);
 
+    // The schema version stored in the database; 0 when none is.
     int user_version();
+    void set_user_version(int version);
+    bool has_table(const QString &name);
+    // What an INSERT appends so that its row is the new key (see
+    // Statement::send); empty where last_insert_id() gives it.
+    QString returning(const QString &quoted_key) const;
+
+    // The outermost transaction (Transaction uses these).
+    void begin();
+    void commit();
+    void rollback() noexcept;
+    // Runs every statement sent and not yet run; throws the first failure.
+    void flush();
     // True when the connection cannot write to the file.
     bool read_only() const;
     // True while a transaction is open on this connection.
     bool in_transaction() const;
-    qint64 last_insert_id() const;
+    qint64 last_insert_id();
     int changes() const;
+    // The file path or server address.
     const QString &path() const { return m_path; }
 
     // The stored query of that name; throws DbError UnknownQuery.
@@ -70,27 +94,19 @@ public:
     // The column names of a table, as declared.
     const QStringList &table_columns(const QString &table);
 
-    sqlite3 *handle() const { return m_db.get(); }
-
-    // Throws the DbError for an engine result code of this connection.
-    [[noreturn]] void throw_error(int code) const;
+    // The source that this database's errors name.
+    QString source() const;
+    DatabaseEngine &engine() const { return *m_engine; }
 
 private:
-    struct Closer { void operator()(sqlite3 *db) const; };
-    Database(sqlite3 *db, QString path);
+    Database(std::unique_ptr<DatabaseEngine> engine, QString path);
 
-    std::unique_ptr<sqlite3, Closer> m_db;
+    std::unique_ptr<DatabaseEngine> m_engine;
     QString m_path;
     // Node-based maps: references handed out stay valid as entries are added.
     std::map<QString, Statement> m_cache;
     std::map<QString, StoredQuery> m_queries;
     std::map<QString, QStringList> m_columns;
 };
-
-// Engine errors carry this source, so the error report names the engine.
-inline const QString kEngineSource = QStringLiteral("SQLCipher");
-
-// Throws the DbError for an engine result code of connection `db` (may be null).
-[[noreturn]] void throw_engine_error(sqlite3 *db, int code);
 
 } // namespace dayvane

@@ -17,6 +17,15 @@ public:
     // not a database or the password is wrong, 5: the file is busy, ...).
     // The record-set layer and the program use the numbers below.
     enum Code : int {
+        // The engine results that callers tell apart; every engine reports
+        // its failures with these numbers.
+        Busy = 5,           // another connection holds the lock
+        Locked = 6,
+        IoError = 10,
+        CantOpen = 14,
+        NotADatabase = 26,  // or the password is wrong
+        EngineError = 1,    // any other failure; the description says which
+        Constraint = 19,    // a unique key or reference refused the change
         // The program's own error for missing or stale data.
         ProgramError = 513,
         RecordSetSyntax = 3001,    // the SQL text cannot be read
@@ -32,6 +41,13 @@ public:
         SchemaTooNew = 3011,
         SchemaMissing = 3012,      // a valid database, but not a calendar one
         FileExists = 3013,         // creating a database over an existing file
+        // A database server's answers. Unreachable and ServerGone may pass:
+        // the next attempt connects again.
+        ServerUnreachable = 3014,     // no answer within the time-out
+        PasswordNeeded = 3015,        // the server asks for a password
+        AuthenticationFailed = 3016,  // the server refused the user or password
+        DatabaseMissing = 3017,       // the server has no database of that name
+        ServerGone = 3018,            // the connection broke during a request
     };
 
     DbError(int number, QString description, QString source);

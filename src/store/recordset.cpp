@@ -12,6 +12,7 @@ namespace dayvane {
 namespace {
 
 const QString kSource = QStringLiteral("RecordSet");
+const QString kDeletedMeanwhile = QStringLiteral("The record has been deleted by another user.");
 
 [[noreturn]] void fail(int number, const QString &description)
 {
@@ -63,10 +64,12 @@ RecordSet RecordSet::open(Database &db, const QString &query_text, const QVarian
     set.m_db = &db;
     set.m_base_table = query.base_table;
     set.m_key_column = query.key_column;
+    // Stepped before the names are read: a server sends both in one answer.
+    bool row = stmt.step();
     const int columns = stmt.column_count();
     for (int c = 0; c < columns; ++c)
         set.m_fields << stmt.column_name(c);
-    while (stmt.step()) {
+    for (; row; row = stmt.step()) {
         for (int c = 0; c < columns; ++c)
             set.m_values << stmt.column(c);
         set.m_deleted.push_back(false);
@@ -131,8 +134,28 @@ int RecordSet::field_index(const QString &name) const
     return index;
 }
 
+void RecordSet::resolve_keys() const
+{
+    if (m_sent_keys.empty())
+        return;
+    if (!m_sent_keys.back().second->known)
+        m_db->flush();
+    const int key = field_index(m_key_column);
+    for (const auto &[row, sent] : m_sent_keys)
+        m_values[row * m_fields.size() + key] = sent->value;
+    m_last_added_id = m_sent_keys.back().second->value;
+    m_sent_keys.clear();
+}
+
+qint64 RecordSet::last_added_id() const
+{
+    resolve_keys();
+    return m_last_added_id;
+}
+
 qsizetype RecordSet::current_offset() const
 {
+    resolve_keys();
     if (eof() || m_deleted[size_t(m_pos)])
         fail(DbError::NoCurrentRecord, QStringLiteral("No current record."));
     if (m_unread[size_t(m_pos)])
@@ -238,9 +261,7 @@ void RecordSet::write_edit()
                 stmt.bind(parameter++, m_buffer.at(i));
         }
         stmt.bind(parameter, key);
-        stmt.exec();
-        if (m_db->changes() == 0)
-            fail(DbError::RecordChanged, QStringLiteral("The record has been deleted by another user."));
+        stmt.send(kDeletedMeanwhile);
     }
     std::copy(m_buffer.cbegin(), m_buffer.cend(), m_values.begin() + offset);
 }
@@ -258,11 +279,13 @@ const QString &RecordSet::write_sql(Mode mode)
         m_last_sql = QStringLiteral("UPDATE %1 SET %2 = ? WHERE %3 = ?;")
                          .arg(quoted(m_base_table), columns.join(QStringLiteral(" = ?, ")), quoted(m_key_column));
     } else if (columns.isEmpty()) {
-        m_last_sql = QStringLiteral("INSERT INTO %1 DEFAULT VALUES;").arg(quoted(m_base_table));
+        m_last_sql = QStringLiteral("INSERT INTO %1 DEFAULT VALUES%2;")
+                         .arg(quoted(m_base_table), m_db->returning(quoted(m_key_column)));
     } else {
-        m_last_sql = QStringLiteral("INSERT INTO %1 (%2) VALUES (%3);")
+        m_last_sql = QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)%4;")
                          .arg(quoted(m_base_table), columns.join(QStringLiteral(", ")),
-                              QStringList(columns.size(), QStringLiteral("?")).join(QStringLiteral(", ")));
+                              QStringList(columns.size(), QStringLiteral("?")).join(QStringLiteral(", ")),
+                              m_db->returning(quoted(m_key_column)));
     }
     m_last_written = m_dirty;
     m_last_mode = mode;
@@ -277,11 +300,11 @@ void RecordSet::write_add()
         if (m_dirty[size_t(i)])
             stmt.bind(parameter++, m_buffer.at(i));
     }
-    stmt.exec();
-    m_last_added_id = m_db->last_insert_id();
-    QVariantList row = m_buffer;
-    row[field_index(m_key_column)] = m_last_added_id;
-    m_values << row;
+    // Sent rather than run: a year of days reaches a server in one request.
+    auto key = std::make_shared<SentKey>();
+    stmt.send({}, key);
+    m_sent_keys.emplace_back(qsizetype(m_deleted.size()), std::move(key));
+    m_values << m_buffer;
     m_deleted.push_back(false);
     m_unread.push_back(true);
     ++m_count;
@@ -301,9 +324,7 @@ void RecordSet::delete_record()
     Statement &stmt =
         m_db->cached(QStringLiteral("DELETE FROM %1 WHERE %2 = ?;").arg(quoted(m_base_table), quoted(m_key_column)));
     stmt.bind(1, key);
-    stmt.exec();
-    if (m_db->changes() == 0)
-        fail(DbError::RecordChanged, QStringLiteral("The record has been deleted by another user."));
+    stmt.send(kDeletedMeanwhile);
     m_deleted[size_t(m_pos)] = true;
     --m_count;
 }

@@ -5,11 +5,14 @@
 #include <QVariant>
 #include <QVariantMap>
 
+#include <memory>
+#include <utility>
 #include <vector>
 
 namespace dayvane {
 
 class Database;
+struct SentKey;
 struct StoredQuery;
 
 // An updatable record set over one stored query, opened from the program's
@@ -54,13 +57,16 @@ public:
     // Deletes the current record; the position stays until the next move.
     void delete_record();
 
-    qint64 last_added_id() const { return m_last_added_id; }
+    // Runs the inserts sent so far when the key is not known yet.
+    qint64 last_added_id() const;
     void close();
 
 private:
     enum class Mode { Browse, Edit, Add };
 
     int find_field(const QString &name) const;  // -1 when missing
+    // Puts the keys of the records added so far into their rows.
+    void resolve_keys() const;
     // The current record's first value; throws when there is none.
     qsizetype current_offset() const;
     void read_back(qsizetype row) const;
@@ -86,7 +92,9 @@ private:
     Mode m_mode = Mode::Browse;
     QVariantList m_buffer;
     std::vector<bool> m_dirty;
-    qint64 m_last_added_id = 0;
+    mutable qint64 m_last_added_id = 0;
+    // Added rows whose keys arrive with their inserts: (row, key).
+    mutable std::vector<std::pair<qsizetype, std::shared_ptr<SentKey>>> m_sent_keys;
     // For each column of the base table, the field it fills after an add
     // (-1: not selected); worked out on the first add.
     mutable std::vector<int> m_readback;

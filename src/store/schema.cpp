@@ -2,7 +2,10 @@
 
 #include "store/database.h"
 #include "store/dberror.h"
+#include "store/schemadefinition.h"
 #include "store/transaction.h"
+
+#include <iterator>
 
 namespace dayvane {
 
@@ -59,13 +62,6 @@ CREATE TABLE stored_query (
     key_column TEXT NOT NULL DEFAULT ''
 );
 )sql";
-
-struct QueryDefinition
-{
-    const char *name;
-    const char *base_table;
-    const char *select_sql;
-};
 
 // The stored queries. Scrambled passwords are blobs (byte-exact); dates are
 // ISO text, so text order is date order. A query with a base table must
@@ -140,12 +136,29 @@ const QueryDefinition kQueries[] = {
      "SELECT id, revision, EmployeeID, FirstName, LastName, password FROM users WHERE id = :UserID"},
 };
 
+} // namespace
+
+const SchemaDefinition &file_schema()
+{
+    static const SchemaDefinition schema{kTables, kQueries, std::size(kQueries)};
+    return schema;
+}
+
+namespace {
+
+const SchemaDefinition &schema_of(const Database &db)
+{
+    return db.dialect() == Database::Dialect::PostgreSQL ? server_schema() : file_schema();
+}
+
 void write_stored_queries(Database &db)
 {
+    const SchemaDefinition &schema = schema_of(db);
     db.exec(QStringLiteral("DELETE FROM stored_query;"));
     Statement insert = db.prepare(QStringLiteral(
         "INSERT INTO stored_query (name, select_sql, base_table, key_column) VALUES (?, ?, ?, ?);"));
-    for (const QueryDefinition &query : kQueries) {
+    for (std::size_t i = 0; i < schema.query_count; ++i) {
+        const QueryDefinition &query = schema.queries[i];
         const QString base = QString::fromUtf8(query.base_table);
         insert.reset();
         insert.bind(1, QString::fromUtf8(query.name));
@@ -156,21 +169,14 @@ void write_stored_queries(Database &db)
     }
 }
 
-bool has_table(Database &db, const QString &name)
-{
-    Statement stmt = db.prepare(QStringLiteral("SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = ?;"));
-    stmt.bind(1, name);
-    return stmt.step();
-}
-
 } // namespace
 
 void create_schema(Database &db)
 {
     Transaction transaction(db);
-    db.exec(QString::fromUtf8(kTables));
+    db.exec(QString::fromUtf8(schema_of(db).tables));
     write_stored_queries(db);
-    db.exec(QStringLiteral("PRAGMA user_version = %1;").arg(kSchemaVersion));
+    db.set_user_version(kSchemaVersion);
     transaction.commit();
 }
 
@@ -183,17 +189,17 @@ void upgrade_schema(Database &db)
                                      "(schema %1; this program reads up to %2). Please update the program.")
                           .arg(version)
                           .arg(kSchemaVersion),
-                      kEngineSource);
-    if (version < 1 || !has_table(db, QStringLiteral("stored_query")))
+                      db.source());
+    if (version < 1 || !db.has_table(QStringLiteral("stored_query")))
         throw DbError(DbError::SchemaMissing, QStringLiteral("The database holds no calendar data."),
-                      kEngineSource);
+                      db.source());
     if (version == kSchemaVersion)
         return;
     // Later schema versions add their steps here, each inside this one
     // transaction, and refresh the stored queries.
     Transaction transaction(db);
     write_stored_queries(db);
-    db.exec(QStringLiteral("PRAGMA user_version = %1;").arg(kSchemaVersion));
+    db.set_user_version(kSchemaVersion);
     transaction.commit();
 }
 

@@ -4,7 +4,7 @@ namespace dayvane {
 
 class Database;
 
-// The schema version this program writes, kept in PRAGMA user_version.
+// The schema version this program writes, kept in the database (a file's user_version).
 inline constexpr int kSchemaVersion = 1;
 
 // Creates the tables and stored queries in an empty database, in one

@@ -4,11 +4,19 @@
 #include <QString>
 #include <QVariant>
 
-#include <vector>
-
-struct sqlite3_stmt;
+#include <memory>
 
 namespace dayvane {
+
+class StatementEngine;
+
+// The key of a record inserted with Statement::send, known once the insert
+// has run (at the latest after Database::flush()).
+struct SentKey
+{
+    qint64 value = 0;
+    bool known = false;
+};
 
 // A prepared statement; move-only, finalized on destruction.
 //
@@ -20,8 +28,8 @@ namespace dayvane {
 class Statement
 {
 public:
-    Statement() = default;
-    Statement(sqlite3_stmt *stmt, QString sql);
+    Statement();
+    Statement(std::unique_ptr<StatementEngine> engine, QString sql);
     Statement(Statement &&other) noexcept;
     Statement &operator=(Statement &&other) noexcept;
     Statement(const Statement &) = delete;
@@ -40,6 +48,14 @@ public:
     bool step();
     // Runs a statement that yields no rows.
     void exec();
+    // Runs a statement that yields no rows, or an INSERT whose key `key`
+    // receives. The engine may hold it back and send it with the statements
+    // after it in one request to a server; it runs at the latest with the
+    // next step() or exec() of this connection, the commit or
+    // Database::flush(), which then throw its failure. With `unchanged` set,
+    // a statement that changed no record fails with DbError RecordChanged and
+    // that description.
+    void send(const QString &unchanged = {}, const std::shared_ptr<SentKey> &key = {});
     void reset();
 
     int column_count() const;
@@ -47,18 +63,10 @@ public:
     QVariant column(int column) const;
 
     const QString &sql() const { return m_sql; }
-    sqlite3_stmt *handle() const { return m_stmt; }
 
 private:
-    // How a column's declared type asks its values to be read.
-    enum class ColumnKind : char { Plain, Boolean, Date };
-    ColumnKind column_kind(int column) const;
-
-    sqlite3_stmt *m_stmt = nullptr;
+    std::unique_ptr<StatementEngine> m_engine;
     QString m_sql;
-    // Declared types, looked up once per column for a statement that is
-    // stepped many times.
-    mutable std::vector<ColumnKind> m_kinds;
 };
 
 } // namespace dayvane

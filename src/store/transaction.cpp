@@ -15,7 +15,7 @@ Transaction::Transaction(Database &db)
         m_savepoint = QStringLiteral("nested_%1").arg(++g_savepoints);
         m_db.exec(QStringLiteral("SAVEPOINT %1;").arg(m_savepoint));
     } else {
-        m_db.exec(QStringLiteral("BEGIN IMMEDIATE;"));
+        m_db.begin();
     }
 }
 
@@ -23,11 +23,13 @@ Transaction::~Transaction()
 {
     if (!m_open)
         return;
+    if (m_savepoint.isEmpty()) {
+        m_db.rollback();
+        return;
+    }
     try {
-        if (m_savepoint.isEmpty())
-            m_db.exec(QStringLiteral("ROLLBACK;"));
-        else
-            m_db.exec(QStringLiteral("ROLLBACK TO %1; RELEASE %1;").arg(m_savepoint));
+        m_db.exec(QStringLiteral("ROLLBACK TO %1;").arg(m_savepoint));
+        m_db.exec(QStringLiteral("RELEASE %1;").arg(m_savepoint));
     } catch (...) {
         // The engine may already have rolled back after an I/O error.
     }
@@ -35,7 +37,10 @@ Transaction::~Transaction()
 
 void Transaction::commit()
 {
-    m_db.exec(m_savepoint.isEmpty() ? QStringLiteral("COMMIT;") : QStringLiteral("RELEASE %1;").arg(m_savepoint));
+    if (m_savepoint.isEmpty())
+        m_db.commit();
+    else
+        m_db.exec(QStringLiteral("RELEASE %1;").arg(m_savepoint));
     m_open = false;
 }
 

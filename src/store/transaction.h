@@ -6,9 +6,9 @@ namespace dayvane {
 
 class Database;
 
-// BEGIN IMMEDIATE on construction: the write lock is taken at once, so a
-// second workstation waits (up to the busy timeout) instead of failing half
-// way. Rolls back on destruction unless commit() was called. Inside another
+// Begins on construction taking the write lock at once (a file's BEGIN
+// IMMEDIATE), so a second workstation waits (up to the busy timeout) instead
+// of failing half way. Rolls back on destruction unless commit() was called. Inside another
 // transaction it becomes a savepoint of it, so operations compose: the
 // outer one decides what is finally written.
 class Transaction

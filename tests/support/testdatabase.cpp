@@ -1,15 +1,41 @@
 #include "testdatabase.h"
 
+#include "testserver.h"
+
 #include "store/connection.h"
+#include "store/schema.h"
 
 #include <QDir>
 
 namespace dayvane::test {
 
-TestDatabase::TestDatabase()
+std::vector<Backend> backends()
+{
+    if (TestServer::instance())
+        return {Backend::File, Backend::Server};
+    return {Backend::File};
+}
+
+std::string backend_name(const testing::TestParamInfo<Backend> &info)
+{
+    return info.param == Backend::File ? "File" : "Server";
+}
+
+TestDatabase::TestDatabase(Backend backend)
     : m_dir(QDir::current().absoluteFilePath(QStringLiteral("db-XXXXXX")))
 {
-    m_db.emplace(create_calendar_database(path()));
+    if (backend == Backend::File) {
+        m_db.emplace(create_calendar_database(path()));
+        return;
+    }
+    m_address = TestServer::instance()->create_database();
+    m_db.emplace(Database::connect(m_address));
+    create_schema(*m_db);
+}
+
+QString TestDatabase::path() const
+{
+    return m_address.isEmpty() ? m_dir.filePath(QStringLiteral("QZDB.mdb")) : m_address;
 }
 
 qint64 scalar(Database &db, const QString &sql)
@@ -32,24 +58,25 @@ qint64 insert_day(Database &db, qint64 calendar, qint64 year_id, const QString &
                   const QVariant &stop)
 {
     return execute(db,
-                   QStringLiteral("INSERT INTO days (NameLink, YearLink, DateVal, DayType, DayStart, DayStop, minutes1,"
-                                  " minutes2, TimeSegments, \"Date comment\") VALUES (?, ?, ?, 0, ?, ?, ?, ?, ?, ?);"),
+                   QStringLiteral("INSERT INTO days (\"NameLink\", \"YearLink\", \"DateVal\", \"DayType\", \"DayStart\","
+                                  " \"DayStop\", minutes1, minutes2, \"TimeSegments\", \"Date comment\")"
+                                  " VALUES (?, ?, ?, 0, ?, ?, ?, ?, ?, ?);"),
                    {calendar, year_id, iso_date, start, stop, worked, paid, segments, comment});
 }
 
 Sample fill_sample(Database &db)
 {
     Sample s;
-    const QString user = QStringLiteral("INSERT INTO users (EmployeeID, FirstName, LastName) VALUES (?, ?, ?);");
+    const QString user = QStringLiteral("INSERT INTO users (\"EmployeeID\", \"FirstName\", \"LastName\") VALUES (?, ?, ?);");
     s.ann = execute(db, user, {QStringLiteral("E1"), QStringLiteral("Ann"), QStringLiteral("Smith")});
     s.bob = execute(db, user, {QStringLiteral("E2"), QStringLiteral("Bob"), QStringLiteral("Adams")});
 
-    const QString calendar = QStringLiteral("INSERT INTO calendars (Name, OwnerLink, RestrictRead) VALUES (?, ?, ?);");
+    const QString calendar = QStringLiteral("INSERT INTO calendars (\"Name\", \"OwnerLink\", \"RestrictRead\") VALUES (?, ?, ?);");
     s.zeta = execute(db, calendar, {QStringLiteral("zeta office"), s.ann, true});
     s.alpha = execute(db, calendar, {QStringLiteral("Alpha"), 0, false});
     s.empty = execute(db, calendar, {QStringLiteral("beta"), 0, false});
 
-    const QString year = QStringLiteral("INSERT INTO calendar_years (CalendarLink, YearVal) VALUES (?, ?);");
+    const QString year = QStringLiteral("INSERT INTO calendar_years (\"CalendarLink\", \"YearVal\") VALUES (?, ?);");
     // Inserted out of order, so the queries must sort.
     s.zeta_2024 = execute(db, year, {s.zeta, 2024});
     const qint64 zeta_2023 = execute(db, year, {s.zeta, 2023});

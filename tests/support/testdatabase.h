@@ -5,23 +5,37 @@
 #include <QTemporaryDir>
 #include <QVariantList>
 
+#include <gtest/gtest.h>
+
 #include <optional>
+#include <string>
+#include <vector>
 
 namespace dayvane::test {
 
-// A fresh calendar database "QZDB.mdb" in its own temporary folder under the
-// test's working directory (a fixed disk, unlike a RAM-backed /tmp).
+// Where a test's calendar database is kept.
+enum class Backend { File, Server };
+// The back ends this run can test: the file always, the server when the run
+// started one (see TestServer).
+std::vector<Backend> backends();
+std::string backend_name(const testing::TestParamInfo<Backend> &info);
+
+// A fresh calendar database: "QZDB.mdb" in its own temporary folder under the
+// test's working directory (a fixed disk, unlike a RAM-backed /tmp), or a new
+// database on the test server.
 class TestDatabase
 {
 public:
-    TestDatabase();
+    explicit TestDatabase(Backend backend = Backend::File);
 
     Database &db() { return *m_db; }
-    QString path() const { return m_dir.filePath(QStringLiteral("QZDB.mdb")); }
+    // The file's path or the server database's address.
+    QString path() const;
     void close() { m_db.reset(); }
 
 private:
     QTemporaryDir m_dir;
+    QString m_address;  // empty for a file
     std::optional<Database> m_db;
 };
 
@@ -37,7 +51,8 @@ struct Sample
 };
 
 // Writes calendars, years, days and users with plain SQL, so the stored
-// queries are checked against data they did not write.
+// queries are checked against data they did not write. The SQL quotes its
+// names, as the server needs and the file accepts.
 Sample fill_sample(Database &db);
 
 // Inserts one day record (a null QVariant as NULL); returns its id.

@@ -1,0 +1,81 @@
+#pragma once
+
+#include "store/database.h"
+
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+
+#include <memory>
+
+// The engine behind Database and Statement: one implementation per back end.
+// Only the store includes this header; windows hold Database, Statement,
+// Transaction and RecordSet, which never name an engine.
+
+namespace dayvane {
+
+struct SentKey;
+
+// A prepared statement of one engine. Values cross as Statement describes.
+// Every failure throws DbError.
+class StatementEngine
+{
+public:
+    virtual ~StatementEngine() = default;
+
+    virtual void bind(int index, const QVariant &value) = 0;
+    virtual int parameter_count() const = 0;
+    // As written in the SQL, with its ":" prefix; empty for a "?".
+    virtual QString parameter_name(int index) const = 0;
+    virtual bool step() = 0;
+    // See Statement::send. `key`, when given, receives the first value of
+    // the row the statement returns, or else the engine's last insert id.
+    virtual void send(const QString &unchanged, const std::shared_ptr<SentKey> &key) = 0;
+    // Back to before the first step, with no values bound.
+    virtual void reset() = 0;
+    virtual int column_count() const = 0;
+    virtual QString column_name(int column) const = 0;
+    virtual QVariant column(int column) const = 0;
+};
+
+// One connection of one engine. Every failure throws DbError.
+class DatabaseEngine
+{
+public:
+    virtual ~DatabaseEngine() = default;
+
+    // Runs one or more statements that yield no rows, at once.
+    virtual void exec(const QString &sql) = 0;
+    virtual std::unique_ptr<StatementEngine> prepare(const QString &sql) = 0;
+
+    // The outermost transaction. begin() takes whatever lock makes a second
+    // writer wait for this one, as long as the busy timeout allows.
+    virtual void begin() = 0;
+    virtual void commit() = 0;
+    // Never throws: the engine may have rolled back already.
+    virtual void rollback() noexcept = 0;
+    // Runs every statement sent and not yet run, throwing the first failure.
+    virtual void flush() = 0;
+    virtual void set_busy_timeout(int milliseconds) = 0;
+
+    // The schema version stored in the database; 0 when none is.
+    virtual int schema_version() = 0;
+    virtual void set_schema_version(int version) = 0;
+    virtual bool has_table(const QString &name) = 0;
+    // As declared, in order.
+    virtual QStringList table_columns(const QString &table) = 0;
+    // What an INSERT appends to return its new key as its row; empty where
+    // last_insert_id() gives it.
+    virtual QString returning(const QString &quoted_key) const = 0;
+
+    virtual bool read_only() const = 0;
+    virtual bool in_transaction() const = 0;
+    virtual qint64 last_insert_id() = 0;
+    virtual int changes() const = 0;
+
+    // The source named by this engine's errors.
+    virtual QString source() const = 0;
+    virtual Database::Dialect dialect() const = 0;
+};
+
+} // namespace dayvane

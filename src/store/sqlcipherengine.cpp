@@ -1,0 +1,354 @@
+#include "store/sqlcipherengine.h"
+
+#include "store/dberror.h"
+
+#include <sqlcipher/sqlite3.h>
+
+#include <QDate>
+
+#include <limits>
+
+namespace dayvane {
+
+namespace {
+
+constexpr int kDefaultBusyTimeoutMs = 5000;
+
+const QString kSource = QStringLiteral("SQLCipher");
+
+QString describe(sqlite3 *db, int code)
+{
+    switch (code & 0xff) {
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        return QStringLiteral("The database is in use by another workstation. Please try again.");
+    case SQLITE_NOTADB:
+        return QStringLiteral("The file is not a database or its password is wrong.");
+    default:
+        return QString::fromUtf8(db ? sqlite3_errmsg(db) : sqlite3_errstr(code));
+    }
+}
+
+[[noreturn]] void throw_engine_error(sqlite3 *db, int code)
+{
+    throw DbError(code & 0xff, describe(db, code), kSource);
+}
+
+// "yyyy-mm-dd", as dates are stored; anything else is not a date.
+QDate parse_iso_date(const char *text, int size)
+{
+    if (size != 10 || text[4] != '-' || text[7] != '-')
+        return {};
+    int parts[3] = {0, 0, 0};
+    const int starts[3] = {0, 5, 8};
+    const int lengths[3] = {4, 2, 2};
+    for (int p = 0; p < 3; ++p) {
+        for (int i = 0; i < lengths[p]; ++i) {
+            const char c = text[starts[p] + i];
+            if (c < '0' || c > '9')
+                return {};
+            parts[p] = parts[p] * 10 + (c - '0');
+        }
+    }
+    return QDate(parts[0], parts[1], parts[2]);
+}
+
+// Dates are stored as ISO text and booleans as 0/1; the declared type of a
+// column tells how to read them back.
+class SqlCipherStatement final : public StatementEngine
+{
+public:
+    explicit SqlCipherStatement(sqlite3_stmt *stmt)
+        : m_stmt(stmt)
+    {
+    }
+    SqlCipherStatement(const SqlCipherStatement &) = delete;
+    SqlCipherStatement &operator=(const SqlCipherStatement &) = delete;
+    ~SqlCipherStatement() override { sqlite3_finalize(m_stmt); }
+
+    void bind(int index, const QVariant &value) override;
+    int parameter_count() const override { return sqlite3_bind_parameter_count(m_stmt); }
+    QString parameter_name(int index) const override
+    {
+        return QString::fromUtf8(sqlite3_bind_parameter_name(m_stmt, index));
+    }
+    bool step() override;
+    // A file has no round trips to save: the statement runs at once.
+    void send(const QString &unchanged, const std::shared_ptr<SentKey> &key) override;
+    void reset() override
+    {
+        sqlite3_reset(m_stmt);
+        sqlite3_clear_bindings(m_stmt);
+    }
+    int column_count() const override { return sqlite3_column_count(m_stmt); }
+    QString column_name(int column) const override { return QString::fromUtf8(sqlite3_column_name(m_stmt, column)); }
+    QVariant column(int column) const override;
+
+private:
+    enum class ColumnKind : char { Plain, Boolean, Date };
+    ColumnKind column_kind(int column) const;
+    [[noreturn]] void fail(int code) const { throw_engine_error(sqlite3_db_handle(m_stmt), code); }
+
+    sqlite3_stmt *m_stmt;
+    // Declared types, looked up once per column for a statement that is
+    // stepped many times.
+    mutable std::vector<ColumnKind> m_kinds;
+};
+
+void SqlCipherStatement::bind(int index, const QVariant &value)
+{
+    int rc = SQLITE_OK;
+    if (!value.isValid() || value.isNull()) {
+        rc = sqlite3_bind_null(m_stmt, index);
+    } else {
+        switch (value.typeId()) {
+        case QMetaType::Bool:
+            rc = sqlite3_bind_int(m_stmt, index, value.toBool() ? 1 : 0);
+            break;
+        case QMetaType::Int:
+        case QMetaType::UInt:
+        case QMetaType::Short:
+        case QMetaType::UShort:
+        case QMetaType::Long:
+        case QMetaType::LongLong:
+            rc = sqlite3_bind_int64(m_stmt, index, value.toLongLong());
+            break;
+        case QMetaType::Double:
+        case QMetaType::Float:
+            rc = sqlite3_bind_double(m_stmt, index, value.toDouble());
+            break;
+        case QMetaType::QDate: {
+            const QByteArray iso = value.toDate().toString(Qt::ISODate).toUtf8();
+            rc = sqlite3_bind_text(m_stmt, index, iso.constData(), int(iso.size()), SQLITE_TRANSIENT);
+            break;
+        }
+        case QMetaType::QByteArray: {
+            // Blobs keep every byte, zeros included; an empty blob must not
+            // turn into NULL, which a null data pointer would give.
+            const QByteArray bytes = value.toByteArray();
+            rc = bytes.isEmpty() ? sqlite3_bind_zeroblob(m_stmt, index, 0)
+                                 : sqlite3_bind_blob(m_stmt, index, bytes.constData(), int(bytes.size()),
+                                                     SQLITE_TRANSIENT);
+            break;
+        }
+        default: {
+            const QByteArray text = value.toString().toUtf8();
+            rc = sqlite3_bind_text(m_stmt, index, text.constData(), int(text.size()), SQLITE_TRANSIENT);
+            break;
+        }
+        }
+    }
+    if (rc != SQLITE_OK)
+        fail(rc);
+}
+
+bool SqlCipherStatement::step()
+{
+    const int rc = sqlite3_step(m_stmt);
+    if (rc == SQLITE_ROW)
+        return true;
+    if (rc == SQLITE_DONE)
+        return false;
+    // Leave the statement reusable after a failure.
+    sqlite3_reset(m_stmt);
+    fail(rc);
+}
+
+void SqlCipherStatement::send(const QString &unchanged, const std::shared_ptr<SentKey> &key)
+{
+    while (step()) {
+    }
+    sqlite3 *db = sqlite3_db_handle(m_stmt);
+    if (!unchanged.isEmpty() && sqlite3_changes(db) == 0)
+        throw DbError(DbError::RecordChanged, unchanged, QStringLiteral("RecordSet"));
+    if (key) {
+        key->value = sqlite3_last_insert_rowid(db);
+        key->known = true;
+    }
+}
+
+SqlCipherStatement::ColumnKind SqlCipherStatement::column_kind(int column) const
+{
+    if (m_kinds.empty()) {
+        const int count = column_count();
+        m_kinds.reserve(size_t(count));
+        for (int c = 0; c < count; ++c) {
+            const char *declared = sqlite3_column_decltype(m_stmt, c);
+            ColumnKind kind = ColumnKind::Plain;
+            if (declared && sqlite3_stricmp(declared, "BOOLEAN") == 0)
+                kind = ColumnKind::Boolean;
+            else if (declared && sqlite3_stricmp(declared, "DATE") == 0)
+                kind = ColumnKind::Date;
+            m_kinds.push_back(kind);
+        }
+    }
+    return m_kinds[size_t(column)];
+}
+
+QVariant SqlCipherStatement::column(int column) const
+{
+    switch (sqlite3_column_type(m_stmt, column)) {
+    case SQLITE_NULL:
+        return {};
+    case SQLITE_INTEGER: {
+        const qint64 number = sqlite3_column_int64(m_stmt, column);
+        if (column_kind(column) == ColumnKind::Boolean)
+            return QVariant(number != 0);
+        // Most values fit an int, and QVariant::toInt() is fastest on one.
+        if (number >= std::numeric_limits<int>::min() && number <= std::numeric_limits<int>::max())
+            return QVariant(int(number));
+        return QVariant(number);
+    }
+    case SQLITE_FLOAT:
+        return QVariant(sqlite3_column_double(m_stmt, column));
+    case SQLITE_BLOB: {
+        const auto *data = static_cast<const char *>(sqlite3_column_blob(m_stmt, column));
+        return QVariant(QByteArray(data, sqlite3_column_bytes(m_stmt, column)));
+    }
+    default: {
+        const auto *data = reinterpret_cast<const char *>(sqlite3_column_text(m_stmt, column));
+        const int size = sqlite3_column_bytes(m_stmt, column);
+        if (column_kind(column) == ColumnKind::Date) {
+            const QDate date = parse_iso_date(data, size);
+            if (date.isValid())
+                return QVariant(date);
+        }
+        return QVariant(QString::fromUtf8(data, size));
+    }
+    }
+}
+
+class SqlCipherDatabase final : public DatabaseEngine
+{
+public:
+    explicit SqlCipherDatabase(sqlite3 *db)
+        : m_db(db)
+    {
+    }
+    SqlCipherDatabase(const SqlCipherDatabase &) = delete;
+    SqlCipherDatabase &operator=(const SqlCipherDatabase &) = delete;
+    ~SqlCipherDatabase() override { sqlite3_close_v2(m_db); }
+
+    void exec(const QString &sql) override;
+    std::unique_ptr<StatementEngine> prepare(const QString &sql) override;
+    // The write lock at once: a second workstation waits (up to the busy
+    // timeout) instead of failing half way.
+    void begin() override { exec(QStringLiteral("BEGIN IMMEDIATE;")); }
+    void commit() override { exec(QStringLiteral("COMMIT;")); }
+    void rollback() noexcept override { sqlite3_exec(m_db, "ROLLBACK;", nullptr, nullptr, nullptr); }
+    void flush() override {}
+    void set_busy_timeout(int milliseconds) override { sqlite3_busy_timeout(m_db, milliseconds); }
+    int schema_version() override;
+    void set_schema_version(int version) override
+    {
+        exec(QStringLiteral("PRAGMA user_version = %1;").arg(version));
+    }
+    bool has_table(const QString &name) override;
+    QStringList table_columns(const QString &table) override;
+    QString returning(const QString &) const override { return {}; }
+    bool read_only() const override { return sqlite3_db_readonly(m_db, "main") == 1; }
+    bool in_transaction() const override { return sqlite3_get_autocommit(m_db) == 0; }
+    qint64 last_insert_id() override { return sqlite3_last_insert_rowid(m_db); }
+    int changes() const override { return sqlite3_changes(m_db); }
+    QString source() const override { return kSource; }
+    Database::Dialect dialect() const override { return Database::Dialect::SQLite; }
+
+    sqlite3 *handle() const { return m_db; }
+    [[noreturn]] void fail(int code) const { throw_engine_error(m_db, code); }
+
+private:
+    // A statement run to its end whose first column of the first row is
+    // returned; a null QVariant when it yields no row.
+    QVariant first_value(const QString &sql, const QVariant &parameter = {});
+
+    sqlite3 *m_db;
+};
+
+void SqlCipherDatabase::exec(const QString &sql)
+{
+    char *message = nullptr;
+    const int rc = sqlite3_exec(m_db, sql.toUtf8().constData(), nullptr, nullptr, &message);
+    sqlite3_free(message);
+    if (rc != SQLITE_OK)
+        fail(rc);
+}
+
+std::unique_ptr<StatementEngine> SqlCipherDatabase::prepare(const QString &sql)
+{
+    const QByteArray text = sql.toUtf8();
+    sqlite3_stmt *stmt = nullptr;
+    const int rc = sqlite3_prepare_v2(m_db, text.constData(), int(text.size()), &stmt, nullptr);
+    if (rc != SQLITE_OK) {
+        sqlite3_finalize(stmt);
+        fail(rc);
+    }
+    return std::make_unique<SqlCipherStatement>(stmt);
+}
+
+QVariant SqlCipherDatabase::first_value(const QString &sql, const QVariant &parameter)
+{
+    const std::unique_ptr<StatementEngine> stmt = prepare(sql);
+    if (parameter.isValid())
+        stmt->bind(1, parameter);
+    return stmt->step() ? stmt->column(0) : QVariant();
+}
+
+int SqlCipherDatabase::schema_version()
+{
+    return first_value(QStringLiteral("PRAGMA user_version;")).toInt();
+}
+
+bool SqlCipherDatabase::has_table(const QString &name)
+{
+    return first_value(QStringLiteral("SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = ?;"), name)
+        .isValid();
+}
+
+QStringList SqlCipherDatabase::table_columns(const QString &table)
+{
+    QStringList columns;
+    const std::unique_ptr<StatementEngine> stmt = prepare(QStringLiteral("PRAGMA table_info(\"%1\");").arg(table));
+    while (stmt->step())
+        columns << stmt->column(1).toString();
+    return columns;
+}
+
+} // namespace
+
+std::unique_ptr<DatabaseEngine> open_sqlcipher(const QString &path, const QByteArray &key, Database::OpenMode mode)
+{
+    sqlite3 *raw = nullptr;
+    int flags = mode == Database::OpenMode::ReadOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE;
+    if (mode == Database::OpenMode::Create)
+        flags |= SQLITE_OPEN_CREATE;
+    const int rc = sqlite3_open_v2(path.toUtf8().constData(), &raw, flags, nullptr);
+    auto db = std::make_unique<SqlCipherDatabase>(raw);  // owns the handle even when the open failed
+    if (rc != SQLITE_OK)
+        db->fail(rc);
+
+    // An empty key means a plain file (the report database); the engine
+    // refuses to set an empty key rather than ignoring it.
+    if (!key.isEmpty()) {
+        const int keyed = sqlite3_key(raw, key.constData(), int(key.size()));
+        if (keyed != SQLITE_OK)
+            db->fail(keyed);
+    }
+    // Another workstation may be writing: wait for it from the first read.
+    db->set_busy_timeout(kDefaultBusyTimeoutMs);
+    // The key is only tried on the first read: this read proves it.
+    db->exec(QStringLiteral("SELECT count(*) FROM sqlite_master;"));
+    if (db->read_only())
+        return db;
+    // Rollback journal rather than WAL: WAL's shared memory does not work
+    // for a file on a network share.
+    db->exec(QStringLiteral("PRAGMA foreign_keys = ON; PRAGMA synchronous = FULL; PRAGMA journal_mode = DELETE;"));
+    return db;
+}
+
+sqlite3 *sqlcipher_handle(Database &db)
+{
+    const auto *engine = dynamic_cast<const SqlCipherDatabase *>(&db.engine());
+    return engine ? engine->handle() : nullptr;
+}
+
+} // namespace dayvane

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+namespace dayvane::test {
+
+// The throw-away database server that the test run started with
+// tests/support/pgcluster (CTest's "server" fixture), found through its state
+// file in the build folder or in DAYVANE_TEST_SERVER.
+class TestServer
+{
+public:
+    // The run's server, or null when the run has none.
+    static TestServer *instance();
+
+    // A new empty database of its own on the server; its address.
+    QString create_database();
+    // The server's own database, for administration.
+    QString admin_address() const;
+
+    // Stops the server at once, as a crash or a pulled cable would, and
+    // starts it again.
+    void stop_immediately();
+    void start();
+
+private:
+    TestServer(QString state, QString folder);
+    void cluster(const QString &action) const;
+
+    QString m_state;
+    QString m_folder;
+};
+
+} // namespace dayvane::test
