@@ -255,6 +255,7 @@ void CalendarWindow::build_commands()
     set_command(QStringLiteral("close"), [this] { close(); });
     set_command(QStringLiteral("clear_system_password"), [this] { clear_system_password(); });
     set_command(QStringLiteral("set_db"), [this] { set_db(); });
+    set_command(QStringLiteral("set_db_server"), [this] { set_db_server(); });
     set_command(QStringLiteral("on_line_help"), [this] { open_online_help(this); });
     set_command(QStringLiteral("news"), [this] { open_news(); });
     set_command(QStringLiteral("contact_corvantelle"), [this] { open_web_page(this, WebPage::Contact); });
@@ -439,6 +440,17 @@ void CalendarWindow::set_db()
         return;
     clear_calendar_data(1);
     state.db_connected = open_database(this, true);
+}
+
+void CalendarWindow::set_db_server()
+{
+    AppState &state = app_state();
+    if (state.database
+        && !interaction().ask_yes_no(this, kMessageTitle, QStringLiteral("The connection to the current database will be closed."),
+                                     MessageIcon::Information))
+        return;
+    clear_calendar_data(1);
+    state.db_connected = choose_database_server(this);
 }
 
 void CalendarWindow::clear_system_password()

@@ -64,6 +64,7 @@ public:
 
     void write_ini();
     void set_db();
+    void set_db_server();
     void clear_system_password();
 
     // Learns the newest news version; a version differing from the one last

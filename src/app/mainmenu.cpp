@@ -18,6 +18,7 @@ std::vector<MenuNode> main_menu_nodes()
         command("clear_system_password", "Clear system password", "system_password"),
         command("users", "User list", "system"),
         command("set_db", "Set database location", "system"),
+        command("set_db_server", "Set database server", "system"),
         heading("calendar_menu", "Calendar menu"),
         command("open_calendar_list", "Open calendar list", "calendar_menu"),
         command("edit_calendar", "Make changes to calendar", "calendar_menu"),

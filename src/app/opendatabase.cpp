@@ -1,5 +1,6 @@
 #include "app/opendatabase.h"
 
+#include "app/databaseserverwindow.h"
 #include "store/connection.h"
 #include "ui_common/appstate.h"
 #include "ui_common/interaction.h"
@@ -37,6 +38,15 @@ QString refusal_message(OpenStep step, const QString &detail)
         return QStringLiteral("The calendar database is busy: another workstation is saving. Try again in a moment.");
     case OpenStep::Unreadable:
         return QStringLiteral("The calendar database cannot be read: ") + detail;
+    case OpenStep::ServerUnreachable:
+        return message_lines({QStringLiteral("The database server does not answer:"), detail,
+                              QStringLiteral("The address is kept: try again with <Set database server> once the"),
+                              QStringLiteral("server can be reached.")});
+    case OpenStep::AuthenticationFailed:
+        return message_lines({QStringLiteral("The database server refused the user name or password:"), detail});
+    case OpenStep::DatabaseMissing:
+        return message_lines({QStringLiteral("The database server has no such database:"), detail});
+    case OpenStep::PasswordNeeded:
     case OpenStep::OpensWithFirstKey:
     case OpenStep::NotValid:
     case OpenStep::Opened:
@@ -44,6 +54,35 @@ QString refusal_message(OpenStep step, const QString &detail)
     }
     return message_lines({QStringLiteral("The selected database does not appear to be a valid"),
                           QStringLiteral("Corvantelle database.")});
+}
+
+// Connects to the server at the stored address, asking for its password
+// when the server wants one.
+bool open_server(QWidget *parent)
+{
+    AppState &state = app_state();
+    OpenResult result = open_calendar_database_at(state.db_path, state.server_password);
+    while (result.step == OpenStep::PasswordNeeded) {
+        DatabaseServerWindow window(parent);
+        if (!window.choose(state.db_path, true)) {
+            tell_how_to_select_later(parent);
+            return false;
+        }
+        result = open_calendar_database_at(state.db_path, state.server_password);
+    }
+    if (result.step != OpenStep::Opened) {
+        inform(parent, refusal_message(result.step, result.detail));
+        if (result.step == OpenStep::AuthenticationFailed)
+            state.server_password.clear();
+        // A server that does not answer, or a refused password, may pass;
+        // a database that is missing or not ours is asked for again.
+        if (result.step != OpenStep::ServerUnreachable && result.step != OpenStep::AuthenticationFailed
+            && result.step != OpenStep::Busy)
+            state.db_path.clear();
+        return false;
+    }
+    state.database = std::move(result.database);
+    return true;
 }
 
 } // namespace
@@ -79,6 +118,8 @@ bool open_database(QWidget *parent, bool reselect)
         state.db_path = *chosen;
     }
 
+    if (is_calendar_server(state.db_path))
+        return open_server(parent);
     OpenResult result = open_calendar_database(state.db_path);
     if (result.step != OpenStep::Opened) {
         inform(parent, refusal_message(result.step, result.detail));
@@ -91,6 +132,15 @@ bool open_database(QWidget *parent, bool reselect)
     }
     state.database = std::move(result.database);
     return true;
+}
+
+bool choose_database_server(QWidget *parent)
+{
+    AppState &state = app_state();
+    DatabaseServerWindow window(parent);
+    if (!window.choose(state.db_path, false))
+        return state.database.has_value();
+    return open_database(parent, false);
 }
 
 } // namespace dayvane

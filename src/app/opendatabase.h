@@ -12,4 +12,9 @@ namespace dayvane {
 // when connected.
 bool open_database(QWidget *parent, bool reselect);
 
+// Asks for a database server's address in the window "database_server" and
+// connects to it as open_database does; false when the user closed the
+// window (the connection is kept then) or the server refused.
+bool choose_database_server(QWidget *parent);
+
 } // namespace dayvane

@@ -2,6 +2,7 @@
 
 #include "store/dberror.h"
 #include "store/drivetype.h"
+#include "store/postgresengine.h"
 #include "store/schema.h"
 
 #include <QFile>
@@ -116,10 +117,57 @@ OpenResult open_calendar_database(const QString &path)
     return result;
 }
 
+bool is_calendar_server(const QString &location)
+{
+    return is_server_address(location);
+}
+
+OpenResult open_calendar_database_at(const QString &location, const QByteArray &password)
+{
+    if (!is_server_address(location))
+        return open_calendar_database(location);
+    try {
+        Database db = Database::connect(location, password);
+        upgrade_schema(db);
+        return {OpenStep::Opened, std::move(db), {}};
+    } catch (const DbError &error) {
+        switch (error.number()) {
+        case DbError::ServerUnreachable:
+        case DbError::ServerGone:
+            return {OpenStep::ServerUnreachable, std::nullopt, error.description()};
+        case DbError::PasswordNeeded:
+            return {OpenStep::PasswordNeeded, std::nullopt, error.description()};
+        case DbError::AuthenticationFailed:
+            return {OpenStep::AuthenticationFailed, std::nullopt, error.description()};
+        case DbError::DatabaseMissing:
+            return {OpenStep::DatabaseMissing, std::nullopt, error.description()};
+        case DbError::SchemaTooNew:
+            return {OpenStep::SchemaTooNew, std::nullopt, error.description()};
+        case DbError::Busy:
+            return {OpenStep::Busy, std::nullopt, error.description()};
+        default:
+            return {OpenStep::NotValid, std::nullopt, error.description()};
+        }
+    }
+}
+
 Database open_existing_database(const QString &path)
 {
-    Database db = Database::open(path, key_from_connect_string(kSecondConnectString));
+    Database db = is_server_address(path) ? Database::connect(path)
+                                          : Database::open(path, key_from_connect_string(kSecondConnectString));
     upgrade_schema(db);
+    return db;
+}
+
+Database create_calendar_database_at(const QString &location)
+{
+    if (!is_server_address(location))
+        return create_calendar_database(location);
+    Database db = Database::connect(location);
+    if (db.has_table(QStringLiteral("stored_query")) || db.has_table(QStringLiteral("calendars")))
+        throw DbError(DbError::FileExists,
+                      QStringLiteral("The database %1 holds calendar tables already.").arg(location), db.source());
+    create_schema(db);
     return db;
 }
 

@@ -39,6 +39,11 @@ enum class OpenStep {
     // The program may not write the file or its folder (where each save
     // keeps its journal); the detail is the message naming the file.
     WriteProtected = 13,
+    // A database server's answers (the file checks above are for files).
+    ServerUnreachable = 14,     // no answer within the time-out: may pass
+    PasswordNeeded = 15,        // ask the user, then try again
+    AuthenticationFailed = 16,  // the user name or password was refused
+    DatabaseMissing = 17,       // the server has no database of that name
 };
 
 struct OpenResult
@@ -55,9 +60,25 @@ OpenStep check_database_path(const QString &path);
 // schema up to date. No connection stays open after a failure.
 OpenResult open_calendar_database(const QString &path);
 
-// Opens a calendar database without the path checks (tools, tests). Throws
-// DbError: 26 for a wrong key, SchemaMissing or SchemaTooNew.
+// Opens the calendar database at `location`, a file or a server address
+// (see is_calendar_server): for a server, connects with `password` where the
+// address and libpq's password file give none, checks the schema and brings
+// an older one up to date.
+OpenResult open_calendar_database_at(const QString &location, const QByteArray &password = {});
+
+// True when `location` names a database server rather than a file.
+bool is_calendar_server(const QString &location);
+
+// Opens a calendar database, file or server, without the file's path checks
+// (tools, tests). Throws DbError: 26 for a wrong key, SchemaMissing or
+// SchemaTooNew, or a server's refusal.
 Database open_existing_database(const QString &path);
+
+// Creates a new calendar database with schema and stored queries: a file at
+// `location`, keyed with the second connect string, or the tables in an empty
+// database on a server. Throws DbError if the file exists or the server's
+// database holds tables already.
+Database create_calendar_database_at(const QString &location);
 
 // Creates a new calendar database at `path` with schema and stored queries,
 // keyed with the second connect string. Throws DbError if the file exists.

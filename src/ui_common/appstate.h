@@ -34,6 +34,7 @@ struct AppState
     QString db_path;
     bool db_connected = false;
     std::optional<Database> database;  // the one connection, when open
+    QByteArray server_password;        // a database server's, for this run only: never saved
 
     // Security.
     QString entered_system_password;  // as typed; "" when none this run
