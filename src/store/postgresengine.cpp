@@ -7,6 +7,7 @@
 #include <QDate>
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <deque>
 #include <limits>
 #include <optional>
@@ -481,6 +482,10 @@ void PostgresDatabase::begin()
 
 void PostgresDatabase::commit()
 {
+    // A write that must change a record is checked here, not on the
+    // server: its answer must be in before the COMMIT is sent.
+    if (std::any_of(m_sent.begin(), m_sent.end(), [](const Sent &sent) { return !sent.unchanged.isEmpty(); }))
+        drain(false);
     const std::vector<std::optional<QByteArray>> none;
     const std::vector<Oid> no_types;
     queue(QByteArrayLiteral("COMMIT"), {none, no_types}, {}, {});
