@@ -1,5 +1,5 @@
-// dayvane-db: creates, fills with demo data, and checks calendar database
-// files from the command line.
+// dayvane-db: creates, fills with demo data, and checks calendar databases,
+// files or on a database server, from the command line.
 
 #include "demodata.h"
 
@@ -40,13 +40,16 @@ int usage()
              "       dayvane-db demo PATH        create a database filled with demo calendars\n"
              "       dayvane-db check PATH       check a database and list what it holds\n"
              "       dayvane-db report PATH      create an empty report database (QZX.mdb)\n"
-             "PATH names the database file, normally .../QZDB.mdb.\n";
+             "PATH names the database file, normally .../QZDB.mdb, or for create, demo and check\n"
+             "a database server's address (postgresql://user@host/dbname).\n";
     return 2;
 }
 
 // Refuses a path whose folder is missing or that names an existing file.
 bool can_create(const QString &path)
 {
+    if (is_calendar_server(path))
+        return true;
     const QFileInfo info(path);
     if (!info.absoluteDir().exists()) {
         err() << "The folder " << info.absolutePath() << " does not exist.\n";
@@ -59,6 +62,12 @@ bool can_create(const QString &path)
     if (info.fileName() != kDatabaseFileName)
         err() << "Note: the program opens only files named " << kDatabaseFileName << ".\n";
     return true;
+}
+
+// A file's absolute path, or a server's address as given.
+QString shown_location(const QString &path)
+{
+    return is_calendar_server(path) ? path : QFileInfo(path).absoluteFilePath();
 }
 
 qint64 count_rows(Database &db, const QString &table)
@@ -124,8 +133,8 @@ int create(const QString &path)
 {
     if (!can_create(path))
         return 1;
-    create_calendar_database(path);
-    out() << "Created an empty calendar database: " << QFileInfo(path).absoluteFilePath() << "\n";
+    create_calendar_database_at(path);
+    out() << "Created an empty calendar database: " << shown_location(path) << "\n";
     return 0;
 }
 
@@ -133,17 +142,18 @@ int demo(const QString &path)
 {
     if (!can_create(path))
         return 1;
-    std::optional<Database> db(create_calendar_database(path));
+    std::optional<Database> db(create_calendar_database_at(path));
     DemoPasswords passwords;
     try {
         passwords = write_demo_data(*db, QDate::currentDate().year() - 1);
     } catch (...) {
         // No half-filled demo file is left behind.
         db.reset();
-        QFile::remove(path);
+        if (!is_calendar_server(path))
+            QFile::remove(path);
         throw;
     }
-    out() << "Created a demo calendar database: " << QFileInfo(path).absoluteFilePath() << "\n";
+    out() << "Created a demo calendar database: " << shown_location(path) << "\n";
     print_contents(*db);
     out() << "The system password is: " << passwords.system_password << "\n"
           << "The password of " << passwords.owner_name << ", owner of \"Night Shift\", is: "
@@ -165,17 +175,22 @@ int report(const QString &path)
 
 int check(const QString &path)
 {
-    if (!QFileInfo(path).isFile()) {
+    const bool server = is_calendar_server(path);
+    if (!server && !QFileInfo(path).isFile()) {
         err() << "There is no file " << path << ".\n";
         return 1;
     }
     Database db = open_existing_database(path);
-    Statement integrity = db.prepare(QStringLiteral("PRAGMA integrity_check;"));
-    QStringList problems;
-    while (integrity.step())
-        problems << integrity.column(0).toString();
+    // A server keeps its own pages sound; a file is checked page by page.
+    QStringList problems{QStringLiteral("ok")};
+    if (!server) {
+        problems.clear();
+        Statement integrity = db.prepare(QStringLiteral("PRAGMA integrity_check;"));
+        while (integrity.step())
+            problems << integrity.column(0).toString();
+    }
     const bool sound = problems == QStringList{QStringLiteral("ok")};
-    out() << "Database: " << QFileInfo(path).absoluteFilePath() << "\n"
+    out() << "Database: " << shown_location(path) << "\n"
           << "Integrity: " << (sound ? QStringLiteral("ok") : problems.join(QStringLiteral("; "))) << "\n"
           << "Schema version: " << db.user_version() << "\n"
           << "Calendars: " << count_rows(db, QStringLiteral("calendars"))
