@@ -1,4 +1,5 @@
 #include "mainwindowtest.h"
+#include "testserver.h"
 #include "store/connection.h"
 #include "ui_common/geometry.h"
 #include "ui_common/menutree.h"
@@ -188,6 +189,82 @@ TEST_F(CalendarWindowTest, OpeningTheDatabaseExplainsEveryRefusalAndKeepsTheLoca
     EXPECT_FALSE(app_state().db_connected);
     close_with(window, true);
     EXPECT_TRUE(read_ini().startsWith(QStringLiteral("[DB path]=%1\r\n").arg(db_path()))) << read_ini().toStdString();
+}
+
+TEST_F(CalendarWindowTest, TheServerWindowConnectsAndExplainsEveryRefusal)
+{
+    TestServer *server = TestServer::instance();
+    if (!server)
+        GTEST_SKIP() << "the run started no database server";
+    const QString ours = server->create_database();
+    create_calendar_database_at(ours);
+    const QString empty = server->create_database();
+    // The test cluster asks this role, and only this one, for a password.
+    Database admin = Database::connect(server->admin_address());
+    if (scalar(admin, QStringLiteral("SELECT count(*) FROM pg_roles WHERE rolname = 'dayvane_pw'")) == 0)
+        admin.exec(QStringLiteral("CREATE ROLE dayvane_pw LOGIN PASSWORD 'pw-2026';"));
+    Database::connect(ours).exec(QStringLiteral("GRANT ALL ON ALL TABLES IN SCHEMA public TO dayvane_pw;"));
+    QString guarded = ours.section(QStringLiteral(" user="), 0, 0) + QStringLiteral(" user=dayvane_pw dbname=")
+                      + ours.section(QStringLiteral("dbname="), 1);
+    user.answer_yes_no(true);
+    user.answer_file(std::nullopt);
+    window.start();
+    user.take_texts();
+
+    // Types the address and password into the server window and connects.
+    const auto enter = [&](const QString &address, const QString &password = {}) {
+        user.on_window(QStringLiteral("database_server"), [=](QDialog &dialog) {
+            retype(dialog, QStringLiteral("server_address"), address);
+            retype(dialog, QStringLiteral("server_password"), password);
+            run_node(dialog, QStringLiteral("connect"));
+        });
+    };
+    struct Case
+    {
+        QString address;
+        QString message_start;  // empty: connected
+        bool kept;              // the address kept for the next start
+    };
+    const QString folder = ours.section(u' ', 0, 0);
+    const Case cases[] = {
+        {QStringLiteral("host=/nowhere/at/all dbname=x user=postgres"), QStringLiteral("The database server does not answer:"), true},
+        {folder + QStringLiteral(" user=postgres dbname=nosuch"), QStringLiteral("The database server has no such database:"), false},
+        {empty, QStringLiteral("The selected database does not appear to be a valid"), false},
+        {ours, QString(), true},
+    };
+    for (const Case &c : cases) {
+        enter(c.address);
+        window.run_command(QStringLiteral("set_db_server"));
+        const QStringList texts = user.take_texts();
+        if (c.message_start.isEmpty())
+            EXPECT_TRUE(texts.isEmpty()) << texts.join(u'|').toStdString();
+        else
+            EXPECT_TRUE(texts.size() == 1 && texts.first().startsWith(c.message_start)) << texts.join(u'|').toStdString();
+        EXPECT_EQ(app_state().db_connected, c.message_start.isEmpty()) << c.address.toStdString();
+        EXPECT_EQ(app_state().db_path, c.kept ? c.address : QString()) << c.address.toStdString();
+    }
+    EXPECT_EQ(app_state().database->dialect(), Database::Dialect::PostgreSQL);
+
+    // A server that asks for a password: the window asks again, the
+    // password is kept for the run but never written to QZ.ini.
+    user.answer_yes_no(true);
+    enter(guarded);
+    user.on_window(QStringLiteral("database_server"), [](QDialog &dialog) {
+        EXPECT_TRUE(dialog.focusWidget() == find_indexed<QLineEdit>(dialog, QStringLiteral("server_password")));
+        retype(dialog, QStringLiteral("server_password"), QStringLiteral("wrong"));
+        run_node(dialog, QStringLiteral("connect"));
+    });
+    window.run_command(QStringLiteral("set_db_server"));
+    EXPECT_TRUE(user.take_texts().last().startsWith(QStringLiteral("The database server refused the user name or password:")));
+    EXPECT_EQ(app_state().db_path, guarded);
+    enter(guarded.replace(QStringLiteral("user=dayvane_pw"), QStringLiteral("user=dayvane_pw password=pw-2026")));
+    window.run_command(QStringLiteral("set_db_server"));
+    EXPECT_TRUE(app_state().db_connected) << user.take_texts().join(u'|').toStdString();
+    EXPECT_FALSE(app_state().db_path.contains(QStringLiteral("pw-2026")));
+    EXPECT_EQ(app_state().server_password, QByteArray("pw-2026"));
+    close_with(window, true);
+    EXPECT_FALSE(read_ini().contains(QStringLiteral("pw-2026")));
+    EXPECT_TRUE(read_ini().contains(QStringLiteral("user=dayvane_pw"))) << read_ini().toStdString();
 }
 
 TEST_F(CalendarWindowTest, HelpAndNewsOpenTheirPages)
