@@ -431,26 +431,26 @@ void CalendarWindow::closeEvent(QCloseEvent *event)
     event->accept();
 }
 
-void CalendarWindow::set_db()
+bool CalendarWindow::may_close_connection()
 {
-    AppState &state = app_state();
-    if (state.database
+    if (app_state().database
         && !interaction().ask_yes_no(this, kMessageTitle, QStringLiteral("The connection to the current database will be closed."),
                                      MessageIcon::Information))
-        return;
+        return false;
     clear_calendar_data(1);
-    state.db_connected = open_database(this, true);
+    return true;
+}
+
+void CalendarWindow::set_db()
+{
+    if (may_close_connection())
+        app_state().db_connected = open_database(this, true);
 }
 
 void CalendarWindow::set_db_server()
 {
-    AppState &state = app_state();
-    if (state.database
-        && !interaction().ask_yes_no(this, kMessageTitle, QStringLiteral("The connection to the current database will be closed."),
-                                     MessageIcon::Information))
-        return;
-    clear_calendar_data(1);
-    state.db_connected = choose_database_server(this);
+    if (may_close_connection())
+        app_state().db_connected = choose_database_server(this);
 }
 
 void CalendarWindow::clear_system_password()

@@ -63,6 +63,9 @@ public:
     void print_calendar_12_month(int part, bool preview);
 
     void write_ini();
+    // Asks before closing an open connection, then closes the calendar;
+    // false when the user keeps the connection.
+    bool may_close_connection();
     void set_db();
     void set_db_server();
     void clear_system_password();

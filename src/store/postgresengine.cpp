@@ -189,6 +189,16 @@ private:
         std::shared_ptr<SentKey> key;
     };
 
+    // The parameters as libpq takes them: pointers into `parameters`.
+    struct Wire
+    {
+        explicit Wire(const Parameters &parameters);
+        int count;
+        std::vector<const char *> values;
+        std::vector<int> lengths;
+        std::vector<int> formats;
+    };
+
     // A lost connection is connected again at the next request.
     void ensure_connected();
     void send_query(const QByteArray &sql, const Parameters &parameters);
@@ -338,22 +348,26 @@ void PostgresDatabase::exec(const QString &sql)
     note_changes(result.get());
 }
 
-void PostgresDatabase::send_query(const QByteArray &sql, const Parameters &parameters)
+PostgresDatabase::Wire::Wire(const Parameters &parameters)
+    : count(int(parameters.values.size()))
+    , values(size_t(count), nullptr)
+    , lengths(size_t(count), 0)
+    , formats(size_t(count), 0)
 {
-    const int count = int(parameters.values.size());
-    std::vector<const char *> values(size_t(count), nullptr);
-    std::vector<int> lengths(size_t(count), 0);
-    std::vector<int> formats(size_t(count), 0);
-    for (int i = 0; i < count; ++i) {
-        const auto &value = parameters.values[size_t(i)];
-        if (value) {
-            values[size_t(i)] = value->constData();
-            lengths[size_t(i)] = int(value->size());
-            formats[size_t(i)] = parameters.types[size_t(i)] == kBytea ? 1 : 0;
+    for (size_t i = 0; i < size_t(count); ++i) {
+        if (const auto &value = parameters.values[i]) {
+            values[i] = value->constData();
+            lengths[i] = int(value->size());
+            formats[i] = parameters.types[i] == kBytea ? 1 : 0;  // bytes as they are
         }
     }
-    if (!PQsendQueryParams(m_conn, sql.constData(), count, parameters.types.data(), values.data(), lengths.data(),
-                           formats.data(), 0))
+}
+
+void PostgresDatabase::send_query(const QByteArray &sql, const Parameters &parameters)
+{
+    const Wire wire(parameters);
+    if (!PQsendQueryParams(m_conn, sql.constData(), wire.count, parameters.types.data(), wire.values.data(),
+                           wire.lengths.data(), wire.formats.data(), 0))
         throw server_error(m_conn, nullptr);
 }
 
@@ -366,20 +380,9 @@ Result PostgresDatabase::run(const QByteArray &sql, const Parameters &parameters
         note_changes(result.get());
         return result;
     }
-    const int count = int(parameters.values.size());
-    std::vector<const char *> values(size_t(count), nullptr);
-    std::vector<int> lengths(size_t(count), 0);
-    std::vector<int> formats(size_t(count), 0);
-    for (int i = 0; i < count; ++i) {
-        const auto &value = parameters.values[size_t(i)];
-        if (value) {
-            values[size_t(i)] = value->constData();
-            lengths[size_t(i)] = int(value->size());
-            formats[size_t(i)] = parameters.types[size_t(i)] == kBytea ? 1 : 0;
-        }
-    }
-    Result result(PQexecParams(m_conn, sql.constData(), count, parameters.types.data(), values.data(), lengths.data(),
-                               formats.data(), 0));
+    const Wire wire(parameters);
+    Result result(PQexecParams(m_conn, sql.constData(), wire.count, parameters.types.data(), wire.values.data(),
+                               wire.lengths.data(), wire.formats.data(), 0));
     ++m_round_trips;
     check(result.get(), PGRES_TUPLES_OK);
     note_changes(result.get());
