@@ -7,13 +7,13 @@
 
 #include <QDir>
 
+#include <stdexcept>
+
 namespace dayvane::test {
 
 std::vector<Backend> backends()
 {
-    if (TestServer::instance())
-        return {Backend::File, Backend::Server};
-    return {Backend::File};
+    return {Backend::File, Backend::Server};
 }
 
 std::string backend_name(const testing::TestParamInfo<Backend> &info)
@@ -28,7 +28,10 @@ TestDatabase::TestDatabase(Backend backend)
         m_db.emplace(create_calendar_database(path()));
         return;
     }
-    m_address = TestServer::instance()->create_database();
+    TestServer *server = TestServer::instance();
+    if (!server)
+        throw std::runtime_error("No test database server: run the tests with ctest, which starts one.");
+    m_address = server->create_database();
     m_db.emplace(Database::connect(m_address));
     create_schema(*m_db);
 }

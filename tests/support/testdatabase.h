@@ -15,10 +15,14 @@ namespace dayvane::test {
 
 // Where a test's calendar database is kept.
 enum class Backend { File, Server };
-// The back ends this run can test: the file always, the server when the run
-// started one (see TestServer).
+// The back ends a test runs on: the file, and the test run's server (see
+// TestServer; a server database fails without one).
 std::vector<Backend> backends();
 std::string backend_name(const testing::TestParamInfo<Backend> &info);
+inline void PrintTo(Backend backend, std::ostream *out)
+{
+    *out << (backend == Backend::File ? "file" : "server");
+}
 
 // A fresh calendar database: "QZDB.mdb" in its own temporary folder under the
 // test's working directory (a fixed disk, unlike a RAM-backed /tmp), or a new
