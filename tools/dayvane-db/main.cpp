@@ -1,6 +1,7 @@
-// dayvane-db: creates, fills with demo data, and checks calendar databases,
-// files or on a database server, from the command line.
+// dayvane-db: creates, fills with demo data, checks and copies calendar
+// databases, files or on a database server, from the command line.
 
+#include "databasecopy.h"
 #include "demodata.h"
 
 #include "model/textforms.h"
@@ -39,9 +40,10 @@ int usage()
     err() << "Usage: dayvane-db create PATH      create an empty calendar database\n"
              "       dayvane-db demo PATH        create a database filled with demo calendars\n"
              "       dayvane-db check PATH       check a database and list what it holds\n"
+             "       dayvane-db copy SOURCE TARGET  copy a whole database into an empty one\n"
              "       dayvane-db report PATH      create an empty report database (QZX.mdb)\n"
-             "PATH names the database file, normally .../QZDB.mdb, or for create, demo and check\n"
-             "a database server's address (postgresql://user@host/dbname).\n";
+             "PATH names the database file, normally .../QZDB.mdb, or for create, demo, check\n"
+             "and copy a database server's address (postgresql://user@host/dbname).\n";
     return 2;
 }
 
@@ -173,13 +175,19 @@ int report(const QString &path)
     return 0;
 }
 
+bool is_missing_file(const QString &path)
+{
+    if (is_calendar_server(path) || QFileInfo(path).isFile())
+        return false;
+    err() << "There is no file " << path << ".\n";
+    return true;
+}
+
 int check(const QString &path)
 {
-    const bool server = is_calendar_server(path);
-    if (!server && !QFileInfo(path).isFile()) {
-        err() << "There is no file " << path << ".\n";
+    if (is_missing_file(path))
         return 1;
-    }
+    const bool server = is_calendar_server(path);
     Database db = open_existing_database(path);
     // A server keeps its own pages sound; a file is checked page by page.
     QStringList problems{QStringLiteral("ok")};
@@ -201,17 +209,65 @@ int check(const QString &path)
     return sound ? 0 : 1;
 }
 
+bool holds_calendar_schema(const QString &location)
+{
+    return is_calendar_server(location) ? Database::connect(location).has_table(QStringLiteral("stored_query"))
+                                        : QFileInfo::exists(location);
+}
+
+// Into an empty calendar database, or a new one made for the copy, so that
+// nothing anybody keeps is ever mixed with or written over.
+int copy(const QString &source_path, const QString &target_path)
+{
+    if (is_missing_file(source_path))
+        return 1;
+    if (shown_location(source_path) == shown_location(target_path)) {
+        err() << "The source and the target are the same database.\n";
+        return 1;
+    }
+    Database source = open_existing_database(source_path);
+    const bool created = !holds_calendar_schema(target_path);
+    if (created && !can_create(target_path))
+        return 1;
+    std::optional<Database> target(created ? create_calendar_database_at(target_path)
+                                            : open_existing_database(target_path));
+    if (!created && !holds_no_records(*target)) {
+        err() << "The database " << shown_location(target_path)
+              << " holds calendars or users already; a copy goes only into an empty calendar database.\n";
+        return 1;
+    }
+    std::vector<CopiedTable> copied;
+    try {
+        copied = copy_database(source, *target);
+    } catch (...) {
+        target.reset();
+        if (created && !is_calendar_server(target_path))
+            QFile::remove(target_path);
+        throw;
+    }
+    out() << "Copied " << shown_location(source_path) << " to " << shown_location(target_path) << "\n";
+    for (const CopiedTable &table : copied) {
+        out() << "  " << table.table << ": " << table.target_rows << " records, checksum "
+              << table.target_checksum.toHex().left(16) << ", the same in both\n";
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
-    if (args.size() != 3)
+    if (args.size() < 3)
         return usage();
     const QString &command = args.at(1);
     const QString &path = args.at(2);
+    if (args.size() != (command == QLatin1String("copy") ? 4 : 3))
+        return usage();
     try {
+        if (command == QLatin1String("copy"))
+            return copy(path, args.at(3));
         if (command == QLatin1String("create"))
             return create(path);
         if (command == QLatin1String("demo"))

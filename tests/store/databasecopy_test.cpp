@@ -1,0 +1,141 @@
+#include "store/connection.h"
+#include "store/database.h"
+
+#include "testdatabase.h"
+#include "testserver.h"
+
+#include <QDate>
+#include <QDir>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+using namespace dayvane;
+using namespace dayvane::test;
+using ::testing::HasSubstr;
+
+namespace {
+
+struct ToolRun
+{
+    int exit_code = -1;
+    QString output;
+    QString errors;
+};
+
+ToolRun run_tool(const QStringList &arguments)
+{
+    QProcess tool;
+    tool.start(QStringLiteral(DAYVANE_DB_TOOL), arguments);
+    tool.waitForFinished(60000);
+    return {tool.exitCode(), QString::fromUtf8(tool.readAllStandardOutput()),
+            QString::fromUtf8(tool.readAllStandardError())};
+}
+
+QString text_of(const QVariant &value)
+{
+    if (value.isNull())
+        return QStringLiteral("null");
+    if (value.typeId() == QMetaType::QByteArray)
+        return QString::fromLatin1(value.toByteArray().toHex());
+    return value.toString();
+}
+
+QStringList rows_of(Statement &stmt)
+{
+    QStringList rows;
+    while (stmt.step()) {
+        QStringList values;
+        for (int column = 0; column < stmt.column_count(); ++column)
+            values << text_of(stmt.column(column));
+        rows << values.join(u'|');
+    }
+    return rows;
+}
+
+// Every record of every table, and what every stored query gives for every
+// calendar year, its first day, its owner and the system password.
+QStringList everything(Database &db)
+{
+    QStringList lines;
+    for (const char *table : {"users", "calendars", "calendar_years", "days", "system_variables"}) {
+        Statement all = db.prepare(QStringLiteral("SELECT * FROM %1 ORDER BY id").arg(QLatin1String(table)));
+        lines << QLatin1String(table) << rows_of(all);
+    }
+    Statement years = db.prepare(QStringLiteral(
+        "SELECT y.\"CalendarLink\", y.\"YearVal\", y.id, c.\"Name\", c.\"OwnerLink\","
+        " (SELECT min(d.id) FROM days d WHERE d.\"YearLink\" = y.id),"
+        " (SELECT \"Value\" FROM system_variables) FROM calendar_years y JOIN calendars c ON c.id = y.\"CalendarLink\""
+        " ORDER BY y.id"));
+    while (years.step()) {
+        const int year = years.column(1).toInt();
+        const std::map<QString, QVariant> values{
+            {QStringLiteral(":CalendarID"), years.column(0)}, {QStringLiteral(":Year"), year},
+            {QStringLiteral(":YearID"), years.column(2)},     {QStringLiteral(":NameTest"), years.column(3)},
+            {QStringLiteral(":UserID"), years.column(4)},     {QStringLiteral(":RecordID"), years.column(5)},
+            {QStringLiteral(":Password"), years.column(6)},   {QStringLiteral(":Date"), QDate(year, 3, 1)},
+            {QStringLiteral(":StartDt"), QDate(year, 2, 1)},  {QStringLiteral(":EndDt"), QDate(year, 4, 30)},
+        };
+        Statement names = db.prepare(QStringLiteral("SELECT name FROM stored_query ORDER BY name"));
+        while (names.step()) {
+            const QString name = names.column(0).toString();
+            Statement query = db.prepare(db.stored_query(name).select_sql);
+            for (int i = 1; i <= query.parameter_count(); ++i)
+                query.bind(i, values.at(query.parameter_name(i)));
+            lines << name << rows_of(query);
+        }
+    }
+    return lines;
+}
+
+qint64 add_calendar(Database &db)
+{
+    return execute(db, QStringLiteral("INSERT INTO calendars (\"Name\") VALUES ('Added after the copy');"), {});
+}
+
+} // namespace
+
+// An office moving to a server and the server backed up to a file: the
+// same records, ids and passwords, the same answers from every stored
+// query, and no id handed out twice.
+TEST(DatabaseCopy, FileToServerToFileGivesTheSameDatabase)
+{
+    TestServer *server = TestServer::instance();
+    ASSERT_NE(server, nullptr);
+    QTemporaryDir dir(QDir::current().absoluteFilePath(QStringLiteral("copy-XXXXXX")));
+    const QString original = dir.filePath(QStringLiteral("QZDB.mdb"));
+    const QString back = dir.filePath(QStringLiteral("back/QZDB.mdb"));
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("back")));
+    ASSERT_EQ(run_tool({QStringLiteral("demo"), original}).exit_code, 0);
+    qint64 deleted = 0;
+    {
+        // The last calendar and user deleted: their ids stay used.
+        Database db = open_existing_database(original);
+        deleted = scalar(db, QStringLiteral("SELECT max(id) FROM calendars"));
+        db.exec(QStringLiteral("DELETE FROM calendars WHERE id = %1;").arg(deleted));
+        db.exec(QStringLiteral("DELETE FROM users WHERE id = (SELECT max(id) FROM users);"));
+    }
+
+    const QString address = server->create_database();
+    const ToolRun to_server = run_tool({QStringLiteral("copy"), original, address});
+    ASSERT_EQ(to_server.exit_code, 0) << to_server.errors.toStdString();
+    EXPECT_THAT(to_server.output.toStdString(), HasSubstr("days: 1460 records"));
+    const ToolRun again = run_tool({QStringLiteral("copy"), original, address});
+    EXPECT_EQ(again.exit_code, 1);
+    EXPECT_THAT(again.errors.toStdString(), HasSubstr("holds calendars or users already"));
+    const ToolRun to_file = run_tool({QStringLiteral("copy"), address, back});
+    ASSERT_EQ(to_file.exit_code, 0) << to_file.errors.toStdString();
+
+    Database first = open_existing_database(original);
+    Database on_server = open_existing_database(address);
+    Database last = open_existing_database(back);
+    const QStringList expected = everything(first);
+    EXPECT_EQ(everything(on_server), expected);
+    EXPECT_EQ(everything(last), expected);
+    const qint64 next = add_calendar(first);
+    EXPECT_GT(next, deleted);
+    EXPECT_EQ(add_calendar(on_server), next);
+    EXPECT_EQ(add_calendar(last), next);
+}

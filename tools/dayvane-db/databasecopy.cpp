@@ -1,0 +1,209 @@
+#include "databasecopy.h"
+
+#include "store/database.h"
+#include "store/dberror.h"
+#include "store/transaction.h"
+
+#include <QCryptographicHash>
+#include <QDate>
+#include <QtEndian>
+
+#include <optional>
+
+// The one place outside the store that knows both engines: the id counters
+// are each engine's own.
+
+namespace dayvane {
+
+namespace {
+
+const QString kCopySource = QStringLiteral("dayvane-db copy");
+
+QString quoted(const QString &name)
+{
+    return QLatin1Char('"') + name + QLatin1Char('"');
+}
+
+QString column_list(const QStringList &columns)
+{
+    QStringList names;
+    for (const QString &column : columns)
+        names << quoted(column);
+    return names.join(QStringLiteral(", "));
+}
+
+// Each value with its kind and length, so that no two different records
+// hash alike and a value that changed kind on the way (text that became
+// bytes) shows as a difference.
+void add_to_checksum(QCryptographicHash &hash, const QVariant &value)
+{
+    char kind = 'N';
+    QByteArray bytes;
+    if (value.isNull()) {
+        // kind N, no bytes
+    } else if (value.typeId() == QMetaType::QByteArray) {
+        kind = 'B';
+        bytes = value.toByteArray();
+    } else if (value.typeId() == QMetaType::QDate) {
+        kind = 'D';
+        bytes = value.toDate().toString(Qt::ISODate).toLatin1();
+    } else if (value.typeId() == QMetaType::QString) {
+        kind = 'T';
+        bytes = value.toString().toUtf8();
+    } else {
+        // Numbers and booleans: a file keeps a boolean as 0 or 1.
+        kind = 'I';
+        bytes = QByteArray::number(value.toLongLong());
+    }
+    const quint32 size = qToBigEndian(quint32(bytes.size()));
+    hash.addData(QByteArrayView(&kind, 1));
+    hash.addData(QByteArrayView(reinterpret_cast<const char *>(&size), sizeof size));
+    hash.addData(bytes);
+}
+
+// The table's columns, the same in both databases: a copy between
+// different schema versions would lose fields.
+QStringList shared_columns(Database &source, Database &target, const QString &table)
+{
+    const QStringList columns = source.table_columns(table);
+    if (columns != target.table_columns(table))
+        throw DbError(DbError::EngineError,
+                      QStringLiteral("The table %1 has other fields in the target database.").arg(table), kCopySource);
+    return columns;
+}
+
+Statement select_all(Database &db, const QString &table, const QStringList &columns)
+{
+    return db.prepare(QStringLiteral("SELECT %1 FROM %2 ORDER BY id").arg(column_list(columns), table));
+}
+
+// Rows and checksum of a table as `db` reads it.
+std::pair<qint64, QByteArray> table_summary(Database &db, const QString &table, const QStringList &columns)
+{
+    Statement rows = select_all(db, table, columns);
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    qint64 count = 0;
+    for (; rows.step(); ++count) {
+        for (int column = 0; column < columns.size(); ++column)
+            add_to_checksum(hash, rows.column(column));
+    }
+    return {count, hash.result()};
+}
+
+// The highest id the table has handed out, deleted records included.
+qint64 id_high_water(Database &db, const QString &table)
+{
+    Statement stmt = db.prepare(
+        db.dialect() == Database::Dialect::SQLite
+            ? QStringLiteral("SELECT seq FROM sqlite_sequence WHERE name = :Table")
+            : QStringLiteral(
+                  "SELECT coalesce(pg_sequence_last_value(pg_get_serial_sequence(:Table, 'id')::regclass), 0)"));
+    stmt.bind(QStringLiteral(":Table"), table);
+    qint64 mark = stmt.step() ? stmt.column(0).toLongLong() : 0;
+    Statement highest = db.prepare(QStringLiteral("SELECT coalesce(max(id), 0) FROM %1").arg(table));
+    if (highest.step())
+        mark = std::max(mark, highest.column(0).toLongLong());
+    return mark;
+}
+
+void set_id_high_water(Database &db, const QString &table, qint64 mark)
+{
+    if (mark <= 0)
+        return;
+    if (db.dialect() == Database::Dialect::SQLite) {
+        Statement forget = db.prepare(QStringLiteral("DELETE FROM sqlite_sequence WHERE name = :Table"));
+        forget.bind(QStringLiteral(":Table"), table);
+        forget.exec();
+        Statement set = db.prepare(QStringLiteral("INSERT INTO sqlite_sequence (name, seq) VALUES (:Table, :Mark)"));
+        set.bind(QStringLiteral(":Table"), table);
+        set.bind(QStringLiteral(":Mark"), mark);
+        set.exec();
+    } else {
+        Statement set = db.prepare(QStringLiteral("SELECT setval(pg_get_serial_sequence(:Table, 'id'), :Mark)"));
+        set.bind(QStringLiteral(":Table"), table);
+        set.bind(QStringLiteral(":Mark"), mark);
+        set.step();
+    }
+}
+
+// Copies the rows; returns the source's count and checksum, read on the way.
+std::pair<qint64, QByteArray> copy_rows(Database &source, Database &target, const QString &table,
+                                        const QStringList &columns)
+{
+    QStringList places;
+    for (int i = 0; i < columns.size(); ++i)
+        places << QStringLiteral("?");
+    Statement insert = target.prepare(
+        QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)").arg(table, column_list(columns), places.join(u',')));
+    Statement rows = select_all(source, table, columns);
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    qint64 count = 0;
+    for (; rows.step(); ++count) {
+        for (int column = 0; column < columns.size(); ++column) {
+            const QVariant value = rows.column(column);
+            add_to_checksum(hash, value);
+            insert.bind(column + 1, value);
+        }
+        // Sent in batches to a server: no round trip per record.
+        insert.send();
+        insert.reset();
+    }
+    return {count, hash.result()};
+}
+
+} // namespace
+
+const std::vector<QString> &copied_tables()
+{
+    static const std::vector<QString> tables{
+        QStringLiteral("users"),          QStringLiteral("calendars"),        QStringLiteral("calendar_years"),
+        QStringLiteral("days"),           QStringLiteral("system_variables"),
+    };
+    return tables;
+}
+
+bool holds_no_records(Database &db)
+{
+    for (const QString &table : copied_tables()) {
+        Statement any = db.prepare(QStringLiteral("SELECT 1 FROM %1 LIMIT 1").arg(table));
+        if (any.step())
+            return false;
+    }
+    return true;
+}
+
+std::vector<CopiedTable> copy_database(Database &source, Database &target)
+{
+    std::vector<CopiedTable> copied;
+    // Holding the source's write lock makes the copy one moment's state:
+    // a workstation's change waits for it (or is told the database is busy).
+    std::optional<Transaction> source_held;
+    if (!source.read_only())
+        source_held.emplace(source);
+    Transaction transaction(target);
+    for (const QString &table : copied_tables()) {
+        const QStringList columns = shared_columns(source, target, table);
+        CopiedTable entry;
+        entry.table = table;
+        std::tie(entry.source_rows, entry.source_checksum) = copy_rows(source, target, table, columns);
+        set_id_high_water(target, table, id_high_water(source, table));
+        copied.push_back(entry);
+    }
+    // Read back what the target now holds, before anything is committed.
+    for (CopiedTable &entry : copied) {
+        std::tie(entry.target_rows, entry.target_checksum) =
+            table_summary(target, entry.table, target.table_columns(entry.table));
+        if (entry.target_rows != entry.source_rows || entry.target_checksum != entry.source_checksum)
+            throw DbError(DbError::EngineError,
+                          QStringLiteral("The table %1 reads back differently from the target database (%2 records "
+                                         "copied, %3 read); nothing was copied.")
+                              .arg(entry.table)
+                              .arg(entry.source_rows)
+                              .arg(entry.target_rows),
+                          kCopySource);
+    }
+    transaction.commit();
+    return copied;
+}
+
+} // namespace dayvane

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <vector>
+
+namespace dayvane {
+
+class Database;
+
+// What one table holds after a copy, in the source and in the target.
+struct CopiedTable
+{
+    QString table;
+    qint64 source_rows = 0;
+    qint64 target_rows = 0;
+    QByteArray source_checksum;  // SHA-256 of its records in id order
+    QByteArray target_checksum;
+};
+
+// The tables a copy carries, in the order their references need.
+const std::vector<QString> &copied_tables();
+
+// True when none of the calendar tables of `db` holds a record.
+bool holds_no_records(Database &db);
+
+// Copies every record of every calendar table from `source` into `target`,
+// an empty calendar database of either engine, in one transaction while
+// changes to the source wait: ids,
+// revisions, scrambled passwords and the system password as they are, and
+// each table's id high-water mark, so a copy never hands out an id the source
+// had used. Then reads the target back: when any table's count or checksum
+// differs from the source's, throws DbError and writes nothing.
+std::vector<CopiedTable> copy_database(Database &source, Database &target);
+
+} // namespace dayvane
