@@ -53,7 +53,9 @@ DbError server_error(PGconn *conn, const PGresult *result)
     const QString message = server_message(conn, result);
     const char *field = result ? PQresultErrorField(result, PG_DIAG_SQLSTATE) : nullptr;
     const QByteArray state = field ? QByteArray(field) : QByteArray();
-    if (PQstatus(conn) == CONNECTION_BAD || state.startsWith("08") || state.startsWith("57P"))
+    // The server gives every failure of its own a state; one without is
+    // libpq's: the request or its answer did not get through.
+    if (PQstatus(conn) == CONNECTION_BAD || state.isEmpty() || state.startsWith("08") || state.startsWith("57P"))
         return DbError(DbError::ServerGone,
                        QStringLiteral("The connection to the database server was lost (%1). A change that was not "
                                       "finished was not saved; the next command connects again.")
@@ -173,6 +175,7 @@ public:
         const std::vector<std::optional<QByteArray>> &values;
         const std::vector<Oid> &types;
     };
+    static const Parameters &no_parameters();
     // Runs one statement and waits for its answer, after those sent before.
     Result run(const QByteArray &sql, const Parameters &parameters);
     // Queues one statement within the transaction; outside one it runs now.
@@ -181,6 +184,9 @@ public:
 
     PGconn *handle() const { return m_conn; }
     qint64 round_trips() const { return m_round_trips; }
+    // The DbError for a failed request; a lost connection is connected
+    // again at the next request.
+    DbError failure(const PGresult *result);
 
 private:
     struct Sent
@@ -206,12 +212,13 @@ private:
     // `wanted` is set, the one sent last; throws the first failure.
     Result drain(bool wanted);
     // The status of a finished request, throwing its failure.
-    void check(const PGresult *result, ExecStatusType expected_status) const;
+    void check(const PGresult *result, ExecStatusType expected_status);
     void note_changes(const PGresult *result);
 
     PGconn *m_conn;
     std::deque<Sent> m_sent;
     bool m_in_transaction = false;
+    bool m_lost = false;  // a request failed with the connection
     int m_changes = 0;
     int m_lock_timeout_ms = kDefaultLockTimeoutMs;
     qint64 m_round_trips = 0;
@@ -258,10 +265,10 @@ const PGresult *PostgresStatement::described() const
         std::vector<Oid> types = m_types;
         Result prepared(PQprepare(m_db.handle(), "", m_sql.text.constData(), int(types.size()), types.data()));
         if (PQresultStatus(prepared.get()) != PGRES_COMMAND_OK)
-            throw server_error(m_db.handle(), prepared.get());
+            throw m_db.failure(prepared.get());
         m_description.reset(PQdescribePrepared(m_db.handle(), ""));
         if (PQresultStatus(m_description.get()) != PGRES_COMMAND_OK)
-            throw server_error(m_db.handle(), m_description.get());
+            throw m_db.failure(m_description.get());
     }
     return m_description.get();
 }
@@ -300,20 +307,37 @@ QVariant PostgresStatement::column(int column) const
     }
 }
 
+const PostgresDatabase::Parameters &PostgresDatabase::no_parameters()
+{
+    static const std::vector<std::optional<QByteArray>> values;
+    static const std::vector<Oid> types;
+    static const Parameters none{values, types};
+    return none;
+}
+
+DbError PostgresDatabase::failure(const PGresult *result)
+{
+    DbError error = server_error(m_conn, result);
+    if (error.number() == DbError::ServerGone)
+        m_lost = true;
+    return error;
+}
+
 void PostgresDatabase::ensure_connected()
 {
-    if (PQstatus(m_conn) == CONNECTION_OK)
+    if (PQstatus(m_conn) == CONNECTION_OK && !m_lost)
         return;
     // Never inside a transaction: what it wrote is gone with the old
     // connection, and its rest must not be written without it.
     if (m_in_transaction)
-        throw server_error(m_conn, nullptr);
+        throw failure(nullptr);
     m_sent.clear();
     m_in_transaction = false;
     PQreset(m_conn);
     ++m_round_trips;
     if (PQstatus(m_conn) != CONNECTION_OK)
-        throw server_error(m_conn, nullptr);
+        throw failure(nullptr);
+    m_lost = false;
     set_up_session();
 }
 
@@ -324,12 +348,12 @@ void PostgresDatabase::set_up_session()
              .arg(m_lock_timeout_ms));
 }
 
-void PostgresDatabase::check(const PGresult *result, ExecStatusType expected_status) const
+void PostgresDatabase::check(const PGresult *result, ExecStatusType expected_status)
 {
     const ExecStatusType status = PQresultStatus(result);
     if (status == expected_status || status == PGRES_COMMAND_OK || status == PGRES_TUPLES_OK)
         return;
-    throw server_error(m_conn, result);
+    throw failure(result);
 }
 
 void PostgresDatabase::note_changes(const PGresult *result)
@@ -368,7 +392,7 @@ void PostgresDatabase::send_query(const QByteArray &sql, const Parameters &param
     const Wire wire(parameters);
     if (!PQsendQueryParams(m_conn, sql.constData(), wire.count, parameters.types.data(), wire.values.data(),
                            wire.lengths.data(), wire.formats.data(), 0))
-        throw server_error(m_conn, nullptr);
+        throw failure(nullptr);
 }
 
 Result PostgresDatabase::run(const QByteArray &sql, const Parameters &parameters)
@@ -392,7 +416,6 @@ Result PostgresDatabase::run(const QByteArray &sql, const Parameters &parameters
 void PostgresDatabase::queue(const QByteArray &sql, const Parameters &parameters, const QString &unchanged,
                              const std::shared_ptr<SentKey> &key)
 {
-    ensure_connected();
     if (!m_in_transaction) {
         Result result = run(sql, parameters);
         if (!unchanged.isEmpty() && m_changes == 0)
@@ -404,17 +427,20 @@ void PostgresDatabase::queue(const QByteArray &sql, const Parameters &parameters
         return;
     }
     if (PQpipelineStatus(m_conn) == PQ_PIPELINE_OFF && !PQenterPipelineMode(m_conn))
-        throw server_error(m_conn, nullptr);
+        throw failure(nullptr);
     send_query(sql, parameters);
     m_sent.push_back({unchanged, key});
 }
 
 Result PostgresDatabase::drain(bool wanted)
 {
-    if (!PQpipelineSync(m_conn))
-        throw server_error(m_conn, nullptr);
+    if (!PQpipelineSync(m_conn)) {
+        m_sent.clear();
+        PQexitPipelineMode(m_conn);
+        throw failure(nullptr);
+    }
     ++m_round_trips;
-    std::optional<DbError> failure;
+    std::optional<DbError> first_failure;
     auto next = [&]() -> Result {
         // Each statement's answer is one result followed by a null.
         Result result(PQgetResult(m_conn));
@@ -426,16 +452,16 @@ Result PostgresDatabase::drain(bool wanted)
         const Sent sent = std::move(m_sent.front());
         m_sent.pop_front();
         Result result = next();
-        if (failure)
+        if (first_failure)
             continue;
         const ExecStatusType status = PQresultStatus(result.get());
         if (status != PGRES_COMMAND_OK && status != PGRES_TUPLES_OK) {
-            failure = server_error(m_conn, result.get());
+            first_failure = failure(result.get());
             continue;
         }
         note_changes(result.get());
         if (!sent.unchanged.isEmpty() && m_changes == 0)
-            failure = DbError(DbError::RecordChanged, sent.unchanged, QStringLiteral("RecordSet"));
+            first_failure = DbError(DbError::RecordChanged, sent.unchanged, QStringLiteral("RecordSet"));
         if (sent.key) {
             sent.key->value =
                 PQntuples(result.get()) > 0 ? QByteArray(PQgetvalue(result.get(), 0, 0)).toLongLong() : 0;
@@ -454,9 +480,9 @@ Result PostgresDatabase::drain(bool wanted)
     }
     PQexitPipelineMode(m_conn);
     if (PQstatus(m_conn) != CONNECTION_OK)
-        throw server_error(m_conn, nullptr);
-    if (failure)
-        throw *failure;
+        throw failure(nullptr);
+    if (first_failure)
+        throw *first_failure;
     if (wanted)
         check(last.get(), PGRES_TUPLES_OK);
     return last;
@@ -477,10 +503,8 @@ void PostgresDatabase::begin()
     // program first takes this lock (released at its end), waiting at most
     // lock_timeout. Sent, not run: it travels with the first request.
     static const QByteArray lock = QByteArrayLiteral("SELECT pg_advisory_xact_lock(7320151)");
-    const std::vector<std::optional<QByteArray>> none;
-    const std::vector<Oid> no_types;
-    queue(QByteArrayLiteral("BEGIN"), {none, no_types}, {}, {});
-    queue(lock, {none, no_types}, {}, {});
+    queue(QByteArrayLiteral("BEGIN"), no_parameters(), {}, {});
+    queue(lock, no_parameters(), {}, {});
 }
 
 void PostgresDatabase::commit()
@@ -489,9 +513,7 @@ void PostgresDatabase::commit()
     // server: its answer must be in before the COMMIT is sent.
     if (std::any_of(m_sent.begin(), m_sent.end(), [](const Sent &sent) { return !sent.unchanged.isEmpty(); }))
         drain(false);
-    const std::vector<std::optional<QByteArray>> none;
-    const std::vector<Oid> no_types;
-    queue(QByteArrayLiteral("COMMIT"), {none, no_types}, {}, {});
+    queue(QByteArrayLiteral("COMMIT"), no_parameters(), {}, {});
     drain(false);
     m_in_transaction = false;
 }
@@ -500,7 +522,7 @@ void PostgresDatabase::rollback() noexcept
 {
     m_in_transaction = false;
     try {
-        if (PQstatus(m_conn) != CONNECTION_OK) {
+        if (PQstatus(m_conn) != CONNECTION_OK || m_lost) {
             m_sent.clear();
             return;
         }
@@ -509,7 +531,7 @@ void PostgresDatabase::rollback() noexcept
     } catch (...) {
         // The first failure was reported already; the rollback follows.
     }
-    if (PQstatus(m_conn) == CONNECTION_OK)
+    if (PQstatus(m_conn) == CONNECTION_OK && !m_lost)
         PQclear(PQexec(m_conn, "ROLLBACK"));
 }
 
@@ -517,9 +539,7 @@ int PostgresDatabase::schema_version()
 {
     if (!has_table(QStringLiteral("dayvane_schema")))
         return 0;
-    const std::vector<std::optional<QByteArray>> none;
-    const std::vector<Oid> no_types;
-    const Result result = run(QByteArrayLiteral("SELECT max(version) FROM dayvane_schema"), {none, no_types});
+    const Result result = run(QByteArrayLiteral("SELECT max(version) FROM dayvane_schema"), no_parameters());
     return PQntuples(result.get()) > 0 ? QByteArray(PQgetvalue(result.get(), 0, 0)).toInt() : 0;
 }
 
@@ -556,9 +576,7 @@ QStringList PostgresDatabase::table_columns(const QString &table)
 
 qint64 PostgresDatabase::last_insert_id()
 {
-    const std::vector<std::optional<QByteArray>> none;
-    const std::vector<Oid> no_types;
-    const Result result = run(QByteArrayLiteral("SELECT lastval()"), {none, no_types});
+    const Result result = run(QByteArrayLiteral("SELECT lastval()"), no_parameters());
     return QByteArray(PQgetvalue(result.get(), 0, 0)).toLongLong();
 }
 

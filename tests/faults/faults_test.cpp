@@ -14,8 +14,12 @@
 #include "calendars/calendarstore.h"
 #include "store/connection.h"
 #include "store/drivetype.h"
+#include "store/dberror.h"
+#include "store/schema.h"
 #include "testdatabase.h"
+#include "testserver.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -82,9 +86,64 @@ struct Worker
     QByteArray output;
 };
 
+// The calendar's revision and every day of its year, read with plain SQL so
+// that the checks do not lean on the code under test.
+qint32 revision(Database &db, qint32 calendar)
+{
+    return qint32(test::scalar(db, QStringLiteral("SELECT revision FROM calendars WHERE id = %1;").arg(calendar)));
+}
+
+// Checks the file's integrity and reads every day of the year as
+// "segments|comment|minutes1|minutes2|start|stop" (texts never null).
+std::map<QDate, QString> days(Database &db, qint32 calendar)
+{
+    if (db.dialect() == Database::Dialect::SQLite) {
+        Statement check = db.prepare(QStringLiteral("PRAGMA integrity_check;"));
+        EXPECT_TRUE(check.step() && check.column(0).toString() == u"ok");
+    }
+    Statement stmt = db.prepare(QStringLiteral(
+        "SELECT \"DateVal\", coalesce(\"TimeSegments\", 'NULL') || '|' || coalesce(\"Date comment\", 'NULL') || '|'"
+        " || minutes1 || '|' || minutes2 || '|' || \"DayStart\" || '|' || \"DayStop\" FROM days WHERE \"NameLink\" = ?;"));
+    stmt.bind(1, calendar);
+    std::map<QDate, QString> days;
+    while (stmt.step())
+        days[stmt.column(0).toDate()] = stmt.column(1).toString();
+    EXPECT_EQ(days.size(), 366u);
+    return days;
+}
+
+// What days() gives for a day holding `content`; a day never written for
+// an empty DayContent.
+QString stored_form(const DayContent &content)
+{
+    const DayValues &v = content.values;
+    return QStringLiteral("%1|%2|%3|%4|%5|%6").arg(content.segments, content.comment).arg(v.minutes1).arg(v.minutes2)
+        .arg(v.day_start).arg(v.day_stop);
+}
+
+// After whole-year saves were cut off: the stored revision is the last one
+// `reported` as committed, or the one after (cut between its commit and the
+// report), and every day holds that revision's content. Updates `reported`.
+void expect_one_content(Database &db, qint32 calendar, qint32 first_revision, qint32 &reported)
+{
+    const qint32 stored = revision(db, calendar);
+    ASSERT_TRUE(stored == reported || stored == reported + 1)
+        << "stored revision " << stored << ", last reported " << reported;
+    const QString expected = stored_form(stored == first_revision ? DayContent() : year_content(stored));
+    for (const auto &[date, day] : days(db, calendar))
+        ASSERT_EQ(day, expected) << date.toString(Qt::ISODate).toStdString() << " is not of revision " << stored;
+    reported = stored;
+}
+
+// The revision reported last among a crash worker's lines; `reported` if none.
+qint32 last_saved(Worker &worker, qint32 reported)
+{
+    const QStringList saved = worker.lines().filter(QStringLiteral("saved "));
+    return saved.isEmpty() ? reported : saved.last().mid(6).toInt();
+}
+
 // A calendar of kFaultYear in a database that the test holds closed, a file
-// or on the test server; the checks read it with plain SQL so they do not
-// lean on the code under test.
+// or on the test server.
 class SharedFile : public ::testing::TestWithParam<test::Backend>
 {
 protected:
@@ -92,39 +151,8 @@ protected:
     {
         calendar = create_calendar(base.db(), QStringLiteral("Shared"), kFaultYear);
         ASSERT_GT(calendar, 0);
-        first_revision = revision(base.db());
+        first_revision = revision(base.db(), calendar);
         base.close();
-    }
-
-    qint32 revision(Database &db) const
-    {
-        return qint32(test::scalar(db, QStringLiteral("SELECT revision FROM calendars WHERE id = %1;").arg(calendar)));
-    }
-    // Checks the file's integrity and reads every day of the year as
-    // "segments|comment|minutes1|minutes2|start|stop" (texts never null).
-    std::map<QDate, QString> days(Database &db) const
-    {
-        if (db.dialect() == Database::Dialect::SQLite) {
-            Statement check = db.prepare(QStringLiteral("PRAGMA integrity_check;"));
-            EXPECT_TRUE(check.step() && check.column(0).toString() == u"ok");
-        }
-        Statement stmt = db.prepare(QStringLiteral(
-            "SELECT \"DateVal\", coalesce(\"TimeSegments\", 'NULL') || '|' || coalesce(\"Date comment\", 'NULL') || '|'"
-            " || minutes1 || '|' || minutes2 || '|' || \"DayStart\" || '|' || \"DayStop\" FROM days WHERE \"NameLink\" = ?;"));
-        stmt.bind(1, calendar);
-        std::map<QDate, QString> days;
-        while (stmt.step())
-            days[stmt.column(0).toDate()] = stmt.column(1).toString();
-        EXPECT_EQ(days.size(), 366u);
-        return days;
-    }
-    // What days() gives for a day holding `content`; a day never written for
-    // an empty DayContent.
-    static QString stored_form(const DayContent &content)
-    {
-        const DayValues &v = content.values;
-        return QStringLiteral("%1|%2|%3|%4|%5|%6").arg(content.segments, content.comment).arg(v.minutes1).arg(v.minutes2)
-            .arg(v.day_start).arg(v.day_stop);
     }
 
     test::TestDatabase base{GetParam()};
@@ -242,7 +270,7 @@ TEST_P(Concurrency, TwoProcessesLoseNoChangeAndRefuseEveryStaleOne)
     }
 
     Database db = open_existing_database(base.path());
-    const std::map<QDate, QString> stored = days(db);
+    const std::map<QDate, QString> stored = days(db, calendar);
     std::set<qint32> revisions;  // made by accepted changes
     for (int tag = 0; tag < 2; ++tag) {
         // After "ready", one verdict a change: accepted with the revision it
@@ -264,7 +292,7 @@ TEST_P(Concurrency, TwoProcessesLoseNoChangeAndRefuseEveryStaleOne)
         }
     }
     // The accepted changes made every revision since the first, one each.
-    const qint32 last = revision(db);
+    const qint32 last = revision(db, calendar);
     EXPECT_EQ(int(revisions.size()), last - first_revision);
     EXPECT_TRUE(revisions.empty() || (*revisions.begin() == first_revision + 1 && *revisions.rbegin() == last));
 }
@@ -282,24 +310,55 @@ TEST_P(Crash, KilledWholeYearSavesLeaveOneContent)
         QThread::msleep(random.bounded(3, 101));
         worker.kill();
         ASSERT_EQ(worker.process.exitStatus(), QProcess::CrashExit) << "ended on its own: " << worker.error_output();
-        const QStringList saved = worker.lines().filter(QStringLiteral("saved "));
-        if (!saved.isEmpty())
-            reported = saved.last().mid(6).toInt();
+        reported = last_saved(worker, reported);
         // A hot journal: the kill caught a save between its first write and
         // its commit, and the next open must roll it back.
         interrupted += QFileInfo(base.path() + QStringLiteral("-journal")).size() > 0;
 
         Database db = open_existing_database(base.path());
-        const qint32 stored = revision(db);
-        // The kill may land between a commit and its report, never earlier.
-        ASSERT_TRUE(stored == reported || stored == reported + 1)
-            << "stored revision " << stored << ", last reported " << reported;
-        const QString expected = stored_form(stored == first_revision ? DayContent() : year_content(stored));
-        for (const auto &[date, day] : days(db))
-            ASSERT_EQ(day, expected) << date.toString(Qt::ISODate).toStdString() << " is not of revision " << stored;
-        reported = stored;
+        ASSERT_NO_FATAL_FAILURE(expect_one_content(db, calendar, first_revision, reported));
     }
     EXPECT_GT(interrupted, 0) << "no kill caught a save in the middle";
+}
+
+// The server stopped at once (pg_ctl stop -m immediate) while a workstation
+// saves whole years: after the restart the year is entirely of one save, and
+// a connection held across the stop is told at its next command that the
+// connection was lost, and connects again at the one after.
+TEST(ServerCrash, StoppedMidSaveLeavesOneContentAndConnectionsComeBack)
+{
+    constexpr int kStops = 4;
+    const std::unique_ptr<test::TestServer> server = test::TestServer::start_own();
+    const QString address = server->create_database();
+    Database held = Database::connect(address);
+    create_schema(held);
+    const qint32 calendar = create_calendar(held, QStringLiteral("Shared"), kFaultYear);
+    ASSERT_GT(calendar, 0);
+    const qint32 first_revision = revision(held, calendar);
+    qint32 reported = first_revision;
+    QRandomGenerator random(QRandomGenerator::global()->generate());
+    for (int stop = 0; stop < kStops; ++stop) {
+        SCOPED_TRACE(QStringLiteral("stop %1").arg(stop).toStdString());
+        Worker worker({QStringLiteral("crash"), address, QString::number(calendar)});
+        ASSERT_TRUE(worker.wait_for_line(QStringLiteral("ready"))) << worker.error_output();
+        ASSERT_TRUE(worker.wait_for_line(QStringLiteral("saved %1").arg(reported + 1))) << worker.error_output();
+        QThread::msleep(random.bounded(1, 60));
+        server->stop_immediately();
+        // Its save fails as a lost connection; it does not hang.
+        ASSERT_TRUE(worker.process.waitForFinished(kTimeoutMs));
+        EXPECT_EQ(worker.process.exitCode(), 3);
+        EXPECT_THAT(worker.error_output(), ::testing::HasSubstr("connection to the database server was lost"));
+        reported = last_saved(worker, reported);
+        server->start();
+
+        try {
+            revision(held, calendar);
+            ADD_FAILURE() << "the held connection did not notice the stop";
+        } catch (const DbError &error) {
+            EXPECT_EQ(error.number(), DbError::ServerGone) << error.what();
+        }
+        ASSERT_NO_FATAL_FAILURE(expect_one_content(held, calendar, first_revision, reported));
+    }
 }
 
 TEST(HostileSettings, HugeOrEndlessFilesGiveDefaults)

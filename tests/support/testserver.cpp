@@ -2,6 +2,7 @@
 
 #include "store/database.h"
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QUuid>
@@ -18,15 +19,40 @@ TestServer *TestServer::instance()
         QFile file(state);
         if (state.isEmpty() || !file.open(QIODevice::ReadOnly))
             return nullptr;
-        return std::unique_ptr<TestServer>(new TestServer(state, QString::fromUtf8(file.readAll()).trimmed()));
+        return std::unique_ptr<TestServer>(new TestServer(state, QString::fromUtf8(file.readAll()).trimmed(), false));
     }();
     return server.get();
 }
 
-TestServer::TestServer(QString state, QString folder)
+std::unique_ptr<TestServer> TestServer::start_own()
+{
+    const QString state = QDir::current().absoluteFilePath(
+        QStringLiteral("server-%1.state").arg(QUuid::createUuid().toString(QUuid::Id128)));
+    std::unique_ptr<TestServer> server(new TestServer(state, QString(), true));
+    server->cluster(QStringLiteral("start"));
+    QFile file(state);
+    if (!file.open(QIODevice::ReadOnly))
+        throw std::runtime_error("pgcluster start wrote no state file");
+    server->m_folder = QString::fromUtf8(file.readAll()).trimmed();
+    return server;
+}
+
+TestServer::TestServer(QString state, QString folder, bool owned)
     : m_state(std::move(state))
     , m_folder(std::move(folder))
+    , m_owned(owned)
 {
+}
+
+TestServer::~TestServer()
+{
+    if (!m_owned)
+        return;
+    try {
+        cluster(QStringLiteral("stop"));
+    } catch (const std::exception &) {
+        // Left for the next run's clean-up of its temporary folder.
+    }
 }
 
 QString TestServer::admin_address() const

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include <optional>
+#include <memory>
 
 namespace dayvane::test {
 
@@ -14,6 +14,11 @@ class TestServer
 public:
     // The run's server, or null when the run has none.
     static TestServer *instance();
+    // A server in a new cluster of its own, for a test that stops it while
+    // others use the run's; removed with the object. Throws when it cannot
+    // be started.
+    static std::unique_ptr<TestServer> start_own();
+    ~TestServer();
 
     // A new empty database of its own on the server; its address.
     QString create_database();
@@ -26,11 +31,12 @@ public:
     void start();
 
 private:
-    TestServer(QString state, QString folder);
+    TestServer(QString state, QString folder, bool owned);
     void cluster(const QString &action) const;
 
     QString m_state;
     QString m_folder;
+    bool m_owned;  // a cluster of its own, stopped and removed at the end
 };
 
 } // namespace dayvane::test
