@@ -3,6 +3,7 @@
 #include "store/dberror.h"
 
 #include <libpq-fe.h>
+#include <poll.h>
 
 #include <QDate>
 #include <QRegularExpression>
@@ -44,6 +45,14 @@ QString server_message(PGconn *conn, const PGresult *result)
 {
     const char *primary = result ? PQresultErrorField(result, PG_DIAG_MESSAGE_PRIMARY) : nullptr;
     return QString::fromUtf8(primary ? primary : PQerrorMessage(conn)).trimmed();
+}
+
+// True when the server sent something that nobody asked for: on an idle
+// connection, that it is going away, or the end of the connection.
+bool input_waiting(PGconn *conn)
+{
+    pollfd socket{PQsocket(conn), POLLIN, 0};
+    return ::poll(&socket, 1, 0) > 0;
 }
 
 // The DbError for a failed request: the numbers a file's engine gives for
@@ -325,6 +334,13 @@ DbError PostgresDatabase::failure(const PGresult *result)
 
 void PostgresDatabase::ensure_connected()
 {
+    // A server that stopped or restarted while the connection was idle has
+    // closed it; reading that costs no round trip, and the request below
+    // then goes to a fresh connection instead of failing.
+    if (!m_in_transaction) {
+        while (PQstatus(m_conn) == CONNECTION_OK && input_waiting(m_conn) && PQconsumeInput(m_conn)) {
+        }
+    }
     if (PQstatus(m_conn) == CONNECTION_OK && !m_lost)
         return;
     // Never inside a transaction: what it wrote is gone with the old
