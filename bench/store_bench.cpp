@@ -1,23 +1,28 @@
 // Reading a calendar year through the record set against a bare engine
-// statement over the same rows, and writing a year in one transaction.
+// statement over the same rows, and writing a year in one transaction: on a
+// file and on a database server, each against its engine's bare calls.
 
 #include "model/textforms.h"
 #include "store/connection.h"
-#include "store/sqlcipherengine.h"
+#include "store/postgresengine.h"
 #include "store/recordset.h"
+#include "store/revisions.h"
+#include "store/sqlcipherengine.h"
 #include "store/transaction.h"
+#include "ui_common/calendaryear.h"
 
+#include <libpq-fe.h>
 #include <sqlcipher/sqlite3.h>
 
 #include <QDate>
-#include <QDir>
-#include <QTemporaryDir>
 
+#include "benchserver.h"
 #include "timingreporter.h"
 
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <map>
 #include <optional>
 #include <string>
@@ -25,22 +30,24 @@
 namespace {
 
 using namespace dayvane;
+using namespace dayvane::bench;
 
 constexpr int kYear = 2024;  // a leap year: 366 days
 
 struct Fixture
 {
-    QTemporaryDir dir{QDir::current().absoluteFilePath(QStringLiteral("bench-XXXXXX"))};
     std::optional<Database> db;
     qint64 calendar = 0;
     qint64 year_id = 0;
 
-    Fixture()
+    explicit Fixture(const QString &location)
     {
-        db.emplace(create_calendar_database(dir.filePath(QStringLiteral("QZDB.mdb"))));
-        db->exec(QStringLiteral("INSERT INTO calendars (Name) VALUES ('Bench');"));
+        db.emplace(create_calendar_database_at(location));
+        db->exec(QStringLiteral("INSERT INTO calendars (\"Name\") VALUES ('Bench');"));
         calendar = db->last_insert_id();
-        db->exec(QStringLiteral("INSERT INTO calendar_years (CalendarLink, YearVal) VALUES (%1, %2);").arg(calendar).arg(kYear));
+        db->exec(QStringLiteral("INSERT INTO calendar_years (\"CalendarLink\", \"YearVal\") VALUES (%1, %2);")
+                     .arg(calendar)
+                     .arg(kYear));
         year_id = db->last_insert_id();
         Transaction transaction(*db);
         add_year_days(*db, calendar, year_id, kYear);
@@ -69,10 +76,9 @@ struct Fixture
     }
 };
 
-Fixture &fixture()
+Fixture *fixture(benchmark::State &state, Backend backend)
 {
-    static Fixture instance;
-    return instance;
+    return fixture_for<Fixture>(state, backend);
 }
 
 // What the calendar load reads of each day.
@@ -83,15 +89,18 @@ struct DaySums
     qint64 text = 0;
 };
 
-void BM_ReadYearThroughRecordSet(benchmark::State &state)
+void BM_ReadYearThroughRecordSet(benchmark::State &state, Backend backend)
 {
-    Fixture &f = fixture();
+    Fixture *f = fixture(state, backend);
+    if (!f)
+        return;
     const QString text = QStringLiteral("PARAMETERS CalendarID Long=%1, StartDt DateTime%2, EndDt DateTime%3; SELECT *  FROM Q008;")
-                             .arg(f.calendar)
+                             .arg(f->calendar)
                              .arg(format_query_date(QDate(kYear, 1, 1)), format_query_date(QDate(kYear, 12, 31)));
+    RoundTrips trips(*f->db);
     for (auto _ : state) {
         DaySums sums;
-        RecordSet days = RecordSet::open(*f.db, text);
+        RecordSet days = RecordSet::open(*f->db, text);
         for (; !days.eof(); days.move_next()) {
             sums.worked += days.field(QStringLiteral("minutes1")).toInt();
             sums.paid += days.field(QStringLiteral("minutes2")).toInt();
@@ -105,23 +114,45 @@ void BM_ReadYearThroughRecordSet(benchmark::State &state)
             state.SkipWithError("wrong row count");
         benchmark::DoNotOptimize(sums);
     }
+    trips.report(state);
 }
-BENCHMARK(BM_ReadYearThroughRecordSet)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_ReadYearThroughRecordSet, file, Backend::File)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_ReadYearThroughRecordSet, server, Backend::Server)->Unit(benchmark::kMicrosecond);
+
+// What the main window does to show a year: the access check's read of the
+// calendar, then the calendar, its typical day and the days of the year's
+// grids.
+void BM_LoadYearWithChecks(benchmark::State &state, Backend backend)
+{
+    Fixture *f = fixture(state, backend);
+    if (!f)
+        return;
+    RoundTrips trips(*f->db);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(read_calendar_ownership(*f->db, qint32(f->calendar)));
+        const CalendarYear year = load_calendar_year(*f->db, qint32(f->calendar), kYear);
+        if (year.year_totals().typical_days == 0)
+            state.SkipWithError("no typical days loaded");
+    }
+    trips.report(state);
+}
+BENCHMARK_CAPTURE(BM_LoadYearWithChecks, file, Backend::File)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_LoadYearWithChecks, server, Backend::Server)->Unit(benchmark::kMicrosecond);
 
 // The floor: one statement, prepared once, reading the same columns of the
 // same rows straight from the engine.
 void BM_ReadYearBareStatement(benchmark::State &state)
 {
-    Fixture &f = fixture();
+    Fixture *f = fixture(state, Backend::File);
     sqlite3_stmt *stmt = nullptr;
-    sqlite3_prepare_v2(sqlcipher_handle(*f.db),
+    sqlite3_prepare_v2(sqlcipher_handle(*f->db),
                        "SELECT id, DateVal, DayStart, DayStop, minutes1, minutes2, TimeSegments, \"Date comment\""
                        " FROM days WHERE NameLink = ? AND DateVal BETWEEN ? AND ? ORDER BY DateVal",
                        -1, &stmt, nullptr);
     for (auto _ : state) {
         DaySums sums;
         int rows = 0;
-        sqlite3_bind_int64(stmt, 1, f.calendar);
+        sqlite3_bind_int64(stmt, 1, f->calendar);
         sqlite3_bind_text(stmt, 2, "2024-01-01", -1, SQLITE_STATIC);
         sqlite3_bind_text(stmt, 3, "2024-12-31", -1, SQLITE_STATIC);
         while (sqlite3_step(stmt) == SQLITE_ROW) {
@@ -140,39 +171,121 @@ void BM_ReadYearBareStatement(benchmark::State &state)
 }
 BENCHMARK(BM_ReadYearBareStatement)->Unit(benchmark::kMicrosecond);
 
-// A new calendar year: 366 empty day records added in one transaction.
-void BM_AddYearInOneTransaction(benchmark::State &state)
+int int_at(const PGresult *result, int row, int column)
 {
-    Fixture &f = fixture();
+    return std::atoi(PQgetvalue(result, row, column));
+}
+
+// The floor on a server: the same SELECT, prepared once, one round trip a
+// year, its text answer read straight from libpq.
+void BM_ReadYearBareLibpq(benchmark::State &state)
+{
+    Fixture *f = fixture(state, Backend::Server);
+    if (!f)
+        return;
+    PGconn *conn = postgres_handle(*f->db);
+    PQclear(PQprepare(conn, "bare_year",
+                      "SELECT id, \"DateVal\", \"DayStart\", \"DayStop\", minutes1, minutes2, \"TimeSegments\","
+                      " \"Date comment\" FROM days WHERE \"NameLink\" = $1 AND \"DateVal\" BETWEEN $2 AND $3"
+                      " ORDER BY \"DateVal\"",
+                      3, nullptr));
+    const std::string calendar = std::to_string(f->calendar);
+    const char *values[] = {calendar.c_str(), "2024-01-01", "2024-12-31"};
+    qint64 trips = 0;
+    for (auto _ : state) {
+        DaySums sums;
+        PGresult *result = PQexecPrepared(conn, "bare_year", 3, values, nullptr, nullptr, 0);
+        ++trips;
+        const int rows = PQntuples(result);
+        for (int row = 0; row < rows; ++row) {
+            sums.worked += int_at(result, row, 4);
+            sums.paid += int_at(result, row, 5);
+            sums.text += PQgetlength(result, row, 6) + PQgetlength(result, row, 7) + PQgetlength(result, row, 1)
+                         + int_at(result, row, 0) + int_at(result, row, 2) + int_at(result, row, 3);
+        }
+        PQclear(result);
+        if (rows != 366)
+            state.SkipWithError("wrong row count");
+        benchmark::DoNotOptimize(sums);
+    }
+    PQclear(PQexec(conn, "DEALLOCATE bare_year"));
+    state.counters["round_trips"] = double(trips) / double(state.iterations());
+}
+BENCHMARK(BM_ReadYearBareLibpq)->Unit(benchmark::kMicrosecond);
+
+// A new calendar year: 366 empty day records added in one transaction.
+void BM_AddYearInOneTransaction(benchmark::State &state, Backend backend)
+{
+    Fixture *f = fixture(state, backend);
+    if (!f)
+        return;
     static int year = 2400;  // leap years only, so every run writes 366 records
+    RoundTrips trips(*f->db);
     for (auto _ : state) {
         year += 4;
         state.PauseTiming();
-        f.db->exec(QStringLiteral("INSERT INTO calendar_years (CalendarLink, YearVal) VALUES (%1, %2);").arg(f.calendar).arg(year));
-        const qint64 year_id = f.db->last_insert_id();
+        trips.pause();
+        f->db->exec(QStringLiteral("INSERT INTO calendar_years (\"CalendarLink\", \"YearVal\") VALUES (%1, %2);")
+                        .arg(f->calendar)
+                        .arg(year));
+        const qint64 year_id = f->db->last_insert_id();
+        trips.resume();
         state.ResumeTiming();
-        Transaction transaction(*f.db);
-        Fixture::add_year_days(*f.db, f.calendar, year_id, year);
+        Transaction transaction(*f->db);
+        Fixture::add_year_days(*f->db, f->calendar, year_id, year);
         transaction.commit();
     }
+    trips.report(state);
 }
-BENCHMARK(BM_AddYearInOneTransaction)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_AddYearInOneTransaction, file, Backend::File)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_AddYearInOneTransaction, server, Backend::Server)->Unit(benchmark::kMillisecond);
 
-// The ratio of record set to bare reads.
-void print_ratio(const TimingReporter &times)
+// A round-trip count for the printed lines: "" on a file.
+std::string round_trips(const TimingReporter &times, const std::string &name)
 {
-    const double through = times.wall("BM_ReadYearThroughRecordSet");
-    const double bare = times.wall("BM_ReadYearBareStatement");
-    if (through <= 0 || bare <= 0)
-        return;
-    std::printf("Year read (366 days): record set %.1f us, bare statement %.1f us, ratio %.2f (goal <= 3)\n",
-                through, bare, through / bare);
+    const double trips = times.counter(name, "round_trips");
+    return trips < 0 ? std::string() : "; round trips " + std::to_string(int(trips + 0.5));
+}
+
+// The ratios of record set and whole load to the bare reads.
+void print_ratios(const TimingReporter &times)
+{
+    struct Floor
+    {
+        const char *back_end;
+        const char *bare_name;
+        const char *bare_label;
+        double goal;
+    };
+    for (const Floor floor : {Floor{"file", "BM_ReadYearBareStatement", "bare statement", 3},
+                              Floor{"server", "BM_ReadYearBareLibpq", "bare libpq", 2}}) {
+        const double bare = times.wall(floor.bare_name);
+        const std::string suffix = std::string("/") + floor.back_end;
+        const double through = times.wall("BM_ReadYearThroughRecordSet" + suffix);
+        const double load = times.wall("BM_LoadYearWithChecks" + suffix);
+        if (bare <= 0 || through <= 0)
+            continue;
+        std::printf("Year read (366 days) on a %s: record set %.1f us, %s %.1f us, ratio %.2f (goal <= %.0f)%s\n",
+                    floor.back_end, through, floor.bare_label, bare, through / bare, floor.goal,
+                    round_trips(times, "BM_ReadYearThroughRecordSet" + suffix).c_str());
+        if (load > 0)
+            std::printf("Year load with its checks on a %s: %.1f us, ratio %.2f to the %s (goal <= %.0f)%s%s\n",
+                        floor.back_end, load, load / bare, floor.bare_label, floor.goal,
+                        round_trips(times, "BM_LoadYearWithChecks" + suffix).c_str(),
+                        floor.back_end == std::string("server") ? " (goal <= 4)" : "");
+    }
+    for (const char *back_end : {"file", "server"}) {
+        const std::string name = std::string("BM_AddYearInOneTransaction/") + back_end;
+        if (times.wall(name) > 0)
+            std::printf("A year of 366 days added in one transaction on a %s: %.2f ms%s\n", back_end, times.wall(name),
+                        round_trips(times, name).c_str());
+    }
 }
 
 } // namespace
 
 int main(int argc, char **argv)
 {
-    run_benchmarks(&argc, argv, print_ratio);
-    return 0;
+    const BenchBackends backends;
+    return run_benchmarks(&argc, argv, print_ratios);
 }

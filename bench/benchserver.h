@@ -1,0 +1,80 @@
+#pragma once
+
+// The two back ends the benchmarks compare: calendar databases in files and
+// on a throw-away PostgreSQL server, in the same run.
+
+#include "store/database.h"
+
+#include <QString>
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+#include <optional>
+
+namespace dayvane::bench {
+
+enum class Backend { File, Server };
+
+// Where the run keeps its calendar databases: files in a temporary folder,
+// and databases on the server whose pgcluster state file DAYVANE_TEST_SERVER
+// names, or else on a cluster of its own, started at the first server
+// database and stopped when this object goes. Make one in main around the
+// run; while it lives, new_database_location() hands out places.
+class BenchBackends
+{
+public:
+    BenchBackends();
+    ~BenchBackends();
+    BenchBackends(const BenchBackends &) = delete;
+    BenchBackends &operator=(const BenchBackends &) = delete;
+
+    // The location of a new, empty calendar database (for
+    // create_calendar_database_at); nullopt for the server when none could
+    // be started or reached, which is printed once.
+    static std::optional<QString> new_database_location(Backend backend);
+
+private:
+    struct Places;
+    std::unique_ptr<Places> m_places;
+    static Places *s_current;
+};
+
+// The fixture of `backend`, built from a new database location on first
+// use and kept for the run; null, after marking the benchmark skipped, when
+// the back end has no database to give.
+template <typename Fixture>
+Fixture *fixture_for(benchmark::State &state, Backend backend)
+{
+    static std::unique_ptr<Fixture> made[2];
+    std::unique_ptr<Fixture> &fixture = made[backend == Backend::Server];
+    if (!fixture) {
+        const std::optional<QString> location = BenchBackends::new_database_location(backend);
+        if (!location) {
+            state.SkipWithError("no database server");
+            return nullptr;
+        }
+        fixture = std::make_unique<Fixture>(*location);
+    }
+    return fixture.get();
+}
+
+// Counts the server's round trips during the timed part of a benchmark
+// (pause() and resume() beside state.PauseTiming() and ResumeTiming()) and
+// reports those of one iteration as the counter "round_trips". Reports
+// nothing on a file.
+class RoundTrips
+{
+public:
+    explicit RoundTrips(Database &db);
+    void pause();
+    void resume();
+    void report(benchmark::State &state);
+
+private:
+    Database &m_db;
+    qint64 m_counted = 0;
+    qint64 m_mark = 0;
+};
+
+} // namespace dayvane::bench
