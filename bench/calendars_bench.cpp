@@ -1,17 +1,21 @@
 // Creating a calendar with ten years of empty days and deleting it again,
-// through the calendar list's store functions and with bare statements.
+// through the calendar list's store functions and with bare statements, and
+// opening a calendar from the list: on a file and on a database server.
 
 #include "calendars/calendarstore.h"
 #include "store/connection.h"
+#include "store/postgresengine.h"
+#include "store/revisions.h"
 #include "store/sqlcipherengine.h"
 #include "store/transaction.h"
+#include "ui_common/calendaryear.h"
 
+#include <libpq-fe.h>
 #include <sqlcipher/sqlite3.h>
 
 #include <QDate>
-#include <QDir>
-#include <QTemporaryDir>
 
+#include "benchserver.h"
 #include "timingreporter.h"
 
 #include <benchmark/benchmark.h>
@@ -24,21 +28,20 @@
 namespace {
 
 using namespace dayvane;
+using namespace dayvane::bench;
 
 constexpr int kFirstYear = 2021;
 constexpr int kYears = 10;  // 3,652 days
 
 struct Fixture
 {
-    QTemporaryDir dir{QDir::current().absoluteFilePath(QStringLiteral("bench-XXXXXX"))};
     std::optional<Database> db;
-    Fixture() { db.emplace(create_calendar_database(dir.filePath(QStringLiteral("QZDB.mdb")))); }
+    explicit Fixture(const QString &location) { db.emplace(create_calendar_database_at(location)); }
 };
 
-Fixture &fixture()
+Fixture *fixture(benchmark::State &state, Backend backend)
 {
-    static Fixture instance;
-    return instance;
+    return fixture_for<Fixture>(state, backend);
 }
 
 // The calendar list's steps: a name with its first year, nine more years,
@@ -64,28 +67,29 @@ void create_and_delete(Database &db, bool one_commit)
         outer->commit();
 }
 
-void BM_CalendarListCreateAndDelete(benchmark::State &state)
+void BM_CalendarListCreateAndDelete(benchmark::State &state, Backend backend, bool one_commit)
 {
+    Fixture *f = fixture(state, backend);
+    if (!f)
+        return;
+    RoundTrips trips(*f->db);
     for (auto _ : state)
-        create_and_delete(*fixture().db, true);
+        create_and_delete(*f->db, one_commit);
+    trips.report(state);
 }
-BENCHMARK(BM_CalendarListCreateAndDelete)->Unit(benchmark::kMillisecond);
-
-void BM_CalendarListStepByStep(benchmark::State &state)
-{
-    for (auto _ : state)
-        create_and_delete(*fixture().db, false);
-}
-BENCHMARK(BM_CalendarListStepByStep)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_CalendarListCreateAndDelete, file, Backend::File, true)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_CalendarListCreateAndDelete, server, Backend::Server, true)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_CalendarListCreateAndDelete, steps_file, Backend::File, false)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_CalendarListCreateAndDelete, steps_server, Backend::Server, false)->Unit(benchmark::kMillisecond);
 
 // The floor: the same rows in one transaction with prepared statements.
 void BM_BareCreateAndDelete(benchmark::State &state)
 {
-    Database &db = *fixture().db;
+    Database &db = *fixture(state, Backend::File)->db;
     sqlite3 *handle = sqlcipher_handle(db);
     for (auto _ : state) {
         Transaction transaction(db);
-        db.exec(QStringLiteral("INSERT INTO calendars (Name) VALUES ('Bare');"));
+        db.exec(QStringLiteral("INSERT INTO calendars (\"Name\") VALUES ('Bare');"));
         const qint64 id = db.last_insert_id();
         sqlite3_stmt *year_insert = nullptr;
         sqlite3_stmt *day_insert = nullptr;
@@ -117,23 +121,179 @@ void BM_BareCreateAndDelete(benchmark::State &state)
 }
 BENCHMARK(BM_BareCreateAndDelete)->Unit(benchmark::kMillisecond);
 
+// The floor on a server: one transaction of three round trips, each a
+// pipelined batch of prepared statements: the calendar, its ten years in one
+// statement, then every day, the delete and the commit.
+void BM_BareLibpqCreateAndDelete(benchmark::State &state)
+{
+    Fixture *f = fixture(state, Backend::Server);
+    if (!f)
+        return;
+    PGconn *conn = postgres_handle(*f->db);
+    PQclear(PQprepare(conn, "bare_day",
+                      "INSERT INTO days (\"NameLink\", \"YearLink\", \"DateVal\", \"DayType\", \"DayStart\", \"DayStop\","
+                      " minutes1, minutes2, \"TimeSegments\", \"Date comment\") VALUES ($1, $2, $3, 0, 0, 0, 0, 0, '', '')",
+                      3, nullptr));
+    qint64 trips = 0;
+    // Sends the statements queued and waits for every answer; the answers of
+    // the statement `wanted` (counted from 0) are kept.
+    auto sync = [&](int wanted) {
+        PQpipelineSync(conn);
+        ++trips;
+        PGresult *kept = nullptr;
+        for (int statement = 0;; ++statement) {
+            PGresult *result = PQgetResult(conn);
+            if (PQresultStatus(result) == PGRES_PIPELINE_SYNC) {
+                PQclear(result);
+                return kept;
+            }
+            if (PQresultStatus(result) != PGRES_COMMAND_OK && PQresultStatus(result) != PGRES_TUPLES_OK)
+                state.SkipWithError(PQresultErrorMessage(result));
+            if (statement == wanted)
+                kept = result;
+            else
+                PQclear(result);
+            PQclear(PQgetResult(conn));  // the null after each answer
+        }
+    };
+    PQenterPipelineMode(conn);
+    for (auto _ : state) {
+        PQsendQueryParams(conn, "BEGIN", 0, nullptr, nullptr, nullptr, nullptr, 0);
+        PQsendQueryParams(conn, "INSERT INTO calendars (\"Name\") VALUES ('Bare') RETURNING id", 0, nullptr, nullptr,
+                          nullptr, nullptr, 0);
+        PGresult *calendar = sync(1);
+        const std::string id = PQgetvalue(calendar, 0, 0);
+        PQclear(calendar);
+        std::string years = "INSERT INTO calendar_years (\"CalendarLink\", \"YearVal\") VALUES ";
+        for (int year = kFirstYear; year < kFirstYear + kYears; ++year)
+            years += (year > kFirstYear ? ", (" : "(") + id + ", " + std::to_string(year) + ")";
+        PQsendQueryParams(conn, (years + " RETURNING id, \"YearVal\"").c_str(), 0, nullptr, nullptr, nullptr, nullptr, 0);
+        PGresult *year_ids = sync(0);
+        for (int row = 0; row < PQntuples(year_ids); ++row) {
+            const char *year_id = PQgetvalue(year_ids, row, 0);
+            const int year = std::atoi(PQgetvalue(year_ids, row, 1));
+            for (QDate date(year, 1, 1); date.year() == year; date = date.addDays(1)) {
+                const QByteArray iso = date.toString(Qt::ISODate).toLatin1();
+                const char *values[] = {id.c_str(), year_id, iso.constData()};
+                PQsendQueryPrepared(conn, "bare_day", 3, values, nullptr, nullptr, 0);
+            }
+        }
+        PQclear(year_ids);
+        PQsendQueryParams(conn, ("DELETE FROM calendars WHERE id = " + id).c_str(), 0, nullptr, nullptr, nullptr,
+                          nullptr, 0);
+        PQsendQueryParams(conn, "COMMIT", 0, nullptr, nullptr, nullptr, nullptr, 0);
+        sync(-1);
+    }
+    PQexitPipelineMode(conn);
+    PQclear(PQexec(conn, "DEALLOCATE bare_day"));
+    state.counters["round_trips"] = double(trips) / double(state.iterations());
+}
+BENCHMARK(BM_BareLibpqCreateAndDelete)->Unit(benchmark::kMillisecond);
+
+// Opening a calendar from the calendar list: the list, then what the main
+// window loads for the chosen year (the access check's read of the calendar,
+// the calendar, its typical day and the days). Each step's round trips are
+// counted on their own; the file's figures are the same steps' times.
+struct OpenSteps
+{
+    qint64 list = 0;
+    qint64 access = 0;
+    qint64 year = 0;
+};
+
+struct OpenFixture
+{
+    std::optional<Database> db;
+    qint32 calendar = 0;
+    explicit OpenFixture(const QString &location)
+    {
+        db.emplace(create_calendar_database_at(location));
+        for (int i = 0; i < 5; ++i)
+            create_calendar(*db, QStringLiteral("Office %1").arg(i), kFirstYear);
+        calendar = create_calendar(*db, QStringLiteral("Bench"), kFirstYear);
+    }
+};
+
+void BM_OpenFromCalendarList(benchmark::State &state, Backend backend)
+{
+    OpenFixture *f = fixture_for<OpenFixture>(state, backend);
+    if (!f)
+        return;
+    Database &db = *f->db;
+    OpenSteps steps;
+    for (auto _ : state) {
+        qint64 mark = postgres_round_trips(db);
+        const auto count = [&](qint64 &step) {
+            const qint64 now = postgres_round_trips(db);
+            step += now - mark;
+            mark = now;
+        };
+        const std::vector<CalendarListEntry> list = read_calendar_list(db);
+        count(steps.list);
+        if (list.size() != 6)
+            state.SkipWithError("wrong calendar list");
+        benchmark::DoNotOptimize(read_calendar_ownership(db, f->calendar));
+        count(steps.access);
+        benchmark::DoNotOptimize(load_calendar_year(db, f->calendar, kFirstYear).year_totals());
+        count(steps.year);
+    }
+    if (postgres_handle(db)) {
+        const double runs = double(state.iterations());
+        state.counters["round_trips"] = double(steps.list + steps.access + steps.year) / runs;
+        state.counters["list"] = double(steps.list) / runs;
+        state.counters["access"] = double(steps.access) / runs;
+        state.counters["year"] = double(steps.year) / runs;
+    }
+}
+BENCHMARK_CAPTURE(BM_OpenFromCalendarList, file, Backend::File)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_OpenFromCalendarList, server, Backend::Server)->Unit(benchmark::kMicrosecond);
+
+int rounded(double value)
+{
+    return int(value + 0.5);
+}
+
 void print_ratio(const TimingReporter &times)
 {
-    const double list = times.wall("BM_CalendarListCreateAndDelete");
-    const double bare = times.wall("BM_BareCreateAndDelete");
-    if (list <= 0 || bare <= 0)
-        return;
-    std::printf("Calendar with 10 years (3,652 days) created and deleted in one commit: calendar list %.1f ms, "
-                "bare %.1f ms, ratio %.2f (goal <= 2)\n",
-                list, bare, list / bare);
-    if (const double steps = times.wall("BM_CalendarListStepByStep"); steps > 0)
-        std::printf("The same as 20 separate steps, each committed: %.1f ms\n", steps);
+    struct Floor
+    {
+        const char *back_end;
+        const char *bare_name;
+    };
+    for (const Floor floor : {Floor{"file", "BM_BareCreateAndDelete"}, Floor{"server", "BM_BareLibpqCreateAndDelete"}}) {
+        const std::string name = std::string("BM_CalendarListCreateAndDelete/") + floor.back_end;
+        const double list = times.wall(name);
+        const double bare = times.wall(floor.bare_name);
+        if (list <= 0 || bare <= 0)
+            continue;
+        std::printf("Calendar with 10 years (3,652 days) created and deleted in one commit on a %s: calendar list "
+                    "%.1f ms, bare %.1f ms, ratio %.2f (goal <= 2)",
+                    floor.back_end, list, bare, list / bare);
+        if (const double trips = times.counter(name, "round_trips"); trips >= 0)
+            std::printf("; round trips %d, bare %d", rounded(trips), rounded(times.counter(floor.bare_name, "round_trips")));
+        std::printf("\n");
+        const std::string steps = std::string("BM_CalendarListCreateAndDelete/steps_") + floor.back_end;
+        if (times.wall(steps) > 0) {
+            std::printf("The same as 20 separate steps, each committed: %.1f ms", times.wall(steps));
+            if (const double trips = times.counter(steps, "round_trips"); trips >= 0)
+                std::printf("; round trips %d", rounded(trips));
+            std::printf("\n");
+        }
+    }
+    const char *open = "BM_OpenFromCalendarList/server";
+    if (times.wall("BM_OpenFromCalendarList/file") > 0)
+        std::printf("Opening a calendar from the calendar list on a file: %.1f us\n", times.wall("BM_OpenFromCalendarList/file"));
+    if (times.wall(open) > 0)
+        std::printf("Opening a calendar from the calendar list on a server: %.1f us; round trips %d (goal <= 8):"
+                    " list %d, access check %d, year load %d\n",
+                    times.wall(open), rounded(times.counter(open, "round_trips")), rounded(times.counter(open, "list")),
+                    rounded(times.counter(open, "access")), rounded(times.counter(open, "year")));
 }
 
 } // namespace
 
 int main(int argc, char **argv)
 {
-    run_benchmarks(&argc, argv, print_ratio);
-    return 0;
+    const BenchBackends backends;
+    return run_benchmarks(&argc, argv, print_ratio);
 }

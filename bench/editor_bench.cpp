@@ -1,11 +1,13 @@
 // Saving one edited day to a whole year (366 dates, every weekday ticked):
 // the editor's save with its checks and the reload of the year, against a
-// bare batched update of the same rows in one transaction.
+// bare batched update of the same rows in one transaction; on a file and on
+// a database server.
 
 #include "editor/calendareditwindow.h"
 #include "editor/dayeditor.h"
 #include "editor/rangesave.h"
 #include "store/connection.h"
+#include "store/postgresengine.h"
 #include "store/sqlcipherengine.h"
 #include "store/recordset.h"
 #include "store/revisions.h"
@@ -13,15 +15,15 @@
 #include "ui_common/appstate.h"
 #include "ui_common/interaction.h"
 
+#include <libpq-fe.h>
 #include <sqlcipher/sqlite3.h>
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QDate>
-#include <QDir>
 #include <QLineEdit>
-#include <QTemporaryDir>
 
+#include "benchserver.h"
 #include "timingreporter.h"
 
 #include <benchmark/benchmark.h>
@@ -38,45 +40,62 @@ using namespace dayvane;
 
 constexpr int kYear = 2024;  // a leap year: 366 days
 
+using namespace dayvane::bench;
+
 struct Fixture
 {
-    QTemporaryDir dir{QDir::current().absoluteFilePath(QStringLiteral("bench-XXXXXX"))};
+    // Held by app_state() while this back end's benchmarks run (see use()).
+    std::optional<Database> db;
     qint64 calendar = 0;
     std::vector<qint64> day_ids;
+    qint32 revision = 0;
 
-    Fixture()
+    explicit Fixture(const QString &location)
     {
-        AppState &state = app_state();
-        state.database.emplace(create_calendar_database(dir.filePath(QStringLiteral("QZDB.mdb"))));
-        Database &db = *state.database;
-        db.exec(QStringLiteral("INSERT INTO calendars (Name) VALUES ('Bench');"));
-        calendar = db.last_insert_id();
-        db.exec(QStringLiteral("INSERT INTO calendar_years (CalendarLink, YearVal) VALUES (%1, %2);").arg(calendar).arg(kYear));
-        const qint64 year_id = db.last_insert_id();
-        Transaction transaction(db);
-        Statement insert = db.prepare(QStringLiteral(
-            "INSERT INTO days (NameLink, YearLink, DateVal, DayType, TimeSegments) VALUES (?, ?, ?, 0, '');"));
+        db.emplace(create_calendar_database_at(location));
+        db->exec(QStringLiteral("INSERT INTO calendars (\"Name\") VALUES ('Bench');"));
+        calendar = db->last_insert_id();
+        db->exec(QStringLiteral("INSERT INTO calendar_years (\"CalendarLink\", \"YearVal\") VALUES (%1, %2);")
+                     .arg(calendar)
+                     .arg(kYear));
+        const qint64 year_id = db->last_insert_id();
+        Transaction transaction(*db);
+        Statement insert = db->prepare(QStringLiteral(
+            "INSERT INTO days (\"NameLink\", \"YearLink\", \"DateVal\", \"DayType\", \"TimeSegments\") VALUES (?, ?, ?, 0, '');"));
         for (QDate date(kYear, 1, 1); date.year() == kYear; date = date.addDays(1)) {
             insert.reset();
             insert.bind(1, calendar);
             insert.bind(2, year_id);
             insert.bind(3, date);
             insert.exec();
-            day_ids.push_back(db.last_insert_id());
+            day_ids.push_back(db->last_insert_id());
         }
         transaction.commit();
-        state.db_connected = true;
-        state.calendar_id = qint32(calendar);
-        state.calendar_revision = 0;
-        state.calendar_loaded = true;
-        state.selected_day_id = qint32(day_ids.front());
     }
 };
 
-Fixture &fixture()
+// The fixture of `backend` with its database made the program's (the
+// window works on app_state()); the other back end's waits in its fixture.
+Fixture *use(benchmark::State &state, Backend backend)
 {
-    static Fixture instance;
-    return instance;
+    static Fixture *active = nullptr;
+    Fixture *f = fixture_for<Fixture>(state, backend);
+    if (!f || f == active)
+        return f;
+    AppState &app = app_state();
+    if (active) {
+        active->db = std::move(app.database);
+        active->revision = app.calendar_revision;
+    }
+    app.database = std::move(f->db);
+    f->db.reset();
+    app.db_connected = true;
+    app.calendar_id = qint32(f->calendar);
+    app.calendar_revision = f->revision;
+    app.calendar_loaded = true;
+    app.selected_day_id = qint32(f->day_ids.front());
+    active = f;
+    return f;
 }
 
 // What the main window's load reads: the year's days through the record set.
@@ -115,36 +134,46 @@ RangeWrite whole_year(const Fixture &f, const DayEditor &day)
 
 // The editor's save: revision check, the writes through Q008 and the
 // revision increment in one transaction.
-void BM_SaveDayToYear(benchmark::State &state)
+void BM_SaveDayToYear(benchmark::State &state, Backend backend)
 {
-    Fixture &f = fixture();
+    const Fixture *f = use(state, backend);
+    if (!f)
+        return;
     Database &db = *app_state().database;
+    RoundTrips trips(db);
     int run = 0;
     for (auto _ : state) {
-        const RangeWrite write = whole_year(f, edited_day(run++));
+        const RangeWrite write = whole_year(*f, edited_day(run++));
         int written = 0;
-        app_state().calendar_revision = change_calendar_days(db, qint32(f.calendar), app_state().calendar_revision,
+        app_state().calendar_revision = change_calendar_days(db, qint32(f->calendar), app_state().calendar_revision,
                                                              [&] { written = write_day_to_range(db, write); });
         if (written != 366)
             state.SkipWithError("wrong number of days written");
     }
+    trips.report(state);
 }
-BENCHMARK(BM_SaveDayToYear)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_SaveDayToYear, file, Backend::File)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_SaveDayToYear, server, Backend::Server)->Unit(benchmark::kMillisecond);
 
 // The reload that follows a save.
-void BM_ReloadYear(benchmark::State &state)
+void BM_ReloadYear(benchmark::State &state, Backend backend)
 {
-    Fixture &f = fixture();
+    const Fixture *f = use(state, backend);
+    if (!f)
+        return;
+    RoundTrips trips(*app_state().database);
     for (auto _ : state)
-        benchmark::DoNotOptimize(reload_year(*app_state().database, f.calendar));
+        benchmark::DoNotOptimize(reload_year(*app_state().database, f->calendar));
+    trips.report(state);
 }
-BENCHMARK(BM_ReloadYear)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ReloadYear, file, Backend::File)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ReloadYear, server, Backend::Server)->Unit(benchmark::kMillisecond);
 
 // The floor: one prepared UPDATE by id for each of the 366 rows, in one
 // transaction, and nothing else.
 void BM_BareBatchedUpdate(benchmark::State &state)
 {
-    Fixture &f = fixture();
+    const Fixture *f = use(state, Backend::File);
     sqlite3 *handle = sqlcipher_handle(*app_state().database);
     sqlite3_stmt *stmt = nullptr;
     sqlite3_prepare_v2(handle,
@@ -155,7 +184,7 @@ void BM_BareBatchedUpdate(benchmark::State &state)
     for (auto _ : state) {
         const std::string segments = "y@480>720+y@750>" + std::to_string(780 + 60 * (run++ % 5));
         sqlite3_exec(handle, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
-        for (const qint64 id : f.day_ids) {
+        for (const qint64 id : f->day_ids) {
             sqlite3_bind_int(stmt, 1, 480);
             sqlite3_bind_int(stmt, 2, 780);
             sqlite3_bind_text(stmt, 3, segments.c_str(), int(segments.size()), SQLITE_STATIC);
@@ -172,6 +201,54 @@ void BM_BareBatchedUpdate(benchmark::State &state)
     sqlite3_finalize(stmt);
 }
 BENCHMARK(BM_BareBatchedUpdate)->Unit(benchmark::kMillisecond);
+
+// The floor on a server: the same UPDATE, prepared once, for each of the 366
+// rows in one pipelined batch between BEGIN and COMMIT: one round trip.
+void BM_BareLibpqBatchedUpdate(benchmark::State &state)
+{
+    const Fixture *f = use(state, Backend::Server);
+    if (!f)
+        return;
+    PGconn *conn = postgres_handle(*app_state().database);
+    PQclear(PQprepare(conn, "bare_update",
+                      "UPDATE days SET \"DayStart\" = $1, \"DayStop\" = $2, \"TimeSegments\" = $3, minutes1 = $4,"
+                      " minutes2 = $5, \"Date comment\" = $6 WHERE id = $7",
+                      7, nullptr));
+    PQenterPipelineMode(conn);
+    qint64 trips = 0;
+    int run = 0;
+    for (auto _ : state) {
+        const std::string segments = "y@480>720+y@750>" + std::to_string(780 + 60 * (run++ % 5));
+        PQsendQueryParams(conn, "BEGIN", 0, nullptr, nullptr, nullptr, nullptr, 0);
+        for (const qint64 id : f->day_ids) {
+            const std::string key = std::to_string(id);
+            const char *values[] = {"480", "780", segments.c_str(), "270", "270", "Shift", key.c_str()};
+            PQsendQueryPrepared(conn, "bare_update", 7, values, nullptr, nullptr, 0);
+        }
+        PQsendQueryParams(conn, "COMMIT", 0, nullptr, nullptr, nullptr, nullptr, 0);
+        PQpipelineSync(conn);
+        ++trips;
+        // Each statement's answer and its null, then the sync's.
+        for (PGresult *result = PQgetResult(conn);; result = PQgetResult(conn)) {
+            if (!result && PQstatus(conn) != CONNECTION_OK) {
+                state.SkipWithError("connection lost");
+                break;
+            }
+            if (!result)
+                continue;
+            const ExecStatusType status = PQresultStatus(result);
+            PQclear(result);
+            if (status == PGRES_PIPELINE_SYNC)
+                break;
+            if (status != PGRES_COMMAND_OK)
+                state.SkipWithError("update failed");
+        }
+    }
+    PQexitPipelineMode(conn);
+    PQclear(PQexec(conn, "DEALLOCATE bare_update"));
+    state.counters["round_trips"] = double(trips) / double(state.iterations());
+}
+BENCHMARK(BM_BareLibpqBatchedUpdate)->Unit(benchmark::kMillisecond);
 
 // Answers every question Yes and shows nothing: the user who saves.
 class YesInteraction : public Interaction
@@ -200,47 +277,63 @@ public:
 // the revision and access checks, the writes and the reload callback
 // (BM_ReloadYear's work).
 // Building and loading the window is not counted.
-void BM_SaveThroughEditorWindow(benchmark::State &state)
+void BM_SaveThroughEditorWindow(benchmark::State &state, Backend backend)
 {
-    Fixture &f = fixture();
+    const Fixture *f = use(state, backend);
+    if (!f)
+        return;
     YesInteraction yes;
     set_interaction(&yes);
+    RoundTrips trips(*app_state().database);
     for (auto _ : state) {
         state.PauseTiming();
-        auto window = std::make_unique<CalendarEditWindow>(nullptr, [&f] {
-            benchmark::DoNotOptimize(reload_year(*app_state().database, f.calendar));
+        trips.pause();
+        auto window = std::make_unique<CalendarEditWindow>(nullptr, [f] {
+            benchmark::DoNotOptimize(reload_year(*app_state().database, f->calendar));
         });
         window->findChild<QLineEdit *>(QStringLiteral("start_date"))->setText(QStringLiteral("01-01-2024"));
         window->findChild<QLineEdit *>(QStringLiteral("end_date"))->setText(QStringLiteral("12-31-2024"));
         for (QCheckBox *box : window->findChildren<QCheckBox *>(QStringLiteral("weekdays")))
             box->setChecked(true);
+        trips.resume();
         state.ResumeTiming();
         window->save_calendar();
         if (!window->saved())
             state.SkipWithError("not saved");
         state.PauseTiming();
+        trips.pause();
         window.reset();
+        trips.resume();
         state.ResumeTiming();
     }
+    trips.report(state);
     set_interaction(nullptr);
 }
-BENCHMARK(BM_SaveThroughEditorWindow)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_SaveThroughEditorWindow, file, Backend::File)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_SaveThroughEditorWindow, server, Backend::Server)->Unit(benchmark::kMillisecond);
 
 // The ratios to the bare update. Wall times include the commit's wait for
 // the disk, which varies from run to run; processor times show the
-// program's own work.
+// program's own work (on a server, the server's work is in neither).
 void print_ratios(const TimingReporter &times)
 {
-    const char *bare = "BM_BareBatchedUpdate";
-    if (times.wall(bare) <= 0 || times.cpu(bare) <= 0)
-        return;
-    for (const char *name : {"BM_SaveDayToYear", "BM_SaveThroughEditorWindow"}) {
-        if (times.wall(name) <= 0)
+    for (const auto &[back_end, bare] : {std::pair{"file", "BM_BareBatchedUpdate"},
+                                         std::pair{"server", "BM_BareLibpqBatchedUpdate"}}) {
+        if (times.wall(bare) <= 0 || times.cpu(bare) <= 0)
             continue;
-        std::printf("%s against the bare batched update: wall %.2f / %.2f ms, ratio %.2f;"
-                    " processor %.2f / %.2f ms, ratio %.2f (goal <= 2)\n",
-                    name, times.wall(name), times.wall(bare), times.wall(name) / times.wall(bare), times.cpu(name),
-                    times.cpu(bare), times.cpu(name) / times.cpu(bare));
+        for (const char *operation : {"BM_SaveDayToYear", "BM_SaveThroughEditorWindow"}) {
+            const std::string name = std::string(operation) + '/' + back_end;
+            if (times.wall(name) <= 0)
+                continue;
+            std::printf("%s against the bare batched update: wall %.2f / %.2f ms, ratio %.2f;"
+                        " processor %.2f / %.2f ms, ratio %.2f (goal <= 2)",
+                        name.c_str(), times.wall(name), times.wall(bare), times.wall(name) / times.wall(bare),
+                        times.cpu(name), times.cpu(bare), times.cpu(name) / times.cpu(bare));
+            if (const double trips = times.counter(name, "round_trips"); trips >= 0)
+                std::printf("; round trips %d, bare %d%s", int(trips + 0.5), int(times.counter(bare, "round_trips") + 0.5),
+                            name == "BM_SaveDayToYear/server" ? " (goal <= 5)" : "");
+            std::printf("\n");
+        }
     }
 }
 
@@ -250,7 +343,8 @@ int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    run_benchmarks(&argc, argv, print_ratios);
+    const BenchBackends backends;
+    const int status = run_benchmarks(&argc, argv, print_ratios);
     app_state() = AppState();
-    return 0;
+    return status;
 }
