@@ -12,6 +12,7 @@
 #include <deque>
 #include <limits>
 #include <optional>
+#include <utility>
 
 namespace dayvane {
 
@@ -97,15 +98,21 @@ QByteArray text_of(const QVariant &value)
 
 class PostgresDatabase;
 
+// A statement the server keeps parsed and planned under a name, for one
+// connection (its generation): made when a statement is sent a second time.
+struct PreparedName
+{
+    QByteArray name;
+    quint64 generation = 0;
+    std::vector<Oid> types;
+    int sends = 0;
+};
+
 class PostgresStatement final : public StatementEngine
 {
 public:
-    PostgresStatement(PostgresDatabase &db, ServerSql sql)
-        : m_db(db)
-        , m_sql(std::move(sql))
-        , m_values(size_t(m_sql.parameters.size()))
-    {
-    }
+    PostgresStatement(PostgresDatabase &db, ServerSql sql);
+    ~PostgresStatement() override;
 
     void bind(int index, const QVariant &value) override;
     int parameter_count() const override { return int(m_sql.parameters.size()); }
@@ -125,9 +132,18 @@ public:
 private:
     // The result, or a description of its columns before the first step.
     const PGresult *described() const;
+    // The text to run now: a row lock means something only inside a
+    // transaction; outside one it would only make a reader wait for a
+    // writer (and need the right to write).
+    const QByteArray &text() const;
+    // The server's prepared form of text().
+    PreparedName *prepared();
 
     PostgresDatabase &m_db;
     ServerSql m_sql;
+    QByteArray m_unlocked;  // the text without its row lock; empty without one
+    PreparedName m_prepared;
+    PreparedName m_prepared_unlocked;
     // Text, or bytes for a bytea parameter; nullopt is NULL.
     std::vector<std::optional<QByteArray>> m_values;
     std::vector<Oid> m_types = std::vector<Oid>(m_values.size(), 0);
@@ -186,13 +202,18 @@ public:
     };
     static const Parameters &no_parameters();
     // Runs one statement and waits for its answer, after those sent before.
-    Result run(const QByteArray &sql, const Parameters &parameters);
+    // With `prepared`, a statement run again goes as a prepared one.
+    Result run(const QByteArray &sql, const Parameters &parameters, PreparedName *prepared = nullptr);
     // Queues one statement within the transaction; outside one it runs now.
+    // With `prepared`, as run().
     void queue(const QByteArray &sql, const Parameters &parameters, const QString &unchanged,
-               const std::shared_ptr<SentKey> &key);
+               const std::shared_ptr<SentKey> &key, PreparedName *prepared = nullptr);
+    // The server may forget this statement.
+    void release(const PreparedName &prepared);
 
     PGconn *handle() const { return m_conn; }
     qint64 round_trips() const { return m_round_trips; }
+    void note_round_trip() { ++m_round_trips; }
     // The DbError for a failed request; a lost connection is connected
     // again at the next request.
     DbError failure(const PGresult *result);
@@ -217,6 +238,10 @@ private:
     // A lost connection is connected again at the next request.
     void ensure_connected();
     void send_query(const QByteArray &sql, const Parameters &parameters);
+    // Into the pipeline (entered if need be): the deallocations due, then
+    // the statement, prepared from its second time on when `prepared` is set.
+    void send_in_pipeline(const QByteArray &sql, const Parameters &parameters, PreparedName *prepared);
+    void send_prepared(const QByteArray &sql, const Parameters &parameters, PreparedName &prepared);
     // Ends the pipeline: answers every queued statement and, when
     // `wanted` is set, the one sent last; throws the first failure.
     Result drain(bool wanted);
@@ -231,7 +256,38 @@ private:
     int m_changes = 0;
     int m_lock_timeout_ms = kDefaultLockTimeoutMs;
     qint64 m_round_trips = 0;
+    // Prepared statements belong to one connection: a new generation forgets
+    // them all. Names are never reused.
+    quint64 m_generation = 1;
+    quint64 m_prepared_names = 0;
+    std::vector<QByteArray> m_unused;  // to deallocate with the next batch
 };
+
+PostgresStatement::PostgresStatement(PostgresDatabase &db, ServerSql sql)
+    : m_db(db)
+    , m_sql(std::move(sql))
+    , m_values(size_t(m_sql.parameters.size()))
+{
+    static const QByteArray lock = QByteArrayLiteral(" FOR UPDATE");
+    if (m_sql.text.endsWith(lock))
+        m_unlocked = m_sql.text.chopped(lock.size());
+}
+
+PostgresStatement::~PostgresStatement()
+{
+    m_db.release(m_prepared);
+    m_db.release(m_prepared_unlocked);
+}
+
+PreparedName *PostgresStatement::prepared()
+{
+    return &text() == &m_sql.text ? &m_prepared : &m_prepared_unlocked;
+}
+
+const QByteArray &PostgresStatement::text() const
+{
+    return m_unlocked.isEmpty() || m_db.in_transaction() ? m_sql.text : m_unlocked;
+}
 
 void PostgresStatement::bind(int index, const QVariant &value)
 {
@@ -253,7 +309,7 @@ void PostgresStatement::bind(int index, const QVariant &value)
 bool PostgresStatement::step()
 {
     if (!m_result) {
-        m_result = m_db.run(m_sql.text, {m_values, m_types});
+        m_result = m_db.run(text(), {m_values, m_types}, prepared());
         m_row = -1;
     }
     ++m_row;
@@ -262,7 +318,7 @@ bool PostgresStatement::step()
 
 void PostgresStatement::send(const QString &unchanged, const std::shared_ptr<SentKey> &key)
 {
-    m_db.queue(m_sql.text, {m_values, m_types}, unchanged, key);
+    m_db.queue(text(), {m_values, m_types}, unchanged, key, prepared());
 }
 
 const PGresult *PostgresStatement::described() const
@@ -272,10 +328,12 @@ const PGresult *PostgresStatement::described() const
     if (!m_description) {
         // Callers that want the names before the first step pay a request.
         std::vector<Oid> types = m_types;
-        Result prepared(PQprepare(m_db.handle(), "", m_sql.text.constData(), int(types.size()), types.data()));
+        Result prepared(PQprepare(m_db.handle(), "", text().constData(), int(types.size()), types.data()));
+        m_db.note_round_trip();
         if (PQresultStatus(prepared.get()) != PGRES_COMMAND_OK)
             throw m_db.failure(prepared.get());
         m_description.reset(PQdescribePrepared(m_db.handle(), ""));
+        m_db.note_round_trip();
         if (PQresultStatus(m_description.get()) != PGRES_COMMAND_OK)
             throw m_db.failure(m_description.get());
     }
@@ -349,6 +407,8 @@ void PostgresDatabase::ensure_connected()
         throw failure(nullptr);
     m_sent.clear();
     m_in_transaction = false;
+    ++m_generation;
+    m_unused.clear();
     PQreset(m_conn);
     ++m_round_trips;
     if (PQstatus(m_conn) != CONNECTION_OK)
@@ -411,15 +471,19 @@ void PostgresDatabase::send_query(const QByteArray &sql, const Parameters &param
         throw failure(nullptr);
 }
 
-Result PostgresDatabase::run(const QByteArray &sql, const Parameters &parameters)
+Result PostgresDatabase::run(const QByteArray &sql, const Parameters &parameters, PreparedName *prepared)
 {
     ensure_connected();
-    if (!m_sent.empty()) {
-        send_query(sql, parameters);
+    // A statement run again (a record set opened anew) is planned only once,
+    // its PREPARE sent with it in one request.
+    if (!m_sent.empty() || (prepared && prepared->sends >= 1)) {
+        send_in_pipeline(sql, parameters, prepared);
         Result result = drain(true);
         note_changes(result.get());
         return result;
     }
+    if (prepared)
+        ++prepared->sends;
     const Wire wire(parameters);
     Result result(PQexecParams(m_conn, sql.constData(), wire.count, parameters.types.data(), wire.values.data(),
                                wire.lengths.data(), wire.formats.data(), 0));
@@ -430,7 +494,7 @@ Result PostgresDatabase::run(const QByteArray &sql, const Parameters &parameters
 }
 
 void PostgresDatabase::queue(const QByteArray &sql, const Parameters &parameters, const QString &unchanged,
-                             const std::shared_ptr<SentKey> &key)
+                             const std::shared_ptr<SentKey> &key, PreparedName *prepared)
 {
     if (!m_in_transaction) {
         Result result = run(sql, parameters);
@@ -442,10 +506,48 @@ void PostgresDatabase::queue(const QByteArray &sql, const Parameters &parameters
         }
         return;
     }
+    // The batch writes of a change (a year of days) send one statement many
+    // times: the server plans it once.
+    send_in_pipeline(sql, parameters, prepared);
+    m_sent.push_back({unchanged, key});
+}
+
+void PostgresDatabase::send_in_pipeline(const QByteArray &sql, const Parameters &parameters, PreparedName *prepared)
+{
     if (PQpipelineStatus(m_conn) == PQ_PIPELINE_OFF && !PQenterPipelineMode(m_conn))
         throw failure(nullptr);
-    send_query(sql, parameters);
-    m_sent.push_back({unchanged, key});
+    for (const QByteArray &name : std::exchange(m_unused, {})) {
+        send_query("DEALLOCATE " + name, no_parameters());
+        m_sent.push_back({});
+    }
+    if (prepared && ++prepared->sends >= 2)
+        send_prepared(sql, parameters, *prepared);
+    else
+        send_query(sql, parameters);
+}
+
+void PostgresDatabase::send_prepared(const QByteArray &sql, const Parameters &parameters, PreparedName &prepared)
+{
+    if (prepared.generation != m_generation || prepared.types != parameters.types) {
+        release(prepared);
+        prepared.name = "dayvane_" + QByteArray::number(++m_prepared_names);
+        prepared.generation = m_generation;
+        prepared.types = parameters.types;
+        if (!PQsendPrepare(m_conn, prepared.name.constData(), sql.constData(), int(prepared.types.size()),
+                           prepared.types.data()))
+            throw failure(nullptr);
+        m_sent.push_back({});
+    }
+    const Wire wire(parameters);
+    if (!PQsendQueryPrepared(m_conn, prepared.name.constData(), wire.count, wire.values.data(), wire.lengths.data(),
+                             wire.formats.data(), 0))
+        throw failure(nullptr);
+}
+
+void PostgresDatabase::release(const PreparedName &prepared)
+{
+    if (!prepared.name.isEmpty() && prepared.generation == m_generation)
+        m_unused.push_back(prepared.name);
 }
 
 Result PostgresDatabase::drain(bool wanted)
@@ -497,8 +599,12 @@ Result PostgresDatabase::drain(bool wanted)
     PQexitPipelineMode(m_conn);
     if (PQstatus(m_conn) != CONNECTION_OK)
         throw failure(nullptr);
-    if (first_failure)
+    if (first_failure) {
+        // A failure skips the rest of the batch, its PREPAREs too.
+        ++m_generation;
+        m_unused.clear();
         throw *first_failure;
+    }
     if (wanted)
         check(last.get(), PGRES_TUPLES_OK);
     return last;
@@ -547,8 +653,10 @@ void PostgresDatabase::rollback() noexcept
     } catch (...) {
         // The first failure was reported already; the rollback follows.
     }
-    if (PQstatus(m_conn) == CONNECTION_OK && !m_lost)
+    if (PQstatus(m_conn) == CONNECTION_OK && !m_lost) {
         PQclear(PQexec(m_conn, "ROLLBACK"));
+        ++m_round_trips;
+    }
 }
 
 int PostgresDatabase::schema_version()

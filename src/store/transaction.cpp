@@ -13,7 +13,8 @@ Transaction::Transaction(Database &db)
 {
     if (m_db.in_transaction()) {
         m_savepoint = QStringLiteral("nested_%1").arg(++g_savepoints);
-        m_db.exec(QStringLiteral("SAVEPOINT %1;").arg(m_savepoint));
+        // Sent, not run: on a server it travels with the next request.
+        m_db.prepare(QStringLiteral("SAVEPOINT %1").arg(m_savepoint)).send();
     } else {
         m_db.begin();
     }
@@ -40,7 +41,7 @@ void Transaction::commit()
     if (m_savepoint.isEmpty())
         m_db.commit();
     else
-        m_db.exec(QStringLiteral("RELEASE %1;").arg(m_savepoint));
+        m_db.prepare(QStringLiteral("RELEASE %1").arg(m_savepoint)).send();
     m_open = false;
 }
 

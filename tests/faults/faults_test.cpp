@@ -352,6 +352,8 @@ TEST(ServerCrash, StoppedMidSaveLeavesOneContentAndConnectionsComeBack)
 
         ASSERT_NO_FATAL_FAILURE(expect_one_content(held, calendar, first_revision, reported));
     }
+    // Its statements that the server kept prepared are prepared again.
+    EXPECT_GT(create_calendar(held, QStringLiteral("After the stops"), kFaultYear), calendar);
 }
 
 TEST(HostileSettings, HugeOrEndlessFilesGiveDefaults)

@@ -360,6 +360,10 @@ TEST_P(Transactions, ASecondWriterIsBusyUntilTheFirstEndsAndNestedOnesAreSavepoi
             second.exec(QStringLiteral("UPDATE calendars SET revision = revision + 100;"));
         });
         EXPECT_TRUE(busy.startsWith(u"5 ") && busy.contains(QStringLiteral("in use"))) << busy.toStdString();
+        // The record a change checks is locked for other changes, never for
+        // a workstation that only reads it.
+        EXPECT_EQ(open(calendar(s.zeta)).field(QStringLiteral("revision")), 1);
+        EXPECT_EQ(failure([&] { RecordSet::open(second, calendar(s.zeta)); }), QString());
         first.commit();
     }
     {
