@@ -49,8 +49,8 @@ std::unique_ptr<ScriptedInteraction> g_user;
 const QString kAskDatabase = QStringLiteral("The application requires the location of the Corvantelle database "
                                             "(QZBD.mdb).\r\nDo you want to select the database location now?");
 const QString kCalendar = QStringLiteral("Head Office");
-const QString kCountry = QStringLiteral("United States (federal)");
-const QString kHoliday = QStringLiteral("Thanksgiving");
+const QString kCountry = QStringLiteral("United States");
+const QString kHoliday = QStringLiteral("Thanksgiving Day");
 
 // What run-journey passes: DAYVANE_E2E_PHASE ("first" or "again"), _OUTPUT
 // (the folder for the PDFs), _DATABASE, _SYSTEM_PASSWORD (as dayvane-db

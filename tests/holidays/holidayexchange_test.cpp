@@ -14,6 +14,7 @@
 #include <QTcpSocket>
 
 #include <algorithm>
+#include <optional>
 
 using namespace dayvane;
 using namespace dayvane::test;
@@ -32,12 +33,28 @@ HolidayFetchResult fetch(const QString &host, HolidayExchangeSettings settings =
     });
 }
 
+// Whether the list named `list` holds `holiday` on `date` ("m/d/yyyy");
+// nullopt when there is no such list.
+std::optional<bool> holds(const HolidayTables &tables, const QString &list, const QString &date, const QString &holiday)
+{
+    const auto country = std::find_if(tables.countries.begin(), tables.countries.end(),
+                                      [&](const HolidayCountry &c) { return c.name == list; });
+    if (country == tables.countries.end())
+        return std::nullopt;
+    return std::any_of(tables.holidays.begin(), tables.holidays.end(), [&](const HolidayRecord &h) {
+        return h.country_id == country->id && h.date == date && h.name == holiday;
+    });
+}
+
 } // namespace
 
+// The shipped lists, all of them, come whole and within the reply's cap,
+// with dates worked out by hand from the calendar of 2026 (1 January is a
+// Thursday).
 TEST(HolidayExchange, FetchesTheServersListsWholeOrInPieces)
 {
     WebServerProcess whole;
-    WebServerProcess split({QStringLiteral("--split"), QStringLiteral("--split-bytes"), QStringLiteral("200")});
+    WebServerProcess split({QStringLiteral("--split"), QStringLiteral("--split-bytes"), QStringLiteral("4096")});
     ScriptedInteraction user;
     QStringList statuses;
     const HolidayFetchResult result = fetch(whole.host(), {}, &statuses);
@@ -52,6 +69,26 @@ TEST(HolidayExchange, FetchesTheServersListsWholeOrInPieces)
     EXPECT_EQ(pieces.tables.years, result.tables.years);
     EXPECT_EQ(pieces.tables.holidays, result.tables.holidays);
     EXPECT_TRUE(user.shown().empty());
+    const struct
+    {
+        const char *list;
+        const char *date;
+        const char *holiday;
+        bool held;
+    } days[] = {
+        {"United States", "6/19/2026", "Juneteenth", true},                          // a Friday
+        {"United States", "5/25/2026", "Memorial Day", true},                        // the last Monday of May
+        {"United States", "11/26/2026", "Thanksgiving Day", true},                   // the fourth Thursday of November
+        {"United States", "7/3/2026", "Independence Day (substitute day)", true},    // 4 July is a Saturday
+        {"United Kingdom — England", "12/28/2026", "Boxing Day (substitute day)", true},  // 26 December is a Saturday
+        {"Germany — Bavaria", "1/6/2026", "Heilige Drei Könige", true},              // Epiphany
+        {"Germany — Berlin", "1/6/2026", "Heilige Drei Könige", false},
+    };
+    for (const auto &day : days) {
+        EXPECT_EQ(holds(result.tables, QString::fromUtf8(day.list), QString::fromLatin1(day.date), QString::fromUtf8(day.holiday)),
+                  std::optional<bool>(day.held))
+            << day.list << " " << day.date;
+    }
 }
 
 // How each kind of server, or of host setting, ends the fetch: the

@@ -43,23 +43,30 @@ QList<QDate> dates_of(const HolidayList &list)
 
 } // namespace
 
-// A heading, then one holiday a line; a malformed file is refused with the
-// line named.
+// A heading, then one holiday a line; each heading starts a list, which has
+// the code it names or else the file's name. A malformed file is refused
+// with the line named.
 TEST(HolidayFiles, ReadTheHeadingAndOneHolidayALineOrNameTheBadLine)
 {
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("x.holidays"));
     write_file(path, "# comment\n\nlist\t12\tWorks ^list|\n2026-12-24\tChristmas Eve\n2026-01-01\tNew Year\n"
-                     "2027-01-01\tNew Year | again\r\n");
+                     "2027-01-01\tNew Year | again\r\nlist\t13\tWorks \xe2\x80\x94 North\tX-North\n2026-06-01\tFair\n");
     QString error;
-    const std::optional<HolidayList> list = read_holiday_file(path, &error);
-    ASSERT_TRUE(list) << error.toStdString();
-    EXPECT_EQ(list->id, 12);
-    EXPECT_EQ(list->name, QStringLiteral("Works list"));
-    ASSERT_EQ(list->years.size(), 2u);
-    EXPECT_EQ(list->years.at(2026), (std::vector<Holiday>{{QDate(2026, 1, 1), QStringLiteral("New Year")},
-                                                          {QDate(2026, 12, 24), QStringLiteral("Christmas Eve")}}));
-    EXPECT_EQ(list->years.at(2027).front().name, QStringLiteral("New Year again"));
+    const std::optional<std::vector<HolidayList>> lists = read_holiday_file(path, &error);
+    ASSERT_TRUE(lists) << error.toStdString();
+    ASSERT_EQ(lists->size(), 2u);
+    const HolidayList &list = lists->front();
+    EXPECT_EQ(list.id, 12);
+    EXPECT_EQ(list.name, QStringLiteral("Works list"));
+    EXPECT_EQ(list.code, QStringLiteral("x"));
+    ASSERT_EQ(list.years.size(), 2u);
+    EXPECT_EQ(list.years.at(2026), (std::vector<Holiday>{{QDate(2026, 1, 1), QStringLiteral("New Year")},
+                                                         {QDate(2026, 12, 24), QStringLiteral("Christmas Eve")}}));
+    EXPECT_EQ(list.years.at(2027).front().name, QStringLiteral("New Year again"));
+    EXPECT_EQ(lists->back().name, QString::fromUtf8("Works \u2014 North"));
+    EXPECT_EQ(lists->back().code, QStringLiteral("x-north"));
+    EXPECT_EQ(lists->back().years.at(2026), (std::vector<Holiday>{{QDate(2026, 6, 1), QStringLiteral("Fair")}}));
     const struct
     {
         const char *text;
@@ -70,6 +77,7 @@ TEST(HolidayFiles, ReadTheHeadingAndOneHolidayALineOrNameTheBadLine)
         {"list\t1\tA\n2026-02-30\tNo such day\n", "x.holidays:2: expected \"yyyy-mm-dd<TAB>name\""},
         {"list\t1\tA\n2026-02-01\t\n", "x.holidays:2: expected \"yyyy-mm-dd<TAB>name\""},
         {"# only a comment\n", "x.holidays:1: no \"list\" line"},
+        {"list\t1\tA\n2026-02-01\tB\nlist\t2\n", "x.holidays:3: expected \"list<TAB>id<TAB>name\" with an id above 0"},
     };
     for (const auto &c : bad) {
         write_file(path, c.text);
@@ -163,7 +171,7 @@ TEST(HolidayFolders, GiveDroppedInCalendarsFreshIdsAndSkipWhatTheyCannotRead)
 
 TEST(HolidayPayload, DatesAreMonthDayYearWithoutPadding)
 {
-    HolidayList list{3, QStringLiteral("L"), {}};
+    HolidayList list{3, QStringLiteral("L"), QStringLiteral("l"), {}};
     add_holiday(list, QDate(2026, 5, 1), QStringLiteral("B"));
     add_holiday(list, QDate(2026, 1, 1), QStringLiteral("A"));
     add_holiday(list, QDate(2026, 5, 1), QStringLiteral("C"));

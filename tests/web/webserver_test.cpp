@@ -58,7 +58,7 @@ TEST(WebServer, AnswersTheHolidayRequestWholeOrCutOrSplitAndCloses)
         {{}, {"whole"}},
         {{"--truncate-once"}, {"cut", "whole"}},
         {{"--truncate", "3"}, {"cut", "cut", "cut", "whole"}},
-        {{"--split", "--split-bytes", "100"}, {"whole"}},
+        {{"--split", "--split-bytes", "4096"}, {"whole"}},
     };
     const int year = QDate::currentDate().year();
     QStringList warnings;
@@ -140,7 +140,8 @@ TEST(WebServer, ServesThePagesOfItsFolderWithTheNewsVersion)
 TEST(WebServer, OffersTheListsOfItsDataFolderOrHolidayFile)
 {
     QTemporaryDir folder;
-    write_file(folder.filePath(QStringLiteral("town.holidays")), "list\t3\tTown\n2025-03-01\tMarket day\n2026-03-02\tMarket day\n");
+    write_file(folder.filePath(QStringLiteral("town.holidays")), "list\t3\tTown\n2025-03-01\tMarket day\n2026-03-02\tMarket day\n"
+                                                                 "list\t5\tTown \xe2\x80\x94 North\ttown-n\n2026-06-01\tFair\n");
     write_file(folder.filePath(QStringLiteral("acme.ics")),
                "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Acme//EN\r\nX-WR-CALNAME:Acme Works\r\n"
                "BEGIN:VEVENT\r\nUID:1\r\nDTSTAMP:20250101T000000Z\r\nDTSTART;VALUE=DATE:20200814\r\n"
@@ -153,14 +154,15 @@ TEST(WebServer, OffersTheListsOfItsDataFolderOrHolidayFile)
         QString list;
     } cases[] = {
         {{"--data", folder.path(), "--years", "2026-2027"},
-         "C=3^Town|Y=3^32026^2026|H=3^32026^3/2/2026^Market day|C=4^Acme Works|Y=4^42026^2026|"
-         "H=4^42026^8/14/2026^Founders, day|Y=4^42027^2027|H=4^42027^8/14/2027^Founders, day|"},
+         "C=3^Town|Y=3^32026^2026|H=3^32026^3/2/2026^Market day|C=5^Town — North|Y=5^52026^2026|"
+         "H=5^52026^6/1/2026^Fair|C=6^Acme Works|Y=6^62026^2026|H=6^62026^8/14/2026^Founders, day|"
+         "Y=6^62027^2027|H=6^62027^8/14/2027^Founders, day|"},
         {{"--holiday-file", file}, "C=7^Testland|Y=7^70001^2026|H=7^70001^3/1/2026^Founders' Day|"},
     };
     for (const auto &c : cases) {
         WebServerProcess server(c.options);
         ASSERT_GT(server.port(), 0) << c.options[0].toStdString();
-        EXPECT_EQ(list_of(ask(server, kHolidayRequest)), kHolidayListMarker + c.list);
+        EXPECT_EQ(list_of(ask(server, kHolidayRequest)), kHolidayListMarker + c.list) << c.options.join(u' ').toStdString();
     }
 }
 

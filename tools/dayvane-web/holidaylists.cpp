@@ -26,15 +26,23 @@ QString file_error(const QString &path, int line, const QString &reason)
     return QStringLiteral("%1:%2: %3").arg(QFileInfo(path).fileName()).arg(line).arg(reason);
 }
 
-// "list <TAB> id <TAB> name": the list's heading.
-bool read_heading(const QStringList &fields, HolidayList &list)
+// "list <TAB> id <TAB> name [<TAB> code]": a list's heading.
+bool read_heading(const QStringList &fields, const QString &file_code, HolidayList &list)
 {
-    if (fields.size() != 3 || fields[0] != u"list")
+    if ((fields.size() != 3 && fields.size() != 4) || fields[0] != u"list")
         return false;
     bool ok = false;
     list.id = fields[1].toInt(&ok);
     list.name = clean_holiday_name(fields[2]);
+    list.code = fields.size() == 4 ? fields[3].trimmed().toLower() : QString();
+    if (list.code.isEmpty())
+        list.code = file_code;
     return ok && list.id > 0 && !list.name.isEmpty();
+}
+
+QString file_code(const QString &path)
+{
+    return QFileInfo(path).completeBaseName().toLower();
 }
 
 QStringList files_of(const QString &folder, const QString &pattern)
@@ -62,15 +70,14 @@ void add_holiday(HolidayList &list, const QDate &date, const QString &name)
     days.insert(after, Holiday{date, name});
 }
 
-std::optional<HolidayList> read_holiday_file(const QString &path, QString *error)
+std::optional<std::vector<HolidayList>> read_holiday_file(const QString &path, QString *error)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         *error = QStringLiteral("%1: %2").arg(QFileInfo(path).fileName(), file.errorString());
         return std::nullopt;
     }
-    HolidayList list;
-    bool have_heading = false;
+    std::vector<HolidayList> lists;
     int number = 0;
     while (!file.atEnd()) {
         ++number;
@@ -78,12 +85,11 @@ std::optional<HolidayList> read_holiday_file(const QString &path, QString *error
         if (line.isEmpty() || line.startsWith(u'#'))
             continue;
         const QStringList fields = line.split(u'\t');
-        if (!have_heading) {
-            if (!read_heading(fields, list)) {
+        if (lists.empty() || fields[0] == u"list") {
+            if (!read_heading(fields, file_code(path), lists.emplace_back())) {
                 *error = file_error(path, number, QStringLiteral("expected \"list<TAB>id<TAB>name\" with an id above 0"));
                 return std::nullopt;
             }
-            have_heading = true;
             continue;
         }
         const QDate date = fields.size() == 2 ? QDate::fromString(fields[0], Qt::ISODate) : QDate();
@@ -92,13 +98,13 @@ std::optional<HolidayList> read_holiday_file(const QString &path, QString *error
             *error = file_error(path, number, QStringLiteral("expected \"yyyy-mm-dd<TAB>name\""));
             return std::nullopt;
         }
-        add_holiday(list, date, name);
+        add_holiday(lists.back(), date, name);
     }
-    if (!have_heading) {
+    if (lists.empty()) {
         *error = file_error(path, number, QStringLiteral("no \"list\" line"));
         return std::nullopt;
     }
-    return list;
+    return lists;
 }
 
 std::vector<HolidayList> load_holiday_folder(const QString &folder, int first_year, int last_year,
@@ -133,8 +139,11 @@ std::vector<HolidayList> load_holiday_folder(const QString &folder, int first_ye
     const QDir dir(folder);
     for (const QString &name : files_of(folder, QStringLiteral("*.holidays"))) {
         QString error;
-        std::optional<HolidayList> list = read_holiday_file(dir.filePath(name), &error);
-        take(std::move(list), error);
+        std::optional<std::vector<HolidayList>> file = read_holiday_file(dir.filePath(name), &error);
+        if (!file)
+            take(std::nullopt, error);
+        for (HolidayList &list : file.value_or(std::vector<HolidayList>()))
+            take(std::move(list), error);
     }
     std::stable_sort(lists.begin(), lists.end(), [](const HolidayList &a, const HolidayList &b) { return a.id < b.id; });
     // The generated lists' ids are known before any iCalendar list needs a
@@ -144,6 +153,8 @@ std::vector<HolidayList> load_holiday_folder(const QString &folder, int first_ye
         std::optional<HolidayList> list = read_icalendar_file(dir.filePath(name), first_year, last_year, &error);
         if (list && list->id != 0 && ids.contains(list->id))
             list->id = 0;
+        if (list)
+            list->code = file_code(name);
         take(std::move(list), error);
     }
     return lists;

@@ -14,8 +14,8 @@ namespace dayvane {
 // country, or an organisation that publishes its own days) and holds
 // holidays for one or more years. Lists come from the files of a data
 // folder:
-// - "*.holidays": lists generated from a holiday library (see the script
-//   generate-holiday-lists beside this file, which describes the format);
+// - "*.holidays": lists generated from a holiday library, one or more a
+//   file (generator/generate-holiday-lists.js describes the format);
 // - "*.ics": iCalendar files an organisation drops in (read by
 //   icalendarlists.h).
 
@@ -31,6 +31,9 @@ struct HolidayList
 {
     int id = 0;  // > 0, unique among the lists served
     QString name;
+    // The list's code in lower case, "de", "de-by", by which dayvane-web's
+    // --lists picks it; a list whose file names none has the file's base name.
+    QString code;
     // The holidays of each year, in date order (equal dates in file order).
     std::map<int, std::vector<Holiday>> years;
 };
@@ -48,9 +51,10 @@ QString clean_holiday_name(const QString &name);
 // Adds a holiday to the list's year of its date, keeping date order.
 void add_holiday(HolidayList &list, const QDate &date, const QString &name);
 
-// Reads one "*.holidays" file (UTF-8). On failure returns nullopt and sets
-// `error` to a one-line reason with the file name and line number.
-std::optional<HolidayList> read_holiday_file(const QString &path, QString *error);
+// Reads one "*.holidays" file (UTF-8): every "list" line starts a list, so a
+// file holds one list or more. On failure returns nullopt and sets `error`
+// to a one-line reason with the file name and line number.
+std::optional<std::vector<HolidayList>> read_holiday_file(const QString &path, QString *error);
 
 // The lists of a data folder: the "*.holidays" files in the order of their
 // ids, then every "*.ics" file in file name order. An iCalendar list without an
