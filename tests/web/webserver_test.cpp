@@ -157,6 +157,12 @@ TEST(WebServer, OffersTheListsOfItsDataFolderOrHolidayFile)
          "C=3^Town|Y=3^32026^2026|H=3^32026^3/2/2026^Market day|C=5^Town — North|Y=5^52026^2026|"
          "H=5^52026^6/1/2026^Fair|C=6^Acme Works|Y=6^62026^2026|H=6^62026^8/14/2026^Founders, day|"
          "Y=6^62027^2027|H=6^62027^8/14/2027^Founders, day|"},
+        // Lists narrowed by their codes: a pattern, a dropped-in file's name.
+        {{"--data", folder.path(), "--years", "2026-2026", "--lists", "TOWN-*,acme"},
+         "C=5^Town — North|Y=5^52026^2026|H=5^52026^6/1/2026^Fair|C=6^Acme Works|Y=6^62026^2026|"
+         "H=6^62026^8/14/2026^Founders, day|"},
+        {{"--data", folder.path(), "--lists", "town"},
+         "C=3^Town|Y=3^32025^2025|H=3^32025^3/1/2025^Market day|Y=3^32026^2026|H=3^32026^3/2/2026^Market day|"},
         {{"--holiday-file", file}, "C=7^Testland|Y=7^70001^2026|H=7^70001^3/1/2026^Founders' Day|"},
     };
     for (const auto &c : cases) {
@@ -171,7 +177,8 @@ TEST(WebServer, RefusesAddressesOutsideLoopbackAndBadOptions)
     const QList<QStringList> refused = {
         {"--host", "0.0.0.0"}, {"--host", "::"}, {"--host", "192.0.2.1"}, {"--host", "example.invalid"},
         {"--years", "2027-2026"}, {"--years", "soon"}, {"--truncate", "-1"}, {"--split-bytes", "0"},
-        {"--data", "/nonexistent/folder"}, {"--holiday-file", "/nonexistent/file"}};
+        {"--data", "/nonexistent/folder"}, {"--holiday-file", "/nonexistent/file"}, {"--lists", ","},
+        {"--lists", "us,nowhere"}};
     for (const QStringList &options : refused) {
         WebServerProcess server(options);
         EXPECT_EQ(server.port(), 0) << options.join(u' ').toStdString();

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSet>
 
 #include <algorithm>
@@ -164,6 +165,30 @@ void keep_years(std::vector<HolidayList> &lists, int first_year, int last_year)
 {
     for (HolidayList &list : lists)
         std::erase_if(list.years, [&](const auto &year) { return year.first < first_year || year.first > last_year; });
+}
+
+QStringList keep_lists(std::vector<HolidayList> &lists, const QStringList &patterns)
+{
+    QStringList unmatched;
+    std::vector<bool> wanted(lists.size(), false);
+    for (const QString &pattern : patterns) {
+        const QRegularExpression code(QRegularExpression::wildcardToRegularExpression(pattern.trimmed()),
+                                      QRegularExpression::CaseInsensitiveOption);
+        bool matched = false;
+        for (size_t i = 0; i < lists.size(); ++i) {
+            if (code.match(lists[i].code).hasMatch())
+                wanted[i] = matched = true;
+        }
+        if (!matched)
+            unmatched << pattern;
+    }
+    std::vector<HolidayList> kept;
+    for (size_t i = 0; i < lists.size(); ++i) {
+        if (wanted[i])
+            kept.push_back(std::move(lists[i]));
+    }
+    lists = std::move(kept);
+    return unmatched;
 }
 
 int year_list_id(int list_id, int year)

@@ -68,6 +68,12 @@ std::vector<HolidayList> load_holiday_folder(const QString &folder, int first_ye
 // Drops the years outside `first_year`..`last_year`.
 void keep_years(std::vector<HolidayList> &lists, int first_year, int last_year);
 
+// Keeps the lists whose code matches one of `patterns`: a code ("de-by"),
+// or a wildcard pattern ("us-*" for every region of the United States, not
+// the nationwide list), in any case. Returns the patterns that matched no
+// list.
+QStringList keep_lists(std::vector<HolidayList> &lists, const QStringList &patterns);
+
 // The id of one list's year: list id * 10000 + year, stable across runs.
 int year_list_id(int list_id, int year);
 

@@ -69,8 +69,11 @@ QString shipped_folder(const QString &name)
     return QDir(QStringLiteral(DAYVANE_WEB_SOURCE_DIR)).filePath(name);
 }
 
-// The reply built from the lists of the data folder.
-std::optional<QString> reply_from_folder(const QString &folder, const std::optional<YearSpan> &years)
+// The reply built from the lists of the data folder, narrowed to the lists
+// whose codes match `codes` unless it is empty; nullopt when a code matches
+// no list, which is more likely a slip than a wish for nothing.
+std::optional<QString> reply_from_folder(const QString &folder, const std::optional<YearSpan> &years,
+                                         const QStringList &codes)
 {
     if (!QDir(folder).exists()) {
         complain(QStringLiteral("no data folder %1").arg(folder));
@@ -85,6 +88,13 @@ std::optional<QString> reply_from_folder(const QString &folder, const std::optio
         complain(warning);
     if (years)
         keep_years(lists, years->first, years->last);
+    if (!codes.isEmpty()) {
+        const QStringList unmatched = keep_lists(lists, codes);
+        if (!unmatched.isEmpty()) {
+            complain(QStringLiteral("--lists: no list in %1 has a code matching %2").arg(folder, unmatched.join(u',')));
+            return std::nullopt;
+        }
+    }
     int holidays = 0;
     for (const HolidayList &list : lists)
         for (const auto &year : list.years)
@@ -128,6 +138,11 @@ void add_options(QCommandLineParser &parser)
          QStringLiteral("Offer only the years FIRST-LAST, e.g. 2025-2027; recurring iCalendar events are expanded "
                         "over them (default: all years; recurring events from two years ago to four years ahead)."),
          QStringLiteral("FIRST-LAST")},
+        {QStringLiteral("lists"),
+         QStringLiteral("Offer only the lists with these codes, separated by commas: a country (de), a region "
+                        "(de-by), a pattern (us-*: the regions of the United States), a dropped-in file's base name "
+                        "(default: all lists)."),
+         QStringLiteral("CODES")},
         {QStringLiteral("holiday-file"),
          QStringLiteral("Serve this holiday payload instead of the data folder's lists; a file holding "
                         "~boundary~ is served as the whole reply."),
@@ -154,9 +169,18 @@ std::optional<QString> holiday_reply_of(const QCommandLineParser &parser)
             return std::nullopt;
         }
     }
+    QStringList codes;
+    if (parser.isSet(QStringLiteral("lists"))) {
+        codes = parser.value(QStringLiteral("lists")).split(u',', Qt::SkipEmptyParts);
+        codes.removeIf([](const QString &code) { return code.trimmed().isEmpty(); });
+        if (codes.isEmpty()) {
+            complain(QStringLiteral("--lists takes codes separated by commas, e.g. de,de-by,us-*"));
+            return std::nullopt;
+        }
+    }
     const QString folder = parser.isSet(QStringLiteral("data")) ? parser.value(QStringLiteral("data"))
                                                                  : shipped_folder(QStringLiteral("data"));
-    return reply_from_folder(folder, years);
+    return reply_from_folder(folder, years, codes);
 }
 
 // Reads and checks the options; nullopt after a message on stderr.
