@@ -39,7 +39,7 @@ Reply get(const WebServerProcess &server, const QByteArray &path)
 // exactly one.
 QString list_of(const Reply &reply)
 {
-    const QStringList parts = QString::fromUtf8(reply.body).split(kHolidayReplySeparator);
+    const QStringList parts = QString::fromUtf8(reply.body).split(kWebReplySeparator);
     return parts.size() == 2 ? parts[1] : QString();
 }
 
@@ -62,7 +62,7 @@ TEST(WebServer, AnswersTheHolidayRequestWholeOrCutOrSplitAndCloses)
     };
     const int year = QDate::currentDate().year();
     QStringList warnings;
-    const QString whole = kHolidayListMarker + holiday_payload(load_holiday_folder(
+    const QString whole = kWebListMarker + holiday_payload(load_holiday_folder(
                                                    QStringLiteral(DAYVANE_WEB_DATA_DIR), year - 2, year + 4, &warnings));
     for (const auto &c : cases) {
         WebServerProcess server(c.options);
@@ -76,7 +76,7 @@ TEST(WebServer, AnswersTheHolidayRequestWholeOrCutOrSplitAndCloses)
             if (expected == u"whole") {
                 EXPECT_EQ(list, whole) << name;
             } else {
-                EXPECT_TRUE(list.startsWith(kHolidayListMarker)) << name;
+                EXPECT_TRUE(list.startsWith(kWebListMarker)) << name;
                 EXPECT_FALSE(list.endsWith(u'|')) << name;
                 EXPECT_TRUE(whole.startsWith(list)) << name;
             }
@@ -84,7 +84,7 @@ TEST(WebServer, AnswersTheHolidayRequestWholeOrCutOrSplitAndCloses)
         // Any other body is refused, without a list.
         const Reply refused = ask(server, QByteArray(kHolidayRequest).replace("info_type=?", "info_type=x"));
         EXPECT_EQ(refused.status, 400) << name;
-        EXPECT_FALSE(refused.body.contains(kHolidayReplySeparator.toUtf8())) << name;
+        EXPECT_FALSE(refused.body.contains(kWebReplySeparator.toUtf8())) << name;
         EXPECT_EQ(server.exit_code(SIGINT), 0) << name;
     }
     // A held request is never answered, yet the shipped pages are, and it
@@ -168,7 +168,7 @@ TEST(WebServer, OffersTheListsOfItsDataFolderOrHolidayFile)
     for (const auto &c : cases) {
         WebServerProcess server(c.options);
         ASSERT_GT(server.port(), 0) << c.options[0].toStdString();
-        EXPECT_EQ(list_of(ask(server, kHolidayRequest)), kHolidayListMarker + c.list) << c.options.join(u' ').toStdString();
+        EXPECT_EQ(list_of(ask(server, kHolidayRequest)), kWebListMarker + c.list) << c.options.join(u' ').toStdString();
     }
 }
 

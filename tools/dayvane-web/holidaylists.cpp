@@ -221,13 +221,13 @@ QString holiday_reply(const QString &payload)
 {
     return QStringLiteral("Holiday lists for Dayvane, served by dayvane-web.\r\n"
                           "Everything after the separator is the list.\r\n")
-        + kHolidayReplySeparator + kHolidayListMarker + payload;
+        + kWebReplySeparator + kWebListMarker + payload;
 }
 
 QString cut_short(const QString &reply)
 {
-    const qsizetype marker = reply.indexOf(kHolidayListMarker);
-    const qsizetype start = marker < 0 ? 0 : marker + kHolidayListMarker.size();
+    const qsizetype marker = reply.indexOf(kWebListMarker);
+    const qsizetype start = marker < 0 ? 0 : marker + kWebListMarker.size();
     QString cut = reply.left(start + (reply.size() - start) / 2);
     while (cut.endsWith(u'|'))
         cut.chop(1);

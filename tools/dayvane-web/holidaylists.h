@@ -39,9 +39,10 @@ struct HolidayList
 };
 
 // The text that separates the reply's preamble from the list, and the marker
-// that must open the list (33 characters, spelled so).
-inline const QString kHolidayReplySeparator = QStringLiteral("~boundary~");
-inline const QString kHolidayListMarker = QStringLiteral("*** Corvantelle holdiday list ***");
+// that must open the list (33 characters, spelled so). Named apart from the
+// client's constants in src/holidays, which a program may link beside these.
+inline const QString kWebReplySeparator = QStringLiteral("~boundary~");
+inline const QString kWebListMarker = QStringLiteral("*** Corvantelle holdiday list ***");
 
 // A name fit for the exchange: control characters and the characters that
 // separate records and fields ("|", "^") or could form the separator ("~")

@@ -113,7 +113,7 @@ std::optional<QString> reply_from_file(const QString &path)
         return std::nullopt;
     }
     const QString text = QString::fromUtf8(file.readAll());
-    return text.contains(kHolidayReplySeparator) ? text : holiday_reply(text);
+    return text.contains(kWebReplySeparator) ? text : holiday_reply(text);
 }
 
 void add_options(QCommandLineParser &parser)
