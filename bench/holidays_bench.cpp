@@ -1,6 +1,6 @@
 // Decoding a holiday reply of 10,000 records and building the holiday
 // window's command tree from it; the same for the full offer of the lists
-// the project ships, for this year.
+// the project ships, for this year, and decoding it for all its years.
 
 #include "holidays/holidayreply.h"
 #include "holidays/holidaytree.h"
