@@ -16,7 +16,11 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLocale>
+#include <QShortcut>
+#include <QSplitter>
+#include <QStyle>
 #include <QTableWidget>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -32,6 +36,11 @@ constexpr int kTreatmentColumn = 5;
 constexpr int kMinimumRows = 24;  // below the heading row
 constexpr int kColumnTwips[] = {330, 330, 330, 750, 4020};
 const QColor kSelectionColour(0, 0, 128);
+// The tree's width: at least its old fixed width, at most what leaves the
+// holiday names room, unless the user moves the splitter.
+constexpr int kTreeTwips = 2200;
+constexpr int kWidestTreeTwips = 3000;
+constexpr int kNarrowestGridTwips = 3300;
 
 const char *const kTreatmentTexts[kPictureColumns] = {
     "Make &No change to calendar time <N>",
@@ -94,12 +103,35 @@ HolidayListingWindow::HolidayListingWindow(QWidget *parent, HolidayExchangeSetti
     setWindowTitle(QStringLiteral("Holiday list"));
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
+    m_splitter = new QSplitter(Qt::Horizontal);
+    m_splitter->setChildrenCollapsible(false);
+    layout->addWidget(m_splitter);
+
+    auto *left = new QWidget;
+    auto *lists = new QVBoxLayout(left);
+    lists->setContentsMargins(0, 0, 0, 0);
+    m_filter = new QLineEdit;
+    m_filter->setObjectName(QStringLiteral("txt_filter"));
+    m_filter->setPlaceholderText(QStringLiteral("Filter lists"));
+    m_filter->setClearButtonEnabled(true);
+    m_filter->setToolTip(QStringLiteral("Shows the lists whose name holds this text (Ctrl+F)"));
+    m_filter->installEventFilter(this);
+    connect(m_filter, &QLineEdit::textChanged, this, &HolidayListingWindow::filter_lists);
+    lists->addWidget(m_filter);
     m_tree = make_menu_tree({}, MenuStyle::Headings, [this] { process_menu(); });
     build_holiday_tree(m_tree, nullptr);
-    m_tree->setFixedWidth(twips_to_pixels(2200));
-    layout->addWidget(m_tree);
+    lists->addWidget(m_tree);
+    m_splitter->addWidget(left);
+    auto *find = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F), this);
+    connect(find, &QShortcut::activated, this, [this] {
+        m_filter->setFocus(Qt::ShortcutFocusReason);
+        m_filter->selectAll();
+    });
 
-    auto *right = new QVBoxLayout;
+    auto *right_side = new QWidget;
+    right_side->setMinimumWidth(twips_to_pixels(kNarrowestGridTwips));
+    auto *right = new QVBoxLayout(right_side);
+    right->setContentsMargins(0, 0, 0, 0);
     m_selection = new QLabel;
     m_selection->setObjectName(QStringLiteral("lbl_selection"));
     m_selection->setTextFormat(Qt::PlainText);
@@ -123,7 +155,12 @@ HolidayListingWindow::HolidayListingWindow(QWidget *parent, HolidayExchangeSetti
     }
     legend->setColumnStretch(1, 1);
     right->addLayout(legend);
-    layout->addLayout(right, 1);
+    m_splitter->addWidget(right_side);
+    m_splitter->setStretchFactor(1, 1);
+    setTabOrder(m_filter, m_tree);
+    setTabOrder(m_tree, m_grid);
+    // With a hundred lists and more, finding one starts with typing.
+    m_filter->setFocus();
 
     setup_grid();
     setFixedWidth(twips_to_pixels(7650));
@@ -161,8 +198,81 @@ void HolidayListingWindow::load()
     HolidayFetchResult result = exchange.fetch([this](const QString &text) { show_status(text); });
     m_tables = std::move(result.tables);
     build_holiday_tree(m_tree, result.received ? &m_tables : nullptr);
+    filter_lists();
+    fit_tree_to_names();
     if (status)
         status->setText(remembered);
+}
+
+void HolidayListingWindow::fit_tree_to_names()
+{
+    QFont bold = m_tree->font();
+    bold.setBold(true);
+    const QFontMetrics metrics(bold);
+    int widest = 0;
+    for (int i = 0; i < m_tree->topLevelItemCount(); ++i)
+        widest = std::max(widest, metrics.horizontalAdvance(m_tree->topLevelItem(i)->text(0)));
+    // Beside the name: the branch mark, the frame, a scroll bar and the item's margins.
+    const int needed = widest + m_tree->indentation() + 2 * m_tree->frameWidth()
+                       + m_tree->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_tree) + 8;
+    const int tree = std::clamp(needed, twips_to_pixels(kTreeTwips), twips_to_pixels(kWidestTreeTwips));
+    m_splitter->setSizes({tree, std::max(m_splitter->width() - tree, twips_to_pixels(kNarrowestGridTwips))});
+}
+
+void HolidayListingWindow::filter_lists()
+{
+    filter_holiday_tree(m_tree, m_filter->text());
+    // A hidden node must not stay the one Enter runs.
+    QTreeWidgetItem *current = m_tree->currentItem();
+    if (current && (current->isHidden() || (current->parent() && current->parent()->isHidden()))) {
+        m_tree->clearSelection();
+        m_tree->setCurrentItem(nullptr);
+    }
+}
+
+void HolidayListingWindow::enter_tree(bool open)
+{
+    m_tree->setFocus(Qt::OtherFocusReason);
+    for (int i = 0; i < m_tree->topLevelItemCount(); ++i) {
+        QTreeWidgetItem *node = m_tree->topLevelItem(i);
+        if (is_holiday_list_node(node) && !node->isHidden()) {
+            m_tree->setCurrentItem(node);
+            if (open)
+                node->setExpanded(true);
+            return;
+        }
+    }
+}
+
+// Down, Enter and Escape in the filter box; true when the key was taken.
+bool HolidayListingWindow::filter_key(QEvent *event)
+{
+    const auto *press = static_cast<QKeyEvent *>(event);
+    const bool escape = press->key() == Qt::Key_Escape && !m_filter->text().isEmpty();
+    if (event->type() == QEvent::ShortcutOverride) {
+        // Keeps the window's Escape shortcut from closing it while the box
+        // holds text.
+        if (escape)
+            event->accept();
+        return escape;
+    }
+    if (escape) {
+        m_filter->clear();
+        return true;
+    }
+    if (press->modifiers() & (Qt::ControlModifier | Qt::AltModifier))
+        return false;
+    switch (press->key()) {
+    case Qt::Key_Down:
+        enter_tree(false);
+        return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        enter_tree(true);
+        return true;
+    default:
+        return false;
+    }
 }
 
 void HolidayListingWindow::show_status(const QString &text)
@@ -357,6 +467,8 @@ void HolidayListingWindow::apply()
 
 bool HolidayListingWindow::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == m_filter && (event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride))
+        return filter_key(event) || ModalWindow::eventFilter(watched, event);
     if (watched == m_grid && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
         const int column = key == Qt::Key_N ? 0 : key == Qt::Key_P ? 1 : key == Qt::Key_C ? 2 : -1;

@@ -8,6 +8,8 @@
 #include <vector>
 
 class QLabel;
+class QLineEdit;
+class QSplitter;
 class QTableWidget;
 class QTreeWidget;
 class QTreeWidgetItem;
@@ -26,6 +28,12 @@ namespace dayvane {
 // rows that fill the grid, which are never marked. Columns: three picture
 // columns, "Date" (mmm-dd), "Holiday", and a hidden column 5 holding the
 // row's treatment "0" to "3". At most one holiday a date is marked.
+//
+// The filter box "txt_filter" above the tree (Ctrl+F) keeps the countries
+// whose name holds the typed text; Down or Enter in it moves to the first
+// one shown (Enter also opens it), Escape empties it, and in an empty box
+// closes the window as elsewhere. The tree starts wide enough for the longest
+// name, up to a limit; the user can move the splitter to widen it.
 class HolidayListingWindow : public ModalWindow
 {
     Q_OBJECT
@@ -53,6 +61,10 @@ protected:
 
 private:
     void setup_grid();
+    void filter_lists();
+    void enter_tree(bool open);
+    bool filter_key(QEvent *event);
+    void fit_tree_to_names();
     void show_year(QTreeWidgetItem *node);
     void list_holidays(qint32 country_id, qint32 year_list_id);
     Treatment treatment(int row) const;
@@ -69,6 +81,8 @@ private:
     qint32 m_year_list_id = 0;
     int m_year = 0;
 
+    QLineEdit *m_filter = nullptr;
+    QSplitter *m_splitter = nullptr;
     QTreeWidget *m_tree = nullptr;
     QTableWidget *m_grid = nullptr;
     QLabel *m_selection = nullptr;

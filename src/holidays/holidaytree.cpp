@@ -3,10 +3,14 @@
 #include "ui_common/geometry.h"
 #include "ui_common/menutree.h"
 
+#include <QCollator>
 #include <QHash>
 #include <QSet>
 #include <QTextDocument>
 #include <QTreeWidget>
+
+#include <algorithm>
+#include <vector>
 
 namespace dayvane {
 
@@ -21,6 +25,42 @@ QTreeWidgetItem *new_node(const QString &key, const QString &text, const QColor 
     return item;
 }
 
+// Between a country and its region in a list's name.
+constexpr QStringView kRegionDash = u" \u2014 ";
+
+// The countries' nodes in the order build_holiday_tree promises.
+void group_by_country(QList<QTreeWidgetItem *> &nodes)
+{
+    struct Entry
+    {
+        QTreeWidgetItem *node;
+        int country;     // the rank of the country's first list in the table
+        QString region;  // empty for a nationwide list
+    };
+    QHash<QString, int> countries;
+    std::vector<Entry> entries;
+    entries.reserve(size_t(nodes.size()));
+    for (QTreeWidgetItem *node : nodes) {
+        const QString name = node->text(0);
+        const qsizetype dash = name.indexOf(kRegionDash);
+        const QString country = (dash < 0 ? name : name.left(dash)).trimmed();
+        const int rank = countries.value(country, int(countries.size()));
+        countries.insert(country, rank);
+        entries.push_back({node, rank, dash < 0 ? QString() : name.mid(dash + kRegionDash.size()).trimmed()});
+    }
+    QCollator collator;
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    std::stable_sort(entries.begin(), entries.end(), [&](const Entry &a, const Entry &b) {
+        if (a.country != b.country)
+            return a.country < b.country;
+        if (a.region.isEmpty() || b.region.isEmpty())
+            return a.region.isEmpty() && !b.region.isEmpty();
+        return collator.compare(a.region, b.region) < 0;
+    });
+    for (qsizetype i = 0; i < nodes.size(); ++i)
+        nodes[i] = entries[size_t(i)].node;
+}
+
 // The country and year nodes are built apart from the tree and handed over
 // in one step: a tree told of each node as it is added does far more work.
 QList<QTreeWidgetItem *> country_nodes(const HolidayTables &tables, const QFont &bold, const QColor &background)
@@ -32,8 +72,9 @@ QList<QTreeWidgetItem *> country_nodes(const HolidayTables &tables, const QFont 
             continue;
         QTreeWidgetItem *item = new_node(u'C' + QString::number(country.id), country.name, background);
         item->setFont(0, bold);
-        // A long name is cut short by the tree's width. A tooltip would read
-        // markup in a received name, so it gets the name as plain text.
+        // A long name is cut short by the tree's width, so the tooltip shows
+        // it whole. A tooltip would read markup in a received name, so it
+        // gets the name as plain text.
         item->setToolTip(0, Qt::convertFromPlainText(country.name));
         countries.insert(country.id, item);
         nodes.append(item);
@@ -46,6 +87,7 @@ QList<QTreeWidgetItem *> country_nodes(const HolidayTables &tables, const QFont 
         year_lists.insert(year.year_list_id);
         country->addChild(new_node(u'Y' + QString::number(year.year_list_id), QString::number(year.year), background));
     }
+    group_by_country(nodes);
     return nodes;
 }
 
@@ -67,6 +109,26 @@ void build_holiday_tree(QTreeWidget *tree, const HolidayTables *tables)
         tree->addTopLevelItems(country_nodes(*tables, bold, background));
     }
     tree->setUpdatesEnabled(true);
+}
+
+int filter_holiday_tree(QTreeWidget *tree, const QString &text)
+{
+    const QString wanted = text.trimmed();
+    int shown = 0;
+    for (int i = 0; i < tree->topLevelItemCount(); ++i) {
+        QTreeWidgetItem *node = tree->topLevelItem(i);
+        if (!is_holiday_list_node(node))
+            continue;
+        const bool show = node->text(0).contains(wanted, Qt::CaseInsensitive);
+        node->setHidden(!show);
+        shown += show ? 1 : 0;
+    }
+    return shown;
+}
+
+bool is_holiday_list_node(const QTreeWidgetItem *node)
+{
+    return !node->parent() && node->data(0, Qt::UserRole).toString().startsWith(u'C');
 }
 
 qint32 holiday_node_id(const QString &key)

@@ -3,19 +3,35 @@
 #include "holidays/holidayreply.h"
 
 class QTreeWidget;
+class QTreeWidgetItem;
 
 namespace dayvane {
 
 // Fills the holiday window's command tree, clearing it first: "close"
 // ("Close window", blue) and "apply" ("Apply selection"); then, when
 // `tables` is given and its first country has an id above 0, each country as
-// a bold top-level node keyed "C" + id with the country's name, and under it
-// each of its years, in table order, keyed "Y" + year list id with the year
-// as text. A year whose country is not listed, and a country or year whose
-// key repeats an earlier one, are left out. Countries start closed. The tree
-// is painted in the dialog windows' menu colour. Takes time in proportion to
-// the number of records.
+// a bold top-level node keyed "C" + id with the country's name and its full
+// name as tooltip, and under it each of its years, in table order, keyed
+// "Y" + year list id with the year as text. A year whose country is not
+// listed, and a country or year whose key repeats an earlier one, are left
+// out. Countries start closed. The tree is painted in the dialog windows'
+// menu colour. Takes time in proportion to the number of records.
+//
+// The lists of one country stay together: a name "Germany — Bavaria" (an em
+// dash between blanks) is a region of the list "Germany". Countries keep the
+// table order of their first list; a country's nationwide list comes first,
+// then its regions alphabetically (in the user's locale, any case). Regions
+// of a country without a nationwide list still stay together.
 void build_holiday_tree(QTreeWidget *tree, const HolidayTables *tables);
+
+// Shows only the countries whose name holds `text` (blanks at its ends
+// ignored) in any case, all of them for an empty text; the commands and the
+// years of a shown country stay. Returns the number of countries shown.
+int filter_holiday_tree(QTreeWidget *tree, const QString &text);
+
+// True for a country node (the holiday lists) as opposed to a command or a
+// year.
+bool is_holiday_list_node(const QTreeWidgetItem *node);
 
 // The number after the key's one-letter prefix ("C12" gives 12); 0 when
 // there is none.

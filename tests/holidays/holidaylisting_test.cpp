@@ -6,14 +6,17 @@
 #include "holidays/holidaytree.h"
 #include "scriptedinteraction.h"
 #include "ui_common/appstate.h"
+#include "ui_common/geometry.h"
 #include "ui_common/gridhelpers.h"
 #include "ui_common/mainwindowlink.h"
 #include "ui_common/menutree.h"
 #include "webserverprocess.h"
 #include "windowdriver.h"
 
+#include <QApplication>
 #include <QDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -37,7 +40,9 @@ namespace {
 // Jan 1, 2, 7, 8, 9 and 10), two holidays on New Year's Day, and a name with
 // an accent. Big<i>land</i> has more holidays than the grid's 24 rows, and
 // markup in its name, which is shown as it is. The tree leaves out a
-// repeated country, a year of no country and a repeated year.
+// repeated country, a year of no country and a repeated year. Germany and
+// the United States come as nationwide lists and regions ("Germany —
+// Bavaria"), mixed and out of order.
 QByteArray test_payload()
 {
     QByteArray payload = "C=1^Testland|Y=1^12024^2024|Y=1^12025^2025|C=1^again|Y=9^92024^2024|Y=1^12024^2024|"
@@ -50,7 +55,12 @@ QByteArray test_payload()
                          "C=2^Big<i>land</i>|Y=2^22024^2024|";
     for (int day = 1; day <= 30; ++day)
         payload += "H=2^22024^4/" + QByteArray::number(day) + "/2024^Big day " + QByteArray::number(day) + "|";
-    return payload;
+    return payload + "C=3^Germany \xe2\x80\x94 Berlin|Y=3^32024^2024|H=3^32024^3/8/2024^Frauentag|"
+                     "C=4^United States \xe2\x80\x94 California|Y=4^42024^2024|H=4^42024^3/31/2024^Cesar Chavez Day|"
+                     "C=5^Germany|Y=5^52024^2024|H=5^52024^1/1/2024^Neujahr|"
+                     "C=6^Germany \xe2\x80\x94 Bavaria|Y=6^62024^2024|H=6^62024^1/1/2024^Neujahr|"
+                     "H=6^62024^1/6/2024^Heilige Drei Koenige|"
+                     "C=7^United States|Y=7^72024^2024|H=7^72024^7/4/2024^Independence Day|";
 }
 
 // The main window as far as the holiday window sees it.
@@ -65,6 +75,11 @@ public:
 
     int reloads = 0;
 };
+
+QString germany(const char *region)
+{
+    return QStringLiteral("Germany \u2014 ") + QLatin1StringView(region);
+}
 
 QTableWidget *grid(QDialog &window)
 {
@@ -93,6 +108,17 @@ QStringList menu_nodes(QTreeWidget *menu)
         nodes << parent + node->data(0, Qt::UserRole).toString() + u'=' + node->text(0);
     }
     return nodes;
+}
+
+// The text of every top-level node the tree shows.
+QStringList shown_lists(QTreeWidget *menu)
+{
+    QStringList shown;
+    for (int i = 0; i < menu->topLevelItemCount(); ++i) {
+        if (!menu->topLevelItem(i)->isHidden())
+            shown << menu->topLevelItem(i)->text(0);
+    }
+    return shown;
 }
 
 int row_of(QDialog &window, const QString &name)
@@ -232,8 +258,13 @@ TEST_F(HolidayListing, ListsTheYearsHolidaysAndMarksThemWithClicksAndKeys)
     const qint64 old_revision = revision();
     with_window([&](QDialog &window) {
         QTreeWidget *menu = window.findChild<QTreeWidget *>(QStringLiteral("menu_tree"));
-        EXPECT_EQ(menu_nodes(menu), QStringList({"close=Close window", "apply=Apply selection", "C1=Testland", "C1/Y12024=2024",
-                                                 "C1/Y12025=2025", "C2=Big<i>land</i>", "C2/Y22024=2024"}));
+        // A country's lists together where its first list came, the
+        // nationwide one first, then the regions alphabetically.
+        EXPECT_EQ(menu_nodes(menu),
+                  QStringList({"close=Close window", "apply=Apply selection", "C1=Testland", "C1/Y12024=2024", "C1/Y12025=2025",
+                               "C2=Big<i>land</i>", "C2/Y22024=2024", "C5=Germany", "C5/Y52024=2024",
+                               "C6=" + germany("Bavaria"), "C6/Y62024=2024", "C3=" + germany("Berlin"), "C3/Y32024=2024",
+                               "C7=United States", "C7/Y72024=2024", "C4=United States \u2014 California", "C4/Y42024=2024"}));
         EXPECT_TRUE(find_menu_node(menu, QStringLiteral("C1"))->font(0).bold());
         QTextDocument tip;
         tip.setHtml(find_menu_node(menu, QStringLiteral("C2"))->toolTip(0));
@@ -426,4 +457,66 @@ TEST_F(HolidayListing, AFailedFetchOrAFirstCountryWithoutIdLeavesOnlyCloseAndApp
     QTreeWidget menu;
     build_holiday_tree(&menu, &tables);
     EXPECT_EQ(menu_nodes(&menu), only_commands);
+}
+
+// A hundred lists and more: the box above the tree keeps the lists whose
+// name holds the typed text, and the keyboard goes from it into the tree, on
+// to a year's holidays, and back. Escape empties the box before it closes
+// the window; nothing found is an empty tree, no message.
+TEST_F(HolidayListing, TheFilterBoxKeepsTheListsWhoseNameHoldsTheTypedText)
+{
+    with_window([&](QDialog &window) {
+        QTreeWidget *menu = window.findChild<QTreeWidget *>(QStringLiteral("menu_tree"));
+        auto *filter = window.findChild<QLineEdit *>(QStringLiteral("txt_filter"));
+        ASSERT_NE(filter, nullptr);
+        QApplication::setActiveWindow(&window);
+        EXPECT_TRUE(filter->hasFocus());
+        // Wider than it was for the longest name, the window as wide as ever.
+        EXPECT_GT(menu->width(), twips_to_pixels(2200));
+        EXPECT_EQ(window.width(), twips_to_pixels(7650));
+        const QStringList all = shown_lists(menu);
+        ASSERT_EQ(all.size(), 9);
+
+        QTest::keyClicks(filter, QStringLiteral("bav"));
+        EXPECT_EQ(shown_lists(menu), QStringList({"Close window", "Apply selection", germany("Bavaria")}));
+        QTextDocument tip;
+        tip.setHtml(find_menu_node(menu, QStringLiteral("C6"))->toolTip(0));
+        EXPECT_EQ(tip.toPlainText(), germany("Bavaria"));
+        QTest::keyClick(filter, Qt::Key_Return);
+        EXPECT_TRUE(menu->hasFocus());
+        EXPECT_EQ(selected_menu_key(menu), QStringLiteral("C6"));
+        QTest::keyClick(menu, Qt::Key_Down);
+        QTest::keyClick(menu, Qt::Key_Return);
+        EXPECT_EQ(selection(window), germany("Bavaria") + QStringLiteral(" / 2024"));
+        EXPECT_EQ(cell_text(grid(window), 0, 4), QStringLiteral("Neujahr"));
+        EXPECT_EQ(cell_text(grid(window), 1, 4), QStringLiteral("Heilige Drei Koenige"));
+        EXPECT_EQ(row_data(grid(window), 2), 0);
+
+        // Ctrl+F from anywhere selects the text, so typing replaces it.
+        QTest::keyClick(grid(window), Qt::Key_F, Qt::ControlModifier);
+        EXPECT_TRUE(filter->hasFocus());
+        QTest::keyClicks(filter, QStringLiteral("GERM"));
+        EXPECT_EQ(shown_lists(menu),
+                  QStringList({"Close window", "Apply selection", "Germany", germany("Bavaria"), germany("Berlin")}));
+        QTest::keyClick(filter, Qt::Key_Down);
+        ASSERT_EQ(selected_menu_key(menu), QStringLiteral("C5"));
+        EXPECT_FALSE(menu->currentItem()->isExpanded());
+
+        QTest::keyClick(menu, Qt::Key_F, Qt::ControlModifier);
+        QTest::keyClicks(filter, QStringLiteral("zz"));
+        EXPECT_EQ(shown_lists(menu), QStringList({"Close window", "Apply selection"}));
+        EXPECT_TRUE(selected_menu_key(menu).isEmpty());  // the hidden list no longer
+        QTest::keyClick(filter, Qt::Key_Tab);
+        EXPECT_TRUE(menu->hasFocus());
+        QTest::keyClick(menu, Qt::Key_Backtab);
+        EXPECT_TRUE(filter->hasFocus());
+
+        QTest::keyClick(filter, Qt::Key_Escape);
+        EXPECT_TRUE(filter->text().isEmpty());
+        EXPECT_EQ(shown_lists(menu), all);
+        EXPECT_TRUE(window.isVisible());
+        QTest::keyClick(filter, Qt::Key_Escape);
+        EXPECT_FALSE(window.isVisible());
+    }, QString());
+    EXPECT_TRUE(user.take_texts().isEmpty());
 }
