@@ -245,18 +245,10 @@ void HolidayListingWindow::enter_tree(bool open)
 }
 
 // Down, Enter and Escape in the filter box; true when the key was taken.
-bool HolidayListingWindow::filter_key(QEvent *event)
+// Escape in an empty box goes on to the window, which closes.
+bool HolidayListingWindow::filter_key(const QKeyEvent *press)
 {
-    const auto *press = static_cast<QKeyEvent *>(event);
-    const bool escape = press->key() == Qt::Key_Escape && !m_filter->text().isEmpty();
-    if (event->type() == QEvent::ShortcutOverride) {
-        // Keeps the window's Escape shortcut from closing it while the box
-        // holds text.
-        if (escape)
-            event->accept();
-        return escape;
-    }
-    if (escape) {
+    if (press->key() == Qt::Key_Escape && !m_filter->text().isEmpty()) {
         m_filter->clear();
         return true;
     }
@@ -467,8 +459,8 @@ void HolidayListingWindow::apply()
 
 bool HolidayListingWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_filter && (event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride))
-        return filter_key(event) || ModalWindow::eventFilter(watched, event);
+    if (watched == m_filter && event->type() == QEvent::KeyPress && filter_key(static_cast<QKeyEvent *>(event)))
+        return true;
     if (watched == m_grid && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
         const int column = key == Qt::Key_N ? 0 : key == Qt::Key_P ? 1 : key == Qt::Key_C ? 2 : -1;

@@ -8,6 +8,7 @@
 #include <vector>
 
 class QLabel;
+class QKeyEvent;
 class QLineEdit;
 class QSplitter;
 class QTableWidget;
@@ -63,7 +64,7 @@ private:
     void setup_grid();
     void filter_lists();
     void enter_tree(bool open);
-    bool filter_key(QEvent *event);
+    bool filter_key(const QKeyEvent *press);
     void fit_tree_to_names();
     void show_year(QTreeWidgetItem *node);
     void list_holidays(qint32 country_id, qint32 year_list_id);
