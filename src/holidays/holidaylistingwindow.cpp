@@ -37,10 +37,9 @@ constexpr int kMinimumRows = 24;  // below the heading row
 constexpr int kColumnTwips[] = {330, 330, 330, 750, 4020};
 const QColor kSelectionColour(0, 0, 128);
 // The tree's width: at least its old fixed width, at most what leaves the
-// holiday names room, unless the user moves the splitter.
+// holiday names room; the grid's side never gets narrower than its legend.
 constexpr int kTreeTwips = 2200;
 constexpr int kWidestTreeTwips = 3000;
-constexpr int kNarrowestGridTwips = 3300;
 
 const char *const kTreatmentTexts[kPictureColumns] = {
     "Make &No change to calendar time <N>",
@@ -120,6 +119,8 @@ HolidayListingWindow::HolidayListingWindow(QWidget *parent, HolidayExchangeSetti
     lists->addWidget(m_filter);
     m_tree = make_menu_tree({}, MenuStyle::Headings, [this] { process_menu(); });
     build_holiday_tree(m_tree, nullptr);
+    // A region's list differs from its neighbours at the end of its name.
+    m_tree->setTextElideMode(Qt::ElideMiddle);
     lists->addWidget(m_tree);
     m_splitter->addWidget(left);
     auto *find = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F), this);
@@ -129,7 +130,6 @@ HolidayListingWindow::HolidayListingWindow(QWidget *parent, HolidayExchangeSetti
     });
 
     auto *right_side = new QWidget;
-    right_side->setMinimumWidth(twips_to_pixels(kNarrowestGridTwips));
     auto *right = new QVBoxLayout(right_side);
     right->setContentsMargins(0, 0, 0, 0);
     m_selection = new QLabel;
@@ -216,7 +216,7 @@ void HolidayListingWindow::fit_tree_to_names()
     const int needed = widest + m_tree->indentation() + 2 * m_tree->frameWidth()
                        + m_tree->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_tree) + 8;
     const int tree = std::clamp(needed, twips_to_pixels(kTreeTwips), twips_to_pixels(kWidestTreeTwips));
-    m_splitter->setSizes({tree, std::max(m_splitter->width() - tree, twips_to_pixels(kNarrowestGridTwips))});
+    m_splitter->setSizes({tree, std::max(m_splitter->width() - tree, 1)});
 }
 
 void HolidayListingWindow::filter_lists()
