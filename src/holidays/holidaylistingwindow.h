@@ -34,7 +34,8 @@ namespace dayvane {
 // whose name holds the typed text; Down or Enter in it moves to the first
 // one shown (Enter also opens it), Escape empties it, and in an empty box
 // closes the window as elsewhere. The tree starts wide enough for the longest
-// name, up to a limit; the user can move the splitter to widen it.
+// name, up to a limit; a splitter shares the width between the lists and the
+// holidays, never narrowing the legend under the grid.
 class HolidayListingWindow : public ModalWindow
 {
     Q_OBJECT

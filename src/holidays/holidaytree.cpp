@@ -111,19 +111,14 @@ void build_holiday_tree(QTreeWidget *tree, const HolidayTables *tables)
     tree->setUpdatesEnabled(true);
 }
 
-int filter_holiday_tree(QTreeWidget *tree, const QString &text)
+void filter_holiday_tree(QTreeWidget *tree, const QString &text)
 {
     const QString wanted = text.trimmed();
-    int shown = 0;
     for (int i = 0; i < tree->topLevelItemCount(); ++i) {
         QTreeWidgetItem *node = tree->topLevelItem(i);
-        if (!is_holiday_list_node(node))
-            continue;
-        const bool show = node->text(0).contains(wanted, Qt::CaseInsensitive);
-        node->setHidden(!show);
-        shown += show ? 1 : 0;
+        if (is_holiday_list_node(node))
+            node->setHidden(!node->text(0).contains(wanted, Qt::CaseInsensitive));
     }
-    return shown;
 }
 
 bool is_holiday_list_node(const QTreeWidgetItem *node)

@@ -26,8 +26,8 @@ void build_holiday_tree(QTreeWidget *tree, const HolidayTables *tables);
 
 // Shows only the countries whose name holds `text` (blanks at its ends
 // ignored) in any case, all of them for an empty text; the commands and the
-// years of a shown country stay. Returns the number of countries shown.
-int filter_holiday_tree(QTreeWidget *tree, const QString &text);
+// years of a shown country stay.
+void filter_holiday_tree(QTreeWidget *tree, const QString &text);
 
 // True for a country node (the holiday lists) as opposed to a command or a
 // year.
