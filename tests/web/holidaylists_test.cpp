@@ -3,7 +3,7 @@
 // them.
 
 #include "holidaylists.h"
-#include "icalendarlists.h"
+#include "holidays/icalendarlists.h"
 #include "printers.h"
 #include "webserverprocess.h"
 
@@ -105,14 +105,15 @@ TEST(ICalendarLists, ReadsAllDayEventsWithTheCalendarsNameAndId)
                                                           {QDate(2026, 12, 24), QStringLiteral("Works outing, winter")}}));
 }
 
-// Single events keep their year and span their days (a month at most);
-// recurring ones expand over the years asked for, without their exceptions.
+// Single events keep their year; all-day ones span their days (a month at
+// most), timed ones only their start date. Recurring ones expand over the
+// years asked for, without their exceptions.
 TEST(ICalendarLists, SingleEventsSpanTheirDaysAndRecurringOnesTheYears)
 {
     const std::optional<HolidayList> list =
         ics(event("DTSTART;VALUE=DATE:20301230\r\nDTEND;VALUE=DATE:20310102\r\nSUMMARY:Closed\r\n") +
             event("DTSTART;VALUE=DATE:20200101\r\nDURATION:P2D\r\nSUMMARY:Long ago\r\n") +
-            event("DTSTART:20260704T090000Z\r\nDTEND:20260704T170000Z\r\nSUMMARY:Timed\r\n") +
+            event("DTSTART:20260704T220000Z\r\nDTEND:20260705T060000Z\r\nSUMMARY:Timed, past midnight\r\n") +
             event("DTSTART;VALUE=DATE:20260101\r\nDTEND;VALUE=DATE:20260401\r\nSUMMARY:Capped at a month\r\n") +
             event("DTSTART;VALUE=DATE:20260102\r\n") +  // no summary: adds nothing
             event("SUMMARY:No start\r\n") +

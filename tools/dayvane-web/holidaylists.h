@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QDate>
+#include "holidays/holidaylist.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -17,40 +18,13 @@ namespace dayvane {
 // - "*.holidays": lists generated from a holiday library, one or more a
 //   file (generator/generate-holiday-lists.js describes the format);
 // - "*.ics": iCalendar files an organisation drops in (read by
-//   icalendarlists.h).
-
-struct Holiday
-{
-    QDate date;
-    QString name;  // one line, without the exchange's separators
-
-    friend bool operator==(const Holiday &, const Holiday &) = default;
-};
-
-struct HolidayList
-{
-    int id = 0;  // > 0, unique among the lists served
-    QString name;
-    // The list's code in lower case, "de", "de-by", by which dayvane-web's
-    // --lists picks it; a list whose file names none has the file's base name.
-    QString code;
-    // The holidays of each year, in date order (equal dates in file order).
-    std::map<int, std::vector<Holiday>> years;
-};
+//   holidays/icalendarlists.h, which the program uses too).
 
 // The text that separates the reply's preamble from the list, and the marker
 // that must open the list (33 characters, spelled so). Named apart from the
 // client's constants in src/holidays, which a program may link beside these.
 inline const QString kWebReplySeparator = QStringLiteral("~boundary~");
 inline const QString kWebListMarker = QStringLiteral("*** Corvantelle holdiday list ***");
-
-// A name fit for the exchange: control characters and the characters that
-// separate records and fields ("|", "^") or could form the separator ("~")
-// become blanks, runs of blanks one blank, both ends trimmed.
-QString clean_holiday_name(const QString &name);
-
-// Adds a holiday to the list's year of its date, keeping date order.
-void add_holiday(HolidayList &list, const QDate &date, const QString &name);
 
 // Reads one "*.holidays" file (UTF-8): every "list" line starts a list, so a
 // file holds one list or more. On failure returns nullopt and sets `error`

@@ -1,4 +1,4 @@
-#include "icalendarlists.h"
+#include "holidays/icalendarlists.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -69,8 +69,8 @@ QDate local_date(time_t moment, const Collector &collector)
     return QDate(time.year, time.month, time.day);
 }
 
-// Each occurrence covers the days from its start to just before its end
-// (an all-day event of one day ends at the next midnight). The event's own
+// Each occurrence of an all-day event covers the days from its start to just
+// before its end (an event of one day ends at the next midnight). The event's own
 // length is used, not the span's end, which libical stretches to the end of
 // the last day for all-day events.
 void collect_occurrence(icalcomponent *, icaltime_span *span, void *data)
@@ -80,7 +80,8 @@ void collect_occurrence(icalcomponent *, icaltime_span *span, void *data)
     const QDate last = local_date(span->start + std::max<time_t>(collector->length - 1, 0), *collector);
     if (!first.isValid())
         return;
-    const qint64 count = std::clamp<qint64>(first.daysTo(last) + 1, 1, kMaxDaysPerEvent);
+    // A timed event (a shift, a closing afternoon) belongs to the day it starts.
+    const qint64 count = collector->is_date ? std::clamp<qint64>(first.daysTo(last) + 1, 1, kMaxDaysPerEvent) : 1;
     for (qint64 day = 0; day < count; ++day)
         collector->days.push_back(first.addDays(day));
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "holidaylists.h"
+#include "holidays/holidaylist.h"
 
 #include <QByteArray>
 #include <QString>
@@ -13,9 +13,9 @@ namespace dayvane {
 // libical. The list's name is the calendar's X-WR-CALNAME, else `fallback_name`;
 // its id is X-DAYVANE-LIST-ID when that is a number above 0, else 0 (the
 // caller assigns one). Every VEVENT with a SUMMARY and a DTSTART is a
-// holiday on the date of its start (the time of day, if any, is ignored);
-// an event spanning several days (DTEND or DURATION) gives one holiday a day,
-// at most 31. Recurring events (RRULE, RDATE, EXDATE) are expanded over the
+// holiday on the date of its start; an all-day event spanning several days
+// (DTEND or DURATION) gives one holiday a day, at most 31, a timed one only
+// its start date. Recurring events (RRULE, RDATE, EXDATE) are expanded over the
 // years `first_year`..`last_year`; single events are kept whatever their
 // year. Events without a summary or start are skipped. Returns nullopt, with
 // `error` set, when the text is not an iCalendar object.
