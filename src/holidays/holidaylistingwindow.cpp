@@ -1,8 +1,10 @@
 #include "holidays/holidaylistingwindow.h"
 
 #include "holidays/holidaypictures.h"
+#include "holidays/icalendarlists.h"
 #include "holidays/holidaytree.h"
 #include "ui_common/appstate.h"
+#include "ui_common/busycursor.h"
 #include "ui_common/geometry.h"
 #include "ui_common/gridhelpers.h"
 #include "ui_common/interaction.h"
@@ -196,8 +198,9 @@ void HolidayListingWindow::load()
     const QString remembered = status ? status->text() : QString();
     HolidayExchange exchange(web_host(), m_settings);
     HolidayFetchResult result = exchange.fetch([this](const QString &text) { show_status(text); });
-    m_tables = std::move(result.tables);
-    build_holiday_tree(m_tree, result.received ? &m_tables : nullptr);
+    // What a failed fetch brought is not offered, not even beside a file's list.
+    m_tables = result.received ? std::move(result.tables) : HolidayTables{};
+    build_holiday_tree(m_tree, &m_tables);
     filter_lists();
     fit_tree_to_names();
     if (status)
@@ -280,8 +283,60 @@ void HolidayListingWindow::process_menu()
         close();
     else if (key == u"apply")
         apply();
+    else if (key == u"ics_file")
+        open_icalendar_file();
     else if (key.startsWith(u'Y') && !m_tree->selectedItems().isEmpty())
         show_year(m_tree->selectedItems().constFirst());
+}
+
+void HolidayListingWindow::open_icalendar_file()
+{
+    const std::optional<QString> path = interaction().choose_open_file(
+        this, QStringLiteral("Open iCalendar file"), QStringLiteral("iCalendar files (*.ics);;All files (*)"), QString());
+    if (!path)
+        return;
+    const int year = shown_calendar_year();
+    QString error;
+    std::optional<HolidayList> list;
+    {
+        const BusyCursor busy;
+        list = read_icalendar_file(*path, year, year, &error);
+    }
+    if (!list) {
+        inform(this, QStringLiteral("The iCalendar file cannot be read:\r\n") + error);
+        return;
+    }
+    const auto days = list->years.find(year);
+    if (days == list->years.end() || days->second.empty()) {
+        inform(this, QStringLiteral("The iCalendar file \"%1\" has no events in %2.").arg(*path).arg(year));
+        return;
+    }
+    // Ids of its own beside the server's lists, and its own year list.
+    qint32 country = 0, year_list = 0;
+    for (const HolidayCountry &listed : m_tables.countries)
+        country = std::max(country, listed.id);
+    for (const HolidayYear &listed : m_tables.years)
+        year_list = std::max(year_list, listed.year_list_id);
+    ++country;
+    ++year_list;
+    m_tables.countries.push_back({country, list->name});
+    m_tables.years.push_back({country, year_list, qint16(year)});
+    for (const Holiday &holiday : days->second) {
+        m_tables.holidays.push_back({country, year_list, holiday.date.toString(QStringLiteral("M/d/yyyy")),
+                                     holiday.name});
+    }
+    build_holiday_tree(m_tree, &m_tables);
+    m_filter->clear();
+    filter_lists();
+    for (int i = 0; i < m_tree->topLevelItemCount(); ++i) {
+        QTreeWidgetItem *node = m_tree->topLevelItem(i);
+        if (is_holiday_list_node(node) && holiday_node_id(node->data(0, Qt::UserRole).toString()) == country) {
+            node->setExpanded(true);
+            m_tree->setCurrentItem(node->child(0));
+            show_year(node->child(0));
+            return;
+        }
+    }
 }
 
 void HolidayListingWindow::show_year(QTreeWidgetItem *node)

@@ -22,7 +22,9 @@ namespace dayvane {
 // countries and their years in its command tree and a chosen year's
 // holidays in its grid, lets the user mark holidays with one of three
 // treatments (pictures in columns 0 to 2, keys N, P and C), and applies the
-// marked holidays to the calendar year open in the main window.
+// marked holidays to the calendar year open in the main window. An
+// organisation's own iCalendar file (its closing days) is listed and marked
+// the same way, with or without the server.
 //
 // Grid: one row a holiday of the chosen year, at least 24 rows; the row
 // data is the holiday's position in the fetched list + 1, 0 on the empty
@@ -49,8 +51,13 @@ public:
     // "apply".
     void load();
 
-    // Runs the selected node: "close", "apply", or a year node "Y...".
+    // Runs the selected node: "close", "apply", "ics_file", or a year node
+    // "Y...".
     void process_menu();
+    // Asks for an iCalendar file and lists its events of the calendar's
+    // year as one more list, shown at once; a file that cannot be read, or
+    // has no event that year, is told and lists nothing.
+    void open_icalendar_file();
     // Marks or unmarks the holiday in `row` with the treatment of picture
     // column `column` (0 to 2); other columns and empty rows do nothing.
     void process_selection(int row, int column);

@@ -100,6 +100,7 @@ void build_holiday_tree(QTreeWidget *tree, const HolidayTables *tables)
     build_menu(tree, {
                          MenuNode{QStringLiteral("close"), QStringLiteral("Close window"), QString(), false, kCloseNodeColour},
                          MenuNode{QStringLiteral("apply"), QStringLiteral("Apply selection"), QString(), false, Qt::black},
+                         MenuNode{QStringLiteral("ics_file"), QStringLiteral("Open iCalendar file"), QString(), false, Qt::black},
                      });
     const QColor background = colour_from_number(kMenuTreeColour);
     set_tree_back_colour(tree, background);

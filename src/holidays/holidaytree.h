@@ -8,7 +8,8 @@ class QTreeWidgetItem;
 namespace dayvane {
 
 // Fills the holiday window's command tree, clearing it first: "close"
-// ("Close window", blue) and "apply" ("Apply selection"); then, when
+// ("Close window", blue), "apply" ("Apply selection") and "ics_file" ("Open
+// iCalendar file"); then, when
 // `tables` is given and its first country has an id above 0, each country as
 // a bold top-level node keyed "C" + id with the country's name and its full
 // name as tooltip, and under it each of its years, in table order, keyed

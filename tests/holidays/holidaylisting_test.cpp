@@ -261,7 +261,7 @@ TEST_F(HolidayListing, ListsTheYearsHolidaysAndMarksThemWithClicksAndKeys)
         // A country's lists together where its first list came, the
         // nationwide one first, then the regions alphabetically.
         EXPECT_EQ(menu_nodes(menu),
-                  QStringList({"close=Close window", "apply=Apply selection", "C1=Testland", "C1/Y12024=2024", "C1/Y12025=2025",
+                  QStringList({"close=Close window", "apply=Apply selection", "ics_file=Open iCalendar file", "C1=Testland", "C1/Y12024=2024", "C1/Y12025=2025",
                                "C2=Big<i>land</i>", "C2/Y22024=2024", "C5=Germany", "C5/Y52024=2024",
                                "C6=" + germany("Bavaria"), "C6/Y62024=2024", "C3=" + germany("Berlin"), "C3/Y32024=2024",
                                "C7=United States", "C7/Y72024=2024", "C4=United States \u2014 California", "C4/Y42024=2024"}));
@@ -435,21 +435,55 @@ TEST_F(HolidayListing, OfTwoChoicesForOneDateOnlyTheFirstIsWritten)
 }
 
 // A failed fetch, or a list whose first country has no id, leaves only the
-// two commands.
-TEST_F(HolidayListing, AFailedFetchOrAFirstCountryWithoutIdLeavesOnlyCloseAndApply)
+// commands. An organisation's own iCalendar file still lists its events of
+// the calendar's year, to be marked and applied as a server's list; a broken
+// file is named with what is wrong and lists nothing.
+TEST_F(HolidayListing, WithoutTheServerOnlyTheCommandsAndAnICalendarFileStillLists)
 {
-    const QStringList only_commands = {"close=Close window", "apply=Apply selection"};
+    const QStringList only_commands = {"close=Close window", "apply=Apply selection", "ics_file=Open iCalendar file"};
+    const QString broken = s_folder->filePath(QStringLiteral("broken.ics"));
+    const QString closing = s_folder->filePath(QStringLiteral("closing.ics"));
+    write_file(broken, "BEGIN:VEVENT\r\nSUMMARY:x\r\nEND:VEVENT\r\n");
+    const auto event = [](const char *lines) {
+        return QByteArray("BEGIN:VEVENT\r\nUID:") + QByteArray::number(qHash(QByteArray(lines)))
+               + "\r\nDTSTAMP:20231201T000000Z\r\n" + lines + "END:VEVENT\r\n";
+    };
+    // Every year's stocktaking on 9 January, three days closed, a night
+    // shift over midnight (its start date only), and a day of another year.
+    write_file(closing, "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Works//EN\r\nX-WR-CALNAME:Works closing days\r\n"
+                            + event("DTSTART;VALUE=DATE:20200109\r\nRRULE:FREQ=YEARLY\r\nSUMMARY:Stocktaking\r\n")
+                            + event("DTSTART;VALUE=DATE:20240101\r\nDTEND;VALUE=DATE:20240104\r\nSUMMARY:Closed\r\n")
+                            + event("DTSTART:20240107T220000Z\r\nDTEND:20240108T060000Z\r\nSUMMARY:Night shift\r\n")
+                            + event("DTSTART;VALUE=DATE:20250102\r\nSUMMARY:Next year\r\n") + "END:VCALENDAR\r\n");
+    user.answer_file(broken);
+    user.answer_file(closing);
     qputenv("DAYVANE_WEB_HOST", QStringLiteral("127.0.0.1:%1").arg(unused_port()).toLatin1());
     with_window([&](QDialog &window) {
-        EXPECT_EQ(menu_nodes(window.findChild<QTreeWidget *>(QStringLiteral("menu_tree"))), only_commands);
+        auto *menu = window.findChild<QTreeWidget *>(QStringLiteral("menu_tree"));
+        EXPECT_EQ(menu_nodes(menu), only_commands);
         EXPECT_FALSE(grid_has_data(grid(window)));
-        run_node(window, QStringLiteral("close"));
+        const QStringList fetch_failed = user.take_texts();
+        ASSERT_EQ(fetch_failed.size(), 2);
+        EXPECT_TRUE(fetch_failed[0].startsWith(QStringLiteral("Error:\r\n")));
+        EXPECT_EQ(fetch_failed[1], kHolidayFetchFailed);
+
+        run_node(window, QStringLiteral("ics_file"));
+        EXPECT_EQ(user.take_texts(), QStringList{QStringLiteral("The iCalendar file cannot be read:\r\nbroken.ics: not an "
+                                                                "iCalendar object (BEGIN:VCALENDAR ... END:VCALENDAR)")});
+        EXPECT_EQ(menu_nodes(menu), only_commands);
+        run_node(window, QStringLiteral("ics_file"));
+        EXPECT_EQ(selection(window), QStringLiteral("Works closing days / 2024"));
+        QStringList rows;
+        for (int row = 0; row < grid(window)->rowCount() && row_data(grid(window), row) != 0; ++row)
+            rows << cell_text(grid(window), row, 3) + u' ' + cell_text(grid(window), row, 4);
+        EXPECT_EQ(rows, QStringList({"Jan-01 Closed", "Jan-02 Closed", "Jan-03 Closed", "Jan-07 Night shift",
+                                     "Jan-09 Stocktaking"}));
+        click(window, QStringLiteral("Stocktaking"), 2);
+        run_node(window, QStringLiteral("apply"));
         EXPECT_FALSE(window.isVisible());
     }, QString());
-    const QStringList texts = user.take_texts();
-    ASSERT_EQ(texts.size(), 2);
-    EXPECT_TRUE(texts[0].startsWith(QStringLiteral("Error:\r\n")));
-    EXPECT_EQ(texts[1], kHolidayFetchFailed);
+    EXPECT_TRUE(user.take_texts().isEmpty());
+    EXPECT_EQ(day("2024-01-09"), QStringLiteral("|0|0|0|0|Stocktaking"));
 
     HolidayTables tables;
     tables.countries = {{0, QStringLiteral("No id")}, {4, QStringLiteral("C four")}};
@@ -475,10 +509,10 @@ TEST_F(HolidayListing, TheFilterBoxKeepsTheListsWhoseNameHoldsTheTypedText)
         EXPECT_GT(menu->width(), twips_to_pixels(2200));
         EXPECT_EQ(window.width(), twips_to_pixels(7650));
         const QStringList all = shown_lists(menu);
-        ASSERT_EQ(all.size(), 9);
+        ASSERT_EQ(all.size(), 10);
 
         QTest::keyClicks(filter, QStringLiteral("bav"));
-        EXPECT_EQ(shown_lists(menu), QStringList({"Close window", "Apply selection", germany("Bavaria")}));
+        EXPECT_EQ(shown_lists(menu), QStringList({"Close window", "Apply selection", "Open iCalendar file", germany("Bavaria")}));
         QTextDocument tip;
         tip.setHtml(find_menu_node(menu, QStringLiteral("C6"))->toolTip(0));
         EXPECT_EQ(tip.toPlainText(), germany("Bavaria"));
@@ -497,14 +531,15 @@ TEST_F(HolidayListing, TheFilterBoxKeepsTheListsWhoseNameHoldsTheTypedText)
         EXPECT_TRUE(filter->hasFocus());
         QTest::keyClicks(filter, QStringLiteral("GERM"));
         EXPECT_EQ(shown_lists(menu),
-                  QStringList({"Close window", "Apply selection", "Germany", germany("Bavaria"), germany("Berlin")}));
+                  QStringList({"Close window", "Apply selection", "Open iCalendar file", "Germany", germany("Bavaria"),
+                               germany("Berlin")}));
         QTest::keyClick(filter, Qt::Key_Down);
         ASSERT_EQ(selected_menu_key(menu), QStringLiteral("C5"));
         EXPECT_FALSE(menu->currentItem()->isExpanded());
 
         QTest::keyClick(menu, Qt::Key_F, Qt::ControlModifier);
         QTest::keyClicks(filter, QStringLiteral("zz"));
-        EXPECT_EQ(shown_lists(menu), QStringList({"Close window", "Apply selection"}));
+        EXPECT_EQ(shown_lists(menu), QStringList({"Close window", "Apply selection", "Open iCalendar file"}));
         EXPECT_TRUE(selected_menu_key(menu).isEmpty());  // the hidden list no longer
         QTest::keyClick(filter, Qt::Key_Tab);
         EXPECT_TRUE(menu->hasFocus());
