@@ -1,5 +1,6 @@
 #include "ui_common/webpages.h"
 
+#include "ui_common/bundledwebserver.h"
 #include "ui_common/interaction.h"
 
 namespace dayvane {
@@ -41,7 +42,12 @@ QString failure_message(WebPage page)
 QString web_host()
 {
     const QString configured = qEnvironmentVariable("DAYVANE_WEB_HOST").trimmed();
-    return configured.isEmpty() ? QString::fromLatin1(kDefaultWebHost) : configured;
+    if (!configured.isEmpty())
+        return configured;
+    if (const QString system = system_web_host(); !system.isEmpty())
+        return system;
+    const QString bundled = bundled_web_host();
+    return bundled.isEmpty() ? QString::fromLatin1(kDefaultWebHost) : bundled;
 }
 
 QUrl web_server_url(const QString &path)

@@ -11,7 +11,8 @@ namespace dayvane {
 enum class WebPage { Help, News, Contact, Home };
 
 // "host[:port]" of the maker's web server: DAYVANE_WEB_HOST, else the
-// built-in default.
+// system settings' web_host, else the server installed with the program
+// (started now if need be), else the built-in default.
 QString web_host();
 QUrl web_page_url(WebPage page);
 // The address of a file on the web server, e.g. "/cs/news_version.txt".

@@ -2,6 +2,7 @@
 #include "store/dberror.h"
 #include "store/stepnumber.h"
 #include "ui_common/appfolders.h"
+#include "ui_common/bundledwebserver.h"
 #include "ui_common/busycursor.h"
 #include "ui_common/errorreport.h"
 #include "ui_common/geometry.h"
@@ -264,7 +265,34 @@ TEST(WebPages, UseTheConfiguredHostAndTellWhenTheyFail)
     EXPECT_FALSE(open_web_page(nullptr, WebPage::News));
     EXPECT_EQ(user.take_texts(), QStringList({QStringLiteral("Unable to connect to Corvantelle On-line help."),
                                               QStringLiteral("Unable to connect to Corvantelle website.")}));
+
+    // Without DAYVANE_WEB_HOST: the administrator's system setting, then the
+    // server installed beside the program, which this test program has not.
+    QTemporaryDir dir;
+    const QString settings = dir.filePath(QStringLiteral("dayvane.conf"));
+    qputenv("DAYVANE_SYSTEM_SETTINGS", settings.toUtf8());
     qunsetenv("DAYVANE_WEB_HOST");
+    const std::pair<const char *, const char *> cases[] = {
+        {nullptr, "www.corvantelle.com"},  // no file
+        {"web_hostname=x\n#web_host=commented.example\n", "www.corvantelle.com"},
+        {"# set by IT\n web_host = intranet.example:8080 \nweb_host=second.example\n", "intranet.example:8080"},
+    };
+    for (const auto &[text, expected] : cases) {
+        QFile::remove(settings);
+        if (text) {
+            QFile file(settings);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write(text);
+        }
+        EXPECT_EQ(web_host(), QLatin1String(expected)) << (text ? text : "no file");
+    }
+    qputenv("DAYVANE_WEB_HOST", "127.0.0.1:8099");
+    EXPECT_EQ(web_host(), QStringLiteral("127.0.0.1:8099"));
+    qunsetenv("DAYVANE_SYSTEM_SETTINGS");
+    qunsetenv("DAYVANE_WEB_HOST");
+    // Installed, the program finds the server in libexec; built, in the tree.
+    EXPECT_EQ(bundled_web_server_candidates(QStringLiteral("/usr/bin")).value(0),
+              QStringLiteral("/usr/libexec/dayvane/dayvane-web"));
 }
 
 TEST(AppFolders, OwnFilesGoWhereTheyCanBeWritten)

@@ -59,13 +59,16 @@ std::optional<YearSpan> year_span(const QString &text)
     return span.first <= span.last ? std::optional<YearSpan>(span) : std::nullopt;
 }
 
-// A folder the project ships: beside the program when installed, else in the
-// source tree the program was built from.
+// A folder the project ships: beside the program, or where the package
+// installs it (the program in libexec/dayvane/, its folders in
+// share/dayvane/web/), else in the source tree the program was built from.
 QString shipped_folder(const QString &name)
 {
-    const QString beside = QDir(QCoreApplication::applicationDirPath()).filePath(name);
-    if (QDir(beside).exists())
-        return beside;
+    const QDir program(QCoreApplication::applicationDirPath());
+    for (const QString &folder : {program.filePath(name), program.filePath(QStringLiteral("../../share/dayvane/web/") + name)}) {
+        if (QDir(folder).exists())
+            return QDir::cleanPath(folder);
+    }
     return QDir(QStringLiteral(DAYVANE_WEB_SOURCE_DIR)).filePath(name);
 }
 
