@@ -1,0 +1,27 @@
+#include "export/dayclassnames.h"
+
+namespace dayvane {
+
+QString day_class_name(DayKind kind)
+{
+    switch (kind) {
+    case DayKind::TypicalWork:
+        return QStringLiteral("Typical workday");
+    case DayKind::AlteredWork:
+        return QStringLiteral("Altered workday");
+    case DayKind::PaidNoWork:
+        return QStringLiteral("Paid, no work");
+    case DayKind::NoWorkNoPay:
+        break;
+    }
+    return QStringLiteral("No work, no pay");
+}
+
+QString english_weekday(QDate date)
+{
+    static const char *const names[7] = {"Monday", "Tuesday", "Wednesday", "Thursday",
+                                         "Friday", "Saturday", "Sunday"};
+    return date.isValid() ? QString::fromLatin1(names[date.dayOfWeek() - 1]) : QString();
+}
+
+} // namespace dayvane
