@@ -1,0 +1,178 @@
+#include "export/yearicalendar.h"
+
+#include "model/timesegments.h"
+#include "ui_common/calendaryear.h"
+
+#include <QDateTime>
+#include <QTimeZone>
+
+#include <cstdlib>
+
+namespace dayvane {
+
+namespace {
+
+constexpr qsizetype kLineOctets = 75;
+
+// TEXT values: backslash, semicolon, comma and line breaks escaped.
+QString escaped(QString text)
+{
+    text.replace(QLatin1String("\\"), QLatin1String("\\\\"));
+    text.replace(QLatin1String(";"), QLatin1String("\\;"));
+    text.replace(QLatin1String(","), QLatin1String("\\,"));
+    text.replace(QLatin1String("\r\n"), QLatin1String("\\n"));
+    text.replace(QLatin1Char('\r'), QLatin1String("\\n"));
+    text.replace(QLatin1Char('\n'), QLatin1String("\\n"));
+    return text;
+}
+
+class Writer
+{
+public:
+    // One content line, folded: a continuation line starts with a space,
+    // which counts towards its 75 octets; a cut never splits a character.
+    void line(const QString &text)
+    {
+        const QByteArray utf8 = text.toUtf8();
+        qsizetype pos = 0;
+        qsizetype room = kLineOctets;
+        while (utf8.size() - pos > room) {
+            qsizetype cut = pos + room;
+            while (cut > pos && (uchar(utf8.at(cut)) & 0xC0) == 0x80)
+                --cut;
+            m_out += utf8.mid(pos, cut - pos);
+            m_out += "\r\n ";
+            pos = cut;
+            room = kLineOctets - 1;
+        }
+        m_out += utf8.mid(pos);
+        m_out += "\r\n";
+    }
+    QByteArray take() { return std::move(m_out); }
+
+private:
+    QByteArray m_out;
+};
+
+QString date_value(QDate date)
+{
+    return date.toString(QStringLiteral("yyyyMMdd"));
+}
+
+// `minutes` after midnight of `date`, later days included, as local time.
+QString local_value(QDate date, qint32 minutes)
+{
+    const QDate day = date.addDays(minutes / kMinutesPerDay);
+    const qint32 in_day = minutes % kMinutesPerDay;
+    return date_value(day) + QLatin1Char('T') + QTime(in_day / 60, in_day % 60).toString(QStringLiteral("HHmmss"));
+}
+
+QString local_value(const QDateTime &utc, int offset_seconds)
+{
+    return utc.addSecs(offset_seconds).toString(QStringLiteral("yyyyMMdd'T'HHmmss"));
+}
+
+QString offset_value(int seconds)
+{
+    const QChar sign = seconds < 0 ? QLatin1Char('-') : QLatin1Char('+');
+    seconds = std::abs(seconds);
+    const auto two_digits = [](int value) { return QString::number(value).rightJustified(2, QLatin1Char('0')); };
+    QString text = sign + two_digits(seconds / 3600) + two_digits(seconds / 60 % 60);
+    if (seconds % 60 != 0)
+        text += two_digits(seconds % 60);
+    return text;
+}
+
+void observance(Writer &out, bool daylight, const QString &start, int from, int to, const QString &name)
+{
+    const QString kind = daylight ? QStringLiteral("DAYLIGHT") : QStringLiteral("STANDARD");
+    out.line(QStringLiteral("BEGIN:") + kind);
+    out.line(QStringLiteral("DTSTART:") + start);
+    out.line(QStringLiteral("TZOFFSETFROM:") + offset_value(from));
+    out.line(QStringLiteral("TZOFFSETTO:") + offset_value(to));
+    if (!name.isEmpty())
+        out.line(QStringLiteral("TZNAME:") + escaped(name));
+    out.line(QStringLiteral("END:") + kind);
+}
+
+// The rule in force when the year's first local day begins and every change
+// up to the end of the day after it (a period of December 31 may end then).
+void time_zone(Writer &out, const QTimeZone &zone, int year)
+{
+    const QDateTime from(QDate(year - 1, 12, 30), QTime(0, 0), Qt::UTC);
+    const QDateTime to(QDate(year + 1, 1, 3), QTime(0, 0), Qt::UTC);
+    QTimeZone::OffsetDataList changes;
+    if (zone.hasTransitions()) {
+        const QTimeZone::OffsetData before = zone.previousTransition(from);
+        if (before.atUtc.isValid())
+            changes.append(before);
+        changes.append(zone.transitions(from, to));
+    }
+    out.line(QStringLiteral("BEGIN:VTIMEZONE"));
+    out.line(QStringLiteral("TZID:") + QString::fromUtf8(zone.id()));
+    if (changes.isEmpty()) {
+        const int offset = zone.offsetFromUtc(from);
+        observance(out, false, QStringLiteral("19700101T000000"), offset, offset,
+                   zone.abbreviation(from));
+    }
+    for (const QTimeZone::OffsetData &change : changes) {
+        const int before = zone.offsetFromUtc(change.atUtc.addSecs(-1));
+        observance(out, change.daylightTimeOffset != 0, local_value(change.atUtc, before), before,
+                   change.offsetFromUtc, change.abbreviation);
+    }
+    out.line(QStringLiteral("END:VTIMEZONE"));
+}
+
+} // namespace
+
+QByteArray year_icalendar(const CalendarYear &year, const QTimeZone &zone, const QDateTime &stamp)
+{
+    Writer out;
+    const QString tzid = QString::fromUtf8(zone.id());
+    const QString dtstamp = QStringLiteral("DTSTAMP:") + stamp.toUTC().toString(QStringLiteral("yyyyMMdd'T'HHmmss'Z'"));
+    const QString calendar = escaped(year.calendar_name());
+    const QString uid_tail = QStringLiteral("-calendar%1@dayvane").arg(year.calendar_id());
+
+    out.line(QStringLiteral("BEGIN:VCALENDAR"));
+    out.line(QStringLiteral("VERSION:2.0"));
+    out.line(QStringLiteral("PRODID:-//Dayvane//Dayvane work calendar//EN"));
+    out.line(QStringLiteral("CALSCALE:GREGORIAN"));
+    out.line(QStringLiteral("METHOD:PUBLISH"));
+    out.line(QStringLiteral("X-WR-CALNAME:") + calendar);
+    time_zone(out, zone, year.year());
+
+    const QDate last(year.year(), 12, 31);
+    for (QDate date(year.year(), 1, 1); date <= last; date = date.addDays(1)) {
+        const DayEntry *day = year.entry(date);
+        if (!day)
+            continue;
+        const std::vector<TimePeriod> periods = decode_time_segments(day->time_segments);
+        for (std::size_t i = 0; i < periods.size(); ++i) {
+            const TimePeriod &period = periods[i];
+            const qint32 end = period.start < period.end ? period.end : period.end + kMinutesPerDay;
+            out.line(QStringLiteral("BEGIN:VEVENT"));
+            out.line(QStringLiteral("UID:%1-period%2%3").arg(date_value(date)).arg(i + 1).arg(uid_tail));
+            out.line(dtstamp);
+            out.line(QStringLiteral("DTSTART;TZID=%1:%2").arg(tzid, local_value(date, period.start)));
+            out.line(QStringLiteral("DTEND;TZID=%1:%2").arg(tzid, local_value(date, end)));
+            out.line(QStringLiteral("SUMMARY:%1 (%2)")
+                         .arg(period.worked() ? QStringLiteral("Work") : QStringLiteral("Paid\\, no work"), calendar));
+            out.line(QStringLiteral("END:VEVENT"));
+        }
+        if (!day->comment.isEmpty()) {
+            out.line(QStringLiteral("BEGIN:VEVENT"));
+            out.line(QStringLiteral("UID:%1-comment%2").arg(date_value(date), uid_tail));
+            out.line(dtstamp);
+            out.line(QStringLiteral("DTSTART;VALUE=DATE:") + date_value(date));
+            out.line(QStringLiteral("DTEND;VALUE=DATE:") + date_value(date.addDays(1)));
+            out.line(QStringLiteral("SUMMARY:") + escaped(day->comment));
+            // A note on a day does not make its owner busy.
+            out.line(QStringLiteral("TRANSP:TRANSPARENT"));
+            out.line(QStringLiteral("END:VEVENT"));
+        }
+    }
+    out.line(QStringLiteral("END:VCALENDAR"));
+    return out.take();
+}
+
+} // namespace dayvane

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QByteArray>
+
+class QDateTime;
+class QTimeZone;
+
+namespace dayvane {
+
+class CalendarYear;
+
+// The days of the loaded year itself (January 1 to December 31) as an
+// iCalendar file (RFC 5545):
+// - every period of a day as a timed event in `zone`, "Work (<calendar>)" or
+//   "Paid, no work (<calendar>)"; a period that ends at or before its start
+//   time ends the next day, as the day views count it;
+// - every day with a comment as an all-day event whose summary is the
+//   comment.
+// The times are written as wall-clock times of `zone` with a VTIMEZONE built
+// from the zone's transitions around the year (a zone without transitions,
+// UTC for one, gets a single STANDARD block). UIDs depend only on the
+// calendar id, the date and the period's position (or "comment"), so that a
+// calendar program importing a later export updates the events it has
+// instead of adding copies. `stamp` is the DTSTAMP of every event, written in
+// UTC. Lines end in CRLF and fold at 75 octets, never inside a UTF-8
+// sequence.
+QByteArray year_icalendar(const CalendarYear &year, const QTimeZone &zone, const QDateTime &stamp);
+
+} // namespace dayvane
