@@ -1,18 +1,28 @@
 // The main window's reports: the selected month and the twelve-month
-// layout, printed or previewed from what the window shows.
+// layout, printed or previewed from what the window shows; and the loaded
+// year exported as an iCalendar or CSV file.
 
 #include "app/calendarviews.h"
 #include "app/calendarwindow.h"
+#include "export/yearcsv.h"
+#include "export/yearicalendar.h"
 #include "printing/printreports.h"
 #include "printing/reportrows.h"
 #include "ui_common/appstate.h"
 #include "ui_common/busycursor.h"
 #include "ui_common/gridhelpers.h"
+#include "ui_common/interaction.h"
 #include "users/security.h"
 
 #include <QCalendarWidget>
+#include <QDateTime>
+#include <QDir>
 #include <QLabel>
+#include <QRegularExpression>
+#include <QSaveFile>
+#include <QStandardPaths>
 #include <QTableWidget>
+#include <QTimeZone>
 
 namespace dayvane {
 
@@ -74,6 +84,43 @@ void CalendarWindow::print_calendar_12_month(int part, bool preview)
                                 event_days);
     }
     run_calendar_report(this, rows, kYearReportDefinition, year_report_formula(part), preview);
+}
+
+void CalendarWindow::export_calendar(ExportFormat format)
+{
+    if (!may_print_calendar())
+        return;
+    const bool icalendar = format == ExportFormat::ICalendar;
+    const CalendarYear &year = m_views->calendar_year();
+    // The calendar's name may hold characters no file name takes.
+    QString name = app_state().calendar_name;
+    name.replace(QRegularExpression(QStringLiteral("[\\\\/:*?\"<>|]")), QStringLiteral("_"));
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const std::optional<QString> path = interaction().choose_save_file(
+        this, icalendar ? QStringLiteral("Export as iCalendar file") : QStringLiteral("Export as CSV file"),
+        icalendar ? QStringLiteral("iCalendar files (*.ics)") : QStringLiteral("CSV files (*.csv)"),
+        QDir(folder).filePath(QStringLiteral("%1 %2.%3").arg(name).arg(year.year()).arg(icalendar ? "ics" : "csv")));
+    if (!path)
+        return;
+    QString failure;
+    {
+        const BusyCursor busy;
+        const QByteArray data = icalendar
+            ? year_icalendar(year, QTimeZone::systemTimeZone(), QDateTime::currentDateTimeUtc())
+            : year_csv(year);
+        // Written beside the target and renamed: a failed export leaves an
+        // earlier file as it was.
+        QSaveFile file(*path);
+        if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size() || !file.commit())
+            failure = file.errorString();
+    }
+    if (!failure.isEmpty()) {
+        interaction().show_message(
+            this, kMessageTitle,
+            message_lines({QStringLiteral("The file \"%1\" could not be written:").arg(QDir::toNativeSeparators(*path)),
+                           failure}),
+            MessageIcon::Critical);
+    }
 }
 
 } // namespace dayvane

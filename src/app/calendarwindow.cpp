@@ -281,6 +281,8 @@ void CalendarWindow::build_commands()
     set_command(QStringLiteral("print_calendar_12_month_part_2"), [this] { print_calendar_12_month(2, false); });
     set_command(QStringLiteral("preview_calendar_12_month_part_1"), [this] { print_calendar_12_month(1, true); });
     set_command(QStringLiteral("preview_calendar_12_month_part_2"), [this] { print_calendar_12_month(2, true); });
+    set_command(QStringLiteral("export_ics"), [this] { export_calendar(ExportFormat::ICalendar); });
+    set_command(QStringLiteral("export_csv"), [this] { export_calendar(ExportFormat::Csv); });
 }
 
 bool CalendarWindow::show_calendar_year(QDate date)

@@ -61,6 +61,10 @@ public:
     // part 1 (the twelve grids), part 2 (the event list) or 0 (both).
     void print_calendar_1_month(bool preview);
     void print_calendar_12_month(int part, bool preview);
+    // Asks for a file and writes the loaded year into it; refused as the
+    // reports are, and a file that cannot be written is reported.
+    enum class ExportFormat { ICalendar, Csv };
+    void export_calendar(ExportFormat format);
 
     void write_ini();
     // Asks before closing an open connection, then closes the calendar;

@@ -4,6 +4,7 @@
 #include "pdftools.h"
 #include "printing/engine/reportdata.h"
 #include "store/database.h"
+#include "ui_common/menutree.h"
 
 #include <QAction>
 #include <QPrinter>
@@ -113,4 +114,36 @@ TEST_F(CalendarReports, PrintingTheYearAsksForThePrinterAndPrintsThePartChosen)
     rename_in_list(QStringLiteral("Office"), 2024, QStringLiteral("Depot"));
     for (const char *command : {"print_calendar_1_month", "print_calendar_12_month_part_1"})
         EXPECT_TRUE(print(command).front().fields[0].startsWith(QStringLiteral("Depot ("))) << command;
+}
+
+TEST_F(CalendarReports, ExportWritesTheLoadedYearToTheFileChosenAndIsRefusedAsPrinting)
+{
+    const QTreeWidgetItem *heading = find_menu_node(window.findChild<QTreeWidget *>(QStringLiteral("menu_tree")),
+                                                    QStringLiteral("export"));
+    ASSERT_NE(heading, nullptr);
+    EXPECT_EQ(heading->text(0), QStringLiteral("Export"));
+    struct Case {
+        const char *command, *node_text, *file, *expected;
+    };
+    for (const Case &c : {Case{"export_ics", "iCalendar file (.ics)", "office.ics", "SUMMARY:Team day\r\n"},
+                          Case{"export_csv", "CSV file (.csv)", "office.csv", "2024-03-15,Friday,Typical workday,"}}) {
+        EXPECT_EQ(find_menu_node(heading->treeWidget(), QLatin1String(c.command))->text(0), QLatin1String(c.node_text));
+        const QString path = home.filePath(QLatin1String(c.file));
+        user.answer_save_file(path);
+        run_node(window, QLatin1String(c.command));
+        QFile written(path);
+        ASSERT_TRUE(written.open(QIODevice::ReadOnly)) << c.command;
+        EXPECT_TRUE(written.readAll().contains(c.expected)) << c.command;
+        // Cancelled: nothing said; a folder that is not there: said.
+        user.answer_save_file(std::nullopt);
+        window.run_command(QLatin1String(c.command));
+        EXPECT_TRUE(user.take_texts().isEmpty());
+        user.answer_save_file(home.filePath(QStringLiteral("missing/") + QLatin1String(c.file)));
+        window.run_command(QLatin1String(c.command));
+        EXPECT_TRUE(user.take_texts().join(u'\n').contains(QStringLiteral("could not be written"))) << c.command;
+    }
+    // Another workstation changed the calendar: no file is asked for.
+    app_state().database->exec(QStringLiteral("UPDATE calendars SET revision = revision + 1;"));
+    window.run_command(QStringLiteral("export_csv"));
+    EXPECT_TRUE(user.take_texts().join(u'\n').contains(QStringLiteral("Calendar is out of date.")));
 }
