@@ -3,6 +3,7 @@
 
 #include "databasecopy.h"
 #include "demodata.h"
+#include "yearexport.h"
 
 #include "model/textforms.h"
 #include "printing/engine/reportdata.h"
@@ -42,8 +43,11 @@ int usage()
              "       dayvane-db check PATH       check a database and list what it holds\n"
              "       dayvane-db copy SOURCE TARGET  copy a whole database into an empty one\n"
              "       dayvane-db report PATH      create an empty report database (QZX.mdb)\n"
-             "PATH names the database file, normally .../QZDB.mdb, or for create, demo, check\n"
-             "and copy a database server's address (postgresql://user@host/dbname).\n";
+             "       dayvane-db export PATH CALENDAR YEAR --ics|--csv OUTPUT\n"
+             "                                   write a calendar year as iCalendar or CSV; OUTPUT - is\n"
+             "                                   standard output\n"
+             "PATH names the database file, normally .../QZDB.mdb, or for create, demo, check,\n"
+             "copy and export a database server's address (postgresql://user@host/dbname).\n";
     return 2;
 }
 
@@ -253,6 +257,24 @@ int copy(const QString &source_path, const QString &target_path)
     return 0;
 }
 
+int export_year(const QString &path, const QStringList &args)
+{
+    bool is_number = false;
+    YearExportRequest request;
+    request.calendar = args.at(0);
+    request.year = args.at(1).toInt(&is_number);
+    const QString &format = args.at(2);
+    request.icalendar = format == QLatin1String("--ics");
+    request.output = args.at(3);
+    if (!is_number || request.year < 1800 || request.year > 9999
+        || (!request.icalendar && format != QLatin1String("--csv")))
+        return usage();
+    if (is_missing_file(path))
+        return 1;
+    Database db = open_existing_database(path);
+    return export_calendar_year(db, request, err());
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -263,9 +285,12 @@ int main(int argc, char *argv[])
         return usage();
     const QString &command = args.at(1);
     const QString &path = args.at(2);
-    if (args.size() != (command == QLatin1String("copy") ? 4 : 3))
+    const bool export_command = command == QLatin1String("export");
+    if (args.size() != (command == QLatin1String("copy") ? 4 : export_command ? 7 : 3))
         return usage();
     try {
+        if (export_command)
+            return export_year(path, args.mid(3));
         if (command == QLatin1String("copy"))
             return copy(path, args.at(3));
         if (command == QLatin1String("create"))

@@ -1,0 +1,63 @@
+// dayvane-db export, run as the real program on a real database file.
+#include "store/scramble.h"
+#include "testdatabase.h"
+
+#include <QFile>
+#include <QProcess>
+
+#include <gtest/gtest.h>
+
+using namespace dayvane;
+using namespace dayvane::test;
+
+namespace {
+
+TEST(DayvaneDbExport, WritesTheYearToAFileOrStandardOutputAndAsksForThePasswordOfARestrictedCalendar)
+{
+    TestDatabase file;
+    const Sample sample = fill_sample(file.db());
+    execute(file.db(), QStringLiteral("UPDATE users SET password = ? WHERE id = ?;"),
+            {*scramble_text("secret"), sample.ann});
+    file.close();
+    const QString out = file.path() + QStringLiteral(".out");
+    const QString alpha_uid = QStringLiteral("UID:20240108-period1-calendar%1@dayvane").arg(sample.alpha);
+    struct Case {
+        QStringList args;   // after the location
+        QByteArray typed;   // standard input
+        int exit_code;
+        QString expected;   // in the output file, or standard output for "-"; else in the errors
+    };
+    const Case cases[] = {
+        {{"ALPHA", "2024", "--csv", out}, {}, 0, "2024-01-08,Monday,Typical workday,"},
+        {{"alpha", "2024", "--ics", "-"}, {}, 0, alpha_uid},
+        {{"Zeta Office", "2024", "--csv", out}, "wrong\n", 1, "The password is wrong"},
+        {{"Zeta Office", "2024", "--csv", "-"}, "secret\n", 0, "2024-01-01,Monday,\"Paid, no work\","},
+        {{"Zeta Office", "2022", "--csv", out}, "secret\n", 1, "has no year 2022"},
+        {{"gamma", "2024", "--ics", out}, {}, 1, "There is no calendar named \"gamma\""},
+        {{"Alpha", "2024", "--pdf", out}, {}, 2, "Usage:"},
+    };
+    for (const Case &c : cases) {
+        QFile::remove(out);
+        QProcess tool;
+        tool.start(QStringLiteral(DAYVANE_DB_TOOL), QStringList{QStringLiteral("export"), file.path()} + c.args);
+        tool.write(c.typed);
+        tool.closeWriteChannel();
+        ASSERT_TRUE(tool.waitForFinished(30000));
+        const QString errors = QString::fromUtf8(tool.readAllStandardError());
+        EXPECT_EQ(tool.exitCode(), c.exit_code) << errors.toStdString();
+        QString written;
+        if (c.exit_code != 0) {
+            written = errors;
+            EXPECT_FALSE(QFile::exists(out)) << c.args.join(u' ').toStdString();
+        } else if (c.args.last() == u"-") {
+            written = QString::fromUtf8(tool.readAllStandardOutput());
+        } else {
+            QFile result(out);
+            EXPECT_TRUE(result.open(QIODevice::ReadOnly));
+            written = QString::fromUtf8(result.readAll());
+        }
+        EXPECT_TRUE(written.contains(c.expected)) << c.args.join(u' ').toStdString() << "\n" << written.toStdString();
+    }
+}
+
+} // namespace

@@ -1,0 +1,141 @@
+#include "yearexport.h"
+
+#include "export/yearcsv.h"
+#include "export/yearicalendar.h"
+#include "store/recordset.h"
+#include "store/recordsettext.h"
+#include "store/revisions.h"
+#include "store/scramble.h"
+#include "ui_common/calendaryear.h"
+
+#include <QDateTime>
+#include <QFile>
+#include <QSaveFile>
+#include <QTextStream>
+#include <QTimeZone>
+
+#include <termios.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <iostream>
+#include <string>
+
+namespace dayvane {
+
+namespace {
+
+// One line from standard input; the terminal does not echo it.
+QString read_password(QTextStream &err, const QString &prompt)
+{
+    err << prompt << Qt::flush;
+    termios saved{};
+    const bool terminal = isatty(STDIN_FILENO) && tcgetattr(STDIN_FILENO, &saved) == 0;
+    if (terminal) {
+        termios quiet = saved;
+        quiet.c_lflag &= ~tcflag_t(ECHO);
+        tcsetattr(STDIN_FILENO, TCSAFLUSH, &quiet);
+    }
+    std::string line;
+    std::getline(std::cin, line);
+    if (terminal) {
+        tcsetattr(STDIN_FILENO, TCSAFLUSH, &saved);
+        err << "\n" << Qt::flush;
+    }
+    return QString::fromLocal8Bit(line);
+}
+
+// Whether `typed` is the password of user `owner` or the system password,
+// compared in stored (scrambled) form as the program does.
+bool password_admits(Database &db, qint32 owner, const QString &typed)
+{
+    if (typed.trimmed().isEmpty())
+        return false;
+    for (const QChar c : typed) {
+        if (c.unicode() > 255)
+            return false;
+    }
+    const std::optional<QByteArray> scrambled = scramble_text(typed.toLatin1());
+    if (!scrambled)
+        return false;
+    if (owner >= 1) {
+        RecordSet user = RecordSet::open(
+            db, QStringLiteral("PARAMETERS UserID Long=%1; SELECT Q015.* FROM Q015;").arg(owner));
+        if (user.record_count() > 0 && !user.is_null(QStringLiteral("password"))) {
+            const QVariant stored = user.field(QStringLiteral("password"));
+            // Text written by another program counts by its characters' codes.
+            const QByteArray bytes = stored.typeId() == QMetaType::QByteArray ? stored.toByteArray()
+                                                                             : stored.toString().toLatin1();
+            if (!bytes.isEmpty() && bytes == *scrambled)
+                return true;
+        }
+    }
+    RecordSet system = RecordSet::open(
+        db, QStringLiteral("PARAMETERS [Password] Text ( 255 ); SELECT Q011a.* FROM Q011a;"),
+        {{QStringLiteral("Password"), *scrambled}});
+    return system.record_count() > 0;
+}
+
+bool write_output(const QString &output, const QByteArray &data, QTextStream &err)
+{
+    if (output == QLatin1String("-")) {
+        QFile out;
+        if (out.open(stdout, QIODevice::WriteOnly) && out.write(data) == data.size() && out.flush())
+            return true;
+        err << "Standard output could not be written: " << out.errorString() << "\n";
+        return false;
+    }
+    // Renamed into place when complete: a failure leaves an earlier file.
+    QSaveFile file(output);
+    if (file.open(QIODevice::WriteOnly) && file.write(data) == data.size() && file.commit())
+        return true;
+    err << "The file " << output << " could not be written: " << file.errorString() << "\n";
+    return false;
+}
+
+} // namespace
+
+int export_calendar_year(Database &db, const YearExportRequest &request, QTextStream &err)
+{
+    RecordSet names = RecordSet::open(db, QStringLiteral("PARAMETERS NameTest Text ( 255 )=")
+                                              + sql_text_literal(request.calendar)
+                                              + QStringLiteral("; SELECT Q001.* FROM Q001;"));
+    if (names.record_count() == 0) {
+        err << "There is no calendar named \"" << request.calendar << "\".\n";
+        return 1;
+    }
+    const qint32 id = names.field(QStringLiteral("id")).toInt();
+    const QString name = names.field(QStringLiteral("Name")).toString();
+    names.close();
+
+    RecordSet calendar = RecordSet::open(db, calendar_record_query(id));
+    const bool restricted = calendar.field(QStringLiteral("RestrictRead")).toBool();
+    const qint32 owner = calendar.field(QStringLiteral("OwnerLink")).toInt();
+    calendar.close();
+    if (restricted) {
+        const QString typed = read_password(
+            err, QStringLiteral("The calendar \"%1\" is read-restricted. Its owner's password or the system password: ")
+                     .arg(name));
+        if (!password_admits(db, owner, typed)) {
+            err << "The password is wrong; nothing was exported.\n";
+            return 1;
+        }
+    }
+    RecordSet years = RecordSet::open(
+        db, QStringLiteral("PARAMETERS CalendarID Long=%1, [Year] Short=%2; SELECT Q002.* FROM Q002;")
+                .arg(id)
+                .arg(request.year));
+    if (years.record_count() == 0) {
+        err << "The calendar \"" << name << "\" has no year " << request.year << ".\n";
+        return 1;
+    }
+    years.close();
+
+    const CalendarYear year = load_calendar_year(db, id, request.year);
+    const QByteArray data = request.icalendar
+        ? year_icalendar(year, QTimeZone::systemTimeZone(), QDateTime::currentDateTimeUtc())
+        : year_csv(year);
+    return write_output(request.output, data, err) ? 0 : 1;
+}
+
+} // namespace dayvane
