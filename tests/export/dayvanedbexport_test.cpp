@@ -1,9 +1,11 @@
-// dayvane-db export, run as the real program on a real database file.
+// dayvane-db export, run as the real program on a real database file and on
+// the test server.
 #include "store/scramble.h"
 #include "testdatabase.h"
 
 #include <QFile>
 #include <QProcess>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -12,14 +14,19 @@ using namespace dayvane::test;
 
 namespace {
 
-TEST(DayvaneDbExport, WritesTheYearToAFileOrStandardOutputAndAsksForThePasswordOfARestrictedCalendar)
+class DayvaneDbExport : public testing::TestWithParam<Backend> {};
+
+TEST_P(DayvaneDbExport, WritesTheYearToAFileOrStandardOutputAndAsksForThePasswordOfARestrictedCalendar)
 {
-    TestDatabase file;
+    TestDatabase file(GetParam());
+    QTemporaryDir folder;
     const Sample sample = fill_sample(file.db());
     execute(file.db(), QStringLiteral("UPDATE users SET password = ? WHERE id = ?;"),
             {*scramble_text("secret"), sample.ann});
+    execute(file.db(), QStringLiteral("INSERT INTO system_variables (\"Variable\", \"Value\") VALUES (?, ?);"),
+            {QStringLiteral("System password"), *scramble_text("admin")});
     file.close();
-    const QString out = file.path() + QStringLiteral(".out");
+    const QString out = folder.filePath(QStringLiteral("year.out"));
     const QString alpha_uid = QStringLiteral("UID:20240108-period1-calendar%1@dayvane").arg(sample.alpha);
     struct Case {
         QStringList args;   // after the location
@@ -32,6 +39,7 @@ TEST(DayvaneDbExport, WritesTheYearToAFileOrStandardOutputAndAsksForThePasswordO
         {{"alpha", "2024", "--ics", "-"}, {}, 0, alpha_uid},
         {{"Zeta Office", "2024", "--csv", out}, "wrong\n", 1, "The password is wrong"},
         {{"Zeta Office", "2024", "--csv", "-"}, "secret\n", 0, "2024-01-01,Monday,\"Paid, no work\","},
+        {{"zeta office", "2024", "--ics", "-"}, "admin\n", 0, "X-WR-CALNAME:zeta office"},
         {{"Zeta Office", "2022", "--csv", out}, "secret\n", 1, "has no year 2022"},
         {{"gamma", "2024", "--ics", out}, {}, 1, "There is no calendar named \"gamma\""},
         {{"Alpha", "2024", "--pdf", out}, {}, 2, "Usage:"},
@@ -59,5 +67,7 @@ TEST(DayvaneDbExport, WritesTheYearToAFileOrStandardOutputAndAsksForThePasswordO
         EXPECT_TRUE(written.contains(c.expected)) << c.args.join(u' ').toStdString() << "\n" << written.toStdString();
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(Backends, DayvaneDbExport, testing::ValuesIn(backends()), backend_name);
 
 } // namespace
