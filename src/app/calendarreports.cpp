@@ -106,7 +106,7 @@ void CalendarWindow::export_calendar(ExportFormat format)
     {
         const BusyCursor busy;
         const QByteArray data = icalendar
-            ? year_icalendar(year, QTimeZone::systemTimeZone(), QDateTime::currentDateTimeUtc())
+            ? year_icalendar(year, app_state().calendar_name, QTimeZone::systemTimeZone(), QDateTime::currentDateTimeUtc())
             : year_csv(year);
         // Written beside the target and renamed: a failed export leaves an
         // earlier file as it was.

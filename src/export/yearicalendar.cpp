@@ -125,12 +125,13 @@ void time_zone(Writer &out, const QTimeZone &zone, int year)
 
 } // namespace
 
-QByteArray year_icalendar(const CalendarYear &year, const QTimeZone &zone, const QDateTime &stamp)
+QByteArray year_icalendar(const CalendarYear &year, const QString &calendar_name, const QTimeZone &zone,
+                          const QDateTime &stamp)
 {
     Writer out;
     const QString tzid = QString::fromUtf8(zone.id());
     const QString dtstamp = QStringLiteral("DTSTAMP:") + stamp.toUTC().toString(QStringLiteral("yyyyMMdd'T'HHmmss'Z'"));
-    const QString calendar = escaped(year.calendar_name());
+    const QString calendar = escaped(calendar_name);
     const QString uid_tail = QStringLiteral("-calendar%1@dayvane").arg(year.calendar_id());
 
     out.line(QStringLiteral("BEGIN:VCALENDAR"));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QString>
 
 class QDateTime;
 class QTimeZone;
@@ -12,7 +13,8 @@ class CalendarYear;
 // The days of the loaded year itself (January 1 to December 31) as an
 // iCalendar file (RFC 5545):
 // - every period of a day as a timed event in `zone`, "Work (<calendar>)" or
-//   "Paid, no work (<calendar>)"; a period that ends at or before its start
+//   "Paid, no work (<calendar>)" with `calendar_name` (the open calendar's
+//   current name: a rename does not reload the year); a period that ends at or before its start
 //   time ends the next day, as the day views count it;
 // - every day with a comment as an all-day event whose summary is the
 //   comment.
@@ -24,6 +26,7 @@ class CalendarYear;
 // instead of adding copies. `stamp` is the DTSTAMP of every event, written in
 // UTC. Lines end in CRLF and fold at 75 octets, never inside a UTF-8
 // sequence.
-QByteArray year_icalendar(const CalendarYear &year, const QTimeZone &zone, const QDateTime &stamp);
+QByteArray year_icalendar(const CalendarYear &year, const QString &calendar_name, const QTimeZone &zone,
+                          const QDateTime &stamp);
 
 } // namespace dayvane

@@ -142,6 +142,13 @@ TEST_F(CalendarReports, ExportWritesTheLoadedYearToTheFileChosenAndIsRefusedAsPr
         window.run_command(QLatin1String(c.command));
         EXPECT_TRUE(user.take_texts().join(u'\n').contains(QStringLiteral("could not be written"))) << c.command;
     }
+    // Renamed in the calendar list while open: the events take the new name.
+    rename_in_list(QStringLiteral("Office"), 2024, QStringLiteral("Depot"));
+    user.answer_save_file(home.filePath(QStringLiteral("depot.ics")));
+    window.run_command(QStringLiteral("export_ics"));
+    QFile depot(home.filePath(QStringLiteral("depot.ics")));
+    ASSERT_TRUE(depot.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(depot.readAll().contains("SUMMARY:Work (Depot)\r\n"));
     // Another workstation changed the calendar: no file is asked for.
     app_state().database->exec(QStringLiteral("UPDATE calendars SET revision = revision + 1;"));
     window.run_command(QStringLiteral("export_csv"));

@@ -92,7 +92,7 @@ TEST_P(YearICalendar, ReadsBackWithLibical)
     year.add_day({2, QDate(2024, 3, 30), 0, 0, 480, 480, QStringLiteral("y@1320>1800"), {}});
 
     const QDateTime stamp(QDate(2024, 5, 1), QTime(12, 0), Qt::UTC);
-    const QByteArray ics = year_icalendar(year, zone, stamp);
+    const QByteArray ics = year_icalendar(year, year.calendar_name(), zone, stamp);
     const std::map<QString, ReadEvent> events = read_with_libical(ics);
     const auto work = [](const char *const (&times)[2]) {
         return ReadEvent{u"Work (Night Shift)"_qs, QString::fromLatin1(times[0]), QString::fromLatin1(times[1])};
@@ -125,7 +125,7 @@ TEST_P(YearICalendar, ReadsBackWithLibical)
         }
     }
     // A later export is the same file but for its stamp: the UIDs stay.
-    QByteArray later = year_icalendar(year, zone, stamp.addDays(3));
+    QByteArray later = year_icalendar(year, year.calendar_name(), zone, stamp.addDays(3));
     EXPECT_NE(later, ics);
     EXPECT_EQ(later.replace("20240504T120000Z", "20240501T120000Z"), ics);
 }

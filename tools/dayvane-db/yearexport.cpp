@@ -133,7 +133,7 @@ int export_calendar_year(Database &db, const YearExportRequest &request, QTextSt
 
     const CalendarYear year = load_calendar_year(db, id, request.year);
     const QByteArray data = request.icalendar
-        ? year_icalendar(year, QTimeZone::systemTimeZone(), QDateTime::currentDateTimeUtc())
+        ? year_icalendar(year, name, QTimeZone::systemTimeZone(), QDateTime::currentDateTimeUtc())
         : year_csv(year);
     return write_output(request.output, data, err) ? 0 : 1;
 }
