@@ -125,9 +125,12 @@ void time_zone(Writer &out, const QTimeZone &zone, int year)
 
 } // namespace
 
-QByteArray year_icalendar(const CalendarYear &year, const QString &calendar_name, const QTimeZone &zone,
+QByteArray year_icalendar(const CalendarYear &year, const QString &calendar_name, const QTimeZone &wanted_zone,
                           const QDateTime &stamp)
 {
+    // A workstation whose zone Qt cannot name gets its times as UTC rather
+    // than a file without a valid TZID.
+    const QTimeZone zone = wanted_zone.isValid() ? wanted_zone : QTimeZone::utc();
     Writer out;
     const QString tzid = QString::fromUtf8(zone.id());
     const QString dtstamp = QStringLiteral("DTSTAMP:") + stamp.toUTC().toString(QStringLiteral("yyyyMMdd'T'HHmmss'Z'"));

@@ -23,7 +23,7 @@ class CalendarYear;
 // UTC for one, gets a single STANDARD block). UIDs depend only on the
 // calendar id, the date and the period's position (or "comment"), so that a
 // calendar program importing a later export updates the events it has
-// instead of adding copies. `stamp` is the DTSTAMP of every event, written in
+// instead of adding copies. An invalid `zone` writes the times as UTC. `stamp` is the DTSTAMP of every event, written in
 // UTC. Lines end in CRLF and fold at 75 octets, never inside a UTF-8
 // sequence.
 QByteArray year_icalendar(const CalendarYear &year, const QString &calendar_name, const QTimeZone &zone,
