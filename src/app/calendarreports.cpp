@@ -99,9 +99,11 @@ void CalendarWindow::export_calendar(ExportFormat format)
     const std::optional<QString> path = interaction().choose_save_file(
         this, icalendar ? QStringLiteral("Export as iCalendar file") : QStringLiteral("Export as CSV file"),
         icalendar ? QStringLiteral("iCalendar files (*.ics)") : QStringLiteral("CSV files (*.csv)"),
-        QDir(folder).filePath(QStringLiteral("%1 %2.%3").arg(name).arg(year.year()).arg(icalendar ? "ics" : "csv")));
+        QDir(folder).filePath(QStringLiteral("%1 %2.%3").arg(name, QString::number(year.year()),
+                                                             icalendar ? QStringLiteral("ics") : QStringLiteral("csv"))));
     if (!path)
         return;
+    bool written = false;
     QString failure;
     {
         const BusyCursor busy;
@@ -111,10 +113,10 @@ void CalendarWindow::export_calendar(ExportFormat format)
         // Written beside the target and renamed: a failed export leaves an
         // earlier file as it was.
         QSaveFile file(*path);
-        if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size() || !file.commit())
-            failure = file.errorString();
+        written = file.open(QIODevice::WriteOnly) && file.write(data) == data.size() && file.commit();
+        failure = file.errorString();
     }
-    if (!failure.isEmpty()) {
+    if (!written) {
         interaction().show_message(
             this, kMessageTitle,
             message_lines({QStringLiteral("The file \"%1\" could not be written:").arg(QDir::toNativeSeparators(*path)),
