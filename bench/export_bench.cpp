@@ -8,6 +8,7 @@
 #include <QDateTime>
 #include <QTimeZone>
 
+#include "busyyear.h"
 #include "timingreporter.h"
 
 #include <benchmark/benchmark.h>
@@ -17,38 +18,8 @@
 namespace {
 
 using namespace dayvane;
+using namespace dayvane::bench;
 
-constexpr auto kTypical = "y@480>720+y@780>1020";
-
-// Every weekday worked, Fridays altered and running past midnight, a paid
-// holiday on the 1st of each month and a comment on every 10th.
-CalendarYear busy_year()
-{
-    CalendarYear year(1, QStringLiteral("Head office"), 1, 2026);
-    year.set_typical_day(kTypical, 480, 480);
-    qint32 id = 1;
-    for (QDate date(2026, 1, 1); date.year() == 2026; date = date.addDays(1)) {
-        DayEntry day{id++, date, 480, 1020, 480, 480, kTypical, {}};
-        if (date.day() == 1) {
-            day = DayEntry{day.id, date, 0, 0, 0, 480, QStringLiteral("n@480>960"), QStringLiteral("Holiday")};
-        } else if (date.dayOfWeek() >= 6) {
-            day = DayEntry{day.id, date, 0, 0, 0, 0, {}, {}};
-        } else if (date.dayOfWeek() == 5) {
-            day.time_segments = QStringLiteral("y@420>720+y@1320>1680");
-            day.minutes1 = day.minutes2 = 660;
-        }
-        if (date.day() == 10)
-            day.comment = QStringLiteral("Team meeting, \"quarterly figures\"; room %1").arg(date.month());
-        year.add_day(day);
-    }
-    return year;
-}
-
-const CalendarYear &year()
-{
-    static const CalendarYear loaded = busy_year();
-    return loaded;
-}
 
 void BM_YearCsv(benchmark::State &state)
 {
