@@ -21,6 +21,14 @@ QString csv_field(const QString &text)
     return QLatin1Char('"') + quoted + QLatin1Char('"');
 }
 
+// A text a spreadsheet would take for a formula ("=HYPERLINK(...)", typed
+// into a comment by anyone who may edit the calendar) is opened as text.
+QString spreadsheet_text(const QString &text)
+{
+    static const QString formula_starts = QStringLiteral("=+-@\t\r");
+    return !text.isEmpty() && formula_starts.contains(text.front()) ? QLatin1Char('\'') + text : text;
+}
+
 void append_row(QString &out, const QStringList &fields)
 {
     for (qsizetype i = 0; i < fields.size(); ++i) {
@@ -56,7 +64,7 @@ QByteArray year_csv(const CalendarYear &year)
         append_row(out, {date.toString(Qt::ISODate), english_weekday(date), day_class_name(year.day_kind(day)),
                          period_lines(day.time_segments), QString::number(day.minutes1),
                          format_minutes(day.minutes1), QString::number(day.minutes2),
-                         format_minutes(day.minutes2), day.comment});
+                         format_minutes(day.minutes2), spreadsheet_text(day.comment)});
     }
     return QByteArrayLiteral("\xEF\xBB\xBF") + out.toUtf8();
 }

@@ -163,7 +163,7 @@ QByteArray year_icalendar(const CalendarYear &year, const QString &calendar_name
                          .arg(period.worked() ? QStringLiteral("Work") : QStringLiteral("Paid\\, no work"), calendar));
             out.line(QStringLiteral("END:VEVENT"));
         }
-        if (!day->comment.isEmpty()) {
+        if (!day->comment.trimmed().isEmpty()) {
             out.line(QStringLiteral("BEGIN:VEVENT"));
             out.line(QStringLiteral("UID:%1-comment%2").arg(date_value(date), uid_tail));
             out.line(dtstamp);

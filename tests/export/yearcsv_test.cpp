@@ -42,7 +42,9 @@ ReadBack read_with_python(const QByteArray &csv)
 
 TEST(YearCsv, ReadsBackWithARealCsvReader)
 {
-    const QByteArray csv = year_csv(test::sample_year());
+    CalendarYear year = test::sample_year();
+    year.add_day({801, QDate(2024, 8, 1), 0, 0, 0, 0, {}, QStringLiteral("=HYPERLINK(\"http://x\")")});
+    const QByteArray csv = year_csv(year);
     EXPECT_TRUE(csv.endsWith("\r\n"));
     EXPECT_EQ(csv.count("\r\n"), 367 + 1);  // header, 366 days and the CRLF inside one comment
 
@@ -62,6 +64,9 @@ TEST(YearCsv, ReadsBackWithARealCsvReader)
                              u"8h 0m"_qs, test::kSeparatorComment}},
         {u"2024-07-04"_qs, {u"2024-07-04"_qs, u"Thursday"_qs, u"Paid, no work"_qs,
                              u"08:00 AM..04:00 PM (8h 0m)"_qs, u"0"_qs, u"0h 0m"_qs, u"480"_qs, u"8h 0m"_qs, {}}},
+        // A formula in a comment stays text.
+        {u"2024-08-01"_qs, {u"2024-08-01"_qs, u"Thursday"_qs, u"No work, no pay"_qs, {}, u"0"_qs, u"0h 0m"_qs,
+                             u"0"_qs, u"0h 0m"_qs, u"'=HYPERLINK(\"http://x\")"_qs}},
         {u"2024-12-31"_qs, {u"2024-12-31"_qs, u"Tuesday"_qs, u"No work, no pay"_qs, {}, u"0"_qs, u"0h 0m"_qs,
                              u"0"_qs, u"0h 0m"_qs, u"End\nof year"_qs}},
     };
