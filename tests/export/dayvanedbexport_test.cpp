@@ -4,7 +4,6 @@
 #include "testdatabase.h"
 
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -46,19 +45,15 @@ TEST_P(DayvaneDbExport, WritesTheYearToAFileOrStandardOutputAndAsksForThePasswor
     };
     for (const Case &c : cases) {
         QFile::remove(out);
-        QProcess tool;
-        tool.start(QStringLiteral(DAYVANE_DB_TOOL), QStringList{QStringLiteral("export"), file.path()} + c.args);
-        tool.write(c.typed);
-        tool.closeWriteChannel();
-        ASSERT_TRUE(tool.waitForFinished(30000));
-        const QString errors = QString::fromUtf8(tool.readAllStandardError());
-        EXPECT_EQ(tool.exitCode(), c.exit_code) << errors.toStdString();
+        const ProgramRun tool = run_program(QStringLiteral(DAYVANE_DB_TOOL),
+                                            QStringList{QStringLiteral("export"), file.path()} + c.args, c.typed);
+        EXPECT_EQ(tool.exit_code, c.exit_code) << tool.errors.toStdString();
         QString written;
         if (c.exit_code != 0) {
-            written = errors;
+            written = tool.errors;
             EXPECT_FALSE(QFile::exists(out)) << c.args.join(u' ').toStdString();
         } else if (c.args.last() == u"-") {
-            written = QString::fromUtf8(tool.readAllStandardOutput());
+            written = tool.output;
         } else {
             QFile result(out);
             EXPECT_TRUE(result.open(QIODevice::ReadOnly));

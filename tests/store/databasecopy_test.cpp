@@ -6,7 +6,6 @@
 
 #include <QDate>
 #include <QDir>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gmock/gmock.h>
@@ -18,20 +17,9 @@ using ::testing::HasSubstr;
 
 namespace {
 
-struct ToolRun
+ProgramRun run_tool(const QStringList &arguments)
 {
-    int exit_code = -1;
-    QString output;
-    QString errors;
-};
-
-ToolRun run_tool(const QStringList &arguments)
-{
-    QProcess tool;
-    tool.start(QStringLiteral(DAYVANE_DB_TOOL), arguments);
-    tool.waitForFinished(60000);
-    return {tool.exitCode(), QString::fromUtf8(tool.readAllStandardOutput()),
-            QString::fromUtf8(tool.readAllStandardError())};
+    return run_program(QStringLiteral(DAYVANE_DB_TOOL), arguments);
 }
 
 QString text_of(const QVariant &value)
@@ -119,13 +107,13 @@ TEST(DatabaseCopy, FileToServerToFileGivesTheSameDatabase)
     }
 
     const QString address = server->create_database();
-    const ToolRun to_server = run_tool({QStringLiteral("copy"), original, address});
+    const ProgramRun to_server = run_tool({QStringLiteral("copy"), original, address});
     ASSERT_EQ(to_server.exit_code, 0) << to_server.errors.toStdString();
     EXPECT_THAT(to_server.output.toStdString(), HasSubstr("days: 1460 records"));
-    const ToolRun again = run_tool({QStringLiteral("copy"), original, address});
+    const ProgramRun again = run_tool({QStringLiteral("copy"), original, address});
     EXPECT_EQ(again.exit_code, 1);
     EXPECT_THAT(again.errors.toStdString(), HasSubstr("holds calendars or users already"));
-    const ToolRun to_file = run_tool({QStringLiteral("copy"), address, back});
+    const ProgramRun to_file = run_tool({QStringLiteral("copy"), address, back});
     ASSERT_EQ(to_file.exit_code, 0) << to_file.errors.toStdString();
 
     Database first = open_existing_database(original);

@@ -6,6 +6,7 @@
 #include "store/schema.h"
 
 #include <QDir>
+#include <QProcess>
 
 #include <stdexcept>
 
@@ -96,6 +97,17 @@ Sample fill_sample(Database &db)
     insert_day(db, s.zeta, zeta_2023, QStringLiteral("2023-12-31"), QStringLiteral("y@600>660"), 60, 60);
     insert_day(db, s.alpha, alpha_2024, QStringLiteral("2024-01-08"), QStringLiteral("y@540>600"), 60, 60);
     return s;
+}
+
+ProgramRun run_program(const QString &program, const QStringList &arguments, const QByteArray &input)
+{
+    QProcess process;
+    process.start(program, arguments);
+    process.write(input);
+    process.closeWriteChannel();
+    EXPECT_TRUE(process.waitForFinished(60000)) << program.toStdString() << " hangs";
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
 }
 
 } // namespace dayvane::test

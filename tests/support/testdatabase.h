@@ -2,6 +2,7 @@
 
 #include "store/database.h"
 
+#include <QStringList>
 #include <QTemporaryDir>
 #include <QVariantList>
 
@@ -66,6 +67,16 @@ qint64 insert_day(Database &db, qint64 calendar, qint64 year_id, const QString &
 
 // The first column of the first row; -1 without rows.
 qint64 scalar(Database &db, const QString &sql);
+// A command-line program run to its end (a minute at most), `input` on its
+// standard input: dayvane-db on the databases above.
+struct ProgramRun
+{
+    int exit_code = -1;
+    QString output;
+    QString errors;
+};
+ProgramRun run_program(const QString &program, const QStringList &arguments, const QByteArray &input = {});
+
 // Runs `sql` with `values` bound in order; returns the last inserted row id.
 qint64 execute(Database &db, const QString &sql, const QVariantList &values);
 
