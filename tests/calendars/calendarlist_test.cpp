@@ -22,11 +22,6 @@ using namespace dayvane::test;
 
 namespace {
 
-QTableWidget *grid(QDialog &window)
-{
-    return window.findChild<QTableWidget *>(QStringLiteral("grid"));
-}
-
 // "name year picture" of every calendar row.
 QStringList rows(QDialog &window)
 {

@@ -84,12 +84,6 @@ void snap(const QString &step)
     }
 }
 
-QString cell_text(QTableWidget *grid, int row, int column)
-{
-    const QTableWidgetItem *item = grid ? grid->item(row, column) : nullptr;
-    return item ? item->text() : QString();
-}
-
 // The first row showing every text of `cells` in its column, or -1.
 int row_with(QTableWidget *grid, std::initializer_list<std::pair<int, QString>> cells)
 {

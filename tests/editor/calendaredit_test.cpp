@@ -30,11 +30,6 @@ namespace {
 const QString kWorkday = QStringLiteral("y@480>720+y@750>990");
 const QDate kMonday(2024, 3, 4);
 
-QTableWidget *grid(QWidget &window)
-{
-    return window.findChild<QTableWidget *>(QStringLiteral("grid"));
-}
-
 // The text of the box or label `name`.
 QString text(QWidget &window, const char *name)
 {
@@ -55,12 +50,6 @@ QString weekdays(QWidget &window, bool ticked = true)
         days += (ticked ? box->isChecked() : box->isEnabled()) ? QString::number(number) : QStringLiteral("-");
     }
     return days;
-}
-
-bool frame_shown(QWidget &window)
-{
-    const QFrame *frame = window.findChild<QFrame *>(QStringLiteral("frame"));
-    return frame && frame->isVisible();
 }
 
 // What the window shows, joined with " / ": the range "start end ticked

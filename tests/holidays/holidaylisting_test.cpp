@@ -81,17 +81,6 @@ QString germany(const char *region)
     return QStringLiteral("Germany \u2014 ") + QLatin1StringView(region);
 }
 
-QTableWidget *grid(QDialog &window)
-{
-    return window.findChild<QTableWidget *>(QStringLiteral("grid"));
-}
-
-QString cell_text(QTableWidget *table, int row, int column)
-{
-    const QTableWidgetItem *item = table->item(row, column);
-    return item ? item->text() : QString();
-}
-
 QString selection(QDialog &window)
 {
     return window.findChild<QLabel *>(QStringLiteral("lbl_selection"))->text();

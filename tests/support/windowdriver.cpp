@@ -7,10 +7,28 @@
 #include "ui_common/menutree.h"
 #include "users/passwords.h"
 
+#include <QFrame>
 #include <QTableWidget>
 #include <QTreeWidget>
 
 namespace dayvane::test {
+
+QTableWidget *grid(QWidget &window)
+{
+    return window.findChild<QTableWidget *>(QStringLiteral("grid"));
+}
+
+QString cell_text(QTableWidget *grid, int row, int column)
+{
+    const QTableWidgetItem *item = grid ? grid->item(row, column) : nullptr;
+    return item ? item->text() : QString();
+}
+
+bool frame_shown(QWidget &window, int index)
+{
+    const QFrame *frame = find_indexed<QFrame>(window, QStringLiteral("frame"), index);
+    return frame && frame->isVisible();
+}
 
 void type_into(QWidget &window, const QString &box, const QString &text, int index)
 {

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 class QDialog;
+class QTableWidget;
 
 namespace dayvane::test {
 
@@ -32,6 +33,12 @@ void type_into(QWidget &window, const QString &box, const QString &text, int ind
 void retype(QWidget &window, const QString &box, const QString &text);
 void run_node(QWidget &window, const QString &key, int tree_index = -1);
 void select_user_row(QWidget &window, qint64 user_id);
+
+// The window's grid "grid"; the text of one of its cells ("" for none).
+QTableWidget *grid(QWidget &window);
+QString cell_text(QTableWidget *grid, int row, int column);
+// Whether the frame "frame" (the one of `index`; any for -1) is shown.
+bool frame_shown(QWidget &window, int index = -1);
 
 // A calendar database connected as the program's one connection, with the
 // sample data; the shared state is reset before and after.

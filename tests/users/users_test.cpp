@@ -30,23 +30,12 @@ const QString kActive = QStringLiteral("The system password will remain active u
 const QString kInsufficient =
     QStringLiteral("Insufficient access permission.\r\n\r\nDo you want to proceed with the system password?");
 
-QTableWidget *grid(QDialog &list)
-{
-    return list.findChild<QTableWidget *>(QStringLiteral("grid"));
-}
-
 int user_rows(QDialog &list)
 {
     int rows = 0;
     for (int row = 0; row < grid(list)->rowCount(); ++row)
         rows += row_data(grid(list), row) != 0;
     return rows;
-}
-
-bool frame_shown(QDialog &window, int index)
-{
-    const QFrame *frame = find_indexed<QFrame>(window, QStringLiteral("frame"), index);
-    return frame && frame->isVisible();
 }
 
 // Ann has the password "Annpw1", Bob none; no system password is defined.
