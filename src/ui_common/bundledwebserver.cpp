@@ -83,8 +83,14 @@ QStringList bundled_web_server_candidates(const QString &program_folder)
 QString bundled_web_host()
 {
     Bundled &state = bundled();
-    if (state.process && state.process->state() == QProcess::Running)
-        return state.host;
+    if (state.process) {
+        if (state.process->state() == QProcess::Running)
+            return state.host;
+        // It ended (or was ended) while the program ran: started again.
+        state.process->deleteLater();
+        state.process = nullptr;
+        state.tried = false;
+    }
     if (state.tried)
         return {};
     state.tried = true;

@@ -10,9 +10,9 @@ namespace dayvane {
 // program needs it, and stopped with the program. Nothing is started when
 // the program is installed, only when it runs and no other server is set.
 
-// "127.0.0.1:port" of the running bundled server, started now if need be;
-// empty when there is none beside the program or it did not start (then it
-// is not tried again in this run).
+// "127.0.0.1:port" of the running bundled server, started now if need be
+// (again, if it ended meanwhile); empty when there is none beside the
+// program or it did not start (then it is not tried again in this run).
 QString bundled_web_host();
 
 // Where the bundled server may be, for a program in `program_folder`: the
