@@ -7,6 +7,7 @@
 #include "editor/dayeditor.h"
 #include "editor/rangesave.h"
 #include "store/connection.h"
+#include "store/history.h"
 #include "store/postgresengine.h"
 #include "store/sqlcipherengine.h"
 #include "store/recordset.h"
@@ -132,28 +133,44 @@ RangeWrite whole_year(const Fixture &f, const DayEditor &day)
     return write;
 }
 
-// The editor's save: revision check, the writes through Q008 and the
-// revision increment in one transaction.
-void BM_SaveDayToYear(benchmark::State &state, Backend backend)
+// The editor's save: revision check, the writes through Q008, the history
+// entry with the changed days and the revision increment in one
+// transaction; `recorded` false leaves the history out, the save as it was
+// before there was one.
+void BM_SaveDayToYear(benchmark::State &state, Backend backend, bool recorded)
 {
     const Fixture *f = use(state, backend);
     if (!f)
         return;
     Database &db = *app_state().database;
+    const auto calendar = qint32(f->calendar);
+    qint32 &revision = app_state().calendar_revision;
     RoundTrips trips(db);
     int run = 0;
     for (auto _ : state) {
         const RangeWrite write = whole_year(*f, edited_day(run++));
         int written = 0;
-        app_state().calendar_revision = change_calendar_days(db, qint32(f->calendar), app_state().calendar_revision,
-                                                             [&] { written = write_day_to_range(db, write); });
+        if (recorded) {
+            revision = change_calendar_days(db, calendar, revision, write.start, write.end, [&] {
+                written = write_day_to_range(db, write);
+                return range_save_action(write);
+            });
+        } else {
+            Transaction transaction(db);
+            check_calendar_revision(db, calendar, revision);
+            written = write_day_to_range(db, write);
+            revision = increment_calendar_revision(db, calendar);
+            transaction.commit();
+        }
         if (written != 366)
             state.SkipWithError("wrong number of days written");
     }
     trips.report(state);
 }
-BENCHMARK_CAPTURE(BM_SaveDayToYear, file, Backend::File)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_SaveDayToYear, server, Backend::Server)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_SaveDayToYear, file, Backend::File, true)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_SaveDayToYear, file_unrecorded, Backend::File, false)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_SaveDayToYear, server, Backend::Server, true)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_SaveDayToYear, server_unrecorded, Backend::Server, false)->Unit(benchmark::kMillisecond);
 
 // The reload that follows a save.
 void BM_ReloadYear(benchmark::State &state, Backend backend)

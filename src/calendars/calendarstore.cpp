@@ -1,6 +1,7 @@
 #include "calendars/calendarstore.h"
 
 #include "store/dberror.h"
+#include "store/history.h"
 #include "store/recordset.h"
 #include "store/recordsettext.h"
 #include "store/revisions.h"
@@ -39,6 +40,17 @@ RecordSet open_current_calendar(Database &db, qint32 calendar_id, qint32 remembe
     if (calendar.field(QStringLiteral("revision")).toInt() != remembered)
         raise_program_error(out_of_date);
     return calendar;
+}
+
+void record_year_change(Database &db, qint32 calendar_id, const QString &action, int year)
+{
+    record_change(db, calendar_id, action, {}, QDate(year, 1, 1), QDate(year, 12, 31));
+}
+
+QString user_name(Database &db, qint32 user_id)
+{
+    RecordSet user = RecordSet::open(db, QStringLiteral("PARAMETERS UserID Long=%1; SELECT Q015.* FROM Q015;").arg(user_id));
+    return user.record_count() > 0 ? user.field(QStringLiteral("Name")).toString() : QString();
 }
 
 YearOutcome write_year(Database &db, qint32 calendar_id, int year)
@@ -138,6 +150,7 @@ qint32 create_calendar(Database &db, const QString &name, int year)
     set_step_number(7);
     const qint32 id = names.field(QStringLiteral("id")).toInt();
     write_year(db, id, year);
+    record_year_change(db, id, QStringLiteral("Calendar created with the year %1").arg(year), year);
     transaction.commit();
     return id;
 }
@@ -148,6 +161,7 @@ std::optional<qint32> add_calendar_year_record(Database &db, qint32 calendar_id,
     check_calendar_revision(db, calendar_id, remembered);
     if (write_year(db, calendar_id, year) == YearOutcome::YearExists)
         return std::nullopt;
+    record_year_change(db, calendar_id, QStringLiteral("Year added: %1").arg(year), year);
     const qint32 revision = increment_calendar_revision(db, calendar_id);
     transaction.commit();
     return revision;
@@ -159,6 +173,7 @@ std::optional<qint32> rename_calendar_record(Database &db, qint32 calendar_id, q
     if (calendar_name_exists(db, name))
         return std::nullopt;
     RecordSet calendar = open_current_calendar(db, calendar_id, remembered, "DB record out of date.", 3);
+    const QString old_name = calendar.field(QStringLiteral("Name")).toString();
     set_step_number(5);
     calendar.edit();
     set_step_number(6);
@@ -166,6 +181,7 @@ std::optional<qint32> rename_calendar_record(Database &db, qint32 calendar_id, q
     calendar.set_field(QStringLiteral("revision"), remembered + 1);
     set_step_number(7);
     calendar.update();
+    record_change(db, calendar_id, QStringLiteral("Renamed: %1 \u2192 %2").arg(old_name, name));
     transaction.commit();
     return remembered + 1;
 }
@@ -175,6 +191,8 @@ void delete_calendar_year_record(Database &db, qint32 calendar_id, qint32 rememb
     Transaction transaction(db);
     if (only_year) {
         RecordSet calendar = open_current_calendar(db, calendar_id, remembered, "DB record out of date", 1);
+        // Written first: the entry copies the name the calendar still has.
+        record_year_change(db, calendar_id, QStringLiteral("Calendar deleted with its only year %1").arg(year), year);
         set_step_number(4);
         calendar.delete_record();
     } else {
@@ -186,6 +204,7 @@ void delete_calendar_year_record(Database &db, qint32 calendar_id, qint32 rememb
             raise_program_error("DB record not found");
         set_step_number(7);
         years.delete_record();
+        record_year_change(db, calendar_id, QStringLiteral("Year deleted: %1").arg(year), year);
     }
     transaction.commit();
 }
@@ -202,6 +221,7 @@ OwnershipOutcome set_calendar_owner(Database &db, qint32 calendar_id, qint32 rem
     calendar.set_field(QStringLiteral("revision"), remembered + 1);
     set_step_number(6);
     calendar.update();
+    record_change(db, calendar_id, QStringLiteral("Owner set: ") + user_name(db, owner_id));
     transaction.commit();
     return OwnershipOutcome::Done;
 }
@@ -221,6 +241,7 @@ OwnershipOutcome remove_calendar_owner(Database &db, qint32 calendar_id, qint32 
     calendar.set_field(QStringLiteral("revision"), remembered + 1);
     set_step_number(7);
     calendar.update();
+    record_change(db, calendar_id, QStringLiteral("Owner removed"));
     transaction.commit();
     return OwnershipOutcome::Done;
 }
@@ -242,6 +263,8 @@ OwnershipOutcome set_read_restriction(Database &db, qint32 calendar_id, qint32 r
     calendar.set_field(QStringLiteral("revision"), remembered + 1);
     set_step_number(step);
     calendar.update();
+    record_change(db, calendar_id,
+                  restrict ? QStringLiteral("Reading restricted to the owner") : QStringLiteral("Reading open to all"));
     transaction.commit();
     return OwnershipOutcome::Done;
 }

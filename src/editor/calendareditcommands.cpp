@@ -125,8 +125,11 @@ void CalendarEditWindow::save_calendar()
     write.values = m_day.values();
     write.time_segments = m_day.time_segments();
     write.comment = m_comment->text();
-    const std::optional<qint32> revision = change_calendar_days(
-        m_name_link, state.calendar_revision, [&write](Database &db) { write_day_to_range(db, write); });
+    const std::optional<qint32> revision =
+        change_calendar_days(m_name_link, state.calendar_revision, write.start, write.end, [&write](Database &db) {
+            write_day_to_range(db, write);
+            return range_save_action(write);
+        });
     if (!revision)
         return;
     state.calendar_revision = *revision;

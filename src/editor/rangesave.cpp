@@ -4,6 +4,9 @@
 #include "store/recordset.h"
 #include "store/stepnumber.h"
 
+#include <QLocale>
+#include <QStringList>
+
 namespace dayvane {
 
 int write_day_to_range(Database &db, const RangeWrite &write)
@@ -33,6 +36,34 @@ int write_day_to_range(Database &db, const RangeWrite &write)
         ++written;
     }
     return written;
+}
+
+QString range_save_action(const RangeWrite &write)
+{
+    const QLocale english = QLocale::c();
+    if (write.start == write.end)
+        return QStringLiteral("Day saved: ") + english.toString(write.start, QStringLiteral("d MMM yyyy"));
+    // Monday first, as people name a week's days.
+    static const char *const kPlural[] = {"Sundays", "Mondays", "Tuesdays", "Wednesdays", "Thursdays", "Fridays",
+                                          "Saturdays"};
+    const Weekdays occurring = weekdays_in_range(write.start, write.end);
+    QStringList days;
+    bool every_day = true;
+    for (int i = 1; i <= 7; ++i) {
+        const int weekday = i % 7;
+        if (write.weekdays[size_t(weekday)])
+            days << QString::fromLatin1(kPlural[weekday]);
+        else if (occurring[size_t(weekday)])
+            every_day = false;
+    }
+    QString which = QStringLiteral("every day");
+    if (!every_day && !days.isEmpty()) {
+        const QString last = days.takeLast();
+        which = days.isEmpty() ? last : days.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last;
+    }
+    const QString first_format = write.start.year() == write.end.year() ? QStringLiteral("d MMM") : QStringLiteral("d MMM yyyy");
+    return QStringLiteral("Range saved: %1, %2 \u2013 %3")
+        .arg(which, english.toString(write.start, first_format), english.toString(write.end, QStringLiteral("d MMM yyyy")));
 }
 
 } // namespace dayvane

@@ -30,4 +30,8 @@ struct RangeWrite
 // that a failure leaves every date as it was. Sets the step number.
 int write_day_to_range(Database &db, const RangeWrite &write);
 
+// The change history's words for a save: "Range saved: Mondays and
+// Wednesdays, 3 Mar – 28 Apr 2026".
+QString range_save_action(const RangeWrite &write);
+
 } // namespace dayvane

@@ -7,6 +7,7 @@
 
 #include <QHash>
 #include <QSet>
+#include <QStringList>
 
 namespace dayvane {
 
@@ -70,12 +71,30 @@ HolidayWriteResult write_holidays(Database &db, qint32 calendar_id, int year, co
         days.update();
         written.insert(date);
         ++result.written;
+        ++result.written_by_treatment[size_t(choice->treatment)];
     }
     for (const HolidayChoice &choice : choices) {
         if (choice.treatment != Treatment::None && !written.contains(choice.date))
             result.unmatched.push_back(choice);
     }
     return result;
+}
+
+QString HolidayWriteResult::action() const
+{
+    static const char *const kTreatment[] = {"", "comment only", "paid", "cleared"};
+    QStringList counted;
+    QString treatment;
+    for (size_t i = 1; i < written_by_treatment.size(); ++i) {
+        if (written_by_treatment[i] == 0)
+            continue;
+        treatment = QString::fromLatin1(kTreatment[i]);
+        counted << QStringLiteral("%1 %2").arg(written_by_treatment[i]).arg(treatment);
+    }
+    // One treatment reads "9, paid"; several "9 (5 paid, 4 cleared)".
+    if (counted.size() == 1)
+        return QStringLiteral("Holidays applied: %1, %2").arg(written).arg(treatment);
+    return QStringLiteral("Holidays applied: %1 (%2)").arg(written).arg(counted.join(QStringLiteral(", ")));
 }
 
 } // namespace dayvane

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QtGlobal>
 
+#include <array>
 #include <vector>
 
 namespace dayvane {
@@ -35,7 +36,11 @@ QString paid_only_segments(const QString &segments);
 struct HolidayWriteResult
 {
     int written = 0;                       // day records changed
+    std::array<int, 4> written_by_treatment{};  // indexed by Treatment
     std::vector<HolidayChoice> unmatched;  // choices whose date has no day record in the year
+
+    // The change history's words: "Holidays applied: 9, paid".
+    QString action() const;
 };
 
 // Writes `choices` into the day records of `calendar_id`'s `year` (stored

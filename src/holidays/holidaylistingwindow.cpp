@@ -490,10 +490,12 @@ void HolidayListingWindow::apply()
     HolidayWriteResult result;
     std::optional<qint32> revision;
     try {
-        revision = change_calendar_days(state.calendar_id, state.calendar_revision, [&](Database &db) {
+        revision = change_calendar_days(state.calendar_id, state.calendar_revision, QDate(m_year, 1, 1),
+                                        QDate(m_year, 12, 31), [&](Database &db) {
             result = write_holidays(db, state.calendar_id, m_year, choices);
             if (result.written == 0)
                 throw NothingWritten{};
+            return result.action();
         });
     } catch (const NothingWritten &) {
         inform(this, unmatched_message(QStringLiteral("None of the selected holidays could be applied:"), result.unmatched));

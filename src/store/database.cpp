@@ -5,11 +5,29 @@
 #include "store/postgresengine.h"
 #include "store/sqlcipherengine.h"
 
+#include <QSysInfo>
+
+#include <pwd.h>
+#include <unistd.h>
+
 namespace dayvane {
+
+namespace {
+
+// The operating-system login of this process, as the change history names it.
+QString login_name()
+{
+    if (const passwd *entry = getpwuid(geteuid()))
+        return QString::fromLocal8Bit(entry->pw_name);
+    return qEnvironmentVariable("USER");
+}
+
+} // namespace
 
 Database::Database(std::unique_ptr<DatabaseEngine> engine, QString path)
     : m_engine(std::move(engine))
     , m_path(std::move(path))
+    , m_author{QSysInfo::machineHostName(), login_name(), 0, {}}
 {
 }
 

@@ -24,6 +24,17 @@ struct StoredQuery
     QString key_column;
 };
 
+// Who the changes made through a connection are recorded as in the change
+// history: this workstation and its login, and the program user who proved
+// a password (0 and empty when nobody has).
+struct ChangeAuthor
+{
+    QString workstation;
+    QString login;
+    qint32 user_id = 0;
+    QString user_name;
+};
+
 // One open calendar or report database (RAII: closed on destruction), with
 // its engine behind it. All methods throw DbError on failure.
 class Database
@@ -98,11 +109,16 @@ public:
     QString source() const;
     DatabaseEngine &engine() const { return *m_engine; }
 
+    // Starts as this workstation and login without a program user.
+    ChangeAuthor &author() { return m_author; }
+    const ChangeAuthor &author() const { return m_author; }
+
 private:
     Database(std::unique_ptr<DatabaseEngine> engine, QString path);
 
     std::unique_ptr<DatabaseEngine> m_engine;
     QString m_path;
+    ChangeAuthor m_author;
     // Node-based maps: references handed out stay valid as entries are added.
     std::map<QString, Statement> m_cache;
     std::map<QString, StoredQuery> m_queries;

@@ -4,7 +4,6 @@
 #include "store/dberror.h"
 #include "store/recordset.h"
 #include "store/stepnumber.h"
-#include "store/transaction.h"
 
 namespace dayvane {
 
@@ -68,16 +67,6 @@ qint32 check_and_increment_calendar_revision(Database &db, qint32 calendar_id, q
     calendar.set_field(QStringLiteral("revision"), stored + 1);
     calendar.update();
     return stored + 1;
-}
-
-qint32 change_calendar_days(Database &db, qint32 calendar_id, qint32 remembered, const std::function<void()> &writes)
-{
-    Transaction transaction(db);
-    check_calendar_revision(db, calendar_id, remembered);
-    writes();
-    const qint32 revision = increment_calendar_revision(db, calendar_id);
-    transaction.commit();
-    return revision;
 }
 
 CalendarOwnership read_calendar_ownership(Database &db, qint32 calendar_id)

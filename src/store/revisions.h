@@ -3,8 +3,6 @@
 #include <QString>
 #include <QtGlobal>
 
-#include <functional>
-
 namespace dayvane {
 
 class Database;
@@ -29,12 +27,6 @@ qint32 increment_calendar_revision(Database &db, qint32 calendar_id);
 // Both, in one record set: throws "DB record not found" or "DB record out of
 // date", else returns the new revision.
 qint32 check_and_increment_calendar_revision(Database &db, qint32 calendar_id, qint32 remembered);
-
-// A change of a calendar's days: inside one transaction, checks the revision
-// (as check_calendar_revision), runs `writes`, adds 1 to the revision and
-// commits. Another workstation can never pass the same check in between,
-// and a failure anywhere leaves nothing written. Returns the new revision.
-qint32 change_calendar_days(Database &db, qint32 calendar_id, qint32 remembered, const std::function<void()> &writes);
 
 // Owner and read restriction of a calendar. Throws "DB record not found."
 // when the calendar is missing.

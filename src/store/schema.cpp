@@ -63,6 +63,28 @@ CREATE TABLE stored_query (
 );
 )sql";
 
+// Who changed what: one entry a change, written in the change's own
+// transaction. Names and dates are copied, not linked, so an entry outlives
+// a renamed or deleted calendar or user. Days holds the changed days before
+// and after (compressed), null for changes that cannot be undone.
+const char *const kHistoryTable = R"sql(
+CREATE TABLE change_history (
+    id INTEGER PRIMARY KEY AUTOINCREMENT,
+    ChangedAt TEXT NOT NULL,
+    Workstation TEXT NOT NULL DEFAULT '',
+    Login TEXT NOT NULL DEFAULT '',
+    UserLink INTEGER NOT NULL DEFAULT 0,
+    UserName TEXT NOT NULL DEFAULT '',
+    CalendarLink INTEGER NOT NULL DEFAULT 0,
+    CalendarName TEXT NOT NULL DEFAULT '',
+    Action TEXT NOT NULL,
+    FirstDate DATE,
+    LastDate DATE,
+    Days BLOB
+);
+CREATE INDEX change_history_by_calendar ON change_history (CalendarLink, id);
+)sql";
+
 // The stored queries. Scrambled passwords are blobs (byte-exact); dates are
 // ISO text, so text order is date order. A query with a base table must
 // select that table's id, through which its records are written.
@@ -140,7 +162,7 @@ const QueryDefinition kQueries[] = {
 
 const SchemaDefinition &file_schema()
 {
-    static const SchemaDefinition schema{kTables, kQueries, std::size(kQueries)};
+    static const SchemaDefinition schema{kTables, kHistoryTable, kQueries, std::size(kQueries)};
     return schema;
 }
 
@@ -175,6 +197,7 @@ void create_schema(Database &db)
 {
     Transaction transaction(db);
     db.exec(QString::fromUtf8(schema_of(db).tables));
+    db.exec(QString::fromUtf8(schema_of(db).history_table));
     write_stored_queries(db);
     db.set_user_version(kSchemaVersion);
     transaction.commit();
@@ -195,9 +218,11 @@ void upgrade_schema(Database &db)
                       db.source());
     if (version == kSchemaVersion)
         return;
-    // Later schema versions add their steps here, each inside this one
-    // transaction, and refresh the stored queries.
+    // Each later version's step runs inside this one transaction; the
+    // stored queries are written afresh.
     Transaction transaction(db);
+    if (version < 2)
+        db.exec(QString::fromUtf8(schema_of(db).history_table));
     write_stored_queries(db);
     db.set_user_version(kSchemaVersion);
     transaction.commit();

@@ -5,7 +5,8 @@ namespace dayvane {
 class Database;
 
 // The schema version this program writes, kept in the database (a file's user_version).
-inline constexpr int kSchemaVersion = 1;
+// Version 2 added the change history.
+inline constexpr int kSchemaVersion = 2;
 
 // Creates the tables and stored queries in an empty database, in one
 // transaction. Throws DbError.

@@ -17,6 +17,7 @@ struct QueryDefinition
 struct SchemaDefinition
 {
     const char *tables;
+    const char *history_table;  // added by schema version 2
     const QueryDefinition *queries;
     std::size_t query_count;
 };

@@ -1,6 +1,7 @@
 #include "users/changepasswordwindow.h"
 
 #include "store/dberror.h"
+#include "store/history.h"
 #include "store/recordset.h"
 #include "store/stepnumber.h"
 #include "store/transaction.h"
@@ -116,6 +117,7 @@ void ChangePasswordWindow::save_password()
         user.set_field(QStringLiteral("password"), *scrambled);
         user.set_field(QStringLiteral("revision"), stored + 1);
         user.update();
+        record_change(*state.database, 0, QStringLiteral("Password changed: ") + state.current_user_name);
         transaction.commit();
     } catch (const DbError &error) {
         report_error(error);

@@ -1,6 +1,7 @@
 #include "users/security.h"
 
 #include "store/dberror.h"
+#include "store/history.h"
 #include "store/recordset.h"
 #include "store/revisions.h"
 #include "store/stepnumber.h"
@@ -124,14 +125,15 @@ bool check_calendar_access(bool read)
     return proceed && with_system_password();
 }
 
-std::optional<qint32> change_calendar_days(qint32 calendar_id, qint32 remembered,
-                                           const std::function<void(Database &)> &writes)
+std::optional<qint32> change_calendar_days(qint32 calendar_id, qint32 remembered, const QDate &first,
+                                           const QDate &last, const std::function<QString(Database &)> &writes)
 {
     if (!check_operation_allowed(true))
         return std::nullopt;
     Database &db = *app_state().database;
     return reported(std::optional<qint32>(), [&] {
-        return std::optional<qint32>(dayvane::change_calendar_days(db, calendar_id, remembered, [&] { writes(db); }));
+        return std::optional<qint32>(
+            dayvane::change_calendar_days(db, calendar_id, remembered, first, last, [&] { return writes(db); }));
     });
 }
 
@@ -162,6 +164,10 @@ void verify_user_password(qint32 user_id, const QString &typed)
     // read must not leave the unproven user in place.
     state.current_user_id = 0;
     state.current_user_name.clear();
+    if (state.database) {
+        state.database->author().user_id = 0;
+        state.database->author().user_name.clear();
+    }
     if (!check_operation_allowed(true))
         return;
     QString name;
@@ -186,6 +192,8 @@ void verify_user_password(qint32 user_id, const QString &typed)
     } else {
         state.current_user_id = user_id;
         state.current_user_name = name;
+        state.database->author().user_id = user_id;
+        state.database->author().user_name = name;
     }
 }
 

@@ -2,6 +2,8 @@
 
 #include "store/revisions.h"
 
+#include <QDate>
+#include <QString>
 #include <QtGlobal>
 
 #include <functional>
@@ -25,12 +27,13 @@ bool check_calendar_revision(qint32 calendar_id, qint32 remembered);
 // password. Restricted calendars are readable by their owner only.
 bool check_calendar_access(bool read);
 
-// Writes a change of the open calendar's days: `writes` runs inside one
-// transaction together with a fresh revision check and the revision
+// Writes a change of the open calendar's days between `first` and `last`:
+// `writes` runs inside one transaction together with a fresh revision
+// check, the history entry (`writes` returns its action) and the revision
 // increment. Returns the new revision (which app_state().calendar_revision
 // then holds), or nullopt after reporting the failure.
-std::optional<qint32> change_calendar_days(qint32 calendar_id, qint32 remembered,
-                                           const std::function<void(Database &)> &writes);
+std::optional<qint32> change_calendar_days(qint32 calendar_id, qint32 remembered, const QDate &first,
+                                           const QDate &last, const std::function<QString(Database &)> &writes);
 
 // The calendar's first and last year and number of years, or nullopt after
 // telling the user that the range could not be read.

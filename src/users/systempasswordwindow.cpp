@@ -1,6 +1,7 @@
 #include "users/systempasswordwindow.h"
 
 #include "store/dberror.h"
+#include "store/history.h"
 #include "store/recordset.h"
 #include "store/stepnumber.h"
 #include "store/transaction.h"
@@ -207,6 +208,7 @@ void SystemPasswordWindow::save_password()
         set_step_number(3);
         variables.set_field(QStringLiteral("Value"), *scrambled);
         variables.update();
+        record_change(db, 0, QStringLiteral("System password changed"));
         transaction.commit();
     } catch (const DbError &error) {
         report_error(error);

@@ -1,6 +1,7 @@
 #include "users/userlistwindow.h"
 
 #include "store/dberror.h"
+#include "store/history.h"
 #include "store/recordset.h"
 #include "store/stepnumber.h"
 #include "store/transaction.h"
@@ -241,6 +242,8 @@ void UserListWindow::delete_user()
             RecordSet user = open_checked_user(user_id, cell(kRevisionColumn).toInt(), "DB record out of date");
             set_step_number(4);
             user.delete_record();
+            record_change(*app_state().database, 0,
+                          QStringLiteral("User deleted: ") + (cell(1) + u' ' + cell(2)).trimmed());
             transaction.commit();
         }
     } catch (const DbError &error) {

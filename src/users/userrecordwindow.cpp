@@ -1,6 +1,7 @@
 #include "users/userrecordwindow.h"
 
 #include "store/dberror.h"
+#include "store/history.h"
 #include "store/recordset.h"
 #include "store/stepnumber.h"
 #include "store/transaction.h"
@@ -183,8 +184,12 @@ void UserRecordWindow::save_user()
         user.update();
         if (m_user_id == 0) {
             user.move_last();
-            m_user_id = user.field(QStringLiteral("id")).toInt();
         }
+        const QString name = (m_first_name->text() + u' ' + m_last_name->text()).trimmed();
+        record_change(*app_state().database, 0,
+                      (m_user_id == 0 ? QStringLiteral("User added: ") : QStringLiteral("User changed: ")) + name);
+        if (m_user_id == 0)
+            m_user_id = user.field(QStringLiteral("id")).toInt();
         transaction.commit();
     } catch (const DbError &error) {
         report_error(error);

@@ -121,6 +121,14 @@ QString stored_form(const DayContent &content)
         .arg(v.day_start).arg(v.day_stop);
 }
 
+// The history entries of the saves of the calendar: one for each accepted
+// save, none for a refused or cut-off one.
+qint32 saves_recorded(Database &db, qint32 calendar)
+{
+    return qint32(test::scalar(db, QStringLiteral("SELECT count(*) FROM change_history WHERE \"CalendarLink\" = %1"
+                                                  " AND \"Action\" LIKE '%saved:%'").arg(calendar)));
+}
+
 // After whole-year saves were cut off: the stored revision is the last one
 // `reported` as committed, or the one after (cut between its commit and the
 // report), and every day holds that revision's content. Updates `reported`.
@@ -129,6 +137,7 @@ void expect_one_content(Database &db, qint32 calendar, qint32 first_revision, qi
     const qint32 stored = revision(db, calendar);
     ASSERT_TRUE(stored == reported || stored == reported + 1)
         << "stored revision " << stored << ", last reported " << reported;
+    EXPECT_EQ(saves_recorded(db, calendar), stored - first_revision);
     const QString expected = stored_form(stored == first_revision ? DayContent() : year_content(stored));
     for (const auto &[date, day] : days(db, calendar))
         ASSERT_EQ(day, expected) << date.toString(Qt::ISODate).toStdString() << " is not of revision " << stored;
@@ -294,6 +303,7 @@ TEST_P(Concurrency, TwoProcessesLoseNoChangeAndRefuseEveryStaleOne)
     // The accepted changes made every revision since the first, one each.
     const qint32 last = revision(db, calendar);
     EXPECT_EQ(int(revisions.size()), last - first_revision);
+    EXPECT_EQ(saves_recorded(db, calendar), last - first_revision);
     EXPECT_TRUE(revisions.empty() || (*revisions.begin() == first_revision + 1 && *revisions.rbegin() == last));
 }
 

@@ -21,6 +21,7 @@
 #include "editor/rangesave.h"
 #include "store/connection.h"
 #include "store/dberror.h"
+#include "store/history.h"
 #include "store/recordset.h"
 #include "store/revisions.h"
 
@@ -57,7 +58,10 @@ qint32 load_and_save(Database &db, qint32 calendar, const QDate &start, const QD
     const DayContent day = content(remembered + 1);
     RangeWrite write{calendar, start, end, {}, day.values, day.segments, day.comment};
     write.weekdays.fill(true);
-    return change_calendar_days(db, calendar, remembered, [&] { write_day_to_range(db, write); });
+    return change_calendar_days(db, calendar, remembered, start, end, [&] {
+        write_day_to_range(db, write);
+        return range_save_action(write);
+    });
 }
 
 void run_concurrency(const QStringList &args)

@@ -48,7 +48,7 @@ QStringList rows_of(Statement &stmt)
 QStringList everything(Database &db)
 {
     QStringList lines;
-    for (const char *table : {"users", "calendars", "calendar_years", "days", "system_variables"}) {
+    for (const char *table : {"users", "calendars", "calendar_years", "days", "system_variables", "change_history"}) {
         Statement all = db.prepare(QStringLiteral("SELECT * FROM %1 ORDER BY id").arg(QLatin1String(table)));
         lines << QLatin1String(table) << rows_of(all);
     }

@@ -1,5 +1,6 @@
 #include "store/connection.h"
 #include "store/dberror.h"
+#include "store/history.h"
 #include "store/drivetype.h"
 #include "store/recordset.h"
 #include "store/recordsettext.h"
@@ -88,7 +89,16 @@ protected:
         set.update();
     }
     // Adds 1 to the worked minutes of every day of zeta.
-    void add_a_minute(Database &to) { to.exec(QStringLiteral("UPDATE days SET minutes1 = minutes1 + 1 WHERE \"NameLink\" = %1;").arg(s.zeta)); }
+    // A change of zeta's days: a minute more on each, then `more`.
+    qint32 add_a_minute(Database &to, qint32 remembered, const std::function<void()> &more = {})
+    {
+        return change_calendar_days(to, s.zeta, remembered, QDate(2024, 1, 1), QDate(2024, 12, 31), [&] {
+            to.exec(QStringLiteral("UPDATE days SET minutes1 = minutes1 + 1 WHERE \"NameLink\" = %1;").arg(s.zeta));
+            if (more)
+                more();
+            return QStringLiteral("A minute added");
+        });
+    }
 
     TestDatabase t{GetParam()};
     const Sample s = fill_sample(t.db());
@@ -325,18 +335,17 @@ TEST_P(Revisions, TheFirstOfTwoWorkstationsWinsAndAFailedChangeWritesNothing)
 {
     const QString minutes = QStringLiteral("SELECT minutes1 FROM days WHERE \"DateVal\" = '2024-01-08' AND \"NameLink\" = %1").arg(s.zeta);
     // Both loaded the calendar at revision 0; the first saves.
-    EXPECT_EQ(change_calendar_days(db, s.zeta, 0, [&] { add_a_minute(db); }), 1);
-    EXPECT_EQ(failure([&] { change_calendar_days(second, s.zeta, 0, [&] { add_a_minute(second); }); }),
+    EXPECT_EQ(add_a_minute(db, 0), 1);
+    EXPECT_EQ(failure([&] { add_a_minute(second, 0); }),
               u"513 Calendar is out of date.");
     EXPECT_EQ(scalar(second, minutes), 481);
     // After reloading, the second goes through.
-    EXPECT_EQ(change_calendar_days(second, s.zeta, 1, [&] { add_a_minute(second); }), 2);
+    EXPECT_EQ(add_a_minute(second, 1), 2);
 
     // A failure half-way, here renaming onto a used name whatever its case
     // (the engine's 19), leaves neither days nor revision changed.
     const QString renamed = failure([&] {
-        change_calendar_days(db, s.zeta, 2, [&] {
-            add_a_minute(db);
+        add_a_minute(db, 2, [&] {
             RecordSet calendar = RecordSet::open(db, calendar_record_query(qint32(s.zeta)));
             calendar.edit();
             calendar.set_field(QStringLiteral("Name"), QStringLiteral("ALPHA"));

@@ -8,6 +8,7 @@
 #include <QDate>
 #include <QtEndian>
 
+#include <functional>
 #include <optional>
 
 // The one place outside the store that knows both engines: the id counters
@@ -72,20 +73,18 @@ QStringList shared_columns(Database &source, Database &target, const QString &ta
     return columns;
 }
 
-Statement select_all(Database &db, const QString &table, const QStringList &columns)
+// Rows and checksum of a table as `db` reads it; `each_row` sees every row.
+std::pair<qint64, QByteArray> table_summary(Database &db, const QString &table, const QStringList &columns,
+                                            const std::function<void(const Statement &)> &each_row = {})
 {
-    return db.prepare(QStringLiteral("SELECT %1 FROM %2 ORDER BY id").arg(column_list(columns), table));
-}
-
-// Rows and checksum of a table as `db` reads it.
-std::pair<qint64, QByteArray> table_summary(Database &db, const QString &table, const QStringList &columns)
-{
-    Statement rows = select_all(db, table, columns);
+    Statement rows = db.prepare(QStringLiteral("SELECT %1 FROM %2 ORDER BY id").arg(column_list(columns), table));
     QCryptographicHash hash(QCryptographicHash::Sha256);
     qint64 count = 0;
     for (; rows.step(); ++count) {
         for (int column = 0; column < columns.size(); ++column)
             add_to_checksum(hash, rows.column(column));
+        if (each_row)
+            each_row(rows);
     }
     return {count, hash.result()};
 }
@@ -135,20 +134,13 @@ std::pair<qint64, QByteArray> copy_rows(Database &source, Database &target, cons
         places << QStringLiteral("?");
     Statement insert = target.prepare(
         QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)").arg(table, column_list(columns), places.join(u',')));
-    Statement rows = select_all(source, table, columns);
-    QCryptographicHash hash(QCryptographicHash::Sha256);
-    qint64 count = 0;
-    for (; rows.step(); ++count) {
-        for (int column = 0; column < columns.size(); ++column) {
-            const QVariant value = rows.column(column);
-            add_to_checksum(hash, value);
-            insert.bind(column + 1, value);
-        }
+    return table_summary(source, table, columns, [&](const Statement &row) {
+        for (int column = 0; column < columns.size(); ++column)
+            insert.bind(column + 1, row.column(column));
         // Sent in batches to a server: no round trip per record.
         insert.send();
         insert.reset();
-    }
-    return {count, hash.result()};
+    });
 }
 
 } // namespace
@@ -157,7 +149,7 @@ const std::vector<QString> &copied_tables()
 {
     static const std::vector<QString> tables{
         QStringLiteral("users"),          QStringLiteral("calendars"),        QStringLiteral("calendar_years"),
-        QStringLiteral("days"),           QStringLiteral("system_variables"),
+        QStringLiteral("days"),           QStringLiteral("system_variables"), QStringLiteral("change_history"),
     };
     return tables;
 }

@@ -2,6 +2,7 @@
 
 #include "model/timesegments.h"
 #include "store/database.h"
+#include "store/history.h"
 #include "store/recordset.h"
 #include "store/recordsettext.h"
 #include "store/scramble.h"
@@ -177,6 +178,30 @@ DemoPasswords write_demo_data(Database &db, int first_year)
         add_year(db, workshop, year, workshop_day);
     }
     add_year(db, night, first_year + 1, night_shift_day);
+    record_change(db, office, QStringLiteral("Calendar created with the year %1").arg(first_year));
+    record_change(db, workshop, QStringLiteral("Calendar created with the year %1").arg(first_year));
+    record_change(db, night, QStringLiteral("Calendar created with the year %1").arg(first_year + 1));
+
+    // A change from another workstation, so the history has one to show
+    // and to undo: the Fridays of March end early.
+    const ChangeAuthor admin = db.author();
+    db.author() = {QStringLiteral("OFFICE-PC-2"), QStringLiteral("tbecker"), 0, QString()};
+    const QDate march(first_year + 1, 3, 1);
+    change_calendar_days(db, qint32(office), 0, march, march.addMonths(1).addDays(-1), [&] {
+        Statement fridays = db.prepare(QStringLiteral(
+            "UPDATE days SET \"TimeSegments\" = 'y@480>720', \"DayStop\" = 720, minutes1 = 240, minutes2 = 240,"
+            " \"Date comment\" = 'Short Friday' WHERE \"NameLink\" = ? AND \"DateVal\" = ? AND \"TimeSegments\" <> ''"));
+        fridays.bind(1, office);
+        for (QDate date = march; date.month() == 3; date = date.addDays(1)) {
+            if (date.dayOfWeek() != Qt::Friday)
+                continue;
+            fridays.bind(2, date);
+            fridays.exec();
+            fridays.reset();
+        }
+        return QStringLiteral("Range saved: Fridays, 1 Mar \u2013 31 Mar %1").arg(march.year());
+    });
+    db.author() = admin;
 
     RecordSet variables = RecordSet::open(db, QStringLiteral("SELECT Q011.* FROM Q011;"));
     variables.add_new();

@@ -3,6 +3,7 @@
 
 #include "databasecopy.h"
 #include "demodata.h"
+#include "historycommands.h"
 #include "yearexport.h"
 
 #include "model/textforms.h"
@@ -46,8 +47,12 @@ int usage()
              "       dayvane-db export PATH CALENDAR YEAR --ics|--csv OUTPUT\n"
              "                                   write a calendar year as iCalendar or CSV; OUTPUT - is\n"
              "                                   standard output\n"
-             "PATH names the database file, normally .../QZDB.mdb, or for create, demo, check,\n"
-             "copy and export a database server's address (postgresql://user@host/dbname).\n";
+             "       dayvane-db history PATH [CALENDAR]\n"
+             "                                   print who changed what, newest first, tab-separated\n"
+             "       dayvane-db prune-history PATH --before YYYY-MM-DD\n"
+             "                                   remove the history of changes made before that day\n"
+             "PATH names the database file, normally .../QZDB.mdb, or for every command but report\n"
+             "a database server's address (postgresql://user@host/dbname).\n";
     return 2;
 }
 
@@ -286,11 +291,24 @@ int main(int argc, char *argv[])
     const QString &command = args.at(1);
     const QString &path = args.at(2);
     const bool export_command = command == QLatin1String("export");
-    if (args.size() != (command == QLatin1String("copy") ? 4 : export_command ? 7 : 3))
+    const bool history_command = command == QLatin1String("history");
+    const bool prune_command = command == QLatin1String("prune-history");
+    const qsizetype expected = command == QLatin1String("copy") ? 4 : export_command ? 7 : prune_command ? 5 : 3;
+    if (args.size() != expected && !(history_command && args.size() == 4))
         return usage();
     try {
         if (export_command)
             return export_year(path, args.mid(3));
+        if (history_command || prune_command) {
+            const QDate before = prune_command ? QDate::fromString(args.at(4), Qt::ISODate) : QDate();
+            if (prune_command && (args.at(3) != QLatin1String("--before") || !before.isValid()))
+                return usage();
+            if (is_missing_file(path))
+                return 1;
+            Database db = open_existing_database(path);
+            return history_command ? print_history(db, args.value(3), out(), err())
+                                   : prune_history_before(db, before, out(), err());
+        }
         if (command == QLatin1String("copy"))
             return copy(path, args.at(3));
         if (command == QLatin1String("create"))

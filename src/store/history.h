@@ -1,0 +1,108 @@
+#pragma once
+
+#include <QDate>
+#include <QDateTime>
+#include <QString>
+#include <QtGlobal>
+
+#include <functional>
+#include <optional>
+#include <vector>
+
+namespace dayvane {
+
+class Database;
+
+// The change history: one entry for every change, written inside the
+// change's own transaction so that neither exists without the other. Each
+// function throws DbError.
+
+// A day record's stored values, as the history keeps them.
+struct DayState
+{
+    QDate date;
+    int day_type = 0;
+    int day_start = 0;
+    int day_stop = 0;
+    int minutes1 = 0;
+    int minutes2 = 0;
+    QString time_segments;
+    QString comment;
+
+    bool operator==(const DayState &) const = default;
+};
+
+// One changed day: what it held before and after the change.
+struct DayChange
+{
+    DayState before;
+    DayState after;
+};
+
+struct HistoryEntry
+{
+    qint64 id = 0;
+    QDateTime changed_at;  // UTC
+    QString workstation;
+    QString login;
+    qint32 user_id = 0;  // 0: no program user had proved a password
+    QString user_name;
+    qint32 calendar_id = 0;  // 0: a change of users or passwords
+    QString calendar_name;  // as it was named then
+    QString action;
+    QDate first_date;  // the changed days' span; null when no day changed
+    QDate last_date;
+    bool undoable = false;  // it holds changed days
+};
+
+// Writes an entry for a change of `calendar_id` (0 for users and passwords)
+// by db.author(). `days` are the changed days; `span_first`/`span_last`
+// give the days a change touched without keeping them (a year added or
+// deleted), so that a later undo can name it. Call inside the change's
+// transaction.
+void record_change(Database &db, qint32 calendar_id, const QString &action, const std::vector<DayChange> &days = {},
+                   const QDate &span_first = {}, const QDate &span_last = {});
+
+// The stored states of a calendar's days from `first` to `last`, by date.
+std::vector<DayState> read_day_states(Database &db, qint32 calendar_id, const QDate &first, const QDate &last);
+
+// The days whose state differs between two reads of the same dates.
+std::vector<DayChange> changed_days(const std::vector<DayState> &before, const std::vector<DayState> &after);
+
+// A change of a calendar's days between `first` and `last`: inside one
+// transaction, checks the calendar's revision, runs `writes` (which returns
+// the entry's action), records the days it changed and adds 1 to the
+// revision. Returns the new revision.
+qint32 change_calendar_days(Database &db, qint32 calendar_id, qint32 remembered, const QDate &first,
+                            const QDate &last, const std::function<QString()> &writes);
+
+struct HistoryFilter
+{
+    std::optional<qint32> calendar_id;  // none: every entry
+    QDate from;  // entries that changed a day in [from, to]; null: no limit
+    QDate to;
+    QString who;  // a part of the workstation, login or user name
+};
+
+// The entries that pass `filter`, newest first.
+std::vector<HistoryEntry> read_history(Database &db, const HistoryFilter &filter = {});
+std::optional<HistoryEntry> read_history_entry(Database &db, qint64 id);
+// The days an entry changed, by date; empty for an entry without days.
+std::vector<DayChange> read_changed_days(Database &db, qint64 id);
+
+// Undoing an entry: the days it changed are written back as they were
+// before it, itself a change of the calendar with its own entry. Refused
+// (nothing written) when a day no longer holds what the entry left there.
+struct UndoOutcome
+{
+    std::optional<qint32> revision;  // the calendar's new revision when done
+    QDate conflict_date;  // the first day that no longer matches
+    std::optional<HistoryEntry> later;  // the later entry that changed it, if recorded
+};
+UndoOutcome undo_change(Database &db, qint64 id, qint32 remembered);
+
+// Removes the entries changed before the local midnight that starts
+// `before`, recording that it did; returns how many it removed.
+int prune_history(Database &db, const QDate &before);
+
+} // namespace dayvane

@@ -1,0 +1,65 @@
+#include "terminalpassword.h"
+
+#include "store/recordset.h"
+#include "store/scramble.h"
+
+#include <QTextStream>
+
+#include <termios.h>
+#include <unistd.h>
+
+#include <iostream>
+#include <optional>
+#include <string>
+
+namespace dayvane {
+
+QString read_password(QTextStream &err, const QString &prompt)
+{
+    err << prompt << Qt::flush;
+    termios saved{};
+    const bool terminal = isatty(STDIN_FILENO) && tcgetattr(STDIN_FILENO, &saved) == 0;
+    if (terminal) {
+        termios quiet = saved;
+        quiet.c_lflag &= ~tcflag_t(ECHO);
+        tcsetattr(STDIN_FILENO, TCSAFLUSH, &quiet);
+    }
+    std::string line;
+    std::getline(std::cin, line);
+    if (terminal) {
+        tcsetattr(STDIN_FILENO, TCSAFLUSH, &saved);
+        err << "\n" << Qt::flush;
+    }
+    return QString::fromLocal8Bit(line);
+}
+
+bool password_admits(Database &db, qint32 owner, const QString &typed)
+{
+    if (typed.trimmed().isEmpty())
+        return false;
+    for (const QChar c : typed) {
+        if (c.unicode() > 255)
+            return false;
+    }
+    const std::optional<QByteArray> scrambled = scramble_text(typed.toLatin1());
+    if (!scrambled)
+        return false;
+    if (owner >= 1) {
+        RecordSet user = RecordSet::open(
+            db, QStringLiteral("PARAMETERS UserID Long=%1; SELECT Q015.* FROM Q015;").arg(owner));
+        if (user.record_count() > 0 && !user.is_null(QStringLiteral("password"))) {
+            const QVariant stored = user.field(QStringLiteral("password"));
+            // Text written by another program counts by its characters' codes.
+            const QByteArray bytes = stored.typeId() == QMetaType::QByteArray ? stored.toByteArray()
+                                                                             : stored.toString().toLatin1();
+            if (!bytes.isEmpty() && bytes == *scrambled)
+                return true;
+        }
+    }
+    RecordSet system = RecordSet::open(
+        db, QStringLiteral("PARAMETERS [Password] Text ( 255 ); SELECT Q011a.* FROM Q011a;"),
+        {{QStringLiteral("Password"), *scrambled}});
+    return system.record_count() > 0;
+}
+
+} // namespace dayvane
