@@ -10,6 +10,7 @@
 #include "dialogs/aboutwindow.h"
 #include "editor/calendareditwindow.h"
 #include "holidays/holidaylistingwindow.h"
+#include "history/changehistorywindow.h"
 #include "ui_common/appstate.h"
 #include "ui_common/geometry.h"
 #include "ui_common/interaction.h"
@@ -274,6 +275,7 @@ void CalendarWindow::build_commands()
     set_command(QStringLiteral("about"), [this] { open_about_window(this); });
     m_views->set_editor_opener([this] { open_calendar_editor(this, [this] { reload_and_redraw(); }); });
     set_command(QStringLiteral("holiday_listing"), [this] { open_holiday_listing(this); }, true);
+    set_command(QStringLiteral("change_history"), [this] { open_change_history(this); });
     set_command(QStringLiteral("print_calendar_1_month"), [this] { print_calendar_1_month(false); });
     set_command(QStringLiteral("preview_calendar_1_month"), [this] { print_calendar_1_month(true); });
     set_command(QStringLiteral("print_calendar_12_month_part_1_2"), [this] { print_calendar_12_month(0, false); });

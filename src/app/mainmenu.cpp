@@ -23,6 +23,7 @@ std::vector<MenuNode> main_menu_nodes()
         command("open_calendar_list", "Open calendar list", "calendar_menu"),
         command("edit_calendar", "Make changes to calendar", "calendar_menu"),
         command("holiday_listing", "Open holiday list", "calendar_menu"),
+        command("change_history", "Change history", "calendar_menu"),
         command("reload_calendar", "Reload calendar", "calendar_menu"),
         heading("calendar_event_dates", "Event dates", "calendar_menu"),
         command("move_to_event_date", "Move to event date", "calendar_event_dates"),

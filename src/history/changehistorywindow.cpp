@@ -1,0 +1,316 @@
+#include "history/changehistorywindow.h"
+
+#include "model/timesegments.h"
+#include "ui_common/appstate.h"
+#include "ui_common/busycursor.h"
+#include "ui_common/errorreport.h"
+#include "ui_common/gridhelpers.h"
+#include "ui_common/interaction.h"
+#include "ui_common/mainwindowlink.h"
+#include "ui_common/menutree.h"
+#include "users/security.h"
+
+#include <QAbstractTableModel>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QSplitter>
+#include <QTableView>
+#include <QTableWidget>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace dayvane {
+
+namespace {
+
+QString local_time(const QDateTime &utc)
+{
+    return utc.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+}
+
+QString long_date(const QDate &date)
+{
+    return QLocale::c().toString(date, QStringLiteral("ddd d MMM yyyy"));
+}
+
+// A day as the day view shows it: its periods, then its comment.
+QString state_text(const DayState &day)
+{
+    QStringList periods;
+    for (const QString &line : format_time_segments(day.time_segments)) {
+        if (!line.isEmpty())
+            periods << line;
+    }
+    QString text = periods.isEmpty() ? QStringLiteral("No periods") : periods.join(QStringLiteral("; "));
+    if (!day.comment.isEmpty())
+        text += QStringLiteral(" \u2014 \u201c%1\u201d").arg(day.comment);
+    if (day.day_type != 0)
+        text += QStringLiteral(" (day type %1)").arg(day.day_type);
+    return text;
+}
+
+QString who_text(const HistoryEntry &entry)
+{
+    QString who = entry.workstation + QStringLiteral(" (") + entry.login;
+    if (!entry.user_name.isEmpty())
+        who += QStringLiteral(", ") + entry.user_name;
+    return who + u')';
+}
+
+} // namespace
+
+// The entries as a table model: ten thousand of them show at once, without
+// an item per cell.
+class HistoryModel : public QAbstractTableModel
+{
+public:
+    using QAbstractTableModel::QAbstractTableModel;
+
+    void set_entries(std::vector<HistoryEntry> entries)
+    {
+        beginResetModel();
+        m_entries = std::move(entries);
+        endResetModel();
+    }
+    const std::vector<HistoryEntry> &entries() const { return m_entries; }
+
+    int rowCount(const QModelIndex &parent) const override { return parent.isValid() ? 0 : int(m_entries.size()); }
+    int columnCount(const QModelIndex &parent) const override { return parent.isValid() ? 0 : 6; }
+
+    QVariant data(const QModelIndex &index, int role) const override
+    {
+        if (role != Qt::DisplayRole && role != Qt::ToolTipRole)
+            return {};
+        const HistoryEntry &entry = m_entries[size_t(index.row())];
+        switch (index.column()) {
+        case 0: return local_time(entry.changed_at);
+        case 1: return entry.workstation;
+        case 2: return entry.login;
+        case 3: return entry.user_name;
+        case 4: return entry.calendar_name;
+        default: return entry.action;
+        }
+    }
+
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override
+    {
+        static const char *const kHeaders[] = {"When", "Workstation", "Login", "User", "Calendar", "What"};
+        if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= 6)
+            return {};
+        return QString::fromLatin1(kHeaders[section]);
+    }
+
+private:
+    std::vector<HistoryEntry> m_entries;
+};
+
+ChangeHistoryWindow::ChangeHistoryWindow(QWidget *parent)
+    : ModalWindow(QStringLiteral("change_history"), parent)
+{
+    setWindowTitle(QStringLiteral("Change history"));
+    resize(980, 620);
+    auto *layout = new QVBoxLayout(this);
+    auto *top = new QHBoxLayout;
+    m_tree = make_menu_tree({MenuNode{QStringLiteral("close"), QStringLiteral("Close window"), QString(), false,
+                                      kCloseNodeColour},
+                             MenuNode{QStringLiteral("undo_change"),
+                                      QStringLiteral("Restore the days as they were before this change"), QString()}},
+                            MenuStyle::Flat, [this] { process_menu(); });
+    m_tree->setMaximumHeight(64);
+    top->addWidget(m_tree, 1);
+
+    auto *filters = new QHBoxLayout;
+    const auto box = [&](const char *name, const QString &label, const QString &hint) {
+        auto *edit = new QLineEdit;
+        edit->setObjectName(QString::fromLatin1(name));
+        edit->setPlaceholderText(hint);
+        auto *caption = new QLabel(label);
+        caption->setBuddy(edit);
+        filters->addWidget(caption);
+        filters->addWidget(edit);
+        connect(edit, &QLineEdit::returnPressed, this, [this] { load(); });
+        return edit;
+    };
+    m_from = box("txt_from", QStringLiteral("Changed days &from"), QStringLiteral("yyyy-mm-dd"));
+    m_to = box("txt_to", QStringLiteral("&to"), QStringLiteral("yyyy-mm-dd"));
+    m_who = box("txt_who", QStringLiteral("&Workstation or user"), QStringLiteral("any"));
+    auto *filter_column = new QVBoxLayout;
+    filter_column->addLayout(filters);
+    m_count = new QLabel;
+    m_count->setObjectName(QStringLiteral("lbl_count"));
+    filter_column->addWidget(m_count);
+    top->addLayout(filter_column, 3);
+    layout->addLayout(top);
+
+    auto *splitter = new QSplitter(Qt::Vertical);
+    m_model = new HistoryModel(this);
+    m_entries = new QTableView;
+    m_entries->setObjectName(QStringLiteral("entries"));
+    m_entries->setModel(m_model);
+    m_entries->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_entries->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_entries->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_entries->verticalHeader()->hide();
+    m_entries->horizontalHeader()->setStretchLastSection(true);
+    m_entries->setWordWrap(false);
+    for (const auto &[column, width] : {std::pair(0, 140), std::pair(1, 120), std::pair(2, 80), std::pair(3, 120),
+                                        std::pair(4, 120)})
+        m_entries->setColumnWidth(column, width);
+    connect(m_entries->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this] { show_changed_days(); });
+    splitter->addWidget(m_entries);
+
+    m_days = make_read_only_grid(QStringLiteral("changed_days"), QAbstractItemView::SingleSelection);
+    m_days->setColumnCount(3);
+    m_days->setHorizontalHeaderLabels({QStringLiteral("Date"), QStringLiteral("Before"), QStringLiteral("After")});
+    m_days->setColumnWidth(0, 120);
+    m_days->setColumnWidth(1, 400);
+    m_days->horizontalHeader()->setStretchLastSection(true);
+    splitter->addWidget(m_days);
+    splitter->setStretchFactor(0, 3);
+    splitter->setStretchFactor(1, 2);
+    layout->addWidget(splitter, 1);
+}
+
+ChangeHistoryWindow::~ChangeHistoryWindow() = default;
+
+const std::vector<HistoryEntry> &ChangeHistoryWindow::entries() const
+{
+    return m_model->entries();
+}
+
+std::optional<HistoryFilter> ChangeHistoryWindow::filter()
+{
+    HistoryFilter filter;
+    filter.calendar_id = app_state().calendar_id;
+    filter.who = m_who->text().trimmed();
+    for (const auto &[box, date] : {std::pair(m_from, &filter.from), std::pair(m_to, &filter.to)}) {
+        const QString text = box->text().trimmed();
+        if (text.isEmpty())
+            continue;
+        *date = QDate::fromString(text, Qt::ISODate);
+        if (!date->isValid()) {
+            inform(this, QStringLiteral("Please enter the date as yyyy-mm-dd, for example 2026-03-02."));
+            box->setFocus();
+            box->selectAll();
+            return std::nullopt;
+        }
+    }
+    return filter;
+}
+
+bool ChangeHistoryWindow::load()
+{
+    const std::optional<HistoryFilter> wanted = filter();
+    if (!wanted || !check_operation_allowed(true))
+        return false;
+    const BusyCursor busy;
+    std::vector<HistoryEntry> read;
+    if (!run_reported([&] { read = read_history(*app_state().database, *wanted); }))
+        return false;
+    m_model->set_entries(std::move(read));
+    m_count->setText(entries().size() == 1 ? QStringLiteral("1 change") : QStringLiteral("%1 changes").arg(entries().size()));
+    if (!entries().empty())
+        m_entries->selectRow(0);
+    show_changed_days();
+    return true;
+}
+
+void ChangeHistoryWindow::select_entry(qint64 id)
+{
+    for (size_t row = 0; row < entries().size(); ++row) {
+        if (entries()[row].id == id) {
+            m_entries->selectRow(int(row));
+            return;
+        }
+    }
+}
+
+void ChangeHistoryWindow::show_changed_days()
+{
+    m_days->setRowCount(0);
+    const int row = m_entries->currentIndex().row();
+    if (row < 0 || size_t(row) >= entries().size() || !entries()[size_t(row)].undoable)
+        return;
+    std::vector<DayChange> days;
+    if (!run_reported([&] { days = read_changed_days(*app_state().database, entries()[size_t(row)].id); }))
+        return;
+    m_days->setRowCount(int(days.size()));
+    for (int i = 0; i < int(days.size()); ++i) {
+        const DayChange &day = days[size_t(i)];
+        const QString texts[] = {long_date(day.before.date), state_text(day.before), state_text(day.after)};
+        for (int column = 0; column < 3; ++column)
+            m_days->setItem(i, column, new QTableWidgetItem(texts[column]));
+    }
+}
+
+void ChangeHistoryWindow::process_menu()
+{
+    const QString key = selected_menu_key(m_tree);
+    if (key == QLatin1String("close"))
+        close();
+    else if (key == QLatin1String("undo_change"))
+        undo_selected();
+}
+
+void ChangeHistoryWindow::undo_selected()
+{
+    const int row = m_entries->currentIndex().row();
+    if (row < 0 || size_t(row) >= entries().size()) {
+        inform(this, QStringLiteral("There is no change selected."));
+        return;
+    }
+    const HistoryEntry entry = entries()[size_t(row)];
+    if (!entry.undoable) {
+        inform(this, QStringLiteral("Only a change of days can be undone; this change is shown for the record."));
+        return;
+    }
+    if (!interaction().ask_yes_no(this, kMessageTitle,
+                                  message_lines({QStringLiteral("Restore the days as they were before this change?"),
+                                                 QString(), entry.action}),
+                                  MessageIcon::Question))
+        return;
+    AppState &state = app_state();
+    if (!check_operation_allowed(true) || !check_calendar_revision(state.calendar_id, state.calendar_revision)
+        || !check_calendar_access(false))
+        return;
+    UndoOutcome outcome;
+    {
+        const BusyCursor busy;
+        if (!run_reported([&] { outcome = undo_change(*state.database, entry.id, state.calendar_revision); }))
+            return;
+    }
+    if (outcome.revision) {
+        state.calendar_revision = *outcome.revision;
+        if (state.main_link)
+            state.main_link->reload_and_redraw();
+        load();
+        return;
+    }
+    QStringList lines{QStringLiteral("The days cannot be restored: %1 was changed since.").arg(long_date(outcome.conflict_date)),
+                      QString()};
+    if (outcome.later) {
+        lines << QStringLiteral("By the change of %1 on %2:").arg(local_time(outcome.later->changed_at), who_text(*outcome.later))
+              << outcome.later->action;
+    } else {
+        lines << QStringLiteral("The change that did it has no history entry.");
+    }
+    inform(this, message_lines(lines));
+    if (outcome.later)
+        select_entry(outcome.later->id);
+}
+
+void open_change_history(QWidget *parent)
+{
+    AppState &state = app_state();
+    if (!check_operation_allowed(true) || !state.calendar_loaded || !check_calendar_access(true))
+        return;
+    ChangeHistoryWindow window(parent);
+    if (window.load())
+        window.show_modal();
+}
+
+} // namespace dayvane
