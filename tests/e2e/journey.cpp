@@ -22,8 +22,10 @@
 #include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
+#include <QLocale>
 #include <QMainWindow>
 #include <QRegularExpression>
+#include <QSysInfo>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTimer>
@@ -319,6 +321,21 @@ TEST_F(Journey, FirstRun)
     EXPECT_EQ(label("lbl_month_work_total_time"), duration_text(month_work + 4 * 90 - 8 * 60));
     EXPECT_EQ(label("lbl_month_no_work_pay_only_days").split(u' ').value(0).toInt(), pay_only_days + 1);
     snap(QStringLiteral("holiday-applied"));
+
+    // The change history names both changes, newest first, made here.
+    user().on_window(QStringLiteral("change_history"), [&](QDialog &history) {
+        const QAbstractItemModel *entries = history.findChild<QTableView *>(QStringLiteral("entries"))->model();
+        ASSERT_GE(entries->rowCount(), 2);
+        EXPECT_EQ(entries->index(0, 5).data().toString(), QStringLiteral("Holidays applied: 1, paid"));
+        EXPECT_EQ(entries->index(1, 5).data().toString(),
+                  QStringLiteral("Range saved: Mondays and Wednesdays, %1 \u2013 %2")
+                      .arg(QLocale::c().toString(monday, QStringLiteral("d MMM")),
+                           QLocale::c().toString(monday.addDays(11), QStringLiteral("d MMM yyyy"))));
+        EXPECT_EQ(entries->index(0, 1).data().toString(), QSysInfo::machineHostName());
+        snap(QStringLiteral("change-history"));
+        run_node(history, QStringLiteral("close"));
+    });
+    run_node(main(), QStringLiteral("change_history"));
 
     // 5. The month report and the twelve-month calendar, previewed and saved
     // as PDF from the preview.
