@@ -120,6 +120,7 @@ ChangeHistoryWindow::ChangeHistoryWindow(QWidget *parent)
                                       QStringLiteral("Restore the days as they were before this change"), QString()}},
                             MenuStyle::Flat, [this] { process_menu(); });
     m_tree->setMaximumHeight(64);
+    m_tree->setMinimumWidth(330);
     top->addWidget(m_tree, 1);
 
     auto *filters = new QHBoxLayout;
