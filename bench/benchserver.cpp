@@ -1,8 +1,10 @@
 #include "benchserver.h"
 
 #include "store/postgresengine.h"
+#include "store/transaction.h"
 
 #include <QCoreApplication>
+#include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -115,6 +117,31 @@ void RoundTrips::report(benchmark::State &state)
     pause();
     if (postgres_handle(m_db) && state.iterations() > 0)
         state.counters["round_trips"] = double(m_counted) / double(state.iterations());
+}
+
+BenchCalendar new_calendar_year(Database &db, int year)
+{
+    BenchCalendar made;
+    db.exec(QStringLiteral("INSERT INTO calendars (\"Name\") VALUES ('Bench');"));
+    made.calendar = qint32(db.last_insert_id());
+    db.exec(QStringLiteral("INSERT INTO calendar_years (\"CalendarLink\", \"YearVal\") VALUES (%1, %2);")
+                .arg(made.calendar)
+                .arg(year));
+    made.year_id = db.last_insert_id();
+    Transaction transaction(db);
+    Statement insert = db.prepare(QStringLiteral(
+        "INSERT INTO days (\"NameLink\", \"YearLink\", \"DateVal\", \"DayType\", \"TimeSegments\", \"Date comment\")"
+        " VALUES (?, ?, ?, 0, '', '');"));
+    for (QDate date(year, 1, 1); date.year() == year; date = date.addDays(1)) {
+        insert.reset();
+        insert.bind(1, made.calendar);
+        insert.bind(2, made.year_id);
+        insert.bind(3, date);
+        insert.exec();
+        made.day_ids.push_back(db.last_insert_id());
+    }
+    transaction.commit();
+    return made;
 }
 
 } // namespace dayvane::bench

@@ -11,6 +11,7 @@
 
 #include <memory>
 #include <optional>
+#include <vector>
 
 namespace dayvane::bench {
 
@@ -58,6 +59,15 @@ Fixture *fixture_for(benchmark::State &state, Backend backend)
     }
     return fixture.get();
 }
+
+// A calendar "Bench" with one year of empty day records, in `db`.
+struct BenchCalendar
+{
+    qint32 calendar = 0;
+    qint64 year_id = 0;
+    std::vector<qint64> day_ids;  // in date order
+};
+BenchCalendar new_calendar_year(Database &db, int year);
 
 // Counts the server's round trips during the timed part of a benchmark
 // (pause() and resume() beside state.PauseTiming() and ResumeTiming()) and

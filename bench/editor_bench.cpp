@@ -54,24 +54,9 @@ struct Fixture
     explicit Fixture(const QString &location)
     {
         db.emplace(create_calendar_database_at(location));
-        db->exec(QStringLiteral("INSERT INTO calendars (\"Name\") VALUES ('Bench');"));
-        calendar = db->last_insert_id();
-        db->exec(QStringLiteral("INSERT INTO calendar_years (\"CalendarLink\", \"YearVal\") VALUES (%1, %2);")
-                     .arg(calendar)
-                     .arg(kYear));
-        const qint64 year_id = db->last_insert_id();
-        Transaction transaction(*db);
-        Statement insert = db->prepare(QStringLiteral(
-            "INSERT INTO days (\"NameLink\", \"YearLink\", \"DateVal\", \"DayType\", \"TimeSegments\") VALUES (?, ?, ?, 0, '');"));
-        for (QDate date(kYear, 1, 1); date.year() == kYear; date = date.addDays(1)) {
-            insert.reset();
-            insert.bind(1, calendar);
-            insert.bind(2, year_id);
-            insert.bind(3, date);
-            insert.exec();
-            day_ids.push_back(db->last_insert_id());
-        }
-        transaction.commit();
+        BenchCalendar made = new_calendar_year(*db, kYear);
+        calendar = made.calendar;
+        day_ids = std::move(made.day_ids);
     }
 };
 

@@ -36,28 +36,6 @@ const char *const kEntrySelect =
     " \"CalendarName\", \"Action\", \"FirstDate\", \"LastDate\", \"Days\" IS NOT NULL"
     " FROM change_history WHERE \"CalendarLink\" = 1 ORDER BY id DESC";
 
-// A calendar of one year and a year's days, in a new database.
-qint32 new_calendar_year(Database &db)
-{
-    db.exec(QStringLiteral("INSERT INTO calendars (\"Name\") VALUES ('Bench');"));
-    const auto calendar = qint32(db.last_insert_id());
-    db.exec(QStringLiteral("INSERT INTO calendar_years (\"CalendarLink\", \"YearVal\") VALUES (%1, %2);").arg(calendar).arg(kYear));
-    const qint64 year_id = db.last_insert_id();
-    Transaction transaction(db);
-    Statement insert = db.prepare(QStringLiteral(
-        "INSERT INTO days (\"NameLink\", \"YearLink\", \"DateVal\", \"DayType\", \"TimeSegments\", \"Date comment\")"
-        " VALUES (?, ?, ?, 0, '', '');"));
-    for (QDate date(kYear, 1, 1); date.year() == kYear; date = date.addDays(1)) {
-        insert.reset();
-        insert.bind(1, calendar);
-        insert.bind(2, year_id);
-        insert.bind(3, date);
-        insert.exec();
-    }
-    transaction.commit();
-    return calendar;
-}
-
 // One change of days: `dates` get periods and a comment that differ with
 // `run`, so that every change really changes them.
 qint32 change_days(Database &db, qint32 calendar, qint32 revision, const std::vector<QDate> &dates, int run)
@@ -89,7 +67,7 @@ struct Fixture
     explicit Fixture(const QString &location)
     {
         db.emplace(create_calendar_database_at(location));
-        calendar = new_calendar_year(*db);
+        calendar = new_calendar_year(*db, kYear).calendar;
         Transaction transaction(*db);
         for (int i = 0; i < kEntries; ++i) {
             std::vector<DayChange> days;
@@ -193,7 +171,7 @@ void BM_YearOfTypicalUse(benchmark::State &state)
             return;
         }
         Database db = create_calendar_database_at(*location);
-        const qint32 calendar = new_calendar_year(db);
+        const qint32 calendar = new_calendar_year(db, kYear).calendar;
         const auto size = [&] {
             db.exec(QStringLiteral("VACUUM;"));
             return QFileInfo(*location).size();
