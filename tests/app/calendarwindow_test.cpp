@@ -95,7 +95,6 @@ TEST_F(CalendarWindowTest, SettingsComeBackAndAWindowBelowTheWorkAreaIsPulledUp)
     EXPECT_TRUE(read_ini().startsWith(QStringLiteral("[DB path]=%1\r\n[NewsVersion]=7\r\n").arg(db_path())));
     EXPECT_TRUE(read_ini().contains(expected_top)) << read_ini().toStdString();
     EXPECT_TRUE(read_ini().contains(QStringLiteral("[Height]=%1\r\n").arg(pixels_to_twips(twips_to_pixels(6480)))));
-
     // A height stored on a taller screen opens no taller than this one.
     write_ini(QStringLiteral("[DB path]=%1\r\n[Height]=%2\r\n").arg(db_path()).arg(pixels_to_twips(area.height() + 200)));
     CalendarWindow again;
@@ -146,13 +145,8 @@ TEST_F(CalendarWindowTest, OpeningTheDatabaseExplainsEveryRefusalAndKeepsTheLoca
         EXPECT_EQ(app_state().current_user_id, 0);
         EXPECT_TRUE(app_state().current_user_name.isEmpty());
     };
-    struct Case
-    {
-        QString chosen;
-        QString message;
-        bool kept = false;  // the right file, out of use for now: the next start tries it again
-    };
-    const Case cases[] = {
+    // kept: the right file, out of use for now, so the next start tries it again.
+    const struct { QString chosen, message; bool kept = false; } cases[] = {
         {wrong_name, QStringLiteral("Please select the database named ''QZDB.mdb''.")},
         {QStringLiteral("/QZDB.mdb"),
          QStringLiteral("Please select the ''QZDB.mdb'' database.\r\nThe database path must be 11 characters minimum\r\n"
@@ -165,7 +159,7 @@ TEST_F(CalendarWindowTest, OpeningTheDatabaseExplainsEveryRefusalAndKeepsTheLoca
         {busy, QStringLiteral("The calendar database is busy: another workstation is saving. Try again in a moment."), true},
         {unreadable, QStringLiteral("The calendar database cannot be read: Permission denied"), true},
     };
-    for (const Case &c : cases) {
+    for (const auto &c : cases) {
         choose(c.chosen);
         EXPECT_EQ(user.take_texts(), QStringList{c.message}) << c.chosen.toStdString();
         EXPECT_FALSE(app_state().db_connected);
@@ -210,7 +204,6 @@ TEST_F(CalendarWindowTest, TheServerWindowConnectsAndExplainsEveryRefusal)
     user.answer_file(std::nullopt);
     window.start();
     user.take_texts();
-
     // Types the address and password into the server window and connects.
     const auto enter = [&](const QString &address, const QString &password = {}) {
         user.on_window(QStringLiteral("database_server"), [=](QDialog &dialog) {
@@ -219,32 +212,24 @@ TEST_F(CalendarWindowTest, TheServerWindowConnectsAndExplainsEveryRefusal)
             run_node(dialog, QStringLiteral("connect"));
         });
     };
-    struct Case
-    {
-        QString address;
-        QString message_start;  // empty: connected
-        bool kept;              // the address kept for the next start
-    };
+    // An empty message: connected; kept: the address kept for the next start.
     const QString folder = ours.section(u' ', 0, 0);
-    const Case cases[] = {
+    const struct { QString address, message_start; bool kept; } cases[] = {
         {QStringLiteral("host=/nowhere/at/all dbname=x user=postgres"), QStringLiteral("The database server does not answer:"), true},
         {folder + QStringLiteral(" user=postgres dbname=nosuch"), QStringLiteral("The database server has no such database:"), false},
         {empty, QStringLiteral("The selected database does not appear to be a valid"), false},
         {ours, QString(), true},
     };
-    for (const Case &c : cases) {
+    for (const auto &c : cases) {
         enter(c.address);
         window.run_command(QStringLiteral("set_db_server"));
         const QStringList texts = user.take_texts();
-        if (c.message_start.isEmpty())
-            EXPECT_TRUE(texts.isEmpty()) << texts.join(u'|').toStdString();
-        else
-            EXPECT_TRUE(texts.size() == 1 && texts.first().startsWith(c.message_start)) << texts.join(u'|').toStdString();
+        EXPECT_EQ(texts.size(), c.message_start.isEmpty() ? 0 : 1) << texts.join(u'|').toStdString();
+        EXPECT_TRUE(texts.join(u'|').startsWith(c.message_start)) << texts.join(u'|').toStdString();
         EXPECT_EQ(app_state().db_connected, c.message_start.isEmpty()) << c.address.toStdString();
         EXPECT_EQ(app_state().db_path, c.kept ? c.address : QString()) << c.address.toStdString();
     }
     EXPECT_EQ(app_state().database->dialect(), Database::Dialect::PostgreSQL);
-
     // A server that asks for a password: the window asks again, the
     // password is kept for the run but never written to QZ.ini.
     user.answer_yes_no(true);
@@ -280,7 +265,6 @@ TEST_F(CalendarWindowTest, HelpAndNewsOpenTheirPages)
     window.run_command(QStringLiteral("contact_corvantelle"));
     EXPECT_EQ(user.opened_urls(), std::vector<QUrl>({QUrl(QStringLiteral("http://127.0.0.1:9/help/qzhelp.htm")),
                                                      QUrl(QStringLiteral("http://127.0.0.1:9/cs/contact.htm"))}));
-
     // The same version: no notification; a newer one blinks the news node.
     window.set_latest_news_version(QStringLiteral("4"));
     EXPECT_FALSE(timer->isActive());
@@ -294,7 +278,6 @@ TEST_F(CalendarWindowTest, HelpAndNewsOpenTheirPages)
     QTRY_VERIFY_WITH_TIMEOUT(news->font(0).bold(), 2000);
     EXPECT_EQ(news->foreground(0).color(), QColor(255, 0, 0));
     QTRY_VERIFY_WITH_TIMEOUT(!news->font(0).bold(), 2000);
-
     // A failed news page keeps the notification; a good one ends it.
     user.set_open_url_result(false);
     window.run_command(QStringLiteral("news"));
@@ -325,7 +308,7 @@ TEST_F(CalendarWindowTest, TheCommandsOpenTheirWindowsAndTheListOpensAYear)
     EXPECT_EQ(text("lbl_calendar_name"), QStringLiteral("No calendar loaded"));
     // Enter on a row of the list opens that year.
     user.on_window(QStringLiteral("calendar_list"), [](QDialog &list) {
-        QTest::keyClick(select_calendar(list, QStringLiteral("Alpha"), 2024), Qt::Key_Return);
+        QTest::keyClick(select_calendar_row(list, QStringLiteral("Alpha"), QStringLiteral("2024")), Qt::Key_Return);
         EXPECT_FALSE(list.isVisible());
     });
     window.run_command(QStringLiteral("open_calendar_list"));
@@ -338,11 +321,8 @@ TEST_F(CalendarWindowTest, TheCommandsOpenTheirWindowsAndTheListOpensAYear)
     user.on_window(QStringLiteral("calendar_list"), [&](QDialog &list) {
         user.on_window(QStringLiteral("user_list"), close);
         user.answer_yes_no(true);
-        user.on_window(QStringLiteral("system_password"), [](QDialog &password) {
-            type_into(password, QStringLiteral("password"), QStringLiteral("Admin99"), 0);
-            run_node(password, QStringLiteral("accept_password"), 0);
-        });
-        QTest::keyClick(select_calendar(list, QStringLiteral("zeta office"), 2023), Qt::Key_Return);
+        answer_system_password(user, QStringLiteral("Admin99"));
+        QTest::keyClick(select_calendar_row(list, QStringLiteral("zeta office"), QStringLiteral("2023")), Qt::Key_Return);
         EXPECT_FALSE(list.isVisible());
     });
     window.run_command(QStringLiteral("open_calendar_list"));

@@ -83,20 +83,6 @@ inline Filled fill_office(Database &db)
     return f;
 }
 
-// Makes the calendar list's row of `name` and `year` current.
-inline QTableWidget *select_calendar(QDialog &list, const QString &name, int year)
-{
-    auto *grid = list.findChild<QTableWidget *>(QStringLiteral("grid"));
-    for (int row = 0; row < grid->rowCount() && row_data(grid, row) != 0; ++row) {
-        if (grid->item(row, 0)->text() == name && grid->item(row, 1)->text() == QString::number(year)) {
-            grid->setCurrentCell(row, 0);
-            return grid;
-        }
-    }
-    ADD_FAILURE() << "no row " << name.toStdString();
-    return grid;
-}
-
 class MainWindowTest : public ::testing::Test
 {
 protected:
@@ -169,7 +155,7 @@ protected:
     void rename_in_list(const QString &name, int year, const QString &new_name)
     {
         user.on_window(QStringLiteral("calendar_list"), [&](QDialog &list) {
-            select_calendar(list, name, year);
+            select_calendar_row(list, name, QString::number(year));
             run_node(list, QStringLiteral("rename"));
             auto *box = list.findChild<QLineEdit *>(QStringLiteral("txt_rename"));
             box->setText(new_name);
@@ -214,15 +200,7 @@ protected:
         return texts;
     }
     // Column `column` of every data row of the event grid.
-    QStringList listed(int column = 0) const
-    {
-        QStringList texts;
-        for (int row = 0; row < grid()->rowCount(); ++row) {
-            if (row_data(grid(), row) != 0)
-                texts << grid()->item(row, column)->text();
-        }
-        return texts;
-    }
+    QStringList listed(int column = 0) const { return column_texts(grid(), column); }
     // The dates marked bold for their event text, yyyy-MM-dd.
     QStringList bold_dates() const
     {

@@ -33,24 +33,6 @@ QStringList rows(QDialog &window)
     return result;
 }
 
-QString current_name(QDialog &window)
-{
-    const QTableWidgetItem *item = grid(window)->item(grid(window)->currentRow(), 0);
-    return item ? item->text() : QString();
-}
-
-void select_row(QDialog &window, const QString &name, const QString &year)
-{
-    QTableWidget *table = grid(window);
-    for (int row = 0; row < table->rowCount(); ++row) {
-        if (table->item(row, 0) && table->item(row, 0)->text() == name && table->item(row, 1)->text() == year) {
-            table->setCurrentCell(row, 0);
-            return;
-        }
-    }
-    FAIL() << "no row " << name.toStdString() << " " << year.toStdString();
-}
-
 qint64 count(const QString &sql)
 {
     return scalar(*app_state().database, sql);
@@ -72,7 +54,7 @@ protected:
     // Runs `command` on the row of `name` and `year`, answering Yes to `yes` questions.
     void run_on(QDialog &window, const char *name, const char *year, const char *command, int yes = 1)
     {
-        select_row(window, QString::fromLatin1(name), QString::fromLatin1(year));
+        select_calendar_row(window, QString::fromLatin1(name), QString::fromLatin1(year));
         for (int i = 0; i < yes; ++i)
             user.answer_yes_no(true);
         run_node(window, QString::fromLatin1(command));
@@ -104,11 +86,7 @@ TEST_F(CalendarList, ListsCalendarsAndTakesOnlyNewNamesThatAreNotBlank)
     const QString taken = QStringLiteral("The calendar name specified already exists.");
     // A new name with its year (none for a rename of "Alpha"); what is
     // refused keeps its box open, what is saved becomes the current row.
-    const struct
-    {
-        const char *name, *year;
-        QString refusal;
-    } cases[] = {
+    const struct { const char *name, *year; QString refusal; } cases[] = {
         {"  ", "2024", blank}, {"Depot", "1999", year_range}, {"Depot", "2101", year_range}, {"Depot", "", year_range},
         {"ALPHA", "2024", taken},       // letter case does not make a name new
         {"zeta OFFICE", nullptr, taken}, {"Alpha", nullptr, taken},  // nor does renaming to its own name
@@ -134,7 +112,7 @@ TEST_F(CalendarList, ListsCalendarsAndTakesOnlyNewNamesThatAreNotBlank)
         EXPECT_LE(header->sectionViewportPosition(1) + header->sectionSize(1), table->viewport()->width());
         EXPECT_GE(header->sectionSize(1), table->fontMetrics().horizontalAdvance(QStringLiteral("2024")));
         EXPECT_GT(header->sectionSize(0), 3 * header->sectionSize(1));
-        select_row(window, QStringLiteral("zeta office"), QStringLiteral("2024"));
+        select_calendar_row(window, QStringLiteral("zeta office"), QStringLiteral("2024"));
         EXPECT_EQ(owner->text(), QStringLiteral("Ann Smith"));
         // An empty row moves the selection to the nearest calendar.
         grid(window)->setCurrentCell(30, 0);
@@ -155,13 +133,12 @@ TEST_F(CalendarList, ListsCalendarsAndTakesOnlyNewNamesThatAreNotBlank)
             EXPECT_EQ(user.take_texts(), c.refusal.isEmpty() ? QStringList() : QStringList{c.refusal}) << c.name;
             EXPECT_EQ(box->isVisible(), !c.refusal.isEmpty()) << c.name;
             if (c.refusal.isEmpty()) {
-                EXPECT_EQ(current_name(window), name);
+                EXPECT_EQ(cell_text(grid(window), grid(window)->currentRow(), 0), name) << c.name;
             }
         }
         EXPECT_EQ(count(QStringLiteral("SELECT revision FROM calendars WHERE id = %1").arg(connected.sample.alpha)), 1);
         EXPECT_EQ(empty_days("Depot", "2024"), 366);
         EXPECT_EQ(empty_days("Yard", "2100"), 365);
-
         // Without calendars only a new name is offered.
         app_state().database->exec(QStringLiteral("DELETE FROM calendars;"));
         run_node(window, QStringLiteral("reload"));
@@ -193,7 +170,6 @@ TEST_F(CalendarList, YearsAreAddedAndDeletedAtEitherEnd)
         QTest::keyClick(years, Qt::Key_Return);
         EXPECT_FALSE(years->isVisible());
         EXPECT_EQ(grid(window)->item(grid(window)->currentRow(), 1)->text(), QStringLiteral("2007"));
-
         // Another workstation adds 2003 after the choices were offered.
         run_on(window, "Alpha", "2007", "add_year", 0);
         Database other = open_existing_database(connected.file.path());
@@ -205,7 +181,6 @@ TEST_F(CalendarList, YearsAreAddedAndDeletedAtEitherEnd)
         run_on(window, "Alpha", "2007", "delete_year");
         EXPECT_EQ(rows(window).filter(QStringLiteral("Alpha")),
                   QStringList({"Alpha 2003 admin", "Alpha 2004 admin", "Alpha 2005 admin", "Alpha 2006 admin"}));
-
         // The only year of a calendar takes its name along.
         run_on(window, "beta", "", "delete_year");
         run_on(window, "zeta office", "2023", "delete_year");
@@ -249,7 +224,6 @@ TEST_F(CalendarList, OwnersAndRestrictionFollowTheirRules)
         run_on(window, "Alpha", "2024", "set_ownership");
         run_on(window, "Alpha", "2024", "add_restrict_read_access");
         EXPECT_EQ(rows(window).first(), QStringLiteral("Alpha 2024 read_write"));
-
         // A restricted calendar given a new owner is unrestricted.
         choose(connected.sample.bob);
         run_on(window, "zeta office", "2024", "set_ownership");
@@ -257,7 +231,6 @@ TEST_F(CalendarList, OwnersAndRestrictionFollowTheirRules)
         run_on(window, "zeta office", "2024", "remove_restrict_read_access");
         run_on(window, "zeta office", "2024", "remove_ownership");
         EXPECT_EQ(rows(window).last(), QStringLiteral("zeta office 2024 admin"));
-
         // Changed elsewhere after the list was read: every change is refused.
         app_state().database->exec(QStringLiteral("UPDATE calendars SET revision = revision + 1;"));
         for (const char *key : {"remove_ownership", "add_restrict_read_access", "remove_restrict_read_access"})
@@ -305,13 +278,7 @@ TEST_F(CalendarList, EveryChangeNeedsTheSystemPassword)
                 app_state().entered_system_password.clear();
                 if (command == std::string_view("set_ownership"))
                     choose(connected.sample.bob);
-                user.on_window(QStringLiteral("system_password"), [given](QDialog &password) {
-                    if (given) {
-                        type_into(password, QStringLiteral("password"), QStringLiteral("Admin99"), 0);
-                        run_node(password, QStringLiteral("accept_password"), 0);
-                    }
-                    password.close();
-                });
+                answer_system_password(user, given ? QStringLiteral("Admin99") : QString());
                 change();
                 EXPECT_EQ(stored() != before, given) << command << " given " << given;
             }

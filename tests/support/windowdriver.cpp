@@ -1,5 +1,7 @@
 #include "windowdriver.h"
 
+#include "scriptedinteraction.h"
+
 #include "store/connection.h"
 #include "store/recordset.h"
 #include "ui_common/appstate.h"
@@ -7,6 +9,7 @@
 #include "ui_common/menutree.h"
 #include "users/passwords.h"
 
+#include <QDialog>
 #include <QFrame>
 #include <QTableWidget>
 #include <QTreeWidget>
@@ -22,6 +25,16 @@ QString cell_text(QTableWidget *grid, int row, int column)
 {
     const QTableWidgetItem *item = grid ? grid->item(row, column) : nullptr;
     return item ? item->text() : QString();
+}
+
+QStringList column_texts(QTableWidget *grid, int column)
+{
+    QStringList texts;
+    for (int row = 0; row < grid->rowCount(); ++row) {
+        if (row_data(grid, row) != 0)
+            texts << cell_text(grid, row, column);
+    }
+    return texts;
 }
 
 bool frame_shown(QWidget &window, int index)
@@ -70,6 +83,30 @@ void select_user_row(QWidget &window, qint64 user_id)
         }
     }
     FAIL() << "no row for user " << user_id;
+}
+
+QTableWidget *select_calendar_row(QWidget &window, const QString &name, const QString &year)
+{
+    QTableWidget *table = grid(window);
+    for (int row = 0; row < table->rowCount() && row_data(table, row) != 0; ++row) {
+        if (table->item(row, 0)->text() == name && table->item(row, 1)->text() == year) {
+            table->setCurrentCell(row, 0);
+            return table;
+        }
+    }
+    ADD_FAILURE() << "no row " << name.toStdString() << " " << year.toStdString();
+    return table;
+}
+
+void answer_system_password(ScriptedInteraction &user, const QString &password)
+{
+    user.on_window(QStringLiteral("system_password"), [password](QDialog &window) {
+        if (!password.isEmpty()) {
+            type_into(window, QStringLiteral("password"), password, 0);
+            run_node(window, QStringLiteral("accept_password"), 0);
+        }
+        window.close();
+    });
 }
 
 ConnectedDatabase::ConnectedDatabase()

@@ -4,6 +4,7 @@
 
 #include <QLineEdit>
 #include <QString>
+#include <QStringList>
 #include <QTest>
 #include <QWidget>
 
@@ -13,6 +14,8 @@ class QDialog;
 class QTableWidget;
 
 namespace dayvane::test {
+
+class ScriptedInteraction;
 
 // The child named `name` whose "index" property is `index`; any of that
 // name for a negative index.
@@ -33,10 +36,17 @@ void type_into(QWidget &window, const QString &box, const QString &text, int ind
 void retype(QWidget &window, const QString &box, const QString &text);
 void run_node(QWidget &window, const QString &key, int tree_index = -1);
 void select_user_row(QWidget &window, qint64 user_id);
+// Makes the calendar list's row of `name` and `year` ("" for none) current.
+QTableWidget *select_calendar_row(QWidget &window, const QString &name, const QString &year);
+// The next system password window: `password` typed and accepted, or the
+// window closed for an empty one.
+void answer_system_password(ScriptedInteraction &user, const QString &password);
 
 // The window's grid "grid"; the text of one of its cells ("" for none).
 QTableWidget *grid(QWidget &window);
 QString cell_text(QTableWidget *grid, int row, int column);
+// Column `column` of every data row of `grid`.
+QStringList column_texts(QTableWidget *grid, int column = 0);
 // Whether the frame "frame" (the one of `index`; any for -1) is shown.
 bool frame_shown(QWidget &window, int index = -1);
 
