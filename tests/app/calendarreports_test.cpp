@@ -68,7 +68,6 @@ TEST_F(CalendarReports, ThePreviewOfTheMonthShowsWhatTheWindowShowsUnlessTheCale
     EXPECT_EQ(rows[8].fields[1], text("lbl_month_work_typical_days"));
     EXPECT_EQ(rows[8].fields[4], text("lbl_year_work_typical_time"));
     EXPECT_TRUE(pdf_text(pdf).contains(QStringLiteral("Team day")));
-
     // Another workstation changed the calendar: nothing is written or shown.
     ASSERT_TRUE(QFile::remove(home.filePath(QStringLiteral("QZX.mdb"))));
     app_state().database->exec(QStringLiteral("UPDATE calendars SET revision = revision + 1;"));
@@ -105,7 +104,6 @@ TEST_F(CalendarReports, PrintingTheYearAsksForThePrinterAndPrintsThePartChosen)
     EXPECT_TRUE(std::any_of(year_rows.begin(), year_rows.end(), [](const ReportRow &r) {
         return r.fields[0] == u"08:00 AM..12:00 PM (4h 0m Wrk)" && r.fields[1] == u"01:00 PM..05:00 PM (4h 0m Wrk)";
     }));
-
     // A cancelled print dialog prints nothing and says nothing, but the rows
     // of the month are written.
     EXPECT_EQ(print("print_calendar_1_month").front().fields[0], QStringLiteral("Office (January)"));

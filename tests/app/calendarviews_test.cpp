@@ -67,12 +67,7 @@ TEST_F(CalendarViewsTest, StartUpReopensTheStoredCalendarOnItsDateWithItsFigures
 TEST_F(CalendarViewsTest, TheDayDetailShowsWhatTheDayHasAndOnlyStoredDaysOfACurrentCalendarAreEdited)
 {
     start_on(filled.office, QStringLiteral("1/10/2024"));
-    struct Case
-    {
-        QDate date;
-        QStringList detail;
-    };
-    const Case cases[] = {
+    const std::pair<QDate, QStringList> cases[] = {
         {QDate(2024, 1, 2), {"Jan-02", "08:00 AM", "05:00 PM", "8h 0m", "8h 0m", ""}},
         // Paid, no work: times and no worked time.
         {QDate(2024, 1, 1), {"Jan-01", "08:00 AM", "04:00 PM", "0h 0m", "8h 0m", "New Year's Day"}},
@@ -81,15 +76,15 @@ TEST_F(CalendarViewsTest, TheDayDetailShowsWhatTheDayHasAndOnlyStoredDaysOfACurr
         // No stored record.
         {QDate(2024, 1, 6), {"Jan-06", "", "", "0h 0m", "0h 0m", ""}},
     };
-    for (const Case &c : cases) {
+    for (const auto &[date, detail] : cases) {
         // A date of the same month changes the day detail only.
         set_text("lbl_month_pay_days", QStringLiteral("unchanged"));
-        calendar()->setSelectedDate(c.date);
-        EXPECT_EQ(selected(), c.date);
+        calendar()->setSelectedDate(date);
+        EXPECT_EQ(selected(), date);
         EXPECT_EQ(QStringList({text("lbl_cal_date"), text("lbl_start_time"), text("lbl_end_time"), text("lbl_work_time"),
                                text("lbl_paid_time"), text("lbl_event")}),
-                  c.detail)
-            << c.date.toString().toStdString();
+                  detail)
+            << date.toString().toStdString();
         EXPECT_EQ(text("lbl_month_pay_days"), QStringLiteral("unchanged"));
     }
     // A double click on a stored day opens the editor on it, by the command
@@ -131,14 +126,8 @@ TEST_F(CalendarViewsTest, TheDayDetailShowsWhatTheDayHasAndOnlyStoredDaysOfACurr
 TEST_F(CalendarViewsTest, TheEventListFiltersTheLoadedYearAndMovesToItsDates)
 {
     start_on(filled.office, QStringLiteral("1/10/2024"));
-    struct Case
-    {
-        const char *command;
-        const char *header;
-        QStringList dates;
-    };
     // 31 Dec 2023 and 2 Jan 2025 carry events but are never listed.
-    const Case cases[] = {
+    const struct { const char *command, *header; QStringList dates; } cases[] = {
         {"show_all_calendar_event_dates", "Events (All commented dates)",
          {"Jan-01", "Jan-03", "Jan-05", "Jan-08", "Mar-15"}},
         {"show_typical_event_calendar_dates", "Events (Typical workdays)", {"Jan-03", "Jan-08", "Mar-15"}},
@@ -147,7 +136,7 @@ TEST_F(CalendarViewsTest, TheEventListFiltersTheLoadedYearAndMovesToItsDates)
         {"show_no_work_no_pay_calendar_dates", "Events (Dates not worked and not paid)", {"Jan-05"}},
     };
     int filter = 0;
-    for (const Case &c : cases) {
+    for (const auto &c : cases) {
         window.run_command(QString::fromLatin1(c.command));
         EXPECT_EQ(app_state().event_filter, filter++);
         EXPECT_EQ(grid()->horizontalHeaderItem(1)->text(), QString::fromLatin1(c.header));

@@ -34,7 +34,6 @@ TEST(DateSelector, KeepsToItsYearAndOnlySelectOrEnterConfirmTheDate)
     });
     EXPECT_TRUE(show_date_selector(nullptr));
     EXPECT_EQ(selector_date(), QDate(2005, 12, 31));
-
     // Escape or Close keep the caller's date.
     for (const bool escape : {true, false}) {
         user.on_window(QStringLiteral("date_selector"), [&](QDialog &window) {
@@ -83,7 +82,6 @@ TEST(About, ShowsTheProductAndStartsAnInstalledSystemInformationProgramOrSaysThe
     EXPECT_EQ(user.shown()[0].icon, MessageIcon::Plain);
     EXPECT_EQ(user.take_texts(), QStringList{unavailable});
     EXPECT_TRUE(user.started_programs().empty());
-
     // The second choice is installed: it starts; when it fails to, the same message.
     QFile program(folder.filePath(QStringLiteral("hardinfo")));
     ASSERT_TRUE(program.open(QIODevice::WriteOnly) && program.setPermissions(QFile::ReadOwner | QFile::ExeOwner));

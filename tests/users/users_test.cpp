@@ -12,7 +12,6 @@
 
 #include <QCheckBox>
 #include <QDialog>
-#include <QFrame>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QTableWidget>
@@ -30,12 +29,14 @@ const QString kActive = QStringLiteral("The system password will remain active u
 const QString kInsufficient =
     QStringLiteral("Insufficient access permission.\r\n\r\nDo you want to proceed with the system password?");
 
-int user_rows(QDialog &list)
+// Types each non-empty text into the "password" box of its index, then runs `node`.
+void type_and_run(QDialog &window, const QStringList &passwords, const char *node, int tree_index = -1)
 {
-    int rows = 0;
-    for (int row = 0; row < grid(list)->rowCount(); ++row)
-        rows += row_data(grid(list), row) != 0;
-    return rows;
+    for (int box = 0; box < passwords.size(); ++box) {
+        if (!passwords[box].isEmpty())
+            type_into(window, QStringLiteral("password"), passwords[box], box);
+    }
+    run_node(window, QString::fromLatin1(node), tree_index);
 }
 
 // Ann has the password "Annpw1", Bob none; no system password is defined.
@@ -55,16 +56,7 @@ protected:
     }
 
     // The system password window: given "Admin99", or closed without a password.
-    void system_password(bool given)
-    {
-        user.on_window(QStringLiteral("system_password"), [given](QDialog &window) {
-            if (given) {
-                type_into(window, QStringLiteral("password"), QStringLiteral("Admin99"), 0);
-                run_node(window, QStringLiteral("accept_password"), 0);
-            }
-            window.close();
-        });
-    }
+    void system_password(bool given) { answer_system_password(user, given ? QStringLiteral("Admin99") : QString()); }
 
     // The user list in password-request mode: `who` proves `password`, or
     // nobody identifies when `who` is 0.
@@ -76,10 +68,8 @@ protected:
                 return;
             }
             select_user_row(list, who);
-            user.on_window(QStringLiteral("user_password_input"), [password](QDialog &input) {
-                type_into(input, QStringLiteral("password"), password);
-                run_node(input, QStringLiteral("accept_password"));
-            });
+            user.on_window(QStringLiteral("user_password_input"),
+                           [password](QDialog &input) { type_and_run(input, {password}, "accept_password"); });
             run_node(list, QStringLiteral("user_password"));
             EXPECT_FALSE(list.isVisible());
         });
@@ -96,24 +86,19 @@ TEST_F(Users, TheSystemPasswordIsDefinedAskedForChangedAndMatchedAsStored)
     install_system_password_check();
     // None defined: guarded operations run without asking.
     EXPECT_TRUE(check_operation_allowed(true, true));
-
     // The window opens on the frame that defines one. Five characters padded
     // to seven with blanks are still five: the filter lets no blank through
     // in this box, so the text is set directly.
     user.on_window(QStringLiteral("system_password"), [&](QDialog &window) {
         EXPECT_FALSE(frame_shown(window, 0));
         EXPECT_TRUE(frame_shown(window, 1));
-        type_into(window, QStringLiteral("password"), QStringLiteral("abcde"), 1);
-        run_node(window, QStringLiteral("save_password"), 1);
+        type_and_run(window, {"", "abcde"}, "save_password", 1);
         QLineEdit *box = find_indexed<QLineEdit>(window, QStringLiteral("password"), 1);
         const QSignalBlocker unfiltered(box);
         box->setText(QStringLiteral(" abcde "));
         run_node(window, QStringLiteral("save_password"), 1);
-        type_into(window, QStringLiteral("password"), QStringLiteral("Secret1"), 1);
-        type_into(window, QStringLiteral("password"), QStringLiteral("Secret2"), 2);
-        run_node(window, QStringLiteral("save_password"), 1);
-        type_into(window, QStringLiteral("password"), QStringLiteral("Secret1"), 2);
-        run_node(window, QStringLiteral("save_password"), 1);
+        type_and_run(window, {"", "Secret1", "Secret2"}, "save_password", 1);
+        type_and_run(window, {"", "", "Secret1"}, "save_password", 1);
         EXPECT_FALSE(window.isVisible());
     });
     open_system_password_window(nullptr);
@@ -122,43 +107,33 @@ TEST_F(Users, TheSystemPasswordIsDefinedAskedForChangedAndMatchedAsStored)
                                               QStringLiteral("The confirmation password does not match the new password."),
                                               QStringLiteral("The new password has been activated.")}));
     EXPECT_EQ(app_state().entered_system_password, QStringLiteral("Secret1"));
-
     // Entered once, it stays accepted for the run.
     EXPECT_TRUE(check_operation_allowed(true, true));
-
     // Cleared: the next guarded operation asks again.
     app_state().entered_system_password.clear();
     user.on_window(QStringLiteral("system_password"), [&](QDialog &window) {
         EXPECT_TRUE(frame_shown(window, 0));
-        type_into(window, QStringLiteral("password"), QStringLiteral("Secret9"), 0);
-        run_node(window, QStringLiteral("accept_password"), 0);
-        type_into(window, QStringLiteral("password"), QStringLiteral("Secret1"), 0);
-        run_node(window, QStringLiteral("accept_password"), 0);
+        type_and_run(window, {"Secret9"}, "accept_password", 0);
+        type_and_run(window, {"Secret1"}, "accept_password", 0);
         EXPECT_FALSE(window.isVisible());
     });
     EXPECT_TRUE(check_operation_allowed(true, true));
     EXPECT_EQ(user.take_texts(), QStringList({QStringLiteral("Incorrect system password."), kActive}));
-
     // Changing it needs the current one; the new one is stored scrambled
     // and matches at the next operation.
     user.on_window(QStringLiteral("system_password"), [&](QDialog &window) {
         run_node(window, QStringLiteral("change_password"), 0);
-        type_into(window, QStringLiteral("password"), QStringLiteral("Secret2"), 0);
-        run_node(window, QStringLiteral("change_password"), 0);
+        type_and_run(window, {"Secret2"}, "change_password", 0);
         EXPECT_TRUE(frame_shown(window, 0));
-        type_into(window, QStringLiteral("password"), QStringLiteral("Secret1"), 0);
-        run_node(window, QStringLiteral("change_password"), 0);
+        type_and_run(window, {"Secret1"}, "change_password", 0);
         EXPECT_TRUE(frame_shown(window, 1));
-        type_into(window, QStringLiteral("password"), QStringLiteral("Fresh123"), 1);
-        type_into(window, QStringLiteral("password"), QStringLiteral("Fresh123"), 2);
-        run_node(window, QStringLiteral("save_password"), 1);
+        type_and_run(window, {"", "Fresh123", "Fresh123"}, "save_password", 1);
     });
     open_system_password_window(nullptr);
     EXPECT_EQ(user.take_texts(), QStringList({QStringLiteral("Please enter the current system password."),
                                               QStringLiteral("Incorrect system password."),
                                               QStringLiteral("The new password has been activated.")}));
     EXPECT_TRUE(check_operation_allowed(true, true));
-
     // Another workstation changes it: the next operation is refused once.
     Database other = open_existing_database(connected.file.path());
     store_system_password(other, QStringLiteral("Changed7"));
@@ -166,7 +141,6 @@ TEST_F(Users, TheSystemPasswordIsDefinedAskedForChangedAndMatchedAsStored)
     EXPECT_FALSE(check_operation_allowed(true, true));
     EXPECT_EQ(user.take_texts(), QStringList{QStringLiteral("The system password supplied does not match the system\r\n"
                                                             "password stored on the database.")});
-
     // A typed password whose stored form starts with a zero byte and an
     // apostrophe (the key stream's own first characters give that) still
     // matches.
@@ -276,7 +250,7 @@ TEST_F(Users, RecordsOpenAndSaveOnlyWithTheSystemPassword)
                  });
              }
              run_node(list, QStringLiteral("add_user"));
-             EXPECT_EQ(user_rows(list), given ? 3 : 2);
+             EXPECT_EQ(column_texts(grid(list)).size(), given ? 3 : 2);
              EXPECT_EQ(grid(list)->item(grid(list)->currentRow(), 2)->text(), given ? QStringLiteral("Young") : QStringLiteral("Adams"));
          },
          QStringLiteral("SELECT count(*) FROM users WHERE LastName = 'Young' AND FirstName = 'Zoe' AND EmployeeID = 'E9'"),
@@ -346,8 +320,7 @@ TEST_F(Users, TheListProvesAndChangesPasswordsAndDeletesAllButCalendarOwners)
         select_user_row(list, who);
         user.on_window(QStringLiteral("user_password_input"), [&](QDialog &input) {
             EXPECT_EQ(input.windowTitle(), QStringLiteral("User password"));
-            type_into(input, QStringLiteral("password"), typed);
-            run_node(input, QStringLiteral("accept_password"));
+            type_and_run(input, {typed}, "accept_password");
             EXPECT_FALSE(input.isVisible());
         });
         run_node(list, QStringLiteral("user_password"));
@@ -361,7 +334,7 @@ TEST_F(Users, TheListProvesAndChangesPasswordsAndDeletesAllButCalendarOwners)
     user.on_window(QStringLiteral("user_list"), [&](QDialog &list) {
         QTableWidget *table = grid(list);
         EXPECT_EQ(table->rowCount(), 22);
-        EXPECT_EQ(user_rows(list), 3);
+        EXPECT_EQ(column_texts(grid(list)).size(), 3);
         EXPECT_EQ(table->item(0, 2)->text(), QStringLiteral("Adams"));
         // Every column fits its header, and the grid needs no sideways scrolling.
         const QHeaderView *header = table->horizontalHeader();
@@ -369,7 +342,6 @@ TEST_F(Users, TheListProvesAndChangesPasswordsAndDeletesAllButCalendarOwners)
             EXPECT_GE(header->sectionSize(column), header->sectionSizeHint(column)) << column;
         EXPECT_LE(header->sectionViewportPosition(2) + header->sectionSize(2), table->viewport()->width());
         EXPECT_EQ(find_menu_node(list.findChild<QTreeWidget *>(), QStringLiteral("select_user")), nullptr);
-
         // A proof in progress leaves nobody current, never the unproven user.
         prove(list, ann, QStringLiteral("Annpw1"));
         EXPECT_EQ(app_state().current_user_id, ann);
@@ -380,42 +352,32 @@ TEST_F(Users, TheListProvesAndChangesPasswordsAndDeletesAllButCalendarOwners)
         prove(list, bob, QStringLiteral("anything"));
         EXPECT_EQ(app_state().current_user_id, 0);
         prove(list, ann, QStringLiteral("   "));
-
         // Changing: a short new password is refused before the old one is checked.
         select_user_row(list, ann);
         user.on_window(QStringLiteral("change_password"), [&](QDialog &change) {
-            type_into(change, QStringLiteral("password"), QStringLiteral("wrong1"), 0);
-            type_into(change, QStringLiteral("password"), QStringLiteral("abcde"), 1);
-            run_node(change, QStringLiteral("save_password"));
-            type_into(change, QStringLiteral("password"), QStringLiteral("Newpass22"), 1);
-            type_into(change, QStringLiteral("password"), QStringLiteral("Newpass2"), 2);
-            run_node(change, QStringLiteral("save_password"));
-            type_into(change, QStringLiteral("password"), QStringLiteral("Newpass22"), 2);
-            run_node(change, QStringLiteral("save_password"));
+            type_and_run(change, {"wrong1", "abcde"}, "save_password");
+            type_and_run(change, {"", "Newpass22", "Newpass2"}, "save_password");
+            type_and_run(change, {"", "", "Newpass22"}, "save_password");
             EXPECT_EQ(app_state().current_user_id, 0);
-            type_into(change, QStringLiteral("password"), QStringLiteral("Annpw1"), 0);
-            run_node(change, QStringLiteral("save_password"));
+            type_and_run(change, {"Annpw1"}, "save_password");
             EXPECT_FALSE(change.isVisible());
         });
         run_node(list, QStringLiteral("change_user_password"));
         EXPECT_EQ(app_state().current_user_id, ann);
-
         // Another workstation edits Bob after the list read him, then deletes him.
         other.exec(QStringLiteral("UPDATE users SET revision = revision + 1, FirstName = 'Robert' WHERE id = %1;").arg(bob));
         select_user_row(list, bob);
         run_node(list, QStringLiteral("edit_user"));
         other.exec(QStringLiteral("DELETE FROM users WHERE id = %1;").arg(bob));
         delete_user(list, bob, true);
-
         // An owner cannot be deleted; an empty row does nothing.
         delete_user(list, ann, true);
         table->setCurrentCell(20, 0);
         run_node(list, QStringLiteral("delete_user"));
         delete_user(list, cy, false);
-        EXPECT_EQ(user_rows(list), 3);
+        EXPECT_EQ(column_texts(grid(list)).size(), 3);
         delete_user(list, cy, true);
-        EXPECT_EQ(user_rows(list), 1);
-
+        EXPECT_EQ(column_texts(grid(list)).size(), 1);
         // An owner whose calendars cannot be counted is not deleted.
         other.exec(QStringLiteral("ALTER TABLE calendars RENAME TO calendars_elsewhere;"));
         delete_user(list, ann, true);
