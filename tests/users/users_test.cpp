@@ -220,94 +220,76 @@ TEST_F(Users, CalendarsAreReadAndChangedByWhomTheirOwnerAndRestrictionAllow)
 TEST_F(Users, RecordsOpenAndSaveOnlyWithTheSystemPassword)
 {
     guard();
-    // Each guarded command, run with the system password `given` or not; the
-    // query counts what it saved once through, and `checks` are the messages
-    // it showed on the way.
-    struct Guarded
-    {
-        const char *command;
-        std::function<void(QDialog &list, bool given)> run;
-        QString saved;
-        QStringList checks;
-    };
-    const Guarded guarded[] = {
-        // A new record is checked before it is saved, then selected in the list.
-        {"add_user",
-         [&](QDialog &list, bool given) {
-             system_password(given);
-             if (given) {
-                 user.on_window(QStringLiteral("user_record"), [](QDialog &record) {
-                     EXPECT_EQ(record.windowTitle(), QStringLiteral("Add new user"));
-                     type_into(record, QStringLiteral("last_name"), QStringLiteral("Young"));
-                     run_node(record, QStringLiteral("save_user"));
-                     type_into(record, QStringLiteral("employee_id"), QStringLiteral("E9"));
-                     type_into(record, QStringLiteral("first_name"), QStringLiteral("Zoe"));
-                     type_into(record, QStringLiteral("password"), QStringLiteral("short"));
-                     run_node(record, QStringLiteral("save_user"));
-                     type_into(record, QStringLiteral("password"), QStringLiteral("long3nough"));
-                     run_node(record, QStringLiteral("save_user"));
-                     EXPECT_FALSE(record.isVisible());
-                 });
-             }
-             run_node(list, QStringLiteral("add_user"));
-             EXPECT_EQ(column_texts(grid(list)).size(), given ? 3 : 2);
-             EXPECT_EQ(grid(list)->item(grid(list)->currentRow(), 2)->text(), given ? QStringLiteral("Young") : QStringLiteral("Adams"));
-         },
-         QStringLiteral("SELECT count(*) FROM users WHERE LastName = 'Young' AND FirstName = 'Zoe' AND EmployeeID = 'E9'"),
-         {QStringLiteral("The employee id and last name cannot be blank."),
-          QStringLiteral("The user password must be at least 6 characters.")}},
-        // A record shows its password on request, so even opening one is guarded.
-        {"edit_user",
-         [&](QDialog &list, bool given) {
-             select_user_row(list, connected.sample.ann);
-             system_password(given);
-             if (given) {
-                 user.on_window(QStringLiteral("user_record"), [](QDialog &record) {
-                     EXPECT_EQ(record.windowTitle(), QStringLiteral("Edit user record"));
-                     auto *password = record.findChild<QLineEdit *>(QStringLiteral("password"));
-                     EXPECT_EQ(password->echoMode(), QLineEdit::Password);
-                     EXPECT_EQ(password->text(), QStringLiteral("Annpw1"));
-                     record.findChild<QCheckBox *>(QStringLiteral("show_password"))->setChecked(true);
-                     EXPECT_EQ(password->echoMode(), QLineEdit::Normal);
-                     type_into(record, QStringLiteral("first_name"), QStringLiteral("Anna"));
-                     run_node(record, QStringLiteral("save_user"));
-                 });
-             }
-             run_node(list, QStringLiteral("edit_user"));
-         },
-         QStringLiteral("SELECT count(*) FROM users WHERE FirstName = 'Anna' AND revision = 1"),
-         {}},
-        // Saving asks again when the password was cleared while the record was open.
-        {"save_user",
-         [&](QDialog &list, bool given) {
-             select_user_row(list, connected.sample.bob);
-             app_state().entered_system_password = QStringLiteral("Admin99");
-             user.on_window(QStringLiteral("user_record"), [this, given](QDialog &record) {
-                 app_state().entered_system_password.clear();
-                 type_into(record, QStringLiteral("first_name"), QStringLiteral("Rob"));
-                 system_password(given);
-                 run_node(record, QStringLiteral("save_user"));
-                 EXPECT_NE(record.isVisible(), given);
-                 record.close();
-             });
-             run_node(list, QStringLiteral("edit_user"));
-         },
-         QStringLiteral("SELECT count(*) FROM users WHERE FirstName = 'Rob'"),
-         {}},
-    };
     user.on_window(QStringLiteral("user_list"), [&](QDialog &list) {
         EXPECT_TRUE(grid(list)->isColumnHidden(3));  // the passwords
-        for (const Guarded &command : guarded) {
+        // Runs `command` with the system password refused, then given: only the
+        // second saves what `saved` counts, showing the messages `checks` on the way.
+        const auto guarded = [&](const char *command, const char *saved, const QStringList &checks,
+                                 const std::function<void(bool given)> &run) {
             for (bool given : {false, true}) {
                 app_state().entered_system_password.clear();
-                command.run(list, given);
-                EXPECT_EQ(scalar(db(), command.saved), given ? 1 : 0) << command.command << " given " << given;
+                run(given);
+                EXPECT_EQ(scalar(db(), QLatin1String(saved)), given ? 1 : 0) << command << " given " << given;
                 QStringList texts = user.take_texts();
                 texts.removeAll(kActive);
-                EXPECT_EQ(texts, given ? command.checks : QStringList()) << command.command;
+                EXPECT_EQ(texts, given ? checks : QStringList()) << command;
             }
-        }
-        list.close();
+        };
+        // A new record is checked before it is saved, then selected in the list.
+        guarded("add_user", "SELECT count(*) FROM users WHERE LastName = 'Young' AND FirstName = 'Zoe' AND EmployeeID = 'E9'",
+                {QStringLiteral("The employee id and last name cannot be blank."),
+                 QStringLiteral("The user password must be at least 6 characters.")},
+                [&](bool given) {
+                    system_password(given);
+                    if (given) {
+                        user.on_window(QStringLiteral("user_record"), [](QDialog &record) {
+                            EXPECT_EQ(record.windowTitle(), QStringLiteral("Add new user"));
+                            type_into(record, QStringLiteral("last_name"), QStringLiteral("Young"));
+                            run_node(record, QStringLiteral("save_user"));
+                            type_into(record, QStringLiteral("employee_id"), QStringLiteral("E9"));
+                            type_into(record, QStringLiteral("first_name"), QStringLiteral("Zoe"));
+                            type_into(record, QStringLiteral("password"), QStringLiteral("short"));
+                            run_node(record, QStringLiteral("save_user"));
+                            type_into(record, QStringLiteral("password"), QStringLiteral("long3nough"));
+                            run_node(record, QStringLiteral("save_user"));
+                            EXPECT_FALSE(record.isVisible());
+                        });
+                    }
+                    run_node(list, QStringLiteral("add_user"));
+                    EXPECT_EQ(column_texts(grid(list)).size(), given ? 3 : 2);
+                    EXPECT_EQ(cell_text(grid(list), grid(list)->currentRow(), 2), given ? "Young" : "Adams");
+                });
+        // A record shows its password on request, so even opening one is guarded.
+        guarded("edit_user", "SELECT count(*) FROM users WHERE FirstName = 'Anna' AND revision = 1", {}, [&](bool given) {
+            select_user_row(list, connected.sample.ann);
+            system_password(given);
+            if (given) {
+                user.on_window(QStringLiteral("user_record"), [](QDialog &record) {
+                    EXPECT_EQ(record.windowTitle(), QStringLiteral("Edit user record"));
+                    auto *password = record.findChild<QLineEdit *>(QStringLiteral("password"));
+                    EXPECT_EQ(password->echoMode(), QLineEdit::Password);
+                    EXPECT_EQ(password->text(), QStringLiteral("Annpw1"));
+                    record.findChild<QCheckBox *>(QStringLiteral("show_password"))->setChecked(true);
+                    EXPECT_EQ(password->echoMode(), QLineEdit::Normal);
+                    type_into(record, QStringLiteral("first_name"), QStringLiteral("Anna"));
+                    run_node(record, QStringLiteral("save_user"));
+                });
+            }
+            run_node(list, QStringLiteral("edit_user"));
+        });
+        // Saving asks again when the password was cleared while the record was open.
+        guarded("save_user", "SELECT count(*) FROM users WHERE FirstName = 'Rob'", {}, [&](bool given) {
+            select_user_row(list, connected.sample.bob);
+            app_state().entered_system_password = QStringLiteral("Admin99");
+            user.on_window(QStringLiteral("user_record"), [this, given](QDialog &record) {
+                app_state().entered_system_password.clear();
+                type_into(record, QStringLiteral("first_name"), QStringLiteral("Rob"));
+                system_password(given);
+                run_node(record, QStringLiteral("save_user"));
+                EXPECT_NE(record.isVisible(), given);
+            });
+            run_node(list, QStringLiteral("edit_user"));
+        });
     });
     open_user_list(nullptr);
 }
