@@ -81,7 +81,7 @@ TEST_F(CalendarReports, ThePreviewOfTheMonthShowsWhatTheWindowShowsUnlessTheCale
     EXPECT_TRUE(message.contains(QStringLiteral("Calendar.rpt"))) << message.toStdString();
 }
 
-TEST_F(CalendarReports, PrintingTheYearAsksForThePrinterAndPrintsThePartChosen)
+TEST_F(CalendarReports, PrintingAndExportTakeThePartOrFileChosenAndTheCalendarsNewName)
 {
     const QString events_only = home.filePath(QStringLiteral("events.pdf"));
     // The event list alone still writes the calendar rows; the formula picks the page.
@@ -93,7 +93,6 @@ TEST_F(CalendarReports, PrintingTheYearAsksForThePrinterAndPrintsThePartChosen)
     EXPECT_TRUE(events.contains(QStringLiteral("Events (All commented dates)"))) << events.toStdString();
     EXPECT_TRUE(events.contains(QStringLiteral("Ides")));
     EXPECT_FALSE(events.contains(QStringLiteral("March")));
-
     const QString both = home.filePath(QStringLiteral("both.pdf"));
     const auto year_rows = print("print_calendar_12_month_part_1_2", both);
     EXPECT_EQ(pdf_page_count(both), 2);
@@ -108,30 +107,19 @@ TEST_F(CalendarReports, PrintingTheYearAsksForThePrinterAndPrintsThePartChosen)
     // of the month are written.
     EXPECT_EQ(print("print_calendar_1_month").front().fields[0], QStringLiteral("Office (January)"));
     EXPECT_TRUE(user.take_texts().isEmpty());
-    // Renamed in the calendar list while open: both reports take the new name.
-    rename_in_list(QStringLiteral("Office"), 2024, QStringLiteral("Depot"));
-    for (const char *command : {"print_calendar_1_month", "print_calendar_12_month_part_1"})
-        EXPECT_TRUE(print(command).front().fields[0].startsWith(QStringLiteral("Depot ("))) << command;
-}
-
-TEST_F(CalendarReports, ExportWritesTheLoadedYearToTheFileChosenAndIsRefusedAsPrinting)
-{
+    // Export has a heading of its own with a node for each kind of file.
     const QTreeWidgetItem *heading = find_menu_node(window.findChild<QTreeWidget *>(QStringLiteral("menu_tree")),
                                                     QStringLiteral("export"));
     ASSERT_NE(heading, nullptr);
     EXPECT_EQ(heading->text(0), QStringLiteral("Export"));
-    struct Case {
-        const char *command, *node_text, *file, *expected;
-    };
+    struct Case { const char *command, *node_text, *file, *expected; };
     for (const Case &c : {Case{"export_ics", "iCalendar file (.ics)", "office.ics", "SUMMARY:Team day\r\n"},
                           Case{"export_csv", "CSV file (.csv)", "office.csv", "2024-03-15,Friday,Typical workday,"}}) {
         EXPECT_EQ(find_menu_node(heading->treeWidget(), QLatin1String(c.command))->text(0), QLatin1String(c.node_text));
         const QString path = home.filePath(QLatin1String(c.file));
         user.answer_save_file(path);
         run_node(window, QLatin1String(c.command));
-        QFile written(path);
-        ASSERT_TRUE(written.open(QIODevice::ReadOnly)) << c.command;
-        EXPECT_TRUE(written.readAll().contains(c.expected)) << c.command;
+        EXPECT_TRUE(read_file(path).contains(c.expected)) << c.command;
         // Cancelled: nothing said; a folder that is not there: said.
         user.answer_save_file(std::nullopt);
         window.run_command(QLatin1String(c.command));
@@ -140,13 +128,13 @@ TEST_F(CalendarReports, ExportWritesTheLoadedYearToTheFileChosenAndIsRefusedAsPr
         window.run_command(QLatin1String(c.command));
         EXPECT_TRUE(user.take_texts().join(u'\n').contains(QStringLiteral("could not be written"))) << c.command;
     }
-    // Renamed in the calendar list while open: the events take the new name.
+    // Renamed in the calendar list while open: both reports and the exported events take the new name.
     rename_in_list(QStringLiteral("Office"), 2024, QStringLiteral("Depot"));
+    for (const char *command : {"print_calendar_1_month", "print_calendar_12_month_part_1"})
+        EXPECT_TRUE(print(command).front().fields[0].startsWith(QStringLiteral("Depot ("))) << command;
     user.answer_save_file(home.filePath(QStringLiteral("depot.ics")));
     window.run_command(QStringLiteral("export_ics"));
-    QFile depot(home.filePath(QStringLiteral("depot.ics")));
-    ASSERT_TRUE(depot.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(depot.readAll().contains("SUMMARY:Work (Depot)\r\n"));
+    EXPECT_TRUE(read_file(home.filePath(QStringLiteral("depot.ics"))).contains("SUMMARY:Work (Depot)\r\n"));
     // Another workstation changed the calendar: no file is asked for.
     app_state().database->exec(QStringLiteral("UPDATE calendars SET revision = revision + 1;"));
     window.run_command(QStringLiteral("export_csv"));

@@ -115,11 +115,12 @@ protected:
 
     QString db_path() const { return home.filePath(QStringLiteral("QZDB.mdb")); }
     QString ini_path() const { return home.filePath(QStringLiteral("QZ.ini")); }
-    QString read_ini() const
+    static QByteArray read_file(const QString &path)
     {
-        QFile file(ini_path());
-        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
+    QString read_ini() const { return QString::fromUtf8(read_file(ini_path())); }
     void write_ini(const QString &text) const
     {
         QFile file(ini_path());
