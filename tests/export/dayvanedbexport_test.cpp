@@ -27,13 +27,9 @@ TEST_P(DayvaneDbExport, WritesTheYearToAFileOrStandardOutputAndAsksForThePasswor
     file.close();
     const QString out = folder.filePath(QStringLiteral("year.out"));
     const QString alpha_uid = QStringLiteral("UID:20240108-period1-calendar%1@dayvane").arg(sample.alpha);
-    struct Case {
-        QStringList args;   // after the location
-        QByteArray typed;   // standard input
-        int exit_code;
-        QString expected;   // in the output file, or standard output for "-"; else in the errors
-    };
-    const Case cases[] = {
+    // The arguments after the location, what is typed, the exit code and what the output file (standard
+    // output for "-") or else the errors hold.
+    const struct { QStringList args; QByteArray typed; int exit_code; QString expected; } cases[] = {
         {{"ALPHA", "2024", "--csv", out}, {}, 0, "2024-01-08,Monday,Typical workday,"},
         {{"alpha", "2024", "--ics", "-"}, {}, 0, alpha_uid},
         {{"Zeta Office", "2024", "--csv", out}, "wrong\n", 1, "The password is wrong"},
@@ -43,7 +39,7 @@ TEST_P(DayvaneDbExport, WritesTheYearToAFileOrStandardOutputAndAsksForThePasswor
         {{"gamma", "2024", "--ics", out}, {}, 1, "There is no calendar named \"gamma\""},
         {{"Alpha", "2024", "--pdf", out}, {}, 2, "Usage:"},
     };
-    for (const Case &c : cases) {
+    for (const auto &c : cases) {
         QFile::remove(out);
         const ProgramRun tool = run_program(QStringLiteral(DAYVANE_DB_TOOL),
                                             QStringList{QStringLiteral("export"), file.path()} + c.args, c.typed);

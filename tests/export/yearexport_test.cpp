@@ -1,0 +1,190 @@
+// The year as CSV and as iCalendar, each read back by a reader we did not
+// write: Python's csv module and libical.
+
+#include "export/yearcsv.h"
+#include "export/yearicalendar.h"
+#include "ui_common/calendaryear.h"
+
+#include <QDateTime>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTimeZone>
+
+#include <libical/ical.h>
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <memory>
+
+using namespace dayvane;
+
+namespace {
+
+// Comments no file format takes as they are: separators of both formats,
+// quotes, line breaks of every kind, a backslash and text outside ASCII
+// (long enough that an iCalendar line folds inside it).
+const QString kHostileComment = QStringLiteral(
+    "Team \"kick-off\", room 3; bring\\notes\r\nZ\u00fcrich \u2615 caf\u00e9 \u65e5\u672c\u8a9e "
+    "\u00e4\u00f6\u00fc\u00e4\u00f6\u00fc\u00e4\u00f6\u00fc\u00e4\u00f6\u00fc\u00e4\u00f6\u00fc");
+const QString kSeparatorComment = QStringLiteral("a,b;c");
+const QString kFormulaComment = QStringLiteral("=HYPERLINK(\"http://x\")");
+
+// Calendar 7 "Night Shift", year 2024, typical day 08:00-12:00 and
+// 13:00-17:00 worked. Days: Jan 2 typical with the hostile comment; Mar 15
+// and Mar 30 altered, 22:00 to 06:00 the next morning, Mar 15 with the
+// separator comment; Jul 4 paid only 08:00-16:00; Aug 1 neither, with a
+// formula for a comment; Dec 31 neither, comment "End\nof year"; Dec 31
+// 2023, shown in January's grid but outside the year.
+CalendarYear sample_year()
+{
+    CalendarYear year(7, QStringLiteral("Night Shift"), 1, 2024);
+    year.set_typical_day(QStringLiteral("y@480>720+y@780>1020"), 480, 480);
+    const auto day = [&](int m, int d, const char *segments, int work, int pay, const QString &comment) {
+        year.add_day({m * 100 + d, QDate(m == 0 ? 2023 : 2024, m == 0 ? 12 : m, d), 0, 0, work, pay,
+                      QString::fromLatin1(segments), comment});
+    };
+    day(1, 2, "y@480>720+y@780>1020", 480, 480, kHostileComment);
+    day(3, 15, "y@1320>1800", 480, 480, kSeparatorComment);
+    day(3, 30, "y@1320>1800", 480, 480, {});
+    day(7, 4, "n@480>960", 0, 480, {});
+    day(8, 1, "", 0, 0, kFormulaComment);
+    day(12, 31, "", 0, 0, QStringLiteral("End\nof year"));
+    day(0, 31, "y@480>720", 240, 240, QStringLiteral("last year"));
+    return year;
+}
+
+// Whether `csv` starts with a byte order mark, and its rows, as readcsv.py
+// reads them.
+std::pair<bool, std::vector<QStringList>> read_with_python(const QByteArray &csv)
+{
+    QProcess python;
+    python.start(QStringLiteral(DAYVANE_PYTHON), {QStringLiteral(DAYVANE_READ_CSV)});
+    python.write(csv);
+    python.closeWriteChannel();
+    EXPECT_TRUE(python.waitForFinished(30000));
+    EXPECT_EQ(python.exitCode(), 0) << python.readAllStandardError().toStdString();
+    const QJsonObject json = QJsonDocument::fromJson(python.readAllStandardOutput()).object();
+    std::vector<QStringList> rows;
+    for (const QJsonValue &row : json.value(QStringLiteral("rows")).toArray())
+        rows.push_back(row.toVariant().toStringList());
+    return {json.value(QStringLiteral("bom")).toBool(), rows};
+}
+
+// Every event by UID as libical reads `ics`: "summary start..end", times in
+// UTC for timed events, dates for all-day ones.
+std::map<QString, QString> read_with_libical(const QByteArray &ics)
+{
+    const auto text = [](icaltimetype time) {
+        if (time.is_date)
+            return QString::asprintf("%04d-%02d-%02d", time.year, time.month, time.day);
+        const icaltimetype utc = icaltime_convert_to_zone(time, icaltimezone_get_utc_timezone());
+        return QString::asprintf("%04d-%02d-%02d %02d:%02dZ", utc.year, utc.month, utc.day, utc.hour, utc.minute);
+    };
+    std::unique_ptr<icalcomponent, void (*)(icalcomponent *)> calendar(icalparser_parse_string(ics.constData()),
+                                                                       icalcomponent_free);
+    std::map<QString, QString> events;
+    EXPECT_TRUE(calendar);
+    if (!calendar)
+        return events;
+    EXPECT_EQ(icalcomponent_count_errors(calendar.get()), 0);
+    EXPECT_STREQ(icalproperty_get_version(icalcomponent_get_first_property(calendar.get(), ICAL_VERSION_PROPERTY)),
+                 "2.0");
+    for (icalcomponent *event = icalcomponent_get_first_component(calendar.get(), ICAL_VEVENT_COMPONENT); event;
+         event = icalcomponent_get_next_component(calendar.get(), ICAL_VEVENT_COMPONENT)) {
+        EXPECT_TRUE(icaltime_is_utc(icalcomponent_get_dtstamp(event)));
+        events[QString::fromUtf8(icalcomponent_get_uid(event))] = QString::fromUtf8(icalcomponent_get_summary(event)) +
+            u' ' + text(icalcomponent_get_dtstart(event)) + QStringLiteral("..") + text(icalcomponent_get_dtend(event));
+    }
+    return events;
+}
+
+TEST(YearCsv, ReadsBackWithARealCsvReader)
+{
+    const QByteArray csv = year_csv(sample_year());
+    EXPECT_TRUE(csv.endsWith("\r\n"));
+    EXPECT_EQ(csv.count("\r\n"), 367 + 1);  // header, 366 days and the CRLF inside one comment
+
+    const auto [bom, rows] = read_with_python(csv);
+    EXPECT_TRUE(bom);
+    ASSERT_EQ(rows.size(), 367u);  // header and every day of leap year 2024, Dec 31 2023 left out
+    EXPECT_EQ(rows[0].join(u'|'), u"Date|Weekday|Day class|Periods|Worked minutes|Worked|Paid minutes|Paid|Comment");
+    // The fields after the date, joined by "|".
+    const QString none = QStringLiteral("No work, no pay||0|0h 0m|0|0h 0m|");
+    const std::map<QString, QString> expected{
+        {"2024-01-01", "Monday|" + none},
+        {"2024-01-02", "Tuesday|Typical workday|08:00 AM..12:00 PM (4h 0m Wrk); 01:00 PM..05:00 PM (4h 0m Wrk)|"
+                       "480|8h 0m|480|8h 0m|" + kHostileComment},
+        {"2024-03-15", "Friday|Altered workday|10:00 PM..06:00 AM (8h 0m Wrk)|480|8h 0m|480|8h 0m|" + kSeparatorComment},
+        {"2024-07-04", "Thursday|Paid, no work|08:00 AM..04:00 PM (8h 0m)|0|0h 0m|480|8h 0m|"},
+        {"2024-08-01", "Thursday|" + none + u'\'' + kFormulaComment},  // stays text in a spreadsheet
+        {"2024-12-31", "Tuesday|" + none + "End\nof year"},
+    };
+    for (const auto &[date, fields] : expected) {
+        const QStringList &read = rows[std::size_t(QDate(2024, 1, 1).daysTo(QDate::fromString(date, Qt::ISODate)) + 1)];
+        EXPECT_EQ(read.join(u'|'), date + u'|' + fields);
+    }
+}
+
+// Periods as timed events of the workstation's zone, read back in UTC; the
+// night of Mar 30 loses an hour in Europe. Comments are all-day events.
+TEST(YearICalendar, ReadsBackWithLibicalInEveryZone)
+{
+    const struct
+    {
+        const char *zone, *jan2, *mar15, *mar30;
+    } zones[] = {
+        {"UTC", "2024-01-02 08:00Z..2024-01-02 12:00Z", "2024-03-15 22:00Z..2024-03-16 06:00Z",
+         "2024-03-30 22:00Z..2024-03-31 06:00Z"},
+        {"Europe/Berlin", "2024-01-02 07:00Z..2024-01-02 11:00Z", "2024-03-15 21:00Z..2024-03-16 05:00Z",
+         "2024-03-30 21:00Z..2024-03-31 04:00Z"},
+        {"America/New_York", "2024-01-02 13:00Z..2024-01-02 17:00Z", "2024-03-16 02:00Z..2024-03-16 10:00Z",
+         "2024-03-31 02:00Z..2024-03-31 10:00Z"},
+    };
+    const CalendarYear year = sample_year();
+    const QDateTime stamp(QDate(2024, 5, 1), QTime(12, 0), Qt::UTC);
+    for (const auto &z : zones) {
+        const QTimeZone zone(z.zone);
+        ASSERT_TRUE(zone.isValid()) << z.zone;
+        const QByteArray ics = year_icalendar(year, year.calendar_name(), zone, stamp);
+        const std::map<QString, QString> events = read_with_libical(ics);
+        const QString work = QStringLiteral("Work (Night Shift) ");
+        // Dec 31 2023 left out; "" only checks that the event is there.
+        const std::map<QString, QString> expected{
+            {"20240102-period1", work + z.jan2},
+            {"20240102-period2", {}},
+            {"20240102-comment", QString(kHostileComment).replace("\r\n", "\n") + " 2024-01-02..2024-01-03"},
+            {"20240315-period1", work + z.mar15},
+            {"20240315-comment", kSeparatorComment + " 2024-03-15..2024-03-16"},
+            {"20240330-period1", work + z.mar30},
+            {"20240704-period1", {}},
+            {"20240801-comment", kFormulaComment + " 2024-08-01..2024-08-02"},
+            {"20241231-comment", "End\nof year 2024-12-31..2025-01-01"},
+        };
+        ASSERT_EQ(events.size(), expected.size()) << z.zone;
+        for (const auto &[uid, event] : expected) {
+            const auto found = events.find(uid + "-calendar7@dayvane");
+            ASSERT_NE(found, events.end()) << uid.toStdString();
+            if (!event.isEmpty()) {
+                EXPECT_EQ(found->second, event) << z.zone;
+            }
+        }
+        EXPECT_TRUE(events.at("20240704-period1-calendar7@dayvane").startsWith(u"Paid, no work (Night Shift) "));
+
+        // Folded lines: at most 75 octets, none starting inside a character.
+        for (const QByteArray &line : ics.split('\n')) {
+            EXPECT_LE(line.size(), 76) << line.toStdString();  // with its CR
+            if (line.startsWith(' ') && line.size() > 1) {
+                EXPECT_NE(uchar(line.at(1)) & 0xC0, 0x80) << line.toStdString();
+            }
+        }
+        // A later export is the same file but for its stamp: the UIDs stay.
+        QByteArray later = year_icalendar(year, year.calendar_name(), zone, stamp.addDays(3));
+        EXPECT_NE(later, ics);
+        EXPECT_EQ(later.replace("20240504T120000Z", "20240501T120000Z"), ics);
+    }
+}
+
+} // namespace
