@@ -1,8 +1,10 @@
 // The calendar editor through its real window: loading a day and the run of
 // identical days after it, entering periods, the date range, the keyboard,
-// and saving the day to the range.
+// and saving the day to the range; its day and date range without widgets.
 
 #include "editor/calendareditwindow.h"
+#include "editor/daterange.h"
+#include "editor/dayeditor.h"
 #include "scriptedinteraction.h"
 #include "store/connection.h"
 #include "ui_common/appstate.h"
@@ -13,7 +15,6 @@
 #include <QCalendarWidget>
 #include <QCheckBox>
 #include <QDialog>
-#include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTableWidget>
@@ -213,11 +214,7 @@ TEST_F(Editor, OpensOnTheStoredDayAndTheRunOfIdenticalDaysThatFollows)
     // A whole-day period as another writer may store it: shown, though its
     // stored minutes are 0 and so no time is.
     set_day(QDate(2024, 3, 20), QStringLiteral("n@600>600"), 0, 0);
-    const struct
-    {
-        QDate date;
-        QString shows;
-    } cases[] = {
+    const struct { QDate date; QString shows; } cases[] = {
         {kMonday, "03-04-2024 03-07-2024 -2345-- Audit / 08:00 AM|12:00 PM|4hrs 0min|Yes|480|720|240"
                   " / 12:30 PM|04:30 PM|4hrs 0min|Yes|750|990|240 / 08:00 AM|04:30 PM|8hrs 0min|8hrs 0min|32hrs 0min|32hrs 0min"},
         {QDate(2024, 3, 11), "03-11-2024 03-12-2024 -23----  / |||||"},
@@ -263,17 +260,9 @@ TEST_F(Editor, PeriodsAreEnteredCheckedAndSortedFromTheKeyboard)
     const QString format = kMessageTitle + QStringLiteral(": The %1 time does not comply with the required\r\ntime format (HH:MM Am or PM)");
     // Each entry into a row's boxes after the morning's; a refused one shows
     // its message, keeps the frame open and changes no row.
-    const struct
-    {
-        int row;
-        const char *start, *end;
-        bool work;
-        QString message, shows;
-    } entries[] = {
+    const struct { int row; const char *start, *end; bool work; QString message, shows; } entries[] = {
         {1, "12:00", "13:00", false, {}, morning + lunch + "08:00 AM|01:00 PM|4hrs 0min|5hrs 0min|4hrs 0min|5hrs 0min"},  // touching
-        {2, "11:00", "13:00", true, conflict, {}},  // ends inside
         {2, "07:00", "13:00", true, conflict, {}},  // encloses
-        {2, "09:00", "10:00", true, conflict, {}},  // enclosed
         {2, "25:00", "9:00", true, format.arg(QStringLiteral("start")), {}},
         {2, "8:00 pm", "noon", true, format.arg(QStringLiteral("End")), {}},
         {2, "8:00", "", true, kMessageTitle + QStringLiteral(": Please provide or clear start and end time."), {}},
@@ -521,12 +510,7 @@ TEST_F(Editor, ARefusedOrFailedSaveWritesNothing)
     // Each save of 9:00 to 17:00 from March 4 to `end`, every weekday
     // ticked, after `before` set the scene and the answers; each message
     // shown contains its expected part.
-    const struct
-    {
-        const char *end;
-        std::function<void()> before;
-        QStringList shown;
-    } cases[] = {
+    const struct { const char *end; std::function<void()> before; QStringList shown; } cases[] = {
         {"03-01-2024", [] {}, {"Date input: No date of the range is selected.\r\nPlease check the start and end date and the weekdays."}},
         {"03-04-2024", [this] { user.answer_yes_no(false); }, {override}},
         // The 200th day written fails, as a full disk would.
@@ -579,4 +563,65 @@ TEST_F(Editor, ARefusedOrFailedSaveWritesNothing)
     EXPECT_EQ(revision(), 1);  // only the other workstation's save
     EXPECT_EQ(app_state().calendar_revision, 0);
     EXPECT_EQ(reloads, 0);
+}
+
+TEST(DayEditor, ConflictsAreOverlapsButNotTouchesOrDuplicates)
+{
+    DayEditor day;
+    day.load(QStringLiteral("y@480>720+y@1320>1800"), {});
+    const struct { qint32 start, end; int conflict; } cases[] = {
+        {720, 780, -1},     // starts where the first ends
+        {420, 480, -1},     // ends where the first starts
+        {480, 720, -1},     // the same period again
+        {660, 780, 0},      // ends inside
+        {420, 780, 0},      // encloses
+        {540, 600, 0},      // enclosed
+        {420, 540, 0},      // starts inside
+        {1380, 1500, 1},    // inside the night period
+        {1200, 1800, 1},    // night period ends inside
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(day.find_conflict(5, c.start, c.end), c.conflict) << c.start << ">" << c.end;
+    EXPECT_EQ(day.find_conflict(0, 660, 780), -1);  // the edited row itself never conflicts
+}
+
+TEST(DayEditor, StoredPeriodsKeepTheirOrderAndValuesUntilTheFirstChange)
+{
+    DayEditor day;
+    day.load(QStringLiteral("n@780>840+Y@480>720"), {1, 2, 3, 4});
+    EXPECT_EQ(day.row(0).start, 780);
+    EXPECT_FALSE(day.row(1).worked);  // only "y" is worked
+    EXPECT_EQ(day.values(), (DayValues{1, 2, 3, 4}));
+    day.apply_time_input(2, QStringLiteral("6:00"), QStringLiteral("7:00"), true);
+    EXPECT_EQ(day.time_segments(), QStringLiteral("y@360>420+n@480>720+n@780>840"));
+    EXPECT_EQ(day.values(), (DayValues{360, 840, 60, 360}));
+}
+
+TEST(DateRange, CountsTheTickedWeekdaysOfTheRange)
+{
+    const QDate start(2024, 1, 1);  // a Monday
+    Weekdays mondays{};
+    mondays[1] = true;
+    Weekdays all;
+    all.fill(true);
+    EXPECT_EQ(count_of_days_in_range(start, QDate(2024, 12, 31), all), 366);
+    EXPECT_EQ(count_of_days_in_range(start, QDate(2024, 12, 31), mondays), 53);
+    EXPECT_EQ(count_of_days_in_range(start, QDate(2024, 1, 14), mondays), 2);
+    EXPECT_EQ(count_of_days_in_range(start, start, mondays), 1);
+    EXPECT_EQ(count_of_days_in_range(QDate(2024, 1, 2), QDate(2024, 1, 7), mondays), 0);
+    EXPECT_EQ(count_of_days_in_range(start, QDate(2023, 12, 31), all), 0);
+    EXPECT_EQ(count_of_days_in_range(std::nullopt, start, all), 0);
+    // The weekend days of March 2024: eight in its four whole weeks and two
+    // in the three days left (Friday 29 to Sunday 31).
+    Weekdays weekend{};
+    weekend[0] = weekend[6] = true;
+    EXPECT_EQ(count_of_days_in_range(QDate(2024, 3, 1), QDate(2024, 3, 31), weekend), 10);
+}
+
+TEST(DateRange, ReadsTheDateFieldsForm)
+{
+    EXPECT_EQ(parse_editor_date(QStringLiteral("03-15-2024")), QDate(2024, 3, 15));
+    EXPECT_EQ(parse_editor_date(QStringLiteral("02-29-2024")), QDate(2024, 2, 29));
+    for (const char *bad : {"02-29-2023", "3-15-2024", "--", "03-1_-2024", "15-03-2024", ""})
+        EXPECT_EQ(parse_editor_date(QString::fromLatin1(bad)), std::nullopt) << bad;
 }
