@@ -123,31 +123,27 @@ TEST(HolidayExchange, SendsTheRequestAsksAgainForIncompleteListsAndTellsEveryFai
     {
         QStringList options;  // of the server
         QString host;         // instead of the server's
-        qsizetype max_reply_bytes;
-        int receive_timeout_ms, attempts;
+        HolidayExchangeSettings settings;
+        int attempts;
         QStringList texts;
     } cases[] = {
-        {{"--truncate-once"}, {}, kMaxHolidayReplyBytes, 10'000, 2, {}},                        // received the second time
-        {{"--truncate", "100"}, {}, kMaxHolidayReplyBytes, 10'000, 6, {kHolidayFetchFailed}},  // five times again at most
-        {{}, {}, 4'000, 10'000, 1, {kHolidayFetchFailed}},                                     // above the size limit
-        {{"--hold"}, {}, kMaxHolidayReplyBytes, 300, 1, {no_reply, kHolidayFetchFailed}},     // never answers
-        {{}, QStringLiteral("127.0.0.1:%1").arg(unused_port()), kMaxHolidayReplyBytes, 10'000, 1,
-         {refused, kHolidayFetchFailed}},
-        {{}, QStringLiteral("127.0.0.1:99999"), kMaxHolidayReplyBytes, 10'000, 0, {kHolidayFetchFailed}},  // no connection
-        {{}, QStringLiteral("127.0.0.1:%1").arg(listener.serverPort()), kMaxHolidayReplyBytes, 10'000, 1, {kHolidayFetchFailed}},
-        {{}, QStringLiteral("localhost:%1").arg(listener.serverPort()), kMaxHolidayReplyBytes, 10'000, 1, {kHolidayFetchFailed}},
+        {{"--truncate-once"}, {}, {}, 2, {}},                                // received the second time
+        {{"--truncate", "100"}, {}, {}, 6, {kHolidayFetchFailed}},          // five times again at most
+        {{}, {}, {.max_reply_bytes = 4'000}, 1, {kHolidayFetchFailed}},     // above the size limit
+        {{"--hold"}, {}, {.receive_timeout_ms = 300}, 1, {no_reply, kHolidayFetchFailed}},  // never answers
+        {{}, QStringLiteral("127.0.0.1:%1").arg(unused_port()), {}, 1, {refused, kHolidayFetchFailed}},
+        {{}, QStringLiteral("127.0.0.1:99999"), {}, 0, {kHolidayFetchFailed}},  // no connection
+        {{}, QStringLiteral("127.0.0.1:%1").arg(listener.serverPort()), {}, 1, {kHolidayFetchFailed}},
+        {{}, QStringLiteral("localhost:%1").arg(listener.serverPort()), {}, 1, {kHolidayFetchFailed}},
     };
     for (const auto &c : cases) {
         std::optional<WebServerProcess> server;
         if (c.host.isEmpty())
             server.emplace(c.options);
         ScriptedInteraction user;
-        HolidayExchangeSettings settings;
-        settings.max_reply_bytes = c.max_reply_bytes;
-        settings.receive_timeout_ms = c.receive_timeout_ms;
         QElapsedTimer clock;
         clock.start();
-        const HolidayFetchResult result = fetch(c.host.isEmpty() ? server->host() : c.host, settings);
+        const HolidayFetchResult result = fetch(c.host.isEmpty() ? server->host() : c.host, c.settings);
         const std::string name = (c.options + QStringList{c.host}).join(u' ').toStdString();
         EXPECT_EQ(result.received, c.texts.isEmpty()) << name;
         EXPECT_EQ(result.attempts, c.attempts) << name;
