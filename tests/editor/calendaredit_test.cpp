@@ -263,6 +263,7 @@ TEST_F(Editor, PeriodsAreEnteredCheckedAndSortedFromTheKeyboard)
     const struct { int row; const char *start, *end; bool work; QString message, shows; } entries[] = {
         {1, "12:00", "13:00", false, {}, morning + lunch + "08:00 AM|01:00 PM|4hrs 0min|5hrs 0min|4hrs 0min|5hrs 0min"},  // touching
         {2, "07:00", "13:00", true, conflict, {}},  // encloses
+        {2, "09:00", "10:00", true, conflict, {}},  // enclosed
         {2, "25:00", "9:00", true, format.arg(QStringLiteral("start")), {}},
         {2, "8:00 pm", "noon", true, format.arg(QStringLiteral("End")), {}},
         {2, "8:00", "", true, kMessageTitle + QStringLiteral(": Please provide or clear start and end time."), {}},
