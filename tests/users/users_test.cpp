@@ -1,5 +1,6 @@
 #include "scriptedinteraction.h"
 #include "store/connection.h"
+#include "store/history.h"
 #include "store/scramble.h"
 #include "ui_common/appstate.h"
 #include "ui_common/gridhelpers.h"
@@ -47,6 +48,20 @@ protected:
     void TearDown() override { set_system_password_check(nullptr); }
 
     static Database &db() { return *app_state().database; }
+
+    // The history, newest first: "action|user who proved a password" of
+    // each entry, every one without a calendar, a day or a password.
+    static QStringList recorded()
+    {
+        QStringList entries;
+        for (const HistoryEntry &entry : read_history(db())) {
+            EXPECT_EQ(std::pair(entry.calendar_id, entry.undoable), std::pair(0, false)) << entry.action.toStdString();
+            for (const char *password : {"Secret", "Admin99", "Annpw1", "pass2", "3nough"})
+                EXPECT_FALSE(entry.action.contains(QLatin1String(password))) << entry.action.toStdString();
+            entries << entry.action + u'|' + entry.user_name;
+        }
+        return entries;
+    }
 
     // Defines the system password "Admin99", asked for by guarded operations.
     void guard() const
@@ -155,6 +170,7 @@ TEST_F(Users, TheSystemPasswordIsDefinedAskedForChangedAndMatchedAsStored)
     EXPECT_EQ(unscramble_password(*scramble_password(typed)), typed);
     EXPECT_FALSE(scramble_password(QString(946, u'a')).has_value());
     EXPECT_FALSE(scramble_password(QStringLiteral("pass\u20ac")).has_value());
+    EXPECT_EQ(recorded(), QStringList({"System password changed|", "System password changed|"}));
 }
 
 TEST_F(Users, CalendarsAreReadAndChangedByWhomTheirOwnerAndRestrictionAllow)
@@ -292,6 +308,8 @@ TEST_F(Users, RecordsOpenAndSaveOnlyWithTheSystemPassword)
         });
     });
     open_user_list(nullptr);
+    // The saves that went through, each once.
+    EXPECT_EQ(recorded(), QStringList({"User changed: Rob Adams|", "User changed: Anna Smith|", "User added: Zoe Young|"}));
 }
 
 TEST_F(Users, TheListProvesAndChangesPasswordsAndDeletesAllButCalendarOwners)
@@ -390,6 +408,7 @@ TEST_F(Users, TheListProvesAndChangesPasswordsAndDeletesAllButCalendarOwners)
     // Ann stays, her password change raising her revision; Cy is gone.
     EXPECT_EQ(scalar(db(), QStringLiteral("SELECT revision FROM users WHERE id = %1").arg(ann)), 1);
     EXPECT_EQ(scalar(db(), QStringLiteral("SELECT count(*) FROM users WHERE id = %1").arg(cy)), 0);
+    EXPECT_EQ(recorded(), QStringList({"User deleted: Cy Brown|Ann Smith", "Password changed: Ann Smith|Ann Smith"}));
 }
 
 TEST_F(Users, SelectModeNeedsAUserWithAPassword)
