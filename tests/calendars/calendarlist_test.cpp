@@ -2,6 +2,7 @@
 #include "calendars/calendarstore.h"
 #include "scriptedinteraction.h"
 #include "store/connection.h"
+#include "store/history.h"
 #include "ui_common/appstate.h"
 #include "ui_common/gridhelpers.h"
 #include "users/security.h"
@@ -71,6 +72,15 @@ protected:
             select_user_row(list, who);
             run_node(list, QStringLiteral("select_user"));
         });
+    }
+
+    // "calendar: action" of every history entry, oldest first.
+    static QStringList recorded()
+    {
+        QStringList entries;
+        for (const HistoryEntry &entry : read_history(*app_state().database))
+            entries.prepend(entry.calendar_name + QStringLiteral(": ") + entry.action);
+        return entries;
     }
 
     ConnectedDatabase connected;
@@ -152,6 +162,9 @@ TEST_F(CalendarList, ListsCalendarsAndTakesOnlyNewNamesThatAreNotBlank)
         EXPECT_TRUE(window.findChild<QWidget *>(QStringLiteral("new_name_frame"))->isVisible());
     });
     EXPECT_TRUE(user.shown().empty());
+    // Under the name each change left; the calendars deleted since keep theirs.
+    EXPECT_EQ(recorded(), QStringList({"O'Brien's shift: Renamed: Alpha \u2192 O'Brien's shift",
+                                       "Depot: Calendar created with the year 2024", "Yard: Calendar created with the year 2100"}));
 }
 
 TEST_F(CalendarList, YearsAreAddedAndDeletedAtEitherEnd)
@@ -210,6 +223,8 @@ TEST_F(CalendarList, YearsAreAddedAndDeletedAtEitherEnd)
     EXPECT_EQ(add_calendar_year_record(db, qint32(alpha), 2, 2003), std::nullopt);
     // Adding then deleting 2007 raised the revision twice; the refusal did not.
     EXPECT_EQ(count(QStringLiteral("SELECT revision FROM calendars WHERE id = %1").arg(alpha)), 2);
+    EXPECT_EQ(recorded(), QStringList({"Alpha: Year added: 2007", "Alpha: Year deleted: 2007", "zeta office: Year deleted: 2023",
+                                       "zeta office: Calendar deleted with its only year 2024"}));
 }
 
 TEST_F(CalendarList, OwnersAndRestrictionFollowTheirRules)
@@ -253,6 +268,10 @@ TEST_F(CalendarList, OwnersAndRestrictionFollowTheirRules)
                                         "Removing the ''Read restriction'' will allow public viewing\r\nof the calendar."));
     for (int i : {15, 17, 19, 21})
         EXPECT_TRUE(texts[i].contains(QStringLiteral("Description: DB record out of date"))) << i << texts[i].toStdString();
+    // Each change once, the refused ones not at all.
+    EXPECT_EQ(recorded(), QStringList({"Alpha: Owner set: Bob Adams", "Alpha: Reading restricted to the owner",
+                                       "zeta office: Owner set: Bob Adams", "zeta office: Reading open to all",
+                                       "zeta office: Owner removed"}));
 }
 
 TEST_F(CalendarList, EveryChangeNeedsTheSystemPassword)
