@@ -5,6 +5,7 @@
 #include "holidays/holidaylistingwindow.h"
 #include "holidays/holidaytree.h"
 #include "scriptedinteraction.h"
+#include "store/history.h"
 #include "ui_common/appstate.h"
 #include "ui_common/geometry.h"
 #include "ui_common/gridhelpers.h"
@@ -450,6 +451,10 @@ TEST_F(HolidayListing, ApplyWritesEveryMarkedHolidayThatHasADayOrNothing)
     EXPECT_EQ(revision(), old_revision + 2);
     EXPECT_EQ(app_state().calendar_revision, old_revision + 2);
     EXPECT_EQ(link.reloads, 1);
+    // One history entry, for the apply that wrote.
+    const std::vector<HistoryEntry> history = read_history(*app_state().database, {app_state().calendar_id, {}, {}, {}});
+    ASSERT_EQ(history.size(), 1u);
+    EXPECT_EQ(history[0].action, QStringLiteral("Holidays applied: 5 (1 comment only, 3 paid, 1 cleared)"));
 }
 
 // The window lets one holiday a date through; the writer keeps to the first
