@@ -5,8 +5,8 @@
 #include "store/revisions.h"
 #include "store/transaction.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
+#include <QDataStream>
+#include <QIODevice>
 
 #include <algorithm>
 
@@ -26,42 +26,62 @@ QVariant date_value(const QDate &date)
     return date.isValid() ? QVariant(date) : QVariant();
 }
 
-QJsonArray state_array(const DayState &day)
+// The changed days as a versioned binary record, compressed: a whole-year
+// save repeats the same values hundreds of times.
+constexpr quint8 kDaysFormat = 1;
+
+QDataStream &operator<<(QDataStream &out, const DayState &day)
 {
-    return {day.day_type, day.day_start, day.day_stop, day.minutes1, day.minutes2, day.time_segments, day.comment};
+    return out << qint32(day.day_type) << qint32(day.day_start) << qint32(day.day_stop) << qint32(day.minutes1)
+               << qint32(day.minutes2) << day.time_segments << day.comment;
 }
 
-DayState state_of(const QDate &date, const QJsonArray &values)
+QDataStream &operator>>(QDataStream &in, DayState &day)
 {
-    return {date,
-            values.at(0).toInt(),
-            values.at(1).toInt(),
-            values.at(2).toInt(),
-            values.at(3).toInt(),
-            values.at(4).toInt(),
-            values.at(5).toString(),
-            values.at(6).toString()};
+    qint32 values[5] = {};
+    for (qint32 &value : values)
+        in >> value;
+    in >> day.time_segments >> day.comment;
+    day.day_type = values[0];
+    day.day_start = values[1];
+    day.day_stop = values[2];
+    day.minutes1 = values[3];
+    day.minutes2 = values[4];
+    return in;
 }
 
-// One array per day: date, state before, state after; compressed, as a
-// whole-year save repeats the same values hundreds of times.
 QByteArray encode_days(const std::vector<DayChange> &days)
 {
-    QJsonArray list;
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    out.setVersion(QDataStream::Qt_6_0);
+    out << kDaysFormat << quint32(days.size());
     for (const DayChange &day : days)
-        list.append(QJsonArray{day.before.date.toString(Qt::ISODate), state_array(day.before), state_array(day.after)});
-    return qCompress(QJsonDocument(list).toJson(QJsonDocument::Compact), 9);
+        out << qint64(day.before.date.toJulianDay()) << day.before << day.after;
+    return qCompress(bytes, 6);
 }
 
+// An unreadable record gives no days, never a wrong one.
 std::vector<DayChange> decode_days(const QByteArray &stored)
 {
+    const QByteArray bytes = qUncompress(stored);
+    QDataStream in(bytes);
+    in.setVersion(QDataStream::Qt_6_0);
+    quint8 format = 0;
+    quint32 count = 0;
+    in >> format >> count;
+    if (format != kDaysFormat)
+        return {};
     std::vector<DayChange> days;
-    const QJsonArray list = QJsonDocument::fromJson(qUncompress(stored)).array();
-    for (const QJsonValue &value : list) {
-        const QJsonArray day = value.toArray();
-        const QDate date = QDate::fromString(day.at(0).toString(), Qt::ISODate);
-        days.push_back({state_of(date, day.at(1).toArray()), state_of(date, day.at(2).toArray())});
+    while (days.size() < count && in.status() == QDataStream::Ok) {
+        qint64 julian = 0;
+        DayChange day;
+        in >> julian >> day.before >> day.after;
+        day.before.date = day.after.date = QDate::fromJulianDay(julian);
+        days.push_back(std::move(day));
     }
+    if (in.status() != QDataStream::Ok)
+        return {};
     return days;
 }
 
