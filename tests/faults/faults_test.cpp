@@ -1,12 +1,7 @@
 // Faults from outside the program, each met by the fault worker in a process
-// of its own, so that a crash or a hang fails that process, not the test run.
-// Two workstations change one calendar at full speed: a stale change must be
-// refused and no accepted one lost. A workstation dies in the middle of
-// saving a whole year: the file must hold the year as it was before or after
-// the save, never half of each, with the revision to match. Files that are
-// not what the program expects must fail cleanly: defaults for the settings,
-// the step and an engine error for the database, never a crash, a hang or a
-// changed file.
+// of its own, so that a crash or a hang fails that process, not the test run:
+// no stale change accepted nor accepted one lost, no half-saved year, and
+// files not what the program expects fail cleanly, never changed.
 
 #include "faultcontent.h"
 #include "printers.h"
@@ -36,7 +31,6 @@
 
 #include <sys/stat.h>
 #include <unistd.h>
-
 using namespace dayvane;
 using namespace dayvane::faults;
 
@@ -56,38 +50,30 @@ struct Worker
         process.start(program, command + arguments);
     }
     ~Worker() { kill(); }
-
-    // Waits, as long as output keeps coming, for the line `line`; false when
-    // the worker ends or stays silent.
+    // Waits, as long as output keeps coming, for the line `line`.
     bool wait_for_line(const QString &line)
     {
-        while (!lines().contains(line)) {
+        while (!lines().contains(line))
             if (!process.waitForReadyRead(kTimeoutMs))
                 return false;
-        }
         return true;
     }
     void kill()  // SIGKILL, and waits until the worker is gone
     {
-        if (process.state() != QProcess::NotRunning) {
-            process.kill();
-            process.waitForFinished(-1);
-        }
+        process.kill();
+        process.waitForFinished(-1);
     }
-    // Every complete line so far.
-    QStringList lines()
+    QStringList lines()  // every complete line so far
     {
         output += process.readAllStandardOutput();
         return QString::fromUtf8(output.left(output.lastIndexOf('\n') + 1)).split(u'\n', Qt::SkipEmptyParts);
     }
     std::string error_output() { return process.readAllStandardError().toStdString(); }
-
     QProcess process;
     QByteArray output;
 };
 
-// The calendar's revision and every day of its year, read with plain SQL so
-// that the checks do not lean on the code under test.
+// The revision and the days read with plain SQL, not the code under test.
 qint32 revision(Database &db, qint32 calendar)
 {
     return qint32(test::scalar(db, QStringLiteral("SELECT revision FROM calendars WHERE id = %1;").arg(calendar)));
@@ -112,8 +98,7 @@ std::map<QDate, QString> days(Database &db, qint32 calendar)
     return days;
 }
 
-// What days() gives for a day holding `content`; a day never written for
-// an empty DayContent.
+// What days() gives for a day holding `content`.
 QString stored_form(const DayContent &content)
 {
     const DayValues &v = content.values;
@@ -165,8 +150,7 @@ protected:
     }
 
     test::TestDatabase base{GetParam()};
-    qint32 calendar = 0;
-    qint32 first_revision = 0;
+    qint32 calendar = 0, first_revision = 0;
     const quint32 seed = QRandomGenerator::global()->generate();
 };
 using Concurrency = SharedFile;
@@ -182,22 +166,14 @@ QByteArray file_bytes(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-void write_file(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    ASSERT_EQ(file.write(bytes), bytes.size());
-}
-
 // The worker's lines for `mode` on `path`, after checking that it neither
 // hung nor crashed.
 QStringList run_worker(const char *mode, const QString &path, const QStringList &command = {QStringLiteral(DAYVANE_FAULT_WORKER)})
 {
     Worker worker({QString::fromLatin1(mode), path}, command);
     EXPECT_TRUE(worker.process.waitForFinished(kTimeoutMs)) << mode << " hangs: " << path.toStdString();
-    EXPECT_EQ(worker.process.exitStatus(), QProcess::NormalExit) << mode << " crashes: " << path.toStdString() << "\n"
-                                                                 << worker.error_output();
-    EXPECT_EQ(worker.process.exitCode(), 0) << worker.error_output();
+    EXPECT_TRUE(worker.process.exitStatus() == QProcess::NormalExit && worker.process.exitCode() == 0)
+        << mode << " crashes or fails: " << path.toStdString() << "\n" << worker.error_output();
     return worker.lines();
 }
 
@@ -248,7 +224,10 @@ using Make = std::function<void(const QString &)>;
 
 Make holding(const QByteArray &content)
 {
-    return [=](const QString &path) { write_file(path, content); };
+    return [=](const QString &path) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
+    };
 }
 
 Make keyed(const QString &connect, const char *sql)
@@ -273,10 +252,8 @@ TEST_P(Concurrency, TwoProcessesLoseNoChangeAndRefuseEveryStaleOne)
         worker->process.write("go\n");
         worker->process.waitForBytesWritten();
     }
-    for (auto &worker : workers) {
-        ASSERT_TRUE(worker->process.waitForFinished(kTimeoutMs));
-        ASSERT_EQ(worker->process.exitCode(), 0) << worker->error_output();
-    }
+    for (auto &worker : workers)
+        ASSERT_TRUE(worker->process.waitForFinished(kTimeoutMs) && worker->process.exitCode() == 0) << worker->error_output();
 
     Database db = open_existing_database(base.path());
     const std::map<QDate, QString> stored = days(db, calendar);
@@ -369,8 +346,7 @@ TEST(ServerCrash, StoppedMidSaveLeavesOneContentAndConnectionsComeBack)
 TEST(HostileSettings, HugeOrEndlessFilesGiveDefaults)
 {
     QTemporaryDir dir;
-    const QString huge = dir.filePath(QStringLiteral("huge")), pipe = dir.filePath(QStringLiteral("pipe")),
-                  device = dir.filePath(QStringLiteral("zero"));
+    const QString huge = dir.filePath("huge"), pipe = dir.filePath("pipe"), device = dir.filePath("zero");
     // 100 MiB of near misses of the real keys, which must all be ignored.
     const QByteArray lines =
         QByteArray("[top]=1\r\n[Unknown 1]=1,2,3\r\nTop=2,[Left ]=5\r\n[View Index]=7,=,,==[db path]=x\r\n").repeated(10'000);
@@ -388,11 +364,9 @@ TEST(HostileSettings, HugeOrEndlessFilesGiveDefaults)
         // "settings READ VALUES PEAK_KIB": only a regular file is read, and
         // only its beginning, whatever its size.
         const QStringList words = run_worker("settings", path).value(0).split(u' ');
-        const std::string what = path.toStdString() + ": " + words.join(u' ').toStdString();
-        ASSERT_EQ(words.size(), 4) << what;
-        EXPECT_EQ(words[1], path == huge ? u"1" : u"0") << what << ": read";
-        EXPECT_EQ(words[2], u"0") << what << ": values read";
-        EXPECT_LT(words[3].toInt() / 1024, 150) << what << ": peak MiB";
+        ASSERT_EQ(words.size(), 4) << path.toStdString();
+        EXPECT_EQ(words.mid(1, 2), QStringList({path == huge ? "1" : "0", "0"})) << path.toStdString();
+        EXPECT_LT(words[3].toInt() / 1024, 150) << path.toStdString() << ": peak MiB";
     }
 }
 
@@ -408,8 +382,7 @@ TEST(HostileDatabase, WhatIsNoUsableCalendarDatabaseIsRefusedAndLeftAsItWas)
     if (geteuid() == 0) {
         const QString copy = dir.filePath(QStringLiteral("worker"));
         ASSERT_TRUE(QFile::copy(command.first(), copy));
-        command = QStringList{QStringLiteral("runuser"), QStringLiteral("-u"), QStringLiteral("nobody"),
-                              QStringLiteral("--"), copy};
+        command = QStringList{"runuser", "-u", "nobody", "--", copy};
     }
 
     const QByteArray &bytes = database_bytes();
@@ -419,14 +392,8 @@ TEST(HostileDatabase, WhatIsNoUsableCalendarDatabaseIsRefusedAndLeftAsItWas)
     // reads was cut; kRefused: any refusal); whether it opens without the
     // checks; what the program may do with the file and its folder.
     constexpr int kCut = -1, kRefused = -2;
-    struct Case
-    {
-        QString name;
-        Make make;
-        int step;
-        bool opens = false;
-        P::Permissions file = kRead | kWrite, folder = kRead | kWrite | kEnter;
-    };
+    struct Case { QString name; Make make; int step; bool opens = false;
+                  P::Permissions file = kRead | kWrite, folder = kRead | kWrite | kEnter; };
     std::vector<Case> cases = {
         {QStringLiteral("intact"), holding(bytes), int(OpenStep::Opened), true},
         // The message names the file; the folder is where each save keeps
@@ -484,14 +451,10 @@ TEST(HostileDatabase, WhatIsNoUsableCalendarDatabaseIsRefusedAndLeftAsItWas)
         } else if (c.step == kRefused) {
             EXPECT_NE(attempt.step, int(OpenStep::Opened)) << what;
         }
-        if (attempt.step != int(OpenStep::Opened)) {
-            EXPECT_EQ(attempt.files_left, 0) << what << ": no connection may stay open";
-        }
-        if (attempt.step == int(OpenStep::WriteProtected)) {
-            EXPECT_TRUE(attempt.detail.contains(QStringLiteral("''%1''").arg(path))) << what;
-        } else if (attempt.step == int(OpenStep::Unreadable)) {
-            EXPECT_EQ(attempt.detail, QStringLiteral("Permission denied")) << what;
-        }
+        EXPECT_TRUE(attempt.step == int(OpenStep::Opened) || attempt.files_left == 0) << what << ": a connection stays open";
+        EXPECT_TRUE(attempt.step != int(OpenStep::WriteProtected) || attempt.detail.contains(QStringLiteral("''%1''").arg(path)))
+            << what;
+        EXPECT_TRUE(attempt.step != int(OpenStep::Unreadable) || attempt.detail == u"Permission denied") << what;
         if (c.step != kCut || attempt.step != int(OpenStep::Opened)) {
             EXPECT_EQ(attempt.opened, c.opens) << what;
         } else if (attempt.opened) {
@@ -500,12 +463,8 @@ TEST(HostileDatabase, WhatIsNoUsableCalendarDatabaseIsRefusedAndLeftAsItWas)
             // end of the line may still name the damage.
             EXPECT_EQ(attempt.existing.section(u' ', 0, 2), intact.existing.section(u' ', 0, 2)) << what;
         }  // else opening read past the damage, and reading everything found it
-        if (!attempt.opened) {
-            // An engine error with its description.
-            EXPECT_GT(attempt.existing.section(u' ', 0, 0).toInt(), 0) << what;
-            EXPECT_FALSE(attempt.existing.section(u' ', 1).trimmed().isEmpty()) << what;
-        }
-        // Removable with the rest.
+        EXPECT_TRUE(attempt.opened || (attempt.existing.section(u' ', 0, 0).toInt() > 0 &&  // an engine error
+                                       !attempt.existing.section(u' ', 1).trimmed().isEmpty())) << what;  // described
         ASSERT_TRUE(QFile::setPermissions(QFileInfo(path).path(), kRead | kWrite | kEnter));
     }
     EXPECT_TRUE(intact.existing.endsWith(u" ok")) << intact.existing.toStdString();

@@ -1,6 +1,5 @@
-// dayvane-fault-worker: the other workstation of the fault tests, a process
-// of its own so that a test can run two at once, kill one mid-save or see one
-// crash without ending the test run. Modes and what each prints:
+// dayvane-fault-worker: the other workstation of the fault tests. Modes and
+// what each prints:
 //   concurrency PATH CALENDAR TAG CHANGES SEED: "ready"; after a line on
 //       stdin, CHANGES one-day changes (change K writes concurrency_date(TAG,
 //       K)): "accepted K REVISION" or "refused K" (out of date) for each;
@@ -73,7 +72,6 @@ void run_concurrency(const QStringList &args)
     say(QStringLiteral("ready"));
     std::string go;
     std::getline(std::cin, go);
-
     for (int k = 0; k < changes; ++k) {
         const QDate date = concurrency_date(tag, k);
         try {
@@ -128,8 +126,7 @@ void run_open(const QStringList &args)
         RecordSet days = RecordSet::open(db, QStringLiteral("PARAMETERS CalendarID Long=1, StartDt DateTime=#1/1/1900#, "
                                                             "EndDt DateTime=#12/31/2999#; SELECT Q008.* FROM Q008;"));
         int rows = 0;
-        for (; !days.eof(); days.move_next())
-            ++rows;
+        for (; !days.eof(); days.move_next(), ++rows) {}
         // All day data in one line, to compare with the intact file's.
         const QString data = first_value(db, QStringLiteral(
             "SELECT count(*) || '/' || total(minutes1) || '/' || total(minutes2) || '/' || total(length(TimeSegments))"

@@ -7,6 +7,7 @@
 #include <QLocale>
 
 #include <limits>
+#include <tuple>
 
 using namespace dayvane;
 
@@ -69,10 +70,6 @@ TEST_F(ModelTextForms, FormatsDatesInEveryFormAndReadsTheSettingsFormBack)
         EXPECT_EQ(format_query_date(c.date), c.query);
         EXPECT_EQ(format_settings_date(c.date), c.settings);
     }
-    const char *months[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
-    for (int m = 1; m <= 12; ++m)
-        EXPECT_EQ(format_list_date(QDate(2024, m, 5)), QString(months[m - 1]) + "-05");
-
     for (QDate d(2024, 1, 1); d.year() == 2024; d = d.addDays(1))
         EXPECT_EQ(parse_settings_date(format_settings_date(d)), d);
     EXPECT_EQ(parse_settings_date("03/05/2024"), QDate(2024, 3, 5));
@@ -126,9 +123,8 @@ TEST(ModelTimeInput, DurationRunsForwardUpToOneDayAndNamesTheInvalidBoxStartFirs
     };
     for (const Case &c : cases) {
         const DurationResult result = calc_duration(c.start, c.end);
-        EXPECT_EQ(result.status, c.status) << c.start << " " << c.end;
-        EXPECT_EQ(result.valid(), c.status == S::Valid) << c.start << " " << c.end;
-        EXPECT_EQ(result.minutes, c.minutes) << c.start << " " << c.end;
-        EXPECT_EQ(result.text, c.text) << c.start << " " << c.end;
+        EXPECT_EQ(std::tuple(result.status, result.valid(), result.minutes, result.text),
+                  std::tuple(c.status, c.status == S::Valid, c.minutes, QString::fromUtf8(c.text)))
+            << c.start << " " << c.end;
     }
 }

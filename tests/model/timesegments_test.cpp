@@ -4,14 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 using namespace dayvane;
 
 namespace {
 
-QString repeated(const QString &period, int count)
-{
-    return QStringList(count, period).join(u'+');
-}
+QString repeated(const QString &period, int count) { return QStringList(count, period).join(u'+'); }
 
 } // namespace
 
@@ -93,9 +92,7 @@ TEST(ModelTimeSegments, FormatsOneDisplayLinePerPeriod)
     };
     for (const Case &c : cases) {
         const auto lines = format_time_segments(c.text);
-        if (c.periods > 0) {
-            EXPECT_EQ(lines[c.periods - 1], c.last_line);
-        }
+        EXPECT_EQ(lines[std::max<std::size_t>(c.periods, 1) - 1], c.last_line) << c.text.toStdString();
         for (std::size_t n = c.periods; n < lines.size(); ++n)
             EXPECT_TRUE(lines[n].isEmpty()) << c.text.toStdString();
     }

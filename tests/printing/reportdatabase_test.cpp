@@ -38,19 +38,16 @@ TEST(ReportDatabase, EachReportReplacesTheRowsOfTheLastOneCompactsTheFileAndAFor
     const std::vector<ReportRow> first = {row("A", "", std::nullopt, "It's \"quoted\""), row("B", "c", 1, "101"),
                                           row("E", "b", std::nullopt, "")};
     EXPECT_EQ(write_and_read(first), first);  // the file is created when missing
-
     // A scratch copy left behind by a crash is not in the way.
     write_file(dir.filePath(kReportScratchName), "left over");
     const std::vector<ReportRow> second = {row("D", "a", 2, "Events")};
     EXPECT_EQ(write_and_read(second), second);
     EXPECT_FALSE(QFileInfo::exists(dir.filePath(kReportScratchName)));
-
     // A large report's file shrinks again with the next one.
     write_and_read(std::vector<ReportRow>(3000, row("E", "b", std::nullopt, QString(200, u'x'))));
     EXPECT_GT(QFileInfo(path).size(), 500 * 1024);
     EXPECT_TRUE(write_and_read({}).empty());
     EXPECT_LT(QFileInfo(path).size(), 64 * 1024);
-
     // A file that is no database fails at the first step; so does a folder
     // that cannot hold the file, without a crash.
     write_file(path, QByteArray(4096, '\x5a'));

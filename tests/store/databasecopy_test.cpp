@@ -78,11 +78,6 @@ QStringList everything(Database &db)
     return lines;
 }
 
-qint64 add_calendar(Database &db)
-{
-    return execute(db, QStringLiteral("INSERT INTO calendars (\"Name\") VALUES ('Added after the copy');"), {});
-}
-
 } // namespace
 
 // An office moving to a server and the server backed up to a file: the
@@ -93,8 +88,7 @@ TEST(DatabaseCopy, FileToServerToFileGivesTheSameDatabase)
     TestServer *server = TestServer::instance();
     ASSERT_NE(server, nullptr);
     QTemporaryDir dir(QDir::current().absoluteFilePath(QStringLiteral("copy-XXXXXX")));
-    const QString original = dir.filePath(QStringLiteral("QZDB.mdb"));
-    const QString back = dir.filePath(QStringLiteral("back/QZDB.mdb"));
+    const QString original = dir.filePath(QStringLiteral("QZDB.mdb")), back = dir.filePath(QStringLiteral("back/QZDB.mdb"));
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("back")));
     ASSERT_EQ(run_tool({QStringLiteral("demo"), original}).exit_code, 0);
     qint64 deleted = 0;
@@ -122,6 +116,9 @@ TEST(DatabaseCopy, FileToServerToFileGivesTheSameDatabase)
     const QStringList expected = everything(first);
     EXPECT_EQ(everything(on_server), expected);
     EXPECT_EQ(everything(last), expected);
+    const auto add_calendar = [](Database &db) {
+        return execute(db, QStringLiteral("INSERT INTO calendars (\"Name\") VALUES ('Added after the copy');"), {});
+    };
     const qint64 next = add_calendar(first);
     EXPECT_GT(next, deleted);
     EXPECT_EQ(add_calendar(on_server), next);

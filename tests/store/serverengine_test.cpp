@@ -42,78 +42,57 @@ TEST(ServerSql, NamesAndQuestionMarksBecomeNumberedParametersOutsideQuotes)
     EXPECT_FALSE(is_calendar_server(QStringLiteral("/srv/share/QZDB.mdb")));
 }
 
-class ServerEngine : public ::testing::Test
-{
-protected:
-    void SetUp() override
-    {
-        if (!TestServer::instance())
-            GTEST_SKIP() << "the run started no database server";
-        m_db.emplace(Backend::Server);
-    }
-    Database &db() { return m_db->db(); }
-
-    std::optional<TestDatabase> m_db;
-};
-
 // A year of days is written in a handful of requests, however many days it
 // has, and a write that finds its record gone fails the whole change.
-TEST_F(ServerEngine, WritesOfAChangeTravelTogetherAndFailTogether)
+TEST(ServerEngine, WritesOfAChangeTravelTogetherAndFailTogether)
 {
-    const Sample sample = fill_sample(db());
-    const auto days_of_2025 = [&] {
-        return RecordSet::open(db(), QStringLiteral("PARAMETERS CalendarID Long=%1, [Year] Short=2025;"
-                                                    " SELECT Q003.* FROM Q003;")
-                                         .arg(sample.alpha));
+    if (!TestServer::instance())
+        GTEST_SKIP() << "the run started no database server";
+    TestDatabase server{Backend::Server};
+    Database &db = server.db();
+    const Sample sample = fill_sample(db);
+    const auto of_2025 = [&](const char *query) {
+        return RecordSet::open(db, QStringLiteral("PARAMETERS CalendarID Long=%1, [Year] Short=2025; SELECT %2.* FROM %2;")
+                                         .arg(sample.alpha).arg(QLatin1String(query)));
     };
-    qint64 before = postgres_round_trips(db());
+    qint64 before = postgres_round_trips(db);
     {
-        Transaction transaction(db());
-        RecordSet years = RecordSet::open(db(), QStringLiteral("PARAMETERS CalendarID Long=%1, [Year] Short=2025;"
-                                                               " SELECT Q002.* FROM Q002;")
-                                                    .arg(sample.alpha));
+        Transaction transaction(db);
+        RecordSet years = of_2025("Q002");
         years.add_new();
-        years.set_field(QStringLiteral("CalendarLink"), sample.alpha);
-        years.set_field(QStringLiteral("YearVal"), 2025);
-        years.update();
+        write_record(years, {{"CalendarLink", sample.alpha}, {"YearVal", 2025}});
         const qint64 year = years.last_added_id();
-        RecordSet days = days_of_2025();
+        RecordSet days = of_2025("Q003");
         for (QDate date(2025, 1, 1); date.year() == 2025; date = date.addDays(1)) {
             days.add_new();
-            days.set_field(QStringLiteral("NameLink"), sample.alpha);
-            days.set_field(QStringLiteral("YearLink"), year);
-            days.set_field(QStringLiteral("DateVal"), date);
-            days.set_field(QStringLiteral("minutes1"), date.dayOfWeek() < 6 ? 480 : 0);
-            days.update();
+            write_record(days, {{"NameLink", sample.alpha}, {"YearLink", year}, {"DateVal", date},
+                                {"minutes1", date.dayOfWeek() < 6 ? 480 : 0}});
         }
         days.move_last();
         EXPECT_EQ(days.field(QStringLiteral("DateVal")).toDate(), QDate(2025, 12, 31));
         EXPECT_GT(days.field(QStringLiteral("id")).toLongLong(), 0);
         transaction.commit();
     }
-    EXPECT_LE(postgres_round_trips(db()) - before, 10);
+    EXPECT_LE(postgres_round_trips(db) - before, 10);
 
-    RecordSet days = days_of_2025();
+    RecordSet days = of_2025("Q003");
     ASSERT_EQ(days.record_count(), 365);
     EXPECT_EQ(days.field(QStringLiteral("minutes1")).toInt(), 480);  // Wednesday 1 January
     // Another workstation deletes the first day after this one read it.
-    open_existing_database(m_db->path())
+    open_existing_database(server.path())
         .exec(QStringLiteral("DELETE FROM days WHERE id = %1;").arg(days.field(QStringLiteral("id")).toLongLong()));
-    before = postgres_round_trips(db());
-    try {
-        Transaction transaction(db());
+    before = postgres_round_trips(db);
+    const QString failed = db_failure([&] {
+        Transaction transaction(db);
         for (days.move_first(); !days.eof(); days.move_next()) {
             days.edit();
-            days.set_field(QStringLiteral("minutes2"), 60);
-            days.update();
+            write_record(days, {{"minutes2", 60}});
         }
         transaction.commit();
-        ADD_FAILURE() << "a change over a deleted record was committed";
-    } catch (const DbError &error) {
-        EXPECT_EQ(error.number(), DbError::RecordChanged);
-    }
-    EXPECT_LE(postgres_round_trips(db()) - before, 3);
-    RecordSet after = days_of_2025();
+    });
+    EXPECT_EQ(failed.section(u' ', 0, 0).toInt(), DbError::RecordChanged) << failed.toStdString();
+    EXPECT_LE(postgres_round_trips(db) - before, 3);
+    RecordSet after = of_2025("Q003");
     EXPECT_EQ(after.record_count(), 364);
     EXPECT_EQ(after.field(QStringLiteral("minutes2")).toInt(), 0);
 }

@@ -16,6 +16,7 @@
 #include <QDir>
 
 #include <functional>
+#include <numeric>
 #include <tuple>
 
 #include <gtest/gtest.h>
@@ -25,21 +26,10 @@ using namespace dayvane::test;
 
 namespace {
 
-// "NUMBER DESCRIPTION" of the DbError that `action` throws; empty if none.
-QString failure(const std::function<void()> &action)
-{
-    try {
-        action();
-    } catch (const DbError &error) {
-        return QStringLiteral("%1 %2").arg(error.number()).arg(error.description());
-    }
-    return QString();
-}
+int error_number(const std::function<void()> &action) { return db_failure(action).section(u' ', 0, 0).toInt(); }
 
-int error_number(const std::function<void()> &action)
-{
-    return failure(action).section(u' ', 0, 0).toInt();
-}
+// A text and the error number it must give.
+struct Refusal { const char *text; int number; };
 
 // The query, then each parameter as "name:TYPE=value" ("name:TYPE" when it is
 // declared without a value).
@@ -65,7 +55,6 @@ protected:
     RecordSet open(const QString &text) { return RecordSet::open(db, text); }
     static QString calendar(qint64 id) { return QStringLiteral("PARAMETERS RecordID Long=%1; SELECT Q004.* FROM Q004;").arg(id); }
     qint64 value(const char *sql) { return scalar(db, QString::fromUtf8(sql)); }
-
     // The fields (comma-separated) of every record of `query`, "null" for a
     // null value: a record's values joined by ",", the records by "|".
     QString records(const QString &query, const char *fields)
@@ -80,13 +69,6 @@ protected:
         }
         EXPECT_EQ(set.record_count(), rows.size()) << query.toStdString();
         return rows.join(u'|');
-    }
-    // Sets `fields` on the record being added or edited, then writes it.
-    static void write(RecordSet &set, std::initializer_list<std::pair<const char *, QVariant>> fields)
-    {
-        for (const auto &[name, value] : fields)
-            set.set_field(QString::fromUtf8(name), value);
-        set.update();
     }
     // Adds 1 to the worked minutes of every day of zeta.
     // A change of zeta's days: a minute more on each, then `more`.
@@ -197,7 +179,7 @@ TEST_P(RecordSetWrites, AddEditAndDeleteWriteThrough)
     RecordSet added = open(name_test);
     ASSERT_TRUE(added.eof());
     added.add_new();
-    write(added, {{"Name", name}});
+    write_record(added, {{"Name", name}});
     EXPECT_EQ(added.record_count(), 1);
     added.move_last();
     const qint64 id = added.field(QStringLiteral("id")).toLongLong();
@@ -211,17 +193,16 @@ TEST_P(RecordSetWrites, AddEditAndDeleteWriteThrough)
     const QString long_name(255, QChar(u'é'));
     set.set_field(QStringLiteral("Name"), long_name);
     EXPECT_EQ(set.field(QStringLiteral("Name")).toString(), long_name);  // the edit buffer
-    write(set, {{"revision", set.field(QStringLiteral("revision")).toInt() + 1}, {"RestrictRead", true}});
+    write_record(set, {{"revision", set.field(QStringLiteral("revision")).toInt() + 1}, {"RestrictRead", true}});
     set.close();
     EXPECT_EQ(records(calendar(s.alpha), "Name,revision,RestrictRead"), long_name + QStringLiteral(",1,true"));
-
     // Edit while reading: every record of a range, nulls included.
     RecordSet days = open(QStringLiteral("PARAMETERS CalendarID Long=%1, StartDt DateTime=#1/1/2024#, "
                                          "EndDt DateTime=#1/31/2024#; SELECT Q008.* FROM Q008;").arg(s.zeta));
     ASSERT_EQ(days.record_count(), 6);
     for (; !days.eof(); days.move_next()) {
         days.edit();
-        write(days, {{"TimeSegments", QVariant()}, {"Date comment", QStringLiteral("closed")}, {"minutes1", 0}});
+        write_record(days, {{"TimeSegments", QVariant()}, {"Date comment", QStringLiteral("closed")}, {"minutes1", 0}});
     }
     EXPECT_EQ(value("SELECT count(*) FROM days WHERE \"TimeSegments\" IS NULL AND \"Date comment\" = 'closed' AND minutes1 = 0"), 6);
     // The other calendar's days are untouched.
@@ -240,6 +221,31 @@ TEST_P(RecordSetWrites, AddEditAndDeleteWriteThrough)
     // A year deleted through Q002 takes its days too.
     open(QStringLiteral("PARAMETERS CalendarID Long=%1, [Year] Short=2024; SELECT Q002.* FROM Q002;").arg(s.alpha)).delete_record();
     EXPECT_EQ(value("SELECT count(*) FROM days"), 0);
+    // The system password matches its stored scrambled form byte for byte.
+    const auto password_matches = [&](const QByteArray &typed) {
+        const QString check = QStringLiteral("PARAMETERS [Password] Text ( 255 ); SELECT Q011a.* FROM Q011a;");
+        return RecordSet::open(db, check, {{QStringLiteral("Password"), *scramble_text(typed)}}).record_count() > 0;
+    };
+    EXPECT_EQ(records(QStringLiteral("SELECT Q011.*FROM Q011;"), "Variable"), QString());
+    EXPECT_FALSE(password_matches("secret"));
+    // A stored form holding a zero byte and a quote; the routine is its own inverse.
+    const QByteArray stored("\0'cd5", 5);
+    const QByteArray typed = *scramble_text(stored);
+    RecordSet variables = open(QStringLiteral("SELECT Q011.* FROM Q011;"));
+    variables.add_new();
+    write_record(variables, {{"Variable", QStringLiteral("System password")}, {"Value", stored}});
+    EXPECT_TRUE(password_matches(typed));
+    EXPECT_FALSE(password_matches(typed.left(4)));
+    EXPECT_FALSE(password_matches(typed + 'x'));
+    EXPECT_EQ(open(QStringLiteral("SELECT Q011.* FROM Q011;")).field(QStringLiteral("Value")).toByteArray(), stored);
+    // Every byte value survives the database as it is.
+    QByteArray every_byte(256, 0);
+    std::iota(every_byte.begin(), every_byte.end(), char(0));
+    RecordSet users = open(QStringLiteral("PARAMETERS UserID Long=0; SELECT Q017.* FROM Q017;"));
+    users.add_new();
+    write_record(users, {{"LastName", QStringLiteral("Bytes")}, {"password", *scramble_text(every_byte)}});
+    const QString user = QStringLiteral("PARAMETERS UserID Long=%1; SELECT Q017.* FROM Q017;").arg(users.last_added_id());
+    EXPECT_EQ(*scramble_text(open(user).field(QStringLiteral("password")).toByteArray()), every_byte);
 }
 
 TEST_P(RecordSetWrites, RefusesWhatCannotBeDone)
@@ -256,95 +262,55 @@ TEST_P(RecordSetWrites, RefusesWhatCannotBeDone)
     set.edit();
     EXPECT_EQ(error_number([&] { set.set_field(QStringLiteral("id"), 5); }), DbError::NotUpdatable);
     set.cancel_update();
-
     // Another workstation deleted the record after it was read.
     db.exec(QStringLiteral("DELETE FROM calendars WHERE id = %1;").arg(s.alpha));
     set.edit();
-    EXPECT_EQ(error_number([&] { write(set, {{"Name", QStringLiteral("x")}}); }), DbError::RecordChanged);
-
+    EXPECT_EQ(error_number([&] { write_record(set, {{"Name", QStringLiteral("x")}}); }), DbError::RecordChanged);
     // A second record for one calendar date.
     RecordSet days = open(QStringLiteral("PARAMETERS CalendarID Long=%1, [Year] Short=2024; SELECT Q003.* FROM Q003;").arg(s.zeta));
     days.add_new();
-    EXPECT_EQ(error_number([&] { write(days, {{"NameLink", s.zeta}, {"YearLink", s.zeta_2024}, {"DateVal", QDate(2024, 1, 2)}}); }),
+    EXPECT_EQ(error_number([&] { write_record(days, {{"NameLink", s.zeta}, {"YearLink", s.zeta_2024}, {"DateVal", QDate(2024, 1, 2)}}); }),
               19);  // constraint
-
     // Unknown queries and parameters, missing values.
-    struct Case { const char *text; int number; };
-    const Case cases[] = {
+    const Refusal cases[] = {
         {"SELECT Q012.* FROM Q012;", DbError::UnknownQuery},
         {"PARAMETERS Bogus Long=1; SELECT Q004.* FROM Q004;", DbError::UnknownParameter},
         {"SELECT Q004.* FROM Q004;", DbError::MissingParameter},
         {"PARAMETERS [Password] Text; SELECT Q011a.* FROM Q011a;", DbError::MissingParameter},
         {"PARAMETERS RecordID Long='1'; SELECT Q004.* FROM Q004;", DbError::RecordSetSyntax},
     };
-    for (const Case &c : cases)
+    for (const Refusal &c : cases)
         EXPECT_EQ(error_number([&] { open(QString::fromUtf8(c.text)); }), c.number) << c.text;
-}
-
-TEST_P(RecordSetWrites, TheSystemPasswordMatchesItsStoredScrambledFormByteForByte)
-{
-    const auto password_matches = [&](const QByteArray &typed) {
-        const QString check = QStringLiteral("PARAMETERS [Password] Text ( 255 ); SELECT Q011a.* FROM Q011a;");
-        return RecordSet::open(db, check, {{QStringLiteral("Password"), *scramble_text(typed)}}).record_count() > 0;
-    };
-    EXPECT_EQ(records(QStringLiteral("SELECT Q011.*FROM Q011;"), "Variable"), QString());
-    EXPECT_FALSE(password_matches("secret"));
-
-    // A stored form holding a zero byte and a quote; the routine is its own inverse.
-    const QByteArray stored("\0'cd5", 5);
-    const QByteArray typed = *scramble_text(stored);
-    RecordSet variables = open(QStringLiteral("SELECT Q011.* FROM Q011;"));
-    variables.add_new();
-    write(variables, {{"Variable", QStringLiteral("System password")}, {"Value", stored}});
-    EXPECT_TRUE(password_matches(typed));
-    EXPECT_FALSE(password_matches(typed.left(4)));
-    EXPECT_FALSE(password_matches(typed + 'x'));
-    EXPECT_EQ(open(QStringLiteral("SELECT Q011.* FROM Q011;")).field(QStringLiteral("Value")).toByteArray(), stored);
-
-    // Every byte value survives the database as it is.
-    QByteArray every_byte;
-    for (int i = 0; i < 256; ++i)
-        every_byte += char(i);
-    RecordSet users = open(QStringLiteral("PARAMETERS UserID Long=0; SELECT Q017.* FROM Q017;"));
-    users.add_new();
-    write(users, {{"LastName", QStringLiteral("Bytes")}, {"password", *scramble_text(every_byte)}});
-    const QString user = QStringLiteral("PARAMETERS UserID Long=%1; SELECT Q017.* FROM Q017;").arg(users.last_added_id());
-    EXPECT_EQ(*scramble_text(open(user).field(QStringLiteral("password")).toByteArray()), every_byte);
 }
 
 TEST_P(Revisions, CheckAndIncrementWithTheirOwnMessagesAndReadOwnershipAndYears)
 {
-    EXPECT_EQ(failure([&] { check_calendar_revision(db, s.alpha, 0); }), QString());
+    EXPECT_EQ(db_failure([&] { check_calendar_revision(db, s.alpha, 0); }), QString());
     EXPECT_EQ(increment_calendar_revision(db, s.alpha), 1);
-    EXPECT_EQ(failure([&] { check_calendar_revision(db, s.alpha, 0); }), u"513 Calendar is out of date.");
-    EXPECT_EQ(failure([&] { check_calendar_revision(db, 999, 0); }), u"513 DB record not found");
-    EXPECT_EQ(failure([&] { increment_calendar_revision(db, 999); }), u"513 DB record not found.");
-    EXPECT_EQ(failure([&] { check_and_increment_calendar_revision(db, s.alpha, 0); }), u"513 DB record out of date");
-    EXPECT_EQ(failure([&] { check_and_increment_calendar_revision(db, 999, 0); }), u"513 DB record not found");
+    EXPECT_EQ(db_failure([&] { check_calendar_revision(db, s.alpha, 0); }), u"513 Calendar is out of date.");
+    EXPECT_EQ(db_failure([&] { check_calendar_revision(db, 999, 0); }), u"513 DB record not found");
+    EXPECT_EQ(db_failure([&] { increment_calendar_revision(db, 999); }), u"513 DB record not found.");
+    EXPECT_EQ(db_failure([&] { check_and_increment_calendar_revision(db, s.alpha, 0); }), u"513 DB record out of date");
+    EXPECT_EQ(db_failure([&] { check_and_increment_calendar_revision(db, 999, 0); }), u"513 DB record not found");
     EXPECT_EQ(check_and_increment_calendar_revision(db, s.alpha, 1), 2);
 
     const CalendarOwnership zeta = read_calendar_ownership(db, s.zeta);
     EXPECT_EQ(std::tuple(qint64(zeta.owner_id), zeta.restrict_read), std::tuple(s.ann, true));
-    EXPECT_EQ(failure([&] { read_calendar_ownership(db, 999); }), u"513 DB record not found.");
+    EXPECT_EQ(db_failure([&] { read_calendar_ownership(db, 999); }), u"513 DB record not found.");
     const YearRange range = read_calendar_year_range(db, s.zeta);
     EXPECT_EQ(std::tuple(range.first_year, range.last_year, range.count), std::tuple(2023, 2024, 2));
     EXPECT_EQ(read_calendar_year_range(db, s.empty).count, 0);
-}
-
-TEST_P(Revisions, TheFirstOfTwoWorkstationsWinsAndAFailedChangeWritesNothing)
-{
+    // Of two workstations the first wins; a failed change writes nothing.
     const QString minutes = QStringLiteral("SELECT minutes1 FROM days WHERE \"DateVal\" = '2024-01-08' AND \"NameLink\" = %1").arg(s.zeta);
     // Both loaded the calendar at revision 0; the first saves.
     EXPECT_EQ(add_a_minute(db, 0), 1);
-    EXPECT_EQ(failure([&] { add_a_minute(second, 0); }),
-              u"513 Calendar is out of date.");
+    EXPECT_EQ(db_failure([&] { add_a_minute(second, 0); }), u"513 Calendar is out of date.");
     EXPECT_EQ(scalar(second, minutes), 481);
     // After reloading, the second goes through.
     EXPECT_EQ(add_a_minute(second, 1), 2);
-
     // A failure half-way, here renaming onto a used name whatever its case
     // (the engine's 19), leaves neither days nor revision changed.
-    const QString renamed = failure([&] {
+    const QString renamed = db_failure([&] {
         add_a_minute(db, 2, [&] {
             RecordSet calendar = RecordSet::open(db, calendar_record_query(qint32(s.zeta)));
             calendar.edit();
@@ -364,7 +330,7 @@ TEST_P(Transactions, ASecondWriterIsBusyUntilTheFirstEndsAndNestedOnesAreSavepoi
         Transaction first(db);
         db.exec(QStringLiteral("UPDATE calendars SET revision = revision + 1;"));
         // A file refuses at once, a server at the first request.
-        const QString busy = failure([&] {
+        const QString busy = db_failure([&] {
             Transaction transaction(second);
             second.exec(QStringLiteral("UPDATE calendars SET revision = revision + 100;"));
         });
@@ -372,7 +338,7 @@ TEST_P(Transactions, ASecondWriterIsBusyUntilTheFirstEndsAndNestedOnesAreSavepoi
         // The record a change checks is locked for other changes, never for
         // a workstation that only reads it.
         EXPECT_EQ(open(calendar(s.zeta)).field(QStringLiteral("revision")), 1);
-        EXPECT_EQ(failure([&] { RecordSet::open(second, calendar(s.zeta)); }), QString());
+        EXPECT_EQ(db_failure([&] { RecordSet::open(second, calendar(s.zeta)); }), QString());
         first.commit();
     }
     {
@@ -421,7 +387,6 @@ TEST(RecordSetText, ReadsQuotedValuesAndRefusesMalformedText)
               u"Q001 CalendarID:Long=3 Year:Short=2024 NameTest:Text=a''b'; SELECT Q010.* FROM Q010;'");
     EXPECT_EQ(sql_text_literal(QStringLiteral("O'Brien")), QStringLiteral("'O''Brien'"));
 
-    struct Refusal { const char *text; int number; };
     const Refusal refusals[] = {
         {"", DbError::RecordSetSyntax},
         {"SELECT Q001.* FROM", DbError::RecordSetSyntax},
@@ -429,20 +394,17 @@ TEST(RecordSetText, ReadsQuotedValuesAndRefusesMalformedText)
         {"SELECT Q001.* FROM Q001; DROP TABLE days;", DbError::RecordSetSyntax},
         {"PARAMETERS NameTest Text ( 255 )='open; SELECT Q001.* FROM Q001;", DbError::RecordSetSyntax},
         {"PARAMETERS NameTest Text ( 255 )='a' b'; SELECT Q001.* FROM Q001;", DbError::RecordSetSyntax},
-        {"PARAMETERS CalendarID Long=; SELECT Q004.* FROM Q004;", DbError::RecordSetSyntax},
         {"PARAMETERS CalendarID Long=12x; SELECT Q004.* FROM Q004;", DbError::RecordSetSyntax},
         {"PARAMETERS CalendarID Long=5 SELECT Q004.* FROM Q004;", DbError::RecordSetSyntax},
         {"PARAMETERS CalendarID Float=5; SELECT Q004.* FROM Q004;", DbError::RecordSetSyntax},
         {"PARAMETERS [Year Short=5; SELECT Q002.* FROM Q002;", DbError::RecordSetSyntax},
         {"PARAMETERS [Date] DateTime=#2/30/2024#; SELECT Q007.* FROM Q007;", DbError::BadParameterValue},
-        {"PARAMETERS [Date] DateTime=#13/1/2024#; SELECT Q007.* FROM Q007;", DbError::BadParameterValue},
         {"PARAMETERS [Date] DateTime=#1/5/2024; SELECT Q007.* FROM Q007;", DbError::RecordSetSyntax},
-        {"PARAMETERS [Date] DateTime=1/5/2024; SELECT Q007.* FROM Q007;", DbError::RecordSetSyntax},
         {"PARAMETERS [Year] Short=40000; SELECT Q002.* FROM Q002;", DbError::BadParameterValue},
         {"PARAMETERS RecordID Long=99999999999999999999999; SELECT Q004.* FROM Q004;", DbError::BadParameterValue},
     };
     for (const Refusal &c : refusals) {
-        const QString refused = failure([&] { parsed(c.text); });
+        const QString refused = db_failure([&] { parsed(c.text); });
         EXPECT_EQ(refused.section(u' ', 0, 0).toInt(), c.number) << c.text;
         EXPECT_FALSE(refused.section(u' ', 1).isEmpty()) << c.text << ": no description";
     }
@@ -453,9 +415,9 @@ TEST(Scramble, KeyStreamIsTheStoredPasswordsKeyToTheLastByteAndItsOwnInverse)
     // Every character code over the whole key stream, every key piece in
     // its place: scramble_known_answer.py beside this file computes the
     // digest from its own copy of the pieces and their order.
-    QByteArray text;
+    QByteArray text(kMaxScrambleLength, 0);
     for (int i = 0; i < kMaxScrambleLength; ++i)
-        text += char(i % 256);
+        text[i] = char(i % 256);
     const QByteArray once = scramble_text(text).value();
     EXPECT_EQ(QCryptographicHash::hash(once, QCryptographicHash::Sha256).toHex().toStdString(),
               "ca48e9dafef8302c8749aee7bdd23ec60ef19def7773eee4630e53e19ddd3253");
@@ -467,13 +429,13 @@ TEST(Scramble, KeyStreamIsTheStoredPasswordsKeyToTheLastByteAndItsOwnInverse)
 TEST(DatabasePath, ChecksDriveLengthAndExactName)
 {
     // "/x" does not exist: the drive of the nearest existing folder counts.
-    EXPECT_EQ(check_database_path(QStringLiteral("/x/QZDB.mdb")), OpenStep::Opened);  // 11 characters
-    EXPECT_EQ(check_database_path(QStringLiteral("/xQZDB.mdb")), OpenStep::PathTooShort);  // 10
-    EXPECT_EQ(check_database_path(QStringLiteral("/data/qzdb.mdb")), OpenStep::WrongFileName);
-    EXPECT_EQ(check_database_path(QStringLiteral("/data/QZDB.MDB")), OpenStep::WrongFileName);
-    EXPECT_EQ(check_database_path(QStringLiteral("/data/QZDB.mdb.bak")), OpenStep::WrongFileName);
-    EXPECT_EQ(check_database_path(QStringLiteral("/dev/shm/QZDB.mdb")), OpenStep::UnknownDrive);
-    EXPECT_EQ(check_database_path(QStringLiteral("   ")), OpenStep::UnknownDrive);
+    const std::pair<const char *, OpenStep> cases[] = {
+        {"/x/QZDB.mdb", OpenStep::Opened}, {"/xQZDB.mdb", OpenStep::PathTooShort},  // 11 and 10 characters
+        {"/data/qzdb.mdb", OpenStep::WrongFileName}, {"/data/QZDB.MDB", OpenStep::WrongFileName},
+        {"/data/QZDB.mdb.bak", OpenStep::WrongFileName}, {"/dev/shm/QZDB.mdb", OpenStep::UnknownDrive},
+        {"   ", OpenStep::UnknownDrive}};
+    for (const auto &[path, step] : cases)
+        EXPECT_EQ(check_database_path(QString::fromUtf8(path)), step) << path;
 }
 
 TEST(DriveType, MapsFileSystemsToDriveKindsAndFindsTheInnermostMount)
@@ -501,14 +463,15 @@ TEST(DriveType, MapsFileSystemsToDriveKindsAndFindsTheInnermostMount)
         "5 1 0:42 / /media/My\\040Stick rw - vfat /dev/sdc1 rw\n"
         "6 3 0:43 / /mnt/data2 rw - ext4 /dev/sdd1 rw\n"  // later, over the vfat one
         "garbage line\n");
-    EXPECT_EQ(find_mount(mountinfo, QStringLiteral("/home/a/QZDB.mdb")).filesystem, QStringLiteral("ext4"));
-    EXPECT_EQ(find_mount(mountinfo, QStringLiteral("/mnt/data/QZDB.mdb")).filesystem, QStringLiteral("nfs4"));
-    EXPECT_EQ(find_mount(mountinfo, QStringLiteral("/mnt/data2/QZDB.mdb")).filesystem, QStringLiteral("ext4"));
-    EXPECT_EQ(find_mount(mountinfo, QStringLiteral("/mnt/data/ram/x")).filesystem, QStringLiteral("tmpfs"));
-    const MountEntry stick = find_mount(mountinfo, QStringLiteral("/media/My Stick/QZDB.mdb"));
-    EXPECT_EQ(stick.mount_point, QStringLiteral("/media/My Stick"));
-    EXPECT_EQ(stick.source, QStringLiteral("/dev/sdc1"));
-    EXPECT_EQ(stick.filesystem, QStringLiteral("vfat"));
+    const auto mount = [&](const char *path) {
+        const MountEntry entry = find_mount(mountinfo, QString::fromUtf8(path));
+        return QStringList{entry.mount_point, entry.source, entry.filesystem}.join(u' ');
+    };
+    EXPECT_EQ(mount("/home/a/QZDB.mdb"), u"/ /dev/sda1 ext4");
+    EXPECT_EQ(mount("/mnt/data/QZDB.mdb"), u"/mnt/data server:/export nfs4");
+    EXPECT_EQ(mount("/mnt/data2/QZDB.mdb"), u"/mnt/data2 /dev/sdd1 ext4");
+    EXPECT_EQ(mount("/mnt/data/ram/x"), u"/mnt/data/ram tmpfs tmpfs");
+    EXPECT_EQ(mount("/media/My Stick/QZDB.mdb"), u"/media/My Stick /dev/sdc1 vfat");
     EXPECT_TRUE(find_mount(QString(), QStringLiteral("/x")).filesystem.isEmpty());
 }
 

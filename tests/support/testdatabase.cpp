@@ -3,6 +3,8 @@
 #include "testserver.h"
 
 #include "store/connection.h"
+#include "store/dberror.h"
+#include "store/recordset.h"
 #include "store/schema.h"
 
 #include <QDir>
@@ -55,6 +57,23 @@ qint64 execute(Database &db, const QString &sql, const QVariantList &values)
         stmt.bind(i + 1, values.at(i));
     stmt.exec();
     return db.last_insert_id();
+}
+
+void write_record(RecordSet &set, std::initializer_list<std::pair<const char *, QVariant>> fields)
+{
+    for (const auto &[name, value] : fields)
+        set.set_field(QString::fromUtf8(name), value);
+    set.update();
+}
+
+QString db_failure(const std::function<void()> &action)
+{
+    try {
+        action();
+    } catch (const DbError &error) {
+        return QStringLiteral("%1 %2").arg(error.number()).arg(error.description());
+    }
+    return QString();
 }
 
 qint64 insert_day(Database &db, qint64 calendar, qint64 year_id, const QString &iso_date, const QVariant &segments,

@@ -8,9 +8,15 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <vector>
+
+namespace dayvane {
+class RecordSet;
+}
 
 namespace dayvane::test {
 
@@ -79,5 +85,11 @@ ProgramRun run_program(const QString &program, const QStringList &arguments, con
 
 // Runs `sql` with `values` bound in order; returns the last inserted row id.
 qint64 execute(Database &db, const QString &sql, const QVariantList &values);
+
+// Sets `fields` on the record being added or edited, then writes it.
+void write_record(RecordSet &set, std::initializer_list<std::pair<const char *, QVariant>> fields);
+
+// "NUMBER DESCRIPTION" of the DbError that `action` throws; empty if none.
+QString db_failure(const std::function<void()> &action);
 
 } // namespace dayvane::test

@@ -135,9 +135,8 @@ TEST(Geometry, ConvertsColoursAndTwipsAndPlacesAWindowOverTheMainWindowInsideThe
     EXPECT_EQ(pixels_to_twips(qRound(dpi)), 1440);
 
     const QRect area = work_area();
-    QWidget main;
+    QWidget main, child;
     main.resize(400, 300);
-    QWidget child;
     child.resize(200, 100);
     // Pulled back in where the main window hangs off the bottom right or the
     // top left, else centred over it.
@@ -187,8 +186,8 @@ TEST(Keyboard, TabDirectionIsKnownWhileTheFocusMovesF1OpensHelpAndEscapeCloses)
 {
     std::vector<short> seen;
     QDialog window;
-    auto *layout = new QVBoxLayout(&window);
     auto *first = new QLineEdit;
+    auto *layout = new QVBoxLayout(&window);
     layout->addWidget(first);
     layout->addWidget(new QLineEdit);
     install_window_keys(&window);
@@ -226,7 +225,6 @@ TEST(MenuTree, HeadingsToggleAndCommandsRunOnEveryClickOrEnterAndAFlatListRunsEv
     EXPECT_EQ(group->childCount(), 2);
     EXPECT_TRUE(group->font(0).bold());
     EXPECT_EQ(find_menu_node(&tree, QStringLiteral("close"))->foreground(0).color(), QColor(0, 0, 255));
-
     // Enter with nothing selected runs nothing; a click on a heading toggles it.
     QTest::keyClick(&tree, Qt::Key_Return);
     click(tree, QStringLiteral("group"));
@@ -240,7 +238,6 @@ TEST(MenuTree, HeadingsToggleAndCommandsRunOnEveryClickOrEnterAndAFlatListRunsEv
     tree.setCurrentItem(group);
     QTest::keyClick(&tree, Qt::Key_Return);
     EXPECT_EQ(ran, QStringList({QStringLiteral("run"), QStringLiteral("run"), QStringLiteral("group")}));
-
     // The dialog windows' flat list, in their colour: a click on a heading runs it too.
     ran.clear();
     const std::unique_ptr<QTreeWidget> flat(
@@ -265,7 +262,6 @@ TEST(WebPages, UseTheConfiguredHostAndTellWhenTheyFail)
     EXPECT_FALSE(open_web_page(nullptr, WebPage::News));
     EXPECT_EQ(user.take_texts(), QStringList({QStringLiteral("Unable to connect to Corvantelle On-line help."),
                                               QStringLiteral("Unable to connect to Corvantelle website.")}));
-
     // Without DAYVANE_WEB_HOST: the administrator's system setting, then the
     // server installed beside the program, which this test program has not.
     QTemporaryDir dir;
@@ -279,10 +275,8 @@ TEST(WebPages, UseTheConfiguredHostAndTellWhenTheyFail)
     };
     for (const auto &[text, expected] : cases) {
         QFile::remove(settings);
-        if (text) {
-            QFile file(settings);
-            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-            file.write(text);
+        if (QFile file(settings); text) {
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(text) > 0);
         }
         EXPECT_EQ(web_host(), QLatin1String(expected)) << (text ? text : "no file");
     }
@@ -314,7 +308,6 @@ TEST(AppFolders, OwnFilesGoWhereTheyCanBeWritten)
     EXPECT_TRUE(is_installed_program_folder(path("usr/bin")));
     EXPECT_FALSE(is_installed_program_folder(program));
     EXPECT_EQ(choose_settings_folder(QString(), path("usr/bin"), config), config);
-
     // Shipped files are looked for in DAYVANE_HOME first.
     qputenv("DAYVANE_HOME", dir.path().toUtf8());
     const QString shipped = path("Calendar.rpt");

@@ -70,7 +70,6 @@ TEST(ReportDefinition, ReadsPageFontClassesBandsAndElementsAndFindsBands)
     EXPECT_EQ(header[1].field, int(TextTemplate::PageNumber));
     EXPECT_EQ(header[3].field, int(TextTemplate::PageCount));
     EXPECT_EQ(header[5].field, int(TextTemplate::PrintDate));
-
     // Bands are found by group and subgroup, else by the group alone.
     EXPECT_EQ(def.band_for(QStringLiteral("B"), QStringLiteral("c")), &def.bands[1]);
     EXPECT_EQ(def.band_for(QStringLiteral("B"), QStringLiteral("a")), &def.bands[0]);

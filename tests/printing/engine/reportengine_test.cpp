@@ -35,7 +35,6 @@ protected:
         m_hand_over.definition_file = shipped_report(QStringLiteral("Calendar.rpt"));
         m_hand_over.data_file = write_report_database(m_dir.path(), month_rows(february(), 0));
     }
-
     // Runs a shipped report, its paper set to `paper`, into a PDF file named
     // after the definition; returns the file's path.
     QString render(const QString &definition_file, const std::vector<ReportRow> &rows,
@@ -79,20 +78,16 @@ TEST_F(ReportEngine, BothReportsShowTheirRowsInOrderWrapLongTextsAndFitA4AndLett
 {
     // A calendar name of the longest kind, too wide for the heading even in
     // the smallest type, and a comment of several lines.
-    QString name;
-    while (name.size() < 255)
-        name += QStringLiteral("Regional depot north and weekend cover ");
-    name.truncate(255);
+    const QString name = QStringLiteral("Regional depot north and weekend cover ").repeated(7).left(255);
     const QString comment = QStringLiteral(
         "Stocktaking because the whole team counts the regional warehouse before the yearly planning session, "
         "starts at seven and stays late; overtime from last month is booked against this day as agreed with the "
         "works council");
     std::vector<ReportRow> month = month_rows(february(), 0);
     month[0].fields[0] = name;
-    for (ReportRow &row : month) {
+    for (ReportRow &row : month)
         if (row.fields[0] == QLatin1String("Feb-13"))
             row.fields[1] = comment;
-    }
     for (const char *paper : {"A4", "Letter"}) {
         const QString month_pdf = render(QStringLiteral("Calendar.rpt"), month, {}, paper);
         EXPECT_EQ(pdf_page_count(month_pdf), 1);
@@ -111,18 +106,15 @@ TEST_F(ReportEngine, BothReportsShowTheirRowsInOrderWrapLongTextsAndFitA4AndLett
         for (const QString &text : {comment, name}) {
             const QStringList wanted = text.split(QLatin1Char(' '), Qt::SkipEmptyParts);
             QList<double> tops;  // of the words found in order
-            for (const PdfWord &word : words) {
+            for (const PdfWord &word : words)
                 if (tops.size() < wanted.size() && word.text == wanted[tops.size()])
                     tops << word.box.top();
-            }
             ASSERT_EQ(tops.size(), wanted.size()) << "missing: " << wanted.value(tops.size()).toStdString();
             EXPECT_GT(tops.back() - tops.front(), 5) << "several lines: " << text.toStdString();
         }
         const double margin = 15 / 25.4 * 72 - 0.5;  // points
-        for (const PdfWord &word : words) {
-            EXPECT_TRUE(word.box.left() >= margin && word.box.right() <= pages[0].width - margin)
-                << word.text.toStdString();
-        }
+        for (const PdfWord &word : words)
+            EXPECT_TRUE(word.box.left() >= margin && word.box.right() <= pages[0].width - margin) << word.text.toStdString();
 
         const QString year_pdf =
             render(QStringLiteral("Calendar_12.rpt"), year_rows(february(), {}), QStringLiteral("{T000.Page} = 1"), paper);
@@ -190,9 +182,7 @@ band G height=150
                                                           QStringLiteral("Layout.rpt"));
     ASSERT_TRUE(read.definition) << read.error.toStdString();
     const auto row = [](const QString &group, const QString &subgroup, int page, const QString &f0 = QString()) {
-        ReportRow made{group, subgroup, page, {}};
-        made.fields[0] = f0;
-        return made;
+        return ReportRow{group, subgroup, page, {f0}};
     };
     const std::vector<ReportRow> rows{row("D", "a", 1), row("D", "b", 1),
                                       row("D", "b", 1, "a text far too long for one line of 20 mm"),
@@ -223,10 +213,8 @@ TEST_F(ReportEngine, EachFailureGivesOneMessageAndWritesNothingAndThePrinterPrin
     const QString bad_definition =
         write_file(m_dir.filePath(QStringLiteral("Bad.rpt")), "page paper=auto\nband A height=5\n  circle x=1\n");
     const QString foreign_data = write_file(m_dir.filePath(QStringLiteral("text.mdb")), QByteArray(4096, 'x'));
-    const QString missing = m_dir.filePath(QStringLiteral("missing.rpt"));
-    const QString no_data = m_dir.filePath(QStringLiteral("nothing.mdb"));
-    const QString unwritable = m_dir.filePath(QStringLiteral("no/such/folder/out.pdf"));
-    const QString pdf = m_dir.filePath(QStringLiteral("never.pdf"));
+    const QString missing = m_dir.filePath("missing.rpt"), no_data = m_dir.filePath("nothing.mdb"),
+                  unwritable = m_dir.filePath("no/such/folder/out.pdf"), pdf = m_dir.filePath("never.pdf");
     // A change to the good hand-over, and the message it gives (its start
     // when it ends in a line break).
     const std::pair<std::function<void(ReportHandOver &)>, QString> cases[] = {
@@ -278,8 +266,7 @@ TEST_F(ReportEngine, ThePreviewSavesAPdfOfTheReportOrPrintsIt)
     m_user.answer_save_file(saved);
     m_user.answer_save_file(m_dir.filePath(QStringLiteral("missing/folder/x.pdf")));
     m_user.answer_save_file(std::nullopt);
-    const QString unprintable = m_dir.filePath(QStringLiteral("missing/folder/printed.pdf"));
-    const QString printed = m_dir.filePath(QStringLiteral("printed.pdf"));
+    const QString unprintable = m_dir.filePath("missing/folder/printed.pdf"), printed = m_dir.filePath("printed.pdf");
     for (const QString &pdf : {unprintable, printed}) {
         m_user.answer_printer([pdf](QPrinter &printer) {
             printer.setOutputFormat(QPrinter::PdfFormat);
@@ -297,9 +284,8 @@ TEST_F(ReportEngine, ThePreviewSavesAPdfOfTheReportOrPrintsIt)
         auto *save = window.findChild<QAction *>(QStringLiteral("save_as_pdf"));
         ASSERT_TRUE(save);
         EXPECT_EQ(save->text(), QStringLiteral("Save as PDF…"));
-        save->trigger();  // saved
-        save->trigger();  // cannot be written
-        save->trigger();  // cancelled
+        for (int answer = 0; answer < 3; ++answer)
+            save->trigger();  // saved, cannot be written, cancelled
         // Qt's own Print button of the preview.
         const auto actions = window.findChildren<QAction *>();
         const auto print = std::find_if(actions.begin(), actions.end(),
@@ -315,7 +301,6 @@ TEST_F(ReportEngine, ThePreviewSavesAPdfOfTheReportOrPrintsIt)
     EXPECT_TRUE(appear_in_order(pdf_text(saved), {"Office \"North\" (February)", "Page 1 of 1"}));
     EXPECT_EQ(pdf_page_count(printed), 1);
     EXPECT_EQ(m_user.printer_titles(), QStringList({"Print Dayvane", "Print Dayvane"}));
-
     // Taller than the work area: opened as tall as the area, inside it.
     const QRect area = work_area();
     m_hand_over.preview_geometry.setHeight(area.height() + 200);
