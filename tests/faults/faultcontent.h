@@ -13,12 +13,7 @@ namespace dayvane::faults {
 inline const QString kOutOfDate = QStringLiteral("Calendar is out of date.");
 inline constexpr int kFaultYear = 2024;  // a leap year: 366 days
 
-struct DayContent
-{
-    QString segments;
-    QString comment;
-    DayValues values;
-};
+struct DayContent { QString segments, comment; DayValues values; };
 
 // The date that change `k` (0..182) of worker `tag` (0 or 1) writes: the two
 // take every other date of the year.

@@ -254,7 +254,6 @@ TEST_P(Concurrency, TwoProcessesLoseNoChangeAndRefuseEveryStaleOne)
     }
     for (auto &worker : workers)
         ASSERT_TRUE(worker->process.waitForFinished(kTimeoutMs) && worker->process.exitCode() == 0) << worker->error_output();
-
     Database db = open_existing_database(base.path());
     const std::map<QDate, QString> stored = days(db, calendar);
     std::set<qint32> revisions;  // made by accepted changes
@@ -301,7 +300,6 @@ TEST_P(Crash, KilledWholeYearSavesLeaveOneContent)
         // A hot journal: the kill caught a save between its first write and
         // its commit, and the next open must roll it back.
         interrupted += QFileInfo(base.path() + QStringLiteral("-journal")).size() > 0;
-
         Database db = open_existing_database(base.path());
         ASSERT_NO_FATAL_FAILURE(expect_one_content(db, calendar, first_revision, reported));
     }
@@ -336,7 +334,6 @@ TEST(ServerCrash, StoppedMidSaveLeavesOneContentAndConnectionsComeBack)
         EXPECT_THAT(worker.error_output(), ::testing::HasSubstr("connection to the database server was lost"));
         reported = last_saved(worker, reported);
         server->start();
-
         ASSERT_NO_FATAL_FAILURE(expect_one_content(held, calendar, first_revision, reported));
     }
     // Its statements that the server kept prepared are prepared again.
@@ -359,7 +356,6 @@ TEST(HostileSettings, HugeOrEndlessFilesGiveDefaults)
     // Nobody ever writes to the pipe: reading it would wait for ever.
     ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
     ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), device));
-
     for (const QString &path : {huge, pipe, device}) {
         // "settings READ VALUES PEAK_KIB": only a regular file is read, and
         // only its beginning, whatever its size.
@@ -384,7 +380,6 @@ TEST(HostileDatabase, WhatIsNoUsableCalendarDatabaseIsRefusedAndLeftAsItWas)
         ASSERT_TRUE(QFile::copy(command.first(), copy));
         command = QStringList{"runuser", "-u", "nobody", "--", copy};
     }
-
     const QByteArray &bytes = database_bytes();
     const qsizetype size = bytes.size();
     // Each file in a folder of its own name; the step where opening it must
@@ -428,7 +423,6 @@ TEST(HostileDatabase, WhatIsNoUsableCalendarDatabaseIsRefusedAndLeftAsItWas)
         offsets.push_back(random.bounded(qint64(size)));
     for (const qsizetype offset : offsets)
         cases.push_back({QStringLiteral("cut at %1").arg(offset), holding(bytes.left(offset)), kCut});
-
     OpenAttempt intact;
     for (const Case &c : cases) {
         const QString path = QDir(dir.filePath(c.name)).filePath(kDatabaseFileName);

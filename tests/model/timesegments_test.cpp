@@ -57,13 +57,11 @@ TEST(ModelTimeSegments, DecodesInWrittenOrderAndEncodesFilledRowsBack)
     EXPECT_EQ(decode_time_segments("bad+@+>+@>"), (Periods{{"", 0, 0}}));
     EXPECT_TRUE(decode_time_segments(QString()).empty());
     EXPECT_EQ(decode_time_segments(repeated("y@0>60", 12) + "+n@0>600").size(), 12u);
-
     const Periods rows{{"y", 480, 720}, {"", 9999, 0}, {"n", 780, 1020}, {"", 9999, 0}};
     EXPECT_EQ(encode_time_segments(rows), "y@480>720+n@780>1020");
     EXPECT_EQ(encode_time_segments(Periods(12, TimePeriod{"", 9999, 0})), "");
     EXPECT_EQ(encode_time_segments({}), "");
     EXPECT_EQ(QStringList({work_flag("Yes"), work_flag("No"), work_flag("")}), QStringList({"y", "n", ""}));
-
     Periods full_day;
     for (int i = 0; i < 12; ++i)
         full_day.push_back({i % 2 ? "n" : "y", i * 120, i * 120 + 90});

@@ -56,7 +56,6 @@ TEST(MonthReport, WritesTheBlocksInOrderWithSixWeekRowsAndDayCodes)
     EXPECT_EQ(cells(rows[3], 0, 7), QStringList({"108", "9", "10", "11", "12", "213", "114"}));
     EXPECT_EQ(cells(rows[4], 0, 7), QStringList({"115", "316", "17", "18", "19", "120", "121"}));
     EXPECT_EQ(cells(rows[6], 0, 9), QStringList({"401", "402", "403", "404", "405", "406", "407", "w6", "p6"}));
-
     EXPECT_EQ(cells(rows[7], 0, 4), QStringList({"February", "", "", "2026"}));
     EXPECT_EQ(cells(rows[8], 0, 5),
               QStringList({"Work (typical)", "<lbl_month_work_typical_days>", "<lbl_month_work_typical_time>",
@@ -80,7 +79,6 @@ TEST(MonthReport, EventRowsFollowTheFilterWithPeriodsAfterAlteredDays)
     for (const auto &[filter, dates] : cases)
         EXPECT_EQ(listed_dates(month_rows(february(), filter), "E", "b"), dates) << filter;
     EXPECT_EQ(month_rows(february(), 3)[17].fields[1], QStringLiteral("Events (Dates paid and not worked)"));
-
     const auto all = month_rows(february(), 0);
     const auto stocktaking = std::find_if(all.begin(), all.end(),
                                           [](const ReportRow &r) { return r.fields[0] == QLatin1String("Feb-13"); });
@@ -111,11 +109,9 @@ TEST(YearReport, WritesBothPartsWithBandsOfThreeMonths)
     ASSERT_EQ(names.size(), 4u);
     EXPECT_EQ(cells(names[0], 0, 19).join(u'|'), QStringLiteral("January|||||||||February|||||||||March"));
     EXPECT_EQ(names[3].fields[18], QStringLiteral("December"));
-    // The first band's six week rows: January in cells 0..8, February in
-    // 9..17, March in 18..26; each month's worked and paid time of each grid
-    // row counts the neighbouring month's days it shows. January's grid ends
-    // with 1-7 February, February's starts with 25-31 January (the paid
-    // holiday on the 30th), March's with 22-28 February.
+    // The first band's six week rows (January in cells 0..8, February 9..17,
+    // March 18..26): a row's times count the neighbouring month's days it
+    // shows: 1-7 and 22-28 February, 25-31 January with the paid 30th.
     const auto weeks = rows_of(rows, "B", "c");
     ASSERT_EQ(weeks.size(), 24u);
     const QStringList week_times[6] = {
@@ -142,7 +138,6 @@ TEST(YearReport, WritesBothPartsWithBandsOfThreeMonths)
                                     "19 days", "154h 0m"}));
     EXPECT_EQ(cells(rows_of(rows, "B", "j")[0], 7, 2) + cells(rows_of(rows, "B", "j")[0], 25, 2),
               QStringList({"1 days", "8h 0m", "0 days", "0h 0m"}));
-
     EXPECT_EQ(cells(rows_of(rows, "C", "b")[0], 0, 2), QStringList({"Work:8h 0m", "Paid:8h 0m"}));
     const auto period_rows = rows_of(rows, "C", "c");
     ASSERT_EQ(period_rows.size(), 3u);
@@ -163,10 +158,8 @@ TEST(YearReport, EventListFollowsTheGridRowsAndAnEmptyListKeepsItsHeading)
     EXPECT_EQ(kinds(part2), QStringLiteral("Da Db Dc Dd Dd Dd Dd Dc Dd Dd Dd Dd"));
     EXPECT_EQ(part2[0].fields[0], QStringLiteral("Events (Dates paid and not worked)"));
     EXPECT_EQ(cells(part2[2], 0, 4), QStringList({"Feb-16", "", "0h 0m", "8h 0m"}));
-
     const auto empty = year_rows(february(), {});
     EXPECT_EQ(std::count_if(empty.begin(), empty.end(), [](const ReportRow &r) { return r.page == 2; }), 2);
-
     EXPECT_EQ(QStringList({year_report_formula(0), year_report_formula(1), year_report_formula(2)}),
               QStringList({"", "{T000.Page} = 1", "{T000.Page} = 2"}));
 }

@@ -24,11 +24,9 @@ ProgramRun run_tool(const QStringList &arguments)
 
 QString text_of(const QVariant &value)
 {
-    if (value.isNull())
-        return QStringLiteral("null");
     if (value.typeId() == QMetaType::QByteArray)
         return QString::fromLatin1(value.toByteArray().toHex());
-    return value.toString();
+    return value.isNull() ? QStringLiteral("null") : value.toString();
 }
 
 QStringList rows_of(Statement &stmt)
@@ -99,7 +97,6 @@ TEST(DatabaseCopy, FileToServerToFileGivesTheSameDatabase)
         db.exec(QStringLiteral("DELETE FROM calendars WHERE id = %1;").arg(deleted));
         db.exec(QStringLiteral("DELETE FROM users WHERE id = (SELECT max(id) FROM users);"));
     }
-
     const QString address = server->create_database();
     const ProgramRun to_server = run_tool({QStringLiteral("copy"), original, address});
     ASSERT_EQ(to_server.exit_code, 0) << to_server.errors.toStdString();
@@ -109,7 +106,6 @@ TEST(DatabaseCopy, FileToServerToFileGivesTheSameDatabase)
     EXPECT_THAT(again.errors.toStdString(), HasSubstr("holds calendars or users already"));
     const ProgramRun to_file = run_tool({QStringLiteral("copy"), address, back});
     ASSERT_EQ(to_file.exit_code, 0) << to_file.errors.toStdString();
-
     Database first = open_existing_database(original);
     Database on_server = open_existing_database(address);
     Database last = open_existing_database(back);

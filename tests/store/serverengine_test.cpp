@@ -74,7 +74,6 @@ TEST(ServerEngine, WritesOfAChangeTravelTogetherAndFailTogether)
         transaction.commit();
     }
     EXPECT_LE(postgres_round_trips(db) - before, 10);
-
     RecordSet days = of_2025("Q003");
     ASSERT_EQ(days.record_count(), 365);
     EXPECT_EQ(days.field(QStringLiteral("minutes1")).toInt(), 480);  // Wednesday 1 January

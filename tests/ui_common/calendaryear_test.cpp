@@ -25,8 +25,7 @@ using Row = std::array<qint64, 7>;
 template <typename Totals>
 Row row(const Totals &t)
 {
-    return {t.typical_days, t.typical_minutes, t.altered_days, t.altered_minutes,
-            t.pay_only_days, t.pay_days, t.pay_minutes};
+    return {t.typical_days, t.typical_minutes, t.altered_days, t.altered_minutes, t.pay_only_days, t.pay_days, t.pay_minutes};
 }
 
 // The slot of `date`; a date without slot gives id -1, so checks fail cleanly.
@@ -90,13 +89,11 @@ TEST(CalendarYearMemory, SlotsCoverExactlyTheGridsAndDaysAreClassedAgainstTheTyp
     }
     EXPECT_EQ(row(year.year_totals()), Row{});
     EXPECT_EQ(year.day_entries(), CalendarYear(3, QStringLiteral("Office"), 9, 2023).day_entries());
-    // Without a typical day, the empty period list of a day off does not make
-    // it a typical workday.
+    // Without a typical day, a day off's empty period list is no typical workday.
     const DayEntry day_off{1, {}, 0, 0, 0, 0, {}, QStringLiteral("Event")};
     EXPECT_EQ(year.day_kind(day_off), DayKind::NoWorkNoPay);
     EXPECT_FALSE(is_listed(year, day_off, 1));
     EXPECT_TRUE(is_listed(year, day_off, 4));
-
     year.set_typical_day(QString::fromLatin1(kTypical), 480, 480);
     // A commented day's class and the event filters 0..4 that list it.
     struct Case { qint32 worked, paid; const char *segments; DayKind kind; bool listed[kEventFilterCount]; };
@@ -117,9 +114,8 @@ TEST(CalendarYearMemory, SlotsCoverExactlyTheGridsAndDaysAreClassedAgainstTheTyp
     }
 }
 
-// Calendars and days written with plain SQL rather than the loader's queries
-// (null QVariants as NULL), in one change: the calendar ids by name and the
-// id of the office's half day.
+// Calendars and days written with plain SQL, not the loader's queries, in one
+// change: the calendar ids by name and the id of the office's half day.
 struct Stored { std::map<QString, qint32> ids; qint32 half_day = 0; };
 Stored fill(Database &db)
 {
@@ -200,7 +196,6 @@ TEST(LoadCalendarYear, ReadsTheCalendarAndEachDayPassingEveryLocationCountsTheYe
     EXPECT_EQ(year.calendar_revision(), 7);
     EXPECT_EQ(year.first_shown_date(), QDate(2022, 12, 25));
     EXPECT_EQ(year.last_shown_date(), QDate(2024, 1, 6));
-
     EXPECT_TRUE(at(year, QDate(2023, 1, 6)) == (DayEntry{stored.half_day, QDate(2023, 1, 6), 480, 600, 120, 120,
                                                           QStringLiteral("y@480>600"), QStringLiteral("Half day")}));
     const DayEntry all_null = at(year, QDate(2023, 3, 2));
@@ -213,9 +208,8 @@ TEST(LoadCalendarYear, ReadsTheCalendarAndEachDayPassingEveryLocationCountsTheYe
     EXPECT_EQ(at(year, QDate(2022, 12, 26)).minutes2, 480);
     EXPECT_EQ(at(year, QDate(2024, 1, 2)).minutes1, 480);
     EXPECT_EQ(at(year, QDate(2024, 1, 6)).minutes1, 60);
-    // January: three typical days, two altered (letter case, half day) and a
-    // paid holiday. February: one altered day worked without pay. December:
-    // only its own day.
+    // January: three typical days, two altered (letter case, half day), a paid
+    // holiday. February: one altered day worked without pay. December: its own.
     EXPECT_EQ(row(year.month_totals(1)), (Row{3, 1440, 2, 360, 1, 6, 2520}));
     EXPECT_EQ(row(year.month_totals(2)), (Row{2, 960, 1, 60, 0, 2, 960}));
     for (int month = 3; month <= 11; ++month)

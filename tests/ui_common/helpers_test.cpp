@@ -69,7 +69,6 @@ TEST(Interaction, WindowsWaitingForTheUserShowTheNormalPointerAndMessagesArePlai
         set_step_number(4);
         report_error(DbError(513, QStringLiteral("DB record out of <b>date</b>."), QStringLiteral("save_calendar")));
         EXPECT_TRUE(lifted);
-
         QDialog dialog;
         lifted = false;
         QTimer::singleShot(0, &dialog, [&] {
@@ -109,7 +108,6 @@ TEST(InputFilter, RemovesTheFirstForbiddenCharacterAndExplains)
         EXPECT_EQ(user.shown()[0].title, c.title);
         EXPECT_EQ(user.shown()[0].text, c.text);
     }
-
     QLineEdit name;
     watch_input(&name, InputFilter::Restricted);
     ScriptedInteraction user;
@@ -133,7 +131,6 @@ TEST(Geometry, ConvertsColoursAndTwipsAndPlacesAWindowOverTheMainWindowInsideThe
     const double dpi = QGuiApplication::primaryScreen()->logicalDotsPerInch();
     EXPECT_EQ(twips_to_pixels(1440), qRound(dpi));
     EXPECT_EQ(pixels_to_twips(qRound(dpi)), 1440);
-
     const QRect area = work_area();
     QWidget main, child;
     main.resize(400, 300);
@@ -167,7 +164,6 @@ TEST(GridHelpers, SelectionSkipsEmptyRows)
     EXPECT_FALSE(grid_has_data(&grid));
     highlight_grid_row(&grid, Qt::darkBlue);  // no data: nothing selected or painted
     EXPECT_EQ(grid.item(0, 0), nullptr);
-
     for (int row : {1, 2})
         set_row_data(&grid, row, 100 + row);
     EXPECT_TRUE(grid_has_data(&grid));
@@ -195,12 +191,10 @@ TEST(Keyboard, TabDirectionIsKnownWhileTheFocusMovesF1OpensHelpAndEscapeCloses)
     QApplication::setActiveWindow(&window);
     first->setFocus();
     QObject::connect(qApp, &QApplication::focusChanged, &window, [&] { seen.push_back(get_tab_direction()); });
-
     QTest::keyClick(first, Qt::Key_Tab);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
     EXPECT_EQ(seen, (std::vector<short>{1, 2}));
     EXPECT_EQ(get_tab_direction(), 0);
-
     ScriptedInteraction user;
     QTest::keyClick(first, Qt::Key_F1);
     ASSERT_EQ(user.opened_urls().size(), 1u);

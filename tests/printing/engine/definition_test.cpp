@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 using namespace dayvane;
 
 namespace {
@@ -45,7 +47,6 @@ TEST(ReportDefinition, ReadsPageFontClassesBandsAndElementsAndFindsBands)
     ASSERT_TRUE(def.page_header);
     EXPECT_FALSE(def.page_footer);
     ASSERT_EQ(def.bands.size(), 2u);
-
     const ReportBand &weeks = def.bands[0];
     EXPECT_EQ(weeks.height, 12);
     ASSERT_EQ(weeks.elements.size(), 2u);
@@ -54,22 +55,17 @@ TEST(ReportDefinition, ReadsPageFontClassesBandsAndElementsAndFindsBands)
     EXPECT_EQ(day.font.family, QStringLiteral("DejaVu Serif")) << "the default font";
     EXPECT_EQ(day.font.size, 11);
     EXPECT_EQ(day.align, int(Qt::AlignRight | Qt::AlignTop));
-    EXPECT_TRUE(weeks.elements[1].bottom);
-    EXPECT_EQ(weeks.elements[1].x2, 150);
-
+    EXPECT_TRUE(weeks.elements[1].bottom && weeks.elements[1].x2 == 150);
     const ReportElement &text = def.bands[1].elements[0];
     EXPECT_TRUE(text.font.italic);
     ASSERT_EQ(text.value.parts().size(), 4u);
     EXPECT_EQ(text.value.parts()[0].literal, QStringLiteral("Week "));
-    EXPECT_EQ(text.value.parts()[1].field, 7);
-    EXPECT_EQ(text.value.parts()[3].field, 26);
+    EXPECT_EQ(std::tuple(text.value.parts()[1].field, text.value.parts()[3].field), std::tuple(7, 26));
     EXPECT_TRUE(def.bands[1].elements[1].stretch);
     EXPECT_EQ(def.bands[1].elements[1].fill, QColor(0xee, 0xee, 0xee));
-
     const auto &header = def.page_header->elements[0].value.parts();
-    EXPECT_EQ(header[1].field, int(TextTemplate::PageNumber));
-    EXPECT_EQ(header[3].field, int(TextTemplate::PageCount));
-    EXPECT_EQ(header[5].field, int(TextTemplate::PrintDate));
+    EXPECT_EQ(std::tuple(header[1].field, header[3].field, header[5].field),
+              std::tuple(int(TextTemplate::PageNumber), int(TextTemplate::PageCount), int(TextTemplate::PrintDate)));
     // Bands are found by group and subgroup, else by the group alone.
     EXPECT_EQ(def.band_for(QStringLiteral("B"), QStringLiteral("c")), &def.bands[1]);
     EXPECT_EQ(def.band_for(QStringLiteral("B"), QStringLiteral("a")), &def.bands[0]);

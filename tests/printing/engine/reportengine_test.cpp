@@ -115,7 +115,6 @@ TEST_F(ReportEngine, BothReportsShowTheirRowsInOrderWrapLongTextsAndFitA4AndLett
         const double margin = 15 / 25.4 * 72 - 0.5;  // points
         for (const PdfWord &word : words)
             EXPECT_TRUE(word.box.left() >= margin && word.box.right() <= pages[0].width - margin) << word.text.toStdString();
-
         const QString year_pdf =
             render(QStringLiteral("Calendar_12.rpt"), year_rows(february(), {}), QStringLiteral("{T000.Page} = 1"), paper);
         EXPECT_EQ(pdf_page_count(year_pdf), 1) << "part 1 must fit one page";
@@ -131,9 +130,8 @@ TEST_F(ReportEngine, BothReportsShowTheirRowsInOrderWrapLongTextsAndFitA4AndLett
 TEST_F(ReportEngine, EventListsBreakPagesBetweenBandsWithTheFooterOnEach)
 {
     // Plain dates push a heading and a date with four period rows down the
-    // event list, one row at a time, until the list runs over several pages:
-    // wherever the page breaks, the heading stays with the date and the
-    // periods with it, and no band runs into the page footer.
+    // event list row by row: wherever the page breaks, the heading stays with
+    // the date and the periods with it, and no band runs into the footer.
     const std::array<const char *, 5> reports[] = {{"Calendar.rpt", "E", "a", "b", "c"},
                                                    {"Calendar_12.rpt", "D", "b", "c", "d"}};
     for (const auto &[file, group, heading, date, periods] : reports) {
@@ -190,7 +188,6 @@ band G height=150
                                       row("E", {}, 2), row("F", {}, 2), row("F", {}, 2), row("F", {}, 2),
                                       row("G", {}, 3), row("E", {}, 3), row("F", {}, 3)};
     const std::vector<ReportPage> pages = lay_out(*read.definition, rows);
-
     auto summary = [](const ReportPage &page) {
         QStringList bands;
         for (const PlacedBand &placed : page.bands)
@@ -241,13 +238,10 @@ TEST_F(ReportEngine, EachFailureGivesOneMessageAndWritesNothingAndThePrinterPrin
         EXPECT_FALSE(run_report(nullptr, hand_over)) << message.toStdString();
         const QStringList texts = m_user.take_texts();
         ASSERT_EQ(texts.size(), 1) << message.toStdString();
-        if (message.endsWith(u'\n'))
-            EXPECT_TRUE(texts[0].startsWith(message)) << texts[0].toStdString();
-        else
-            EXPECT_EQ(texts[0], message);
+        EXPECT_TRUE(message.endsWith(u'\n') ? texts[0].startsWith(message) : texts[0] == message)
+            << texts[0].toStdString() << "\n  wanted: " << message.toStdString();
         EXPECT_FALSE(QFile::exists(pdf)) << message.toStdString();
     }
-
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(m_dir.filePath(QStringLiteral("printed.pdf")));
