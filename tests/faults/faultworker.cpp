@@ -102,8 +102,7 @@ void run_crash(const QStringList &args)
     }
 }
 
-// The first column of the first row of `sql`.
-QString first_value(Database &db, const QString &sql)
+QString first_value(Database &db, const QString &sql)  // of the first row
 {
     Statement statement = db.prepare(sql);
     return statement.step() ? statement.column(0).toString() : QString();

@@ -48,8 +48,7 @@ std::vector<ReportRow> month_rows(const CalendarYear &year, int filter)
     MonthReportSource source;
     source.calendar_name = year.calendar_name();
     source.year = &year;
-    source.grid_date = QDate(2026, 2, 10);
-    source.current_date = source.grid_date;
+    source.current_date = source.grid_date = QDate(2026, 2, 10);
     source.event_filter = filter;
     for (int i = 0; i < 6; ++i) {
         source.work_week[std::size_t(i)] = QStringLiteral("w%1").arg(i + 1);
