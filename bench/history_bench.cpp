@@ -121,6 +121,18 @@ void BM_OpenHistoryWindow(benchmark::State &state, Backend backend)
 BENCHMARK_CAPTURE(BM_OpenHistoryWindow, file, Backend::File)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_OpenHistoryWindow, server, Backend::Server)->Unit(benchmark::kMillisecond);
 
+// The store's part of it: the entries read into their records.
+void BM_ReadHistory(benchmark::State &state, Backend backend)
+{
+    const Fixture *f = use(state, backend);
+    if (!f)
+        return;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(read_history(*app_state().database, {f->calendar, {}, {}, {}}));
+}
+BENCHMARK_CAPTURE(BM_ReadHistory, file, Backend::File)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ReadHistory, server, Backend::Server)->Unit(benchmark::kMillisecond);
+
 // The same rows read with the engine's own calls, each text field taken.
 void BM_BareHistoryRead(benchmark::State &state)
 {
