@@ -27,14 +27,14 @@ protected:
         state.calendar_id = create_calendar(db, QStringLiteral("Lab"), 2024);
         state.calendar_loaded = true;
         original = days();
-        change(QStringLiteral("PC-1"), {}, {8, 9}, QStringLiteral("A"));
-        change(QStringLiteral("PC-2"), QStringLiteral("Bob Adams"), {9, 10}, QStringLiteral("B"));
+        change({QStringLiteral("PC-1"), QStringLiteral("amy"), 0, {}}, {8, 9}, QStringLiteral("A"));
+        change({QStringLiteral("PC-2"), QStringLiteral("bob"), 2, QStringLiteral("Bob Adams")}, {9, 10}, QStringLiteral("B"));
         window.load();
     }
 
-    void change(const QString &workstation, const QString &user, std::initializer_list<int> january, const QString &mark)
+    void change(const ChangeAuthor &author, std::initializer_list<int> january, const QString &mark)
     {
-        db.author() = {workstation, QStringLiteral("login"), user.isEmpty() ? 0 : 2, user};
+        db.author() = author;
         qint32 &revision = app_state().calendar_revision;
         revision = change_calendar_days(db, app_state().calendar_id, revision, QDate(2024, 1, 1), QDate(2024, 1, 31), [&] {
             for (int day : january) {
@@ -88,6 +88,7 @@ TEST_F(ChangeHistory, ShowsWhoChangedWhatFiltersAndUndoesNewestFirst)
     EXPECT_EQ(filtered(QStringLiteral("2024-01-10"), {}, {}), QStringList({"Changed: B", created}));
     EXPECT_EQ(filtered(QStringLiteral("2024-01-02"), QStringLiteral("2024-01-07"), {}), QStringList({created}));
     EXPECT_EQ(filtered({}, {}, QStringLiteral("pc-1")), QStringList({"Changed: A"}));
+    EXPECT_EQ(filtered({}, {}, QStringLiteral("AMY")), QStringList({"Changed: A"}));
     retype(window, QStringLiteral("txt_from"), QStringLiteral("9 January"));
     EXPECT_EQ(user.take_texts(), QStringList({"Please enter the date as yyyy-mm-dd, for example 2026-03-02."}));
     EXPECT_EQ(filtered({}, {}, {}).size(), 3);
@@ -99,7 +100,7 @@ TEST_F(ChangeHistory, ShowsWhoChangedWhatFiltersAndUndoesNewestFirst)
     const QStringList refusal = user.take_texts();
     ASSERT_EQ(refusal.size(), 2);
     EXPECT_TRUE(refusal[1].startsWith(u"The days cannot be restored: Tue 9 Jan 2024 was changed since.")) << refusal[1].toStdString();
-    EXPECT_TRUE(refusal[1].contains(u"on PC-2 (login, Bob Adams):\r\nChanged: B")) << refusal[1].toStdString();
+    EXPECT_TRUE(refusal[1].contains(u"on PC-2 (bob, Bob Adams):\r\nChanged: B")) << refusal[1].toStdString();
     EXPECT_EQ(window.entries()[size_t(window.findChild<QTableView *>(QStringLiteral("entries"))->currentIndex().row())].action,
               QStringLiteral("Changed: B"));
     EXPECT_EQ(app_state().calendar_revision, 2);
