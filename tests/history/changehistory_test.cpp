@@ -3,6 +3,7 @@
 #include "scriptedinteraction.h"
 #include "store/history.h"
 #include "ui_common/appstate.h"
+#include "users/security.h"
 #include "windowdriver.h"
 
 #include <QLabel>
@@ -105,13 +106,23 @@ TEST_F(ChangeHistory, ShowsWhoChangedWhatFiltersAndUndoesNewestFirst)
               QStringLiteral("Changed: B"));
     EXPECT_EQ(app_state().calendar_revision, 2);
 
+    // As any change of the unowned calendar: not without the system password.
+    store_system_password(db, QStringLiteral("Admin99"));
+    install_system_password_check();
+    select(QStringLiteral("Changed: B"));
+    user.answer_yes_no(true);
+    answer_system_password(user, {});
+    run_node(window, QStringLiteral("undo_change"));
+    EXPECT_EQ(column(5).size(), 3);
     // B, then A: the days are as they were, each undo an entry of its own.
+    answer_system_password(user, QStringLiteral("Admin99"));
     for (const QString &what : {QStringLiteral("Changed: B"), QStringLiteral("Changed: A")}) {
         select(what);
         user.answer_yes_no(true);
         run_node(window, QStringLiteral("undo_change"));
         EXPECT_EQ(column(5).front(), QStringLiteral("Undone: ") + what);
     }
+    set_system_password_check(nullptr);
     EXPECT_TRUE(days() == original);
     EXPECT_EQ(app_state().calendar_revision, 4);
     select(created);
