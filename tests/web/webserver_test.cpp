@@ -14,6 +14,8 @@
 #include <QDir>
 #include <QTemporaryDir>
 
+#include <tuple>
+
 using namespace dayvane;
 using namespace dayvane::test;
 
@@ -74,15 +76,12 @@ TEST(HolidayFiles, ReadTheHeadingAndOneHolidayALineOrNameTheBadLine)
     ASSERT_TRUE(lists) << error.toStdString();
     ASSERT_EQ(lists->size(), 2u);
     const HolidayList &list = lists->front();
-    EXPECT_EQ(list.id, 12);
-    EXPECT_EQ(list.name, QStringLiteral("Works list"));
-    EXPECT_EQ(list.code, QStringLiteral("x"));
+    EXPECT_EQ(std::tuple(list.id, list.name, list.code), std::tuple(12, QStringLiteral("Works list"), QStringLiteral("x")));
     ASSERT_EQ(list.years.size(), 2u);
     EXPECT_EQ(list.years.at(2026), (std::vector<Holiday>{{QDate(2026, 1, 1), QStringLiteral("New Year")},
                                                          {QDate(2026, 12, 24), QStringLiteral("Christmas Eve")}}));
     EXPECT_EQ(list.years.at(2027).front().name, QStringLiteral("New Year again"));
-    EXPECT_EQ(lists->back().name, QString::fromUtf8("Works \u2014 North"));
-    EXPECT_EQ(lists->back().code, QStringLiteral("x-north"));
+    EXPECT_EQ(std::tuple(lists->back().name, lists->back().code), std::tuple(QString::fromUtf8("Works \u2014 North"), QStringLiteral("x-north")));
     EXPECT_EQ(lists->back().years.at(2026), (std::vector<Holiday>{{QDate(2026, 6, 1), QStringLiteral("Fair")}}));
     const struct { const char *text, *error; } bad[] = {
         {"2026-01-01\tNew Year\n", "x.holidays:1: expected \"list<TAB>id<TAB>name\" with an id above 0"},
@@ -97,10 +96,7 @@ TEST(HolidayFiles, ReadTheHeadingAndOneHolidayALineOrNameTheBadLine)
         EXPECT_FALSE(read_holiday_file(path, &error)) << c.text;
         EXPECT_EQ(error, QString::fromLatin1(c.error)) << c.text;
     }
-}
-
-TEST(HolidayNames, LoseControlCharactersAndTheExchangesSeparators)
-{
+    // Names lose control characters and the exchange's separators.
     EXPECT_EQ(clean_holiday_name(QStringLiteral("  a|b^c~boundary~d\te\r\nf  ")), QStringLiteral("a b c boundary d e f"));
     EXPECT_EQ(clean_holiday_name(QString::fromUtf8("F\u00eate  du Travail")), QString::fromUtf8("F\u00eate du Travail"));
 }
@@ -120,12 +116,10 @@ TEST(ICalendarLists, ReadEventsAsHolidaysOfTheYearsAskedFor)
                                                            event("DTSTART;VALUE=DATE:20261224\r\nSUMMARY:Works outing\\, winter\r\n") +
                                                            event("DTSTART;VALUE=DATE:20260501\r\nSUMMARY:F\xc3\xaate | ^ du travail\r\n")));
     ASSERT_TRUE(named) << error.toStdString();
-    EXPECT_EQ(named->name, QStringLiteral("Acme Works"));
-    EXPECT_EQ(named->id, 42);
+    EXPECT_EQ(std::tuple(named->name, named->id), std::tuple(QStringLiteral("Acme Works"), 42));
     ASSERT_EQ(named->years.size(), 1u);
     EXPECT_EQ(named->years.at(2026), (std::vector<Holiday>{{QDate(2026, 5, 1), QString::fromUtf8("F\u00eate du travail")},
                                                            {QDate(2026, 12, 24), QStringLiteral("Works outing, winter")}}));
-
     const std::optional<HolidayList> list =
         read(calendar(event("DTSTART;VALUE=DATE:20301230\r\nDTEND;VALUE=DATE:20310102\r\nSUMMARY:Closed\r\n") +
                       event("DTSTART;VALUE=DATE:20200101\r\nDURATION:P2D\r\nSUMMARY:Long ago\r\n") +
@@ -137,19 +131,16 @@ TEST(ICalendarLists, ReadEventsAsHolidaysOfTheYearsAskedFor)
                             "SUMMARY:Founders' Day\r\n") +
                       event("DTSTART;VALUE=DATE:20241101\r\nRRULE:FREQ=YEARLY;BYMONTH=11;BYDAY=1FR\r\nSUMMARY:Autumn Friday\r\n")));
     ASSERT_TRUE(list) << error.toStdString();
-    EXPECT_EQ(list->name, QStringLiteral("fallback"));
-    EXPECT_EQ(list->id, 0);
+    EXPECT_EQ(std::tuple(list->name, list->id), std::tuple(QStringLiteral("fallback"), 0));
     QList<QDate> expected = {{2020, 1, 1}, {2020, 1, 2}, {2025, 6, 12}, {2025, 11, 7}}, dates;
     for (int day = 1; day <= 31; ++day)
         expected << QDate(2026, 1, day);
     expected << QDate(2026, 7, 4) << QDate(2026, 11, 6) << QDate(2027, 6, 12) << QDate(2027, 11, 5) << QDate(2030, 12, 30)
              << QDate(2030, 12, 31) << QDate(2031, 1, 1);
-    for (const auto &[year, days] : list->years) {
+    for (const auto &[year, days] : list->years)
         for (const Holiday &day : days)
             dates << day.date;
-    }
     EXPECT_EQ(dates, expected);
-
     for (const char *text : {"", "hello", "BEGIN:VEVENT\r\nSUMMARY:x\r\nEND:VEVENT\r\n", "BEGIN:VCALENDAR\r\n"}) {
         EXPECT_FALSE(read(text)) << text;
         EXPECT_FALSE(error.isEmpty()) << text;
@@ -176,12 +167,10 @@ TEST(HolidayFolders, GiveDroppedInCalendarsFreshIdsAndSkipWhatTheyCannotRead)
     for (const HolidayList &list : lists)
         names << QStringLiteral("%1 %2").arg(list.id).arg(list.name);
     EXPECT_EQ(names, QStringList({"2 Second", "5 Fifth", "6 works", "7 xtaken"}));
+    const char *starts[] = {"list \"Repeat\" left out", "d.holidays:1:", "list \"Huge\" left out: its id 214748 is above 214747", "zbroken.ics:"};
     ASSERT_EQ(warnings.size(), 4) << warnings.join(u'\n').toStdString();
-    EXPECT_TRUE(warnings[0].startsWith(QStringLiteral("list \"Repeat\" left out"))) << warnings[0].toStdString();
-    EXPECT_TRUE(warnings[1].startsWith(QStringLiteral("d.holidays:1:"))) << warnings[1].toStdString();
-    EXPECT_TRUE(warnings[2].startsWith(QStringLiteral("list \"Huge\" left out: its id 214748 is above 214747")))
-        << warnings[2].toStdString();
-    EXPECT_TRUE(warnings[3].startsWith(QStringLiteral("zbroken.ics:"))) << warnings[3].toStdString();
+    for (int i = 0; i < 4; ++i)
+        EXPECT_TRUE(warnings[i].startsWith(QLatin1String(starts[i]))) << warnings[i].toStdString();
 }
 
 TEST(HolidayPayload, DatesAreMonthDayYearWithoutPadding)
@@ -246,8 +235,7 @@ TEST(WebServer, AnswersTheHolidayRequestWholeOrCutOrSplitAndCloses)
 TEST(WebServer, ServesThePagesOfItsFolderWithTheNewsVersion)
 {
     QTemporaryDir folder;
-    QDir(folder.path()).mkpath(QStringLiteral("help"));
-    QDir(folder.path()).mkpath(QStringLiteral("cs"));
+    ASSERT_TRUE(QDir(folder.path()).mkpath(QStringLiteral("help")) && QDir(folder.path()).mkpath(QStringLiteral("cs")));
     for (const char *name : {"index.htm", "help/qzhelp.htm", "cs/contact.htm", "style.css"})
         write_file(folder.filePath(QString::fromLatin1(name)), QByteArray("page ") + name);
     write_file(folder.filePath(QStringLiteral("notfound.htm")), "no {{path}}");
@@ -255,7 +243,6 @@ TEST(WebServer, ServesThePagesOfItsFolderWithTheNewsVersion)
     WebServerProcess incomplete({QStringLiteral("--pages"), folder.path()});
     EXPECT_EQ(incomplete.port(), 0);
     EXPECT_EQ(incomplete.exit_code(), 2);
-
     write_file(folder.filePath(QStringLiteral("cs/news.htm")), "news {{news_version}}");
     WebServerProcess server({QStringLiteral("--pages"), folder.path(), QStringLiteral("--news-version"), QStringLiteral("<7>")});
     ASSERT_GT(server.port(), 0);
