@@ -1,15 +1,20 @@
 // The year as CSV and as iCalendar, each read back by a reader we did not
-// write: Python's csv module and libical.
+// write: Python's csv module and libical; and the export of dayvane-db.
 
 #include "export/yearcsv.h"
 #include "export/yearicalendar.h"
+#include "store/scramble.h"
 #include "ui_common/calendaryear.h"
 
+#include "testdatabase.h"
+
 #include <QDateTime>
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QTimeZone>
 
 #include <libical/ical.h>
@@ -20,6 +25,7 @@
 #include <memory>
 
 using namespace dayvane;
+using namespace dayvane::test;
 
 namespace {
 
@@ -106,7 +112,6 @@ TEST(YearCsv, ReadsBackWithARealCsvReader)
     const QByteArray csv = year_csv(sample_year());
     EXPECT_TRUE(csv.endsWith("\r\n"));
     EXPECT_EQ(csv.count("\r\n"), 367 + 1);  // header, 366 days and the CRLF inside one comment
-
     const auto [bom, rows] = read_with_python(csv);
     EXPECT_TRUE(bom);
     ASSERT_EQ(rows.size(), 367u);  // header and every day of leap year 2024, Dec 31 2023 left out
@@ -132,10 +137,7 @@ TEST(YearCsv, ReadsBackWithARealCsvReader)
 // night of Mar 30 loses an hour in Europe. Comments are all-day events.
 TEST(YearICalendar, ReadsBackWithLibicalInEveryZone)
 {
-    const struct
-    {
-        const char *zone, *jan2, *mar15, *mar30;
-    } zones[] = {
+    const struct { const char *zone, *jan2, *mar15, *mar30; } zones[] = {
         {"UTC", "2024-01-02 08:00Z..2024-01-02 12:00Z", "2024-03-15 22:00Z..2024-03-16 06:00Z",
          "2024-03-30 22:00Z..2024-03-31 06:00Z"},
         {"Europe/Berlin", "2024-01-02 07:00Z..2024-01-02 11:00Z", "2024-03-15 21:00Z..2024-03-16 05:00Z",
@@ -172,7 +174,6 @@ TEST(YearICalendar, ReadsBackWithLibicalInEveryZone)
             }
         }
         EXPECT_TRUE(events.at("20240704-period1-calendar7@dayvane").startsWith(u"Paid, no work (Night Shift) "));
-
         // Folded lines: at most 75 octets, none starting inside a character.
         for (const QByteArray &line : ics.split('\n')) {
             EXPECT_LE(line.size(), 76) << line.toStdString();  // with its CR
@@ -186,5 +187,48 @@ TEST(YearICalendar, ReadsBackWithLibicalInEveryZone)
         EXPECT_EQ(later.replace("20240504T120000Z", "20240501T120000Z"), ics);
     }
 }
+
+// dayvane-db export, run as the real program on a real database file and on
+// the test server.
+class DayvaneDbExport : public testing::TestWithParam<Backend> {};
+
+TEST_P(DayvaneDbExport, WritesTheYearToAFileOrStandardOutputAndAsksForThePasswordOfARestrictedCalendar)
+{
+    TestDatabase file(GetParam());
+    QTemporaryDir folder;
+    const Sample sample = fill_sample(file.db());
+    execute(file.db(), QStringLiteral("UPDATE users SET password = ? WHERE id = ?;"),
+            {*scramble_text("secret"), sample.ann});
+    execute(file.db(), QStringLiteral("INSERT INTO system_variables (\"Variable\", \"Value\") VALUES (?, ?);"),
+            {QStringLiteral("System password"), *scramble_text("admin")});
+    file.close();
+    const QString out = folder.filePath(QStringLiteral("year.out"));
+    const QString alpha_uid = QStringLiteral("UID:20240108-period1-calendar%1@dayvane").arg(sample.alpha);
+    // The arguments after the location, what is typed, the exit code and what the output file (standard
+    // output for "-") or else the errors hold.
+    const struct { QStringList args; QByteArray typed; int exit_code; QString expected; } cases[] = {
+        {{"ALPHA", "2024", "--csv", out}, {}, 0, "2024-01-08,Monday,Typical workday,"},
+        {{"alpha", "2024", "--ics", "-"}, {}, 0, alpha_uid},
+        {{"Zeta Office", "2024", "--csv", out}, "wrong\n", 1, "The password is wrong"},
+        {{"Zeta Office", "2024", "--csv", "-"}, "secret\n", 0, "2024-01-01,Monday,\"Paid, no work\","},
+        {{"zeta office", "2024", "--ics", "-"}, "admin\n", 0, "X-WR-CALNAME:zeta office"},
+        {{"Zeta Office", "2022", "--csv", out}, "secret\n", 1, "has no year 2022"},
+        {{"gamma", "2024", "--ics", out}, {}, 1, "There is no calendar named \"gamma\""},
+        {{"Alpha", "2024", "--pdf", out}, {}, 2, "Usage:"},
+    };
+    for (const auto &c : cases) {
+        QFile::remove(out);
+        const ProgramRun tool = run_program(QStringLiteral(DAYVANE_DB_TOOL),
+                                            QStringList{QStringLiteral("export"), file.path()} + c.args, c.typed);
+        EXPECT_EQ(tool.exit_code, c.exit_code) << tool.errors.toStdString();
+        // Only a successful export to a file leaves one.
+        QFile result(out);
+        EXPECT_EQ(result.open(QIODevice::ReadOnly), c.exit_code == 0 && c.args.last() != u"-") << c.args.join(u' ').toStdString();
+        const QString written = c.exit_code != 0 ? tool.errors : result.isOpen() ? QString::fromUtf8(result.readAll()) : tool.output;
+        EXPECT_TRUE(written.contains(c.expected)) << c.args.join(u' ').toStdString() << "\n" << written.toStdString();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Backends, DayvaneDbExport, testing::ValuesIn(backends()), backend_name);
 
 } // namespace

@@ -22,20 +22,16 @@ ProgramRun run_tool(const QStringList &arguments)
     return run_program(QStringLiteral(DAYVANE_DB_TOOL), arguments);
 }
 
-QString text_of(const QVariant &value)
-{
-    if (value.typeId() == QMetaType::QByteArray)
-        return QString::fromLatin1(value.toByteArray().toHex());
-    return value.isNull() ? QStringLiteral("null") : value.toString();
-}
-
 QStringList rows_of(Statement &stmt)
 {
     QStringList rows;
     while (stmt.step()) {
         QStringList values;
-        for (int column = 0; column < stmt.column_count(); ++column)
-            values << text_of(stmt.column(column));
+        for (int column = 0; column < stmt.column_count(); ++column) {
+            const QVariant value = stmt.column(column);
+            values << (value.typeId() == QMetaType::QByteArray ? QString::fromLatin1(value.toByteArray().toHex())
+                       : value.isNull()                        ? QStringLiteral("null") : value.toString());
+        }
         rows << values.join(u'|');
     }
     return rows;
