@@ -25,7 +25,7 @@ protected:
 
 } // namespace
 
-TEST_F(ModelTextForms, FormatsTimesOfDayModuloOneDayAndDurationsUnpadded)
+TEST_F(ModelTextForms, FormatsTimesOfDayModuloOneDayDurationsUnpaddedAndDatesInEveryForm)
 {
     constexpr qint32 max = std::numeric_limits<qint32>::max(), min = std::numeric_limits<qint32>::min();
     // Time of day in the views and in the editor; duration in the editor and in the views.
@@ -51,18 +51,15 @@ TEST_F(ModelTextForms, FormatsTimesOfDayModuloOneDayAndDurationsUnpadded)
         EXPECT_EQ(QStringList({format_time_of_day(c.minutes), format_editor_time(c.minutes), format_editor_duration(c.minutes),
                                format_minutes(c.minutes)}),
                   QStringList({c.time, c.editor_time, c.duration, c.view_duration})) << c.minutes;
-}
-
-TEST_F(ModelTextForms, FormatsDatesInEveryFormAndReadsTheSettingsFormBack)
-{
-    struct Case { QDate date; const char *editor, *list, *query, *settings; };
-    const Case cases[] = {
+    // Dates in every form, and the settings form read back.
+    struct Dates { QDate date; const char *editor, *list, *query, *settings; };
+    const Dates dates[] = {
         {{2024, 3, 15}, "03-15-2024", "Mar-15", "=#3/15/2024#", "3/15/2024"},
         {{2024, 1, 5}, "01-05-2024", "Jan-05", "=#1/5/2024#", "1/5/2024"},
         {{1999, 12, 31}, "12-31-1999", "Dec-31", "=#12/31/1999#", "12/31/1999"},
         {{}, "", "", "", ""},  // every form of an invalid date
     };
-    for (const Case &c : cases)
+    for (const Dates &c : dates)
         EXPECT_EQ(QStringList({format_editor_date(c.date), format_list_date(c.date), format_query_date(c.date),
                                format_settings_date(c.date)}),
                   QStringList({c.editor, c.list, c.query, c.settings}));

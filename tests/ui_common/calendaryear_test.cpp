@@ -11,6 +11,7 @@
 
 #include <array>
 #include <map>
+#include <tuple>
 #include <vector>
 
 using namespace dayvane;
@@ -192,10 +193,8 @@ TEST(LoadCalendarYear, ReadsTheCalendarAndEachDayPassingEveryLocationCountsTheYe
     std::vector<int> locations;
     const CalendarYear year = load("Office", 2023, &locations);
     EXPECT_EQ(locations, std::vector<int>({1, 2, 3, 4, 5, 6, 7}));
-    EXPECT_EQ(year.calendar_name(), QStringLiteral("Office"));
-    EXPECT_EQ(year.calendar_revision(), 7);
-    EXPECT_EQ(year.first_shown_date(), QDate(2022, 12, 25));
-    EXPECT_EQ(year.last_shown_date(), QDate(2024, 1, 6));
+    EXPECT_EQ(std::tuple(year.calendar_name(), year.calendar_revision(), year.first_shown_date(), year.last_shown_date()),
+              std::tuple(QStringLiteral("Office"), 7, QDate(2022, 12, 25), QDate(2024, 1, 6)));
     EXPECT_TRUE(at(year, QDate(2023, 1, 6)) == (DayEntry{stored.half_day, QDate(2023, 1, 6), 480, 600, 120, 120,
                                                           QStringLiteral("y@480>600"), QStringLiteral("Half day")}));
     const DayEntry all_null = at(year, QDate(2023, 3, 2));
@@ -203,11 +202,10 @@ TEST(LoadCalendarYear, ReadsTheCalendarAndEachDayPassingEveryLocationCountsTheYe
     EXPECT_TRUE(all_null == (DayEntry{all_null.id, QDate(2023, 3, 2), 0, 0, 0, 0, {}, {}}));
     EXPECT_TRUE(at(year, QDate(2023, 1, 7)) == DayEntry());  // no record
     // Grid days of the neighbouring years are kept but never counted.
-    EXPECT_EQ(at(year, QDate(2022, 12, 31)).comment, QStringLiteral("Year end"));
-    EXPECT_EQ(year.day_kind(at(year, QDate(2022, 12, 31))), DayKind::TypicalWork);
-    EXPECT_EQ(at(year, QDate(2022, 12, 26)).minutes2, 480);
-    EXPECT_EQ(at(year, QDate(2024, 1, 2)).minutes1, 480);
-    EXPECT_EQ(at(year, QDate(2024, 1, 6)).minutes1, 60);
+    const DayEntry year_end = at(year, QDate(2022, 12, 31));
+    EXPECT_EQ(std::tuple(year_end.comment, year.day_kind(year_end), at(year, QDate(2022, 12, 26)).minutes2,
+                         at(year, QDate(2024, 1, 2)).minutes1, at(year, QDate(2024, 1, 6)).minutes1),
+              std::tuple(QStringLiteral("Year end"), DayKind::TypicalWork, 480, 480, 60));
     // January: three typical days, two altered (letter case, half day), a paid
     // holiday. February: one altered day worked without pay. December: its own.
     EXPECT_EQ(row(year.month_totals(1)), (Row{3, 1440, 2, 360, 1, 6, 2520}));
@@ -229,9 +227,8 @@ TEST(LoadCalendarYear, ReadsTheCalendarAndEachDayPassingEveryLocationCountsTheYe
     for (const Case &c : cases) {
         const YearTotals totals = load(c.calendar, c.year).year_totals();
         EXPECT_EQ(row(totals), c.totals) << c.calendar;
-        EXPECT_EQ(totals.typical_segments, QString::fromLatin1(c.typical_segments)) << c.calendar;
-        EXPECT_EQ(totals.typical_work, c.work) << c.calendar;
-        EXPECT_EQ(totals.typical_pay, c.pay) << c.calendar;
+        EXPECT_EQ(std::tuple(totals.typical_segments, totals.typical_work, totals.typical_pay),
+                  std::tuple(QString::fromLatin1(c.typical_segments), c.work, c.pay)) << c.calendar;
     }
     const CalendarYear damaged = load("Damaged", 2023);
     EXPECT_EQ(row(damaged.month_totals(5)), row(damaged.year_totals()));
@@ -248,9 +245,8 @@ TEST(LoadCalendarYear, ReadsTheCalendarAndEachDayPassingEveryLocationCountsTheYe
             load(f.calendar, 2023, &locations);
             ADD_FAILURE() << "loaded calendar " << f.calendar;
         } catch (const DbError &error) {
-            EXPECT_EQ(error.number(), 513);
-            EXPECT_EQ(error.description(), f.description);
-            EXPECT_EQ(error.source(), QStringLiteral("load_calendar_data"));
+            EXPECT_EQ(std::tuple(error.number(), error.description(), error.source()),
+                      std::tuple(513, QString::fromLatin1(f.description), QStringLiteral("load_calendar_data")));
         }
         EXPECT_EQ(locations, f.locations) << f.calendar;
     }

@@ -31,6 +31,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <tuple>
 
 using namespace dayvane;
 using namespace dayvane::test;
@@ -125,9 +126,8 @@ TEST(InputFilter, RemovesTheFirstForbiddenCharacterAndExplains)
 
 TEST(Geometry, ConvertsColoursAndTwipsAndPlacesAWindowOverTheMainWindowInsideTheWorkArea)
 {
-    EXPECT_EQ(colour_from_number(255), QColor(255, 0, 0));
-    EXPECT_EQ(colour_from_number(16711680), QColor(0, 0, 255));
-    EXPECT_EQ(colour_from_number(12710099), QColor(211, 240, 193));
+    EXPECT_EQ(QList<QColor>({colour_from_number(255), colour_from_number(16711680), colour_from_number(12710099)}),
+              QList<QColor>({QColor(255, 0, 0), QColor(0, 0, 255), QColor(211, 240, 193)}));
     const double dpi = QGuiApplication::primaryScreen()->logicalDotsPerInch();
     EXPECT_EQ(twips_to_pixels(1440), qRound(dpi));
     EXPECT_EQ(pixels_to_twips(qRound(dpi)), 1440);
@@ -215,9 +215,7 @@ TEST(MenuTree, HeadingsToggleAndCommandsRunOnEveryClickOrEnterAndAFlatListRunsEv
     group->setExpanded(true);
     tree.resize(300, 300);
     tree.show();
-    EXPECT_EQ(tree.topLevelItemCount(), 2);
-    EXPECT_EQ(group->childCount(), 2);
-    EXPECT_TRUE(group->font(0).bold());
+    EXPECT_EQ(std::tuple(tree.topLevelItemCount(), group->childCount(), group->font(0).bold()), std::tuple(2, 2, true));
     EXPECT_EQ(find_menu_node(&tree, QStringLiteral("close"))->foreground(0).color(), QColor(0, 0, 255));
     // Enter with nothing selected runs nothing; a click on a heading toggles it.
     QTest::keyClick(&tree, Qt::Key_Return);
