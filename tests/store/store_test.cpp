@@ -71,7 +71,6 @@ protected:
         EXPECT_EQ(set.record_count(), rows.size()) << query.toStdString();
         return rows.join(u'|');
     }
-    // Adds 1 to the worked minutes of every day of zeta.
     // A change of zeta's days: a minute more on each, then `more`.
     qint32 add_a_minute(Database &to, qint32 remembered, const std::function<void()> &more = {})
     {
