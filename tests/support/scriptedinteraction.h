@@ -16,11 +16,9 @@
 
 namespace dayvane::test {
 
-// Stands in for the user while installed: records every message and
-// question, answers questions from queues filled by the test, and fails the
-// test on a question nobody scripted (answering it No / cancel). Installed
-// for its lifetime; at the end it fails the test if scripted answers were
-// left unused.
+// Stands in for the user while installed: records every message and question, answers questions from queues filled by
+// the test, and fails the test on a question nobody scripted (answering it No / cancel). Installed for its lifetime; at
+// the end it fails the test if scripted answers were left unused.
 class ScriptedInteraction : public Interaction
 {
 public:

@@ -14,15 +14,8 @@
 
 namespace dayvane::test {
 
-std::vector<Backend> backends()
-{
-    return {Backend::File, Backend::Server};
-}
-
-std::string backend_name(const testing::TestParamInfo<Backend> &info)
-{
-    return info.param == Backend::File ? "File" : "Server";
-}
+std::vector<Backend> backends() { return {Backend::File, Backend::Server}; }
+std::string backend_name(const testing::TestParamInfo<Backend> &info) { return info.param == Backend::File ? "File" : "Server"; }
 
 TestDatabase::TestDatabase(Backend backend)
     : m_dir(QDir::current().absoluteFilePath(QStringLiteral("db-XXXXXX")))
@@ -39,10 +32,7 @@ TestDatabase::TestDatabase(Backend backend)
     create_schema(*m_db);
 }
 
-QString TestDatabase::path() const
-{
-    return m_address.isEmpty() ? m_dir.filePath(QStringLiteral("QZDB.mdb")) : m_address;
-}
+QString TestDatabase::path() const { return m_address.isEmpty() ? m_dir.filePath(QStringLiteral("QZDB.mdb")) : m_address; }
 
 qint64 scalar(Database &db, const QString &sql)
 {
@@ -93,18 +83,15 @@ Sample fill_sample(Database &db)
     const QString user = QStringLiteral("INSERT INTO users (\"EmployeeID\", \"FirstName\", \"LastName\") VALUES (?, ?, ?);");
     s.ann = execute(db, user, {QStringLiteral("E1"), QStringLiteral("Ann"), QStringLiteral("Smith")});
     s.bob = execute(db, user, {QStringLiteral("E2"), QStringLiteral("Bob"), QStringLiteral("Adams")});
-
     const QString calendar = QStringLiteral("INSERT INTO calendars (\"Name\", \"OwnerLink\", \"RestrictRead\") VALUES (?, ?, ?);");
     s.zeta = execute(db, calendar, {QStringLiteral("zeta office"), s.ann, true});
     s.alpha = execute(db, calendar, {QStringLiteral("Alpha"), 0, false});
     s.empty = execute(db, calendar, {QStringLiteral("beta"), 0, false});
-
     const QString year = QStringLiteral("INSERT INTO calendar_years (\"CalendarLink\", \"YearVal\") VALUES (?, ?);");
     // Inserted out of order, so the queries must sort.
     s.zeta_2024 = execute(db, year, {s.zeta, 2024});
     const qint64 zeta_2023 = execute(db, year, {s.zeta, 2023});
     const qint64 alpha_2024 = execute(db, year, {s.alpha, 2024});
-
     const QString workday = QStringLiteral("y@480>720+y@750>990");
     for (const char *date : {"2024-01-09", "2024-01-08"})
         insert_day(db, s.zeta, s.zeta_2024, QLatin1String(date), workday, 480, 480);

@@ -26,14 +26,10 @@ enum class Backend { File, Server };
 // TestServer; a server database fails without one).
 std::vector<Backend> backends();
 std::string backend_name(const testing::TestParamInfo<Backend> &info);
-inline void PrintTo(Backend backend, std::ostream *out)
-{
-    *out << (backend == Backend::File ? "file" : "server");
-}
+inline void PrintTo(Backend backend, std::ostream *out) { *out << (backend == Backend::File ? "file" : "server"); }
 
-// A fresh calendar database: "QZDB.mdb" in its own temporary folder under the
-// test's working directory (a fixed disk, unlike a RAM-backed /tmp), or a new
-// database on the test server.
+// A fresh calendar database: "QZDB.mdb" in its own temporary folder under the test's working directory (a fixed disk,
+// unlike a RAM-backed /tmp), or a new database on the test server.
 class TestDatabase
 {
 public:
@@ -61,9 +57,8 @@ struct Sample
     qint64 bob = 0;        // user Bob Adams
 };
 
-// Writes calendars, years, days and users with plain SQL, so the stored
-// queries are checked against data they did not write. The SQL quotes its
-// names, as the server needs and the file accepts.
+// Writes calendars, years, days and users with plain SQL, so the stored queries are checked against data they did not
+// write. The SQL quotes its names, as the server needs and the file accepts.
 Sample fill_sample(Database &db);
 
 // Inserts one day record (a null QVariant as NULL); returns its id.

@@ -38,11 +38,7 @@ std::unique_ptr<TestServer> TestServer::start_own()
 }
 
 TestServer::TestServer(QString state, QString folder, bool owned)
-    : m_state(std::move(state))
-    , m_folder(std::move(folder))
-    , m_owned(owned)
-{
-}
+    : m_state(std::move(state)), m_folder(std::move(folder)), m_owned(owned) {}
 
 TestServer::~TestServer()
 {
@@ -55,10 +51,7 @@ TestServer::~TestServer()
     }
 }
 
-QString TestServer::admin_address() const
-{
-    return QStringLiteral("host=%1 user=postgres dbname=postgres").arg(m_folder);
-}
+QString TestServer::admin_address() const { return QStringLiteral("host=%1 user=postgres dbname=postgres").arg(m_folder); }
 
 QString TestServer::create_database()
 {
@@ -76,14 +69,7 @@ void TestServer::cluster(const QString &action) const
                                  + process.readAllStandardError().toStdString());
 }
 
-void TestServer::stop_immediately()
-{
-    cluster(QStringLiteral("crash"));
-}
-
-void TestServer::start()
-{
-    cluster(QStringLiteral("resume"));
-}
+void TestServer::stop_immediately() { cluster(QStringLiteral("crash")); }
+void TestServer::start() { cluster(QStringLiteral("resume")); }
 
 } // namespace dayvane::test

@@ -6,17 +6,15 @@
 
 namespace dayvane::test {
 
-// The throw-away database server that the test run started with
-// tests/support/pgcluster (CTest's "server" fixture), found through its state
-// file in the build folder or in DAYVANE_TEST_SERVER.
+// The throw-away database server that the test run started with tests/support/pgcluster (CTest's "server" fixture),
+// found through its state file in the build folder or in DAYVANE_TEST_SERVER.
 class TestServer
 {
 public:
     // The run's server, or null when the run has none.
     static TestServer *instance();
-    // A server in a new cluster of its own, for a test that stops it while
-    // others use the run's; removed with the object. Throws when it cannot
-    // be started.
+    // A server in a new cluster of its own, for a test that stops it while others use the run's; removed with the
+    // object. Throws when it cannot be started.
     static std::unique_ptr<TestServer> start_own();
     ~TestServer();
 
@@ -25,8 +23,7 @@ public:
     // The server's own database, for administration.
     QString admin_address() const;
 
-    // Stops the server at once, as a crash or a pulled cable would, and
-    // starts it again.
+    // Stops the server at once, as a crash or a pulled cable would, and starts it again.
     void stop_immediately();
     void start();
 

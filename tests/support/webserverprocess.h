@@ -15,23 +15,17 @@
 
 #include <signal.h>
 
-// The real dayvane-web for the tests that talk to it, and the plain socket
-// and file helpers they share. Link dayvane_test_web, which names the
-// program in DAYVANE_WEB_PROGRAM. Every wait is bounded.
+// The real dayvane-web for the tests that talk to it, and the plain socket and file helpers they share. Link
+// dayvane_test_web, which names the program in DAYVANE_WEB_PROGRAM. Every wait is bounded.
 
 namespace dayvane::test {
 
 // The holiday request byte for byte, as the client sends it to 127.0.0.1.
-inline const QByteArray kHolidayRequest = "POST /php/holiday_data.php HTTP/1.0\r\n"
-                                          "Host: 127.0.0.1\r\n"
-                                          "Content-Type: application/x-www-form-urlencoded\r\n"
-                                          "Content-Length:11\r\n"
-                                          "\r\n"
-                                          "info_type=?";
+inline const QByteArray kHolidayRequest = "POST /php/holiday_data.php HTTP/1.0\r\nHost: 127.0.0.1\r\n"
+                                          "Content-Type: application/x-www-form-urlencoded\r\nContent-Length:11\r\n\r\ninfo_type=?";
 
-// The server started on a free loopback port with `options` added to
-// "--port 0 --print-port", and stopped when this object goes. Its log goes to the test's error output. Needs the test's
-// QCoreApplication.
+// The server started on a free loopback port with `options` added to "--port 0 --print-port",
+// and stopped when this object goes. Its log goes to the test's error output. Needs the test's QCoreApplication.
 class WebServerProcess
 {
 public:
@@ -41,8 +35,7 @@ public:
         m_process.start(QStringLiteral(DAYVANE_WEB_PROGRAM), QStringList{"--port", "0", "--print-port"} + options);
         if (!m_process.waitForStarted(kWaitMs))
             return;
-        while (!m_process.canReadLine() && m_process.waitForReadyRead(kWaitMs)) {
-        }
+        while (!m_process.canReadLine() && m_process.waitForReadyRead(kWaitMs)) {}
         if (m_process.canReadLine())
             m_port = m_process.readLine().trimmed().toInt();
     }
@@ -87,9 +80,8 @@ inline int unused_port()
     return server.serverPort();
 }
 
-// Sends `request` to the loopback `port` and returns all the server sent
-// until it closed the connection; nullopt when it did not close within
-// `limit_ms`.
+// Sends `request` to the loopback `port` and returns all the server sent until it closed the connection; nullopt when
+// it did not close within `limit_ms`.
 inline std::optional<QByteArray> exchange(int port, const QByteArray &request, int limit_ms = 10'000)
 {
     const QDeadlineTimer deadline(limit_ms);

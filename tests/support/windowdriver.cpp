@@ -16,10 +16,7 @@
 
 namespace dayvane::test {
 
-QTableWidget *grid(QWidget &window)
-{
-    return window.findChild<QTableWidget *>(QStringLiteral("grid"));
-}
+QTableWidget *grid(QWidget &window) { return window.findChild<QTableWidget *>(QStringLiteral("grid")); }
 
 QString cell_text(QTableWidget *grid, int row, int column)
 {
@@ -74,13 +71,10 @@ void run_node(QWidget &window, const QString &key, int tree_index)
 
 void select_user_row(QWidget &window, qint64 user_id)
 {
-    auto *grid = window.findChild<QTableWidget *>(QStringLiteral("grid"));
-    ASSERT_NE(grid, nullptr);
-    for (int row = 0; row < grid->rowCount(); ++row) {
-        if (row_data(grid, row) == user_id) {
-            grid->setCurrentCell(row, 0);
-            return;
-        }
+    QTableWidget *table = grid(window);
+    for (int row = 0; row < table->rowCount(); ++row) {
+        if (row_data(table, row) == user_id)
+            return table->setCurrentCell(row, 0);
     }
     FAIL() << "no row for user " << user_id;
 }
@@ -118,10 +112,7 @@ ConnectedDatabase::ConnectedDatabase()
     app_state().db_connected = true;
 }
 
-ConnectedDatabase::~ConnectedDatabase()
-{
-    app_state() = AppState();
-}
+ConnectedDatabase::~ConnectedDatabase() { app_state() = AppState(); }
 
 void store_system_password(Database &db, const QString &password)
 {

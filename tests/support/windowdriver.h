@@ -17,8 +17,7 @@ namespace dayvane::test {
 
 class ScriptedInteraction;
 
-// The child named `name` whose "index" property is `index`; any of that
-// name for a negative index.
+// The child named `name` whose "index" property is `index`; any of that name for a negative index.
 template <typename Widget>
 Widget *find_indexed(QWidget &window, const QString &name, int index = -1)
 {
@@ -29,17 +28,15 @@ Widget *find_indexed(QWidget &window, const QString &name, int index = -1)
     return nullptr;
 }
 
-// Driving a window as the user would: typing into its boxes (emptied first;
-// retype selects, deletes, types and presses Enter), its menu tree, its grid
-// rows by their row data.
+// Driving a window as the user would: typing into its boxes (emptied first; retype selects, deletes, types and presses
+// Enter), its menu tree, its grid rows by their row data.
 void type_into(QWidget &window, const QString &box, const QString &text, int index = -1);
 void retype(QWidget &window, const QString &box, const QString &text);
 void run_node(QWidget &window, const QString &key, int tree_index = -1);
 void select_user_row(QWidget &window, qint64 user_id);
 // Makes the calendar list's row of `name` and `year` ("" for none) current.
 QTableWidget *select_calendar_row(QWidget &window, const QString &name, const QString &year);
-// The next system password window: `password` typed and accepted, or the
-// window closed for an empty one.
+// The next system password window: `password` typed and accepted, or the window closed for an empty one.
 void answer_system_password(ScriptedInteraction &user, const QString &password);
 
 // The window's grid "grid"; the text of one of its cells ("" for none).
