@@ -34,10 +34,7 @@ QStringList rows(QDialog &window)
     return result;
 }
 
-qint64 count(const QString &sql)
-{
-    return scalar(*app_state().database, sql);
-}
+qint64 count(const QString &sql) { return scalar(*app_state().database, sql); }
 
 class CalendarList : public ::testing::Test
 {
@@ -51,7 +48,6 @@ protected:
         });
         open_calendar_list(nullptr);
     }
-
     // Runs `command` on the row of `name` and `year`, answering Yes to `yes` questions.
     void run_on(QDialog &window, const char *name, const char *year, const char *command, int yes = 1)
     {
@@ -60,7 +56,6 @@ protected:
             user.answer_yes_no(true);
         run_node(window, QString::fromLatin1(command));
     }
-
     // The list's user list chooses `who`, or nobody when 0.
     void choose(qint64 who)
     {
@@ -73,7 +68,6 @@ protected:
             run_node(list, QStringLiteral("select_user"));
         });
     }
-
     // "calendar: action" of every history entry, oldest first.
     static QStringList recorded()
     {
@@ -82,7 +76,6 @@ protected:
             entries.prepend(entry.calendar_name + QStringLiteral(": ") + entry.action);
         return entries;
     }
-
     ConnectedDatabase connected;
     ScriptedInteraction user;
 };
@@ -127,7 +120,6 @@ TEST_F(CalendarList, ListsCalendarsAndTakesOnlyNewNamesThatAreNotBlank)
         // An empty row moves the selection to the nearest calendar.
         grid(window)->setCurrentCell(30, 0);
         EXPECT_EQ(grid(window)->currentRow(), 3);
-
         for (const auto &c : cases) {
             const QString name = QString::fromLatin1(c.name);
             QLineEdit *box = window.findChild<QLineEdit *>(c.year ? QStringLiteral("txt_new_name") : QStringLiteral("txt_rename"));
@@ -188,7 +180,6 @@ TEST_F(CalendarList, YearsAreAddedAndDeletedAtEitherEnd)
         Database other = open_existing_database(connected.file.path());
         other.exec(QStringLiteral("INSERT INTO calendar_years (CalendarLink, YearVal) VALUES (%1, 2003);").arg(alpha));
         QTest::keyClick(years, Qt::Key_Return);
-
         run_node(window, QStringLiteral("reload"));
         run_on(window, "Alpha", "2005", "delete_year");
         run_on(window, "Alpha", "2007", "delete_year");
@@ -288,9 +279,8 @@ TEST_F(CalendarList, EveryChangeNeedsTheSystemPassword)
     };
     const auto enter = [](QWidget *box) { QTest::keyClick(box, Qt::Key_Return); };
     with_list([&](QDialog &window) {
-        // Runs `change` with the system password refused, then given: only the
-        // second writes. The password is asked for after the change's question
-        // and after a new owner is chosen.
+        // Runs `change` with the system password refused, then given: only the second writes. The password is asked for
+        // after the change's question and after a new owner is chosen.
         const auto guarded = [&](const char *command, const std::function<void()> &change) {
             for (bool given : {false, true}) {
                 const QString before = stored();

@@ -49,10 +49,7 @@ TEST(DateSelector, KeepsToItsYearAndOnlySelectOrEnterConfirmTheDate)
     }
     // Enter on a date confirms it.
     selector_date() = QDate(2024, 2, 28);
-    user.on_window(QStringLiteral("date_selector"), [&](QDialog &window) {
-        press(window, Qt::Key_Right);
-        press(window, Qt::Key_Return);
-    });
+    user.on_window(QStringLiteral("date_selector"), [&](QDialog &window) { press(window, Qt::Key_Right); press(window, Qt::Key_Return); });
     EXPECT_TRUE(show_date_selector(nullptr));
     EXPECT_EQ(selector_date(), QDate(2024, 2, 29));
 }

@@ -3,7 +3,6 @@
 #include "store/history.h"
 #include "store/scramble.h"
 #include "ui_common/appstate.h"
-#include "ui_common/gridhelpers.h"
 #include "ui_common/menutree.h"
 #include "users/passwords.h"
 #include "users/security.h"
@@ -46,9 +45,7 @@ class Users : public ::testing::Test
 protected:
     void SetUp() override { store_user_password(db(), connected.sample.ann, QStringLiteral("Annpw1")); }
     void TearDown() override { set_system_password_check(nullptr); }
-
     static Database &db() { return *app_state().database; }
-
     // The history, newest first: "action|user who proved a password" of
     // each entry, every one without a calendar, a day or a password.
     static QStringList recorded()
@@ -62,19 +59,15 @@ protected:
         }
         return entries;
     }
-
     // Defines the system password "Admin99", asked for by guarded operations.
     void guard() const
     {
         store_system_password(db(), QStringLiteral("Admin99"));
         install_system_password_check();
     }
-
     // The system password window: given "Admin99", or closed without a password.
     void system_password(bool given) { answer_system_password(user, given ? QStringLiteral("Admin99") : QString()); }
-
-    // The user list in password-request mode: `who` proves `password`, or
-    // nobody identifies when `who` is 0.
+    // The user list in password-request mode: `who` proves `password`, or nobody identifies when `who` is 0.
     void identify(qint64 who, const QString &password = {})
     {
         user.on_window(QStringLiteral("user_list"), [this, who, password](QDialog &list) {
@@ -89,7 +82,6 @@ protected:
             EXPECT_FALSE(list.isVisible());
         });
     }
-
     ConnectedDatabase connected;
     ScriptedInteraction user;
 };
@@ -101,9 +93,8 @@ TEST_F(Users, TheSystemPasswordIsDefinedAskedForChangedAndMatchedAsStored)
     install_system_password_check();
     // None defined: guarded operations run without asking.
     EXPECT_TRUE(check_operation_allowed(true, true));
-    // The window opens on the frame that defines one. Five characters padded
-    // to seven with blanks are still five: the filter lets no blank through
-    // in this box, so the text is set directly.
+    // The window opens on the frame that defines one. Five characters padded to seven with blanks are still five: the
+    // filter lets no blank through in this box, so the text is set directly.
     user.on_window(QStringLiteral("system_password"), [&](QDialog &window) {
         EXPECT_FALSE(frame_shown(window, 0));
         EXPECT_TRUE(frame_shown(window, 1));
@@ -117,10 +108,10 @@ TEST_F(Users, TheSystemPasswordIsDefinedAskedForChangedAndMatchedAsStored)
         EXPECT_FALSE(window.isVisible());
     });
     open_system_password_window(nullptr);
-    EXPECT_EQ(user.take_texts(), QStringList({QStringLiteral("The password must be at least 6 characters long."),
-                                              QStringLiteral("The password must be at least 6 characters long."),
-                                              QStringLiteral("The confirmation password does not match the new password."),
-                                              QStringLiteral("The new password has been activated.")}));
+    const QString too_short = QStringLiteral("The password must be at least 6 characters long.");
+    const QString activated = QStringLiteral("The new password has been activated.");
+    EXPECT_EQ(user.take_texts(),
+              QStringList({too_short, too_short, "The confirmation password does not match the new password.", activated}));
     EXPECT_EQ(app_state().entered_system_password, QStringLiteral("Secret1"));
     // Entered once, it stays accepted for the run.
     EXPECT_TRUE(check_operation_allowed(true, true));
@@ -134,8 +125,7 @@ TEST_F(Users, TheSystemPasswordIsDefinedAskedForChangedAndMatchedAsStored)
     });
     EXPECT_TRUE(check_operation_allowed(true, true));
     EXPECT_EQ(user.take_texts(), QStringList({QStringLiteral("Incorrect system password."), kActive}));
-    // Changing it needs the current one; the new one is stored scrambled
-    // and matches at the next operation.
+    // Changing it needs the current one; the new one is stored scrambled and matches at the next operation.
     user.on_window(QStringLiteral("system_password"), [&](QDialog &window) {
         run_node(window, QStringLiteral("change_password"), 0);
         type_and_run(window, {"Secret2"}, "change_password", 0);
@@ -145,20 +135,17 @@ TEST_F(Users, TheSystemPasswordIsDefinedAskedForChangedAndMatchedAsStored)
         type_and_run(window, {"", "Fresh123", "Fresh123"}, "save_password", 1);
     });
     open_system_password_window(nullptr);
-    EXPECT_EQ(user.take_texts(), QStringList({QStringLiteral("Please enter the current system password."),
-                                              QStringLiteral("Incorrect system password."),
-                                              QStringLiteral("The new password has been activated.")}));
+    EXPECT_EQ(user.take_texts(),
+              QStringList({"Please enter the current system password.", "Incorrect system password.", activated}));
     EXPECT_TRUE(check_operation_allowed(true, true));
     // Another workstation changes it: the next operation is refused once.
     Database other = open_existing_database(connected.file.path());
     store_system_password(other, QStringLiteral("Changed7"));
     system_password(false);
     EXPECT_FALSE(check_operation_allowed(true, true));
-    EXPECT_EQ(user.take_texts(), QStringList{QStringLiteral("The system password supplied does not match the system\r\n"
-                                                            "password stored on the database.")});
-    // A typed password whose stored form starts with a zero byte and an
-    // apostrophe (the key stream's own first characters give that) still
-    // matches.
+    EXPECT_EQ(user.take_texts(), QStringList{"The system password supplied does not match the system\r\npassword stored on the database."});
+    // A typed password whose stored form starts with a zero byte and an apostrophe (the key stream's own first
+    // characters give that) still matches.
     const QByteArray key = *scramble_text(QByteArray(2, '\0'));
     QString typed = QString::fromLatin1(key) + QStringLiteral("xyz1");
     typed[1] = QChar(key[1] ^ '\'');
@@ -173,67 +160,7 @@ TEST_F(Users, TheSystemPasswordIsDefinedAskedForChangedAndMatchedAsStored)
     EXPECT_EQ(recorded(), QStringList({"System password changed|", "System password changed|"}));
 }
 
-TEST_F(Users, CalendarsAreReadAndChangedByWhomTheirOwnerAndRestrictionAllow)
-{
-    guard();
-    store_user_password(db(), connected.sample.bob, QStringLiteral("Bobpw1"));
-    const qint64 alpha = connected.sample.alpha, zeta = connected.sample.zeta;  // zeta is Ann's
-    const qint64 ann = connected.sample.ann, bob = connected.sample.bob;
-    struct Case
-    {
-        qint64 calendar;
-        bool restricted = false;
-        qint64 current = 0;
-        bool read = false;          // else a change
-        bool entered = false;       // the system password was entered earlier in the run
-        qint64 identifies = -1;     // who proves a password when asked; 0 nobody, -1 not asked
-        int proceed = -1;           // the answer to going on with the system password; -1 not asked
-        bool system_password = false;  // the system password window opens and is given
-        bool allowed = true;
-    };
-    const Case cases[] = {
-        // Without owner: read by anyone, changed with the system password, entered once a run.
-        {.calendar = alpha, .read = true},
-        {.calendar = alpha, .system_password = true},
-        {.calendar = alpha, .entered = true},
-        // Restricted: its owner reads and changes it without a question...
-        {.calendar = zeta, .restricted = true, .current = ann, .read = true},
-        {.calendar = zeta, .restricted = true, .current = ann},
-        // ...anyone else is asked to identify, then offered the system password.
-        {.calendar = zeta, .restricted = true, .current = bob, .read = true, .identifies = bob, .proceed = 0, .allowed = false},
-        {.calendar = zeta, .restricted = true, .read = true, .identifies = 0, .proceed = 1, .system_password = true},
-        {.calendar = zeta, .restricted = true, .read = true, .identifies = ann},
-        // Owned but not restricted: read by all, changed by its owner only.
-        {.calendar = zeta, .current = bob, .read = true},
-        {.calendar = zeta, .current = bob, .identifies = 0, .proceed = 0, .allowed = false},
-    };
-    for (const Case &c : cases) {
-        const int row = int(&c - cases);
-        db().exec(QStringLiteral("UPDATE calendars SET RestrictRead = %1 WHERE id = %2;").arg(int(c.restricted)).arg(zeta));
-        app_state().calendar_id = qint32(c.calendar);
-        app_state().current_user_id = qint32(c.current);
-        app_state().entered_system_password = c.entered ? QStringLiteral("Admin99") : QString();
-        if (c.identifies >= 0)
-            identify(c.identifies, c.identifies == ann ? QStringLiteral("Annpw1") : QStringLiteral("Bobpw1"));
-        if (c.proceed >= 0)
-            user.answer_yes_no(c.proceed == 1);
-        if (c.system_password)
-            system_password(true);
-        EXPECT_EQ(check_calendar_access(c.read), c.allowed) << "case " << row;
-        QStringList texts;
-        if (c.proceed >= 0)
-            texts << kInsufficient;
-        if (c.system_password)
-            texts << kActive;
-        EXPECT_EQ(user.take_texts(), texts) << "case " << row;
-    }
-    // A calendar that no longer exists is reported.
-    app_state().calendar_id = 4242;
-    EXPECT_FALSE(check_calendar_access(true));
-    EXPECT_TRUE(user.take_texts().first().contains(QStringLiteral("Description: DB record not found.\r\n")));
-}
-
-TEST_F(Users, RecordsOpenAndSaveOnlyWithTheSystemPassword)
+TEST_F(Users, RecordsAndCalendarsOpenAndChangeOnlyWithTheSystemPasswordOrAsTheirOwnerAndRestrictionAllow)
 {
     guard();
     user.on_window(QStringLiteral("user_list"), [&](QDialog &list) {
@@ -310,6 +237,61 @@ TEST_F(Users, RecordsOpenAndSaveOnlyWithTheSystemPassword)
     open_user_list(nullptr);
     // The saves that went through, each once.
     EXPECT_EQ(recorded(), QStringList({"User changed: Rob Adams|", "User changed: Anna Smith|", "User added: Zoe Young|"}));
+    // Calendars are read and changed by whom their owner and restriction allow.
+    store_user_password(db(), connected.sample.bob, QStringLiteral("Bobpw1"));
+    const qint64 alpha = connected.sample.alpha, zeta = connected.sample.zeta, ann = connected.sample.ann, bob = connected.sample.bob;
+    struct Case
+    {
+        qint64 calendar;
+        bool restricted = false;
+        qint64 current = 0;
+        bool read = false;          // else a change
+        bool entered = false;       // the system password was entered earlier in the run
+        qint64 identifies = -1;     // who proves a password when asked; 0 nobody, -1 not asked
+        int proceed = -1;           // the answer to going on with the system password; -1 not asked
+        bool system_password = false;  // the system password window opens and is given
+        bool allowed = true;
+    };
+    const Case cases[] = {
+        // Without owner: read by anyone, changed with the system password, entered once a run.
+        {.calendar = alpha, .read = true},
+        {.calendar = alpha, .system_password = true},
+        {.calendar = alpha, .entered = true},
+        // Restricted: its owner reads and changes it without a question...
+        {.calendar = zeta, .restricted = true, .current = ann, .read = true},
+        {.calendar = zeta, .restricted = true, .current = ann},
+        // ...anyone else is asked to identify, then offered the system password.
+        {.calendar = zeta, .restricted = true, .current = bob, .read = true, .identifies = bob, .proceed = 0, .allowed = false},
+        {.calendar = zeta, .restricted = true, .read = true, .identifies = 0, .proceed = 1, .system_password = true},
+        {.calendar = zeta, .restricted = true, .read = true, .identifies = ann},
+        // Owned but not restricted: read by all, changed by its owner only.
+        {.calendar = zeta, .current = bob, .read = true},
+        {.calendar = zeta, .current = bob, .identifies = 0, .proceed = 0, .allowed = false},
+    };
+    for (const Case &c : cases) {
+        const int row = int(&c - cases);
+        db().exec(QStringLiteral("UPDATE calendars SET RestrictRead = %1 WHERE id = %2;").arg(int(c.restricted)).arg(zeta));
+        app_state().calendar_id = qint32(c.calendar);
+        app_state().current_user_id = qint32(c.current);
+        app_state().entered_system_password = c.entered ? QStringLiteral("Admin99") : QString();
+        if (c.identifies >= 0)
+            identify(c.identifies, c.identifies == ann ? QStringLiteral("Annpw1") : QStringLiteral("Bobpw1"));
+        if (c.proceed >= 0)
+            user.answer_yes_no(c.proceed == 1);
+        if (c.system_password)
+            system_password(true);
+        EXPECT_EQ(check_calendar_access(c.read), c.allowed) << "case " << row;
+        QStringList texts;
+        if (c.proceed >= 0)
+            texts << kInsufficient;
+        if (c.system_password)
+            texts << kActive;
+        EXPECT_EQ(user.take_texts(), texts) << "case " << row;
+    }
+    // A calendar that no longer exists is reported.
+    app_state().calendar_id = 4242;
+    EXPECT_FALSE(check_calendar_access(true));
+    EXPECT_TRUE(user.take_texts().first().contains(QStringLiteral("Description: DB record not found.\r\n")));
 }
 
 TEST_F(Users, TheListProvesAndChangesPasswordsAndDeletesAllButCalendarOwners)
@@ -330,6 +312,17 @@ TEST_F(Users, TheListProvesAndChangesPasswordsAndDeletesAllButCalendarOwners)
         user.answer_yes_no(sure);
         run_node(list, QStringLiteral("delete_user"));
     };
+    // In select mode only a user with a password is chosen.
+    user.on_window(QStringLiteral("user_list"), [&](QDialog &list) {
+        ASSERT_NE(find_menu_node(list.findChild<QTreeWidget *>(), QStringLiteral("select_user")), nullptr);
+        for (const qint64 who : {bob, ann}) {
+            select_user_row(list, who);
+            run_node(list, QStringLiteral("select_user"));
+            EXPECT_EQ(list.isVisible(), who == bob);
+        }
+    });
+    EXPECT_EQ(choose_user(nullptr), ann);
+    EXPECT_EQ(user.take_texts(), QStringList{"Please assign a password to the selected user first."});
     Database other = open_existing_database(connected.file.path());
     user.on_window(QStringLiteral("user_list"), [&](QDialog &list) {
         QTableWidget *table = grid(list);
@@ -394,34 +387,15 @@ TEST_F(Users, TheListProvesAndChangesPasswordsAndDeletesAllButCalendarOwners)
         texts[index] = QStringLiteral("Error");
     }
     const auto sure = [](const char *who) { return QStringLiteral("Are you sure you want to delete user:\r\n") + QString::fromLatin1(who); };
-    EXPECT_EQ(texts, QStringList({QStringLiteral("Incorrect password for Ann Smith!"),
-                                  QStringLiteral("User: Bob Adams does not have a password assigned."),
-                                  QStringLiteral("Password cannot be blank."),
-                                  QStringLiteral("The new password must be at least 6 characters."),
-                                  QStringLiteral("The new password does not match the confirmation password."),
-                                  QStringLiteral("Incorrect password for Ann Smith!"),
-                                  QStringLiteral("The password was changed successfully."), QStringLiteral("Error"),
-                                  sure("E2, Bob Adams"), QStringLiteral("Error"), sure("E1, Ann Smith"),
-                                  QStringLiteral("Cannot delete user.\r\nThis user is a calendar owner.\r\n"
-                                                 "Remove ownership or assign another user as owner\r\nand then delete this user."),
-                                  sure("E3, Cy Brown"), sure("E3, Cy Brown"), sure("E1, Ann Smith"), QStringLiteral("Error")}));
+    EXPECT_EQ(texts, QStringList({"Incorrect password for Ann Smith!", "User: Bob Adams does not have a password assigned.",
+                                  "Password cannot be blank.", "The new password must be at least 6 characters.",
+                                  "The new password does not match the confirmation password.", "Incorrect password for Ann Smith!",
+                                  "The password was changed successfully.", "Error", sure("E2, Bob Adams"), "Error", sure("E1, Ann Smith"),
+                                  "Cannot delete user.\r\nThis user is a calendar owner.\r\n"
+                                  "Remove ownership or assign another user as owner\r\nand then delete this user.",
+                                  sure("E3, Cy Brown"), sure("E3, Cy Brown"), sure("E1, Ann Smith"), "Error"}));
     // Ann stays, her password change raising her revision; Cy is gone.
     EXPECT_EQ(scalar(db(), QStringLiteral("SELECT revision FROM users WHERE id = %1").arg(ann)), 1);
     EXPECT_EQ(scalar(db(), QStringLiteral("SELECT count(*) FROM users WHERE id = %1").arg(cy)), 0);
     EXPECT_EQ(recorded(), QStringList({"User deleted: Cy Brown|Ann Smith", "Password changed: Ann Smith|Ann Smith"}));
-}
-
-TEST_F(Users, SelectModeNeedsAUserWithAPassword)
-{
-    user.on_window(QStringLiteral("user_list"), [&](QDialog &list) {
-        ASSERT_NE(find_menu_node(list.findChild<QTreeWidget *>(), QStringLiteral("select_user")), nullptr);
-        select_user_row(list, connected.sample.bob);
-        run_node(list, QStringLiteral("select_user"));
-        EXPECT_TRUE(list.isVisible());
-        select_user_row(list, connected.sample.ann);
-        run_node(list, QStringLiteral("select_user"));
-        EXPECT_FALSE(list.isVisible());
-    });
-    EXPECT_EQ(choose_user(nullptr), connected.sample.ann);
-    EXPECT_EQ(user.take_texts(), QStringList{QStringLiteral("Please assign a password to the selected user first.")});
 }
