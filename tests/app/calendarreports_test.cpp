@@ -49,7 +49,7 @@ protected:
 
 } // namespace
 
-TEST_F(CalendarReports, ThePreviewOfTheMonthShowsWhatTheWindowShowsUnlessTheCalendarIsStaleOrTheDefinitionMissing)
+TEST_F(CalendarReports, PreviewPrintingAndExportShowWhatTheWindowShowsInThePartOrFileChosenUnlessStaleOrWithoutDefinition)
 {
     const QString pdf = home.filePath(QStringLiteral("month.pdf"));
     user.answer_save_file(pdf);
@@ -75,20 +75,12 @@ TEST_F(CalendarReports, ThePreviewOfTheMonthShowsWhatTheWindowShowsUnlessTheCale
     EXPECT_TRUE(user.take_texts().join(u'\n').contains(QStringLiteral("Calendar is out of date.")));
     EXPECT_FALSE(QFile::exists(home.filePath(QStringLiteral("QZX.mdb"))));
     window.run_command(QStringLiteral("reload_calendar"));
-    ASSERT_TRUE(QFile::remove(home.filePath(QStringLiteral("Calendar.rpt"))));
-    window.run_command(QStringLiteral("preview_calendar_1_month"));
-    const QString message = user.take_texts().join(u'\n');
-    EXPECT_TRUE(message.contains(QStringLiteral("Calendar.rpt"))) << message.toStdString();
-}
-
-TEST_F(CalendarReports, PrintingAndExportTakeThePartOrFileChosenAndTheCalendarsNewName)
-{
     const QString events_only = home.filePath(QStringLiteral("events.pdf"));
     // The event list alone still writes the calendar rows; the formula picks the page.
-    const auto rows = print("print_calendar_12_month_part_2", events_only);
+    const auto event_rows = print("print_calendar_12_month_part_2", events_only);
     EXPECT_EQ(user.printer_titles(), QStringList{QStringLiteral("Print Dayvane")});
-    EXPECT_TRUE(std::any_of(rows.begin(), rows.end(), [](const ReportRow &r) { return r.page == 1; }));
-    EXPECT_TRUE(std::any_of(rows.begin(), rows.end(), [](const ReportRow &r) { return r.page == 2; }));
+    for (const int page : {1, 2})
+        EXPECT_TRUE(std::any_of(event_rows.begin(), event_rows.end(), [page](const ReportRow &r) { return r.page == page; })) << page;
     const QString events = pdf_text(events_only);
     EXPECT_TRUE(events.contains(QStringLiteral("Events (All commented dates)"))) << events.toStdString();
     EXPECT_TRUE(events.contains(QStringLiteral("Ides")));
@@ -103,8 +95,7 @@ TEST_F(CalendarReports, PrintingAndExportTakeThePartOrFileChosenAndTheCalendarsN
     EXPECT_TRUE(std::any_of(year_rows.begin(), year_rows.end(), [](const ReportRow &r) {
         return r.fields[0] == u"08:00 AM..12:00 PM (4h 0m Wrk)" && r.fields[1] == u"01:00 PM..05:00 PM (4h 0m Wrk)";
     }));
-    // A cancelled print dialog prints nothing and says nothing, but the rows
-    // of the month are written.
+    // A cancelled print dialog prints nothing and says nothing, but the rows of the month are written.
     EXPECT_EQ(print("print_calendar_1_month").front().fields[0], QStringLiteral("Office (January)"));
     EXPECT_TRUE(user.take_texts().isEmpty());
     // Export has a heading of its own with a node for each kind of file.
@@ -139,4 +130,10 @@ TEST_F(CalendarReports, PrintingAndExportTakeThePartOrFileChosenAndTheCalendarsN
     app_state().database->exec(QStringLiteral("UPDATE calendars SET revision = revision + 1;"));
     window.run_command(QStringLiteral("export_csv"));
     EXPECT_TRUE(user.take_texts().join(u'\n').contains(QStringLiteral("Calendar is out of date.")));
+    // Without its definition a report says which one is missing.
+    window.run_command(QStringLiteral("reload_calendar"));
+    ASSERT_TRUE(QFile::remove(home.filePath(QStringLiteral("Calendar.rpt"))));
+    window.run_command(QStringLiteral("preview_calendar_1_month"));
+    const QString message = user.take_texts().join(u'\n');
+    EXPECT_TRUE(message.contains(QStringLiteral("Calendar.rpt"))) << message.toStdString();
 }

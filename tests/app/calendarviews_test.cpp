@@ -14,13 +14,12 @@ using namespace dayvane::test;
 
 using CalendarViewsTest = MainWindowTest;
 
-TEST_F(CalendarViewsTest, StartUpReopensTheStoredCalendarOnItsDateWithItsFigures)
+TEST_F(CalendarViewsTest, StartUpReopensTheStoredCalendarOnItsDateWithItsFiguresAndTheDayDetailsAndOnlyStoredDaysAreEdited)
 {
     start_on(filled.office, QStringLiteral("1/10/2024"));
     EXPECT_EQ(selected(), QDate(2024, 1, 10));
     EXPECT_EQ(shown(), QStringLiteral("Office / 2024 | January | January 2024 | Jan-10 | "));
-    // The grids of January and December reach into the years around; the
-    // user cannot leave the loaded year.
+    // The grids of January and December reach into the years around; the user cannot leave the loaded year.
     EXPECT_EQ(app_state().first_shown_date, QDate(2023, 12, 31));
     EXPECT_EQ(app_state().last_shown_date, QDate(2025, 1, 4));
     EXPECT_EQ(calendar()->minimumDate(), QDate(2024, 1, 1));
@@ -28,15 +27,12 @@ TEST_F(CalendarViewsTest, StartUpReopensTheStoredCalendarOnItsDateWithItsFigures
     EXPECT_FALSE(button("previous_month")->isEnabled());
     EXPECT_EQ(app_state().event_filter, 0);
     EXPECT_EQ(listed().size(), 5);
-    // The first row adds 31 December of the stored year before; the fifth
-    // row adds 1 February to 31 January.
+    // The first row adds 31 December of the stored year before; the fifth row adds 1 February to 31 January.
     EXPECT_EQ(weeks("work_week"), QStringList({"21h 0m", "8h 0m", "0h 0m", "0h 0m", "16h 0m", "0h 0m"}));
     EXPECT_EQ(weeks("pay_week"), QStringList({"29h 0m", "8h 0m", "0h 0m", "0h 0m", "16h 0m", "0h 0m"}));
-    EXPECT_EQ(summary("month"), QStringList({"4 days", "32h 0m", "1 days", "4h 0m", "5 days", "36h 0m", "1 days",
-                                             "6 days", "44h 0m"}));
+    EXPECT_EQ(summary("month"), QStringList({"4 days", "32h 0m", "1 days", "4h 0m", "5 days", "36h 0m", "1 days", "6 days", "44h 0m"}));
     // Neither 31 Dec 2023 nor 2 Jan 2025 counts for the year.
-    EXPECT_EQ(summary("year"), QStringList({"6 days", "48h 0m", "1 days", "4h 0m", "7 days", "52h 0m", "2 days",
-                                            "9 days", "68h 0m"}));
+    EXPECT_EQ(summary("year"), QStringList({"6 days", "48h 0m", "1 days", "4h 0m", "7 days", "52h 0m", "2 days", "9 days", "68h 0m"}));
     // Event text marks the date bold, one blank included; empty text does not.
     const QStringList january_marks{"2023-12-31", "2024-01-01", "2024-01-03", "2024-01-05", "2024-01-08"};
     EXPECT_EQ(bold_dates(), january_marks);
@@ -62,11 +58,9 @@ TEST_F(CalendarViewsTest, StartUpReopensTheStoredCalendarOnItsDateWithItsFigures
     EXPECT_EQ(shown(), QStringLiteral("Office / 2023 | December | December 2023 | Dec-31 | Old year"));
     EXPECT_EQ(text("lbl_year_work_total_days"), QStringLiteral("1 days"));
     EXPECT_TRUE(user.shown().empty());
-}
-
-TEST_F(CalendarViewsTest, TheDayDetailShowsWhatTheDayHasAndOnlyStoredDaysOfACurrentCalendarAreEdited)
-{
-    start_on(filled.office, QStringLiteral("1/10/2024"));
+    // Back in 2024: the day detail shows what the day has; only stored days of a current calendar are edited.
+    window.views().select_date_for_load(QDate(2024, 1, 10));
+    window.run_command(QStringLiteral("reload_calendar"));
     const std::pair<QDate, QStringList> cases[] = {
         {QDate(2024, 1, 2), {"Jan-02", "08:00 AM", "05:00 PM", "8h 0m", "8h 0m", ""}},
         // Paid, no work: times and no worked time.
@@ -81,10 +75,10 @@ TEST_F(CalendarViewsTest, TheDayDetailShowsWhatTheDayHasAndOnlyStoredDaysOfACurr
         set_text("lbl_month_pay_days", QStringLiteral("unchanged"));
         calendar()->setSelectedDate(date);
         EXPECT_EQ(selected(), date);
-        EXPECT_EQ(QStringList({text("lbl_cal_date"), text("lbl_start_time"), text("lbl_end_time"), text("lbl_work_time"),
-                               text("lbl_paid_time"), text("lbl_event")}),
-                  detail)
-            << date.toString().toStdString();
+        QStringList shown_detail;
+        for (const char *label : {"lbl_cal_date", "lbl_start_time", "lbl_end_time", "lbl_work_time", "lbl_paid_time", "lbl_event"})
+            shown_detail << text(QLatin1String(label));
+        EXPECT_EQ(shown_detail, detail) << date.toString().toStdString();
         EXPECT_EQ(text("lbl_month_pay_days"), QStringLiteral("unchanged"));
     }
     // A double click on a stored day opens the editor on it, by the command
@@ -104,15 +98,13 @@ TEST_F(CalendarViewsTest, TheDayDetailShowsWhatTheDayHasAndOnlyStoredDaysOfACurr
     app_state().database->exec(QStringLiteral("UPDATE calendars SET revision = revision + 1;"));
     window.run_command(QStringLiteral("edit_calendar"));
     const QStringList refused = user.take_texts();
-    EXPECT_TRUE(refused.size() == 1 && refused[0].contains(QStringLiteral("Calendar is out of date.")))
-        << refused.join(u'\n').toStdString();
+    EXPECT_TRUE(refused.size() == 1 && refused[0].contains(QStringLiteral("Calendar is out of date."))) << refused.join(u'\n').toStdString();
     window.run_command(QStringLiteral("reload_calendar"));
     user.on_window(QStringLiteral("calendar_edit"), close_editor);
     window.run_command(QStringLiteral("edit_calendar"));
     // Stored text is shown as it is, never as markup.
     const QString markup = QStringLiteral("<b>x</b><img src=\"x.png\"><a href=\"file:///etc\">y</a>");
-    execute(*app_state().database, QStringLiteral("UPDATE days SET \"Date comment\" = ? WHERE DateVal = '2024-01-05';"),
-            {markup});
+    execute(*app_state().database, QStringLiteral("UPDATE days SET \"Date comment\" = ? WHERE DateVal = '2024-01-05';"), {markup});
     execute(*app_state().database, QStringLiteral("UPDATE calendars SET Name = ? WHERE id = ?;"), {markup, filled.office});
     window.run_command(QStringLiteral("reload_calendar"));
     calendar()->setSelectedDate(QDate(2024, 1, 5));
@@ -156,8 +148,7 @@ TEST_F(CalendarViewsTest, TheEventListFiltersTheLoadedYearAndMovesToItsDates)
     grid()->setCurrentCell(20, 0);
     EXPECT_EQ(grid()->currentRow(), 4);
     EXPECT_EQ(grid()->item(4, 2)->background().color(), kEventRowColour);
-    // Moving to a listed date of another month redraws the month, not the
-    // year summary.
+    // Moving to a listed date of another month redraws the month, not the year summary.
     set_text("lbl_year_pay_days", QStringLiteral("kept"));
     grid()->setCurrentCell(4, 0);
     window.run_command(QStringLiteral("move_to_event_date"));
@@ -165,8 +156,7 @@ TEST_F(CalendarViewsTest, TheEventListFiltersTheLoadedYearAndMovesToItsDates)
     EXPECT_EQ(shown(), QStringLiteral("Office / 2024 | March | March 2024 | Mar-15 | Ides"));
     EXPECT_EQ(weeks("work_week")[2], QStringLiteral("8h 0m"));
     EXPECT_EQ(text("lbl_year_pay_days"), QStringLiteral("kept"));
-    // A double click on a listed row moves there; on an empty row or the
-    // header it does nothing.
+    // A double click on a listed row moves there; on an empty row or the header it does nothing.
     double_click(grid(), grid()->model()->index(3, 0));
     EXPECT_EQ(shown(), QStringLiteral("Office / 2024 | January | January 2024 | Jan-08 | Team day"));
     double_click(grid(), grid()->model()->index(6, 0));
@@ -242,13 +232,11 @@ TEST_F(CalendarViewsTest, AFailedLoadIsReportedWithItsStepAndClosesTheCalendar)
     const auto expect_failure = [this](const QString &description, const QString &location) {
         const QStringList texts = user.take_texts();
         ASSERT_EQ(texts.size(), 1);
-        EXPECT_TRUE(texts[0].startsWith(QStringLiteral("Error:\r\nNumber: 513\r\nDescription: ") + description))
-            << texts[0].toStdString();
+        EXPECT_TRUE(texts[0].startsWith(QStringLiteral("Error:\r\nNumber: 513\r\nDescription: ") + description)) << texts[0].toStdString();
         EXPECT_TRUE(texts[0].endsWith(QStringLiteral("\r\nLocation: ") + location)) << texts[0].toStdString();
         EXPECT_EQ(std::tuple(app_state().calendar_id, app_state().calendar_name, app_state().calendar_loaded),
                   std::tuple(0, QString(), false));
-        EXPECT_EQ(QStringList({text("lbl_calendar_name"), text("lbl_cal_date"), text("lbl_year_pay_days"),
-                               weeks("work_week")[0]}),
+        EXPECT_EQ(QStringList({text("lbl_calendar_name"), text("lbl_cal_date"), text("lbl_year_pay_days"), weeks("work_week")[0]}),
                   QStringList({"No calendar loaded", "", "0 days", "0h 0m"}));
         EXPECT_TRUE(bold_dates().isEmpty());
         EXPECT_FALSE(grid_has_data(grid()));

@@ -48,8 +48,7 @@ TEST_F(CalendarWindowTest, FirstStartCentresTheWindowAsksForTheDatabaseAndGuards
     // The command tree opens with its main headings expanded, Customer service closed.
     EXPECT_TRUE(node(window, "print_calendar")->isExpanded());
     EXPECT_FALSE(node(window, "customer_service")->isExpanded());
-    // Without a database the guarded commands of the tree only explain;
-    // others do not ask.
+    // Without a database the guarded commands of the tree only explain; others do not ask.
     for (const char *key : {"users", "open_calendar_list", "holiday_listing", "enter_system_password"}) {
         run_node(window, QString::fromLatin1(key));
         EXPECT_EQ(user.take_texts(), QStringList{kNotConnected}) << key;
@@ -71,29 +70,56 @@ TEST_F(CalendarWindowTest, FirstStartCentresTheWindowAsksForTheDatabaseAndGuards
     EXPECT_TRUE(four_lines.match(read_ini()).hasMatch()) << read_ini().toStdString();
 }
 
-TEST_F(CalendarWindowTest, SettingsComeBackAndAWindowBelowTheWorkAreaIsPulledUp)
+TEST_F(CalendarWindowTest, SettingsComeBackHelpAndNewsOpenTheirPagesAndAWindowBelowTheWorkAreaIsPulledUp)
 {
     const QRect area = work_area();
     const int top = pixels_to_twips(area.top() + 40), left = pixels_to_twips(area.left() + 30);
-    write_ini(QStringLiteral("[DB path]=%1\r\n[NewsVersion]=7\r\n[Top]=%2\r\n[Left]=%3\r\n[Height]=7200\r\n")
-                  .arg(db_path())
-                  .arg(top)
-                  .arg(left));
+    write_ini(QStringLiteral("[DB path]=%1\r\n[NewsVersion]=7\r\n[Top]=%2\r\n[Left]=%3\r\n[Height]=7200\r\n").arg(db_path()).arg(top).arg(left));
     window.start();
     EXPECT_TRUE(user.shown().empty());
     EXPECT_TRUE(app_state().db_connected);
     EXPECT_EQ(window.pos(), QPoint(twips_to_pixels(left), twips_to_pixels(top)));
     EXPECT_EQ(window.height(), twips_to_pixels(7200));
+    // Help and news open their pages.
+    auto *timer = window.findChild<QTimer *>(QStringLiteral("news_timer"));
+    ASSERT_NE(timer, nullptr);
+    QApplication::setActiveWindow(&window);
+    QTest::keyClick(&window, Qt::Key_F1);
+    window.run_command(QStringLiteral("contact_corvantelle"));
+    EXPECT_EQ(user.opened_urls(), std::vector<QUrl>({QUrl(QStringLiteral("http://127.0.0.1:9/help/qzhelp.htm")),
+                                                     QUrl(QStringLiteral("http://127.0.0.1:9/cs/contact.htm"))}));
+    // The same version: no notification; a newer one blinks the news node.
+    window.set_latest_news_version(QStringLiteral("7"));
+    EXPECT_FALSE(timer->isActive());
+    window.set_latest_news_version(QStringLiteral("8"));
+    EXPECT_TRUE(timer->isActive());
+    EXPECT_EQ(timer->interval(), 1000);
+    QTreeWidgetItem *news = node(window, "news");
+    EXPECT_EQ(node(window, "customer_service")->foreground(0).color(), QColor(255, 0, 0));
+    EXPECT_TRUE(news->parent()->isExpanded());
+    timer->setInterval(5);
+    QTRY_VERIFY_WITH_TIMEOUT(news->font(0).bold(), 2000);
+    EXPECT_EQ(news->foreground(0).color(), QColor(255, 0, 0));
+    QTRY_VERIFY_WITH_TIMEOUT(!news->font(0).bold(), 2000);
+    // A failed news page keeps the notification; a good one ends it.
+    user.set_open_url_result(false);
+    window.run_command(QStringLiteral("news"));
+    EXPECT_EQ(user.take_texts(), QStringList{QStringLiteral("Unable to connect to Corvantelle website.")});
+    EXPECT_TRUE(timer->isActive());
+    user.set_open_url_result(true);
+    window.run_command(QStringLiteral("news"));
+    EXPECT_FALSE(timer->isActive());
+    EXPECT_FALSE(news->font(0).bold());
+    EXPECT_EQ(news->foreground(0).color(), QColor(Qt::black));
     // Narrower, wider or lower than allowed: set back.
     window.resize(100, 100);
     EXPECT_EQ(window.width(), twips_to_pixels(8250));
     EXPECT_EQ(window.height(), twips_to_pixels(6480));
     window.move(window.x(), area.bottom() - 20);
     close_with(window, true);
-    const QString expected_top = QStringLiteral("[Top]=%1\r\n").arg(
-        pixels_to_twips(area.top() + area.height() - window.frameGeometry().height()));
-    EXPECT_TRUE(read_ini().startsWith(QStringLiteral("[DB path]=%1\r\n[NewsVersion]=7\r\n").arg(db_path())));
-    EXPECT_TRUE(read_ini().contains(expected_top)) << read_ini().toStdString();
+    const int expected_top = pixels_to_twips(area.top() + area.height() - window.frameGeometry().height());
+    EXPECT_TRUE(read_ini().startsWith(QStringLiteral("[DB path]=%1\r\n[NewsVersion]=8\r\n").arg(db_path())));
+    EXPECT_TRUE(read_ini().contains(QStringLiteral("[Top]=%1\r\n").arg(expected_top))) << read_ini().toStdString();
     EXPECT_TRUE(read_ini().contains(QStringLiteral("[Height]=%1\r\n").arg(pixels_to_twips(twips_to_pixels(6480)))));
     // A height stored on a taller screen opens no taller than this one.
     write_ini(QStringLiteral("[DB path]=%1\r\n[Height]=%2\r\n").arg(db_path()).arg(pixels_to_twips(area.height() + 200)));
@@ -116,24 +142,21 @@ TEST_F(CalendarWindowTest, OpeningTheDatabaseExplainsEveryRefusalAndKeepsTheLoca
     const QString other = dir.filePath(QStringLiteral("QZDB.mdb"));
     Database::open(other, key_from_connect_string(kFirstConnectString), Database::OpenMode::Create)
         .exec(QStringLiteral("CREATE TABLE t (x);"));
-    // Another workstation in the middle of saving holds the file's exclusive
-    // lock for longer than the program waits.
+    // Another workstation in the middle of saving holds the file's exclusive lock for longer than the program waits.
     Database saving = open_existing_database(busy);
     saving.exec(QStringLiteral("BEGIN EXCLUSIVE;"));
     // Root reads every file, so the unreadable one is chosen as "nobody".
     ASSERT_TRUE(QFile::setPermissions(unreadable, {}));
     ASSERT_TRUE(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
                                                       | QFile::ExeGroup | QFile::ExeOther));
-
     user.answer_yes_no(true);
     user.answer_file(std::nullopt);  // cancelled
     window.start();
     EXPECT_EQ(user.take_texts().last(), kSelectLater);
     EXPECT_FALSE(app_state().db_connected);
     EXPECT_TRUE(app_state().db_path.isEmpty());
-    // Chooses `chosen` in the file dialog of set_db. A user proven against
-    // one file is nobody in the next, whatever the outcome: ids start at 1
-    // in every database.
+    // Chooses `chosen` in the file dialog of set_db. A user proven against one file is nobody in the next, whatever the
+    // outcome: ids start at 1 in every database.
     const auto choose = [&](const std::optional<QString> &chosen) {
         app_state().current_user_id = 1;
         app_state().current_user_name = QStringLiteral("Ann Smith");
@@ -175,8 +198,7 @@ TEST_F(CalendarWindowTest, OpeningTheDatabaseExplainsEveryRefusalAndKeepsTheLoca
     window.run_command(QStringLiteral("set_db"));
     EXPECT_EQ(user.take_texts(), QStringList{QStringLiteral("The connection to the current database will be closed.")});
     EXPECT_TRUE(app_state().database.has_value());
-    // Yes, then a cancelled dialog: no connection, the path kept and written
-    // for the next start.
+    // Yes, then a cancelled dialog: no connection, the path kept and written for the next start.
     user.answer_yes_no(true);
     choose(std::nullopt);
     EXPECT_FALSE(app_state().database.has_value());
@@ -252,46 +274,6 @@ TEST_F(CalendarWindowTest, TheServerWindowConnectsAndExplainsEveryRefusal)
     EXPECT_TRUE(read_ini().contains(QStringLiteral("user=dayvane_pw"))) << read_ini().toStdString();
 }
 
-TEST_F(CalendarWindowTest, HelpAndNewsOpenTheirPages)
-{
-    write_ini(QStringLiteral("[NewsVersion]=4\r\n"));
-    user.answer_yes_no(false);
-    window.start();
-    user.take_texts();
-    auto *timer = window.findChild<QTimer *>(QStringLiteral("news_timer"));
-    ASSERT_NE(timer, nullptr);
-    QApplication::setActiveWindow(&window);
-    QTest::keyClick(&window, Qt::Key_F1);
-    window.run_command(QStringLiteral("contact_corvantelle"));
-    EXPECT_EQ(user.opened_urls(), std::vector<QUrl>({QUrl(QStringLiteral("http://127.0.0.1:9/help/qzhelp.htm")),
-                                                     QUrl(QStringLiteral("http://127.0.0.1:9/cs/contact.htm"))}));
-    // The same version: no notification; a newer one blinks the news node.
-    window.set_latest_news_version(QStringLiteral("4"));
-    EXPECT_FALSE(timer->isActive());
-    window.set_latest_news_version(QStringLiteral("5"));
-    EXPECT_TRUE(timer->isActive());
-    EXPECT_EQ(timer->interval(), 1000);
-    QTreeWidgetItem *news = node(window, "news");
-    EXPECT_EQ(node(window, "customer_service")->foreground(0).color(), QColor(255, 0, 0));
-    EXPECT_TRUE(news->parent()->isExpanded());
-    timer->setInterval(5);
-    QTRY_VERIFY_WITH_TIMEOUT(news->font(0).bold(), 2000);
-    EXPECT_EQ(news->foreground(0).color(), QColor(255, 0, 0));
-    QTRY_VERIFY_WITH_TIMEOUT(!news->font(0).bold(), 2000);
-    // A failed news page keeps the notification; a good one ends it.
-    user.set_open_url_result(false);
-    window.run_command(QStringLiteral("news"));
-    EXPECT_EQ(user.take_texts(), QStringList{QStringLiteral("Unable to connect to Corvantelle website.")});
-    EXPECT_TRUE(timer->isActive());
-    user.set_open_url_result(true);
-    window.run_command(QStringLiteral("news"));
-    EXPECT_FALSE(timer->isActive());
-    EXPECT_FALSE(news->font(0).bold());
-    EXPECT_EQ(news->foreground(0).color(), QColor(Qt::black));
-    close_with(window, true);
-    EXPECT_TRUE(read_ini().startsWith(QStringLiteral("[NewsVersion]=5\r\n")));
-}
-
 // The windows opened from the main window, through their real widgets.
 TEST_F(CalendarWindowTest, TheCommandsOpenTheirWindowsAndTheListOpensAYear)
 {
@@ -301,9 +283,7 @@ TEST_F(CalendarWindowTest, TheCommandsOpenTheirWindowsAndTheListOpensAYear)
     window.run_command(QStringLiteral("about"));
     user.on_window(QStringLiteral("system_password"), close);
     window.run_command(QStringLiteral("enter_system_password"));
-    user.on_window(QStringLiteral("user_list"), [](QDialog &users) {
-        EXPECT_EQ(users.findChild<QTableWidget *>(QStringLiteral("grid"))->item(0, 2)->text(), QStringLiteral("Adams"));
-    });
+    user.on_window(QStringLiteral("user_list"), [](QDialog &users) { EXPECT_EQ(cell_text(test::grid(users), 0, 2), "Adams"); });
     window.run_command(QStringLiteral("users"));
     EXPECT_EQ(text("lbl_calendar_name"), QStringLiteral("No calendar loaded"));
     // Enter on a row of the list opens that year.

@@ -1,8 +1,7 @@
 #pragma once
 
-// What the main window's tests share: a settings folder and a shared state
-// of their own for each case, the scripted user, the window, and a copy of
-// one calendar database filled once for the whole run.
+// What the main window's tests share: a settings folder and a shared state of their own for each case, the scripted
+// user, the window, and a copy of one calendar database filled once for the whole run.
 
 #include "app/calendarwindow.h"
 #include "scriptedinteraction.h"
@@ -71,7 +70,6 @@ inline Filled fill_office(Database &db)
     typical(f.office, y2024, "2024-03-15", "Ides");
     insert_day(db, f.office, y2024, "2024-05-20", "n@480>960", 0, 480, {}, 480, 960);
     typical(f.office, year(f.office, 2025), "2025-01-02", "Next year");
-
     f.busy = calendar("Busy");
     execute(db,
             QStringLiteral("INSERT INTO days (NameLink, YearLink, DateVal, minutes1, minutes2, TimeSegments, \"Date comment\")"
@@ -98,7 +96,6 @@ protected:
         qunsetenv("DAYVANE_HOME");
         qunsetenv("DAYVANE_WEB_HOST");
     }
-
     // Written once on first use; each case works on its own copy.
     struct FilledDatabase
     {
@@ -112,7 +109,6 @@ protected:
         return database;
     }
     const Filled &filled = filled_database().ids;
-
     QString db_path() const { return home.filePath(QStringLiteral("QZDB.mdb")); }
     QString ini_path() const { return home.filePath(QStringLiteral("QZ.ini")); }
     static QByteArray read_file(const QString &path)
@@ -127,18 +123,13 @@ protected:
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(text.toUtf8());
     }
-    // Starts as the last run left it: `calendar` open on `date` (m/d/yyyy)
-    // of the filled database.
+    // Starts as the last run left it: `calendar` open on `date` (m/d/yyyy) of the filled database.
     void start_on(qint64 calendar, const QString &date)
     {
-        write_ini(QStringLiteral("[DB path]=%1\r\n[View index]=%2\r\n[Calendar date]=%3\r\n")
-                      .arg(db_path())
-                      .arg(calendar)
-                      .arg(date));
+        write_ini(QStringLiteral("[DB path]=%1\r\n[View index]=%2\r\n[Calendar date]=%3\r\n").arg(db_path()).arg(calendar).arg(date));
         window.start();
         QApplication::setActiveWindow(&window);
     }
-
     QString text(const QString &name) const
     {
         const QLabel *found = window.findChild<QLabel *>(name);
@@ -167,18 +158,12 @@ protected:
     }
     QCalendarWidget *calendar() const { return window.findChild<QCalendarWidget *>(QStringLiteral("calendar")); }
     QTableWidget *grid() const { return window.findChild<QTableWidget *>(QStringLiteral("calendar_event_dates_grid")); }
-    void close_with(CalendarWindow &closed, bool yes)
-    {
-        user.answer_yes_no(yes);
-        closed.close();
-    }
-    // What the window shows of the open calendar and the selected day:
-    // "caption | month node | month and year summarised | day | event".
+    void close_with(CalendarWindow &closed, bool yes) { user.answer_yes_no(yes); closed.close(); }
+    // The open calendar and the selected day: "caption | month node | month and year summarised | day | event".
     QString shown() const
     {
         return QStringList{text("lbl_calendar_name"), month_tree()->topLevelItem(0)->text(0),
-                           text("lbl_summary_month") + u' ' + text("lbl_summary_year"), text("lbl_cal_date"),
-                           text("lbl_event")}
+                           text("lbl_summary_month") + u' ' + text("lbl_summary_year"), text("lbl_cal_date"), text("lbl_event")}
             .join(QStringLiteral(" | "));
     }
     // The selected date, after checking that the shared state follows it.
@@ -187,10 +172,7 @@ protected:
         EXPECT_EQ(app_state().current_date, calendar()->selectedDate());
         return calendar()->selectedDate();
     }
-    void set_text(const char *name, const QString &value)
-    {
-        window.findChild<QLabel *>(QString::fromLatin1(name))->setText(value);
-    }
+    void set_text(const char *name, const QString &value) { window.findChild<QLabel *>(QLatin1String(name))->setText(value); }
     // The nine summary labels of "month" or "year".
     QStringList summary(const QString &period) const
     {
@@ -200,8 +182,7 @@ protected:
             texts << text(QStringLiteral("lbl_%1_%2").arg(period, QLatin1String(name)));
         return texts;
     }
-    // Column `column` of every data row of the event grid.
-    QStringList listed(int column = 0) const { return column_texts(grid(), column); }
+    QStringList listed(int column = 0) const { return column_texts(grid(), column); }  // of every data row of the event grid
     // The dates marked bold for their event text, yyyy-MM-dd.
     QStringList bold_dates() const
     {
@@ -215,7 +196,6 @@ protected:
     }
     QTreeWidget *month_tree() const { return window.findChild<QTreeWidget *>(QStringLiteral("calendar_month_tree")); }
     QToolButton *button(const char *name) const { return window.findChild<QToolButton *>(QLatin1String(name)); }
-
     void click_month_node()
     {
         QTest::mouseClick(month_tree()->viewport(), Qt::LeftButton, {},
@@ -234,12 +214,8 @@ protected:
         const qint64 position = first_shown_day(calendar()->yearShown(), calendar()->monthShown()).daysTo(date);
         double_click(view, view->model()->index(1 + int(position / 7), int(position % 7)));
     }
-
     // Built first: the window below registers itself in the fresh state.
-    struct FreshState
-    {
-        FreshState() { app_state() = AppState(); }
-    } fresh;
+    struct FreshState { FreshState() { app_state() = AppState(); } } fresh;
     QTemporaryDir home{QDir::current().absoluteFilePath(QStringLiteral("home-XXXXXX"))};
     ScriptedInteraction user;
     CalendarWindow window;
