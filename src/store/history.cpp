@@ -58,7 +58,7 @@ QByteArray encode_days(const std::vector<DayChange> &days)
     out << kDaysFormat << quint32(days.size());
     for (const DayChange &day : days)
         out << qint64(day.before.date.toJulianDay()) << day.before << day.after;
-    return qCompress(bytes, 6);
+    return qCompress(bytes, 1);
 }
 
 // An unreadable record gives no days, never a wrong one.
