@@ -136,8 +136,8 @@ void BM_SaveDayToYear(benchmark::State &state, Backend backend, bool recorded)
         const RangeWrite write = whole_year(*f, edited_day(run++));
         int written = 0;
         if (recorded) {
-            revision = change_calendar_days(db, calendar, revision, write.start, write.end, [&] {
-                written = write_day_to_range(db, write);
+            revision = change_calendar_days(db, calendar, revision, write.start, write.end, [&](std::vector<DayState> &days) {
+                written = write_day_to_range(db, write, &days);
                 return range_save_action(write);
             });
         } else {

@@ -40,7 +40,7 @@ const char *const kEntrySelect =
 // `run`, so that every change really changes them.
 qint32 change_days(Database &db, qint32 calendar, qint32 revision, const std::vector<QDate> &dates, int run)
 {
-    return change_calendar_days(db, calendar, revision, dates.front(), dates.back(), [&] {
+    return change_calendar_days(db, calendar, revision, dates.front(), dates.back(), [&](std::vector<DayState> &days) {
         Statement &update = db.cached(QStringLiteral(
             "UPDATE days SET \"TimeSegments\" = ?, minutes1 = ?, minutes2 = ?, \"Date comment\" = ?"
             " WHERE \"NameLink\" = ? AND \"DateVal\" = ?"));
@@ -54,6 +54,7 @@ qint32 change_days(Database &db, qint32 calendar, qint32 revision, const std::ve
             update.send();
             update.reset();
         }
+        days = read_day_states(db, calendar, dates.front(), dates.back());
         return QStringLiteral("Range saved: change %1").arg(run);
     });
 }

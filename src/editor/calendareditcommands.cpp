@@ -126,8 +126,8 @@ void CalendarEditWindow::save_calendar()
     write.time_segments = m_day.time_segments();
     write.comment = m_comment->text();
     const std::optional<qint32> revision =
-        change_calendar_days(m_name_link, state.calendar_revision, write.start, write.end, [&write](Database &db) {
-            write_day_to_range(db, write);
+        change_calendar_days(m_name_link, state.calendar_revision, write.start, write.end, [&write](Database &db, std::vector<DayState> &days) {
+            write_day_to_range(db, write, &days);
             return range_save_action(write);
         });
     if (!revision)

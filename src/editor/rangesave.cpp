@@ -1,6 +1,7 @@
 #include "editor/rangesave.h"
 
 #include "model/textforms.h"
+#include "store/history.h"
 #include "store/recordset.h"
 #include "store/stepnumber.h"
 
@@ -9,13 +10,14 @@
 
 namespace dayvane {
 
-int write_day_to_range(Database &db, const RangeWrite &write)
+int write_day_to_range(Database &db, const RangeWrite &write, std::vector<DayState> *states)
 {
     set_step_number(1);
     RecordSet days = RecordSet::open(
         db, QStringLiteral("PARAMETERS CalendarID Long=%1, StartDt DateTime%2, EndDt DateTime%3; SELECT Q008.* FROM Q008;")
                 .arg(write.calendar_id)
                 .arg(format_query_date(write.start), format_query_date(write.end)));
+    WrittenDays written_days(states, days);
     const QString comment = write.comment.trimmed();
     int written = 0;
     for (; !days.eof(); days.move_next()) {
@@ -33,6 +35,7 @@ int write_day_to_range(Database &db, const RangeWrite &write)
         days.set_field(QStringLiteral("Date comment"), comment);
         set_step_number(4);
         days.update();
+        written_days.note(days);
         ++written;
     }
     return written;

@@ -7,9 +7,12 @@
 #include <QString>
 #include <QtGlobal>
 
+#include <vector>
+
 namespace dayvane {
 
 class Database;
+struct DayState;
 
 // One day as the editor saves it, and where it goes.
 struct RangeWrite
@@ -27,8 +30,10 @@ struct RangeWrite
 // of every day record of the calendar in the range whose weekday is ticked;
 // the day type stays as it is. Returns the number of records written.
 // Throws DbError on any failure; run it inside the caller's transaction so
-// that a failure leaves every date as it was. Sets the step number.
-int write_day_to_range(Database &db, const RangeWrite &write);
+// that a failure leaves every date as it was. Sets the step number. With
+// `states`, the days of the range as stored before, the written ones get their
+// new values there (for the change history).
+int write_day_to_range(Database &db, const RangeWrite &write, std::vector<DayState> *states = nullptr);
 
 // The change history's words for a save: "Range saved: Mondays and
 // Wednesdays, 3 Mar – 28 Apr 2026".

@@ -2,6 +2,7 @@
 
 #include "model/timesegments.h"
 #include "store/dberror.h"
+#include "store/history.h"
 #include "store/recordset.h"
 #include "store/stepnumber.h"
 
@@ -41,7 +42,8 @@ QString paid_only_segments(const QString &segments)
     return paid.replace(u'y', u'n');
 }
 
-HolidayWriteResult write_holidays(Database &db, qint32 calendar_id, int year, const std::vector<HolidayChoice> &choices)
+HolidayWriteResult write_holidays(Database &db, qint32 calendar_id, int year, const std::vector<HolidayChoice> &choices,
+                                  std::vector<DayState> *states)
 {
     set_step_number(1);
     RecordSet days = RecordSet::open(
@@ -49,6 +51,7 @@ HolidayWriteResult write_holidays(Database &db, qint32 calendar_id, int year, co
     set_step_number(2);
     if (days.record_count() == 0)
         throw DbError(DbError::ProgramError, QStringLiteral("DB record not found."), QStringLiteral("apply"));
+    WrittenDays written_days(states, days);
 
     // The first selected choice of each date; the grid allows only one.
     QHash<QDate, const HolidayChoice *> by_date;
@@ -69,6 +72,7 @@ HolidayWriteResult write_holidays(Database &db, qint32 calendar_id, int year, co
         apply_treatment(days, *choice);
         set_step_number(5);
         days.update();
+        written_days.note(days);
         written.insert(date);
         ++result.written;
         ++result.written_by_treatment[size_t(choice->treatment)];

@@ -10,6 +10,7 @@
 namespace dayvane {
 
 class Database;
+struct DayState;
 
 // What a selected holiday does to its date, as the holiday grid stores it
 // (column 5, "0" to "3").
@@ -56,7 +57,9 @@ struct HolidayWriteResult
 // Throws DbError 513 "DB record not found." when the year has no day
 // records, and any DbError of the store; run it inside the caller's
 // transaction so that a failure leaves every day as it was. Sets the step
-// number.
-HolidayWriteResult write_holidays(Database &db, qint32 calendar_id, int year, const std::vector<HolidayChoice> &choices);
+// number. With `states`, the year's days as stored before, the written ones
+// get their new values there (for the change history).
+HolidayWriteResult write_holidays(Database &db, qint32 calendar_id, int year, const std::vector<HolidayChoice> &choices,
+                                  std::vector<DayState> *states = nullptr);
 
 } // namespace dayvane

@@ -491,8 +491,8 @@ void HolidayListingWindow::apply()
     std::optional<qint32> revision;
     try {
         revision = change_calendar_days(state.calendar_id, state.calendar_revision, QDate(m_year, 1, 1),
-                                        QDate(m_year, 12, 31), [&](Database &db) {
-            result = write_holidays(db, state.calendar_id, m_year, choices);
+                                        QDate(m_year, 12, 31), [&](Database &db, std::vector<DayState> &days) {
+            result = write_holidays(db, state.calendar_id, m_year, choices, &days);
             if (result.written == 0)
                 throw NothingWritten{};
             return result.action();

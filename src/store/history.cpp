@@ -2,13 +2,15 @@
 
 #include "store/database.h"
 #include "store/dberror.h"
+#include "store/recordset.h"
 #include "store/revisions.h"
 #include "store/transaction.h"
 
 #include <QDataStream>
-#include <QIODevice>
+#include <QHash>
 
 #include <algorithm>
+#include <tuple>
 
 namespace dayvane {
 
@@ -26,15 +28,131 @@ QVariant date_value(const QDate &date)
     return date.isValid() ? QVariant(date) : QVariant();
 }
 
-// The changed days as a versioned binary record, compressed: a whole-year
-// save repeats the same values hundreds of times.
-constexpr quint8 kDaysFormat = 1;
+// The changed days as a versioned binary record: each distinct day state
+// once, then for each day the step from the date before and the numbers of
+// its states before and after, all as variable-length numbers. A
+// whole-year save repeats a few states hundreds of times, so the record is
+// small without the cost of compressing it in every save.
+constexpr quint8 kDaysFormat = 2;
+// The first format, a compressed data stream: qCompress starts with the
+// length as four bytes, the first of them 0 for any record below 16 MB.
+constexpr quint8 kCompressedFormat = 1;
 
-QDataStream &operator<<(QDataStream &out, const DayState &day)
+void append_number(QByteArray &bytes, quint64 value)
 {
-    return out << qint32(day.day_type) << qint32(day.day_start) << qint32(day.day_stop) << qint32(day.minutes1)
-               << qint32(day.minutes2) << day.time_segments << day.comment;
+    for (; value >= 0x80; value >>= 7)
+        bytes += char(value | 0x80);
+    bytes += char(value);
 }
+
+void append_state(QByteArray &bytes, const DayState &day)
+{
+    for (const int value : {day.day_type, day.day_start, day.day_stop, day.minutes1, day.minutes2})
+        append_number(bytes, (quint64(qint64(value)) << 1) ^ quint64(qint64(value) >> 63));  // zigzag
+    for (const QString &text : {day.time_segments, day.comment}) {
+        const QByteArray utf8 = text.toUtf8();
+        append_number(bytes, quint64(utf8.size()));
+        bytes += utf8;
+    }
+}
+
+// Equal but for the date.
+bool same_values(const DayState &a, const DayState &b)
+{
+    return std::tie(a.day_type, a.day_start, a.day_stop, a.minutes1, a.minutes2, a.time_segments, a.comment)
+           == std::tie(b.day_type, b.day_start, b.day_stop, b.minutes1, b.minutes2, b.time_segments, b.comment);
+}
+
+QByteArray encode_days(const std::vector<DayChange> &days)
+{
+    QByteArray states;
+    QByteArray steps;
+    QHash<QByteArray, quint64> numbers;
+    // Runs of equal days are common: each side's last state and its number.
+    struct Last { const DayState *day = nullptr; quint64 number = 0; } last[2];
+    const auto number_of = [&](const DayState &day, int side) {
+        if (last[side].day && same_values(*last[side].day, day))
+            return last[side].number;
+        QByteArray state;
+        append_state(state, day);
+        auto known = numbers.constFind(state);
+        if (known == numbers.cend()) {
+            states += state;
+            known = numbers.insert(state, quint64(numbers.size()));
+        }
+        last[side] = {&day, *known};
+        return *known;
+    };
+    qint64 previous = 0;
+    for (const DayChange &day : days) {
+        append_number(steps, quint64(day.before.date.toJulianDay() - previous));
+        previous = day.before.date.toJulianDay();
+        append_number(steps, number_of(day.before, 0));
+        append_number(steps, number_of(day.after, 1));
+    }
+    QByteArray bytes(1, char(kDaysFormat));
+    append_number(bytes, quint64(numbers.size()));
+    bytes += states;
+    append_number(bytes, quint64(days.size()));
+    return bytes + steps;
+}
+
+// Reads what encode_days wrote; a read past the end or a wrong number
+// leaves it failed.
+class DaysReader
+{
+public:
+    explicit DaysReader(const QByteArray &bytes) : m_bytes(bytes) {}
+
+    bool failed() const { return m_failed; }
+    qsizetype left() const { return m_bytes.size() - m_pos; }
+
+    quint64 number()
+    {
+        quint64 value = 0;
+        for (int shift = 0; shift < 64 && m_pos < m_bytes.size(); shift += 7) {
+            const auto byte = quint8(m_bytes[m_pos++]);
+            value |= quint64(byte & 0x7f) << shift;
+            if (!(byte & 0x80))
+                return value;
+        }
+        m_failed = true;
+        return 0;
+    }
+
+    int integer()
+    {
+        const quint64 zigzag = number();
+        return int(qint64(zigzag >> 1) ^ -qint64(zigzag & 1));
+    }
+
+    QString text()
+    {
+        const quint64 size = number();
+        if (m_failed || size > quint64(left())) {
+            m_failed = true;
+            return {};
+        }
+        const QString text = QString::fromUtf8(m_bytes.constData() + m_pos, qsizetype(size));
+        m_pos += qsizetype(size);
+        return text;
+    }
+
+    DayState state()
+    {
+        DayState day;
+        for (int *value : {&day.day_type, &day.day_start, &day.day_stop, &day.minutes1, &day.minutes2})
+            *value = integer();
+        day.time_segments = text();
+        day.comment = text();
+        return day;
+    }
+
+private:
+    const QByteArray &m_bytes;
+    qsizetype m_pos = 1;  // after the format
+    bool m_failed = false;
+};
 
 QDataStream &operator>>(QDataStream &in, DayState &day)
 {
@@ -50,19 +168,7 @@ QDataStream &operator>>(QDataStream &in, DayState &day)
     return in;
 }
 
-QByteArray encode_days(const std::vector<DayChange> &days)
-{
-    QByteArray bytes;
-    QDataStream out(&bytes, QIODevice::WriteOnly);
-    out.setVersion(QDataStream::Qt_6_0);
-    out << kDaysFormat << quint32(days.size());
-    for (const DayChange &day : days)
-        out << qint64(day.before.date.toJulianDay()) << day.before << day.after;
-    return qCompress(bytes, 1);
-}
-
-// An unreadable record gives no days, never a wrong one.
-std::vector<DayChange> decode_days(const QByteArray &stored)
+std::vector<DayChange> decode_compressed_days(const QByteArray &stored)
 {
     const QByteArray bytes = qUncompress(stored);
     QDataStream in(bytes);
@@ -70,7 +176,7 @@ std::vector<DayChange> decode_days(const QByteArray &stored)
     quint8 format = 0;
     quint32 count = 0;
     in >> format >> count;
-    if (format != kDaysFormat)
+    if (format != kCompressedFormat)
         return {};
     std::vector<DayChange> days;
     while (days.size() < count && in.status() == QDataStream::Ok) {
@@ -81,6 +187,35 @@ std::vector<DayChange> decode_days(const QByteArray &stored)
         days.push_back(std::move(day));
     }
     if (in.status() != QDataStream::Ok)
+        return {};
+    return days;
+}
+
+// An unreadable record gives no days, never a wrong one.
+std::vector<DayChange> decode_days(const QByteArray &stored)
+{
+    if (stored.isEmpty() || quint8(stored[0]) != kDaysFormat)
+        return decode_compressed_days(stored);
+    DaysReader in(stored);
+    std::vector<DayState> states(size_t(std::min<quint64>(in.number(), quint64(in.left()))));
+    for (DayState &state : states)
+        state = in.state();
+    const quint64 count = in.number();
+    if (count > quint64(in.left()))
+        return {};
+    std::vector<DayChange> days;
+    qint64 julian = 0;
+    while (days.size() < count && !in.failed()) {
+        julian += qint64(in.number());
+        const quint64 before = in.number();
+        const quint64 after = in.number();
+        if (before >= states.size() || after >= states.size())
+            return {};
+        DayChange day{states[before], states[after]};
+        day.before.date = day.after.date = QDate::fromJulianDay(julian);
+        days.push_back(std::move(day));
+    }
+    if (in.failed())
         return {};
     return days;
 }
@@ -113,6 +248,14 @@ bool changes_a_day_between(const std::vector<DayChange> &days, const QDate &from
 bool contains(const QString &text, const QString &part)
 {
     return text.contains(part, Qt::CaseInsensitive);
+}
+
+// The day of `days` (in date order) at `date`, or null.
+DayState *day_at(std::vector<DayState> &days, const QDate &date)
+{
+    const auto day = std::lower_bound(days.begin(), days.end(), date,
+                                      [](const DayState &state, const QDate &at) { return state.date < at; });
+    return day == days.end() || day->date != date ? nullptr : &*day;
 }
 
 // The first entry after `entry` that changed `date` of its calendar: a
@@ -185,6 +328,7 @@ std::vector<DayChange> changed_days(const std::vector<DayState> &before, const s
     // Both reads are in date order; a day only one of them holds was added
     // or removed with its year, which the year's own entry tells.
     std::vector<DayChange> changes;
+    changes.reserve(std::min(before.size(), after.size()));
     auto b = before.begin();
     auto a = after.begin();
     while (b != before.end() && a != after.end()) {
@@ -203,16 +347,48 @@ std::vector<DayChange> changed_days(const std::vector<DayState> &before, const s
 }
 
 qint32 change_calendar_days(Database &db, qint32 calendar_id, qint32 remembered, const QDate &first,
-                            const QDate &last, const std::function<QString()> &writes)
+                            const QDate &last, const DayWrites &writes)
 {
     Transaction transaction(db);
     check_calendar_revision(db, calendar_id, remembered);
     const std::vector<DayState> before = read_day_states(db, calendar_id, first, last);
-    const QString action = writes();
-    record_change(db, calendar_id, action, changed_days(before, read_day_states(db, calendar_id, first, last)));
-    const qint32 revision = increment_calendar_revision(db, calendar_id);
+    std::vector<DayState> after = before;
+    const QString action = writes(after);
+    record_change(db, calendar_id, action, changed_days(before, after));
+    const qint32 revision = advance_calendar_revision(db, calendar_id, remembered);
     transaction.commit();
     return revision;
+}
+
+WrittenDays::WrittenDays(std::vector<DayState> *days, const RecordSet &records)
+    : m_days(days)
+{
+    if (!days)
+        return;
+    static const char *const kNames[] = {"DateVal", "DayType", "DayStart", "DayStop", "minutes1", "minutes2",
+                                         "TimeSegments", "Date comment"};
+    const QStringList &names = records.field_names();
+    for (size_t i = 0; i < m_fields.size(); ++i) {
+        const QString name = QString::fromLatin1(kNames[i]);
+        m_fields[i] = i == 1 && !names.contains(name, Qt::CaseInsensitive) ? -1 : records.field_index(name);
+    }
+}
+
+void WrittenDays::note(const RecordSet &records)
+{
+    if (!m_days)
+        return;
+    DayState *day = day_at(*m_days, records.field(m_fields[0]).toDate());
+    if (!day)
+        throw DbError(DbError::ProgramError, QStringLiteral("DB record not found"), kHistorySource);
+    if (m_fields[1] >= 0)
+        day->day_type = records.field(m_fields[1]).toInt();
+    day->day_start = records.field(m_fields[2]).toInt();
+    day->day_stop = records.field(m_fields[3]).toInt();
+    day->minutes1 = records.field(m_fields[4]).toInt();
+    day->minutes2 = records.field(m_fields[5]).toInt();
+    day->time_segments = records.field(m_fields[6]).toString();
+    day->comment = records.field(m_fields[7]).toString();
 }
 
 std::vector<HistoryEntry> read_history(Database &db, const HistoryFilter &filter)
@@ -280,18 +456,14 @@ UndoOutcome undo_change(Database &db, qint64 id, qint32 remembered)
     UndoOutcome outcome;
     try {
         outcome.revision = change_calendar_days(db, entry->calendar_id, remembered, entry->first_date,
-                                                entry->last_date, [&] {
-            const std::vector<DayState> now = read_day_states(db, entry->calendar_id, entry->first_date,
-                                                              entry->last_date);
+                                                entry->last_date, [&](std::vector<DayState> &now) {
             for (const DayChange &day : days) {
-                const auto stored = std::lower_bound(now.begin(), now.end(), day.after.date,
-                                                     [](const DayState &state, const QDate &date) {
-                                                         return state.date < date;
-                                                     });
-                if (stored == now.end() || !(*stored == day.after)) {
+                DayState *stored = day_at(now, day.after.date);
+                if (!stored || !(*stored == day.after)) {
                     outcome.conflict_date = day.after.date;
                     throw Conflict{};
                 }
+                *stored = day.before;
             }
             Statement &write = db.cached(QStringLiteral(
                 "UPDATE days SET \"DayType\" = ?, \"DayStart\" = ?, \"DayStop\" = ?, minutes1 = ?, minutes2 = ?,"

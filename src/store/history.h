@@ -5,6 +5,7 @@
 #include <QString>
 #include <QtGlobal>
 
+#include <array>
 #include <functional>
 #include <optional>
 #include <vector>
@@ -12,6 +13,7 @@
 namespace dayvane {
 
 class Database;
+class RecordSet;
 
 // The change history: one entry for every change, written inside the
 // change's own transaction so that neither exists without the other. Each
@@ -70,11 +72,33 @@ std::vector<DayState> read_day_states(Database &db, qint32 calendar_id, const QD
 std::vector<DayChange> changed_days(const std::vector<DayState> &before, const std::vector<DayState> &after);
 
 // A change of a calendar's days between `first` and `last`: inside one
-// transaction, checks the calendar's revision, runs `writes` (which returns
-// the entry's action), records the days it changed and adds 1 to the
-// revision. Returns the new revision.
+// transaction, checks the calendar's revision, reads the days, runs
+// `writes`, records the days it changed and adds 1 to the revision.
+// `writes` gets the days as read, in date order, leaves in them what it
+// stores (WrittenDays does that for a write through a record set) and
+// returns the entry's action. Returns the new revision.
+using DayWrites = std::function<QString(std::vector<DayState> &days)>;
 qint32 change_calendar_days(Database &db, qint32 calendar_id, qint32 remembered, const QDate &first,
-                            const QDate &last, const std::function<QString()> &writes);
+                            const QDate &last, const DayWrites &writes);
+
+// Keeps `days` (a change's days as read before it, in date order) up to
+// date with the writes of `records`, a record set over the days table:
+// note() after each update puts the set's current record into the day of
+// its date, and throws when `days` has no such date, as the change could
+// not be recorded. With null `days` it notes nothing.
+class WrittenDays
+{
+public:
+    WrittenDays(std::vector<DayState> *days, const RecordSet &records);
+    void note(const RecordSet &records);
+
+private:
+    std::vector<DayState> *m_days;
+    // Positions of DateVal, DayType (-1 when the set has none: a range save
+    // keeps the day's), DayStart, DayStop, minutes1, minutes2, TimeSegments
+    // and the comment.
+    std::array<int, 8> m_fields{};
+};
 
 struct HistoryFilter
 {

@@ -55,6 +55,15 @@ qint32 increment_calendar_revision(Database &db, qint32 calendar_id)
     return revision;
 }
 
+qint32 advance_calendar_revision(Database &db, qint32 calendar_id, qint32 remembered)
+{
+    Statement &update = db.cached(QStringLiteral("UPDATE calendars SET revision = ? WHERE id = ?"));
+    update.bind(1, remembered + 1);
+    update.bind(2, calendar_id);
+    update.send(QStringLiteral("DB record not found."));
+    return remembered + 1;
+}
+
 qint32 check_and_increment_calendar_revision(Database &db, qint32 calendar_id, qint32 remembered)
 {
     RecordSet calendar = open_calendar(db, calendar_id, "DB record not found");

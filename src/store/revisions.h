@@ -24,6 +24,12 @@ void check_calendar_revision(Database &db, qint32 calendar_id, qint32 remembered
 // not found." when the calendar is missing.
 qint32 increment_calendar_revision(Database &db, qint32 calendar_id);
 
+// Inside a change that has checked the revision `remembered`, which keeps
+// the calendar to it until the commit: stores remembered + 1 without
+// reading it again and returns it. Throws "DB record not found." when the
+// calendar is missing.
+qint32 advance_calendar_revision(Database &db, qint32 calendar_id, qint32 remembered);
+
 // Both, in one record set: throws "DB record not found" or "DB record out of
 // date", else returns the new revision.
 qint32 check_and_increment_calendar_revision(Database &db, qint32 calendar_id, qint32 remembered);

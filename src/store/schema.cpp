@@ -66,7 +66,7 @@ CREATE TABLE stored_query (
 // Who changed what: one entry a change, written in the change's own
 // transaction. Names and dates are copied, not linked, so an entry outlives
 // a renamed or deleted calendar or user. Days holds the changed days before
-// and after (compressed), null for changes that cannot be undone.
+// and after (a compact binary record), null for changes that cannot be undone.
 const char *const kHistoryTable = R"sql(
 CREATE TABLE change_history (
     id INTEGER PRIMARY KEY AUTOINCREMENT,

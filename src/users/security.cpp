@@ -126,14 +126,16 @@ bool check_calendar_access(bool read)
 }
 
 std::optional<qint32> change_calendar_days(qint32 calendar_id, qint32 remembered, const QDate &first,
-                                           const QDate &last, const std::function<QString(Database &)> &writes)
+                                           const QDate &last,
+                                           const std::function<QString(Database &, std::vector<DayState> &)> &writes)
 {
     if (!check_operation_allowed(true))
         return std::nullopt;
     Database &db = *app_state().database;
     return reported(std::optional<qint32>(), [&] {
         return std::optional<qint32>(
-            dayvane::change_calendar_days(db, calendar_id, remembered, first, last, [&] { return writes(db); }));
+            dayvane::change_calendar_days(db, calendar_id, remembered, first, last,
+                                          [&](std::vector<DayState> &days) { return writes(db, days); }));
     });
 }
 

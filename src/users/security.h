@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/history.h"
 #include "store/revisions.h"
 
 #include <QDate>
@@ -8,6 +9,7 @@
 
 #include <functional>
 #include <optional>
+#include <vector>
 
 namespace dayvane {
 
@@ -29,11 +31,12 @@ bool check_calendar_access(bool read);
 
 // Writes a change of the open calendar's days between `first` and `last`:
 // `writes` runs inside one transaction together with a fresh revision
-// check, the history entry (`writes` returns its action) and the revision
-// increment. Returns the new revision (which app_state().calendar_revision
+// check, the history entry and the revision increment; it gets the days as
+// stored and returns the entry's action, as store/history.h describes. Returns the new revision (which app_state().calendar_revision
 // then holds), or nullopt after reporting the failure.
 std::optional<qint32> change_calendar_days(qint32 calendar_id, qint32 remembered, const QDate &first,
-                                           const QDate &last, const std::function<QString(Database &)> &writes);
+                                           const QDate &last,
+                                           const std::function<QString(Database &, std::vector<DayState> &)> &writes);
 
 // The calendar's first and last year and number of years, or nullopt after
 // telling the user that the range could not be read.

@@ -7,6 +7,7 @@
 #include "editor/dayeditor.h"
 #include "scriptedinteraction.h"
 #include "store/connection.h"
+#include "store/history.h"
 #include "ui_common/appstate.h"
 #include "ui_common/gridhelpers.h"
 #include "windowdriver.h"
@@ -478,6 +479,11 @@ TEST_F(Editor, SavingWritesTheTickedDaysOfTheRangeInOneChange)
     EXPECT_EQ(stored(QDate(2024, 7, 1)), QStringLiteral("480|780|y@480>720+n@750>780|240|270|Shift|3"));
     EXPECT_EQ(revision(), 2);
     EXPECT_EQ(worked_in_reload, 366 * 240);
+    // Its history entry keeps what it left in every day, day types included.
+    std::vector<DayState> recorded;
+    for (const DayChange &day : read_changed_days(db(), read_history(db()).front().id))
+        recorded.push_back(day.after);
+    EXPECT_EQ(recorded, read_day_states(db(), app_state().calendar_id, QDate(2024, 1, 1), QDate(2024, 12, 31)));
 }
 
 TEST_F(Editor, ARefusedOrFailedSaveWritesNothing)

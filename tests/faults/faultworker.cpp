@@ -57,8 +57,8 @@ qint32 load_and_save(Database &db, qint32 calendar, const QDate &start, const QD
     const DayContent day = content(remembered + 1);
     RangeWrite write{calendar, start, end, {}, day.values, day.segments, day.comment};
     write.weekdays.fill(true);
-    return change_calendar_days(db, calendar, remembered, start, end, [&] {
-        write_day_to_range(db, write);
+    return change_calendar_days(db, calendar, remembered, start, end, [&](std::vector<DayState> &days) {
+        write_day_to_range(db, write, &days);
         return range_save_action(write);
     });
 }

@@ -37,12 +37,13 @@ protected:
     {
         db.author() = author;
         qint32 &revision = app_state().calendar_revision;
-        revision = change_calendar_days(db, app_state().calendar_id, revision, QDate(2024, 1, 1), QDate(2024, 1, 31), [&] {
+        revision = change_calendar_days(db, app_state().calendar_id, revision, QDate(2024, 1, 1), QDate(2024, 1, 31), [&](std::vector<DayState> &days) {
             for (int day : january) {
                 db.exec(QStringLiteral("UPDATE days SET \"TimeSegments\" = 'y@480>720', minutes1 = 240, minutes2 = 240,"
                                        " \"Date comment\" = '%1' WHERE \"NameLink\" = %2 AND \"DateVal\" = '2024-01-%3';")
                             .arg(mark).arg(app_state().calendar_id).arg(day, 2, 10, QLatin1Char('0')));
             }
+            days = this->days();
             return QStringLiteral("Changed: ") + mark;
         });
     }

@@ -499,6 +499,13 @@ TEST_F(HolidayListing, ApplyWritesEveryMarkedHolidayThatHasADayOrNothing)
     const std::vector<HistoryEntry> history = read_history(*app_state().database, {app_state().calendar_id, {}, {}, {}});
     ASSERT_EQ(history.size(), 1u);
     EXPECT_EQ(history[0].action, QStringLiteral("Holidays applied: 5 (1 comment only, 3 paid, 1 cleared)"));
+    std::vector<DayState> recorded, stored;
+    for (const DayChange &day : read_changed_days(db, history[0].id)) {
+        recorded.push_back(day.after);
+        stored.push_back(read_day_states(db, history[0].calendar_id, day.after.date, day.after.date).at(0));
+    }
+    EXPECT_EQ(recorded.size(), 4u);  // New Year's Day held all this already
+    EXPECT_EQ(recorded, stored);
     // The window lets one holiday a date through; the writer keeps to the first of a date on its own.
     const HolidayWriteResult result = write_holidays(db, qint32(connected.sample.zeta), 2024,
         {{QDate(2024, 1, 2), QStringLiteral("First"), Treatment::NoChange}, {QDate(2024, 1, 2), QStringLiteral("Second"), Treatment::Clear}});

@@ -5,6 +5,7 @@
 
 #include "testdatabase.h"
 
+#include <QDataStream>
 #include <QSysInfo>
 
 #include <gtest/gtest.h>
@@ -24,7 +25,7 @@ protected:
     // fail after its writes.
     qint32 change(Database &on, qint32 remembered, const QStringList &dates, const QString &mark, bool fail = false)
     {
-        return change_calendar_days(on, zeta, remembered, QDate(2024, 1, 1), QDate(2024, 12, 31), [&] {
+        return change_calendar_days(on, zeta, remembered, QDate(2024, 1, 1), QDate(2024, 12, 31), [&](std::vector<DayState> &days) {
             for (const QString &date : dates) {
                 on.exec(QStringLiteral("UPDATE days SET \"DayType\" = 2, \"DayStart\" = 60, \"DayStop\" = 120, minutes1 = 7,"
                                        " minutes2 = 8, \"TimeSegments\" = 'y@60>120', \"Date comment\" = '%1'"
@@ -33,6 +34,7 @@ protected:
             }
             if (fail)
                 throw DbError(DbError::Constraint, QStringLiteral("refused"), QStringLiteral("test"));
+            days = read_day_states(on, zeta, QDate(2024, 1, 1), QDate(2024, 12, 31));
             return QStringLiteral("Changed: ") + mark;
         });
     }
@@ -95,6 +97,10 @@ TEST_P(History, EveryAcceptedChangeHasOneEntryAndUndoRestoresItsDaysUnlessChange
     EXPECT_EQ(undo_change(second, list[0].id, 2).revision, 3);
     EXPECT_EQ(undo_change(db, first.id, 3).revision, 4);
     EXPECT_TRUE(days() == original);
+    const std::vector<DayChange> undone = read_changed_days(db, entries({zeta, {}, {}, {}})[0].id);
+    ASSERT_EQ(undone.size(), 2u);  // the same days, the other way round
+    EXPECT_TRUE(undone[0].after == changed[0].before && undone[1].after == changed[1].before
+                && undone[1].before == changed[1].after);
 
     // Filters: by the days changed (not just the span), by who.
     EXPECT_EQ(actions({}), QStringList({"Undone: Changed: first", "Undone: Changed: second", "Changed: second",
@@ -143,6 +149,19 @@ TEST_P(History, OlderDatabasesAreUpgradedAndDayvaneDbPrintsAndPrunesTheHistory)
     const std::vector<HistoryEntry> left = read_history(reopened);
     ASSERT_EQ(left.size(), 1u);
     EXPECT_TRUE(left[0].action.startsWith(u"History before ")) << left[0].action.toStdString();
+
+    // Days kept in the first, compressed format still read.
+    QByteArray first_format;
+    QDataStream out(&first_format, QIODevice::WriteOnly);
+    out.setVersion(QDataStream::Qt_6_0);
+    out << quint8(1) << quint32(1) << qint64(QDate(2024, 1, 8).toJulianDay());
+    for (const QString &comment : {QStringLiteral("was"), QStringLiteral("is")})
+        out << qint32(1) << qint32(60) << qint32(120) << qint32(7) << qint32(8) << QStringLiteral("y@60>120") << comment;
+    execute(reopened, QStringLiteral("UPDATE change_history SET \"Days\" = ?;"), {qCompress(first_format, 1)});
+    const std::vector<DayChange> kept = read_changed_days(reopened, left[0].id);
+    ASSERT_EQ(kept.size(), 1u);
+    EXPECT_EQ(kept[0].before.comment, QStringLiteral("was"));
+    EXPECT_EQ(kept[0].after, (DayState{QDate(2024, 1, 8), 1, 60, 120, 7, 8, "y@60>120", "is"}));
 }
 
 } // namespace

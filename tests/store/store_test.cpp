@@ -74,10 +74,11 @@ protected:
     // A change of zeta's days: a minute more on each, then `more`.
     qint32 add_a_minute(Database &to, qint32 remembered, const std::function<void()> &more = {})
     {
-        return change_calendar_days(to, s.zeta, remembered, QDate(2024, 1, 1), QDate(2024, 12, 31), [&] {
+        return change_calendar_days(to, s.zeta, remembered, QDate(2024, 1, 1), QDate(2024, 12, 31), [&](std::vector<DayState> &days) {
             to.exec(QStringLiteral("UPDATE days SET minutes1 = minutes1 + 1 WHERE \"NameLink\" = %1;").arg(s.zeta));
             if (more)
                 more();
+            days = read_day_states(to, s.zeta, QDate(2024, 1, 1), QDate(2024, 12, 31));
             return QStringLiteral("A minute added");
         });
     }

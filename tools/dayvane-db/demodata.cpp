@@ -187,7 +187,7 @@ DemoPasswords write_demo_data(Database &db, int first_year)
     const ChangeAuthor admin = db.author();
     db.author() = {QStringLiteral("OFFICE-PC-2"), QStringLiteral("tbecker"), 0, QString()};
     const QDate march(first_year + 1, 3, 1);
-    change_calendar_days(db, qint32(office), 0, march, march.addMonths(1).addDays(-1), [&] {
+    change_calendar_days(db, qint32(office), 0, march, march.addMonths(1).addDays(-1), [&](std::vector<DayState> &days) {
         Statement fridays = db.prepare(QStringLiteral(
             "UPDATE days SET \"TimeSegments\" = 'y@480>720', \"DayStop\" = 720, minutes1 = 240, minutes2 = 240,"
             " \"Date comment\" = 'Short Friday' WHERE \"NameLink\" = ? AND \"DateVal\" = ? AND \"TimeSegments\" <> ''"));
@@ -199,6 +199,7 @@ DemoPasswords write_demo_data(Database &db, int first_year)
             fridays.exec();
             fridays.reset();
         }
+        days = read_day_states(db, qint32(office), march, march.addMonths(1).addDays(-1));
         return QStringLiteral("Range saved: Fridays, 1 Mar \u2013 31 Mar %1").arg(march.year());
     });
     db.author() = admin;
