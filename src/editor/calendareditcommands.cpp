@@ -25,7 +25,7 @@ const QString kTimeFormatLine = QStringLiteral("time format (HH:MM Am or PM)");
 
 } // namespace
 
-void CalendarEditWindow::apply_time_input()
+bool CalendarEditWindow::apply_time_input()
 {
     using Outcome = TimeEntryResult::Outcome;
     const TimeEntryResult result =
@@ -33,20 +33,20 @@ void CalendarEditWindow::apply_time_input()
     switch (result.outcome) {
     case Outcome::InvalidStart:
         inform(this, message_lines({QStringLiteral("The start time does not comply with the required"), kTimeFormatLine}));
-        return;
+        return false;
     case Outcome::InvalidEnd:
         inform(this, message_lines({QStringLiteral("The End time does not comply with the required"), kTimeFormatLine}));
-        return;
+        return false;
     case Outcome::OneTimeMissing:
         inform(this, QStringLiteral("Please provide or clear start and end time."));
-        return;
+        return false;
     case Outcome::Conflict: {
         const EditorRow &other = m_day.row(result.row);
         interaction().show_message(this, QStringLiteral("Calendar"),
                                    QStringLiteral("Time entry conflicts with ") + format_time_of_day(other.start)
                                        + QStringLiteral(" to ") + format_time_of_day(other.end),
                                    MessageIcon::Information);
-        return;
+        return false;
     }
     case Outcome::Cleared:
     case Outcome::Written:
@@ -57,7 +57,7 @@ void CalendarEditWindow::apply_time_input()
     get_date_range_total();
     make_current(result.row, false);
     m_frame->close_frame();
-    m_grid->setFocus();
+    return true;
 }
 
 void CalendarEditWindow::clear_row()
@@ -92,6 +92,9 @@ void CalendarEditWindow::save_calendar()
 {
     // A window whose day could not be read has nothing to save.
     if (!m_loaded)
+        return;
+    // A period still open in the frame is part of what the user means to save.
+    if (m_frame->isVisible() && !apply_time_input())
         return;
     const std::optional<QDate> start = m_dates[0]->date();
     const std::optional<QDate> end = m_dates[1]->date();

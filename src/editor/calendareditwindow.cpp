@@ -10,6 +10,7 @@
 #include "ui_common/geometry.h"
 #include "ui_common/gridhelpers.h"
 #include "ui_common/inputfilter.h"
+#include "ui_common/interaction.h"
 #include "ui_common/menutree.h"
 
 #include <QCheckBox>
@@ -147,8 +148,12 @@ QWidget *CalendarEditWindow::build_grid()
 
     m_frame = new TimeEntryFrame(m_grid->viewport());
     m_frame->set_column_widths(widths[0], widths[1], widths[2], widths[3]);
-    connect(m_frame, &TimeEntryFrame::accept_requested, this, &CalendarEditWindow::apply_time_input);
-    connect(m_frame, &TimeEntryFrame::abandoned, this, &CalendarEditWindow::frame_abandoned);
+    connect(m_frame, &TimeEntryFrame::accept_requested, this, [this] {
+        if (apply_time_input())
+            m_grid->setFocus();
+    });
+    connect(m_frame, &TimeEntryFrame::leave_requested, this, &CalendarEditWindow::frame_left);
+    connect(m_frame, &TimeEntryFrame::abandoned, m_grid, qOverload<>(&QWidget::setFocus));
     return m_grid;
 }
 
@@ -278,6 +283,17 @@ void CalendarEditWindow::load()
     m_loading = false;
     get_date_range_total();
     make_current(0, true);
+    m_loaded_state = edited_state();
+}
+
+QString CalendarEditWindow::edited_state() const
+{
+    const DayValues &values = m_day.values();
+    QString state = QStringList{m_day.time_segments(), m_comment->text(), m_dates[0]->text(), m_dates[1]->text()}.join(u'\n');
+    state += QStringLiteral("\n%1 %2 %3 %4 ").arg(values.day_start).arg(values.day_stop).arg(values.minutes1).arg(values.minutes2);
+    for (const QCheckBox *box : m_weekdays)
+        state += box->isChecked() ? u'1' : u'0';
+    return state;
 }
 
 void CalendarEditWindow::show_rows()
@@ -350,9 +366,11 @@ void CalendarEditWindow::place_frame(int row)
     m_frame->setGeometry(0, m_grid->rowViewportPosition(row), width, m_grid->rowHeight(row));
 }
 
-void CalendarEditWindow::frame_abandoned(bool to_grid)
+void CalendarEditWindow::frame_left(QWidget *left, bool to_grid)
 {
-    if (to_grid)
+    if (!apply_time_input())
+        left->setFocus();
+    else if (to_grid)
         m_grid->setFocus();
 }
 
@@ -392,6 +410,14 @@ void CalendarEditWindow::keyPressEvent(QKeyEvent *event)
         return;
     }
     ModalWindow::keyPressEvent(event);
+}
+
+void CalendarEditWindow::reject()
+{
+    const bool changed = m_loaded && (m_frame->edited() || edited_state() != m_loaded_state);
+    if (changed && !confirm(this, QStringLiteral("Discard the changes to this day?")))
+        return;
+    ModalWindow::reject();
 }
 
 bool CalendarEditWindow::eventFilter(QObject *watched, QEvent *event)

@@ -44,10 +44,14 @@ public:
 
     void process_menu();
     void edit_calendar();
-    void apply_time_input();
+    // Takes the period typed into the frame; true when it was taken (or
+    // emptied the row) and the frame is hidden. A refused period is told
+    // and keeps the frame open.
+    bool apply_time_input();
     void clear_row();
     void clear_day();
-    // Asks "Override calendar?", then passes the connection, revision and
+    // Takes a period still open in the frame first (a refused one stops the
+    // save with its message), asks "Override calendar?", then passes the connection, revision and
     // access checks and writes the range in one transaction together with
     // the revision increment; on success reloads the main window and closes.
     void save_calendar();
@@ -57,6 +61,9 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    // Escape, the window's close button and "Close window" all end here:
+    // changes not saved are discarded only when the user says so.
+    void reject() override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -73,7 +80,10 @@ private:
     void make_current(int row, bool scroll_to_top);
     void highlight();
     void place_frame(int row);
-    void frame_abandoned(bool to_grid);
+    void frame_left(QWidget *left, bool to_grid);
+    // The day, comment, range and weekdays as one text, to tell whether the
+    // user changed anything since the load.
+    QString edited_state() const;
 
     void choose_date(int index);
     void date_edited(int index);
@@ -93,6 +103,7 @@ private:
     bool m_loading = true;
     bool m_saved = false;
     int m_editor_row = 0;
+    QString m_loaded_state;
 
     QTreeWidget *m_tree = nullptr;
     QTableWidget *m_grid = nullptr;

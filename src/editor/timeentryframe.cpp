@@ -82,6 +82,9 @@ void TimeEntryFrame::open(const QString &start, const QString &end, bool worked)
     m_start->setText(start);
     m_end->setText(end);
     m_work->setChecked(worked);
+    m_opened_start = start;
+    m_opened_end = end;
+    m_opened_worked = worked;
     update_duration();
     show();
     raise();
@@ -109,6 +112,12 @@ bool TimeEntryFrame::worked() const
     return m_work->isChecked();
 }
 
+bool TimeEntryFrame::edited() const
+{
+    return isVisible()
+        && (m_start->text() != m_opened_start || m_end->text() != m_opened_end || m_work->isChecked() != m_opened_worked);
+}
+
 bool TimeEntryFrame::owns(const QWidget *widget) const
 {
     return widget == m_start || widget == m_end || widget == m_work;
@@ -124,7 +133,7 @@ bool TimeEntryFrame::eventFilter(QObject *watched, QEvent *event)
         }
         if (key == Qt::Key_Escape) {
             hide();
-            emit abandoned(true);
+            emit abandoned();
             return true;
         }
     } else if (event->type() == QEvent::FocusIn && (watched == m_start || watched == m_end)) {
@@ -142,8 +151,7 @@ void TimeEntryFrame::focus_changed(QWidget *old, QWidget *now)
     // edit: the frame stays open for correction.
     if (!isVisible() || !owns(old) || owns(now) || !now || now->window() != window())
         return;
-    hide();
-    emit abandoned(get_tab_direction() != 0);
+    emit leave_requested(old, get_tab_direction() != 0);
 }
 
 void TimeEntryFrame::update_duration()

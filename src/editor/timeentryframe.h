@@ -13,9 +13,10 @@ namespace dayvane {
 // the label "duration", which always shows the duration of the two boxes or
 // the prompt for the box to fill.
 //
-// Enter in any of the three controls asks to accept the period. Escape in
-// them, or the focus leaving them for another control of the same window,
-// hides the frame without changing anything.
+// Enter in any of the three controls, or the focus leaving them for another
+// control of the same window, asks to accept the period: what was typed is
+// never dropped unseen. Escape in them hides the frame without changing
+// anything.
 class TimeEntryFrame : public QFrame
 {
     Q_OBJECT
@@ -36,16 +37,22 @@ public:
     QString start_text() const;
     QString end_text() const;
     bool worked() const;
+    // True while the frame is open on texts or a work box other than those
+    // it opened with.
+    bool edited() const;
     QLineEdit *start_box() const { return m_start; }
     QLineEdit *end_box() const { return m_end; }
     QCheckBox *work_box() const { return m_work; }
 
 signals:
     void accept_requested();
-    // The frame was hidden by Escape or by the focus leaving it. `to_grid`
-    // for Escape and for Tab moving the focus out, which hand the focus
-    // back to the grid; a click elsewhere leaves it where it went.
-    void abandoned(bool to_grid);
+    // The focus left the frame for `now`, another control of the window.
+    // `to_grid` when Tab moved it, which hands the focus back to the grid;
+    // a click elsewhere leaves it where it went. A refused period keeps
+    // the frame open: the receiver puts the focus back into `left`.
+    void leave_requested(QWidget *left, bool to_grid);
+    // Escape hid the frame.
+    void abandoned();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -60,6 +67,9 @@ private:
     QCheckBox *m_work = nullptr;
     QLabel *m_duration = nullptr;
     QWidget *m_work_cell = nullptr;
+    QString m_opened_start;
+    QString m_opened_end;
+    bool m_opened_worked = false;
 };
 
 } // namespace dayvane

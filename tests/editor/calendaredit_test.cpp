@@ -296,7 +296,15 @@ TEST_F(Editor, OpensOnTheStoredDayAndItsRunOfIdenticalDaysAndTheRangeFollowsDate
         QTest::mouseClick(button, Qt::LeftButton);
         EXPECT_EQ(text(window, "end_date"), QStringLiteral("03-20-2024"));
         EXPECT_EQ(weekdays(window, false), QStringLiteral("1234567"));
+        // A changed range is not dropped without asking: "Close window"
+        // stays on No, the window's close button closes on Yes.
+        user.answer_yes_no(false);
+        run_node(window, QStringLiteral("close"));
+        EXPECT_TRUE(window.isVisible());
+        user.answer_yes_no(true);
         window.close();
+        EXPECT_FALSE(window.isVisible());
+        EXPECT_EQ(user.take_texts(), QStringList(2, QStringLiteral("Discard the changes to this day?")));
     });
     // A day that is gone is reported; the window stays empty and saves nothing.
     app_state().selected_day_id = 999999;
@@ -362,12 +370,24 @@ TEST_F(Editor, PeriodsAreEnteredCheckedAndSortedFromTheKeyboard)
         EXPECT_EQ(QApplication::focusWidget()->objectName(), QStringLiteral("comment"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         EXPECT_EQ(QApplication::focusWidget()->objectName(), QStringLiteral("start_date"));
-        // A click elsewhere hides the frame and keeps the focus there.
+        // A click elsewhere takes the period, hides the frame and keeps the
+        // focus there; a period that is refused keeps the frame open with
+        // its message and the focus where it was typed.
         QTest::keyClick(table, Qt::Key_Return);
         EXPECT_TRUE(frame_shown(window));
         QTest::mouseClick(window.findChild<QLineEdit *>(QStringLiteral("comment")), Qt::LeftButton);
         EXPECT_FALSE(frame_shown(window));
         EXPECT_EQ(QApplication::focusWidget()->objectName(), QStringLiteral("comment"));
+        table->setFocus();
+        table->setCurrentCell(1, 0);
+        QTest::keyClick(table, Qt::Key_Return);
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("25:00"));
+        QTest::mouseClick(window.findChild<QLineEdit *>(QStringLiteral("comment")), Qt::LeftButton);
+        EXPECT_EQ(messages(), QStringList{format.arg(QStringLiteral("start"))});
+        EXPECT_TRUE(frame_shown(window));
+        EXPECT_EQ(QApplication::focusWidget()->objectName(), QStringLiteral("start_time"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        table->setCurrentCell(0, 0);
         // The frame opens on the period's times, its duration following what
         // is typed; Escape hides it and leaves the period as it was.
         table->setFocus();
@@ -417,8 +437,13 @@ TEST_F(Editor, PeriodsAreEnteredCheckedAndSortedFromTheKeyboard)
         enter_period(window, 3, QStringLiteral("9:00"), QStringLiteral("9:00"));
         EXPECT_EQ(shown(window), QStringLiteral("03-04-2024 03-04-2024 -2----- Meeting / 09:00 AM|09:00 AM|24hrs 0min|Yes|540|1980|1440"
                                                 " / 09:00 AM|09:00 AM|24hrs 0min|24hrs 0min|24hrs 0min|24hrs 0min"));
-        // Escape on the grid closes the window without saving.
+        // Escape on the grid closes the window without saving, once the
+        // user agrees to drop the changes.
         table->setFocus();
+        user.answer_yes_no(false);
+        QTest::keyClick(table, Qt::Key_Escape);
+        EXPECT_TRUE(window.isVisible());
+        user.answer_yes_no(true);
         QTest::keyClick(table, Qt::Key_Escape);
         EXPECT_FALSE(window.isVisible());
     });
@@ -443,6 +468,14 @@ TEST_F(Editor, SavingWritesTheTickedDaysOfTheRangeInOneChange)
         enter_period(window, 0, QStringLiteral("9:00"), QStringLiteral("17:00"));
         retype(window, QStringLiteral("end_date"), QStringLiteral("03-17-2024"));
         tick_only(window, 2);
+        // The evening is typed and left open in the frame: the save takes it.
+        QTableWidget *table = grid(window);
+        table->setFocus();
+        table->setCurrentCell(1, 0);
+        QTest::keyClick(table, Qt::Key_Return);
+        for (const char *typed : {"6:00 pm", "\t", "7:00 pm", "\t", " "})
+            QTest::keyClicks(QApplication::focusWidget(), QString::fromLatin1(typed));
+        EXPECT_EQ(QApplication::focusWidget()->objectName(), QStringLiteral("work"));
         user.answer_yes_no(true);
         run_node(window, QStringLiteral("save_calendar"));
         EXPECT_FALSE(window.isVisible());
@@ -452,7 +485,7 @@ TEST_F(Editor, SavingWritesTheTickedDaysOfTheRangeInOneChange)
               QStringList({QStringLiteral("Chacacters ' ! ? # * % | ; : - [ ] and \" cannot be used for field input."),
                            QStringLiteral("Override calendar?")}));
     EXPECT_EQ(changed_days(), QStringLiteral("2024-03-04 2024-03-11"));
-    EXPECT_EQ(stored(QDate(2024, 3, 11)), QStringLiteral("540|1020|y@540>1020|480|480|%1|0").arg(comment));
+    EXPECT_EQ(stored(QDate(2024, 3, 11)), QStringLiteral("540|1140|y@540>1020+y@1080>1140|540|540|%1|0").arg(comment));
     EXPECT_EQ(revision(), 1);
     EXPECT_EQ(app_state().calendar_revision, 1);
     EXPECT_EQ(reloads, 1);
@@ -495,6 +528,13 @@ TEST_F(Editor, ARefusedOrFailedSaveWritesNothing)
     const struct { const char *end; std::function<void()> before; QStringList shown; } cases[] = {
         {"03-01-2024", [] {}, {"Date input: No date of the range is selected.\r\nPlease check the start and end date and the weekdays."}},
         {"03-04-2024", [this] { user.answer_yes_no(false); }, {override}},
+        // A period left open in the frame that its checks refuse.
+        {"03-04-2024",
+         [] {
+             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+             QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("noon"));
+         },
+         {kMessageTitle + ": The start time does not comply with the required"}},
         // The 200th day written fails, as a full disk would.
         {"12-31-2024",
          [this] {
@@ -530,12 +570,15 @@ TEST_F(Editor, ARefusedOrFailedSaveWritesNothing)
             retype(window, QStringLiteral("start_date"), QStringLiteral("03-04-2024"));
             retype(window, QStringLiteral("end_date"), QString::fromLatin1(c.end));
             tick_only(window, 0);
+            grid(window)->setFocus();
             c.before();
             run_node(window, QStringLiteral("save_calendar"));
             EXPECT_TRUE(window.isVisible()) << c.end;
+            user.answer_yes_no(true);
             window.close();
         });
-        const QStringList shown = messages();
+        QStringList shown = messages();
+        EXPECT_EQ(shown.takeLast(), kMessageTitle + QStringLiteral(": Discard the changes to this day?"));
         ASSERT_EQ(shown.size(), c.shown.size()) << shown.join(u'|').toStdString();
         for (int i = 0; i < shown.size(); ++i)
             EXPECT_TRUE(shown[i].contains(c.shown[i])) << shown[i].toStdString();
