@@ -91,7 +91,7 @@ public:
         case 2: return entry.login;
         case 3: return entry.user_name;
         case 4: return entry.calendar_name;
-        default: return entry.action;
+        default: return entry.no_day_changed() ? entry.action + QStringLiteral(" (no day changed)") : entry.action;
         }
     }
 
@@ -269,6 +269,10 @@ void ChangeHistoryWindow::undo_selected()
         inform(this, QStringLiteral("Only a change of days can be undone; this change is shown for the record."));
         return;
     }
+    if (entry.no_day_changed()) {
+        inform(this, QStringLiteral("This change left every day as it was: there is nothing to restore."));
+        return;
+    }
     if (!interaction().ask_yes_no(this, kMessageTitle,
                                   message_lines({QStringLiteral("Restore the days as they were before this change?"),
                                                  QString(), entry.action}),
@@ -283,6 +287,11 @@ void ChangeHistoryWindow::undo_selected()
         const BusyCursor busy;
         if (!run_reported([&] { outcome = undo_change(*state.database, entry.id, state.calendar_revision); }))
             return;
+    }
+    if (outcome.gone) {
+        inform(this, QStringLiteral("This change is no longer in the history."));
+        load();
+        return;
     }
     if (outcome.revision) {
         state.calendar_revision = *outcome.revision;

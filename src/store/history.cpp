@@ -276,10 +276,44 @@ std::optional<HistoryEntry> later_change_of(Database &db, const HistoryEntry &en
     return std::nullopt;
 }
 
+// The first entry after `entry` that deleted (or added) a year over one of
+// `days`, and the first of those days.
+std::optional<std::pair<HistoryEntry, QDate>> later_year_change(Database &db, const HistoryEntry &entry,
+                                                                const std::vector<DayChange> &days)
+{
+    Statement later = db.prepare(QStringLiteral("SELECT ") + kEntryColumns + QStringLiteral(
+        " FROM change_history WHERE \"CalendarLink\" = ? AND id > ? AND \"Days\" IS NULL"
+        " AND \"FirstDate\" <= ? AND \"LastDate\" >= ? ORDER BY id"));
+    later.bind(1, entry.calendar_id);
+    later.bind(2, entry.id);
+    later.bind(3, entry.last_date);
+    later.bind(4, entry.first_date);
+    while (later.step()) {
+        const HistoryEntry year = entry_of(later);
+        for (const DayChange &day : days) {
+            if (day.before.date >= year.first_date && day.before.date <= year.last_date)
+                return std::pair{year, day.before.date};
+        }
+    }
+    return std::nullopt;
+}
+
+// An undo of an undo puts the change back.
+QString undo_action(const QString &action)
+{
+    const QString undone = QStringLiteral("Undone: ");
+    const QString redone = QStringLiteral("Redone: ");
+    if (action.startsWith(undone))
+        return redone + action.mid(undone.size());
+    if (action.startsWith(redone))
+        return undone + action.mid(redone.size());
+    return undone + action;
+}
+
 } // namespace
 
 void record_change(Database &db, qint32 calendar_id, const QString &action, const std::vector<DayChange> &days,
-                   const QDate &span_first, const QDate &span_last)
+                   const QDate &span_first, const QDate &span_last, bool day_change)
 {
     const ChangeAuthor &author = db.author();
     QDate first = span_first;
@@ -302,7 +336,9 @@ void record_change(Database &db, qint32 calendar_id, const QString &action, cons
     insert.bind(8, action);
     insert.bind(9, date_value(first));
     insert.bind(10, date_value(last));
-    insert.bind(11, days.empty() ? QVariant() : QVariant(encode_days(days)));
+    // A change of days that changed none still holds its (empty) days, so
+    // that it is listed as what it was, not as a change of names or years.
+    insert.bind(11, days.empty() && !day_change ? QVariant() : QVariant(encode_days(days)));
     insert.send();
 }
 
@@ -354,7 +390,7 @@ qint32 change_calendar_days(Database &db, qint32 calendar_id, qint32 remembered,
     const std::vector<DayState> before = read_day_states(db, calendar_id, first, last);
     std::vector<DayState> after = before;
     const QString action = writes(after);
-    record_change(db, calendar_id, action, changed_days(before, after));
+    record_change(db, calendar_id, action, changed_days(before, after), {}, {}, true);
     const qint32 revision = advance_calendar_revision(db, calendar_id, remembered);
     transaction.commit();
     return revision;
@@ -445,18 +481,26 @@ std::vector<DayChange> read_changed_days(Database &db, qint64 id)
 
 UndoOutcome undo_change(Database &db, qint64 id, qint32 remembered)
 {
+    UndoOutcome outcome;
     const std::optional<HistoryEntry> entry = read_history_entry(db, id);
-    if (!entry)
-        throw DbError(DbError::ProgramError, QStringLiteral("DB record not found"), kHistorySource);
+    if (!entry) {
+        outcome.gone = true;
+        return outcome;
+    }
     const std::vector<DayChange> days = read_changed_days(db, id);
     if (days.empty())
         throw DbError(DbError::ProgramError, QStringLiteral("This change cannot be undone."), kHistorySource);
 
     struct Conflict {};
-    UndoOutcome outcome;
     try {
         outcome.revision = change_calendar_days(db, entry->calendar_id, remembered, entry->first_date,
                                                 entry->last_date, [&](std::vector<DayState> &now) {
+            // Checked inside the change, so no deletion slips in between.
+            if (auto year = later_year_change(db, *entry, days)) {
+                outcome.later = year->first;
+                outcome.conflict_date = year->second;
+                throw Conflict{};
+            }
             for (const DayChange &day : days) {
                 DayState *stored = day_at(now, day.after.date);
                 if (!stored || !(*stored == day.after)) {
@@ -477,10 +521,11 @@ UndoOutcome undo_change(Database &db, qint64 id, qint32 remembered)
                 write.send(QStringLiteral("DB record not found"));
                 write.reset();
             }
-            return QStringLiteral("Undone: ") + entry->action;
+            return undo_action(entry->action);
         });
     } catch (const Conflict &) {
-        outcome.later = later_change_of(db, *entry, outcome.conflict_date);
+        if (!outcome.later)
+            outcome.later = later_change_of(db, *entry, outcome.conflict_date);
     }
     return outcome;
 }

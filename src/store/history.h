@@ -54,16 +54,20 @@ struct HistoryEntry
     QString action;
     QDate first_date;  // the changed days' span; null when no day changed
     QDate last_date;
-    bool undoable = false;  // it holds changed days
+    bool undoable = false;  // a change of days, which undo can take back
+
+    // A change of days that left every day as it was (a save of what was
+    // stored): listed, with nothing to restore.
+    bool no_day_changed() const { return undoable && !first_date.isValid(); }
 };
 
 // Writes an entry for a change of `calendar_id` (0 for users and passwords)
 // by db.author(). `days` are the changed days; `span_first`/`span_last`
 // give the days a change touched without keeping them (a year added or
-// deleted), so that a later undo can name it. Call inside the change's
-// transaction.
+// deleted), so that a later undo can name it. `day_change` marks a change
+// of days even when it changed none. Call inside the change's transaction.
 void record_change(Database &db, qint32 calendar_id, const QString &action, const std::vector<DayChange> &days = {},
-                   const QDate &span_first = {}, const QDate &span_last = {});
+                   const QDate &span_first = {}, const QDate &span_last = {}, bool day_change = false);
 
 // The stored states of a calendar's days from `first` to `last`, by date.
 std::vector<DayState> read_day_states(Database &db, qint32 calendar_id, const QDate &first, const QDate &last);
@@ -116,12 +120,14 @@ std::vector<DayChange> read_changed_days(Database &db, qint64 id);
 
 // Undoing an entry: the days it changed are written back as they were
 // before it, itself a change of the calendar with its own entry. Refused
-// (nothing written) when a day no longer holds what the entry left there.
+// (nothing written) when a day no longer holds what the entry left there,
+// or when its year was deleted since (a year added again holds new days).
 struct UndoOutcome
 {
     std::optional<qint32> revision;  // the calendar's new revision when done
     QDate conflict_date;  // the first day that no longer matches
     std::optional<HistoryEntry> later;  // the later entry that changed it, if recorded
+    bool gone = false;  // the entry is no longer in the history (pruned meanwhile)
 };
 UndoOutcome undo_change(Database &db, qint64 id, qint32 remembered);
 

@@ -129,6 +129,26 @@ TEST_F(ChangeHistory, ShowsWhoChangedWhatFiltersAndUndoesNewestFirst)
     select(created);
     run_node(window, QStringLiteral("undo_change"));
     EXPECT_EQ(user.take_texts().last(), QStringLiteral("Only a change of days can be undone; this change is shown for the record."));
+    // Undoing an undo puts the change back, and says so.
+    select(QStringLiteral("Undone: Changed: A"));
+    user.answer_yes_no(true);
+    run_node(window, QStringLiteral("undo_change"));
+    EXPECT_EQ(column(5).front(), QStringLiteral("Redone: Changed: A"));
+    // A save that left every day as it was is listed as such, with nothing
+    // to restore.
+    change({QStringLiteral("PC-1"), QStringLiteral("amy"), 0, {}}, {}, QStringLiteral("C"));
+    window.load();
+    EXPECT_EQ(column(5).front(), QStringLiteral("Changed: C (no day changed)"));
+    user.take_texts();
+    run_node(window, QStringLiteral("undo_change"));
+    EXPECT_EQ(user.take_texts(), QStringList({"This change left every day as it was: there is nothing to restore."}));
+    // An entry pruned by another workstation while the list showed it.
+    select(QStringLiteral("Changed: B"));
+    prune_history(db, QDate::currentDate().addDays(1));
+    user.answer_yes_no(true);
+    run_node(window, QStringLiteral("undo_change"));
+    EXPECT_EQ(user.take_texts().last(), QStringLiteral("This change is no longer in the history."));
+    EXPECT_EQ(column(5), QStringList());  // the list read again
 }
 
 } // namespace

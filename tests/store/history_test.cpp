@@ -2,6 +2,7 @@
 #include "store/dberror.h"
 #include "store/history.h"
 #include "store/scramble.h"
+#include "store/transaction.h"
 
 #include "testdatabase.h"
 
@@ -110,6 +111,19 @@ TEST_P(History, EveryAcceptedChangeHasOneEntryAndUndoRestoresItsDaysUnlessChange
     EXPECT_EQ(actions({{}, {}, QDate(2024, 1, 7), {}}), QStringList());
     EXPECT_EQ(actions({{}, {}, {}, QStringLiteral("bOb")}), QStringList({"Undone: Changed: second", "Changed: second"}));
     EXPECT_EQ(entries({s.alpha, {}, {}, {}}).size(), 0u);
+
+    // The year deleted since (and added again): its days are new days,
+    // whatever they hold, and the deletion is named.
+    const qint64 seventh = (change(db, 4, {QStringLiteral("2024-01-07")}, QStringLiteral("seventh")), entries()[0].id);
+    {
+        Transaction deletion(db);
+        record_change(db, zeta, QStringLiteral("Year deleted: 2024"), {}, QDate(2024, 1, 1), QDate(2024, 12, 31));
+        deletion.commit();
+    }
+    const UndoOutcome across = undo_change(db, seventh, 5);
+    EXPECT_FALSE(across.revision);
+    EXPECT_EQ(across.conflict_date, QDate(2024, 1, 7));
+    EXPECT_EQ(across.later ? across.later->action : QString(), QStringLiteral("Year deleted: 2024"));
 }
 
 // An older database gains the history when opened; dayvane-db prints and
