@@ -33,6 +33,7 @@ QString refusal_message(OpenStep step, const QString &detail)
         return QStringLiteral("Please select the database named ''QZDB.mdb''.");
     case OpenStep::SchemaTooNew:
     case OpenStep::WriteProtected:
+    case OpenStep::UpgradeFailed:
         return detail;
     case OpenStep::Busy:
         return QStringLiteral("The calendar database is busy: another workstation is saving. Try again in a moment.");
@@ -56,6 +57,24 @@ QString refusal_message(OpenStep step, const QString &detail)
                           QStringLiteral("Corvantelle database.")});
 }
 
+// True when the refusal says the path names no calendar database, so that
+// the user is asked for another; a database that is busy, out of reach,
+// newer or not yet upgraded is the right one and is tried again next time.
+bool forgets_path(OpenStep step)
+{
+    switch (step) {
+    case OpenStep::UnknownDrive:
+    case OpenStep::PathTooShort:
+    case OpenStep::WrongFileName:
+    case OpenStep::OpensWithFirstKey:
+    case OpenStep::NotValid:
+    case OpenStep::DatabaseMissing:
+        return true;
+    default:
+        return false;
+    }
+}
+
 // Connects to the server at the stored address, asking for its password
 // when the server wants one.
 bool open_server(QWidget *parent)
@@ -74,10 +93,7 @@ bool open_server(QWidget *parent)
         inform(parent, refusal_message(result.step, result.detail));
         if (result.step == OpenStep::AuthenticationFailed)
             state.server_password.clear();
-        // A server that does not answer, or a refused password, may pass;
-        // a database that is missing or not ours is asked for again.
-        if (result.step != OpenStep::ServerUnreachable && result.step != OpenStep::AuthenticationFailed
-            && result.step != OpenStep::Busy)
+        if (forgets_path(result.step))
             state.db_path.clear();
         return false;
     }
@@ -100,7 +116,7 @@ bool open_database(QWidget *parent, bool reselect)
         if (!reselect) {
             const bool select_now = interaction().ask_yes_no(
                 parent, kMessageTitle,
-                message_lines({QStringLiteral("The application requires the location of the Corvantelle database (QZBD.mdb)."),
+                message_lines({QStringLiteral("The application requires the location of the Corvantelle database (QZDB.mdb)."),
                                QStringLiteral("Do you want to select the database location now?")}),
                 MessageIcon::Information);
             if (!select_now) {
@@ -123,10 +139,7 @@ bool open_database(QWidget *parent, bool reselect)
     OpenResult result = open_calendar_database(state.db_path);
     if (result.step != OpenStep::Opened) {
         inform(parent, refusal_message(result.step, result.detail));
-        // The right file, which the program cannot use at the moment: the
-        // next start tries it again.
-        if (result.step != OpenStep::Busy && result.step != OpenStep::Unreadable
-            && result.step != OpenStep::WriteProtected)
+        if (forgets_path(result.step))
             state.db_path.clear();
         return false;
     }

@@ -19,6 +19,8 @@ OpenResult refusal(const QString &path, const DbError &error)
     switch (error.number()) {
     case DbError::SchemaTooNew:
         return {OpenStep::SchemaTooNew, std::nullopt, error.description()};
+    case DbError::UpgradeFailed:
+        return {OpenStep::UpgradeFailed, std::nullopt, error.description()};
     case DbError::Busy:
     case DbError::Locked:
         return {OpenStep::Busy, std::nullopt, error.description()};
@@ -143,6 +145,8 @@ OpenResult open_calendar_database_at(const QString &location, const QByteArray &
             return {OpenStep::DatabaseMissing, std::nullopt, error.description()};
         case DbError::SchemaTooNew:
             return {OpenStep::SchemaTooNew, std::nullopt, error.description()};
+        case DbError::UpgradeFailed:
+            return {OpenStep::UpgradeFailed, std::nullopt, error.description()};
         case DbError::Busy:
             return {OpenStep::Busy, std::nullopt, error.description()};
         default:

@@ -44,6 +44,9 @@ enum class OpenStep {
     PasswordNeeded = 15,        // ask the user, then try again
     AuthenticationFailed = 16,  // the user name or password was refused
     DatabaseMissing = 17,       // the server has no database of that name
+    // A calendar database of an older version that could not be brought up
+    // to date; the detail says why. Not a verdict on the database.
+    UpgradeFailed = 18,
 };
 
 struct OpenResult

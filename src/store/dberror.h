@@ -48,6 +48,7 @@ public:
         AuthenticationFailed = 3016,  // the server refused the user or password
         DatabaseMissing = 3017,       // the server has no database of that name
         ServerGone = 3018,            // the connection broke during a request
+        UpgradeFailed = 3019,         // an older calendar database could not be brought up to date
     };
 
     DbError(int number, QString description, QString source);

@@ -5,7 +5,11 @@
 #include "store/schemadefinition.h"
 #include "store/transaction.h"
 
+#include <QStringList>
+
 #include <iterator>
+#include <map>
+#include <vector>
 
 namespace dayvane {
 
@@ -173,25 +177,58 @@ const SchemaDefinition &schema_of(const Database &db)
     return db.dialect() == Database::Dialect::PostgreSQL ? server_schema() : file_schema();
 }
 
-void write_stored_queries(Database &db)
+// Each stored query's row as the program writes it: name, SQL, base table
+// and key column.
+std::vector<QStringList> program_queries(const Database &db)
 {
     const SchemaDefinition &schema = schema_of(db);
-    db.exec(QStringLiteral("DELETE FROM stored_query;"));
-    Statement insert = db.prepare(QStringLiteral(
-        "INSERT INTO stored_query (name, select_sql, base_table, key_column) VALUES (?, ?, ?, ?);"));
+    std::vector<QStringList> rows;
     for (std::size_t i = 0; i < schema.query_count; ++i) {
         const QueryDefinition &query = schema.queries[i];
         const QString base = QString::fromUtf8(query.base_table);
+        rows.push_back({QString::fromUtf8(query.name), QString::fromUtf8(query.select_sql), base,
+                        base.isEmpty() ? QString() : QStringLiteral("id")});
+    }
+    return rows;
+}
+
+// The table is kept for older programs, which run what it holds.
+void write_stored_queries(Database &db)
+{
+    db.exec(QStringLiteral("DELETE FROM stored_query;"));
+    Statement insert = db.prepare(QStringLiteral(
+        "INSERT INTO stored_query (name, select_sql, base_table, key_column) VALUES (?, ?, ?, ?);"));
+    for (const QStringList &row : program_queries(db)) {
         insert.reset();
-        insert.bind(1, QString::fromUtf8(query.name));
-        insert.bind(2, QString::fromUtf8(query.select_sql));
-        insert.bind(3, base);
-        insert.bind(4, base.isEmpty() ? QString() : QStringLiteral("id"));
+        for (int column = 0; column < row.size(); ++column)
+            insert.bind(column + 1, row[column]);
         insert.exec();
     }
 }
 
 } // namespace
+
+QStringList stored_query_differences(Database &db)
+{
+    std::map<QString, QStringList> stored;
+    Statement rows = db.prepare(QStringLiteral("SELECT name, select_sql, base_table, key_column FROM stored_query;"));
+    while (rows.step()) {
+        const QStringList row{rows.column(0).toString(), rows.column(1).toString(), rows.column(2).toString(),
+                              rows.column(3).toString()};
+        stored.emplace(row[0].toUpper(), row);
+    }
+    QStringList differing;
+    for (const QStringList &row : program_queries(db)) {
+        const auto found = stored.find(row[0].toUpper());
+        if (found == stored.end() || found->second != row)
+            differing << row[0];
+        if (found != stored.end())
+            stored.erase(found);
+    }
+    for (const auto &[name, row] : stored)
+        differing << row[0];
+    return differing;
+}
 
 void create_schema(Database &db)
 {
@@ -203,9 +240,11 @@ void create_schema(Database &db)
     transaction.commit();
 }
 
-void upgrade_schema(Database &db)
+namespace {
+
+// Refuses a database this program cannot upgrade; true when it is current.
+bool is_current(Database &db, int version)
 {
-    const int version = db.user_version();
     if (version > kSchemaVersion)
         throw DbError(DbError::SchemaTooNew,
                       QStringLiteral("The database was written by a newer version of the program "
@@ -213,19 +252,49 @@ void upgrade_schema(Database &db)
                           .arg(version)
                           .arg(kSchemaVersion),
                       db.source());
+    return version == kSchemaVersion;
+}
+
+} // namespace
+
+void upgrade_schema(Database &db)
+{
+    const int version = db.user_version();
+    if (is_current(db, version))
+        return;
     if (version < 1 || !db.has_table(QStringLiteral("stored_query")))
         throw DbError(DbError::SchemaMissing, QStringLiteral("The database holds no calendar data."),
                       db.source());
-    if (version == kSchemaVersion)
-        return;
-    // Each later version's step runs inside this one transaction; the
-    // stored queries are written afresh.
-    Transaction transaction(db);
-    if (version < 2)
-        db.exec(QString::fromUtf8(schema_of(db).history_table));
-    write_stored_queries(db);
-    db.set_user_version(kSchemaVersion);
-    transaction.commit();
+    try {
+        // Another workstation may be upgrading at this moment: the version
+        // is read again once this transaction holds the writer's lock, and
+        // what that workstation did is not done again.
+        Transaction transaction(db);
+        const int locked = db.user_version();
+        if (is_current(db, locked))
+            return;
+        // Each later version's step runs inside this one transaction; the
+        // stored queries are written afresh.
+        if (locked < 2)
+            db.exec(QString::fromUtf8(schema_of(db).history_table));
+        write_stored_queries(db);
+        db.set_user_version(kSchemaVersion);
+        transaction.commit();
+    } catch (const DbError &error) {
+        switch (error.number()) {
+        case DbError::Busy:
+        case DbError::Locked:
+        case DbError::SchemaTooNew:
+        case DbError::ServerGone:
+        case DbError::ServerUnreachable:
+            throw;
+        default:
+            throw DbError(DbError::UpgradeFailed,
+                          QStringLiteral("The database could not be brought up to this version of the program: ")
+                              + error.description(),
+                          error.source());
+        }
+    }
 }
 
 } // namespace dayvane

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QStringList>
+
 namespace dayvane {
 
 class Database;
@@ -12,9 +14,17 @@ inline constexpr int kSchemaVersion = 2;
 // transaction. Throws DbError.
 void create_schema(Database &db);
 
-// Brings an older calendar database up to kSchemaVersion. Throws DbError
-// SchemaTooNew for a file written by a newer program, and SchemaMissing for
-// a database that holds no calendar schema at all.
+// Brings an older calendar database up to kSchemaVersion; a database that
+// another connection brought up meanwhile is left as it is. Throws DbError
+// SchemaTooNew for a file written by a newer program, SchemaMissing for a
+// database that holds no calendar schema at all, Busy when another writer
+// kept the lock too long, and UpgradeFailed when the upgrade itself failed.
 void upgrade_schema(Database &db);
+
+// The stored queries whose row in the table stored_query differs from this
+// program's definition, or that only one of them has. The program runs its
+// own definitions; the table is kept for older programs, and a difference
+// means someone wrote it. Throws DbError.
+QStringList stored_query_differences(Database &db);
 
 } // namespace dayvane

@@ -25,7 +25,7 @@ bool check_operation_allowed(bool require_connection, bool require_system_passwo
         if (!app_state().database) {
             inform(app_state().main_window,
                    message_lines({QStringLiteral("The application is not connected to a database."),
-                                  QStringLiteral("Please click on <Admin> / <Set database location>,"),
+                                  QStringLiteral("Please click on <System> / <Set database location>,"),
                                   QStringLiteral("select the database and then repeat this operation.")}));
             return false;
         }

@@ -1,6 +1,7 @@
 #include "mainwindowtest.h"
 #include "testserver.h"
 #include "store/connection.h"
+#include "store/schema.h"
 #include "ui_common/geometry.h"
 #include "ui_common/menutree.h"
 
@@ -15,7 +16,7 @@ using namespace dayvane::test;
 namespace {
 
 const QString kNotConnected = QStringLiteral(
-    "The application is not connected to a database.\r\nPlease click on <Admin> / <Set database location>,\r\n"
+    "The application is not connected to a database.\r\nPlease click on <System> / <Set database location>,\r\n"
     "select the database and then repeat this operation.");
 const QString kSelectLater = QStringLiteral(
     "To select the database location at a later time, click on\r\n<Set database location> listed under the <System> menu item.");
@@ -39,7 +40,7 @@ TEST_F(CalendarWindowTest, FirstStartCentresTheWindowAsksForTheDatabaseAndGuards
     EXPECT_EQ(window.pos(), QPoint(area.left() + (area.width() - window.frameGeometry().width()) / 2,
                                    area.top() + (area.height() - window.frameGeometry().height()) / 2));
     EXPECT_EQ(user.take_texts(), QStringList({"The application requires the location of the Corvantelle database "
-                                              "(QZBD.mdb).\r\nDo you want to select the database location now?",
+                                              "(QZDB.mdb).\r\nDo you want to select the database location now?",
                                               kSelectLater}));
     EXPECT_FALSE(app_state().db_connected);
     EXPECT_EQ(text("lbl_calendar_name"), QStringLiteral("No calendar loaded"));
@@ -139,6 +140,12 @@ TEST_F(CalendarWindowTest, OpeningTheDatabaseExplainsEveryRefusalAndKeepsTheLoca
     const QString wrong_name = copy_into(QStringLiteral("named"), QStringLiteral("qzdb.mdb"));
     const QString busy = copy_into(QStringLiteral("busy"), QStringLiteral("QZDB.mdb"));
     const QString unreadable = copy_into(QStringLiteral("unreadable"), QStringLiteral("QZDB.mdb"));
+    // A newer program's file, and an older one whose upgrade fails (a
+    // history table is there already): the right files, kept for later.
+    const QString newer = copy_into(QStringLiteral("newer"), QStringLiteral("QZDB.mdb"));
+    open_existing_database(newer).set_user_version(kSchemaVersion + 1);
+    const QString stuck = copy_into(QStringLiteral("stuck"), QStringLiteral("QZDB.mdb"));
+    open_existing_database(stuck).set_user_version(1);
     const QString other = dir.filePath(QStringLiteral("QZDB.mdb"));
     Database::open(other, key_from_connect_string(kFirstConnectString), Database::OpenMode::Create)
         .exec(QStringLiteral("CREATE TABLE t (x);"));
@@ -181,6 +188,10 @@ TEST_F(CalendarWindowTest, OpeningTheDatabaseExplainsEveryRefusalAndKeepsTheLoca
         {other, QStringLiteral("The selected database does not appear to be a valid\r\nCorvantelle database.")},
         {busy, QStringLiteral("The calendar database is busy: another workstation is saving. Try again in a moment."), true},
         {unreadable, QStringLiteral("The calendar database cannot be read: Permission denied"), true},
+        {newer, QStringLiteral("The database was written by a newer version of the program (schema %1; this program reads up"
+                               " to %2). Please update the program.").arg(kSchemaVersion + 1).arg(kSchemaVersion), true},
+        {stuck, QStringLiteral("The database could not be brought up to this version of the program: "
+                               "table change_history already exists"), true},
     };
     for (const auto &c : cases) {
         choose(c.chosen);
@@ -215,6 +226,8 @@ TEST_F(CalendarWindowTest, TheServerWindowConnectsAndExplainsEveryRefusal)
     const QString ours = server->create_database();
     create_calendar_database_at(ours);
     const QString empty = server->create_database();
+    const QString newer = server->create_database();
+    create_calendar_database_at(newer).set_user_version(kSchemaVersion + 1);
     // The test cluster asks this role, and only this one, for a password.
     Database admin = Database::connect(server->admin_address());
     if (scalar(admin, QStringLiteral("SELECT count(*) FROM pg_roles WHERE rolname = 'dayvane_pw'")) == 0)
@@ -240,6 +253,7 @@ TEST_F(CalendarWindowTest, TheServerWindowConnectsAndExplainsEveryRefusal)
         {QStringLiteral("host=/nowhere/at/all dbname=x user=postgres"), QStringLiteral("The database server does not answer:"), true},
         {folder + QStringLiteral(" user=postgres dbname=nosuch"), QStringLiteral("The database server has no such database:"), false},
         {empty, QStringLiteral("The selected database does not appear to be a valid"), false},
+        {newer, QStringLiteral("The database was written by a newer version of the program"), true},
         {ours, QString(), true},
     };
     for (const auto &c : cases) {

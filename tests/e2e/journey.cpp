@@ -49,7 +49,7 @@ QMainWindow *g_main = nullptr;
 std::unique_ptr<ScriptedInteraction> g_user;
 
 const QString kAskDatabase = QStringLiteral("The application requires the location of the Corvantelle database "
-                                            "(QZBD.mdb).\r\nDo you want to select the database location now?");
+                                            "(QZDB.mdb).\r\nDo you want to select the database location now?");
 const QString kCalendar = QStringLiteral("Head Office");
 const QString kCountry = QStringLiteral("United States");
 const QString kHoliday = QStringLiteral("Thanksgiving Day");

@@ -11,6 +11,7 @@
 #include "store/drivetype.h"
 #include "store/dberror.h"
 #include "store/schema.h"
+#include "store/transaction.h"
 #include "testdatabase.h"
 #include "testserver.h"
 
@@ -27,6 +28,7 @@
 
 #include <functional>
 #include <map>
+#include <optional>
 #include <set>
 
 #include <sys/stat.h>
@@ -281,6 +283,30 @@ TEST_P(Concurrency, TwoProcessesLoseNoChangeAndRefuseEveryStaleOne)
     EXPECT_EQ(int(revisions.size()), last - first_revision);
     EXPECT_EQ(saves_recorded(db, calendar), last - first_revision);
     EXPECT_TRUE(revisions.empty() || (*revisions.begin() == first_revision + 1 && *revisions.rbegin() == last));
+}
+
+// Two workstations open an older database together: both read its version
+// while a third holds the writer's lock, then both upgrade when it lets go.
+// The second finds the work done, and neither is told the database is not
+// a calendar database.
+TEST_P(Concurrency, TwoProcessesOpeningAnOlderDatabaseTogetherBothOpenIt)
+{
+    Database db = open_existing_database(base.path());
+    db.exec(QStringLiteral("DROP TABLE change_history;"));
+    db.set_user_version(1);
+    std::optional<Transaction> holding(std::in_place, db);
+    test::scalar(db, QStringLiteral("SELECT count(*) FROM calendars;"));  // the lock is taken
+    std::vector<std::unique_ptr<Worker>> workers;
+    for (int i = 0; i < 2; ++i)
+        workers.push_back(std::make_unique<Worker>(QStringList{QStringLiteral("open"), base.path()}));
+    QThread::msleep(2000);
+    holding.reset();
+    for (auto &worker : workers) {
+        ASSERT_TRUE(worker->process.waitForFinished(kTimeoutMs)) << worker->error_output();
+        EXPECT_TRUE(worker->lines().value(0).startsWith(u"calendar 0 ")) << worker->lines().join(u'\n').toStdString();
+    }
+    EXPECT_EQ(db.user_version(), kSchemaVersion);
+    EXPECT_TRUE(db.has_table(QStringLiteral("change_history")));
 }
 
 TEST_P(Crash, KilledWholeYearSavesLeaveOneContent)

@@ -116,7 +116,7 @@ int open_files()
 void run_open(const QStringList &args)
 {
     const int files = open_files();
-    const OpenResult result = open_calendar_database(args.at(0));
+    const OpenResult result = open_calendar_database_at(args.at(0), {});
     say(QStringLiteral("calendar %1 %2 %3").arg(int(result.step)).arg(open_files() - files).arg(result.detail));
     try {
         Database db = open_existing_database(args.at(0));
