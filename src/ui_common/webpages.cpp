@@ -1,7 +1,10 @@
 #include "ui_common/webpages.h"
 
 #include "ui_common/bundledwebserver.h"
+#include "ui_common/busycursor.h"
 #include "ui_common/interaction.h"
+
+#include <QTcpSocket>
 
 namespace dayvane {
 
@@ -37,6 +40,16 @@ QString failure_message(WebPage page)
     return QStringLiteral("Unable to connect to Corvantelle On-line help.");
 }
 
+// True when the page's server accepts a connection within a short wait: a
+// page that did not show is then the browser's failure, not the server's.
+bool server_answers(const QUrl &url)
+{
+    const BusyCursor busy;
+    QTcpSocket socket;
+    socket.connectToHost(url.host(), quint16(url.port(80)));
+    return socket.waitForConnected(2000);
+}
+
 } // namespace
 
 QString web_host()
@@ -65,6 +78,11 @@ bool open_web_page(QWidget *parent, WebPage page)
     const QUrl url = web_page_url(page);
     if (url.isValid() && interaction().open_url(url))
         return true;
+    if (url.isValid() && server_answers(url)) {
+        inform(parent, message_lines({QStringLiteral("No web browser could be started to show the page."),
+                                      QStringLiteral("Its address is ") + url.toString()}));
+        return false;
+    }
     inform(parent, failure_message(page));
     return false;
 }

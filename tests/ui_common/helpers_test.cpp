@@ -21,6 +21,7 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <QTableWidget>
+#include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -254,6 +255,15 @@ TEST(WebPages, UseTheConfiguredHostAndTellWhenTheyFail)
     EXPECT_FALSE(open_web_page(nullptr, WebPage::News));
     EXPECT_EQ(user.take_texts(), QStringList({QStringLiteral("Unable to connect to Corvantelle On-line help."),
                                               QStringLiteral("Unable to connect to Corvantelle website.")}));
+    // A server that answers while no browser starts: the browser is named,
+    // with the page's address.
+    QTcpServer answering;
+    ASSERT_TRUE(answering.listen(QHostAddress::LocalHost));
+    qputenv("DAYVANE_WEB_HOST", QByteArray("127.0.0.1:") + QByteArray::number(answering.serverPort()));
+    EXPECT_FALSE(open_web_page(nullptr, WebPage::Help));
+    EXPECT_EQ(user.take_texts(), QStringList(QStringLiteral("No web browser could be started to show the page.\r\n"
+                                                            "Its address is http://127.0.0.1:%1/help/qzhelp.htm")
+                                                 .arg(answering.serverPort())));
     // Without DAYVANE_WEB_HOST: the administrator's system setting, then the
     // server installed beside the program, which this test program has not.
     QTemporaryDir dir;
