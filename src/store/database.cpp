@@ -1,6 +1,7 @@
 #include "store/database.h"
 
 #include "store/dberror.h"
+#include "store/schemadefinition.h"
 #include "store/engine.h"
 #include "store/postgresengine.h"
 #include "store/sqlcipherengine.h"
@@ -158,12 +159,16 @@ QString Database::source() const
 
 const StoredQuery &Database::stored_query(const QString &name)
 {
+    // The program's own definitions, never the stored table's text: whoever
+    // can write that table (any workstation of a share or server) would
+    // otherwise choose the SQL that every other workstation runs.
     if (m_queries.empty()) {
-        Statement stmt = prepare(QStringLiteral(
-            "SELECT name, select_sql, base_table, key_column FROM stored_query;"));
-        while (stmt.step()) {
-            StoredQuery query{stmt.column(0).toString(), stmt.column(1).toString(),
-                              stmt.column(2).toString(), stmt.column(3).toString()};
+        const SchemaDefinition &schema = dialect() == Dialect::PostgreSQL ? server_schema() : file_schema();
+        for (std::size_t i = 0; i < schema.query_count; ++i) {
+            const QueryDefinition &definition = schema.queries[i];
+            const QString base = QString::fromUtf8(definition.base_table);
+            StoredQuery query{QString::fromUtf8(definition.name), QString::fromUtf8(definition.select_sql), base,
+                              base.isEmpty() ? QString() : QStringLiteral("id")};
             m_queries.emplace(query.name.toLower(), std::move(query));
         }
     }

@@ -313,6 +313,23 @@ QStringList SqlCipherDatabase::table_columns(const QString &table)
     return columns;
 }
 
+// A calendar file may come from a share that others write: nothing in it
+// may reach beyond it. No other file is attached, and the pragmas that
+// would let a statement rewrite the schema's own records or the key are
+// refused. (The engine predates its own defensive switch.)
+int guard_calendar_file(void *, int action, const char *first, const char *, const char *, const char *)
+{
+    if (action == SQLITE_ATTACH || action == SQLITE_DETACH)
+        return SQLITE_DENY;
+    if (action == SQLITE_PRAGMA && first) {
+        for (const char *refused : {"writable_schema", "key", "rekey", "hexkey", "hexrekey"}) {
+            if (sqlite3_stricmp(first, refused) == 0)
+                return SQLITE_DENY;
+        }
+    }
+    return SQLITE_OK;
+}
+
 } // namespace
 
 std::unique_ptr<DatabaseEngine> open_sqlcipher(const QString &path, const QByteArray &key, Database::OpenMode mode)
@@ -334,6 +351,8 @@ std::unique_ptr<DatabaseEngine> open_sqlcipher(const QString &path, const QByteA
         const int keyed = sqlite3_key(raw, key.constData(), int(key.size()));
         if (keyed != SQLITE_OK)
             db->fail(keyed);
+        sqlite3_limit(raw, SQLITE_LIMIT_ATTACHED, 0);
+        sqlite3_set_authorizer(raw, guard_calendar_file, nullptr);
     }
     // Another workstation may be writing: wait for it from the first read.
     db->set_busy_timeout(kDefaultBusyTimeoutMs);

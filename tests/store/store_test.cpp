@@ -4,6 +4,7 @@
 #include "store/drivetype.h"
 #include "store/postgresengine.h"
 #include "store/recordset.h"
+#include "store/schema.h"
 #include "store/recordsettext.h"
 #include "store/revisions.h"
 #include "store/scramble.h"
@@ -167,6 +168,17 @@ TEST_P(StoredQueries, EachYieldsExactlyItsRecordsInOrder)
     };
     for (const Case &c : cases)
         EXPECT_EQ(records(with_ids(c.query), c.fields), with_ids(c.expected)) << c.query;
+
+    // SQL planted in the stored table is reported, never run: here a Q004
+    // that would give every calendar but the one asked for.
+    db.exec(QStringLiteral("UPDATE stored_query SET select_sql = 'SELECT id, \"Name\", \"OwnerLink\", \"RestrictRead\","
+                           " revision FROM calendars WHERE id <> :RecordID' WHERE name = 'Q004';"));
+    EXPECT_EQ(RecordSet::open(second, calendar(s.alpha)).field(QStringLiteral("Name")).toString(), QStringLiteral("Alpha"));
+    EXPECT_EQ(stored_query_differences(db), QStringList{QStringLiteral("Q004")});
+    // Nothing in a file reaches past it: no other file is attached to it.
+    if (GetParam() == Backend::File) {
+        EXPECT_THROW(db.exec(QStringLiteral("ATTACH DATABASE '%1-planted' AS planted KEY '';").arg(t.path())), DbError);
+    }
 }
 
 TEST_P(RecordSetWrites, AddEditAndDeleteWriteThrough)
