@@ -3,7 +3,7 @@
 
 #include "export/yearcsv.h"
 #include "export/yearicalendar.h"
-#include "ui_common/calendaryear.h"
+#include "calendaryear/calendaryear.h"
 
 #include <QDateTime>
 #include <QTimeZone>

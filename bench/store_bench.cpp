@@ -9,7 +9,7 @@
 #include "store/revisions.h"
 #include "store/sqlcipherengine.h"
 #include "store/transaction.h"
-#include "ui_common/calendaryear.h"
+#include "calendaryear/calendaryear.h"
 
 #include <libpq-fe.h>
 #include <sqlcipher/sqlite3.h>

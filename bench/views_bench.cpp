@@ -7,7 +7,7 @@
 #include "store/sqlcipherengine.h"
 #include "store/transaction.h"
 #include "ui_common/appstate.h"
-#include "ui_common/calendaryear.h"
+#include "calendaryear/calendaryear.h"
 
 #include <sqlcipher/sqlite3.h>
 

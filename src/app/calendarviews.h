@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui_common/calendaryear.h"
+#include "calendaryear/calendaryear.h"
 
 #include <QColor>
 #include <QDate>

@@ -3,7 +3,7 @@
 #include "export/dayclassnames.h"
 #include "model/textforms.h"
 #include "model/timesegments.h"
-#include "ui_common/calendaryear.h"
+#include "calendaryear/calendaryear.h"
 
 #include <QStringList>
 

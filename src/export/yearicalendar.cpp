@@ -1,7 +1,7 @@
 #include "export/yearicalendar.h"
 
 #include "model/timesegments.h"
-#include "ui_common/calendaryear.h"
+#include "calendaryear/calendaryear.h"
 
 #include <QDateTime>
 #include <QTimeZone>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "printing/engine/reportdata.h"
-#include "ui_common/calendaryear.h"
+#include "calendaryear/calendaryear.h"
 
 #include <QDate>
 #include <QString>

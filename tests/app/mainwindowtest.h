@@ -7,7 +7,7 @@
 #include "scriptedinteraction.h"
 #include "testdatabase.h"
 #include "ui_common/appstate.h"
-#include "ui_common/calendaryear.h"
+#include "calendaryear/calendaryear.h"
 #include "ui_common/gridhelpers.h"
 #include "windowdriver.h"
 

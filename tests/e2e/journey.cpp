@@ -10,7 +10,7 @@
 #include "pdftools.h"
 #include "scriptedinteraction.h"
 #include "store/connection.h"
-#include "ui_common/calendaryear.h"
+#include "calendaryear/calendaryear.h"
 #include "windowdriver.h"
 
 #include <QAction>

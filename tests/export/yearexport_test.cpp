@@ -4,7 +4,7 @@
 #include "export/yearcsv.h"
 #include "export/yearicalendar.h"
 #include "store/scramble.h"
-#include "ui_common/calendaryear.h"
+#include "calendaryear/calendaryear.h"
 
 #include "testdatabase.h"
 

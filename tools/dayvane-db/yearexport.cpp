@@ -5,7 +5,7 @@
 #include "store/recordset.h"
 #include "store/recordsettext.h"
 #include "store/revisions.h"
-#include "ui_common/calendaryear.h"
+#include "calendaryear/calendaryear.h"
 
 #include "terminalpassword.h"
 

@@ -1,4 +1,4 @@
-#include "ui_common/calendaryear.h"
+#include "calendaryear/calendaryear.h"
 
 #include "model/textforms.h"
 #include "store/dberror.h"
