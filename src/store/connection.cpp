@@ -4,6 +4,7 @@
 #include "store/drivetype.h"
 #include "store/postgresengine.h"
 #include "store/schema.h"
+#include "store/sqlcipherengine.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -161,6 +162,35 @@ Database open_existing_database(const QString &path)
                                           : Database::open(path, key_from_connect_string(kSecondConnectString));
     upgrade_schema(db);
     return db;
+}
+
+Database open_for_inspection(const QString &location)
+{
+    if (!is_server_address(location)) {
+        Database db = Database::open(location, key_from_connect_string(kSecondConnectString), Database::OpenMode::ReadOnly);
+        check_schema(db);
+        return db;
+    }
+    Database db = Database::connect(location);
+    db.exec(QStringLiteral("SET default_transaction_read_only = on;"));
+    check_schema(db);
+    return db;
+}
+
+int upgrade_calendar_database(const QString &location)
+{
+    Database db = is_server_address(location) ? Database::connect(location)
+                                              : Database::open(location, key_from_connect_string(kSecondConnectString));
+    const int version = db.user_version();
+    upgrade_schema(db);
+    return version;
+}
+
+void snapshot_calendar_file(const QString &path, const QString &copy_path)
+{
+    const QByteArray key = key_from_connect_string(kSecondConnectString);
+    Database source = Database::open(path, key, Database::OpenMode::ReadOnly);
+    backup_sqlcipher(source, copy_path, key);
 }
 
 Database create_calendar_database_at(const QString &location)

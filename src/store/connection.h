@@ -77,6 +77,21 @@ bool is_calendar_server(const QString &location);
 // SchemaTooNew, or a server's refusal.
 Database open_existing_database(const QString &path);
 
+// Opens a calendar database, file or server, to look at it only: the file
+// read only, the server's session read only, and an older schema left as it
+// is (an upgrade would lock out the older programs still using it). Throws
+// DbError as open_existing_database does.
+Database open_for_inspection(const QString &location);
+
+// Brings the calendar database at `location` up to this program's schema.
+// Returns the version it had. Throws DbError as open_existing_database does.
+int upgrade_calendar_database(const QString &location);
+
+// Copies the calendar file at `path` into the new file `copy_path` as it is
+// at one moment, holding the file's lock only while its pages are copied.
+// Throws DbError.
+void snapshot_calendar_file(const QString &path, const QString &copy_path);
+
 // Creates a new calendar database with schema and stored queries: a file at
 // `location`, keyed with the second connect string, or the tables in an empty
 // database on a server. Throws DbError if the file exists or the server's

@@ -257,14 +257,21 @@ bool is_current(Database &db, int version)
 
 } // namespace
 
-void upgrade_schema(Database &db)
+bool check_schema(Database &db)
 {
     const int version = db.user_version();
     if (is_current(db, version))
-        return;
+        return true;
     if (version < 1 || !db.has_table(QStringLiteral("stored_query")))
         throw DbError(DbError::SchemaMissing, QStringLiteral("The database holds no calendar data."),
                       db.source());
+    return false;
+}
+
+void upgrade_schema(Database &db)
+{
+    if (check_schema(db))
+        return;
     try {
         // Another workstation may be upgrading at this moment: the version
         // is read again once this transaction holds the writer's lock, and

@@ -14,6 +14,11 @@ inline constexpr int kSchemaVersion = 2;
 // transaction. Throws DbError.
 void create_schema(Database &db);
 
+// Refuses a database that is no calendar database (SchemaMissing) or a
+// newer program's (SchemaTooNew), changing nothing; true when its schema is
+// this program's, false for an older one. Throws DbError.
+bool check_schema(Database &db);
+
 // Brings an older calendar database up to kSchemaVersion; a database that
 // another connection brought up meanwhile is left as it is. Throws DbError
 // SchemaTooNew for a file written by a newer program, SchemaMissing for a

@@ -73,19 +73,46 @@ QStringList shared_columns(Database &source, Database &target, const QString &ta
     return columns;
 }
 
+// Rows a server hands over at a time: a whole table's answer (millions of
+// days) would otherwise be held in memory at once.
+constexpr int kBatchRows = 5000;
+
+// Runs `select` and gives every row to `each_row`; on a server through a
+// cursor, a batch at a time (inside the caller's transaction).
+void for_each_row(Database &db, const QString &select, const std::function<void(const Statement &)> &each_row)
+{
+    if (db.dialect() == Database::Dialect::SQLite) {
+        Statement rows = db.prepare(select);
+        while (rows.step())
+            each_row(rows);
+        return;
+    }
+    db.exec(QStringLiteral("DECLARE copied_rows NO SCROLL CURSOR FOR ") + select);
+    Statement fetch = db.prepare(QStringLiteral("FETCH %1 FROM copied_rows").arg(kBatchRows));
+    for (bool more = true; more;) {
+        fetch.reset();
+        int rows = 0;
+        for (; fetch.step(); ++rows)
+            each_row(fetch);
+        more = rows == kBatchRows;
+    }
+    db.exec(QStringLiteral("CLOSE copied_rows"));
+}
+
 // Rows and checksum of a table as `db` reads it; `each_row` sees every row.
 std::pair<qint64, QByteArray> table_summary(Database &db, const QString &table, const QStringList &columns,
                                             const std::function<void(const Statement &)> &each_row = {})
 {
-    Statement rows = db.prepare(QStringLiteral("SELECT %1 FROM %2 ORDER BY id").arg(column_list(columns), table));
     QCryptographicHash hash(QCryptographicHash::Sha256);
     qint64 count = 0;
-    for (; rows.step(); ++count) {
+    for_each_row(db, QStringLiteral("SELECT %1 FROM %2 ORDER BY id").arg(column_list(columns), table),
+                 [&](const Statement &row) {
         for (int column = 0; column < columns.size(); ++column)
-            add_to_checksum(hash, rows.column(column));
+            add_to_checksum(hash, row.column(column));
         if (each_row)
-            each_row(rows);
-    }
+            each_row(row);
+        ++count;
+    });
     return {count, hash.result()};
 }
 
@@ -134,12 +161,16 @@ std::pair<qint64, QByteArray> copy_rows(Database &source, Database &target, cons
         places << QStringLiteral("?");
     Statement insert = target.prepare(
         QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)").arg(table, column_list(columns), places.join(u',')));
+    qint64 sent = 0;
     return table_summary(source, table, columns, [&](const Statement &row) {
         for (int column = 0; column < columns.size(); ++column)
             insert.bind(column + 1, row.column(column));
-        // Sent in batches to a server: no round trip per record.
+        // Sent in batches to a server: no round trip per record, and no
+        // more than a batch of answers waiting.
         insert.send();
         insert.reset();
+        if (++sent % kBatchRows == 0)
+            target.flush();
     });
 }
 
@@ -167,13 +198,20 @@ bool holds_no_records(Database &db)
 std::vector<CopiedTable> copy_database(Database &source, Database &target)
 {
     std::vector<CopiedTable> copied;
-    // Holding the source's write lock makes the copy one moment's state:
-    // a workstation's change waits for it (or is told the database is busy).
-    std::optional<Transaction> source_held;
-    if (!source.read_only())
-        source_held.emplace(source);
+    // One moment's state of a server without its writer's lock, so that the
+    // workstations' saves go on meanwhile. (A file is copied from a
+    // snapshot of its own, see snapshot_calendar_file.)
+    const bool server = source.dialect() == Database::Dialect::PostgreSQL;
+    if (server)
+        source.exec(QStringLiteral("BEGIN ISOLATION LEVEL REPEATABLE READ, READ ONLY;"));
+    // A database from before the history has none to copy.
+    const bool has_history = source.has_table(QStringLiteral("change_history"));
     Transaction transaction(target);
     for (const QString &table : copied_tables()) {
+        if (table == QLatin1String("change_history") && !has_history) {
+            copied.push_back({table, 0, 0, {}, {}});
+            continue;
+        }
         const QStringList columns = shared_columns(source, target, table);
         CopiedTable entry;
         entry.table = table;
@@ -181,8 +219,12 @@ std::vector<CopiedTable> copy_database(Database &source, Database &target)
         set_id_high_water(target, table, id_high_water(source, table));
         copied.push_back(entry);
     }
+    if (server)
+        source.exec(QStringLiteral("COMMIT;"));
     // Read back what the target now holds, before anything is committed.
     for (CopiedTable &entry : copied) {
+        if (entry.source_checksum.isEmpty())
+            continue;
         std::tie(entry.target_rows, entry.target_checksum) =
             table_summary(target, entry.table, target.table_columns(entry.table));
         if (entry.target_rows != entry.source_rows || entry.target_checksum != entry.source_checksum)

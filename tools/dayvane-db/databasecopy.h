@@ -26,12 +26,14 @@ const std::vector<QString> &copied_tables();
 bool holds_no_records(Database &db);
 
 // Copies every record of every calendar table from `source` into `target`,
-// an empty calendar database of either engine, in one transaction while
-// changes to the source wait: ids,
+// an empty calendar database of either engine, in one transaction: ids,
 // revisions, scrambled passwords and the system password as they are, and
 // each table's id high-water mark, so a copy never hands out an id the source
-// had used. Then reads the target back: when any table's count or checksum
-// differs from the source's, throws DbError and writes nothing.
+// had used. A server source is read in one read-only snapshot, without the
+// writers' lock: the workstations' saves go on. Rows travel in batches, so
+// memory stays bounded however large the database. Then reads the target
+// back: when any table's count or checksum differs from the source's,
+// throws DbError and writes nothing.
 std::vector<CopiedTable> copy_database(Database &source, Database &target);
 
 } // namespace dayvane
