@@ -37,23 +37,26 @@ QTextStream &err()
     return stream;
 }
 
-int usage()
+// Asked for (--help): on standard output, exit 0; after a wrong call on
+// standard error, exit 2.
+int usage(QTextStream &stream = err(), int exit_code = 2)
 {
-    err() << "Usage: dayvane-db create PATH      create an empty calendar database\n"
-             "       dayvane-db demo PATH        create a database filled with demo calendars\n"
-             "       dayvane-db check PATH       check a database and list what it holds\n"
-             "       dayvane-db copy SOURCE TARGET  copy a whole database into an empty one\n"
-             "       dayvane-db report PATH      create an empty report database (QZX.mdb)\n"
-             "       dayvane-db export PATH CALENDAR YEAR --ics|--csv OUTPUT\n"
-             "                                   write a calendar year as iCalendar or CSV; OUTPUT - is\n"
-             "                                   standard output\n"
-             "       dayvane-db history PATH [CALENDAR]\n"
-             "                                   print who changed what, newest first, tab-separated\n"
-             "       dayvane-db prune-history PATH --before YYYY-MM-DD\n"
-             "                                   remove the history of changes made before that day\n"
-             "PATH names the database file, normally .../QZDB.mdb, or for every command but report\n"
-             "a database server's address (postgresql://user@host/dbname).\n";
-    return 2;
+    stream << "Usage: dayvane-db create PATH      create an empty calendar database\n"
+              "       dayvane-db demo PATH        create a database filled with demo calendars\n"
+              "       dayvane-db check PATH       check a database and list what it holds\n"
+              "       dayvane-db copy SOURCE TARGET  copy a whole database into an empty one\n"
+              "       dayvane-db report PATH      create an empty report database (QZX.mdb)\n"
+              "       dayvane-db export PATH CALENDAR YEAR --ics|--csv OUTPUT\n"
+              "                                   write a calendar year as iCalendar or CSV; OUTPUT - is\n"
+              "                                   standard output\n"
+              "       dayvane-db history PATH [CALENDAR]\n"
+              "                                   print who changed what, newest first, tab-separated\n"
+              "       dayvane-db prune-history PATH --before YYYY-MM-DD\n"
+              "                                   remove the history of changes made before that day\n"
+              "       dayvane-db --help           print this text\n"
+              "PATH names the database file, normally .../QZDB.mdb, or for every command but report\n"
+              "a database server's address (postgresql://user@host/dbname).\n";
+    return exit_code;
 }
 
 // Refuses a path whose folder is missing or that names an existing file.
@@ -286,6 +289,8 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
+    if (args.size() == 2 && (args.at(1) == QLatin1String("--help") || args.at(1) == QLatin1String("-h")))
+        return usage(out(), 0);
     if (args.size() < 3)
         return usage();
     const QString &command = args.at(1);
