@@ -59,18 +59,43 @@ int usage(QTextStream &stream = err(), int exit_code = 2)
     return exit_code;
 }
 
-// Refuses a path whose folder is missing or that names an existing file.
+// Whether the database at `location` holds another application's tables,
+// naming one: a calendar database made or copied there would mix with them.
+// A file that does not open with the program's key does not count.
+bool holds_foreign_table(const QString &location)
+{
+    std::optional<QString> table;
+    if (is_calendar_server(location)) {
+        Database db = Database::connect(location);
+        table = foreign_table(db);
+    } else {
+        try {
+            Database db = Database::open(location, key_from_connect_string(kSecondConnectString),
+                                         Database::OpenMode::ReadOnly);
+            table = foreign_table(db);
+        } catch (const DbError &) {
+        }
+    }
+    if (table)
+        err() << "The database already holds tables of another application (for example ''" << *table
+              << "''); choose an empty database.\n";
+    return table.has_value();
+}
+
+// Refuses a path whose folder is missing or that names an existing file, and
+// a server database holding another application's tables.
 bool can_create(const QString &path)
 {
     if (is_calendar_server(path))
-        return true;
+        return !holds_foreign_table(path);
     const QFileInfo info(path);
     if (!info.absoluteDir().exists()) {
         err() << "The folder " << info.absolutePath() << " does not exist.\n";
         return false;
     }
     if (info.exists()) {
-        err() << "The file " << info.absoluteFilePath() << " already exists; it is left as it is.\n";
+        if (!holds_foreign_table(path))
+            err() << "The file " << info.absoluteFilePath() << " already exists; it is left as it is.\n";
         return false;
     }
     if (info.fileName() != kDatabaseFileName)
@@ -239,7 +264,7 @@ int copy(const QString &source_path, const QString &target_path)
     }
     Database source = open_existing_database(source_path);
     const bool created = !holds_calendar_schema(target_path);
-    if (created && !can_create(target_path))
+    if (created ? !can_create(target_path) : holds_foreign_table(target_path))
         return 1;
     std::optional<Database> target(created ? create_calendar_database_at(target_path)
                                             : open_existing_database(target_path));
