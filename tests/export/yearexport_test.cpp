@@ -3,10 +3,12 @@
 
 #include "export/yearcsv.h"
 #include "export/yearicalendar.h"
+#include "store/history.h"
 #include "store/scramble.h"
 #include "ui_common/calendaryear.h"
 
 #include "testdatabase.h"
+#include "testserver.h"
 
 #include <QDateTime>
 #include <QFile>
@@ -190,10 +192,11 @@ TEST(YearICalendar, ReadsBackWithLibicalInEveryZone)
 }
 
 // dayvane-db, run as the real program on a real database file and on the
-// test server: its help, and export of a calendar year.
+// test server: its help, and a read-restricted calendar's export, history
+// and check, which need its owner's password or the system password.
 class DayvaneDb : public testing::TestWithParam<Backend> {};
 
-TEST_P(DayvaneDb, PrintsItsHelpAndExportsAYearAskingForThePasswordOfARestrictedCalendar)
+TEST_P(DayvaneDb, PrintsItsHelpAndShowsARestrictedCalendarOnlyWithItsPassword)
 {
     TestDatabase file(GetParam());
     QTemporaryDir folder;
@@ -202,12 +205,22 @@ TEST_P(DayvaneDb, PrintsItsHelpAndExportsAYearAskingForThePasswordOfARestrictedC
             {*scramble_text("secret"), sample.ann});
     execute(file.db(), QStringLiteral("INSERT INTO system_variables (\"Variable\", \"Value\") VALUES (?, ?);"),
             {QStringLiteral("System password"), *scramble_text("admin")});
+    record_change(file.db(), qint32(sample.zeta), QStringLiteral("Zeta changed"));
+    record_change(file.db(), qint32(sample.alpha), QStringLiteral("Alpha changed"));
     file.close();
     const QString out = folder.filePath(QStringLiteral("year.out"));
+    const QString demo = GetParam() == Backend::Server ? TestServer::instance()->create_database()
+                                                       : folder.filePath(QStringLiteral("QZDB.mdb"));
     const QString alpha_uid = QStringLiteral("UID:20240108-period1-calendar%1@dayvane").arg(sample.alpha);
-    // The arguments (DB: the database), what is typed, the exit code and what the output file (standard output
-    // for "-", or when the call writes no file) or else the errors hold.
+    // The arguments (DB: the database, NEW: a new one), what is typed, the exit code and what the output file
+    // (standard output for "-", or when the call writes no file) or else the errors hold.
     const struct { QStringList args; QByteArray typed; int exit_code; QString expected; } cases[] = {
+        {{"check", "DB"}, {}, 0, "read restricted to the owner\n    (read-restricted)\n  User E2 Bob Adams\n"},
+        {{"check", "DB"}, "secret\n", 0, "read restricted to the owner\n    2023: 1 days, 1 work days"},
+        {{"history", "DB"}, {}, 0, "\tAlpha changed\n\t\t\t\tzeta office\t(read-restricted)\n"},
+        {{"history", "DB", "ZETA OFFICE"}, "wrong\n", 0, "\t\t\t\tzeta office\t(read-restricted)\n"},
+        {{"history", "DB"}, "admin\n", 0, "\tzeta office\tZeta changed\n"},
+        {{"demo", "NEW"}, {}, 0, "read restricted to the owner\n    (read-restricted)\n  Calendar \"Workshop\""},
         {{"--help"}, {}, 0, "Usage: dayvane-db create PATH"},
         {{"-h"}, {}, 0, "dayvane-db --help"},
         {{"check"}, {}, 2, "Usage:"},
@@ -224,8 +237,14 @@ TEST_P(DayvaneDb, PrintsItsHelpAndExportsAYearAskingForThePasswordOfARestrictedC
         QFile::remove(out);
         QStringList args = c.args;
         std::replace(args.begin(), args.end(), QStringLiteral("DB"), file.path());
+        std::replace(args.begin(), args.end(), QStringLiteral("NEW"), demo);
         const ProgramRun tool = run_program(QStringLiteral(DAYVANE_DB_TOOL), args, c.typed);
         EXPECT_EQ(tool.exit_code, c.exit_code) << tool.errors.toStdString();
+        // Without a password that admits it, nothing of the restricted calendar shows.
+        for (const char *content : {"Zeta changed", "    2023: "}) {
+            EXPECT_TRUE(c.typed == "secret\n" || c.typed == "admin\n" || !tool.output.contains(QLatin1String(content)))
+                << c.args.join(u' ').toStdString() << "\n" << tool.output.toStdString();
+        }
         // Only a successful export to a file leaves one.
         QFile result(out);
         EXPECT_EQ(result.open(QIODevice::ReadOnly), c.exit_code == 0 && args.contains(out)) << c.args.join(u' ').toStdString();

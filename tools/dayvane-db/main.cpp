@@ -4,6 +4,7 @@
 #include "databasecopy.h"
 #include "demodata.h"
 #include "historycommands.h"
+#include "terminalpassword.h"
 #include "yearexport.h"
 
 #include "model/textforms.h"
@@ -138,10 +139,13 @@ void print_year(Database &db, qint64 calendar, int year)
           << format_minutes(qint32(paid)) << "\n";
 }
 
-void print_contents(Database &db)
+// The calendars with each year's totals (those `access` may read), users and
+// whether a system password is set.
+void print_contents(Database &db, ReadAccess &access)
 {
     RecordSet list = RecordSet::open(db, QStringLiteral("SELECT Q000.* FROM Q000;"));
     qint64 shown = -1;
+    bool readable = true;
     for (; !list.eof(); list.move_next()) {
         const qint64 id = list.field(QStringLiteral("id")).toLongLong();
         if (id != shown) {
@@ -152,9 +156,12 @@ void print_contents(Database &db)
                 out() << ", owner " << owner;
             if (list.field(QStringLiteral("RestrictRead")).toBool())
                 out() << ", read restricted to the owner";
-            out() << "\n";
+            out() << "\n" << Qt::flush;
+            readable = access.may_read(qint32(id));
+            if (!readable)
+                out() << "    (read-restricted)\n";
         }
-        if (!list.is_null(QStringLiteral("YearVal")))
+        if (readable && !list.is_null(QStringLiteral("YearVal")))
             print_year(db, id, list.field(QStringLiteral("YearVal")).toInt());
     }
     RecordSet users = RecordSet::open(db, QStringLiteral("SELECT Q010.* FROM Q010;"));
@@ -193,7 +200,8 @@ int demo(const QString &path)
         throw;
     }
     out() << "Created a demo calendar database: " << shown_location(path) << "\n";
-    print_contents(*db);
+    ReadAccess nobody(*db, err(), false);
+    print_contents(*db, nobody);
     out() << "The system password is: " << passwords.system_password << "\n"
           << "The password of " << passwords.owner_name << ", owner of \"Night Shift\", is: "
           << passwords.owner_password << "\n";
@@ -242,7 +250,8 @@ int check(const QString &path)
           << ", calendar years: " << count_rows(db, QStringLiteral("calendar_years"))
           << ", day records: " << count_rows(db, QStringLiteral("days"))
           << ", users: " << count_rows(db, QStringLiteral("users")) << "\n";
-    print_contents(db);
+    ReadAccess access(db, err());
+    print_contents(db, access);
     return sound ? 0 : 1;
 }
 
