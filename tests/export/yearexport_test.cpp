@@ -3,10 +3,12 @@
 
 #include "export/yearcsv.h"
 #include "export/yearicalendar.h"
+#include "store/history.h"
 #include "store/scramble.h"
 #include "calendaryear/calendaryear.h"
 
 #include "testdatabase.h"
+#include "testserver.h"
 
 #include <QDateTime>
 #include <QFile>
@@ -21,6 +23,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <memory>
 
@@ -188,11 +191,12 @@ TEST(YearICalendar, ReadsBackWithLibicalInEveryZone)
     }
 }
 
-// dayvane-db export, run as the real program on a real database file and on
-// the test server.
-class DayvaneDbExport : public testing::TestWithParam<Backend> {};
+// dayvane-db, run as the real program on a real database file and on the
+// test server: its help, and a read-restricted calendar's export, history
+// and check, which need its owner's password or the system password.
+class DayvaneDb : public testing::TestWithParam<Backend> {};
 
-TEST_P(DayvaneDbExport, WritesTheYearToAFileOrStandardOutputAndAsksForThePasswordOfARestrictedCalendar)
+TEST_P(DayvaneDb, PrintsItsHelpAndShowsARestrictedCalendarOnlyWithItsPassword)
 {
     TestDatabase file(GetParam());
     QTemporaryDir folder;
@@ -201,34 +205,54 @@ TEST_P(DayvaneDbExport, WritesTheYearToAFileOrStandardOutputAndAsksForThePasswor
             {*scramble_text("secret"), sample.ann});
     execute(file.db(), QStringLiteral("INSERT INTO system_variables (\"Variable\", \"Value\") VALUES (?, ?);"),
             {QStringLiteral("System password"), *scramble_text("admin")});
+    record_change(file.db(), qint32(sample.zeta), QStringLiteral("Zeta changed"));
+    record_change(file.db(), qint32(sample.alpha), QStringLiteral("Alpha changed"));
     file.close();
     const QString out = folder.filePath(QStringLiteral("year.out"));
+    const QString demo = GetParam() == Backend::Server ? TestServer::instance()->create_database()
+                                                       : folder.filePath(QStringLiteral("QZDB.mdb"));
     const QString alpha_uid = QStringLiteral("UID:20240108-period1-calendar%1@dayvane").arg(sample.alpha);
-    // The arguments after the location, what is typed, the exit code and what the output file (standard
-    // output for "-") or else the errors hold.
+    // The arguments (DB: the database, NEW: a new one), what is typed, the exit code and what the output file
+    // (standard output for "-", or when the call writes no file) or else the errors hold.
     const struct { QStringList args; QByteArray typed; int exit_code; QString expected; } cases[] = {
-        {{"ALPHA", "2024", "--csv", out}, {}, 0, "2024-01-08,Monday,Typical workday,"},
-        {{"alpha", "2024", "--ics", "-"}, {}, 0, alpha_uid},
-        {{"Zeta Office", "2024", "--csv", out}, "wrong\n", 1, "The password is wrong"},
-        {{"Zeta Office", "2024", "--csv", "-"}, "secret\n", 0, "2024-01-01,Monday,\"Paid, no work\","},
-        {{"zeta office", "2024", "--ics", "-"}, "admin\n", 0, "X-WR-CALNAME:zeta office"},
-        {{"Zeta Office", "2022", "--csv", out}, "secret\n", 1, "has no year 2022"},
-        {{"gamma", "2024", "--ics", out}, {}, 1, "There is no calendar named \"gamma\""},
-        {{"Alpha", "2024", "--pdf", out}, {}, 2, "Usage:"},
+        {{"check", "DB"}, {}, 0, "read restricted to the owner\n    (read-restricted)\n  User E2 Bob Adams\n"},
+        {{"check", "DB"}, "secret\n", 0, "read restricted to the owner\n    2023: 1 days, 1 work days"},
+        {{"history", "DB"}, {}, 0, "\tAlpha changed\n\t\t\t\tzeta office\t(read-restricted)\n"},
+        {{"history", "DB", "ZETA OFFICE"}, "wrong\n", 0, "\t\t\t\tzeta office\t(read-restricted)\n"},
+        {{"history", "DB"}, "admin\n", 0, "\tzeta office\tZeta changed\n"},
+        {{"demo", "NEW"}, {}, 0, "read restricted to the owner\n    (read-restricted)\n  Calendar \"Workshop\""},
+        {{"--help"}, {}, 0, "Usage: dayvane-db create PATH"},
+        {{"-h"}, {}, 0, "dayvane-db --help"},
+        {{"check"}, {}, 2, "Usage:"},
+        {{"export", "DB", "ALPHA", "2024", "--csv", out}, {}, 0, "2024-01-08,Monday,Typical workday,"},
+        {{"export", "DB", "alpha", "2024", "--ics", "-"}, {}, 0, alpha_uid},
+        {{"export", "DB", "Zeta Office", "2024", "--csv", out}, "wrong\n", 1, "The password is wrong"},
+        {{"export", "DB", "Zeta Office", "2024", "--csv", "-"}, "secret\n", 0, "2024-01-01,Monday,\"Paid, no work\","},
+        {{"export", "DB", "zeta office", "2024", "--ics", "-"}, "admin\n", 0, "X-WR-CALNAME:zeta office"},
+        {{"export", "DB", "Zeta Office", "2022", "--csv", out}, "secret\n", 1, "has no year 2022"},
+        {{"export", "DB", "gamma", "2024", "--ics", out}, {}, 1, "There is no calendar named \"gamma\""},
+        {{"export", "DB", "Alpha", "2024", "--pdf", out}, {}, 2, "Usage:"},
     };
     for (const auto &c : cases) {
         QFile::remove(out);
-        const ProgramRun tool = run_program(QStringLiteral(DAYVANE_DB_TOOL),
-                                            QStringList{QStringLiteral("export"), file.path()} + c.args, c.typed);
+        QStringList args = c.args;
+        std::replace(args.begin(), args.end(), QStringLiteral("DB"), file.path());
+        std::replace(args.begin(), args.end(), QStringLiteral("NEW"), demo);
+        const ProgramRun tool = run_program(QStringLiteral(DAYVANE_DB_TOOL), args, c.typed);
         EXPECT_EQ(tool.exit_code, c.exit_code) << tool.errors.toStdString();
+        // Without a password that admits it, nothing of the restricted calendar shows.
+        for (const char *content : {"Zeta changed", "    2023: "}) {
+            EXPECT_TRUE(c.typed == "secret\n" || c.typed == "admin\n" || !tool.output.contains(QLatin1String(content)))
+                << c.args.join(u' ').toStdString() << "\n" << tool.output.toStdString();
+        }
         // Only a successful export to a file leaves one.
         QFile result(out);
-        EXPECT_EQ(result.open(QIODevice::ReadOnly), c.exit_code == 0 && c.args.last() != u"-") << c.args.join(u' ').toStdString();
+        EXPECT_EQ(result.open(QIODevice::ReadOnly), c.exit_code == 0 && args.contains(out)) << c.args.join(u' ').toStdString();
         const QString written = c.exit_code != 0 ? tool.errors : result.isOpen() ? QString::fromUtf8(result.readAll()) : tool.output;
         EXPECT_TRUE(written.contains(c.expected)) << c.args.join(u' ').toStdString() << "\n" << written.toStdString();
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Backends, DayvaneDbExport, testing::ValuesIn(backends()), backend_name);
+INSTANTIATE_TEST_SUITE_P(Backends, DayvaneDb, testing::ValuesIn(backends()), backend_name);
 
 } // namespace

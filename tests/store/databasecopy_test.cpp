@@ -116,3 +116,59 @@ TEST(DatabaseCopy, FileToServerToFileGivesTheSameDatabase)
     EXPECT_EQ(add_calendar(on_server), next);
     EXPECT_EQ(add_calendar(last), next);
 }
+
+// create, demo and copy make a calendar database only where it mixes with
+// nothing: a database holding another application's tables is refused and
+// left as it is, whatever of ours it holds besides.
+class DayvaneDbTarget : public testing::TestWithParam<Backend> {};
+
+TEST_P(DayvaneDbTarget, RefusesADatabaseHoldingAnotherApplicationsTables)
+{
+    const bool server = GetParam() == Backend::Server;
+    ASSERT_TRUE(!server || TestServer::instance());
+    TestDatabase source;
+    fill_sample(source.db());
+    source.close();
+    QTemporaryDir dir(QDir::current().absoluteFilePath(QStringLiteral("target-XXXXXX")));
+    enum Target { Empty, Foreign, Calendar, Mixed };
+    const QString foreign = QStringLiteral("tables of another application (for example ''invoices''); choose an empty");
+    const struct { const char *command; Target target; int exit_code; QString expected; } cases[] = {
+        {"create", Empty, 0, "Created an empty calendar database"},
+        {"create", Foreign, 1, foreign},
+        {"create", Calendar, 1, server ? "holds calendar tables already" : "already exists; it is left as it is"},
+        {"demo", Foreign, 1, foreign},
+        {"copy", Foreign, 1, foreign},
+        {"copy", Mixed, 1, foreign},
+        {"copy", Calendar, 0, "users: 2 records"},
+    };
+    const auto open_plain = [server](const QString &path, Database::OpenMode mode) {
+        return server ? Database::connect(path) : Database::open(path, key_from_connect_string(kSecondConnectString), mode);
+    };
+    int row = 0;
+    for (const auto &c : cases) {
+        const QString path = server ? TestServer::instance()->create_database()
+                                    : dir.filePath(QStringLiteral("%1/QZDB.mdb").arg(++row));
+        ASSERT_TRUE(server || QDir(dir.path()).mkdir(QString::number(row)));
+        if (c.target != Empty) {
+            Database db = c.target == Foreign ? open_plain(path, Database::OpenMode::Create) : create_calendar_database_at(path);
+            if (c.target != Calendar)
+                db.exec(QStringLiteral("CREATE TABLE invoices (id integer); INSERT INTO invoices VALUES (7);"));
+        }
+        QStringList args{QLatin1String(c.command), path};
+        if (args[0] == u"copy")
+            args.insert(1, source.path());
+        const ProgramRun tool = run_tool(args);
+        EXPECT_EQ(tool.exit_code, c.exit_code) << c.command << " " << c.target;
+        EXPECT_THAT((c.exit_code == 0 ? tool.output : tool.errors).toStdString(), HasSubstr(c.expected.toStdString()))
+            << c.command << " " << c.target;
+        if (c.exit_code != 0 && c.target != Calendar) {
+            // Nothing of ours written, nothing of theirs changed.
+            Database db = open_plain(path, Database::OpenMode::Existing);
+            EXPECT_EQ(scalar(db, QStringLiteral("SELECT sum(id) FROM invoices")), 7);
+            EXPECT_EQ(db.has_table(QStringLiteral("users")) ? scalar(db, QStringLiteral("SELECT count(*) FROM users")) : -1,
+                      c.target == Mixed ? 0 : -1);
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Backends, DayvaneDbTarget, testing::ValuesIn(backends()), backend_name);

@@ -140,8 +140,9 @@ TEST_P(History, OlderDatabasesAreUpgradedAndDayvaneDbPrintsAndPrunesTheHistory)
     execute(reopened, QStringLiteral("INSERT INTO system_variables (\"Variable\", \"Value\") VALUES ('System password', ?);"),
             {*scramble_text("letmein1")});
 
+    // The sample's "zeta office" is read-restricted: its entries need a password.
     const QString tool = QStringLiteral(DAYVANE_DB_TOOL);
-    const ProgramRun all = run_program(tool, {QStringLiteral("history"), t.path()});
+    const ProgramRun all = run_program(tool, {QStringLiteral("history"), t.path()}, "letmein1\n");
     ASSERT_EQ(all.exit_code, 0) << all.errors.toStdString();
     const QStringList lines = all.output.split(u'\n', Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), 2);
@@ -150,7 +151,7 @@ TEST_P(History, OlderDatabasesAreUpgradedAndDayvaneDbPrintsAndPrunesTheHistory)
     EXPECT_TRUE(QDateTime::fromString(fields[0], Qt::ISODate).isValid()) << fields[0].toStdString();
     EXPECT_EQ(fields.mid(1, 1) + fields.mid(4), QStringList({QSysInfo::machineHostName(), "zeta office", "Changed: one tab"}));
     EXPECT_EQ(lines[0].section(u'\t', 4), QStringLiteral("\tUser changed: Ann Smith"));
-    const ProgramRun one = run_program(tool, {QStringLiteral("history"), t.path(), QStringLiteral("ZETA OFFICE")});
+    const ProgramRun one = run_program(tool, {QStringLiteral("history"), t.path(), QStringLiteral("ZETA OFFICE")}, "letmein1\n");
     EXPECT_EQ(one.output.count(u'\n'), 1);
 
     const QStringList prune{QStringLiteral("prune-history"), t.path(), QStringLiteral("--before"),

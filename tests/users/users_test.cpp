@@ -12,9 +12,12 @@
 
 #include <QCheckBox>
 #include <QDialog>
+#include <QDir>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTreeWidget>
 
 #include <gtest/gtest.h>
@@ -398,4 +401,36 @@ TEST_F(Users, TheListProvesAndChangesPasswordsAndDeletesAllButCalendarOwners)
     EXPECT_EQ(scalar(db(), QStringLiteral("SELECT revision FROM users WHERE id = %1").arg(ann)), 1);
     EXPECT_EQ(scalar(db(), QStringLiteral("SELECT count(*) FROM users WHERE id = %1").arg(cy)), 0);
     EXPECT_EQ(recorded(), QStringList({"User deleted: Cy Brown|Ann Smith", "Password changed: Ann Smith|Ann Smith"}));
+}
+
+// Every password that dayvane-db demo prints can be typed where the program
+// asks for it: the owner's in the user password window, the system password
+// in its window (both boxes refuse some characters).
+TEST_F(Users, TheDemoDatabasesPrintedPasswordsAreAccepted)
+{
+    QTemporaryDir dir(QDir::current().absoluteFilePath(QStringLiteral("demo-XXXXXX")));
+    const QString path = dir.filePath(QStringLiteral("QZDB.mdb"));
+    const ProgramRun demo = run_program(QStringLiteral(DAYVANE_DB_TOOL), {QStringLiteral("demo"), path});
+    ASSERT_EQ(demo.exit_code, 0) << demo.errors.toStdString();
+    app_state().database.emplace(open_existing_database(path));
+    const QRegularExpression printed(QStringLiteral("^The (?:system password|password of (.+), owner of .+,) is: (.+)$"),
+                                     QRegularExpression::MultilineOption);
+    int passwords = 0;
+    for (auto lines = printed.globalMatch(demo.output); lines.hasNext(); ++passwords) {
+        const QRegularExpressionMatch line = lines.next();
+        const QString who = line.captured(1), password = line.captured(2);
+        if (who.isEmpty()) {
+            answer_system_password(user, password);
+            open_system_password_window(nullptr);
+            EXPECT_EQ(app_state().entered_system_password, password);
+            EXPECT_EQ(user.take_texts(), QStringList{kActive});
+        } else {
+            identify(scalar(db(), QStringLiteral("SELECT id FROM users WHERE FirstName || ' ' || LastName = '%1'").arg(who)),
+                     password);
+            request_user_password(nullptr);
+            EXPECT_EQ(app_state().current_user_name, who);
+            EXPECT_EQ(user.take_texts(), QStringList());
+        }
+    }
+    EXPECT_EQ(passwords, 2) << demo.output.toStdString();
 }

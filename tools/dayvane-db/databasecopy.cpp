@@ -8,6 +8,7 @@
 #include <QDate>
 #include <QtEndian>
 
+#include <algorithm>
 #include <functional>
 #include <optional>
 
@@ -193,6 +194,25 @@ bool holds_no_records(Database &db)
             return false;
     }
     return true;
+}
+
+std::optional<QString> foreign_table(Database &db)
+{
+    // A server's tables in the schema ours go into, as the engine looks them up.
+    Statement tables = db.prepare(
+        db.dialect() == Database::Dialect::SQLite
+            ? QStringLiteral("SELECT name FROM sqlite_master WHERE type IN ('table', 'view')"
+                             " AND name NOT LIKE 'sqlite|_%' ESCAPE '|' ORDER BY name")
+            : QStringLiteral("SELECT c.relname FROM pg_catalog.pg_class c JOIN pg_catalog.pg_namespace n"
+                             " ON n.oid = c.relnamespace WHERE n.nspname = current_schema()"
+                             " AND c.relkind IN ('r', 'p', 'v', 'm', 'f') ORDER BY c.relname"));
+    const QStringList own{QStringLiteral("stored_query"), QStringLiteral("dayvane_schema")};
+    while (tables.step()) {
+        const QString name = tables.column(0).toString();
+        if (!own.contains(name) && std::find(copied_tables().begin(), copied_tables().end(), name) == copied_tables().end())
+            return name;
+    }
+    return std::nullopt;
 }
 
 std::vector<CopiedTable> copy_database(Database &source, Database &target)

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <optional>
 #include <vector>
 
 namespace dayvane {
@@ -24,6 +25,10 @@ const std::vector<QString> &copied_tables();
 
 // True when none of the calendar tables of `db` holds a record.
 bool holds_no_records(Database &db);
+
+// The first (by name) table or view of `db` that is not one of the calendar
+// database's own; none for an empty database or one holding only ours.
+std::optional<QString> foreign_table(Database &db);
 
 // Copies every record of every calendar table from `source` into `target`,
 // an empty calendar database of either engine, in one transaction: ids,

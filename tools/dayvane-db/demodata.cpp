@@ -162,8 +162,9 @@ qint64 add_user(Database &db, const QString &employee, const QString &first, con
 
 DemoPasswords write_demo_data(Database &db, int first_year)
 {
+    // Letters and digits only: the program's password boxes refuse the rest.
     const DemoPasswords passwords{QStringLiteral("admin2026"), QStringLiteral("Maria Keller"),
-                                  QStringLiteral("keller-77")};
+                                  QStringLiteral("keller77")};
     Transaction transaction(db);
     const qint64 maria = add_user(db, QStringLiteral("E-1001"), QStringLiteral("Maria"), QStringLiteral("Keller"),
                                   passwords.owner_password);

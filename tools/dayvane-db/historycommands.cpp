@@ -9,6 +9,8 @@
 #include <QDateTime>
 #include <QTextStream>
 
+#include <set>
+
 namespace dayvane {
 
 namespace {
@@ -46,7 +48,18 @@ int print_history(Database &db, const QString &calendar, QTextStream &out, QText
             return 1;
         }
     }
+    // Every question before the first line, so that none interrupts the list.
+    ReadAccess access(db, err);
+    for (const HistoryEntry &entry : entries)
+        access.may_read(entry.calendar_id);
+    std::set<qint32> closed;
     for (const HistoryEntry &entry : entries) {
+        // A calendar not to be read shows once, where its newest entry is.
+        if (entry.calendar_id != 0 && !access.may_read(entry.calendar_id)) {
+            if (closed.insert(entry.calendar_id).second)
+                out << "\t\t\t\t" << field(entry.calendar_name) << "\t(read-restricted)\n";
+            continue;
+        }
         // Local time with its offset, so that a script can compare it.
         const QDateTime local = entry.changed_at.toLocalTime();
         out << local.toOffsetFromUtc(local.offsetFromUtc()).toString(Qt::ISODate) << '\t' << field(entry.workstation) << '\t'

@@ -4,6 +4,7 @@
 #include "databasecopy.h"
 #include "demodata.h"
 #include "historycommands.h"
+#include "terminalpassword.h"
 #include "yearexport.h"
 
 #include "model/textforms.h"
@@ -37,37 +38,65 @@ QTextStream &err()
     return stream;
 }
 
-int usage()
+// Asked for (--help): on standard output, exit 0; after a wrong call on
+// standard error, exit 2.
+int usage(QTextStream &stream = err(), int exit_code = 2)
 {
-    err() << "Usage: dayvane-db create PATH      create an empty calendar database\n"
-             "       dayvane-db demo PATH        create a database filled with demo calendars\n"
-             "       dayvane-db check PATH       check a database and list what it holds\n"
-             "       dayvane-db copy SOURCE TARGET  copy a whole database into an empty one\n"
-             "       dayvane-db report PATH      create an empty report database (QZX.mdb)\n"
-             "       dayvane-db export PATH CALENDAR YEAR --ics|--csv OUTPUT\n"
-             "                                   write a calendar year as iCalendar or CSV; OUTPUT - is\n"
-             "                                   standard output\n"
-             "       dayvane-db history PATH [CALENDAR]\n"
-             "                                   print who changed what, newest first, tab-separated\n"
-             "       dayvane-db prune-history PATH --before YYYY-MM-DD\n"
-             "                                   remove the history of changes made before that day\n"
-             "PATH names the database file, normally .../QZDB.mdb, or for every command but report\n"
-             "a database server's address (postgresql://user@host/dbname).\n";
-    return 2;
+    stream << "Usage: dayvane-db create PATH      create an empty calendar database\n"
+              "       dayvane-db demo PATH        create a database filled with demo calendars\n"
+              "       dayvane-db check PATH       check a database and list what it holds\n"
+              "       dayvane-db copy SOURCE TARGET  copy a whole database into an empty one\n"
+              "       dayvane-db report PATH      create an empty report database (QZX.mdb)\n"
+              "       dayvane-db export PATH CALENDAR YEAR --ics|--csv OUTPUT\n"
+              "                                   write a calendar year as iCalendar or CSV; OUTPUT - is\n"
+              "                                   standard output\n"
+              "       dayvane-db history PATH [CALENDAR]\n"
+              "                                   print who changed what, newest first, tab-separated\n"
+              "       dayvane-db prune-history PATH --before YYYY-MM-DD\n"
+              "                                   remove the history of changes made before that day\n"
+              "       dayvane-db --help           print this text\n"
+              "PATH names the database file, normally .../QZDB.mdb, or for every command but report\n"
+              "a database server's address (postgresql://user@host/dbname).\n";
+    return exit_code;
 }
 
-// Refuses a path whose folder is missing or that names an existing file.
+// Whether the database at `location` holds another application's tables,
+// naming one: a calendar database made or copied there would mix with them.
+// A file that does not open with the program's key does not count.
+bool holds_foreign_table(const QString &location)
+{
+    std::optional<QString> table;
+    if (is_calendar_server(location)) {
+        Database db = Database::connect(location);
+        table = foreign_table(db);
+    } else {
+        try {
+            Database db = Database::open(location, key_from_connect_string(kSecondConnectString),
+                                         Database::OpenMode::ReadOnly);
+            table = foreign_table(db);
+        } catch (const DbError &) {
+        }
+    }
+    if (table)
+        err() << "The database already holds tables of another application (for example ''" << *table
+              << "''); choose an empty database.\n";
+    return table.has_value();
+}
+
+// Refuses a path whose folder is missing or that names an existing file, and
+// a server database holding another application's tables.
 bool can_create(const QString &path)
 {
     if (is_calendar_server(path))
-        return true;
+        return !holds_foreign_table(path);
     const QFileInfo info(path);
     if (!info.absoluteDir().exists()) {
         err() << "The folder " << info.absolutePath() << " does not exist.\n";
         return false;
     }
     if (info.exists()) {
-        err() << "The file " << info.absoluteFilePath() << " already exists; it is left as it is.\n";
+        if (!holds_foreign_table(path))
+            err() << "The file " << info.absoluteFilePath() << " already exists; it is left as it is.\n";
         return false;
     }
     if (info.fileName() != kDatabaseFileName)
@@ -110,10 +139,13 @@ void print_year(Database &db, qint64 calendar, int year)
           << format_minutes(qint32(paid)) << "\n";
 }
 
-void print_contents(Database &db)
+// The calendars with each year's totals (those `access` may read), users and
+// whether a system password is set.
+void print_contents(Database &db, ReadAccess &access)
 {
     RecordSet list = RecordSet::open(db, QStringLiteral("SELECT Q000.* FROM Q000;"));
     qint64 shown = -1;
+    bool readable = true;
     for (; !list.eof(); list.move_next()) {
         const qint64 id = list.field(QStringLiteral("id")).toLongLong();
         if (id != shown) {
@@ -124,9 +156,12 @@ void print_contents(Database &db)
                 out() << ", owner " << owner;
             if (list.field(QStringLiteral("RestrictRead")).toBool())
                 out() << ", read restricted to the owner";
-            out() << "\n";
+            out() << "\n" << Qt::flush;
+            readable = access.may_read(qint32(id));
+            if (!readable)
+                out() << "    (read-restricted)\n";
         }
-        if (!list.is_null(QStringLiteral("YearVal")))
+        if (readable && !list.is_null(QStringLiteral("YearVal")))
             print_year(db, id, list.field(QStringLiteral("YearVal")).toInt());
     }
     RecordSet users = RecordSet::open(db, QStringLiteral("SELECT Q010.* FROM Q010;"));
@@ -165,7 +200,8 @@ int demo(const QString &path)
         throw;
     }
     out() << "Created a demo calendar database: " << shown_location(path) << "\n";
-    print_contents(*db);
+    ReadAccess nobody(*db, err(), false);
+    print_contents(*db, nobody);
     out() << "The system password is: " << passwords.system_password << "\n"
           << "The password of " << passwords.owner_name << ", owner of \"Night Shift\", is: "
           << passwords.owner_password << "\n";
@@ -214,7 +250,8 @@ int check(const QString &path)
           << ", calendar years: " << count_rows(db, QStringLiteral("calendar_years"))
           << ", day records: " << count_rows(db, QStringLiteral("days"))
           << ", users: " << count_rows(db, QStringLiteral("users")) << "\n";
-    print_contents(db);
+    ReadAccess access(db, err());
+    print_contents(db, access);
     return sound ? 0 : 1;
 }
 
@@ -236,7 +273,7 @@ int copy(const QString &source_path, const QString &target_path)
     }
     Database source = open_existing_database(source_path);
     const bool created = !holds_calendar_schema(target_path);
-    if (created && !can_create(target_path))
+    if (created ? !can_create(target_path) : holds_foreign_table(target_path))
         return 1;
     std::optional<Database> target(created ? create_calendar_database_at(target_path)
                                             : open_existing_database(target_path));
@@ -286,6 +323,8 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
+    if (args.size() == 2 && (args.at(1) == QLatin1String("--help") || args.at(1) == QLatin1String("-h")))
+        return usage(out(), 0);
     if (args.size() < 3)
         return usage();
     const QString &command = args.at(1);

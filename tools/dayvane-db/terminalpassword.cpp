@@ -1,6 +1,7 @@
 #include "terminalpassword.h"
 
 #include "store/recordset.h"
+#include "store/revisions.h"
 #include "store/scramble.h"
 
 #include <QTextStream>
@@ -8,6 +9,7 @@
 #include <termios.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <iostream>
 #include <optional>
 #include <string>
@@ -60,6 +62,40 @@ bool password_admits(Database &db, qint32 owner, const QString &typed)
         db, QStringLiteral("PARAMETERS [Password] Text ( 255 ); SELECT Q011a.* FROM Q011a;"),
         {{QStringLiteral("Password"), *scrambled}});
     return system.record_count() > 0;
+}
+
+ReadAccess::ReadAccess(Database &db, QTextStream &err, bool ask)
+    : m_db(db)
+    , m_err(err)
+    , m_ask(ask)
+{
+}
+
+bool ReadAccess::may_read(qint32 calendar_id)
+{
+    if (const auto known = m_readable.find(calendar_id); known != m_readable.end())
+        return known->second;
+    RecordSet calendar = RecordSet::open(m_db, calendar_record_query(calendar_id));
+    bool readable = calendar.record_count() == 0 || !calendar.field(QStringLiteral("RestrictRead")).toBool();
+    if (!readable) {
+        const qint32 owner = calendar.field(QStringLiteral("OwnerLink")).toInt();
+        const QString name = calendar.field(QStringLiteral("Name")).toString();
+        calendar.close();
+        readable = std::any_of(m_admitted.begin(), m_admitted.end(),
+                               [&](const QString &given) { return password_admits(m_db, owner, given); });
+        // Standard input at its end has no more passwords to give.
+        if (!readable && m_ask && std::cin) {
+            const QString typed = read_password(
+                m_err,
+                QStringLiteral("The calendar \"%1\" is read-restricted. Its owner's password or the system password: ")
+                    .arg(name));
+            readable = password_admits(m_db, owner, typed);
+            if (readable)
+                m_admitted.push_back(typed);
+        }
+    }
+    m_readable.emplace(calendar_id, readable);
+    return readable;
 }
 
 } // namespace dayvane

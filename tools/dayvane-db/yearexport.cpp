@@ -4,7 +4,6 @@
 #include "export/yearicalendar.h"
 #include "store/recordset.h"
 #include "store/recordsettext.h"
-#include "store/revisions.h"
 #include "calendaryear/calendaryear.h"
 
 #include "terminalpassword.h"
@@ -53,18 +52,9 @@ int export_calendar_year(Database &db, const YearExportRequest &request, QTextSt
     const QString name = names.field(QStringLiteral("Name")).toString();
     names.close();
 
-    RecordSet calendar = RecordSet::open(db, calendar_record_query(id));
-    const bool restricted = calendar.field(QStringLiteral("RestrictRead")).toBool();
-    const qint32 owner = calendar.field(QStringLiteral("OwnerLink")).toInt();
-    calendar.close();
-    if (restricted) {
-        const QString typed = read_password(
-            err, QStringLiteral("The calendar \"%1\" is read-restricted. Its owner's password or the system password: ")
-                     .arg(name));
-        if (!password_admits(db, owner, typed)) {
-            err << "The password is wrong; nothing was exported.\n";
-            return 1;
-        }
+    if (!ReadAccess(db, err).may_read(id)) {
+        err << "The password is wrong; nothing was exported.\n";
+        return 1;
     }
     RecordSet years = RecordSet::open(
         db, QStringLiteral("PARAMETERS CalendarID Long=%1, [Year] Short=%2; SELECT Q002.* FROM Q002;")
