@@ -46,6 +46,16 @@ QString refusal_message(OpenStep step, const QString &detail)
         return message_lines({QStringLiteral("The database server refused the user name or password:"), detail});
     case OpenStep::DatabaseMissing:
         return message_lines({QStringLiteral("The database server has no such database:"), detail});
+    case OpenStep::RoleMissing:
+        return message_lines({QStringLiteral("The database server has no such user:"), detail});
+    case OpenStep::TooManyConnections:
+        return message_lines({QStringLiteral("The database server takes no more connections at the moment:"), detail,
+                              QStringLiteral("Try again later, or ask the server's administrator.")});
+    case OpenStep::BadAddress:
+        return message_lines({QStringLiteral("The database server address cannot be read:"), detail});
+    case OpenStep::TlsRefused:
+        return message_lines({QStringLiteral("The secure connection that the address asks for failed:"), detail,
+                              QStringLiteral("See its sslmode setting.")});
     case OpenStep::PasswordNeeded:
     case OpenStep::OpensWithFirstKey:
     case OpenStep::NotValid:
@@ -74,10 +84,13 @@ bool open_server(QWidget *parent)
         inform(parent, refusal_message(result.step, result.detail));
         if (result.step == OpenStep::AuthenticationFailed)
             state.server_password.clear();
-        // A server that does not answer, or a refused password, may pass;
-        // a database that is missing or not ours is asked for again.
+        // A server that does not answer or is full, a refused password, or
+        // a secure connection the server does not offer yet, may pass; an
+        // address that cannot be read, a database or user that is missing,
+        // or a database not ours is asked for again.
         if (result.step != OpenStep::ServerUnreachable && result.step != OpenStep::AuthenticationFailed
-            && result.step != OpenStep::Busy)
+            && result.step != OpenStep::Busy && result.step != OpenStep::TooManyConnections
+            && result.step != OpenStep::TlsRefused)
             state.db_path.clear();
         return false;
     }

@@ -48,6 +48,10 @@ public:
         AuthenticationFailed = 3016,  // the server refused the user or password
         DatabaseMissing = 3017,       // the server has no database of that name
         ServerGone = 3018,            // the connection broke during a request
+        RoleMissing = 3019,           // the server has no user of that name
+        TooManyConnections = 3020,    // the server, database or user takes no more: may pass
+        BadAddress = 3021,            // libpq cannot read the address
+        TlsRefused = 3022,            // the secure connection the address asks for failed
     };
 
     DbError(int number, QString description, QString source);

@@ -51,6 +51,43 @@ DbError server_error(PGconn *conn, const PGresult *result)
     return DbError(DbError::EngineError, message, kSource);
 }
 
+// Throws DbError BadAddress, with libpq's reason, when libpq cannot read
+// `address` (a URI or "key=value" string).
+void check_address(const QByteArray &address)
+{
+    char *reason = nullptr;
+    PQconninfoOption *options = PQconninfoParse(address.constData(), &reason);
+    PQconninfoFree(options);
+    if (options)
+        return;
+    const QString message = reason ? QString::fromUtf8(reason).trimmed() : QStringLiteral("Out of memory.");
+    PQfreemem(reason);
+    throw DbError(DbError::BadAddress, message, kSource);
+}
+
+// The DbError for a connection that failed to open, by what went wrong.
+DbError connection_refusal(PGconn *conn)
+{
+    // libpq reports a refused connection as text only: the server's own
+    // reason after "FATAL:", or libpq's.
+    const QString message = QString::fromUtf8(PQerrorMessage(conn)).trimmed();
+    const auto says = [&](const char *text) { return message.contains(QLatin1String(text)); };
+    int number = DbError::ServerUnreachable;
+    if (PQconnectionNeedsPassword(conn))
+        number = DbError::PasswordNeeded;
+    else if (says("authentication failed") || says("no pg_hba.conf entry"))
+        number = DbError::AuthenticationFailed;
+    else if (says("role \"") && says("does not exist"))
+        number = DbError::RoleMissing;
+    else if (says("database \"") && says("does not exist"))
+        number = DbError::DatabaseMissing;
+    else if (says("too many connections") || says("too many clients") || says("connection slots are reserved"))
+        number = DbError::TooManyConnections;
+    else if (says("SSL") || says("certificate"))
+        number = DbError::TlsRefused;
+    return DbError(number, message, kSource);
+}
+
 } // namespace
 
 DbError PostgresDatabase::failure(const PGresult *result)
@@ -160,6 +197,7 @@ bool is_server_address(const QString &location)
 std::unique_ptr<DatabaseEngine> connect_postgres(const QString &address, const QByteArray &password)
 {
     const QByteArray dbname = address.toUtf8();
+    pg::check_address(dbname);
     const QByteArray timeout = QByteArray::number(pg::kConnectTimeoutSeconds);
     std::vector<const char *> keywords{"dbname", "connect_timeout", "application_name", "client_encoding"};
     std::vector<const char *> values{dbname.constData(), timeout.constData(), "Dayvane", "UTF8"};
@@ -173,17 +211,8 @@ std::unique_ptr<DatabaseEngine> connect_postgres(const QString &address, const Q
     if (!conn)
         throw DbError(DbError::ServerUnreachable, QStringLiteral("Out of memory."), pg::kSource);
     auto db = std::make_unique<pg::PostgresDatabase>(conn);
-    if (PQstatus(conn) != CONNECTION_OK) {
-        const QString message = QString::fromUtf8(PQerrorMessage(conn)).trimmed();
-        if (PQconnectionNeedsPassword(conn))
-            throw DbError(DbError::PasswordNeeded, message, pg::kSource);
-        if (message.contains(QStringLiteral("authentication failed"))
-            || message.contains(QStringLiteral("no pg_hba.conf entry")))
-            throw DbError(DbError::AuthenticationFailed, message, pg::kSource);
-        if (message.contains(QStringLiteral("database \"")) && message.contains(QStringLiteral("does not exist")))
-            throw DbError(DbError::DatabaseMissing, message, pg::kSource);
-        throw DbError(DbError::ServerUnreachable, message, pg::kSource);
-    }
+    if (PQstatus(conn) != CONNECTION_OK)
+        throw pg::connection_refusal(conn);
     PQsetNoticeProcessor(conn, ignore_notice, nullptr);
     db->set_up_session();
     return db;
