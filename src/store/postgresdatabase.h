@@ -9,6 +9,7 @@
 
 #include <libpq-fe.h>
 
+#include <chrono>
 #include <deque>
 #include <memory>
 #include <optional>
@@ -19,6 +20,14 @@ namespace dayvane::pg {
 inline const QString kSource = QStringLiteral("PostgreSQL");
 constexpr int kConnectTimeoutSeconds = 5;
 constexpr int kDefaultLockTimeoutMs = 5000;
+// How long a request waits for its answer before it is cancelled, unless
+// the address sets kRequestLimitKey (seconds, 0 for no limit).
+constexpr int kDefaultRequestLimitSeconds = 30;
+inline const QString kRequestLimitKey = QStringLiteral("dayvane_request_timeout");
+
+// The error of a request that did not get through, for `reason`: the
+// program's reconnect path follows it.
+DbError lost_connection(const QString &reason);
 
 // Type numbers of the values the schema uses (pg_type's oids).
 enum : Oid {
@@ -56,8 +65,10 @@ struct PreparedName
 class PostgresDatabase final : public DatabaseEngine
 {
 public:
-    explicit PostgresDatabase(PGconn *conn)
+    // `request_limit_ms`: see kDefaultRequestLimitSeconds; 0 waits for ever.
+    PostgresDatabase(PGconn *conn, int request_limit_ms)
         : m_conn(conn)
+        , m_request_limit_ms(request_limit_ms)
     {
     }
     PostgresDatabase(const PostgresDatabase &) = delete;
@@ -105,6 +116,9 @@ public:
                const std::shared_ptr<SentKey> &key, PreparedName *prepared = nullptr);
     // The server may forget this statement.
     void release(const PreparedName &prepared);
+    // The description of `sql`'s parameters and columns, as the server
+    // prepares it unnamed.
+    Result describe(const QByteArray &sql, const std::vector<Oid> &types);
 
     PGconn *handle() const { return m_conn; }
     qint64 round_trips() const { return m_round_trips; }
@@ -130,8 +144,20 @@ private:
         std::vector<int> formats;
     };
 
+    using Deadline = std::chrono::steady_clock::time_point;
+
     // A lost connection is connected again at the next request.
     void ensure_connected();
+    // When the answer to a request sent now is given up.
+    Deadline deadline() const;
+    // Sends what libpq holds and reads until a result is ready, so that
+    // PQgetResult does not wait; past `deadline`, cancels the request and
+    // throws as for a lost connection.
+    void wait_for_result(Deadline deadline);
+    Result next_result(Deadline deadline);
+    // The answer to the request sent (of several statements, the first
+    // failure or the last result).
+    Result answer();
     void send_query(const QByteArray &sql, const Parameters &parameters);
     // Into the pipeline (entered if need be): the deallocations due, then
     // the statement, prepared from its second time on when `prepared` is set.
@@ -150,6 +176,7 @@ private:
     bool m_lost = false;  // a request failed with the connection
     int m_changes = 0;
     int m_lock_timeout_ms = kDefaultLockTimeoutMs;
+    int m_request_limit_ms;
     qint64 m_round_trips = 0;
     // Prepared statements belong to one connection: a new generation forgets
     // them all. Names are never reused.

@@ -37,11 +37,7 @@ DbError server_error(PGconn *conn, const PGresult *result)
     // The server gives every failure of its own a state; one without is
     // libpq's: the request or its answer did not get through.
     if (PQstatus(conn) == CONNECTION_BAD || state.isEmpty() || state.startsWith("08") || state.startsWith("57P"))
-        return DbError(DbError::ServerGone,
-                       QStringLiteral("The connection to the database server was lost (%1). A change that was not "
-                                      "finished was not saved; the next command connects again.")
-                           .arg(message),
-                       kSource);
+        return lost_connection(message);
     // Waited past lock_timeout, or chosen to give way to another writer.
     if (state == "55P03" || state == "40P01" || state == "40001")
         return DbError(DbError::Busy,
@@ -49,6 +45,30 @@ DbError server_error(PGconn *conn, const PGresult *result)
     if (state.startsWith("23"))
         return DbError(DbError::Constraint, message, kSource);
     return DbError(DbError::EngineError, message, kSource);
+}
+
+// The request limit that `address` sets with our own key, taken out of it
+// (libpq refuses keys it does not know).
+int take_request_limit(QString &address)
+{
+    static const QRegularExpression in_uri(QStringLiteral("([?&])%1=([^&]*)(&?)").arg(kRequestLimitKey));
+    static const QRegularExpression in_keywords(QStringLiteral("(^|\\s)%1\\s*=\\s*('[^']*'|\\S*)").arg(kRequestLimitKey));
+    const bool uri = address.startsWith(QStringLiteral("postgresql://")) || address.startsWith(QStringLiteral("postgres://"));
+    const QRegularExpressionMatch match = (uri ? in_uri : in_keywords).match(address);
+    if (!match.hasMatch())
+        return kDefaultRequestLimitSeconds;
+    QString value = match.captured(2);
+    if (value.startsWith(u'\'') && value.endsWith(u'\'') && value.size() >= 2)
+        value = value.mid(1, value.size() - 2);
+    bool number = false;
+    const int seconds = value.trimmed().toInt(&number);
+    if (!number || seconds < 0)
+        throw DbError(DbError::BadAddress, QStringLiteral("invalid value for %1: \"%2\"").arg(kRequestLimitKey, value),
+                      kSource);
+    // Of "?key=v&", "&key=v&" and "&key=v", one separator stays where one is needed.
+    const bool between = uri && !match.captured(3).isEmpty();
+    address.replace(match.capturedStart(), match.capturedLength(), between || !uri ? match.captured(1) : QString());
+    return seconds;
 }
 
 // Throws DbError BadAddress, with libpq's reason, when libpq cannot read
@@ -90,6 +110,15 @@ DbError connection_refusal(PGconn *conn)
 
 } // namespace
 
+DbError lost_connection(const QString &reason)
+{
+    return DbError(DbError::ServerGone,
+                   QStringLiteral("The connection to the database server was lost (%1). A change that was not "
+                                  "finished was not saved; the next command connects again.")
+                       .arg(reason),
+                   kSource);
+}
+
 DbError PostgresDatabase::failure(const PGresult *result)
 {
     DbError error = server_error(m_conn, result);
@@ -127,6 +156,10 @@ void PostgresDatabase::ensure_connected()
 
 void PostgresDatabase::set_up_session()
 {
+    // Requests are sent and answered by wait_for_result(), which never
+    // waits past the request limit.
+    if (PQsetnonblocking(m_conn, 1) != 0)
+        throw failure(nullptr);
     // Dates as ISO text, notices kept off the console.
     exec(QStringLiteral("SET DateStyle = ISO; SET client_min_messages = warning; SET lock_timeout = %1;")
              .arg(m_lock_timeout_ms));
@@ -196,11 +229,19 @@ bool is_server_address(const QString &location)
 
 std::unique_ptr<DatabaseEngine> connect_postgres(const QString &address, const QByteArray &password)
 {
-    const QByteArray dbname = address.toUtf8();
+    QString libpq_address = address;
+    const int request_limit = pg::take_request_limit(libpq_address);
+    const QByteArray dbname = libpq_address.toUtf8();
     pg::check_address(dbname);
     const QByteArray timeout = QByteArray::number(pg::kConnectTimeoutSeconds);
-    std::vector<const char *> keywords{"dbname", "connect_timeout", "application_name", "client_encoding"};
-    std::vector<const char *> values{dbname.constData(), timeout.constData(), "Dayvane", "UTF8"};
+    // A server or network that went away unnoticed is found out within a
+    // minute or two rather than by the system's hours-long defaults. Before
+    // "dbname": the address's own settings win.
+    std::vector<const char *> keywords{"keepalives",     "keepalives_idle", "keepalives_interval", "keepalives_count",
+                                       "tcp_user_timeout", "dbname",        "connect_timeout",     "application_name",
+                                       "client_encoding"};
+    std::vector<const char *> values{"1",   "30", "10", "3", "60000", dbname.constData(), timeout.constData(),
+                                     "Dayvane", "UTF8"};
     if (!password.isEmpty()) {
         keywords.push_back("password");
         values.push_back(password.constData());
@@ -210,7 +251,7 @@ std::unique_ptr<DatabaseEngine> connect_postgres(const QString &address, const Q
     PGconn *conn = PQconnectdbParams(keywords.data(), values.data(), 1);
     if (!conn)
         throw DbError(DbError::ServerUnreachable, QStringLiteral("Out of memory."), pg::kSource);
-    auto db = std::make_unique<pg::PostgresDatabase>(conn);
+    auto db = std::make_unique<pg::PostgresDatabase>(conn, request_limit * 1000);
     if (PQstatus(conn) != CONNECTION_OK)
         throw pg::connection_refusal(conn);
     PQsetNoticeProcessor(conn, ignore_notice, nullptr);

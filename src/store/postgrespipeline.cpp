@@ -3,7 +3,11 @@
 
 #include "store/postgresdatabase.h"
 
+#include <poll.h>
+
 #include <algorithm>
+#include <cerrno>
+#include <thread>
 #include <utility>
 
 namespace dayvane::pg {
@@ -30,14 +34,100 @@ void PostgresDatabase::note_changes(const PGresult *result)
     m_changes = tuples && *tuples ? std::atoi(tuples) : 0;
 }
 
+PostgresDatabase::Deadline PostgresDatabase::deadline() const
+{
+    return m_request_limit_ms > 0 ? std::chrono::steady_clock::now() + std::chrono::milliseconds(m_request_limit_ms)
+                                  : Deadline::max();
+}
+
+void PostgresDatabase::wait_for_result(Deadline deadline)
+{
+    for (;;) {
+        // A connection found broken holds its error as the result.
+        if (PQstatus(m_conn) == CONNECTION_BAD)
+            return;
+        const int unsent = PQflush(m_conn);
+        if (unsent < 0)
+            throw failure(nullptr);
+        if (unsent == 0 && !PQisBusy(m_conn))
+            return;
+        int wait_ms = -1;
+        if (deadline != Deadline::max()) {
+            const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+            if (left.count() <= 0)
+                break;
+            wait_ms = int(left.count());
+        }
+        // Reading while sending: a server busy answering reads no more.
+        pollfd socket{PQsocket(m_conn), short(POLLIN | (unsent ? POLLOUT : 0)), 0};
+        const int ready = ::poll(&socket, 1, wait_ms);
+        if (ready < 0 && errno != EINTR)
+            throw failure(nullptr);
+        if (ready > 0 && (socket.revents & (POLLIN | POLLERR | POLLHUP)) && !PQconsumeInput(m_conn)
+            && PQstatus(m_conn) != CONNECTION_BAD)
+            throw failure(nullptr);
+    }
+    // The server may still be at work on it: asked to stop, from a thread of
+    // its own since asking means connecting, which a dead network stalls.
+    if (PGcancel *cancel = PQgetCancel(m_conn)) {
+        std::thread([cancel] {
+            char reason[256];
+            PQcancel(cancel, reason, sizeof reason);
+            PQfreeCancel(cancel);
+        }).detach();
+    }
+    // Its answer may yet arrive on this connection: a new one is made.
+    m_lost = true;
+    m_sent.clear();
+    throw lost_connection(
+        QStringLiteral("no answer within %1 seconds; the request was cancelled").arg(m_request_limit_ms / 1000.0));
+}
+
+Result PostgresDatabase::next_result(Deadline deadline)
+{
+    wait_for_result(deadline);
+    return Result(PQgetResult(m_conn));
+}
+
+Result PostgresDatabase::answer()
+{
+    const Deadline until = deadline();
+    ++m_round_trips;
+    Result kept;
+    while (Result result = next_result(until)) {
+        const ExecStatusType status = PQresultStatus(kept.get());
+        if (!kept || status == PGRES_COMMAND_OK || status == PGRES_TUPLES_OK)
+            kept = std::move(result);
+    }
+    return kept;
+}
+
 void PostgresDatabase::exec(const QString &sql)
 {
     ensure_connected();
     flush();
-    Result result(PQexec(m_conn, sql.toUtf8().constData()));
-    ++m_round_trips;
+    if (!PQsendQuery(m_conn, sql.toUtf8().constData()))
+        throw failure(nullptr);
+    const Result result = answer();
     check(result.get(), PGRES_COMMAND_OK);
     note_changes(result.get());
+}
+
+Result PostgresDatabase::describe(const QByteArray &sql, const std::vector<Oid> &types)
+{
+    ensure_connected();
+    flush();
+    if (!PQsendPrepare(m_conn, "", sql.constData(), int(types.size()), types.data()))
+        throw failure(nullptr);
+    const Result prepared = answer();
+    if (PQresultStatus(prepared.get()) != PGRES_COMMAND_OK)
+        throw failure(prepared.get());
+    if (!PQsendDescribePrepared(m_conn, ""))
+        throw failure(nullptr);
+    Result description = answer();
+    if (PQresultStatus(description.get()) != PGRES_COMMAND_OK)
+        throw failure(description.get());
+    return description;
 }
 
 PostgresDatabase::Wire::Wire(const Parameters &parameters)
@@ -76,10 +166,8 @@ Result PostgresDatabase::run(const QByteArray &sql, const Parameters &parameters
     }
     if (prepared)
         ++prepared->sends;
-    const Wire wire(parameters);
-    Result result(PQexecParams(m_conn, sql.constData(), wire.count, parameters.types.data(), wire.values.data(),
-                               wire.lengths.data(), wire.formats.data(), 0));
-    ++m_round_trips;
+    send_query(sql, parameters);
+    Result result = answer();
     check(result.get(), PGRES_TUPLES_OK);
     note_changes(result.get());
     return result;
@@ -150,12 +238,13 @@ Result PostgresDatabase::drain(bool wanted)
         throw failure(nullptr);
     }
     ++m_round_trips;
+    const Deadline until = deadline();
     std::optional<DbError> first_failure;
     auto next = [&]() -> Result {
         // Each statement's answer is one result followed by a null.
-        Result result(PQgetResult(m_conn));
-        while (PGresult *extra = PQgetResult(m_conn))
-            PQclear(extra);
+        Result result = next_result(until);
+        while (next_result(until)) {
+        }
         return result;
     };
     while (!m_sent.empty()) {
@@ -182,10 +271,8 @@ Result PostgresDatabase::drain(bool wanted)
     if (wanted)
         last = next();
     // The sync's own result, then the pipeline is idle and may end.
-    while (PGresult *result = PQgetResult(m_conn)) {
-        const bool synced = PQresultStatus(result) == PGRES_PIPELINE_SYNC;
-        PQclear(result);
-        if (synced)
+    while (const Result result = next_result(until)) {
+        if (PQresultStatus(result.get()) == PGRES_PIPELINE_SYNC)
             break;
     }
     PQexitPipelineMode(m_conn);
@@ -245,9 +332,12 @@ void PostgresDatabase::rollback() noexcept
     } catch (...) {
         // The first failure was reported already; the rollback follows.
     }
-    if (PQstatus(m_conn) == CONNECTION_OK && !m_lost) {
-        PQclear(PQexec(m_conn, "ROLLBACK"));
-        ++m_round_trips;
+    if (PQstatus(m_conn) == CONNECTION_OK && !m_lost && PQsendQuery(m_conn, "ROLLBACK")) {
+        try {
+            answer();
+        } catch (...) {
+            // Lost with the connection, which ends the transaction.
+        }
     }
 }
 

@@ -102,15 +102,7 @@ const PGresult *PostgresStatement::described() const
         return m_result.get();
     if (!m_description) {
         // Callers that want the names before the first step pay a request.
-        std::vector<Oid> types = m_types;
-        Result prepared(PQprepare(m_db.handle(), "", text().constData(), int(types.size()), types.data()));
-        m_db.note_round_trip();
-        if (PQresultStatus(prepared.get()) != PGRES_COMMAND_OK)
-            throw m_db.failure(prepared.get());
-        m_description.reset(PQdescribePrepared(m_db.handle(), ""));
-        m_db.note_round_trip();
-        if (PQresultStatus(m_description.get()) != PGRES_COMMAND_OK)
-            throw m_db.failure(m_description.get());
+        m_description = m_db.describe(text(), m_types);
     }
     return m_description.get();
 }
