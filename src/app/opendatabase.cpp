@@ -47,6 +47,16 @@ QString refusal_message(OpenStep step, const QString &detail)
         return message_lines({QStringLiteral("The database server refused the user name or password:"), detail});
     case OpenStep::DatabaseMissing:
         return message_lines({QStringLiteral("The database server has no such database:"), detail});
+    case OpenStep::RoleMissing:
+        return message_lines({QStringLiteral("The database server has no such user:"), detail});
+    case OpenStep::TooManyConnections:
+        return message_lines({QStringLiteral("The database server takes no more connections at the moment:"), detail,
+                              QStringLiteral("Try again later, or ask the server's administrator.")});
+    case OpenStep::BadAddress:
+        return message_lines({QStringLiteral("The database server address cannot be read:"), detail});
+    case OpenStep::TlsRefused:
+        return message_lines({QStringLiteral("The secure connection that the address asks for failed:"), detail,
+                              QStringLiteral("See its sslmode setting.")});
     case OpenStep::PasswordNeeded:
     case OpenStep::OpensWithFirstKey:
     case OpenStep::NotValid:
@@ -69,6 +79,8 @@ bool forgets_path(OpenStep step)
     case OpenStep::OpensWithFirstKey:
     case OpenStep::NotValid:
     case OpenStep::DatabaseMissing:
+    case OpenStep::RoleMissing:
+    case OpenStep::BadAddress:
         return true;
     default:
         return false;

@@ -144,6 +144,14 @@ OpenResult open_calendar_database_at(const QString &location, const QByteArray &
             return {OpenStep::AuthenticationFailed, std::nullopt, error.description()};
         case DbError::DatabaseMissing:
             return {OpenStep::DatabaseMissing, std::nullopt, error.description()};
+        case DbError::RoleMissing:
+            return {OpenStep::RoleMissing, std::nullopt, error.description()};
+        case DbError::TooManyConnections:
+            return {OpenStep::TooManyConnections, std::nullopt, error.description()};
+        case DbError::BadAddress:
+            return {OpenStep::BadAddress, std::nullopt, error.description()};
+        case DbError::TlsRefused:
+            return {OpenStep::TlsRefused, std::nullopt, error.description()};
         case DbError::SchemaTooNew:
             return {OpenStep::SchemaTooNew, std::nullopt, error.description()};
         case DbError::UpgradeFailed:

@@ -44,9 +44,13 @@ enum class OpenStep {
     PasswordNeeded = 15,        // ask the user, then try again
     AuthenticationFailed = 16,  // the user name or password was refused
     DatabaseMissing = 17,       // the server has no database of that name
+    RoleMissing = 18,           // the server has no user of that name
+    TooManyConnections = 19,    // the server takes no more connections: may pass
+    BadAddress = 20,            // the address cannot be read; the detail says why
+    TlsRefused = 21,            // the secure connection the address asks for failed
     // A calendar database of an older version that could not be brought up
     // to date; the detail says why. Not a verdict on the database.
-    UpgradeFailed = 18,
+    UpgradeFailed = 22,
 };
 
 struct OpenResult

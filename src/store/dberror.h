@@ -48,7 +48,11 @@ public:
         AuthenticationFailed = 3016,  // the server refused the user or password
         DatabaseMissing = 3017,       // the server has no database of that name
         ServerGone = 3018,            // the connection broke during a request
-        UpgradeFailed = 3019,         // an older calendar database could not be brought up to date
+        RoleMissing = 3019,           // the server has no user of that name
+        TooManyConnections = 3020,    // the server, database or user takes no more: may pass
+        BadAddress = 3021,            // libpq cannot read the address
+        TlsRefused = 3022,            // the secure connection the address asks for failed
+        UpgradeFailed = 3023,         // an older calendar database could not be brought up to date
     };
 
     DbError(int number, QString description, QString source);

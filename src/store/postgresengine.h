@@ -18,8 +18,9 @@ bool is_server_address(const QString &location);
 
 // Connects to the server at `address` within five seconds. `password` is
 // used when not empty and the address carries none (libpq's password file
-// is read otherwise). Throws DbError: ServerUnreachable, PasswordNeeded,
-// AuthenticationFailed or DatabaseMissing.
+// is read otherwise). Throws DbError: BadAddress, ServerUnreachable,
+// PasswordNeeded, AuthenticationFailed, RoleMissing, DatabaseMissing,
+// TooManyConnections or TlsRefused, described with libpq's reason.
 std::unique_ptr<DatabaseEngine> connect_postgres(const QString &address, const QByteArray &password);
 
 // SQL with ":Name" and "?" parameters in the server's "$n" form, and the

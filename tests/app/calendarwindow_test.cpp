@@ -247,14 +247,31 @@ TEST_F(CalendarWindowTest, TheServerWindowConnectsAndExplainsEveryRefusal)
             run_node(dialog, QStringLiteral("connect"));
         });
     };
-    // An empty message: connected; kept: the address kept for the next start.
+    // A user the server takes no connection for, and a server that refuses TLS.
+    if (scalar(admin, QStringLiteral("SELECT count(*) FROM pg_roles WHERE rolname = 'dayvane_full'")) == 0)
+        admin.exec(QStringLiteral("CREATE ROLE dayvane_full LOGIN CONNECTION LIMIT 0;"));
+    const std::unique_ptr<TestServer> plain = TestServer::start_own(true);
+    // An empty message: connected; reason: libpq's, which the message must
+    // give; kept: the address kept for the next start.
     const QString folder = ours.section(u' ', 0, 0);
-    const struct { QString address, message_start; bool kept; } cases[] = {
-        {QStringLiteral("host=/nowhere/at/all dbname=x user=postgres"), QStringLiteral("The database server does not answer:"), true},
-        {folder + QStringLiteral(" user=postgres dbname=nosuch"), QStringLiteral("The database server has no such database:"), false},
-        {empty, QStringLiteral("The selected database does not appear to be a valid"), false},
-        {newer, QStringLiteral("The database was written by a newer version of the program"), true},
-        {ours, QString(), true},
+    const struct { QString address, message_start, reason; bool kept; } cases[] = {
+        {QStringLiteral("host=/nowhere/at/all dbname=x user=postgres"), QStringLiteral("The database server does not answer:"),
+         QStringLiteral("/nowhere/at/all"), true},
+        {folder + QStringLiteral(" user=postgres dbname=nosuch"), QStringLiteral("The database server has no such database:"),
+         QStringLiteral("\"nosuch\" does not exist"), false},
+        {folder + QStringLiteral(" user=nobody_here dbname=x"), QStringLiteral("The database server has no such user:"),
+         QStringLiteral("role \"nobody_here\" does not exist"), false},
+        {folder + QStringLiteral(" user=dayvane_full dbname=postgres"), QStringLiteral("The database server takes no more connections"),
+         QStringLiteral("too many connections for role \"dayvane_full\""), true},
+        {folder + QStringLiteral(" user=postgres nosuchkey=1"), QStringLiteral("The database server address cannot be read:"),
+         QStringLiteral("invalid connection option \"nosuchkey\""), false},
+        {QStringLiteral("postgresql://postgres@/postgres?bogus=1&") + folder, QStringLiteral("The database server address cannot be read:"),
+         QStringLiteral("invalid URI query parameter: \"bogus\""), false},
+        {plain->tcp_address() + QStringLiteral(" sslmode=require"), QStringLiteral("The secure connection that the address asks for failed:"),
+         QStringLiteral("server does not support SSL"), true},
+        {empty, QStringLiteral("The selected database does not appear to be a valid"), {}, false},
+        {newer, QStringLiteral("The database was written by a newer version of the program"), {}, true},
+        {ours, QString(), {}, true},
     };
     for (const auto &c : cases) {
         enter(c.address);
@@ -262,6 +279,7 @@ TEST_F(CalendarWindowTest, TheServerWindowConnectsAndExplainsEveryRefusal)
         const QStringList texts = user.take_texts();
         EXPECT_EQ(texts.size(), c.message_start.isEmpty() ? 0 : 1) << texts.join(u'|').toStdString();
         EXPECT_TRUE(texts.join(u'|').startsWith(c.message_start)) << texts.join(u'|').toStdString();
+        EXPECT_TRUE(texts.join(u'|').contains(c.reason)) << texts.join(u'|').toStdString();
         EXPECT_EQ(app_state().db_connected, c.message_start.isEmpty()) << c.address.toStdString();
         EXPECT_EQ(app_state().db_path, c.kept ? c.address : QString()) << c.address.toStdString();
     }

@@ -17,6 +17,10 @@
 #include <QCryptographicHash>
 #include <QDate>
 #include <QDir>
+#include <QElapsedTimer>
+
+#include <libpq-fe.h>
+#include <signal.h>
 
 #include <functional>
 #include <numeric>
@@ -561,4 +565,55 @@ TEST(ServerEngine, WritesOfAChangeTravelTogetherAndFailTogether)
     RecordSet after = of_2025("Q003");
     EXPECT_EQ(after.record_count(), 364);
     EXPECT_EQ(after.field(QStringLiteral("minutes2")).toInt(), 0);
+}
+
+// A request whose answer does not come within the address's limit is
+// cancelled and told as a lost connection, and the next one connects again;
+// keepalives are on unless the address says otherwise.
+TEST(ServerEngine, ARequestUnansweredWithinItsLimitIsCancelledAsALostConnection)
+{
+    if (!TestServer::instance())
+        GTEST_SKIP() << "the run started no database server";
+    TestDatabase server{Backend::Server};
+    Database db = Database::connect(server.path() + QStringLiteral(" dayvane_request_timeout=2 keepalives_idle=7"));
+    QStringList options;
+    PQconninfoOption *info = PQconninfo(postgres_handle(db));
+    for (PQconninfoOption *o = info; o && o->keyword; ++o)
+        if (o->val && (QByteArray(o->keyword).startsWith("keepalives") || QByteArray(o->keyword).startsWith("tcp_user")))
+            options << QStringLiteral("%1=%2").arg(QLatin1String(o->keyword), QLatin1String(o->val));
+    PQconninfoFree(info);
+    options.sort();
+    EXPECT_EQ(options.join(u' '), u"keepalives=1 keepalives_count=3 keepalives_idle=7 keepalives_interval=10 tcp_user_timeout=60000");
+    // The limit's key is the program's own, in either form of address.
+    const QString folder = server.path().section(u' ', 0, 0).mid(5), name = server.path().section(QStringLiteral("dbname="), 1);
+    EXPECT_EQ(error_number([&] { Database::connect(QStringLiteral("postgresql://postgres@/%1?dayvane_request_timeout=1&host=%2").arg(name, folder)); }), 0);
+    EXPECT_EQ(error_number([&] { Database::connect(server.path() + QStringLiteral(" dayvane_request_timeout=soon")); }), DbError::BadAddress);
+    // The backend of the connection, stopped as a hung server would be.
+    struct Stopped
+    {
+        explicit Stopped(qint64 pid) : pid(pid_t(pid)) { ::kill(this->pid, SIGSTOP); }
+        ~Stopped() { ::kill(pid, SIGCONT); }
+        pid_t pid;
+    };
+    const struct { const char *what; std::function<void()> request; int number; } cases[] = {
+        {"answered within the limit", [&] { scalar(db, QStringLiteral("SELECT 1 FROM pg_sleep(0.5)")); }, 0},
+        {"answered past it", [&] { scalar(db, QStringLiteral("SELECT 1 FROM pg_sleep(20)")); }, DbError::ServerGone},
+        {"a stopped server", [&] {
+             const Stopped stopped(scalar(db, QStringLiteral("SELECT pg_backend_pid()")));
+             scalar(db, QStringLiteral("SELECT 1"));
+         }, DbError::ServerGone},
+        {"a stopped server during a change", [&] {
+             const Stopped stopped(scalar(db, QStringLiteral("SELECT pg_backend_pid()")));
+             Transaction transaction(db);
+             db.exec(QStringLiteral("SELECT 1;"));
+             transaction.commit();
+         }, DbError::ServerGone},
+    };
+    for (const auto &c : cases) {
+        QElapsedTimer timer;
+        timer.start();
+        EXPECT_EQ(error_number(c.request), c.number) << c.what;
+        EXPECT_LT(timer.elapsed(), 15000) << c.what;
+        EXPECT_EQ(scalar(db, QStringLiteral("SELECT 2")), 2) << c.what;
+    }
 }

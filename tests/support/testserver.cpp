@@ -10,6 +10,10 @@
 #include <memory>
 #include <stdexcept>
 
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
 namespace dayvane::test {
 
 TestServer *TestServer::instance()
@@ -24,11 +28,33 @@ TestServer *TestServer::instance()
     return server.get();
 }
 
-std::unique_ptr<TestServer> TestServer::start_own()
+namespace {
+
+// A loopback port that nothing listens on just now.
+int free_port()
+{
+    const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t size = sizeof address;
+    const bool bound = fd >= 0 && ::bind(fd, reinterpret_cast<sockaddr *>(&address), size) == 0
+                       && ::getsockname(fd, reinterpret_cast<sockaddr *>(&address), &size) == 0;
+    if (fd >= 0)
+        ::close(fd);
+    if (!bound)
+        throw std::runtime_error("no free loopback port");
+    return ntohs(address.sin_port);
+}
+
+} // namespace
+
+std::unique_ptr<TestServer> TestServer::start_own(bool tcp)
 {
     const QString state = QDir::current().absoluteFilePath(
         QStringLiteral("server-%1.state").arg(QUuid::createUuid().toString(QUuid::Id128)));
     std::unique_ptr<TestServer> server(new TestServer(state, QString(), true));
+    server->m_port = tcp ? free_port() : 0;
     server->cluster(QStringLiteral("start"));
     QFile file(state);
     if (!file.open(QIODevice::ReadOnly))
@@ -51,19 +77,30 @@ TestServer::~TestServer()
     }
 }
 
-QString TestServer::admin_address() const { return QStringLiteral("host=%1 user=postgres dbname=postgres").arg(m_folder); }
+QString TestServer::admin_address() const
+{
+    return QStringLiteral("host=%1 user=postgres dbname=postgres").arg(m_folder) + (m_port ? QStringLiteral(" port=%1").arg(m_port) : QString());
+}
+
+QString TestServer::tcp_address() const
+{
+    return m_port ? QStringLiteral("host=127.0.0.1 port=%1 user=postgres dbname=postgres").arg(m_port) : QString();
+}
 
 QString TestServer::create_database()
 {
     const QString name = QStringLiteral("t_") + QUuid::createUuid().toString(QUuid::Id128);
     Database::connect(admin_address()).exec(QStringLiteral("CREATE DATABASE %1;").arg(name));
-    return QStringLiteral("host=%1 user=postgres dbname=%2").arg(m_folder, name);
+    return QStringLiteral("host=%1 user=postgres dbname=%2").arg(m_folder, name) + (m_port ? QStringLiteral(" port=%1").arg(m_port) : QString());
 }
 
 void TestServer::cluster(const QString &action) const
 {
     QProcess process;
-    process.start(QStringLiteral(DAYVANE_PGCLUSTER), {action, m_state});
+    QStringList arguments{action, m_state};
+    if (action == u"start" && m_port)
+        arguments << QString::number(m_port);
+    process.start(QStringLiteral(DAYVANE_PGCLUSTER), arguments);
     if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0)
         throw std::runtime_error("pgcluster " + action.toStdString() + " failed: "
                                  + process.readAllStandardError().toStdString());

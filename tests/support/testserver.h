@@ -14,14 +14,16 @@ public:
     // The run's server, or null when the run has none.
     static TestServer *instance();
     // A server in a new cluster of its own, for a test that stops it while others use the run's; removed with the
-    // object. Throws when it cannot be started.
-    static std::unique_ptr<TestServer> start_own();
+    // object. With `tcp`, it listens on a free loopback port too. Throws when it cannot be started.
+    static std::unique_ptr<TestServer> start_own(bool tcp = false);
     ~TestServer();
 
     // A new empty database of its own on the server; its address.
     QString create_database();
     // The server's own database, for administration.
     QString admin_address() const;
+    // The same over loopback TCP; empty unless started with `tcp`.
+    QString tcp_address() const;
 
     // Stops the server at once, as a crash or a pulled cable would, and starts it again.
     void stop_immediately();
@@ -34,6 +36,7 @@ private:
     QString m_state;
     QString m_folder;
     bool m_owned;  // a cluster of its own, stopped and removed at the end
+    int m_port = 0;  // its TCP port, 0 without one
 };
 
 } // namespace dayvane::test

@@ -1,0 +1,56 @@
+#pragma once
+
+// The server engine's statements. Private to the store.
+
+#include "store/postgresdatabase.h"
+
+namespace dayvane::pg {
+
+class PostgresStatement final : public StatementEngine
+{
+public:
+    PostgresStatement(PostgresDatabase &db, ServerSql sql);
+    ~PostgresStatement() override;
+
+    void bind(int index, const QVariant &value) override;
+    int parameter_count() const override { return int(m_sql.parameters.size()); }
+    QString parameter_name(int index) const override { return m_sql.parameters.value(index - 1); }
+    bool step() override;
+    void send(const QString &unchanged, const std::shared_ptr<SentKey> &key) override;
+    void reset() override
+    {
+        m_result.reset();
+        m_row = -1;
+        std::fill(m_values.begin(), m_values.end(), std::nullopt);
+    }
+    int column_count() const override { return PQnfields(described()); }
+    QString column_name(int column) const override { return QString::fromUtf8(PQfname(described(), column)); }
+    QVariant column(int column) const override;
+
+private:
+    // The result, or a description of its columns before the first step.
+    const PGresult *described() const;
+    // The text to run now: a row lock means something only inside a
+    // transaction; outside one it would only make a reader wait for a
+    // writer (and need the right to write).
+    const QByteArray &text() const;
+    // The server's prepared form of text().
+    PreparedName *prepared();
+
+    PostgresDatabase &m_db;
+    ServerSql m_sql;
+    QByteArray m_unlocked;  // the text without its row lock; empty without one
+    PreparedName m_prepared;
+    PreparedName m_prepared_unlocked;
+    // Text, or bytes for a bytea parameter; nullopt is NULL.
+    std::vector<std::optional<QByteArray>> m_values;
+    std::vector<Oid> m_types = std::vector<Oid>(m_values.size(), 0);
+    Result m_result;
+    mutable Result m_description;
+    int m_row = -1;
+};
+
+// A connection in one of two modes: requests answered one by one, or, inside
+// a transaction, statements sent with send() queued in libpq's pipeline and
+// answered together at the next point that needs an answer.
+} // namespace dayvane::pg
