@@ -7,6 +7,7 @@
 #include "store/scramble.h"
 #include "calendaryear/calendaryear.h"
 
+#include "store/connection.h"
 #include "testdatabase.h"
 #include "testserver.h"
 
@@ -251,6 +252,12 @@ TEST_P(DayvaneDb, PrintsItsHelpAndShowsARestrictedCalendarOnlyWithItsPassword)
         const QString written = c.exit_code != 0 ? tool.errors : result.isOpen() ? QString::fromUtf8(result.readAll()) : tool.output;
         EXPECT_TRUE(written.contains(c.expected)) << c.args.join(u' ').toStdString() << "\n" << written.toStdString();
     }
+    // SQL written into the stored queries fails the check, named.
+    open_existing_database(file.path()).exec(QStringLiteral("UPDATE stored_query SET select_sql = 'SELECT 1' WHERE name = 'Q010';"));
+    const ProgramRun planted = run_program(QStringLiteral(DAYVANE_DB_TOOL), {QStringLiteral("check"), file.path()});
+    EXPECT_EQ(planted.exit_code, 1);
+    EXPECT_TRUE(planted.output.contains(u"Stored queries: Q010 differ from this program's (not run by it)\n"))
+        << planted.output.toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(Backends, DayvaneDb, testing::ValuesIn(backends()), backend_name);

@@ -8,6 +8,7 @@
 
 #include <QDataStream>
 #include <QSysInfo>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -133,6 +134,26 @@ TEST_P(History, OlderDatabasesAreUpgradedAndDayvaneDbPrintsAndPrunesTheHistory)
     db.exec(QStringLiteral("DROP TABLE change_history;"));
     db.set_user_version(1);
     t.close();
+    // Looking changes nothing, and waits for no workstation in the middle of
+    // a save: check, history, export and a copy's source leave the older
+    // version for the older programs; only upgrade (or the program) upgrades.
+    const QString tool = QStringLiteral(DAYVANE_DB_TOOL);
+    QTemporaryDir copies;
+    {
+        Database writer = is_calendar_server(t.path())
+                              ? Database::connect(t.path())
+                              : Database::open(t.path(), key_from_connect_string(kSecondConnectString));
+        Transaction saving(writer);
+        scalar(writer, QStringLiteral("SELECT count(*) FROM days;"));
+        for (const QStringList &look : {QStringList{"check", t.path()}, {"history", t.path()},
+                                        {"export", t.path(), "alpha", "2024", "--csv", "-"},
+                                        {"copy", t.path(), copies.filePath(QStringLiteral("QZDB.mdb"))}}) {
+            const ProgramRun run = run_program(tool, look);
+            EXPECT_EQ(run.exit_code, 0) << look.join(u' ').toStdString() << ": " << run.errors.toStdString();
+            EXPECT_EQ(open_for_inspection(t.path()).user_version(), 1) << look[0].toStdString();
+        }
+    }
+    EXPECT_TRUE(run_program(tool, {QStringLiteral("upgrade"), t.path()}).output.startsWith(u"Upgraded "));
     Database reopened = open_existing_database(t.path());
     EXPECT_EQ(reopened.user_version(), 2);
     EXPECT_EQ(change(reopened, 0, {QStringLiteral("2024-01-08")}, QStringLiteral("one\ttab")), 1);
@@ -141,7 +162,6 @@ TEST_P(History, OlderDatabasesAreUpgradedAndDayvaneDbPrintsAndPrunesTheHistory)
             {*scramble_text("letmein1")});
 
     // The sample's "zeta office" is read-restricted: its entries need a password.
-    const QString tool = QStringLiteral(DAYVANE_DB_TOOL);
     const ProgramRun all = run_program(tool, {QStringLiteral("history"), t.path()}, "letmein1\n");
     ASSERT_EQ(all.exit_code, 0) << all.errors.toStdString();
     const QStringList lines = all.output.split(u'\n', Qt::SkipEmptyParts);

@@ -2,6 +2,7 @@
 
 #include "terminalpassword.h"
 
+#include "store/database.h"
 #include "store/history.h"
 #include "store/recordset.h"
 #include "store/recordsettext.h"
@@ -34,6 +35,10 @@ std::optional<qint32> calendar_named(Database &db, const QString &name)
 
 int print_history(Database &db, const QString &calendar, QTextStream &out, QTextStream &err)
 {
+    if (!db.has_table(QStringLiteral("change_history"))) {
+        err << "The database has no history of changes yet: it was last opened by an older version of the program.\n";
+        return 0;
+    }
     HistoryFilter filter;
     if (!calendar.isEmpty())
         filter.calendar_id = calendar_named(db, calendar);

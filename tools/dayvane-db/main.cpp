@@ -18,6 +18,7 @@
 #include <QDate>
 #include <QDir>
 #include <QFileInfo>
+#include <QTemporaryDir>
 #include <QTextStream>
 
 #include <optional>
@@ -54,6 +55,7 @@ int usage(QTextStream &stream = err(), int exit_code = 2)
               "                                   print who changed what, newest first, tab-separated\n"
               "       dayvane-db prune-history PATH --before YYYY-MM-DD\n"
               "                                   remove the history of changes made before that day\n"
+              "       dayvane-db upgrade PATH     bring a database of an older version up to this one\n"
               "       dayvane-db --help           print this text\n"
               "PATH names the database file, normally .../QZDB.mdb, or for every command but report\n"
               "a database server's address (postgresql://user@host/dbname).\n";
@@ -233,7 +235,7 @@ int check(const QString &path)
     if (is_missing_file(path))
         return 1;
     const bool server = is_calendar_server(path);
-    Database db = open_existing_database(path);
+    Database db = open_for_inspection(path);
     // A server keeps its own pages sound; a file is checked page by page.
     QStringList problems{QStringLiteral("ok")};
     if (!server) {
@@ -242,17 +244,27 @@ int check(const QString &path)
         while (integrity.step())
             problems << integrity.column(0).toString();
     }
-    const bool sound = problems == QStringList{QStringLiteral("ok")};
+    const bool intact = problems == QStringList{QStringLiteral("ok")};
+    // Somebody wrote the stored queries: the program never runs them, but
+    // an older one would.
+    const QStringList planted = stored_query_differences(db);
+    const int version = db.user_version();
     out() << "Database: " << shown_location(path) << "\n"
-          << "Integrity: " << (sound ? QStringLiteral("ok") : problems.join(QStringLiteral("; "))) << "\n"
-          << "Schema version: " << db.user_version() << "\n"
+          << "Integrity: " << (intact ? QStringLiteral("ok") : problems.join(QStringLiteral("; "))) << "\n"
+          << "Stored queries: "
+          << (planted.isEmpty() ? QStringLiteral("as this program writes them")
+                                : QStringLiteral("%1 differ from this program's (not run by it)").arg(planted.join(QStringLiteral(", "))))
+          << "\n"
+          << "Schema version: " << version
+          << (version < kSchemaVersion ? QStringLiteral(" (dayvane-db upgrade brings it up to %1)").arg(kSchemaVersion) : QString())
+          << "\n"
           << "Calendars: " << count_rows(db, QStringLiteral("calendars"))
           << ", calendar years: " << count_rows(db, QStringLiteral("calendar_years"))
           << ", day records: " << count_rows(db, QStringLiteral("days"))
           << ", users: " << count_rows(db, QStringLiteral("users")) << "\n";
     ReadAccess access(db, err());
     print_contents(db, access);
-    return sound ? 0 : 1;
+    return intact && planted.isEmpty() ? 0 : 1;
 }
 
 bool holds_calendar_schema(const QString &location)
@@ -271,7 +283,15 @@ int copy(const QString &source_path, const QString &target_path)
         err() << "The source and the target are the same database.\n";
         return 1;
     }
-    Database source = open_existing_database(source_path);
+    // A file is copied from a snapshot of one moment, taken in one step,
+    // so that the workstations' saves wait only while its pages are read.
+    QTemporaryDir snapshot_folder;
+    QString read_from = source_path;
+    if (!is_calendar_server(source_path)) {
+        read_from = snapshot_folder.filePath(kDatabaseFileName);
+        snapshot_calendar_file(source_path, read_from);
+    }
+    Database source = open_for_inspection(read_from);
     const bool created = !holds_calendar_schema(target_path);
     if (created ? !can_create(target_path) : holds_foreign_table(target_path))
         return 1;
@@ -313,8 +333,22 @@ int export_year(const QString &path, const QStringList &args)
         return usage();
     if (is_missing_file(path))
         return 1;
-    Database db = open_existing_database(path);
+    Database db = open_for_inspection(path);
     return export_calendar_year(db, request, err());
+}
+
+// The only command that upgrades: the others look without changing, so
+// that older workstations still using the database keep working.
+int upgrade(const QString &path)
+{
+    if (is_missing_file(path))
+        return 1;
+    const int was = upgrade_calendar_database(path);
+    if (was == kSchemaVersion)
+        out() << shown_location(path) << " is at schema version " << kSchemaVersion << " already.\n";
+    else
+        out() << "Upgraded " << shown_location(path) << " from schema version " << was << " to " << kSchemaVersion << ".\n";
+    return 0;
 }
 
 } // namespace
@@ -344,7 +378,7 @@ int main(int argc, char *argv[])
                 return usage();
             if (is_missing_file(path))
                 return 1;
-            Database db = open_existing_database(path);
+            Database db = history_command ? open_for_inspection(path) : open_existing_database(path);
             return history_command ? print_history(db, args.value(3), out(), err())
                                    : prune_history_before(db, before, out(), err());
         }
@@ -356,6 +390,8 @@ int main(int argc, char *argv[])
             return demo(path);
         if (command == QLatin1String("check"))
             return check(path);
+        if (command == QLatin1String("upgrade"))
+            return upgrade(path);
         if (command == QLatin1String("report"))
             return report(path);
         return usage();
