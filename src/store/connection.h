@@ -92,7 +92,7 @@ Database open_for_inspection(const QString &location);
 int upgrade_calendar_database(const QString &location);
 
 // Copies the calendar file at `path` into the new file `copy_path` as it is
-// at one moment, holding the file's lock only while its pages are copied.
+// at one moment, keeping writers out only while its bytes are copied.
 // Throws DbError.
 void snapshot_calendar_file(const QString &path, const QString &copy_path);
 

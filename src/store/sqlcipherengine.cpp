@@ -366,22 +366,6 @@ std::unique_ptr<DatabaseEngine> open_sqlcipher(const QString &path, const QByteA
     return db;
 }
 
-void backup_sqlcipher(Database &source, const QString &path, const QByteArray &key)
-{
-    sqlite3 *from = sqlcipher_handle(source);
-    if (!from)
-        throw DbError(DbError::EngineError, QStringLiteral("Only a database file can be backed up page by page."), kSource);
-    const std::unique_ptr<DatabaseEngine> engine = open_sqlcipher(path, key, Database::OpenMode::Create);
-    sqlite3 *to = static_cast<SqlCipherDatabase &>(*engine).handle();
-    sqlite3_backup *backup = sqlite3_backup_init(to, "main", from, "main");
-    if (!backup)
-        throw_engine_error(to, sqlite3_errcode(to));
-    sqlite3_backup_step(backup, -1);
-    const int rc = sqlite3_backup_finish(backup);
-    if (rc != SQLITE_OK)
-        throw_engine_error(to, rc);
-}
-
 sqlite3 *sqlcipher_handle(Database &db)
 {
     const auto *engine = dynamic_cast<const SqlCipherDatabase *>(&db.engine());
