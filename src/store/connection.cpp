@@ -134,33 +134,28 @@ OpenResult open_calendar_database_at(const QString &location, const QByteArray &
         upgrade_schema(db);
         return {OpenStep::Opened, std::move(db), {}};
     } catch (const DbError &error) {
-        switch (error.number()) {
-        case DbError::ServerUnreachable:
-        case DbError::ServerGone:
-            return {OpenStep::ServerUnreachable, std::nullopt, error.description()};
-        case DbError::PasswordNeeded:
-            return {OpenStep::PasswordNeeded, std::nullopt, error.description()};
-        case DbError::AuthenticationFailed:
-            return {OpenStep::AuthenticationFailed, std::nullopt, error.description()};
-        case DbError::DatabaseMissing:
-            return {OpenStep::DatabaseMissing, std::nullopt, error.description()};
-        case DbError::RoleMissing:
-            return {OpenStep::RoleMissing, std::nullopt, error.description()};
-        case DbError::TooManyConnections:
-            return {OpenStep::TooManyConnections, std::nullopt, error.description()};
-        case DbError::BadAddress:
-            return {OpenStep::BadAddress, std::nullopt, error.description()};
-        case DbError::TlsRefused:
-            return {OpenStep::TlsRefused, std::nullopt, error.description()};
-        case DbError::SchemaTooNew:
-            return {OpenStep::SchemaTooNew, std::nullopt, error.description()};
-        case DbError::UpgradeFailed:
-            return {OpenStep::UpgradeFailed, std::nullopt, error.description()};
-        case DbError::Busy:
-            return {OpenStep::Busy, std::nullopt, error.description()};
-        default:
-            return {OpenStep::NotValid, std::nullopt, error.description()};
+        // What each of the server's refusals tells the window; any other
+        // error: not a calendar database.
+        static const std::pair<int, OpenStep> kSteps[] = {
+            {DbError::ServerUnreachable, OpenStep::ServerUnreachable},
+            {DbError::ServerGone, OpenStep::ServerUnreachable},
+            {DbError::PasswordNeeded, OpenStep::PasswordNeeded},
+            {DbError::AuthenticationFailed, OpenStep::AuthenticationFailed},
+            {DbError::DatabaseMissing, OpenStep::DatabaseMissing},
+            {DbError::RoleMissing, OpenStep::RoleMissing},
+            {DbError::TooManyConnections, OpenStep::TooManyConnections},
+            {DbError::BadAddress, OpenStep::BadAddress},
+            {DbError::TlsRefused, OpenStep::TlsRefused},
+            {DbError::SchemaTooNew, OpenStep::SchemaTooNew},
+            {DbError::UpgradeFailed, OpenStep::UpgradeFailed},
+            {DbError::Busy, OpenStep::Busy},
+        };
+        OpenStep step = OpenStep::NotValid;
+        for (const auto &[number, told] : kSteps) {
+            if (number == error.number())
+                step = told;
         }
+        return {step, std::nullopt, error.description()};
     }
 }
 
