@@ -4,6 +4,7 @@
 #include "store/drivetype.h"
 #include "store/postgresengine.h"
 #include "store/schema.h"
+#include "store/serveraddress.h"
 #include "store/sqlcipherengine.h"
 
 #include <QFile>
@@ -208,7 +209,7 @@ Database create_calendar_database_at(const QString &location)
     Database db = Database::connect(location);
     if (db.has_table(QStringLiteral("stored_query")) || db.has_table(QStringLiteral("calendars")))
         throw DbError(DbError::FileExists,
-                      QStringLiteral("The database %1 holds calendar tables already.").arg(location), db.source());
+                      QStringLiteral("The database %1 holds calendar tables already.").arg(masked(location)), db.source());
     create_schema(db);
     return db;
 }
