@@ -165,9 +165,9 @@ OpenResult open_calendar_database_at(const QString &location, const QByteArray &
     }
 }
 
-Database open_existing_database(const QString &path)
+Database open_existing_database(const QString &path, const QByteArray &password)
 {
-    Database db = is_server_address(path) ? Database::connect(path)
+    Database db = is_server_address(path) ? Database::connect(path, password)
                                           : Database::open(path, key_from_connect_string(kSecondConnectString));
     upgrade_schema(db);
     return db;
@@ -202,11 +202,11 @@ void snapshot_calendar_file(const QString &path, const QString &copy_path)
     backup_sqlcipher(source, copy_path, key);
 }
 
-Database create_calendar_database_at(const QString &location)
+Database create_calendar_database_at(const QString &location, const QByteArray &password)
 {
     if (!is_server_address(location))
         return create_calendar_database(location);
-    Database db = Database::connect(location);
+    Database db = Database::connect(location, password);
     if (db.has_table(QStringLiteral("stored_query")) || db.has_table(QStringLiteral("calendars")))
         throw DbError(DbError::FileExists,
                       QStringLiteral("The database %1 holds calendar tables already.").arg(masked(location)), db.source());
