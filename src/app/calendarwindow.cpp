@@ -11,6 +11,7 @@
 #include "editor/calendareditwindow.h"
 #include "holidays/holidaylistingwindow.h"
 #include "history/changehistorywindow.h"
+#include "store/serveraddress.h"
 #include "ui_common/appstate.h"
 #include "ui_common/geometry.h"
 #include "ui_common/interaction.h"
@@ -343,8 +344,13 @@ void CalendarWindow::start()
 
     const Settings settings = read_settings_file(settings_file_path());
     if (settings.anything_read) {
-        if (settings.db_path)
-            state.db_path = *settings.db_path;
+        if (settings.db_path) {
+            // A password written into the file by hand serves this run and
+            // leaves the file when it is next written.
+            state.db_path = without_password(*settings.db_path);
+            if (const QByteArray password = server_address_password(*settings.db_path); !password.isEmpty())
+                state.server_password = password;
+        }
         if (settings.news_version) {
             state.news_version = *settings.news_version;
             state.latest_news_version = *settings.news_version;
@@ -414,7 +420,7 @@ void CalendarWindow::write_ini()
 
     const AppState &state = app_state();
     SettingsToWrite settings;
-    settings.db_path = state.db_path;
+    settings.db_path = without_password(state.db_path);
     settings.news_version = state.news_version;
     settings.top = pixels_to_twips(pos.y());
     settings.left = pixels_to_twips(pos.x());

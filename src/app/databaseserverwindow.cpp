@@ -1,6 +1,7 @@
 #include "app/databaseserverwindow.h"
 
 #include "store/connection.h"
+#include "store/serveraddress.h"
 #include "ui_common/appstate.h"
 #include "ui_common/interaction.h"
 #include "ui_common/menutree.h"
@@ -8,35 +9,10 @@
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QRegularExpression>
 #include <QTreeWidget>
-#include <QUrl>
 #include <QVBoxLayout>
 
 namespace dayvane {
-
-std::pair<QString, QByteArray> split_server_password(const QString &address)
-{
-    if (address.startsWith(QStringLiteral("postgres"))) {
-        QUrl url(address);
-        const QByteArray password = url.password(QUrl::FullyDecoded).toUtf8();
-        if (password.isEmpty())
-            return {address, {}};
-        url.setPassword(QString());
-        return {url.toString(), password};
-    }
-    // "password=secret" or "password='a secret'" in a keyword string.
-    static const QRegularExpression keyword(QStringLiteral("\\s*\\bpassword\\s*=\\s*('(?:[^'\\\\]|\\\\.)*'|\\S*)"));
-    const QRegularExpressionMatch match = keyword.match(address);
-    if (!match.hasMatch())
-        return {address, {}};
-    QString password = match.captured(1);
-    if (password.startsWith(u'\''))
-        password = password.mid(1, password.size() - 2).replace(QStringLiteral("\\'"), QStringLiteral("'"));
-    QString rest = address;
-    rest.remove(match.capturedStart(), match.capturedLength());
-    return {rest.trimmed(), password.toUtf8()};
-}
 
 DatabaseServerWindow::DatabaseServerWindow(QWidget *parent)
     : ModalWindow(QStringLiteral("database_server"), parent)
@@ -72,7 +48,7 @@ DatabaseServerWindow::DatabaseServerWindow(QWidget *parent)
 
 bool DatabaseServerWindow::choose(const QString &address, bool ask_password)
 {
-    m_address->setText(is_calendar_server(address) ? address : QString());
+    m_address->setText(is_calendar_server(address) ? without_password(address) : QString());
     m_password->clear();
     (ask_password ? m_password : m_address)->setFocus();
     return show_modal() == QDialog::Accepted;
@@ -97,11 +73,16 @@ void DatabaseServerWindow::accept_address()
         m_address->setFocus();
         return;
     }
-    auto [address, password] = split_server_password(typed);
+    // A password written into the address is used like one typed into the
+    // password box: for this run, never stored with the address.
+    QByteArray password = server_address_password(typed);
+    if (!password.isEmpty())
+        inform(this, message_lines({QStringLiteral("The password written in the address is used until the program closes;"),
+                                    QStringLiteral("it is not kept in the settings file.")}));
     if (!m_password->text().isEmpty())
         password = m_password->text().toUtf8();
     AppState &state = app_state();
-    state.db_path = address;
+    state.db_path = without_password(typed);
     state.server_password = password;
     accept();
 }

@@ -30,8 +30,4 @@ private:
     QLineEdit *m_password = nullptr;
 };
 
-// `address` without a password written into it, and that password (empty
-// when none): passwords are kept out of the settings file.
-std::pair<QString, QByteArray> split_server_password(const QString &address);
-
 } // namespace dayvane

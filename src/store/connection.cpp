@@ -5,6 +5,7 @@
 #include "store/postgresengine.h"
 #include "store/schema.h"
 #include "store/statement.h"
+#include "store/serveraddress.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -159,30 +160,30 @@ OpenResult open_calendar_database_at(const QString &location, const QByteArray &
     }
 }
 
-Database open_existing_database(const QString &path)
+Database open_existing_database(const QString &path, const QByteArray &password)
 {
-    Database db = is_server_address(path) ? Database::connect(path)
+    Database db = is_server_address(path) ? Database::connect(path, password)
                                           : Database::open(path, key_from_connect_string(kSecondConnectString));
     upgrade_schema(db);
     return db;
 }
 
-Database open_for_inspection(const QString &location)
+Database open_for_inspection(const QString &location, const QByteArray &password)
 {
     if (!is_server_address(location)) {
         Database db = Database::open(location, key_from_connect_string(kSecondConnectString), Database::OpenMode::ReadOnly);
         check_schema(db);
         return db;
     }
-    Database db = Database::connect(location);
+    Database db = Database::connect(location, password);
     db.exec(QStringLiteral("SET default_transaction_read_only = on;"));
     check_schema(db);
     return db;
 }
 
-int upgrade_calendar_database(const QString &location)
+int upgrade_calendar_database(const QString &location, const QByteArray &password)
 {
-    Database db = is_server_address(location) ? Database::connect(location)
+    Database db = is_server_address(location) ? Database::connect(location, password)
                                               : Database::open(location, key_from_connect_string(kSecondConnectString));
     const int version = db.user_version();
     upgrade_schema(db);
@@ -206,14 +207,14 @@ void snapshot_calendar_file(const QString &path, const QString &copy_path)
                       source.source());
 }
 
-Database create_calendar_database_at(const QString &location)
+Database create_calendar_database_at(const QString &location, const QByteArray &password)
 {
     if (!is_server_address(location))
         return create_calendar_database(location);
-    Database db = Database::connect(location);
+    Database db = Database::connect(location, password);
     if (db.has_table(QStringLiteral("stored_query")) || db.has_table(QStringLiteral("calendars")))
         throw DbError(DbError::FileExists,
-                      QStringLiteral("The database %1 holds calendar tables already.").arg(location), db.source());
+                      QStringLiteral("The database %1 holds calendar tables already.").arg(masked(location)), db.source());
     create_schema(db);
     return db;
 }

@@ -77,19 +77,20 @@ OpenResult open_calendar_database_at(const QString &location, const QByteArray &
 bool is_calendar_server(const QString &location);
 
 // Opens a calendar database, file or server, without the file's path checks
-// (tools, tests). Throws DbError: 26 for a wrong key, SchemaMissing or
-// SchemaTooNew, or a server's refusal.
-Database open_existing_database(const QString &path);
+// (tools, tests); a server with `password` where the address and libpq's
+// password file give none. Throws DbError: 26 for a wrong key, SchemaMissing
+// or SchemaTooNew, or a server's refusal.
+Database open_existing_database(const QString &path, const QByteArray &password = {});
 
 // Opens a calendar database, file or server, to look at it only: the file
 // read only, the server's session read only, and an older schema left as it
 // is (an upgrade would lock out the older programs still using it). Throws
 // DbError as open_existing_database does.
-Database open_for_inspection(const QString &location);
+Database open_for_inspection(const QString &location, const QByteArray &password = {});
 
 // Brings the calendar database at `location` up to this program's schema.
 // Returns the version it had. Throws DbError as open_existing_database does.
-int upgrade_calendar_database(const QString &location);
+int upgrade_calendar_database(const QString &location, const QByteArray &password = {});
 
 // Copies the calendar file at `path` into the new file `copy_path` as it is
 // at one moment, keeping writers out only while its bytes are copied.
@@ -98,9 +99,10 @@ void snapshot_calendar_file(const QString &path, const QString &copy_path);
 
 // Creates a new calendar database with schema and stored queries: a file at
 // `location`, keyed with the second connect string, or the tables in an empty
-// database on a server. Throws DbError if the file exists or the server's
-// database holds tables already.
-Database create_calendar_database_at(const QString &location);
+// database on a server (connecting with `password` as open_existing_database
+// does). Throws DbError if the file exists or the server's database holds
+// tables already.
+Database create_calendar_database_at(const QString &location, const QByteArray &password = {});
 
 // Creates a new calendar database at `path` with schema and stored queries,
 // keyed with the second connect string. Throws DbError if the file exists.

@@ -2,6 +2,7 @@
 // the server tells of its failures.
 
 #include "store/postgresdatabase.h"
+#include "store/serveraddress.h"
 
 #include <poll.h>
 
@@ -51,23 +52,15 @@ DbError server_error(PGconn *conn, const PGresult *result)
 // (libpq refuses keys it does not know).
 int take_request_limit(QString &address)
 {
-    static const QRegularExpression in_uri(QStringLiteral("([?&])%1=([^&]*)(&?)").arg(kRequestLimitKey));
-    static const QRegularExpression in_keywords(QStringLiteral("(^|\\s)%1\\s*=\\s*('[^']*'|\\S*)").arg(kRequestLimitKey));
-    const bool uri = address.startsWith(QStringLiteral("postgresql://")) || address.startsWith(QStringLiteral("postgres://"));
-    const QRegularExpressionMatch match = (uri ? in_uri : in_keywords).match(address);
-    if (!match.hasMatch())
+    const std::optional<QString> value = address_setting(address, kRequestLimitKey);
+    if (!value)
         return kDefaultRequestLimitSeconds;
-    QString value = match.captured(2);
-    if (value.startsWith(u'\'') && value.endsWith(u'\'') && value.size() >= 2)
-        value = value.mid(1, value.size() - 2);
     bool number = false;
-    const int seconds = value.trimmed().toInt(&number);
+    const int seconds = value->trimmed().toInt(&number);
     if (!number || seconds < 0)
-        throw DbError(DbError::BadAddress, QStringLiteral("invalid value for %1: \"%2\"").arg(kRequestLimitKey, value),
+        throw DbError(DbError::BadAddress, QStringLiteral("invalid value for %1: \"%2\"").arg(kRequestLimitKey, *value),
                       kSource);
-    // Of "?key=v&", "&key=v&" and "&key=v", one separator stays where one is needed.
-    const bool between = uri && !match.captured(3).isEmpty();
-    address.replace(match.capturedStart(), match.capturedLength(), between || !uri ? match.captured(1) : QString());
+    address = without_setting(address, kRequestLimitKey);
     return seconds;
 }
 

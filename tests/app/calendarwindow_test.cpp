@@ -7,6 +7,7 @@
 
 #include <QRegularExpression>
 #include <QTimer>
+#include <QUrl>
 
 #include <unistd.h>
 
@@ -242,9 +243,8 @@ TEST_F(CalendarWindowTest, TheServerWindowConnectsAndExplainsEveryRefusal)
     // Types the address and password into the server window and connects.
     const auto enter = [&](const QString &address, const QString &password = {}) {
         user.on_window(QStringLiteral("database_server"), [=](QDialog &dialog) {
-            retype(dialog, QStringLiteral("server_address"), address);
-            retype(dialog, QStringLiteral("server_password"), password);
-            run_node(dialog, QStringLiteral("connect"));
+            dialog.findChild<QLineEdit *>(QStringLiteral("server_address"))->setText(address);
+            retype(dialog, QStringLiteral("server_password"), password);  // its Return connects
         });
     };
     // A user the server takes no connection for, and a server that refuses TLS.
@@ -296,14 +296,41 @@ TEST_F(CalendarWindowTest, TheServerWindowConnectsAndExplainsEveryRefusal)
     window.run_command(QStringLiteral("set_db_server"));
     EXPECT_TRUE(user.take_texts().last().startsWith(QStringLiteral("The database server refused the user name or password:")));
     EXPECT_EQ(app_state().db_path, guarded);
-    enter(guarded.replace(QStringLiteral("user=dayvane_pw"), QStringLiteral("user=dayvane_pw password=pw-2026")));
-    window.run_command(QStringLiteral("set_db_server"));
-    EXPECT_TRUE(app_state().db_connected) << user.take_texts().join(u'|').toStdString();
-    EXPECT_FALSE(app_state().db_path.contains(QStringLiteral("pw-2026")));
-    EXPECT_EQ(app_state().server_password, QByteArray("pw-2026"));
-    close_with(window, true);
-    EXPECT_FALSE(read_ini().contains(QStringLiteral("pw-2026")));
-    EXPECT_TRUE(read_ini().contains(QStringLiteral("user=dayvane_pw"))) << read_ini().toStdString();
+    // Addresses are kept as written, minus a password written into them,
+    // which serves the run: through QZ.ini into the next start and back.
+    const QString socket = folder.section(u'=', 1), db = ours.section(QStringLiteral("dbname="), 1);
+    const QString uri = QStringLiteral("postgresql://dayvane_pw%1@%2/") + db, encoded = QString::fromLatin1(QUrl::toPercentEncoding(socket));
+    const QString told = QStringLiteral("The password written in the address is used until the program closes;\r\n"
+                                        "it is not kept in the settings file.");
+    const struct { QString address, kept; } addresses[] = {
+        {uri.arg(QStringLiteral(":pw-2026"), QStringLiteral("%2Fnowhere,") + encoded), uri.arg(QString(), QStringLiteral("%2Fnowhere,") + encoded)},
+        {uri.arg(QString(), encoded) + QStringLiteral("?password=pw-2026&application_name=x"), uri.arg(QString(), encoded) + QStringLiteral("?application_name=x")},
+        {QStringLiteral("host='%1' dbname='%2' user=dayvane_pw application_name='the password=none' password='pw-2026'").arg(socket, db),
+         QStringLiteral("host='%1' dbname='%2' user=dayvane_pw application_name='the password=none'").arg(socket, db)},
+        {QString(guarded).replace(QStringLiteral("user=dayvane_pw"), QStringLiteral("user=dayvane_pw password=pw-2026")), guarded},
+        {QStringLiteral("postgresql://postgres@%2Fnowhere,") + encoded + u'/' + db, QStringLiteral("postgresql://postgres@%2Fnowhere,") + encoded + u'/' + db},
+    };
+    for (const auto &a : addresses) {
+        QStringList texts;
+        if (app_state().database) {
+            user.answer_yes_no(true);
+            texts << QStringLiteral("The connection to the current database will be closed.");
+        }
+        if (a.kept != a.address)
+            texts << told;
+        enter(a.address);
+        window.run_command(QStringLiteral("set_db_server"));
+        EXPECT_EQ(user.take_texts(), texts) << a.address.toStdString();
+        EXPECT_TRUE(app_state().db_connected) << a.address.toStdString();
+        EXPECT_EQ(app_state().server_password, a.kept == a.address ? QByteArray() : QByteArray("pw-2026"));
+        close_with(window, true);
+        user.take_texts();
+        EXPECT_TRUE(read_ini().startsWith(QStringLiteral("[DB path]=%1\r\n").arg(a.kept))) << read_ini().toStdString();
+        EXPECT_FALSE(read_ini().contains(QStringLiteral("pw-2026")));
+        window.start();
+        EXPECT_EQ(app_state().db_path, a.kept);
+        EXPECT_TRUE(app_state().db_connected) << user.take_texts().join(u'|').toStdString();
+    }
 }
 
 // The windows opened from the main window, through their real widgets.

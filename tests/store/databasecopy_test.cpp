@@ -6,6 +6,7 @@
 
 #include <QDate>
 #include <QDir>
+#include <QUrl>
 #include <QTemporaryDir>
 
 #include <gmock/gmock.h>
@@ -102,6 +103,27 @@ TEST(DatabaseCopy, FileToServerToFileGivesTheSameDatabase)
     EXPECT_THAT(again.errors.toStdString(), HasSubstr("holds calendars or users already"));
     const ProgramRun to_file = run_tool({QStringLiteral("copy"), address, back});
     ASSERT_EQ(to_file.exit_code, 0) << to_file.errors.toStdString();
+    // As a role the server asks a password of: written in the address, it is
+    // shown as "***"; not written, it is asked for on standard input.
+    Database admin = Database::connect(server->admin_address());
+    if (scalar(admin, QStringLiteral("SELECT count(*) FROM pg_roles WHERE rolname = 'dayvane_pw'")) == 0)
+        admin.exec(QStringLiteral("CREATE ROLE dayvane_pw LOGIN PASSWORD 'pw-2026';"));
+    Database::connect(address).exec(QStringLiteral("GRANT ALL ON ALL TABLES IN SCHEMA public TO dayvane_pw;"
+                                                  " GRANT SELECT ON ALL SEQUENCES IN SCHEMA public TO dayvane_pw;"));
+    const QString guarded = QString(address).replace(QStringLiteral("user=postgres"), QStringLiteral("user=dayvane_pw"));
+    const QString socket = address.section(u' ', 0, 0).section(u'=', 1), db = address.section(QStringLiteral("dbname="), 1);
+    const QString uri = QStringLiteral("postgresql://dayvane_pw:pw-2026@") + QUrl::toPercentEncoding(socket) + u'/' + db;
+    const struct { QStringList args; QByteArray input; QString shown; } runs[] = {
+        {{QStringLiteral("check"), guarded + QStringLiteral(" password='pw-2026'")}, {}, guarded + QStringLiteral(" password=***")},
+        {{QStringLiteral("copy"), uri, dir.filePath(QStringLiteral("back/2.mdb"))}, {}, QString(uri).replace(QStringLiteral("pw-2026"), QStringLiteral("***"))},
+        {{QStringLiteral("check"), guarded}, "pw-2026\n", guarded},
+    };
+    for (const auto &run : runs) {
+        const ProgramRun tool = run_program(QStringLiteral(DAYVANE_DB_TOOL), run.args, run.input);
+        EXPECT_EQ(tool.exit_code, 0) << tool.errors.toStdString();
+        EXPECT_THAT(tool.output.toStdString(), HasSubstr(run.shown.toStdString()));
+        EXPECT_FALSE((tool.output + tool.errors).contains(QStringLiteral("pw-2026"))) << tool.output.toStdString();
+    }
     Database first = open_existing_database(original);
     Database on_server = open_existing_database(address);
     Database last = open_existing_database(back);

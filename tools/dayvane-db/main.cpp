@@ -13,6 +13,7 @@
 #include "store/dberror.h"
 #include "store/recordset.h"
 #include "store/schema.h"
+#include "store/serveraddress.h"
 
 #include <QCoreApplication>
 #include <QDate>
@@ -21,6 +22,8 @@
 #include <QTemporaryDir>
 #include <QTextStream>
 
+#include <iostream>
+#include <map>
 #include <optional>
 
 namespace {
@@ -62,6 +65,45 @@ int usage(QTextStream &stream = err(), int exit_code = 2)
     return exit_code;
 }
 
+// What `open` returns for `location`, given the password for it typed
+// earlier in the run; when the server asks for a password, it is asked on the
+// terminal once, as the program's window asks, and `open` tried again.
+template <typename Open>
+Database with_password(const QString &location, Open open)
+{
+    static std::map<QString, QByteArray> typed;
+    try {
+        return open(typed[location]);
+    } catch (const DbError &error) {
+        if (error.number() != DbError::PasswordNeeded || !typed[location].isEmpty() || !std::cin)
+            throw;
+        typed[location] = read_password(err(), QStringLiteral("Password for %1: ").arg(masked(location))).toUtf8();
+        return open(typed[location]);
+    }
+}
+
+Database connect_server(const QString &location)
+{
+    return with_password(location, [&](const QByteArray &password) { return Database::connect(location, password); });
+}
+
+Database open_existing(const QString &location)
+{
+    return with_password(location, [&](const QByteArray &password) { return open_existing_database(location, password); });
+}
+
+// Read only, an older version left as it is: looking changes nothing.
+Database inspect(const QString &location)
+{
+    return with_password(location, [&](const QByteArray &password) { return open_for_inspection(location, password); });
+}
+
+Database create_at(const QString &location)
+{
+    return with_password(location,
+                         [&](const QByteArray &password) { return create_calendar_database_at(location, password); });
+}
+
 // Whether the database at `location` holds another application's tables,
 // naming one: a calendar database made or copied there would mix with them.
 // A file that does not open with the program's key does not count.
@@ -69,7 +111,7 @@ bool holds_foreign_table(const QString &location)
 {
     std::optional<QString> table;
     if (is_calendar_server(location)) {
-        Database db = Database::connect(location);
+        Database db = connect_server(location);
         table = foreign_table(db);
     } else {
         try {
@@ -106,10 +148,10 @@ bool can_create(const QString &path)
     return true;
 }
 
-// A file's absolute path, or a server's address as given.
+// A file's absolute path, or a server's address as given but for its password.
 QString shown_location(const QString &path)
 {
-    return is_calendar_server(path) ? path : QFileInfo(path).absoluteFilePath();
+    return is_calendar_server(path) ? masked(path) : QFileInfo(path).absoluteFilePath();
 }
 
 qint64 count_rows(Database &db, const QString &table)
@@ -181,7 +223,7 @@ int create(const QString &path)
 {
     if (!can_create(path))
         return 1;
-    create_calendar_database_at(path);
+    create_at(path);
     out() << "Created an empty calendar database: " << shown_location(path) << "\n";
     return 0;
 }
@@ -190,7 +232,7 @@ int demo(const QString &path)
 {
     if (!can_create(path))
         return 1;
-    std::optional<Database> db(create_calendar_database_at(path));
+    std::optional<Database> db(create_at(path));
     DemoPasswords passwords;
     try {
         passwords = write_demo_data(*db, QDate::currentDate().year() - 1);
@@ -235,7 +277,7 @@ int check(const QString &path)
     if (is_missing_file(path))
         return 1;
     const bool server = is_calendar_server(path);
-    Database db = open_for_inspection(path);
+    Database db = inspect(path);
     // A server keeps its own pages sound; a file is checked page by page.
     QStringList problems{QStringLiteral("ok")};
     if (!server) {
@@ -269,7 +311,7 @@ int check(const QString &path)
 
 bool holds_calendar_schema(const QString &location)
 {
-    return is_calendar_server(location) ? Database::connect(location).has_table(QStringLiteral("stored_query"))
+    return is_calendar_server(location) ? connect_server(location).has_table(QStringLiteral("stored_query"))
                                         : QFileInfo::exists(location);
 }
 
@@ -291,12 +333,12 @@ int copy(const QString &source_path, const QString &target_path)
         read_from = snapshot_folder.filePath(kDatabaseFileName);
         snapshot_calendar_file(source_path, read_from);
     }
-    Database source = open_for_inspection(read_from);
+    Database source = inspect(read_from);
     const bool created = !holds_calendar_schema(target_path);
     if (created ? !can_create(target_path) : holds_foreign_table(target_path))
         return 1;
-    std::optional<Database> target(created ? create_calendar_database_at(target_path)
-                                            : open_existing_database(target_path));
+    std::optional<Database> target(created ? create_at(target_path)
+                                            : open_existing(target_path));
     if (!created && !holds_no_records(*target)) {
         err() << "The database " << shown_location(target_path)
               << " holds calendars or users already; a copy goes only into an empty calendar database.\n";
@@ -333,7 +375,7 @@ int export_year(const QString &path, const QStringList &args)
         return usage();
     if (is_missing_file(path))
         return 1;
-    Database db = open_for_inspection(path);
+    Database db = inspect(path);
     return export_calendar_year(db, request, err());
 }
 
@@ -343,7 +385,7 @@ int upgrade(const QString &path)
 {
     if (is_missing_file(path))
         return 1;
-    const int was = upgrade_calendar_database(path);
+    const int was = with_password(path, [&](const QByteArray &password) { return upgrade_calendar_database(path, password); });
     if (was == kSchemaVersion)
         out() << shown_location(path) << " is at schema version " << kSchemaVersion << " already.\n";
     else
@@ -378,7 +420,7 @@ int main(int argc, char *argv[])
                 return usage();
             if (is_missing_file(path))
                 return 1;
-            Database db = history_command ? open_for_inspection(path) : open_existing_database(path);
+            Database db = history_command ? inspect(path) : open_existing(path);
             return history_command ? print_history(db, args.value(3), out(), err())
                                    : prune_history_before(db, before, out(), err());
         }
@@ -397,7 +439,7 @@ int main(int argc, char *argv[])
         return usage();
     } catch (const DbError &error) {
         if (error.number() == 26)
-            err() << path << " is not a calendar database, or its password is wrong.\n";
+            err() << shown_location(path) << " is not a calendar database, or its password is wrong.\n";
         else
             err() << "Error " << error.number() << ": " << error.description() << " (" << error.source() << ")\n";
         return 1;
