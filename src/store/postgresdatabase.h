@@ -25,9 +25,16 @@ constexpr int kDefaultLockTimeoutMs = 5000;
 constexpr int kDefaultRequestLimitSeconds = 30;
 inline const QString kRequestLimitKey = QStringLiteral("dayvane_request_timeout");
 
+// How long a COMMIT whose answer was lost, found still at work on the server,
+// is waited for before its outcome is told as unknown.
+constexpr int kLostCommitWaitMs = 3000;
+
 // The error of a request that did not get through, for `reason`: the
 // program's reconnect path follows it.
 DbError lost_connection(const QString &reason);
+// The error of a COMMIT whose answer was lost: with `not_saved`, the server
+// told that the change was not saved; else that could not be learned.
+DbError lost_commit(const QString &reason, bool not_saved);
 
 // Type numbers of the values the schema uses (pg_type's oids).
 enum : Oid {
@@ -163,6 +170,9 @@ private:
     // the statement, prepared from its second time on when `prepared` is set.
     void send_in_pipeline(const QByteArray &sql, const Parameters &parameters, PreparedName *prepared);
     void send_prepared(const QByteArray &sql, const Parameters &parameters, PreparedName &prepared);
+    // After COMMIT's answer was lost: whether transaction `xid` committed,
+    // asked on a new connection; nullopt when that cannot be learned.
+    std::optional<bool> committed(qint64 xid);
     // Ends the pipeline: answers every queued statement and, when
     // `wanted` is set, the one sent last; throws the first failure.
     Result drain(bool wanted);
@@ -174,6 +184,10 @@ private:
     std::deque<Sent> m_sent;
     bool m_in_transaction = false;
     bool m_lost = false;  // a request failed with the connection
+    QString m_loss_reason;
+    // The server itself ended the session (its error came, nothing after it
+    // ran); reset by commit().
+    bool m_ended_by_server = false;
     int m_changes = 0;
     int m_lock_timeout_ms = kDefaultLockTimeoutMs;
     int m_request_limit_ms;

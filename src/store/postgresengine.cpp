@@ -8,6 +8,8 @@
 
 #include <QRegularExpression>
 
+#include <utility>
+
 namespace dayvane {
 
 namespace pg {
@@ -112,11 +114,26 @@ DbError lost_connection(const QString &reason)
                    kSource);
 }
 
+DbError lost_commit(const QString &reason, bool not_saved)
+{
+    return DbError(DbError::ServerGone,
+                   QStringLiteral("The connection to the database server was lost (%1) while a change was being saved. %2; "
+                                  "the next command connects again.")
+                       .arg(reason, not_saved ? QStringLiteral("The server did not save the change")
+                                              : QStringLiteral("The change may or may not have been saved: reload to see")),
+                   kSource);
+}
+
 DbError PostgresDatabase::failure(const PGresult *result)
 {
     DbError error = server_error(m_conn, result);
-    if (error.number() == DbError::ServerGone)
-        m_lost = true;
+    if (error.number() == DbError::ServerGone) {
+        // The first reason is kept: later failures only follow from it.
+        if (!std::exchange(m_lost, true))
+            m_loss_reason = server_message(m_conn, result);
+        if (result && PQresultErrorField(result, PG_DIAG_SQLSTATE))
+            m_ended_by_server = true;
+    }
     return error;
 }
 

@@ -79,8 +79,9 @@ void PostgresDatabase::wait_for_result(Deadline deadline)
     // Its answer may yet arrive on this connection: a new one is made.
     m_lost = true;
     m_sent.clear();
-    throw lost_connection(
-        QStringLiteral("no answer within %1 seconds; the request was cancelled").arg(m_request_limit_ms / 1000.0));
+    m_loss_reason =
+        QStringLiteral("no answer within %1 seconds; the request was cancelled").arg(m_request_limit_ms / 1000.0);
+    throw lost_connection(m_loss_reason);
 }
 
 Result PostgresDatabase::next_result(Deadline deadline)
@@ -314,14 +315,70 @@ void PostgresDatabase::commit()
     // server: its answer must be in before the COMMIT is sent.
     if (std::any_of(m_sent.begin(), m_sent.end(), [](const Sent &sent) { return !sent.unchanged.isEmpty(); }))
         drain(false);
+    if (m_lost)
+        throw lost_connection(m_loss_reason);
+    // The transaction's id goes with the COMMIT, its answer sent ahead of
+    // the COMMIT's, so that a COMMIT whose answer is lost can be asked after;
+    // no id (0) means the transaction wrote nothing.
+    const auto xid = std::make_shared<SentKey>();
+    queue(QByteArrayLiteral("SELECT txid_current_if_assigned()"), no_parameters(), {}, xid);
+    if (!PQsendFlushRequest(m_conn))
+        throw failure(nullptr);
     queue(QByteArrayLiteral("COMMIT"), no_parameters(), {}, {});
-    drain(false);
+    m_ended_by_server = false;
+    try {
+        drain(false);
+    } catch (const DbError &error) {
+        if (error.number() != DbError::ServerGone)
+            throw;
+        m_in_transaction = false;
+        const QString reason = m_loss_reason;
+        // Without the id, the server's own word that it ended the session
+        // before the id's turn shows that the COMMIT never ran.
+        if (!xid->known)
+            throw m_ended_by_server ? lost_connection(reason) : lost_commit(reason, false);
+        const std::optional<bool> saved = xid->value != 0 ? committed(xid->value) : std::optional<bool>(false);
+        if (!saved || !*saved)
+            throw lost_commit(reason, saved.has_value());
+        // Saved: the caller goes on as after any commit, on the new connection.
+    }
     m_in_transaction = false;
+}
+
+std::optional<bool> PostgresDatabase::committed(qint64 xid)
+{
+    const std::vector<std::optional<QByteArray>> values{QByteArray::number(xid)};
+    const std::vector<Oid> types{kInt8};
+    const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(kLostCommitWaitMs);
+    try {
+        for (;;) {
+            // Connects again: the session is set up afresh, prepared names forgotten.
+            const Result result = run(QByteArrayLiteral("SELECT txid_status($1), "
+                                                        "txid_visible_in_snapshot($1, txid_current_snapshot())"),
+                                      {values, types});
+            const QByteArray status = PQgetvalue(result.get(), 0, 0);
+            const bool visible = *PQgetvalue(result.get(), 0, 1) == 't';
+            const bool waited = std::chrono::steady_clock::now() >= until;
+            if (status == "aborted")
+                return false;
+            // Committed, yet seen by others only once its old session ends.
+            if (status == "committed" && (visible || waited))
+                return true;
+            // Empty: too old for the server to remember.
+            if (waited || (status != "committed" && status != "in progress"))
+                return std::nullopt;
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        }
+    } catch (const DbError &) {
+        return std::nullopt;  // no new connection, or the server refused the question
+    }
 }
 
 void PostgresDatabase::rollback() noexcept
 {
-    m_in_transaction = false;
+    // Not after a COMMIT whose outcome was settled on a new connection.
+    if (!std::exchange(m_in_transaction, false))
+        return;
     try {
         if (PQstatus(m_conn) != CONNECTION_OK || m_lost) {
             m_sent.clear();

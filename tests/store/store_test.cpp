@@ -19,12 +19,14 @@
 #include <QDate>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QThread>
 
 #include <libpq-fe.h>
 #include <signal.h>
 
 #include <functional>
 #include <numeric>
+#include <thread>
 #include <tuple>
 
 #include <gtest/gtest.h>
@@ -651,5 +653,84 @@ TEST(ServerEngine, ARequestUnansweredWithinItsLimitIsCancelledAsALostConnection)
         EXPECT_EQ(error_number(c.request), c.number) << c.what;
         EXPECT_LT(timer.elapsed(), 15000) << c.what;
         EXPECT_EQ(scalar(db, QStringLiteral("SELECT 2")), 2) << c.what;
+    }
+}
+
+// A change whose connection breaks while it is saved is told as saved when
+// the server kept it, and as not saved when the server never got to its
+// COMMIT; a saved one leaves the connection fit for the next request.
+TEST(ServerEngine, AChangeCutOffWhileSavingIsToldWhatTheServerKept)
+{
+    if (!TestServer::instance())
+        GTEST_SKIP() << "the run started no database server";
+    // A cluster of its own: every COMMIT on it waits for a standby that never comes.
+    const std::unique_ptr<TestServer> own = TestServer::start_own();
+    const QString address = own->create_database();
+    Database admin = Database::connect(own->admin_address());
+    qint64 zeta = 0;
+    {
+        Database setup = Database::connect(address);
+        create_schema(setup);
+        zeta = fill_sample(setup).zeta;
+    }
+    admin.exec(QStringLiteral("ALTER SYSTEM SET synchronous_standby_names = 'nonexistent';"));
+    scalar(admin, QStringLiteral("SELECT 1 FROM pg_reload_conf()"));
+    const auto waits_for_standby = [&] {
+        Database fresh = Database::connect(address);
+        Statement show = fresh.prepare(QStringLiteral("SHOW synchronous_standby_names"));
+        return show.step() && show.column(0).toString() == u"nonexistent";
+    };
+    for (int i = 0; i < 100 && !waits_for_standby(); ++i)
+        QThread::msleep(50);
+    const QDate first(2024, 1, 1), last(2024, 12, 31);
+    // A minute more on each of zeta's days, as the editor saves a range.
+    const auto add_a_minute = [&](Database &db, const std::function<void()> &cut) {
+        const qint32 revision = qint32(scalar(db, QStringLiteral("SELECT revision FROM calendars WHERE id = %1").arg(zeta)));
+        change_calendar_days(db, qint32(zeta), revision, first, last, [&](std::vector<DayState> &days) {
+            db.exec(QStringLiteral("UPDATE days SET minutes1 = minutes1 + 1 WHERE \"NameLink\" = %1;").arg(zeta));
+            for (DayState &day : days)
+                ++day.minutes1;
+            if (cut)
+                cut();
+            return QStringLiteral("A minute added");
+        });
+    };
+    const auto end_own_backend = [&](Database &db) {
+        scalar(admin, QStringLiteral("SELECT 1 FROM pg_terminate_backend(%1, 10000)").arg(PQbackendPID(postgres_handle(db))));
+    };
+    const struct { const char *what, *address; bool cut_waiting_commit; std::function<void(Database &)> change; bool saved; const char *told; } cases[] = {
+        {"ended while its COMMIT waits", "", true, [&](Database &db) { add_a_minute(db, {}); }, true, ""},
+        {"past its request limit while its COMMIT waits", " dayvane_request_timeout=1", false,
+         [&](Database &db) { add_a_minute(db, {}); }, true, ""},
+        {"ended before its COMMIT was sent", "", false, [&](Database &db) { add_a_minute(db, [&] { end_own_backend(db); }); },
+         false, "A change that was not finished was not saved"},
+        {"ended before the batch with its COMMIT was sent", "", false, [&](Database &db) {
+             Transaction transaction(db);
+             db.exec(QStringLiteral("UPDATE days SET minutes1 = minutes1 + 1;"));
+             end_own_backend(db);
+             db.prepare(QStringLiteral("UPDATE days SET minutes2 = 1")).send();
+             transaction.commit();
+         }, false, "A change that was not finished was not saved"},
+    };
+    for (const auto &c : cases) {
+        Database db = Database::connect(address + QLatin1String(c.address));
+        const int before = read_day_states(db, qint32(zeta), first, last).front().minutes1;
+        std::thread cutter;
+        if (c.cut_waiting_commit) {
+            cutter = std::thread([&] {
+                Database watcher = Database::connect(own->admin_address());
+                const QString end_waiting = QStringLiteral("SELECT count(pg_terminate_backend(pid)) FROM (SELECT pid FROM "
+                                                           "pg_stat_activity WHERE wait_event = 'SyncRep' OFFSET 0) w");
+                for (int i = 0; i < 600 && scalar(watcher, end_waiting) == 0; ++i)
+                    QThread::msleep(50);
+            });
+        }
+        const QString failed = db_failure([&] { c.change(db); });
+        if (cutter.joinable())
+            cutter.join();
+        EXPECT_EQ(failed.section(u' ', 0, 0).toInt(), c.saved ? 0 : int(DbError::ServerGone)) << c.what;
+        EXPECT_TRUE(failed.contains(QLatin1String(c.told))) << c.what << ": " << failed.toStdString();
+        // Read through the same engine: a new session, its statements prepared anew.
+        EXPECT_EQ(read_day_states(db, qint32(zeta), first, last).front().minutes1, before + (c.saved ? 1 : 0)) << c.what;
     }
 }
