@@ -69,7 +69,7 @@ int usage(QTextStream &stream = err(), int exit_code = 2)
 // earlier in the run; when the server asks for a password, it is asked on the
 // terminal once, as the program's window asks, and `open` tried again.
 template <typename Open>
-Database with_password(const QString &location, Open open)
+auto with_password(const QString &location, Open open) -> decltype(open(QByteArray()))
 {
     static std::map<QString, QByteArray> typed;
     try {
