@@ -61,6 +61,18 @@ QString write_protection(const Database &db, const QString &path)
     return {};
 }
 
+// A calendar database file, opened with the program's key.
+Database open_file(const QString &path, Database::OpenMode mode = Database::OpenMode::Existing)
+{
+    return Database::open(path, key_from_connect_string(kSecondConnectString), mode);
+}
+
+// The calendar database at `location`, a file or a server, as it is.
+Database open_location(const QString &location, const QByteArray &password)
+{
+    return is_server_address(location) ? Database::connect(location, password) : open_file(location);
+}
+
 } // namespace
 
 QByteArray key_from_connect_string(const QString &connect)
@@ -108,7 +120,7 @@ OpenResult open_calendar_database(const QString &path)
     }
 
     try {
-        Database db = Database::open(path, key_from_connect_string(kSecondConnectString));
+        Database db = open_file(path);
         // Refused now rather than at every save.
         if (const QString reason = write_protection(db, path); !reason.isEmpty())
             return {OpenStep::WriteProtected, std::nullopt, reason};
@@ -162,29 +174,24 @@ OpenResult open_calendar_database_at(const QString &location, const QByteArray &
 
 Database open_existing_database(const QString &path, const QByteArray &password)
 {
-    Database db = is_server_address(path) ? Database::connect(path, password)
-                                          : Database::open(path, key_from_connect_string(kSecondConnectString));
+    Database db = open_location(path, password);
     upgrade_schema(db);
     return db;
 }
 
 Database open_for_inspection(const QString &location, const QByteArray &password)
 {
-    if (!is_server_address(location)) {
-        Database db = Database::open(location, key_from_connect_string(kSecondConnectString), Database::OpenMode::ReadOnly);
-        check_schema(db);
-        return db;
-    }
-    Database db = Database::connect(location, password);
-    db.exec(QStringLiteral("SET default_transaction_read_only = on;"));
+    const bool server = is_server_address(location);
+    Database db = server ? Database::connect(location, password) : open_file(location, Database::OpenMode::ReadOnly);
+    if (server)
+        db.exec(QStringLiteral("SET default_transaction_read_only = on;"));
     check_schema(db);
     return db;
 }
 
 int upgrade_calendar_database(const QString &location, const QByteArray &password)
 {
-    Database db = is_server_address(location) ? Database::connect(location, password)
-                                              : Database::open(location, key_from_connect_string(kSecondConnectString));
+    Database db = open_location(location, password);
     const int version = db.user_version();
     upgrade_schema(db);
     return version;
@@ -195,7 +202,7 @@ void snapshot_calendar_file(const QString &path, const QString &copy_path)
     // The file's bytes, copied while a read transaction keeps every writer
     // from changing them: the fastest consistent copy (no page is decrypted),
     // and a workstation's save waits only that long.
-    Database source = Database::open(path, key_from_connect_string(kSecondConnectString), Database::OpenMode::ReadOnly);
+    Database source = open_file(path, Database::OpenMode::ReadOnly);
     source.exec(QStringLiteral("BEGIN;"));
     // The first read takes the lock, which the transaction keeps.
     source.prepare(QStringLiteral("SELECT count(*) FROM sqlite_master;")).step();
@@ -224,7 +231,7 @@ Database create_calendar_database(const QString &path)
     if (QFileInfo::exists(path))
         throw DbError(DbError::FileExists, QStringLiteral("The file %1 already exists.").arg(path),
                       QStringLiteral("SQLCipher"));
-    Database db = Database::open(path, key_from_connect_string(kSecondConnectString), Database::OpenMode::Create);
+    Database db = open_file(path, Database::OpenMode::Create);
     create_schema(db);
     return db;
 }

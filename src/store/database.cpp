@@ -163,14 +163,8 @@ const StoredQuery &Database::stored_query(const QString &name)
     // can write that table (any workstation of a share or server) would
     // otherwise choose the SQL that every other workstation runs.
     if (m_queries.empty()) {
-        const SchemaDefinition &schema = dialect() == Dialect::PostgreSQL ? server_schema() : file_schema();
-        for (std::size_t i = 0; i < schema.query_count; ++i) {
-            const QueryDefinition &definition = schema.queries[i];
-            const QString base = QString::fromUtf8(definition.base_table);
-            StoredQuery query{QString::fromUtf8(definition.name), QString::fromUtf8(definition.select_sql), base,
-                              base.isEmpty() ? QString() : QStringLiteral("id")};
+        for (StoredQuery &query : stored_queries_of(dialect() == Dialect::PostgreSQL ? server_schema() : file_schema()))
             m_queries.emplace(query.name.toLower(), std::move(query));
-        }
     }
     const auto it = m_queries.find(name.toLower());
     if (it == m_queries.end())

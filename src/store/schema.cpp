@@ -177,19 +177,11 @@ const SchemaDefinition &schema_of(const Database &db)
     return db.dialect() == Database::Dialect::PostgreSQL ? server_schema() : file_schema();
 }
 
-// Each stored query's row as the program writes it: name, SQL, base table
-// and key column.
-std::vector<QStringList> program_queries(const Database &db)
+// A stored query's row of the table stored_query: name, SQL, base table and
+// key column.
+QStringList row_of(const StoredQuery &query)
 {
-    const SchemaDefinition &schema = schema_of(db);
-    std::vector<QStringList> rows;
-    for (std::size_t i = 0; i < schema.query_count; ++i) {
-        const QueryDefinition &query = schema.queries[i];
-        const QString base = QString::fromUtf8(query.base_table);
-        rows.push_back({QString::fromUtf8(query.name), QString::fromUtf8(query.select_sql), base,
-                        base.isEmpty() ? QString() : QStringLiteral("id")});
-    }
-    return rows;
+    return {query.name, query.select_sql, query.base_table, query.key_column};
 }
 
 // The table is kept for older programs, which run what it holds.
@@ -198,7 +190,8 @@ void write_stored_queries(Database &db)
     db.exec(QStringLiteral("DELETE FROM stored_query;"));
     Statement insert = db.prepare(QStringLiteral(
         "INSERT INTO stored_query (name, select_sql, base_table, key_column) VALUES (?, ?, ?, ?);"));
-    for (const QStringList &row : program_queries(db)) {
+    for (const StoredQuery &query : stored_queries_of(schema_of(db))) {
+        const QStringList row = row_of(query);
         insert.reset();
         for (int column = 0; column < row.size(); ++column)
             insert.bind(column + 1, row[column]);
@@ -207,6 +200,18 @@ void write_stored_queries(Database &db)
 }
 
 } // namespace
+
+std::vector<StoredQuery> stored_queries_of(const SchemaDefinition &schema)
+{
+    std::vector<StoredQuery> queries;
+    for (std::size_t i = 0; i < schema.query_count; ++i) {
+        const QueryDefinition &query = schema.queries[i];
+        const QString base = QString::fromUtf8(query.base_table);
+        queries.push_back({QString::fromUtf8(query.name), QString::fromUtf8(query.select_sql), base,
+                           base.isEmpty() ? QString() : QStringLiteral("id")});
+    }
+    return queries;
+}
 
 QStringList stored_query_differences(Database &db)
 {
@@ -218,7 +223,8 @@ QStringList stored_query_differences(Database &db)
         stored.emplace(row[0].toUpper(), row);
     }
     QStringList differing;
-    for (const QStringList &row : program_queries(db)) {
+    for (const StoredQuery &query : stored_queries_of(schema_of(db))) {
+        const QStringList row = row_of(query);
         const auto found = stored.find(row[0].toUpper());
         if (found == stored.end() || found->second != row)
             differing << row[0];

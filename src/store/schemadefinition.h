@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <vector>
 
 namespace dayvane {
 
@@ -24,5 +25,11 @@ struct SchemaDefinition
 
 const SchemaDefinition &file_schema();
 const SchemaDefinition &server_schema();
+
+struct StoredQuery;
+// The stored queries of `schema` as the program runs them and writes them
+// into the table stored_query: a query with a base table is written through
+// its "id".
+std::vector<StoredQuery> stored_queries_of(const SchemaDefinition &schema);
 
 } // namespace dayvane

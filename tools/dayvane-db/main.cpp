@@ -325,8 +325,8 @@ int copy(const QString &source_path, const QString &target_path)
         err() << "The source and the target are the same database.\n";
         return 1;
     }
-    // A file is copied from a snapshot of one moment, taken in one step,
-    // so that the workstations' saves wait only while its pages are read.
+    // A file is copied from a snapshot of one moment, so that the
+    // workstations' saves wait only while its bytes are copied.
     QTemporaryDir snapshot_folder;
     QString read_from = source_path;
     if (!is_calendar_server(source_path)) {
