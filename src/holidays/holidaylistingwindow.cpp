@@ -4,7 +4,6 @@
 #include "holidays/icalendarlists.h"
 #include "holidays/holidaytree.h"
 #include "ui_common/appstate.h"
-#include "ui_common/busycursor.h"
 #include "ui_common/geometry.h"
 #include "ui_common/gridhelpers.h"
 #include "ui_common/interaction.h"
@@ -13,6 +12,8 @@
 #include "ui_common/webpages.h"
 #include "users/security.h"
 
+#include <QEventLoop>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -20,12 +21,17 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QPushButton>
 #include <QShortcut>
 #include <QSplitter>
 #include <QStyle>
 #include <QTableWidget>
+#include <QThread>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+
+#include <atomic>
+#include <memory>
 
 namespace dayvane {
 
@@ -48,6 +54,14 @@ const char *const kTreatmentTexts[kPictureColumns] = {
     " Change all work periods to &Paid periods <P>",
     " &Clear all periods on date <C>",
 };
+
+// A treatment's legend without its mnemonic and key: "Make No change to
+// calendar time".
+QString treatment_name(int column)
+{
+    QString text = QString::fromLatin1(kTreatmentTexts[column]).remove(u'&').trimmed();
+    return text.left(text.lastIndexOf(u'<')).trimmed();
+}
 
 QLabel *main_status_label()
 {
@@ -121,9 +135,26 @@ HolidayListingWindow::HolidayListingWindow(QWidget *parent, HolidayExchangeSetti
     lists->addWidget(m_filter);
     m_tree = make_menu_tree({}, MenuStyle::Headings, [this] { process_menu(); });
     build_holiday_tree(m_tree, nullptr);
-    // A region's list differs from its neighbours at the end of its name.
-    m_tree->setTextElideMode(Qt::ElideMiddle);
+    // Regions sit under their country with their own names, so what tells
+    // lists apart comes first.
+    m_tree->setTextElideMode(Qt::ElideRight);
     lists->addWidget(m_tree);
+    // Shown while an iCalendar file is read, which a large file makes take a while.
+    m_reading = new QWidget;
+    m_reading->setObjectName(QStringLiteral("reading"));
+    auto *reading = new QHBoxLayout(m_reading);
+    reading->setContentsMargins(0, 0, 0, 0);
+    m_reading_text = new QLabel;
+    m_reading_text->setObjectName(QStringLiteral("lbl_reading"));
+    m_reading_text->setTextFormat(Qt::PlainText);
+    m_cancel_reading = new QPushButton(QStringLiteral("Cancel"));
+    m_cancel_reading->setObjectName(QStringLiteral("cmd_cancel_reading"));
+    m_cancel_reading->setToolTip(QStringLiteral("Stops reading the iCalendar file (Escape)"));
+    m_cancel_reading->setCursor(Qt::ArrowCursor);
+    reading->addWidget(m_reading_text, 1);
+    reading->addWidget(m_cancel_reading);
+    m_reading->hide();
+    lists->addWidget(m_reading);
     m_splitter->addWidget(left);
     auto *find = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F), this);
     connect(find, &QShortcut::activated, this, [this] {
@@ -176,7 +207,10 @@ void HolidayListingWindow::setup_grid()
     m_grid->clear();
     m_grid->setColumnCount(kTreatmentColumn + 1);
     m_grid->setRowCount(kMinimumRows);
-    m_grid->setHorizontalHeaderLabels({QString(), QString(), QString(), QStringLiteral("Date"), QStringLiteral("Holiday"), QString()});
+    m_grid->setHorizontalHeaderLabels({QStringLiteral("N"), QStringLiteral("P"), QStringLiteral("C"), QStringLiteral("Date"),
+                                       QStringLiteral("Holiday"), QString()});
+    for (int column = 0; column < kPictureColumns; ++column)
+        m_grid->horizontalHeaderItem(column)->setToolTip(treatment_name(column));
     QHeaderView *header = m_grid->horizontalHeader();
     for (int column = 0; column < kTreatmentColumn; ++column)
         m_grid->setColumnWidth(column, twips_to_pixels(kColumnTwips[column]));
@@ -213,8 +247,12 @@ void HolidayListingWindow::fit_tree_to_names()
     bold.setBold(true);
     const QFontMetrics metrics(bold);
     int widest = 0;
-    for (int i = 0; i < m_tree->topLevelItemCount(); ++i)
-        widest = std::max(widest, metrics.horizontalAdvance(m_tree->topLevelItem(i)->text(0)));
+    for (int i = 0; i < m_tree->topLevelItemCount(); ++i) {
+        const QTreeWidgetItem *node = m_tree->topLevelItem(i);
+        widest = std::max(widest, metrics.horizontalAdvance(node->text(0)));
+        for (int j = 0; j < node->childCount(); ++j)
+            widest = std::max(widest, m_tree->indentation() + metrics.horizontalAdvance(node->child(j)->text(0)));
+    }
     // Beside the name: the branch mark, the frame, a scroll bar and the item's margins.
     const int needed = widest + m_tree->indentation() + 2 * m_tree->frameWidth()
                        + m_tree->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_tree) + 8;
@@ -236,14 +274,12 @@ void HolidayListingWindow::filter_lists()
 void HolidayListingWindow::enter_tree(bool open)
 {
     m_tree->setFocus(Qt::OtherFocusReason);
-    for (int i = 0; i < m_tree->topLevelItemCount(); ++i) {
-        QTreeWidgetItem *node = m_tree->topLevelItem(i);
-        if (is_holiday_list_node(node) && !node->isHidden()) {
-            m_tree->setCurrentItem(node);
-            if (open)
-                node->setExpanded(true);
-            return;
-        }
+    if (QTreeWidgetItem *node = first_found_list(m_tree)) {
+        if (node->parent())
+            node->parent()->setExpanded(true);
+        m_tree->setCurrentItem(node);
+        if (open)
+            node->setExpanded(true);
     }
 }
 
@@ -297,13 +333,10 @@ void HolidayListingWindow::open_icalendar_file()
         return;
     const int year = shown_calendar_year();
     QString error;
-    std::optional<HolidayList> list;
-    {
-        const BusyCursor busy;
-        list = read_icalendar_file(*path, year, year, &error);
-    }
+    const std::optional<HolidayList> list = read_in_background(*path, year, &error);
     if (!list) {
-        inform(this, QStringLiteral("The iCalendar file cannot be read:\r\n") + error);
+        if (!error.isEmpty())
+            inform(this, QStringLiteral("The iCalendar file cannot be read:\r\n") + error);
         return;
     }
     const auto days = list->years.find(year);
@@ -328,15 +361,58 @@ void HolidayListingWindow::open_icalendar_file()
     build_holiday_tree(m_tree, &m_tables);
     m_filter->clear();
     filter_lists();
-    for (int i = 0; i < m_tree->topLevelItemCount(); ++i) {
-        QTreeWidgetItem *node = m_tree->topLevelItem(i);
-        if (is_holiday_list_node(node) && holiday_node_id(node->data(0, Qt::UserRole).toString()) == country) {
-            node->setExpanded(true);
-            m_tree->setCurrentItem(node->child(0));
-            show_year(node->child(0));
-            return;
-        }
+    if (QTreeWidgetItem *node = find_menu_node(m_tree, u'C' + QString::number(country))) {
+        if (node->parent())
+            node->parent()->setExpanded(true);
+        node->setExpanded(true);
+        m_tree->setCurrentItem(node->child(0));
+        show_year(node->child(0));
     }
+}
+
+std::optional<HolidayList> HolidayListingWindow::read_in_background(const QString &path, int year, QString *error)
+{
+    std::atomic<bool> cancel = false;
+    std::optional<HolidayList> list;
+    QString failure;
+    std::unique_ptr<QThread> worker(
+        QThread::create([&] { list = read_icalendar_file(path, year, year, &failure, &cancel); }));
+    QEventLoop loop;
+    connect(worker.get(), &QThread::finished, &loop, &QEventLoop::quit);
+    const QMetaObject::Connection stop = connect(m_cancel_reading, &QPushButton::clicked, &loop, [&] { cancel = true; });
+    // The window stays live for Cancel (and Escape or its close button, see
+    // reject), and for nothing else.
+    m_cancel = &cancel;
+    m_reading_text->setText(QStringLiteral("Reading %1...").arg(QFileInfo(path).fileName()));
+    m_reading->show();
+    for (QWidget *part : {static_cast<QWidget *>(m_filter), static_cast<QWidget *>(m_tree), static_cast<QWidget *>(m_grid)})
+        part->setEnabled(false);
+    setCursor(Qt::BusyCursor);
+    m_cancel_reading->setFocus();
+    worker->start();
+    loop.exec();
+    worker->wait();
+    unsetCursor();
+    for (QWidget *part : {static_cast<QWidget *>(m_filter), static_cast<QWidget *>(m_tree), static_cast<QWidget *>(m_grid)})
+        part->setEnabled(true);
+    m_reading->hide();
+    m_cancel = nullptr;
+    disconnect(stop);
+    m_tree->setFocus();
+    if (!list)
+        *error = cancel ? QString() : failure;
+    return cancel ? std::nullopt : list;
+}
+
+void HolidayListingWindow::reject()
+{
+    // Escape and the close button while a file is read stop the reading;
+    // the window closes only when nothing is running inside it.
+    if (m_cancel) {
+        *m_cancel = true;
+        return;
+    }
+    ModalWindow::reject();
 }
 
 void HolidayListingWindow::show_year(QTreeWidgetItem *node)
@@ -349,7 +425,7 @@ void HolidayListingWindow::show_year(QTreeWidgetItem *node)
     m_country_id = holiday_node_id(country->data(0, Qt::UserRole).toString());
     m_year_list_id = holiday_node_id(node->data(0, Qt::UserRole).toString());
     m_year = node->text(0).toInt();
-    m_selection->setText(country->text(0) + QStringLiteral(" / ") + node->text(0));
+    m_selection->setText(holiday_list_name(country) + QStringLiteral(" / ") + node->text(0));
     list_holidays(m_country_id, m_year_list_id);
 }
 

@@ -2,14 +2,18 @@
 
 #include "holidays/holidayapply.h"
 #include "holidays/holidayexchange.h"
+#include "holidays/holidaylist.h"
 #include "holidays/holidayreply.h"
 #include "ui_common/modalwindow.h"
 
+#include <atomic>
+#include <optional>
 #include <vector>
 
 class QLabel;
 class QKeyEvent;
 class QLineEdit;
+class QPushButton;
 class QSplitter;
 class QTableWidget;
 class QTreeWidget;
@@ -65,6 +69,8 @@ public:
     // window; refuses with a message, or after a failed check, and stays.
     void apply();
 
+    void reject() override;
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -83,6 +89,9 @@ private:
     void recount();
     std::vector<HolidayChoice> selected_holidays() const;
     void show_status(const QString &text);
+    // Reads the file on a worker thread while the window shows "Reading"
+    // with a Cancel; nullopt with an empty `error` when the user cancelled.
+    std::optional<HolidayList> read_in_background(const QString &path, int year, QString *error);
 
     HolidayExchangeSettings m_settings;
     HolidayTables m_tables;
@@ -96,6 +105,10 @@ private:
     QTableWidget *m_grid = nullptr;
     QLabel *m_selection = nullptr;
     QLabel *m_totals[3] = {};
+    QWidget *m_reading = nullptr;
+    QLabel *m_reading_text = nullptr;
+    QPushButton *m_cancel_reading = nullptr;
+    std::atomic<bool> *m_cancel = nullptr;  // while a file is read
 };
 
 // Opens the holiday list modally over the main window. The main window's

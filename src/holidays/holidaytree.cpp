@@ -25,40 +25,74 @@ QTreeWidgetItem *new_node(const QString &key, const QString &text, const QColor 
     return item;
 }
 
+// A list node's full name, and whether the filter's text is in it.
+constexpr int kListNameRole = Qt::UserRole + 1;
+constexpr int kMatchedRole = Qt::UserRole + 2;
+
 // Between a country and its region in a list's name.
 constexpr QStringView kRegionDash = u" \u2014 ";
 
-// The countries' nodes in the order build_holiday_tree promises.
-void group_by_country(QList<QTreeWidgetItem *> &nodes)
+struct ListName
+{
+    QString country;
+    QString region;  // empty for a nationwide list
+};
+
+ListName split_list_name(const QString &name)
+{
+    const qsizetype dash = name.indexOf(kRegionDash);
+    if (dash < 0)
+        return {name.trimmed(), QString()};
+    return {name.left(dash).trimmed(), name.mid(dash + kRegionDash.size()).trimmed()};
+}
+
+// The countries' nodes in the order build_holiday_tree promises, each
+// region under its country's nationwide list when there is one.
+QList<QTreeWidgetItem *> group_by_country(const QList<QTreeWidgetItem *> &nodes)
 {
     struct Entry
     {
         QTreeWidgetItem *node;
-        int country;     // the rank of the country's first list in the table
-        QString region;  // empty for a nationwide list
+        int country;  // the rank of the country's first list in the table
+        ListName name;
     };
     QHash<QString, int> countries;
     std::vector<Entry> entries;
     entries.reserve(size_t(nodes.size()));
     for (QTreeWidgetItem *node : nodes) {
-        const QString name = node->text(0);
-        const qsizetype dash = name.indexOf(kRegionDash);
-        const QString country = (dash < 0 ? name : name.left(dash)).trimmed();
-        const int rank = countries.value(country, int(countries.size()));
-        countries.insert(country, rank);
-        entries.push_back({node, rank, dash < 0 ? QString() : name.mid(dash + kRegionDash.size()).trimmed()});
+        ListName name = split_list_name(node->data(0, kListNameRole).toString());
+        const int rank = countries.value(name.country, int(countries.size()));
+        countries.insert(name.country, rank);
+        entries.push_back({node, rank, std::move(name)});
     }
     QCollator collator;
     collator.setCaseSensitivity(Qt::CaseInsensitive);
     std::stable_sort(entries.begin(), entries.end(), [&](const Entry &a, const Entry &b) {
         if (a.country != b.country)
             return a.country < b.country;
-        if (a.region.isEmpty() || b.region.isEmpty())
-            return a.region.isEmpty() && !b.region.isEmpty();
-        return collator.compare(a.region, b.region) < 0;
+        if (a.name.region.isEmpty() || b.name.region.isEmpty())
+            return a.name.region.isEmpty() && !b.name.region.isEmpty();
+        return collator.compare(a.name.region, b.name.region) < 0;
     });
-    for (qsizetype i = 0; i < nodes.size(); ++i)
-        nodes[i] = entries[size_t(i)].node;
+    // Shown under its country, a region's node needs only the region's name:
+    // the full names of a country's regions differ only at their ends, which a
+    // narrow tree cuts off.
+    QList<QTreeWidgetItem *> top;
+    QTreeWidgetItem *nationwide = nullptr;
+    int nationwide_country = -1;
+    for (const Entry &entry : entries) {
+        if (entry.name.region.isEmpty()) {
+            nationwide = entry.node;
+            nationwide_country = entry.country;
+            top.append(entry.node);
+        } else if (nationwide && nationwide_country == entry.country) {
+            entry.node->setText(0, entry.name.region);
+            nationwide->addChild(entry.node);
+        } else {
+            top.append(entry.node);
+        }
+    }
+    return top;
 }
 
 // The country and year nodes are built apart from the tree and handed over
@@ -71,6 +105,8 @@ QList<QTreeWidgetItem *> country_nodes(const HolidayTables &tables, const QFont 
         if (countries.contains(country.id))
             continue;
         QTreeWidgetItem *item = new_node(u'C' + QString::number(country.id), country.name, background);
+        item->setData(0, kListNameRole, country.name);
+        item->setData(0, kMatchedRole, true);
         item->setFont(0, bold);
         // A long name is cut short by the tree's width, so the tooltip shows
         // it whole. A tooltip would read markup in a received name, so it
@@ -87,8 +123,7 @@ QList<QTreeWidgetItem *> country_nodes(const HolidayTables &tables, const QFont 
         year_lists.insert(year.year_list_id);
         country->addChild(new_node(u'Y' + QString::number(year.year_list_id), QString::number(year.year), background));
     }
-    group_by_country(nodes);
-    return nodes;
+    return group_by_country(nodes);
 }
 
 } // namespace
@@ -115,16 +150,52 @@ void build_holiday_tree(QTreeWidget *tree, const HolidayTables *tables)
 void filter_holiday_tree(QTreeWidget *tree, const QString &text)
 {
     const QString wanted = text.trimmed();
+    const auto matches = [&](const QTreeWidgetItem *node) {
+        return node->data(0, kListNameRole).toString().contains(wanted, Qt::CaseInsensitive);
+    };
     for (int i = 0; i < tree->topLevelItemCount(); ++i) {
         QTreeWidgetItem *node = tree->topLevelItem(i);
-        if (is_holiday_list_node(node))
-            node->setHidden(!node->text(0).contains(wanted, Qt::CaseInsensitive));
+        if (!is_holiday_list_node(node))
+            continue;
+        const bool whole = matches(node);
+        bool any_region = false;
+        for (int j = 0; j < node->childCount(); ++j) {
+            QTreeWidgetItem *child = node->child(j);
+            if (!is_holiday_list_node(child))
+                continue;
+            const bool shown = whole || matches(child);
+            child->setHidden(!shown);
+            any_region = any_region || shown;
+        }
+        node->setHidden(!whole && !any_region);
+        node->setData(0, kMatchedRole, whole);
     }
 }
 
 bool is_holiday_list_node(const QTreeWidgetItem *node)
 {
-    return !node->parent() && node->data(0, Qt::UserRole).toString().startsWith(u'C');
+    return node->data(0, Qt::UserRole).toString().startsWith(u'C');
+}
+
+QTreeWidgetItem *first_found_list(QTreeWidget *tree)
+{
+    for (int i = 0; i < tree->topLevelItemCount(); ++i) {
+        QTreeWidgetItem *node = tree->topLevelItem(i);
+        if (!is_holiday_list_node(node) || node->isHidden())
+            continue;
+        if (node->data(0, kMatchedRole).toBool())
+            return node;
+        for (int j = 0; j < node->childCount(); ++j) {
+            if (is_holiday_list_node(node->child(j)) && !node->child(j)->isHidden())
+                return node->child(j);
+        }
+    }
+    return nullptr;
+}
+
+QString holiday_list_name(const QTreeWidgetItem *node)
+{
+    return node->data(0, kListNameRole).toString();
 }
 
 qint32 holiday_node_id(const QString &key)

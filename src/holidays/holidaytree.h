@@ -20,19 +20,29 @@ namespace dayvane {
 //
 // The lists of one country stay together: a name "Germany — Bavaria" (an em
 // dash between blanks) is a region of the list "Germany". Countries keep the
-// table order of their first list; a country's nationwide list comes first,
-// then its regions alphabetically (in the user's locale, any case). Regions
-// of a country without a nationwide list still stay together.
+// table order of their first list; a country's regions are nodes under its
+// nationwide list, after its years, alphabetically (in the user's locale,
+// any case), each showing the region's name only ("Bavaria") with the full
+// name as tooltip. Regions of a country without a nationwide list stay
+// together at the top level under their full names.
 void build_holiday_tree(QTreeWidget *tree, const HolidayTables *tables);
 
-// Shows only the countries whose name holds `text` (blanks at its ends
-// ignored) in any case, all of them for an empty text; the commands and the
-// years of a shown country stay.
+// Shows only the lists whose full name holds `text` (blanks at its ends
+// ignored) in any case, all of them for an empty text; a country whose
+// regions match stays shown with those regions only. The commands and the
+// years of a shown list stay.
 void filter_holiday_tree(QTreeWidget *tree, const QString &text);
 
-// True for a country node (the holiday lists) as opposed to a command or a
+// True for a list node (a country or a region) as opposed to a command or a
 // year.
 bool is_holiday_list_node(const QTreeWidgetItem *node);
+
+// The first list the filter found, in tree order: a shown top-level list
+// whose own name matched, or else its first shown region; nullptr when none.
+QTreeWidgetItem *first_found_list(QTreeWidget *tree);
+
+// A list node's full name ("Germany — Bavaria"), whatever the node shows.
+QString holiday_list_name(const QTreeWidgetItem *node);
 
 // The number after the key's one-letter prefix ("C12" gives 12); 0 when
 // there is none.

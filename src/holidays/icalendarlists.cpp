@@ -159,8 +159,13 @@ std::optional<HolidayList> read_icalendar_text(const QByteArray &text, const QSt
     return list;
 }
 
-std::optional<HolidayList> read_icalendar_file(const QString &path, int first_year, int last_year, QString *error)
+std::optional<HolidayList> read_icalendar_file(const QString &path, int first_year, int last_year, QString *error,
+                                               const std::atomic<bool> *cancel)
 {
+    if (cancel && *cancel) {
+        *error = QStringLiteral("cancelled");
+        return std::nullopt;
+    }
     QFile file(path);
     const QString name = QFileInfo(path).fileName();
     if (!file.open(QIODevice::ReadOnly)) {

@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <atomic>
 #include <optional>
 
 namespace dayvane {
@@ -23,6 +24,7 @@ std::optional<HolidayList> read_icalendar_text(const QByteArray &text, const QSt
                                                int first_year, int last_year, QString *error);
 
 // The same for a file; the fallback name is the file's base name.
-std::optional<HolidayList> read_icalendar_file(const QString &path, int first_year, int last_year, QString *error);
+std::optional<HolidayList> read_icalendar_file(const QString &path, int first_year, int last_year, QString *error,
+                                               const std::atomic<bool> *cancel = nullptr);
 
 } // namespace dayvane

@@ -18,8 +18,10 @@
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QTest>
 #include <QTextDocument>
 #include <QTreeWidget>
@@ -246,13 +248,17 @@ TEST_F(HolidayListing, ListsTheYearsHolidaysFindsListsByNameAndMarksThemWithClic
     const qint64 old_revision = revision();
     with_window([&](QDialog &window) {
         QTreeWidget *menu = window.findChild<QTreeWidget *>(QStringLiteral("menu_tree"));
-        // A country's lists together where its first list came, the
-        // nationwide one first, then the regions alphabetically.
+        // A country's lists together where its first list came: the
+        // nationwide one, its years, then its regions alphabetically under it,
+        // by their own names.
         EXPECT_EQ(menu_nodes(menu),
                   QStringList({"close=Close window", "apply=Apply selection", "ics_file=Open iCalendar file", "C1=Testland", "C1/Y12024=2024", "C1/Y12025=2025",
                                "C2=Big<i>land</i>", "C2/Y22024=2024", "C5=Germany", "C5/Y52024=2024",
-                               "C6=Germany \u2014 Bavaria", "C6/Y62024=2024", "C3=Germany \u2014 Berlin", "C3/Y32024=2024",
-                               "C7=United States", "C7/Y72024=2024", "C4=United States \u2014 California", "C4/Y42024=2024"}));
+                               "C5/C6=Bavaria", "C6/Y62024=2024", "C5/C3=Berlin", "C3/Y32024=2024",
+                               "C7=United States", "C7/Y72024=2024", "C7/C4=California", "C4/Y42024=2024"}));
+        QTextDocument region_tip;
+        region_tip.setHtml(find_menu_node(menu, QStringLiteral("C4"))->toolTip(0));
+        EXPECT_EQ(region_tip.toPlainText(), QStringLiteral("United States \u2014 California"));
         EXPECT_TRUE(find_menu_node(menu, QStringLiteral("C1"))->font(0).bold());
         QTextDocument tip;
         tip.setHtml(find_menu_node(menu, QStringLiteral("C2"))->toolTip(0));
@@ -269,9 +275,16 @@ TEST_F(HolidayListing, ListsTheYearsHolidaysFindsListsByNameAndMarksThemWithClic
         EXPECT_EQ(window.width(), twips_to_pixels(7650));
         const QStringList commands = {"Close window", "Apply selection", "Open iCalendar file"};
         const QStringList all = shown_lists(menu);
-        ASSERT_EQ(all.size(), 10);
+        ASSERT_EQ(all.size(), 7);
+        const QStringList picture_heads = {"N", "P", "C"};
+        for (int column = 0; column < 3; ++column) {
+            EXPECT_EQ(table->horizontalHeaderItem(column)->text(), picture_heads[column]);
+            EXPECT_FALSE(table->horizontalHeaderItem(column)->toolTip().contains(u'<')) << column;
+        }
+        EXPECT_EQ(table->horizontalHeaderItem(1)->toolTip(), QStringLiteral("Change all work periods to Paid periods"));
         QTest::keyClicks(filter, QStringLiteral("bav"));
-        EXPECT_EQ(shown_lists(menu), commands + QStringList{"Germany \u2014 Bavaria"});
+        EXPECT_EQ(shown_lists(menu), commands + QStringList{"Germany"});
+        EXPECT_TRUE(find_menu_node(menu, QStringLiteral("C3"))->isHidden());
         QTest::keyClick(filter, Qt::Key_Return);
         EXPECT_TRUE(menu->hasFocus());
         EXPECT_EQ(selected_menu_key(menu), QStringLiteral("C6"));
@@ -285,9 +298,14 @@ TEST_F(HolidayListing, ListsTheYearsHolidaysFindsListsByNameAndMarksThemWithClic
         QTest::keyClick(table, Qt::Key_F, Qt::ControlModifier);
         EXPECT_TRUE(filter->hasFocus());
         QTest::keyClicks(filter, QStringLiteral("GERM"));
-        EXPECT_EQ(shown_lists(menu), commands + QStringList({"Germany", "Germany \u2014 Bavaria", "Germany \u2014 Berlin"}));
+        EXPECT_EQ(shown_lists(menu), commands + QStringList({"Germany"}));
+        EXPECT_FALSE(find_menu_node(menu, QStringLiteral("C3"))->isHidden());
         QTest::keyClick(filter, Qt::Key_Down);
         ASSERT_EQ(selected_menu_key(menu), QStringLiteral("C5"));
+        QTest::keyClick(menu, Qt::Key_F, Qt::ControlModifier);
+        QTest::keyClicks(filter, QStringLiteral("testl"));
+        QTest::keyClick(filter, Qt::Key_Down);
+        ASSERT_EQ(selected_menu_key(menu), QStringLiteral("C1"));
         EXPECT_FALSE(menu->currentItem()->isExpanded());
         QTest::keyClick(menu, Qt::Key_F, Qt::ControlModifier);
         QTest::keyClicks(filter, QStringLiteral("zz"));
@@ -394,7 +412,17 @@ TEST_F(HolidayListing, ListsTheYearsHolidaysFindsListsByNameAndMarksThemWithClic
                             + event("DTSTART;VALUE=DATE:20240101\r\nDTEND;VALUE=DATE:20240104\r\nSUMMARY:Closed\r\n")
                             + event("DTSTART:20240107T220000Z\r\nDTEND:20240108T060000Z\r\nSUMMARY:Night shift\r\n")
                             + event("DTSTART;VALUE=DATE:20250102\r\nSUMMARY:Next year\r\n") + "END:VCALENDAR\r\n");
+    // Large enough that reading it outlasts the first turns of the event loop.
+    const QString large = s_folder->filePath(QStringLiteral("large.ics"));
+    QByteArray many = "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Works//EN\r\n";
+    for (int i = 0; i < 20000; ++i)
+        many += "BEGIN:VEVENT\r\nUID:" + QByteArray::number(i) + "\r\nDTSTART;VALUE=DATE:2024"
+                + QDate(2024, 1, 1).addDays(i % 366).toString(QStringLiteral("MMdd")).toLatin1() + "\r\nSUMMARY:Day "
+                + QByteArray::number(i) + "\r\nEND:VEVENT\r\n";
+    write_file(large, many + "END:VCALENDAR\r\n");
     user.answer_file(broken);
+    user.answer_file(large);
+    user.answer_file(large);
     user.answer_file(closing);
     qputenv("DAYVANE_WEB_HOST", QStringLiteral("127.0.0.1:%1").arg(unused_port()).toLatin1());
     with_window([&](QDialog &window) {
@@ -409,6 +437,26 @@ TEST_F(HolidayListing, ListsTheYearsHolidaysFindsListsByNameAndMarksThemWithClic
         EXPECT_EQ(user.take_texts(), QStringList{QStringLiteral("The iCalendar file cannot be read:\r\nbroken.ics: not an "
                                                                 "iCalendar object (BEGIN:VCALENDAR ... END:VCALENDAR)")});
         EXPECT_EQ(menu_nodes(menu), only_commands);
+        // A file is read off the window's thread: the window stays live and
+        // busy, and the Cancel beside the tree, or Escape, stops the reading
+        // without a message and without closing the window.
+        for (const bool escape : {false, true}) {
+            bool reading_shown = false;
+            QTimer::singleShot(0, &window, [&] {
+                auto *cancel = window.findChild<QPushButton *>(QStringLiteral("cmd_cancel_reading"));
+                reading_shown = cancel->isVisible() && !menu->isEnabled() && window.cursor().shape() == Qt::BusyCursor;
+                if (escape)
+                    QTest::keyClick(&window, Qt::Key_Escape);
+                else
+                    cancel->click();
+            });
+            run_node(window, QStringLiteral("ics_file"));
+            EXPECT_TRUE(reading_shown) << escape;
+            EXPECT_TRUE(window.isVisible() && menu->isEnabled()) << escape;
+            EXPECT_EQ(window.cursor().shape(), Qt::ArrowCursor);
+            EXPECT_TRUE(user.take_texts().isEmpty()) << escape;
+            EXPECT_EQ(menu_nodes(menu), only_commands);
+        }
         run_node(window, QStringLiteral("ics_file"));
         EXPECT_EQ(selection(window), QStringLiteral("Works closing days / 2024"));
         QStringList rows;
