@@ -85,7 +85,7 @@ TEST(HolidayExchange, FetchesTheServersListsWholeOrInPieces)
         {"United States", "11/26/2026", "Thanksgiving Day", true},                   // the fourth Thursday of November
         {"United States", "7/3/2026", "Independence Day (substitute day)", true},    // 4 July is a Saturday
         {"United Kingdom — England", "12/28/2026", "Boxing Day (substitute day)", true},  // 26 December is a Saturday
-        {"Germany — Bavaria", "1/6/2026", "Heilige Drei Könige", true},              // Epiphany
+        {"Germany — Bavaria (Bayern)", "1/6/2026", "Heilige Drei Könige", true},     // Epiphany
         {"Germany — Berlin", "1/6/2026", "Heilige Drei Könige", false},
     };
     for (const auto &day : days) {

@@ -355,3 +355,45 @@ TEST(WebServer, OffersTheListsOfItsDataFolderOrHolidayFileAndRefusesBadOptions)
     owners.removeIf([](const QString &record) { return !record.startsWith(u"C="); });
     EXPECT_EQ(owners, QStringList({"C=1^First", "C=3^Third"}));
 }
+
+// The shipped lists, checked where the holiday library's data needs care:
+// every day of holidays that last several days, substitute days whatever
+// their type, no part days or days for part of the population, the
+// corrections of the generator's overrides, local names beside English ones.
+TEST(HolidayData, TheShippedListsHoldTheWholeDaysOffOfEveryone)
+{
+    QStringList warnings;
+    const std::vector<HolidayList> lists = load_holiday_folder(QStringLiteral(DAYVANE_WEB_DATA_DIR), 2025, 2031, &warnings);
+    EXPECT_TRUE(warnings.isEmpty()) << warnings.join(u'\n').toStdString();
+    const auto list_of_code = [&lists](const char *code) {
+        const auto list = std::find_if(lists.begin(), lists.end(), [code](const HolidayList &l) { return l.code == QLatin1String(code); });
+        return list == lists.end() ? HolidayList{} : *list;
+    };
+    const struct { const char *code; QDate date; bool held; } days[] = {
+        {"kr", {2026, 2, 15}, false}, {"kr", {2026, 2, 16}, true}, {"kr", {2026, 2, 18}, true},  // Seollal
+        {"kr", {2026, 2, 19}, false}, {"kr", {2027, 2, 9}, true}, {"kr", {2026, 9, 26}, true},   // Chuseok's last day
+        {"ro", {2027, 1, 2}, true},                                                               // "1 January P2D"
+        {"au-sa", {2026, 12, 24}, false}, {"au-sa", {2026, 12, 31}, false}, {"au-nt", {2027, 12, 24}, false},
+        {"au-qld", {2026, 12, 24}, false}, {"au-sa", {2026, 12, 25}, true},
+        {"is", {2026, 12, 24}, false}, {"is", {2026, 12, 31}, false}, {"is", {2028, 12, 24}, true},  // a Sunday: all day
+        {"us-ky", {2026, 4, 3}, false}, {"ch-vs", {2026, 5, 1}, false},                           // from 14:00, 12:00
+        {"cn", {2026, 3, 8}, false}, {"cn", {2026, 5, 4}, false}, {"cn", {2026, 6, 1}, false}, {"cn", {2026, 8, 1}, false},
+        {"cn", {2026, 2, 19}, true}, {"cn", {2026, 5, 2}, true}, {"cn", {2026, 10, 3}, true},
+        {"us", {2028, 11, 10}, true}, {"us", {2029, 11, 12}, true}, {"us-ca", {2029, 11, 12}, true},  // typed "bank"
+        {"us", {2026, 7, 3}, true}, {"ie", {2026, 12, 28}, true}, {"es", {2025, 10, 13}, false},  // "observance"
+        {"ca", {2029, 7, 2}, true}, {"ca-qc", {2029, 7, 2}, true}, {"ca-on", {2026, 4, 6}, false}, {"ca-on", {2026, 4, 3}, true},
+        {"de-by", {2026, 1, 6}, true}, {"de-be", {2026, 1, 6}, false},
+    };
+    for (const auto &day : days) {
+        const HolidayList list = list_of_code(day.code);
+        const std::vector<Holiday> &year = list.years.count(day.date.year()) ? list.years.at(day.date.year()) : std::vector<Holiday>{};
+        EXPECT_EQ(std::any_of(year.begin(), year.end(), [&](const Holiday &h) { return h.date == day.date; }), day.held)
+            << day.code << " " << day.date.toString(Qt::ISODate).toStdString();
+    }
+    const struct { const char *code, *name; } names[] = {
+        {"de", "Germany (Deutschland)"}, {"de-by", "Germany \u2014 Bavaria (Bayern)"}, {"us", "United States"},
+        {"ch-ge", "Switzerland \u2014 Geneva (Gen\u00e8ve)"}, {"ch-zh", "Switzerland \u2014 Z\u00fcrich"}, {"at-9", "Austria \u2014 Vienna (Wien)"},
+    };
+    for (const auto &name : names)
+        EXPECT_EQ(list_of_code(name.code).name, QString::fromUtf8(name.name)) << name.code;
+}
