@@ -11,6 +11,8 @@
 #include <QTcpSocket>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace dayvane {
 
 namespace {
@@ -26,6 +28,13 @@ QString duration_text(int ms)
     return ms % 1000 == 0 ? QStringLiteral("%1 seconds").arg(ms / 1000) : QStringLiteral("%1 ms").arg(ms);
 }
 
+// "8 MB", or "4000 bytes" for a limit that is not whole megabytes.
+QString size_text(qsizetype bytes)
+{
+    constexpr qsizetype kMegabyte = 1024 * 1024;
+    return bytes % kMegabyte == 0 ? QStringLiteral("%1 MB").arg(bytes / kMegabyte) : QStringLiteral("%1 bytes").arg(bytes);
+}
+
 } // namespace
 
 HolidayExchange::HolidayExchange(QString web_host, HolidayExchangeSettings settings, QObject *parent)
@@ -34,6 +43,7 @@ HolidayExchange::HolidayExchange(QString web_host, HolidayExchangeSettings setti
     , m_settings(settings)
     , m_socket(new QTcpSocket(this))
 {
+    m_settings.max_reply_bytes = std::min(m_settings.max_reply_bytes, kMaxHolidayReplyBytes);
     connect(m_socket, &QTcpSocket::connected, this, &HolidayExchange::on_connected);
     connect(m_socket, &QTcpSocket::readyRead, this, &HolidayExchange::on_ready_read);
     connect(m_socket, &QTcpSocket::disconnected, this, &HolidayExchange::on_disconnected);
@@ -51,9 +61,12 @@ HolidayFetchResult HolidayExchange::fetch(const StatusDisplay &status)
     m_packets = 0;
     const std::optional<WebHostAddress> address = split_web_host(m_web_host);
     bool failed = !address;
+    bool too_large = false;
     for (int tries_left = m_settings.max_rerequests; !failed; --tries_left) {
         ++result.attempts;
-        if (run_attempt(*address, status) == Attempt::Failed)
+        const Attempt attempt = run_attempt(*address, status);
+        too_large = attempt == Attempt::TooLarge;
+        if (attempt != Attempt::Received)
             break;
         set_step_number(3);
         DecodedReply reply = decode_holiday_reply(m_buffer);
@@ -66,8 +79,12 @@ HolidayFetchResult HolidayExchange::fetch(const StatusDisplay &status)
         failed = reply.status == ReplyStatus::Rejected || tries_left == 0;
     }
     result.packets = m_packets;
-    if (!result.received)
+    if (too_large) {
+        inform(QApplication::activeWindow(), QStringLiteral("The holiday server's reply is larger than the %1 this "
+                                                            "program accepts.").arg(size_text(m_settings.max_reply_bytes)));
+    } else if (!result.received) {
         inform(QApplication::activeWindow(), kHolidayFetchFailed);
+    }
     return result;
 }
 
@@ -104,7 +121,7 @@ HolidayExchange::Attempt HolidayExchange::run_attempt(const WebHostAddress &addr
         report_socket_error();
         return Attempt::Failed;
     }
-    return m_too_large ? Attempt::Failed : Attempt::Received;
+    return m_too_large ? Attempt::TooLarge : Attempt::Received;
 }
 
 bool HolidayExchange::wait_until(const std::function<bool()> &done, int timeout_ms, const QString &text,

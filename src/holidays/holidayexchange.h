@@ -44,8 +44,11 @@ inline const QString kHolidayFetchFailed = QStringLiteral("An error was encounte
 // "Corvantelle", information icon); a socket error or a time-out is first
 // shown through the error report with its number and description (time-outs
 // as QAbstractSocket::SocketTimeoutError). Connection refused, an unknown
-// host, a reply without exactly one separator or without the marker, a reply
-// above max_reply_bytes and too many incomplete lists all fail.
+// host, a reply without exactly one separator or without the marker and too
+// many incomplete lists all fail so. A reply above max_reply_bytes (never
+// more than kMaxHolidayReplyBytes) is refused as soon as it passes the limit
+// and ends instead in a message that names the limit, since it is no fault
+// of the connection.
 class HolidayExchange : public QObject
 {
     Q_OBJECT
@@ -60,10 +63,10 @@ public:
     HolidayFetchResult fetch(const StatusDisplay &status);
 
 private:
-    enum class Attempt { Received, Failed };
+    enum class Attempt { Received, Failed, TooLarge };
 
     // One connection: connect, send, read until closed. On Received the
-    // reply is in m_buffer.
+    // reply is in m_buffer. Reports socket errors and time-outs itself.
     Attempt run_attempt(const WebHostAddress &address, const StatusDisplay &status);
     // Waits, letting events run, until `done` holds or `timeout_ms` passes;
     // false on the time-out.

@@ -15,6 +15,7 @@
 #include <QElapsedTimer>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTemporaryDir>
 
 #include <algorithm>
 #include <limits>
@@ -84,7 +85,7 @@ TEST(HolidayExchange, FetchesTheServersListsWholeOrInPieces)
         {"United States", "11/26/2026", "Thanksgiving Day", true},                   // the fourth Thursday of November
         {"United States", "7/3/2026", "Independence Day (substitute day)", true},    // 4 July is a Saturday
         {"United Kingdom — England", "12/28/2026", "Boxing Day (substitute day)", true},  // 26 December is a Saturday
-        {"Germany — Bavaria", "1/6/2026", "Heilige Drei Könige", true},              // Epiphany
+        {"Germany — Bavaria (Bayern)", "1/6/2026", "Heilige Drei Könige", true},     // Epiphany
         {"Germany — Berlin", "1/6/2026", "Heilige Drei Könige", false},
     };
     for (const auto &day : days) {
@@ -119,11 +120,16 @@ TEST(HolidayExchange, SendsTheRequestAsksAgainForIncompleteListsAndTellsEveryFai
                                            "Source: holiday_listing\r\nLocation: 1").arg(int(QAbstractSocket::ConnectionRefusedError));
     const QString no_reply = QStringLiteral("Error:\r\nNumber: 5\r\nDescription: The holiday list did not arrive within 300 ms.\r\n"
                                             "Source: holiday_listing\r\nLocation: 2");
+    const QString too_large = QStringLiteral("The holiday server's reply is larger than the %1 this program accepts.");
+    QTemporaryDir folder;
+    const QString megabyte = folder.filePath(QStringLiteral("megabyte.txt"));
+    write_file(megabyte, "C=1^A|" + QByteArray(1 << 20, '|'));
     // The server's options, or a host instead of the server's.
     const struct { QStringList options; QString host; HolidayExchangeSettings settings; int attempts; QStringList texts; } cases[] = {
         {{"--truncate-once"}, {}, {}, 2, {}},                                // received the second time
         {{"--truncate", "100"}, {}, {}, 6, {kHolidayFetchFailed}},          // five times again at most
-        {{}, {}, {.max_reply_bytes = 4'000}, 1, {kHolidayFetchFailed}},     // above the size limit
+        {{}, {}, {.max_reply_bytes = 4'000}, 1, {too_large.arg("4000 bytes")}},      // above the size limit
+        {{"--holiday-file", megabyte}, {}, {.max_reply_bytes = 1 << 20}, 1, {too_large.arg("1 MB")}},
         {{"--hold"}, {}, {.receive_timeout_ms = 300}, 1, {no_reply, kHolidayFetchFailed}},  // never answers
         {{}, QStringLiteral("127.0.0.1:%1").arg(unused_port()), {}, 1, {refused, kHolidayFetchFailed}},
         {{}, QStringLiteral("127.0.0.1:99999"), {}, 0, {kHolidayFetchFailed}},  // no connection

@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <tuple>
 
 using namespace dayvane;
@@ -147,6 +148,8 @@ TEST(ICalendarLists, ReadEventsAsHolidaysOfTheYearsAskedFor)
     }
 }
 
+// Each list keeps one holiday per date and name, whatever its file repeats;
+// a list with more holidays in a year than a year has days is left out.
 TEST(HolidayFolders, GiveDroppedInCalendarsFreshIdsAndSkipWhatTheyCannotRead)
 {
     QTemporaryDir folder;
@@ -156,20 +159,33 @@ TEST(HolidayFolders, GiveDroppedInCalendarsFreshIdsAndSkipWhatTheyCannotRead)
     write_file(folder.filePath(QStringLiteral("d.holidays")), "nonsense\n");
     // Its year list ids would pass 2^31 - 1.
     write_file(folder.filePath(QStringLiteral("e.holidays")), "list\t214748\tHuge\n2026-01-01\tNew Year\n");
+    write_file(folder.filePath(QStringLiteral("f.holidays")), "list\t3\tTwice\n2026-01-01\tNew Year\n2026-01-01\tOther\n"
+                                                              "2026-01-01\tNew Year\n2026-01-02\tNew Year\n");
+    QByteArray crowded = "list\t4\tCrowded\n";
+    for (int day = 0; day <= kMaxHolidaysInYear; ++day)
+        crowded += QDate(2024, 1, 1).addDays(day % 366).toString(Qt::ISODate).toLatin1() + "\tDay " + QByteArray::number(day) + '\n';
+    write_file(folder.filePath(QStringLiteral("g.holidays")), crowded);
     const QByteArray our_day = event("DTSTART;VALUE=DATE:20260301\r\nSUMMARY:Our day\r\n");
-    write_file(folder.filePath(QStringLiteral("works.ics")), calendar(our_day));
+    write_file(folder.filePath(QStringLiteral("works.ics")),
+               calendar(our_day + event("DTSTART;VALUE=DATE:20260301\r\nSUMMARY:Our day\r\n")));
     write_file(folder.filePath(QStringLiteral("xtaken.ics")), calendar("X-DAYVANE-LIST-ID:5\r\n" + our_day));
     write_file(folder.filePath(QStringLiteral("zbroken.ics")), "not a calendar");
     write_file(folder.filePath(QStringLiteral("ignored.txt")), "list\t9\tIgnored\n");
     QStringList warnings;
     const std::vector<HolidayList> lists = load_holiday_folder(folder.path(), 2025, 2027, &warnings);
     QStringList names;
-    for (const HolidayList &list : lists)
-        names << QStringLiteral("%1 %2").arg(list.id).arg(list.name);
-    EXPECT_EQ(names, QStringList({"2 Second", "5 Fifth", "6 works", "7 xtaken"}));
-    const char *starts[] = {"list \"Repeat\" left out", "d.holidays:1:", "list \"Huge\" left out: its id 214748 is above 214747", "zbroken.ics:"};
-    ASSERT_EQ(warnings.size(), 4) << warnings.join(u'\n').toStdString();
-    for (int i = 0; i < 4; ++i)
+    for (const HolidayList &list : lists) {
+        names << QStringLiteral("%1 %2:").arg(list.id).arg(list.name);
+        for (const auto &[year, days] : list.years)
+            for (const Holiday &day : days)
+                names.last() += QStringLiteral(" %1 %2").arg(day.date.toString(u"MMdd"), day.name);
+    }
+    EXPECT_EQ(names, QStringList({"2 Second: 0101 New Year", "3 Twice: 0101 New Year 0101 Other 0102 New Year",
+                                  "5 Fifth: 0101 New Year", "6 works: 0301 Our day", "7 xtaken: 0301 Our day"}));
+    const char *starts[] = {"list \"Repeat\" left out", "d.holidays:1:", "list \"Huge\" left out: its id 214748 is above 214747",
+                            "list \"Crowded\" left out: it has 367 holidays in 2024, more than 366", "zbroken.ics:"};
+    ASSERT_EQ(warnings.size(), 5) << warnings.join(u'\n').toStdString();
+    for (int i = 0; i < 5; ++i)
         EXPECT_TRUE(warnings[i].startsWith(QLatin1String(starts[i]))) << warnings[i].toStdString();
 }
 
@@ -184,6 +200,21 @@ TEST(HolidayPayload, DatesAreMonthDayYearWithoutPadding)
     std::vector<HolidayList> lists{list};
     keep_years(lists, 2027, 2030);
     EXPECT_EQ(holiday_payload(lists), QStringLiteral("C=3^L|"));
+    // A list that would take the payload (UTF-8) past its limit makes way
+    // for the lists after it; exactly the limit is kept.
+    HolidayList large{4, QStringLiteral("Large"), QStringLiteral("large"), {}};
+    add_holiday(large, QDate(2026, 5, 1), QString(50, u'\u00e9'));
+    const qsizetype bytes = holiday_payload({list}).toUtf8().size() + holiday_payload({large}).toUtf8().size();
+    QStringList warnings;
+    for (const auto &[limit, kept] : {std::pair{bytes, QStringList{"L", "Large"}}, {bytes - 1, {"L", "L"}}}) {
+        std::vector<HolidayList> three{list, large, list};
+        fit_payload(three, limit, &warnings);
+        QStringList names;
+        for (const HolidayList &fitted : three)
+            names << fitted.name;
+        EXPECT_EQ(names, kept) << limit;
+    }
+    EXPECT_EQ(warnings.size(), 2) << warnings.join(u'\n').toStdString();
 }
 
 // Each reply a word: "cut" is the whole reply broken off after the marker
@@ -277,6 +308,16 @@ TEST(WebServer, OffersTheListsOfItsDataFolderOrHolidayFileAndRefusesBadOptions)
                         event("DTSTART;VALUE=DATE:20200814\r\nRRULE:FREQ=YEARLY\r\nSUMMARY:Founders\\, day\r\n")));
     const QString file = folder.filePath(QStringLiteral("holidays.txt"));
     write_file(file, "C=7^Testland|Y=7^70001^2026|H=7^70001^3/1/2026^Founders' Day|");
+    // Two lists of 4.4 MB each, more than a client accepts in one reply.
+    QTemporaryDir large;
+    const QString large_file = large.filePath(QStringLiteral("large.holidays"));
+    QByteArray text;
+    for (const char *heading : {"list\t1\tFirst\n", "list\t2\tSecond\n"}) {
+        text += heading;
+        for (int day = 0; day < 366; ++day)
+            text += QDate(2028, 1, 1).addDays(day).toString(Qt::ISODate).toLatin1() + '\t' + QByteArray(12'000, 'x') + '\n';
+    }
+    write_file(large_file, text + "list\t3\tThird\n2028-01-01\tNew Year\n");
     const struct { QStringList options; QString list; } cases[] = {  // no list: refused
         {{"--data", folder.path(), "--years", "2026-2027"},
          "C=3^Town|Y=3^32026^2026|H=3^32026^3/2/2026^Market day|C=5^Town — North|Y=5^52026^2026|"
@@ -292,7 +333,7 @@ TEST(WebServer, OffersTheListsOfItsDataFolderOrHolidayFileAndRefusesBadOptions)
         {{"--host", "0.0.0.0"}, {}}, {{"--host", "::"}, {}}, {{"--host", "192.0.2.1"}, {}}, {{"--host", "example.invalid"}, {}},
         {{"--years", "2027-2026"}, {}}, {{"--years", "soon"}, {}}, {{"--truncate", "-1"}, {}}, {{"--split-bytes", "0"}, {}},
         {{"--data", "/nonexistent/folder"}, {}}, {{"--holiday-file", "/nonexistent/file"}, {}}, {{"--lists", ","}, {}},
-        {{"--lists", "us,nowhere"}, {}},
+        {{"--lists", "us,nowhere"}, {}}, {{"--holiday-file", large_file}, {}},
     };
     for (const auto &c : cases) {
         WebServerProcess server(c.options);
@@ -305,4 +346,54 @@ TEST(WebServer, OffersTheListsOfItsDataFolderOrHolidayFileAndRefusesBadOptions)
             EXPECT_EQ(list_of(ask(server, kHolidayRequest)), kWebListMarker + c.list) << name;
         }
     }
+    // The list that would take the reply past the client's limit is left
+    // out; the smaller one after it still comes.
+    WebServerProcess server({QStringLiteral("--data"), large.path()});
+    const Reply reply = ask(server, kHolidayRequest);
+    EXPECT_LE(reply.head.size() + 4 + reply.body.size(), kMaxHolidayReplyBytes);
+    QStringList owners = list_of(reply).mid(kWebListMarker.size()).split(u'|');
+    owners.removeIf([](const QString &record) { return !record.startsWith(u"C="); });
+    EXPECT_EQ(owners, QStringList({"C=1^First", "C=3^Third"}));
+}
+
+// The shipped lists, checked where the holiday library's data needs care:
+// every day of holidays that last several days, substitute days whatever
+// their type, no part days or days for part of the population, the
+// corrections of the generator's overrides, local names beside English ones.
+TEST(HolidayData, TheShippedListsHoldTheWholeDaysOffOfEveryone)
+{
+    QStringList warnings;
+    const std::vector<HolidayList> lists = load_holiday_folder(QStringLiteral(DAYVANE_WEB_DATA_DIR), 2025, 2031, &warnings);
+    EXPECT_TRUE(warnings.isEmpty()) << warnings.join(u'\n').toStdString();
+    const auto list_of_code = [&lists](const char *code) {
+        const auto list = std::find_if(lists.begin(), lists.end(), [code](const HolidayList &l) { return l.code == QLatin1String(code); });
+        return list == lists.end() ? HolidayList{} : *list;
+    };
+    const struct { const char *code; QDate date; bool held; } days[] = {
+        {"kr", {2026, 2, 15}, false}, {"kr", {2026, 2, 16}, true}, {"kr", {2026, 2, 18}, true},  // Seollal
+        {"kr", {2026, 2, 19}, false}, {"kr", {2027, 2, 9}, true}, {"kr", {2026, 9, 26}, true},   // Chuseok's last day
+        {"ro", {2027, 1, 2}, true},                                                               // "1 January P2D"
+        {"au-sa", {2026, 12, 24}, false}, {"au-sa", {2026, 12, 31}, false}, {"au-nt", {2027, 12, 24}, false},
+        {"au-qld", {2026, 12, 24}, false}, {"au-sa", {2026, 12, 25}, true},
+        {"is", {2026, 12, 24}, false}, {"is", {2026, 12, 31}, false}, {"is", {2028, 12, 24}, true},  // a Sunday: all day
+        {"us-ky", {2026, 4, 3}, false}, {"ch-vs", {2026, 5, 1}, false},                           // from 14:00, 12:00
+        {"cn", {2026, 3, 8}, false}, {"cn", {2026, 5, 4}, false}, {"cn", {2026, 6, 1}, false}, {"cn", {2026, 8, 1}, false},
+        {"cn", {2026, 2, 19}, true}, {"cn", {2026, 5, 2}, true}, {"cn", {2026, 10, 3}, true},
+        {"us", {2028, 11, 10}, true}, {"us", {2029, 11, 12}, true}, {"us-ca", {2029, 11, 12}, true},  // typed "bank"
+        {"us", {2026, 7, 3}, true}, {"ie", {2026, 12, 28}, true}, {"es", {2025, 10, 13}, false},  // "observance"
+        {"ca", {2029, 7, 2}, true}, {"ca-qc", {2029, 7, 2}, true}, {"ca-on", {2026, 4, 6}, false}, {"ca-on", {2026, 4, 3}, true},
+        {"de-by", {2026, 1, 6}, true}, {"de-be", {2026, 1, 6}, false},
+    };
+    for (const auto &day : days) {
+        const HolidayList list = list_of_code(day.code);
+        const std::vector<Holiday> &year = list.years.count(day.date.year()) ? list.years.at(day.date.year()) : std::vector<Holiday>{};
+        EXPECT_EQ(std::any_of(year.begin(), year.end(), [&](const Holiday &h) { return h.date == day.date; }), day.held)
+            << day.code << " " << day.date.toString(Qt::ISODate).toStdString();
+    }
+    const struct { const char *code, *name; } names[] = {
+        {"de", "Germany (Deutschland)"}, {"de-by", "Germany \u2014 Bavaria (Bayern)"}, {"us", "United States"},
+        {"ch-ge", "Switzerland \u2014 Geneva (Gen\u00e8ve)"}, {"ch-zh", "Switzerland \u2014 Z\u00fcrich"}, {"at-9", "Austria \u2014 Vienna (Wien)"},
+    };
+    for (const auto &name : names)
+        EXPECT_EQ(list_of_code(name.code).name, QString::fromUtf8(name.name)) << name.code;
 }

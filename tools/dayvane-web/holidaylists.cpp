@@ -51,6 +51,48 @@ QStringList files_of(const QString &folder, const QString &pattern)
     return QDir(folder).entryList({pattern}, QDir::Files | QDir::Readable, QDir::Name);
 }
 
+// Drops a holiday whose date and name an earlier one has; the days of one
+// date sit together, in date order.
+void keep_one_per_date_and_name(HolidayList &list)
+{
+    for (auto &[year, days] : list.years) {
+        std::vector<Holiday> kept;
+        kept.reserve(days.size());
+        QSet<QString> names_of_date;
+        for (Holiday &day : days) {
+            if (!kept.empty() && kept.back().date != day.date)
+                names_of_date.clear();
+            if (!names_of_date.contains(day.name)) {
+                names_of_date.insert(day.name);
+                kept.push_back(std::move(day));
+            }
+        }
+        days = std::move(kept);
+    }
+}
+
+// The first year with more than kMaxHolidaysInYear holidays, if any.
+std::optional<std::pair<int, size_t>> crowded_year(const HolidayList &list)
+{
+    for (const auto &[year, days] : list.years) {
+        if (days.size() > size_t(kMaxHolidaysInYear))
+            return std::pair(year, days.size());
+    }
+    return std::nullopt;
+}
+
+void append_list(QString &text, const HolidayList &list)
+{
+    const QString id = QString::number(list.id);
+    append_record(text, u'C', {id, list.name});
+    for (const auto &[year, days] : list.years) {
+        const QString year_list = QString::number(year_list_id(list.id, year));
+        append_record(text, u'Y', {id, year_list, QString::number(year)});
+        for (const Holiday &day : days)
+            append_record(text, u'H', {id, year_list, holiday_date_text(day.date), day.name});
+    }
+}
+
 } // namespace
 
 std::optional<std::vector<HolidayList>> read_holiday_file(const QString &path, QString *error)
@@ -99,6 +141,15 @@ std::vector<HolidayList> load_holiday_folder(const QString &folder, int first_ye
     const auto take = [&](std::optional<HolidayList> list, const QString &error) {
         if (!list) {
             warnings->append(error);
+            return;
+        }
+        keep_one_per_date_and_name(*list);
+        if (const auto crowded = crowded_year(*list)) {
+            warnings->append(QStringLiteral("list \"%1\" left out: it has %2 holidays in %3, more than %4")
+                                 .arg(list->name)
+                                 .arg(crowded->second)
+                                 .arg(crowded->first)
+                                 .arg(kMaxHolidaysInYear));
             return;
         }
         if (list->id == 0)
@@ -186,17 +237,31 @@ QString holiday_date_text(const QDate &date)
 QString holiday_payload(const std::vector<HolidayList> &lists)
 {
     QString text;
-    for (const HolidayList &list : lists) {
-        const QString id = QString::number(list.id);
-        append_record(text, u'C', {id, list.name});
-        for (const auto &[year, days] : list.years) {
-            const QString year_list = QString::number(year_list_id(list.id, year));
-            append_record(text, u'Y', {id, year_list, QString::number(year)});
-            for (const Holiday &day : days)
-                append_record(text, u'H', {id, year_list, holiday_date_text(day.date), day.name});
-        }
-    }
+    for (const HolidayList &list : lists)
+        append_list(text, list);
     return text;
+}
+
+void fit_payload(std::vector<HolidayList> &lists, qsizetype max_bytes, QStringList *warnings)
+{
+    qsizetype used = 0;
+    std::vector<HolidayList> kept;
+    for (HolidayList &list : lists) {
+        QString records;
+        append_list(records, list);
+        const qsizetype bytes = records.toUtf8().size();
+        if (bytes <= max_bytes - used) {
+            used += bytes;
+            kept.push_back(std::move(list));
+            continue;
+        }
+        warnings->append(QStringLiteral("list \"%1\" left out: its records (%2 bytes) would make the holiday reply "
+                                        "larger than a client accepts; %3 bytes of lists fit in one reply")
+                             .arg(list.name)
+                             .arg(bytes)
+                             .arg(max_bytes));
+    }
+    lists = std::move(kept);
 }
 
 QString holiday_reply(const QString &payload)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "holidays/holidaylist.h"
+#include "holidays/holidayreply.h"
 
 #include <QString>
 #include <QStringList>
@@ -31,12 +32,18 @@ inline const QString kWebListMarker = QStringLiteral("*** Corvantelle holdiday l
 // to a one-line reason with the file name and line number.
 std::optional<std::vector<HolidayList>> read_holiday_file(const QString &path, QString *error);
 
+// The most holidays a list may have in one year: more than a year has days,
+// which no list of days off needs, is a list gone wrong.
+inline constexpr int kMaxHolidaysInYear = 366;
+
 // The lists of a data folder: the "*.holidays" files in the order of their
 // ids, then every "*.ics" file in file name order. An iCalendar list without an
 // id of its own gets the next id above every id in use. Recurring iCalendar
-// events are expanded over `first_year`..`last_year`. Files that cannot be
-// read, and lists whose id repeats an earlier one or is above
-// kHighestListId, are left out with a line in `warnings`.
+// events are expanded over `first_year`..`last_year`. Each list keeps one
+// holiday per date and name. Files that cannot be read, and lists whose id
+// repeats an earlier one or is above kHighestListId, or with more than
+// kMaxHolidaysInYear holidays in a year, are left out with a line in
+// `warnings`.
 std::vector<HolidayList> load_holiday_folder(const QString &folder, int first_year, int last_year,
                                              QStringList *warnings);
 
@@ -63,6 +70,17 @@ QString holiday_date_text(const QDate &date);
 // year "Y=list id^year list id^year|" followed by that year's holidays as
 // "H=list id^year list id^m/d/yyyy^name|". Every record ends with "|".
 QString holiday_payload(const std::vector<HolidayList> &lists);
+
+// The most bytes (UTF-8) a holiday reply's payload may take: a client refuses
+// a reply above kMaxHolidayReplyBytes, and 4 KiB stay for the status line,
+// the headers and the preamble.
+inline constexpr qsizetype kMaxWebPayloadBytes = kMaxHolidayReplyBytes - 4096;
+
+// Leaves out every list whose records would take the payload above
+// `max_bytes`, with a line in `warnings` each, so that one large list cannot
+// make a client refuse them all. Earlier lists are kept first: the generated
+// ones before the files an organisation drops in.
+void fit_payload(std::vector<HolidayList> &lists, qsizetype max_bytes, QStringList *warnings);
 
 // The whole body of a holiday reply: a few preamble lines, the separator, the
 // marker and then `payload` unchanged.

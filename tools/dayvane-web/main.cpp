@@ -98,6 +98,10 @@ std::optional<QString> reply_from_folder(const QString &folder, const std::optio
             return std::nullopt;
         }
     }
+    QStringList left_out;
+    fit_payload(lists, kMaxWebPayloadBytes, &left_out);
+    for (const QString &warning : left_out)
+        complain(warning);
     int holidays = 0;
     for (const HolidayList &list : lists)
         for (const auto &year : list.years)
@@ -107,7 +111,8 @@ std::optional<QString> reply_from_folder(const QString &folder, const std::optio
 }
 
 // A file that already holds the separator is served as the whole reply, so
-// that malformed replies can be tried; any other file is the payload.
+// that malformed replies can be tried; any other file is the payload. A file
+// larger than a client accepts is refused.
 std::optional<QString> reply_from_file(const QString &path)
 {
     QFile file(path);
@@ -115,7 +120,14 @@ std::optional<QString> reply_from_file(const QString &path)
         complain(QStringLiteral("cannot read %1: %2").arg(path, file.errorString()));
         return std::nullopt;
     }
-    const QString text = QString::fromUtf8(file.readAll());
+    const QByteArray bytes = file.read(kMaxWebPayloadBytes + 1);
+    if (bytes.size() > kMaxWebPayloadBytes) {
+        complain(QStringLiteral("%1 is larger than the %2 bytes of a holiday reply a client accepts")
+                     .arg(path)
+                     .arg(kMaxWebPayloadBytes));
+        return std::nullopt;
+    }
+    const QString text = QString::fromUtf8(bytes);
     return text.contains(kWebReplySeparator) ? text : holiday_reply(text);
 }
 
