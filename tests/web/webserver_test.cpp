@@ -179,6 +179,7 @@ TEST(HolidayPayload, DatesAreMonthDayYearWithoutPadding)
     add_holiday(list, QDate(2026, 5, 1), QStringLiteral("B"));
     add_holiday(list, QDate(2026, 1, 1), QStringLiteral("A"));
     add_holiday(list, QDate(2026, 5, 1), QStringLiteral("C"));
+    add_holiday(list, QDate(2026, 5, 1), QStringLiteral("B"));  // listed once
     EXPECT_EQ(holiday_payload({list}), QStringLiteral("C=3^L|Y=3^32026^2026|H=3^32026^1/1/2026^A|H=3^32026^5/1/2026^B|"
                                                       "H=3^32026^5/1/2026^C|"));
     std::vector<HolidayList> lists{list};
