@@ -148,7 +148,7 @@ TEST(ICalendarLists, ReadEventsAsHolidaysOfTheYearsAskedFor)
     // Each date and name once; the turn of the year in any zone; a text
     // that is not UTF-8 is Latin-1, NUL bytes are dropped.
     const struct { QByteArray body; const char *days; } days_of[] = {
-        {event("DTSTART;VALUE=DATE:20241231\r\nDTEND;VALUE=DATE:20250103\r\nRRULE:FREQ=YEARLY\r\nSUMMARY:Turn\r\n"),
+        {event("DTSTART;VALUE=DATE:20201231\r\nDTEND;VALUE=DATE:20210103\r\nRRULE:FREQ=YEARLY\r\nSUMMARY:Turn\r\n"),
          "2025-01-01 Turn,2025-01-02 Turn,2025-12-31 Turn,2026-01-01 Turn,2026-01-02 Turn,2026-12-31 Turn,2027-01-01 Turn,"
          "2027-01-02 Turn,2027-12-31 Turn"},
         {event("DTSTART;TZID=America/New_York:20241231T220000\r\nRRULE:FREQ=YEARLY\r\nSUMMARY:Late\r\n") +
