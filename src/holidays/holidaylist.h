@@ -35,7 +35,12 @@ struct HolidayList
 // become blanks, runs of blanks one blank, both ends trimmed.
 QString clean_holiday_name(const QString &name);
 
-// Adds a holiday to the list's year of its date, keeping date order.
+// Adds a holiday to the list's year of its date, after the holidays it has
+// of that date, unless it has one of that date and name already.
 void add_holiday(HolidayList &list, const QDate &date, const QString &name);
+
+// The same for many holidays at once, in their order, in O(n log n) rather
+// than one insertion each.
+void add_holidays(HolidayList &list, std::vector<Holiday> holidays);
 
 } // namespace dayvane

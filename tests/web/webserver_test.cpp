@@ -146,6 +146,55 @@ TEST(ICalendarLists, ReadEventsAsHolidaysOfTheYearsAskedFor)
         EXPECT_FALSE(read(text)) << text;
         EXPECT_FALSE(error.isEmpty()) << text;
     }
+    // Each date and name once; the turn of the year in any zone; a text
+    // that is not UTF-8 is Latin-1, NUL bytes are dropped.
+    const struct { QByteArray body; const char *days; } days_of[] = {
+        {event("DTSTART;VALUE=DATE:20201231\r\nDTEND;VALUE=DATE:20210103\r\nRRULE:FREQ=YEARLY\r\nSUMMARY:Turn\r\n"),
+         "2025-01-01 Turn,2025-01-02 Turn,2025-12-31 Turn,2026-01-01 Turn,2026-01-02 Turn,2026-12-31 Turn,2027-01-01 Turn,"
+         "2027-01-02 Turn,2027-12-31 Turn"},
+        {event("DTSTART;TZID=America/New_York:20241231T220000\r\nRRULE:FREQ=YEARLY\r\nSUMMARY:Late\r\n") +
+             event("DTSTART:20241231T233000Z\r\nRRULE:FREQ=YEARLY\r\nSUMMARY:Night\r\n"),
+         "2025-12-31 Late,2025-12-31 Night,2026-12-31 Late,2026-12-31 Night,2027-12-31 Late,2027-12-31 Night"},
+        {event("DTSTART;VALUE=DATE:20260501\r\nRRULE:FREQ=YEARLY\r\nRDATE;VALUE=DATE:20270501\r\nSUMMARY:Fair\r\n") +
+             event("DTSTART;VALUE=DATE:20260501\r\nSUMMARY:Fair\r\n") + event("DTSTART;VALUE=DATE:20260501\r\nSUMMARY:Fair 2\r\n"),
+         "2026-05-01 Fair,2026-05-01 Fair 2,2027-05-01 Fair"},
+        {event("DTSTART;VALUE=DATE:20260501\r\nSUMMARY:F\xea" "te\r\n"), "2026-05-01 F\xc3\xaate"},
+        {event("DTSTART;VALUE=DATE:20260501\r\nSUMMARY:F" + QByteArray(1, '\0') + "air\r\n"), "2026-05-01 Fair"},
+    };
+    for (const auto &c : days_of) {
+        const std::optional<HolidayList> read_list = read(calendar(c.body));
+        QStringList days;
+        for (const auto &[year, holidays] : read_list.value_or(HolidayList()).years)
+            for (const Holiday &day : holidays)
+                days << day.date.toString(Qt::ISODate) + u' ' + day.name;
+        EXPECT_EQ(days.join(u','), QString::fromUtf8(c.days)) << error.toStdString();
+    }
+    // Bounds no file passes, each refused at once with what passed it.
+    const struct { QByteArray text; const char *error; } refused[] = {
+        {calendar(event("DTSTART:20260101T000000Z\r\nRRULE:FREQ=SECONDLY\r\nSUMMARY:Night closure\r\n")),
+         "the recurring event \"Night closure\" repeats too often to expand"},
+        {calendar(event("DTSTART:20260101T000000Z\r\nRRULE:FREQ=MINUTELY;COUNT=2000000000\r\nSUMMARY:Tick\r\n")),
+         "the recurring event \"Tick\" repeats too often to expand"},
+        {calendar(event("DTSTART:20260101T000000Z\r\nRRULE:FREQ=SECONDLY;BYMONTH=2;BYMONTHDAY=30\r\nSUMMARY:Never\r\n")),
+         "the recurring event \"Never\" repeats too often to expand"},
+        {calendar(event("DTSTART;VALUE=DATE:20260229\r\nSUMMARY:Leap day\r\n")),
+         "the event \"Leap day\" has the date 2026-02-29, which does not exist"},
+        {calendar(QByteArray("BEGIN:X\r\n").repeated(40) + QByteArray("END:X\r\n").repeated(40)),
+         "line 35: components nested more than 32 deep"},
+        {calendar("X-LONG:" + QByteArray(256'000, 'a') + "\r\n"), "line 4 is longer than 256 KB"},
+        {QByteArray(32'000'001, ' '), "the file is larger than 32 MB"},
+    };
+    for (const auto &c : refused) {
+        EXPECT_FALSE(read(c.text)) << c.error;
+        EXPECT_EQ(error, QString::fromUtf8(c.error));
+    }
+    // Cancelled, the file's name is not added.
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("x.ics"));
+    write_file(path, calendar(event("DTSTART;VALUE=DATE:20260501\r\nSUMMARY:Fair\r\n")));
+    const std::atomic<bool> cancel = true;
+    EXPECT_FALSE(read_icalendar_file(path, 2025, 2027, &error, &cancel));
+    EXPECT_EQ(error, QStringLiteral("cancelled"));
 }
 
 // Each list keeps one holiday per date and name, whatever its file repeats;
@@ -195,6 +244,7 @@ TEST(HolidayPayload, DatesAreMonthDayYearWithoutPadding)
     add_holiday(list, QDate(2026, 5, 1), QStringLiteral("B"));
     add_holiday(list, QDate(2026, 1, 1), QStringLiteral("A"));
     add_holiday(list, QDate(2026, 5, 1), QStringLiteral("C"));
+    add_holiday(list, QDate(2026, 5, 1), QStringLiteral("B"));  // listed once
     EXPECT_EQ(holiday_payload({list}), QStringLiteral("C=3^L|Y=3^32026^2026|H=3^32026^1/1/2026^A|H=3^32026^5/1/2026^B|"
                                                       "H=3^32026^5/1/2026^C|"));
     std::vector<HolidayList> lists{list};
