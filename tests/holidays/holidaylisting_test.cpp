@@ -420,7 +420,12 @@ TEST_F(HolidayListing, ListsTheYearsHolidaysFindsListsByNameAndMarksThemWithClic
                 + QDate(2024, 1, 1).addDays(i % 366).toString(QStringLiteral("MMdd")).toLatin1() + "\r\nSUMMARY:Day "
                 + QByteArray::number(i) + "\r\nEND:VEVENT\r\n";
     write_file(large, many + "END:VCALENDAR\r\n");
+    const QString endless = s_folder->filePath(QStringLiteral("endless.ics"));
+    write_file(endless, "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Works//EN\r\n"
+                            + event("DTSTART:20240101T000000Z\r\nRRULE:FREQ=SECONDLY\r\nSUMMARY:Every second\r\n")
+                            + "END:VCALENDAR\r\n");
     user.answer_file(broken);
+    user.answer_file(endless);
     user.answer_file(large);
     user.answer_file(large);
     user.answer_file(closing);
@@ -436,6 +441,9 @@ TEST_F(HolidayListing, ListsTheYearsHolidaysFindsListsByNameAndMarksThemWithClic
         run_node(window, QStringLiteral("ics_file"));
         EXPECT_EQ(user.take_texts(), QStringList{QStringLiteral("The iCalendar file cannot be read:\r\nbroken.ics: not an "
                                                                 "iCalendar object (BEGIN:VCALENDAR ... END:VCALENDAR)")});
+        run_node(window, QStringLiteral("ics_file"));
+        EXPECT_EQ(user.take_texts(), QStringList{QStringLiteral("The iCalendar file cannot be read:\r\nendless.ics: the "
+                                                                "recurring event \"Every second\" repeats too often to expand")});
         EXPECT_EQ(menu_nodes(menu), only_commands);
         // A file is read off the window's thread: the window stays live and
         // busy, and the Cancel beside the tree, or Escape, stops the reading
