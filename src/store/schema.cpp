@@ -1,12 +1,14 @@
 #include "store/schema.h"
 
 #include "store/database.h"
+#include "store/databaseid.h"
 #include "store/dberror.h"
 #include "store/schemadefinition.h"
 #include "store/transaction.h"
 
 #include <QStringList>
 
+#include <algorithm>
 #include <iterator>
 #include <map>
 #include <vector>
@@ -149,7 +151,10 @@ const QueryDefinition kQueries[] = {
     {"Q010", "users",
      "SELECT id, EmployeeID, FirstName, LastName, password, revision FROM users"
      " ORDER BY LastName COLLATE NOCASE, FirstName COLLATE NOCASE, id"},
-    {"Q011", "system_variables", "SELECT id, Variable, Value FROM system_variables ORDER BY id"},
+    // Only the system password's row: the program treats Q011's first row as
+    // that, and the count of its rows as whether one is set.
+    {"Q011", "system_variables",
+     "SELECT id, Variable, Value FROM system_variables WHERE Variable = 'System password' ORDER BY id"},
     {"Q011a", "",
      "SELECT Variable, Value FROM system_variables"
      " WHERE Variable = 'System password' AND Value = :Password"},
@@ -162,11 +167,18 @@ const QueryDefinition kQueries[] = {
      "SELECT id, revision, EmployeeID, FirstName, LastName, password FROM users WHERE id = :UserID"},
 };
 
+// Written into the table by this schema version before the database had an
+// id of its own; the program has run the definitions above ever since.
+const QueryDefinition kEarlierQueries[] = {
+    {"Q011", "system_variables", "SELECT id, Variable, Value FROM system_variables ORDER BY id"},
+};
+
 } // namespace
 
 const SchemaDefinition &file_schema()
 {
-    static const SchemaDefinition schema{kTables, kHistoryTable, kQueries, std::size(kQueries)};
+    static const SchemaDefinition schema{kTables, kHistoryTable, kQueries, std::size(kQueries), kEarlierQueries,
+                                         std::size(kEarlierQueries)};
     return schema;
 }
 
@@ -175,6 +187,13 @@ namespace {
 const SchemaDefinition &schema_of(const Database &db)
 {
     return db.dialect() == Database::Dialect::PostgreSQL ? server_schema() : file_schema();
+}
+
+StoredQuery stored_query_of(const QueryDefinition &query)
+{
+    const QString base = QString::fromUtf8(query.base_table);
+    return {QString::fromUtf8(query.name), QString::fromUtf8(query.select_sql), base,
+            base.isEmpty() ? QString() : QStringLiteral("id")};
 }
 
 // A stored query's row of the table stored_query: name, SQL, base table and
@@ -204,12 +223,8 @@ void write_stored_queries(Database &db)
 std::vector<StoredQuery> stored_queries_of(const SchemaDefinition &schema)
 {
     std::vector<StoredQuery> queries;
-    for (std::size_t i = 0; i < schema.query_count; ++i) {
-        const QueryDefinition &query = schema.queries[i];
-        const QString base = QString::fromUtf8(query.base_table);
-        queries.push_back({QString::fromUtf8(query.name), QString::fromUtf8(query.select_sql), base,
-                           base.isEmpty() ? QString() : QStringLiteral("id")});
-    }
+    for (std::size_t i = 0; i < schema.query_count; ++i)
+        queries.push_back(stored_query_of(schema.queries[i]));
     return queries;
 }
 
@@ -222,8 +237,20 @@ QStringList stored_query_differences(Database &db)
                               rows.column(3).toString()};
         stored.emplace(row[0].toUpper(), row);
     }
+    const SchemaDefinition &schema = schema_of(db);
+    const std::vector<StoredQuery> queries = stored_queries_of(schema);
+    // A row that an earlier build of this schema version wrote is as this
+    // program writes it.
+    for (std::size_t i = 0; i < schema.earlier_query_count; ++i) {
+        const QStringList earlier = row_of(stored_query_of(schema.earlier_queries[i]));
+        const auto found = stored.find(earlier[0].toUpper());
+        const auto now = std::find_if(queries.begin(), queries.end(),
+                                      [&](const StoredQuery &query) { return query.name == earlier[0]; });
+        if (found != stored.end() && found->second == earlier && now != queries.end())
+            found->second = row_of(*now);
+    }
     QStringList differing;
-    for (const StoredQuery &query : stored_queries_of(schema_of(db))) {
+    for (const StoredQuery &query : queries) {
         const QStringList row = row_of(query);
         const auto found = stored.find(row[0].toUpper());
         if (found == stored.end() || found->second != row)
@@ -242,6 +269,7 @@ void create_schema(Database &db)
     db.exec(QString::fromUtf8(schema_of(db).tables));
     db.exec(QString::fromUtf8(schema_of(db).history_table));
     write_stored_queries(db);
+    add_database_id(db);
     db.set_user_version(kSchemaVersion);
     transaction.commit();
 }

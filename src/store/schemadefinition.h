@@ -21,6 +21,11 @@ struct SchemaDefinition
     const char *history_table;  // added by schema version 2
     const QueryDefinition *queries;
     std::size_t query_count;
+    // Rows of the table stored_query that an earlier build of the same
+    // schema version wrote: a database holding one is as this program
+    // writes it (the program never runs the table's SQL).
+    const QueryDefinition *earlier_queries;
+    std::size_t earlier_query_count;
 };
 
 const SchemaDefinition &file_schema();

@@ -149,7 +149,8 @@ const QueryDefinition kQueries[] = {
     {"Q010", "users",
      "SELECT id, \"EmployeeID\", \"FirstName\", \"LastName\", password, revision FROM users"
      " ORDER BY dayvane_fold(\"LastName\") COLLATE \"C\", dayvane_fold(\"FirstName\") COLLATE \"C\" NULLS FIRST, id"},
-    {"Q011", "system_variables", "SELECT id, \"Variable\", \"Value\" FROM system_variables ORDER BY id"},
+    {"Q011", "system_variables",
+     "SELECT id, \"Variable\", \"Value\" FROM system_variables WHERE \"Variable\" = 'System password' ORDER BY id"},
     {"Q011a", "",
      "SELECT \"Variable\", \"Value\" FROM system_variables"
      " WHERE \"Variable\" = 'System password' AND \"Value\" = :Password"},
@@ -162,11 +163,17 @@ const QueryDefinition kQueries[] = {
      " FOR UPDATE"},
 };
 
+// As the file's: Q011 before the database had an id of its own.
+const QueryDefinition kEarlierQueries[] = {
+    {"Q011", "system_variables", "SELECT id, \"Variable\", \"Value\" FROM system_variables ORDER BY id"},
+};
+
 } // namespace
 
 const SchemaDefinition &server_schema()
 {
-    static const SchemaDefinition schema{kTables, kHistoryTable, kQueries, std::size(kQueries)};
+    static const SchemaDefinition schema{kTables, kHistoryTable, kQueries, std::size(kQueries), kEarlierQueries,
+                                         std::size(kEarlierQueries)};
     return schema;
 }
 

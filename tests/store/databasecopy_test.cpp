@@ -1,5 +1,6 @@
 #include "store/connection.h"
 #include "store/database.h"
+#include "store/databaseid.h"
 
 #include "testdatabase.h"
 #include "testserver.h"
@@ -50,7 +51,8 @@ QStringList everything(Database &db)
     Statement years = db.prepare(QStringLiteral(
         "SELECT y.\"CalendarLink\", y.\"YearVal\", y.id, c.\"Name\", c.\"OwnerLink\","
         " (SELECT min(d.id) FROM days d WHERE d.\"YearLink\" = y.id),"
-        " (SELECT \"Value\" FROM system_variables) FROM calendar_years y JOIN calendars c ON c.id = y.\"CalendarLink\""
+        " (SELECT \"Value\" FROM system_variables WHERE \"Variable\" = 'System password')"
+        " FROM calendar_years y JOIN calendars c ON c.id = y.\"CalendarLink\""
         " ORDER BY y.id"));
     while (years.step()) {
         const int year = years.column(1).toInt();
@@ -128,6 +130,9 @@ TEST(DatabaseCopy, FileToServerToFileGivesTheSameDatabase)
     Database on_server = open_existing_database(address);
     Database last = open_existing_database(back);
     const QStringList expected = everything(first);
+    // The database's id travels with it.
+    ASSERT_TRUE(read_database_id(first));
+    EXPECT_EQ(read_database_id(last), read_database_id(first));
     EXPECT_EQ(everything(on_server), expected);
     EXPECT_EQ(everything(last), expected);
     const auto add_calendar = [](Database &db) {

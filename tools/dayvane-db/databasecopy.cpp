@@ -1,6 +1,7 @@
 #include "databasecopy.h"
 
 #include "store/database.h"
+#include "store/databaseid.h"
 #include "store/dberror.h"
 #include "store/transaction.h"
 
@@ -189,7 +190,12 @@ const std::vector<QString> &copied_tables()
 bool holds_no_records(Database &db)
 {
     for (const QString &table : copied_tables()) {
-        Statement any = db.prepare(QStringLiteral("SELECT 1 FROM %1 LIMIT 1").arg(table));
+        // Every new database has its id.
+        const bool variables = table == QLatin1String("system_variables");
+        Statement any = db.prepare(QStringLiteral("SELECT 1 FROM %1%2 LIMIT 1")
+                                       .arg(table, variables ? QStringLiteral(" WHERE \"Variable\" <> :Name") : QString()));
+        if (variables)
+            any.bind(QStringLiteral(":Name"), kDatabaseIdVariable);
         if (any.step())
             return false;
     }
@@ -227,6 +233,12 @@ std::vector<CopiedTable> copy_database(Database &source, Database &target)
     // A database from before the history has none to copy.
     const bool has_history = source.has_table(QStringLiteral("change_history"));
     Transaction transaction(target);
+    // A copy is the same database: the target's own id gives way to the
+    // source's (a source without one leaves the copy without one, to be made
+    // on first need).
+    Statement forget_id = target.prepare(QStringLiteral("DELETE FROM system_variables WHERE \"Variable\" = :Name"));
+    forget_id.bind(QStringLiteral(":Name"), kDatabaseIdVariable);
+    forget_id.exec();
     for (const QString &table : copied_tables()) {
         if (table == QLatin1String("change_history") && !has_history) {
             // As a table without records reads: the target's must read the same.
