@@ -2,6 +2,7 @@
 
 #include "store/database.h"
 #include "store/dberror.h"
+#include "store/schemadefinition.h"
 #include "store/transaction.h"
 
 #include <QRandomGenerator>
@@ -13,15 +14,15 @@ namespace dayvane {
 
 namespace {
 
-// The value of the first "DatabaseId" row; nullopt without one.
+// The stored id; nullopt without one (a database from before the table).
 std::optional<QByteArray> stored_value(Database &db)
 {
-    Statement row = db.prepare(QStringLiteral(
-        "SELECT \"Value\" FROM system_variables WHERE \"Variable\" = :Name ORDER BY id LIMIT 1"));
-    row.bind(QStringLiteral(":Name"), kDatabaseIdVariable);
+    if (!db.has_table(kDatabaseIdentityTable))
+        return std::nullopt;
+    Statement row = db.prepare(QStringLiteral("SELECT id FROM database_identity LIMIT 1"));
     if (!row.step())
         return std::nullopt;
-    return row.column(0).toByteArray();
+    return row.column(0).toString().toLatin1();
 }
 
 // A stored value goes into every exported UID: only what this program
@@ -45,11 +46,11 @@ QString new_database_id()
 
 QString add_database_id(Database &db)
 {
+    const SchemaDefinition &schema = db.dialect() == Database::Dialect::PostgreSQL ? server_schema() : file_schema();
+    db.exec(QString::fromUtf8(schema.identity_table));
     const QString id = new_database_id();
-    Statement insert = db.prepare(
-        QStringLiteral("INSERT INTO system_variables (\"Variable\", \"Value\") VALUES (:Name, :Value)"));
-    insert.bind(QStringLiteral(":Name"), kDatabaseIdVariable);
-    insert.bind(QStringLiteral(":Value"), id.toLatin1());
+    Statement insert = db.prepare(QStringLiteral("INSERT INTO database_identity (id) VALUES (:Id)"));
+    insert.bind(QStringLiteral(":Id"), id);
     insert.exec();
     return id;
 }
@@ -70,8 +71,9 @@ std::optional<QString> ensure_database_id(Database &db)
         Transaction transaction(db);
         // Two workstations making the id at one moment: the second waits
         // for the first (a file's transaction takes the writer's lock at
-        // once; a server's table is locked against other writers only) and
-        // then finds its id.
+        // once; on a server system_variables, which every database has,
+        // stands for the table that may not exist yet, locked against other
+        // writers only) and then finds its table and id.
         if (db.dialect() == Database::Dialect::PostgreSQL)
             db.exec(QStringLiteral("LOCK TABLE system_variables IN SHARE ROW EXCLUSIVE MODE;"));
         const std::optional<QByteArray> made_meanwhile = stored_value(db);

@@ -8,7 +8,6 @@
 
 #include <QStringList>
 
-#include <algorithm>
 #include <iterator>
 #include <map>
 #include <vector>
@@ -91,6 +90,15 @@ CREATE TABLE change_history (
 CREATE INDEX change_history_by_calendar ON change_history (CalendarLink, id);
 )sql";
 
+// The database's id (see databaseid.h): one row, never more (the unique
+// index on a constant), of 32 lower-case hex digits.
+const char *const kIdentityTable = R"sql(
+CREATE TABLE IF NOT EXISTS database_identity (
+    id TEXT NOT NULL CHECK (length(id) = 32 AND id NOT GLOB '*[^0-9a-f]*')
+);
+CREATE UNIQUE INDEX IF NOT EXISTS database_identity_one_row ON database_identity ((1));
+)sql";
+
 // The stored queries. Scrambled passwords are blobs (byte-exact); dates are
 // ISO text, so text order is date order. A query with a base table must
 // select that table's id, through which its records are written.
@@ -151,10 +159,7 @@ const QueryDefinition kQueries[] = {
     {"Q010", "users",
      "SELECT id, EmployeeID, FirstName, LastName, password, revision FROM users"
      " ORDER BY LastName COLLATE NOCASE, FirstName COLLATE NOCASE, id"},
-    // Only the system password's row: the program treats Q011's first row as
-    // that, and the count of its rows as whether one is set.
-    {"Q011", "system_variables",
-     "SELECT id, Variable, Value FROM system_variables WHERE Variable = 'System password' ORDER BY id"},
+    {"Q011", "system_variables", "SELECT id, Variable, Value FROM system_variables ORDER BY id"},
     {"Q011a", "",
      "SELECT Variable, Value FROM system_variables"
      " WHERE Variable = 'System password' AND Value = :Password"},
@@ -167,18 +172,11 @@ const QueryDefinition kQueries[] = {
      "SELECT id, revision, EmployeeID, FirstName, LastName, password FROM users WHERE id = :UserID"},
 };
 
-// Written into the table by this schema version before the database had an
-// id of its own; the program has run the definitions above ever since.
-const QueryDefinition kEarlierQueries[] = {
-    {"Q011", "system_variables", "SELECT id, Variable, Value FROM system_variables ORDER BY id"},
-};
-
 } // namespace
 
 const SchemaDefinition &file_schema()
 {
-    static const SchemaDefinition schema{kTables, kHistoryTable, kQueries, std::size(kQueries), kEarlierQueries,
-                                         std::size(kEarlierQueries)};
+    static const SchemaDefinition schema{kTables, kHistoryTable, kIdentityTable, kQueries, std::size(kQueries)};
     return schema;
 }
 
@@ -187,13 +185,6 @@ namespace {
 const SchemaDefinition &schema_of(const Database &db)
 {
     return db.dialect() == Database::Dialect::PostgreSQL ? server_schema() : file_schema();
-}
-
-StoredQuery stored_query_of(const QueryDefinition &query)
-{
-    const QString base = QString::fromUtf8(query.base_table);
-    return {QString::fromUtf8(query.name), QString::fromUtf8(query.select_sql), base,
-            base.isEmpty() ? QString() : QStringLiteral("id")};
 }
 
 // A stored query's row of the table stored_query: name, SQL, base table and
@@ -223,8 +214,12 @@ void write_stored_queries(Database &db)
 std::vector<StoredQuery> stored_queries_of(const SchemaDefinition &schema)
 {
     std::vector<StoredQuery> queries;
-    for (std::size_t i = 0; i < schema.query_count; ++i)
-        queries.push_back(stored_query_of(schema.queries[i]));
+    for (std::size_t i = 0; i < schema.query_count; ++i) {
+        const QueryDefinition &query = schema.queries[i];
+        const QString base = QString::fromUtf8(query.base_table);
+        queries.push_back({QString::fromUtf8(query.name), QString::fromUtf8(query.select_sql), base,
+                           base.isEmpty() ? QString() : QStringLiteral("id")});
+    }
     return queries;
 }
 
@@ -237,20 +232,8 @@ QStringList stored_query_differences(Database &db)
                               rows.column(3).toString()};
         stored.emplace(row[0].toUpper(), row);
     }
-    const SchemaDefinition &schema = schema_of(db);
-    const std::vector<StoredQuery> queries = stored_queries_of(schema);
-    // A row that an earlier build of this schema version wrote is as this
-    // program writes it.
-    for (std::size_t i = 0; i < schema.earlier_query_count; ++i) {
-        const QStringList earlier = row_of(stored_query_of(schema.earlier_queries[i]));
-        const auto found = stored.find(earlier[0].toUpper());
-        const auto now = std::find_if(queries.begin(), queries.end(),
-                                      [&](const StoredQuery &query) { return query.name == earlier[0]; });
-        if (found != stored.end() && found->second == earlier && now != queries.end())
-            found->second = row_of(*now);
-    }
     QStringList differing;
-    for (const StoredQuery &query : queries) {
+    for (const StoredQuery &query : stored_queries_of(schema_of(db))) {
         const QStringList row = row_of(query);
         const auto found = stored.find(row[0].toUpper());
         if (found == stored.end() || found->second != row)

@@ -19,13 +19,11 @@ struct SchemaDefinition
 {
     const char *tables;
     const char *history_table;  // added by schema version 2
+    // The database's id (see databaseid.h): made with the database, or on
+    // first need in one from before it, so its SQL is IF NOT EXISTS.
+    const char *identity_table;
     const QueryDefinition *queries;
     std::size_t query_count;
-    // Rows of the table stored_query that an earlier build of the same
-    // schema version wrote: a database holding one is as this program
-    // writes it (the program never runs the table's SQL).
-    const QueryDefinition *earlier_queries;
-    std::size_t earlier_query_count;
 };
 
 const SchemaDefinition &file_schema();

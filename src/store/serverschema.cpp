@@ -87,6 +87,14 @@ CREATE TABLE change_history (
 CREATE INDEX change_history_by_calendar ON change_history ("CalendarLink", id);
 )sql";
 
+// The database's id as a file holds it (see the file's schema).
+const char *const kIdentityTable = R"sql(
+CREATE TABLE IF NOT EXISTS database_identity (
+    id text NOT NULL CHECK (id ~ '^[0-9a-f]{32}$')
+);
+CREATE UNIQUE INDEX IF NOT EXISTS database_identity_one_row ON database_identity ((true));
+)sql";
+
 // A file sorts NULL first; the server must be told. The record a change
 // checks (Q004, Q017) is locked until the change ends, so that a second
 // workstation's change waits and then sees the new revision.
@@ -149,8 +157,7 @@ const QueryDefinition kQueries[] = {
     {"Q010", "users",
      "SELECT id, \"EmployeeID\", \"FirstName\", \"LastName\", password, revision FROM users"
      " ORDER BY dayvane_fold(\"LastName\") COLLATE \"C\", dayvane_fold(\"FirstName\") COLLATE \"C\" NULLS FIRST, id"},
-    {"Q011", "system_variables",
-     "SELECT id, \"Variable\", \"Value\" FROM system_variables WHERE \"Variable\" = 'System password' ORDER BY id"},
+    {"Q011", "system_variables", "SELECT id, \"Variable\", \"Value\" FROM system_variables ORDER BY id"},
     {"Q011a", "",
      "SELECT \"Variable\", \"Value\" FROM system_variables"
      " WHERE \"Variable\" = 'System password' AND \"Value\" = :Password"},
@@ -163,17 +170,11 @@ const QueryDefinition kQueries[] = {
      " FOR UPDATE"},
 };
 
-// As the file's: Q011 before the database had an id of its own.
-const QueryDefinition kEarlierQueries[] = {
-    {"Q011", "system_variables", "SELECT id, \"Variable\", \"Value\" FROM system_variables ORDER BY id"},
-};
-
 } // namespace
 
 const SchemaDefinition &server_schema()
 {
-    static const SchemaDefinition schema{kTables, kHistoryTable, kQueries, std::size(kQueries), kEarlierQueries,
-                                         std::size(kEarlierQueries)};
+    static const SchemaDefinition schema{kTables, kHistoryTable, kIdentityTable, kQueries, std::size(kQueries)};
     return schema;
 }
 

@@ -51,8 +51,7 @@ QStringList everything(Database &db)
     Statement years = db.prepare(QStringLiteral(
         "SELECT y.\"CalendarLink\", y.\"YearVal\", y.id, c.\"Name\", c.\"OwnerLink\","
         " (SELECT min(d.id) FROM days d WHERE d.\"YearLink\" = y.id),"
-        " (SELECT \"Value\" FROM system_variables WHERE \"Variable\" = 'System password')"
-        " FROM calendar_years y JOIN calendars c ON c.id = y.\"CalendarLink\""
+        " (SELECT \"Value\" FROM system_variables) FROM calendar_years y JOIN calendars c ON c.id = y.\"CalendarLink\""
         " ORDER BY y.id"));
     while (years.step()) {
         const int year = years.column(1).toInt();

@@ -242,11 +242,13 @@ TEST_P(RecordSetWrites, AddEditAndDeleteWriteThrough)
         const QString check = QStringLiteral("PARAMETERS [Password] Text ( 255 ); SELECT Q011a.* FROM Q011a;");
         return RecordSet::open(db, check, {{QStringLiteral("Password"), *scramble_text(typed)}}).record_count() > 0;
     };
-    // The database's id: made with it, made again on first need once gone (not
-    // by a connection that only looks); the system password's queries never see it.
+    // The database's id: made with it, one row only; made again on first need
+    // in a database from before its table (not by a connection that only
+    // looks); out of the system password's way in a table of its own.
     const std::optional<QString> made_with_it = read_database_id(db);
     ASSERT_TRUE(made_with_it && made_with_it->size() == 32);
-    db.exec(QStringLiteral("DELETE FROM system_variables;"));
+    EXPECT_THROW(db.exec(QStringLiteral("INSERT INTO database_identity (id) VALUES ('%1');").arg(new_database_id())), DbError);
+    db.exec(QStringLiteral("DROP TABLE database_identity;"));
     Database looking = open_for_inspection(t.path());
     EXPECT_EQ(ensure_database_id(looking), std::nullopt);
     const std::optional<QString> made = ensure_database_id(db);

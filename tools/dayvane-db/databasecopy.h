@@ -35,11 +35,11 @@ std::optional<QString> foreign_table(Database &db);
 // an empty calendar database of either engine, in one transaction: ids,
 // revisions, scrambled passwords, the system password and the database's
 // id (see databaseid.h) as they are, and each table's id high-water mark, so
-// a copy never hands out an id the source had used. A server source is read in one read-only snapshot, without the
-// writers' lock: the workstations' saves go on. Rows travel in batches, so
-// memory stays bounded however large the database. Then reads the target
-// back: when any table's count or checksum differs from the source's,
-// throws DbError and writes nothing.
+// a copy never hands out an id the source had used. A server source is read
+// in one read-only snapshot, without the writers' lock: the workstations'
+// saves go on. Rows travel in batches, so memory stays bounded however large
+// the database. Then reads the target back: when any table's count or
+// checksum differs from the source's, throws DbError and writes nothing.
 std::vector<CopiedTable> copy_database(Database &source, Database &target);
 
 } // namespace dayvane
