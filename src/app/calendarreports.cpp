@@ -8,8 +8,10 @@
 #include "export/yearicalendar.h"
 #include "printing/printreports.h"
 #include "printing/reportrows.h"
+#include "store/databaseid.h"
 #include "ui_common/appstate.h"
 #include "ui_common/busycursor.h"
+#include "ui_common/errorreport.h"
 #include "ui_common/gridhelpers.h"
 #include "ui_common/interaction.h"
 #include "users/security.h"
@@ -103,13 +105,17 @@ void CalendarWindow::export_calendar(ExportFormat format)
                                                              icalendar ? QStringLiteral("ics") : QStringLiteral("csv"))));
     if (!path)
         return;
+    std::optional<QString> database_id;
+    if (icalendar && !run_reported([&] { database_id = ensure_database_id(*app_state().database); }))
+        return;
     bool written = false;
     QString failure;
     {
         const BusyCursor busy;
         const QByteArray data = icalendar
-            ? year_icalendar(year, app_state().calendar_name, QTimeZone::systemTimeZone(), QDateTime::currentDateTimeUtc())
-            : year_csv(year);
+            ? year_icalendar(year, app_state().calendar_name, QTimeZone::systemTimeZone(), QDateTime::currentDateTimeUtc(),
+                             database_id.value_or(QString()))
+            : year_csv(year, format == ExportFormat::CsvSemicolon ? QLatin1Char(';') : QLatin1Char(','));
         // Written beside the target and renamed: a failed export leaves an
         // earlier file as it was.
         QSaveFile file(*path);

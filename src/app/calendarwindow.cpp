@@ -286,6 +286,7 @@ void CalendarWindow::build_commands()
     set_command(QStringLiteral("preview_calendar_12_month_part_2"), [this] { print_calendar_12_month(2, true); });
     set_command(QStringLiteral("export_ics"), [this] { export_calendar(ExportFormat::ICalendar); });
     set_command(QStringLiteral("export_csv"), [this] { export_calendar(ExportFormat::Csv); });
+    set_command(QStringLiteral("export_csv_semicolon"), [this] { export_calendar(ExportFormat::CsvSemicolon); });
 }
 
 bool CalendarWindow::show_calendar_year(QDate date)

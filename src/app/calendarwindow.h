@@ -62,8 +62,9 @@ public:
     void print_calendar_1_month(bool preview);
     void print_calendar_12_month(int part, bool preview);
     // Asks for a file and writes the loaded year into it; refused as the
-    // reports are, and a file that cannot be written is reported.
-    enum class ExportFormat { ICalendar, Csv };
+    // reports are, and a file that cannot be written is reported. An
+    // iCalendar export gives the database its id on first need.
+    enum class ExportFormat { ICalendar, Csv, CsvSemicolon };
     void export_calendar(ExportFormat format);
 
     void write_ini();

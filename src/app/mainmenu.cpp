@@ -45,6 +45,7 @@ std::vector<MenuNode> main_menu_nodes()
         heading("export", "Export", "calendar_menu"),
         command("export_ics", "iCalendar file (.ics)", "export"),
         command("export_csv", "CSV file (.csv)", "export"),
+        command("export_csv_semicolon", "CSV file for spreadsheets using ; (.csv)", "export"),
         heading("customer_service", "Customer service"),
         heading("help", "Help", "customer_service"),
         command("on_line_help", "On-line help", "help"),

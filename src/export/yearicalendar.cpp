@@ -2,11 +2,14 @@
 
 #include "model/timesegments.h"
 #include "calendaryear/calendaryear.h"
+#include "store/databaseid.h"
 
 #include <QDateTime>
 #include <QTimeZone>
 
+#include <algorithm>
 #include <cstdlib>
+#include <optional>
 
 namespace dayvane {
 
@@ -14,9 +17,16 @@ namespace {
 
 constexpr qsizetype kLineOctets = 75;
 
-// TEXT values: backslash, semicolon, comma and line breaks escaped.
+bool is_control(QChar c)
+{
+    return c.category() == QChar::Other_Control && c != QLatin1Char('\t');
+}
+
+// TEXT values: backslash, semicolon, comma and line breaks escaped; other
+// control characters, which the standard does not allow, left out.
 QString escaped(QString text)
 {
+    text.removeIf([](QChar c) { return is_control(c) && c != QLatin1Char('\r') && c != QLatin1Char('\n'); });
     text.replace(QLatin1String("\\"), QLatin1String("\\\\"));
     text.replace(QLatin1String(";"), QLatin1String("\\;"));
     text.replace(QLatin1String(","), QLatin1String("\\,"));
@@ -24,6 +34,19 @@ QString escaped(QString text)
     text.replace(QLatin1Char('\r'), QLatin1String("\\n"));
     text.replace(QLatin1Char('\n'), QLatin1String("\\n"));
     return text;
+}
+
+// A parameter value as written after "=": between double quotes when it
+// holds a colon, semicolon or comma; nullopt when it holds a double quote or
+// a control character, which no parameter value can.
+std::optional<QString> parameter_value(const QString &value)
+{
+    if (value.contains(QLatin1Char('"')) || std::any_of(value.begin(), value.end(), is_control))
+        return std::nullopt;
+    const bool plain = std::none_of(value.begin(), value.end(), [](QChar c) {
+        return c == QLatin1Char(':') || c == QLatin1Char(';') || c == QLatin1Char(',');
+    });
+    return plain ? value : QLatin1Char('"') + value + QLatin1Char('"');
 }
 
 class Writer
@@ -109,7 +132,7 @@ void time_zone(Writer &out, const QTimeZone &zone, int year)
         changes.append(zone.transitions(from, to));
     }
     out.line(QStringLiteral("BEGIN:VTIMEZONE"));
-    out.line(QStringLiteral("TZID:") + QString::fromUtf8(zone.id()));
+    out.line(QStringLiteral("TZID:") + escaped(QString::fromUtf8(zone.id())));
     if (changes.isEmpty()) {
         const int offset = zone.offsetFromUtc(from);
         observance(out, false, QStringLiteral("19700101T000000"), offset, offset,
@@ -126,16 +149,33 @@ void time_zone(Writer &out, const QTimeZone &zone, int year)
 } // namespace
 
 QByteArray year_icalendar(const CalendarYear &year, const QString &calendar_name, const QTimeZone &wanted_zone,
-                          const QDateTime &stamp)
+                          const QDateTime &stamp, const QString &database_id)
 {
     // A workstation whose zone Qt cannot name gets its times as UTC rather
     // than a file without a valid TZID.
     const QTimeZone zone = wanted_zone.isValid() ? wanted_zone : QTimeZone::utc();
+    // A zone whose id no parameter can hold (a double quote or a control
+    // character in it) has its times converted to UTC.
+    const std::optional<QString> zone_parameter = parameter_value(QString::fromUtf8(zone.id()));
+    const QTimeZone written_zone = zone_parameter ? zone : QTimeZone::utc();
+    const QString tzid = zone_parameter.value_or(QStringLiteral("UTC"));
+    const auto time_value = [&](QDate date, qint32 minutes) {
+        if (zone_parameter)
+            return local_value(date, minutes);
+        const QDateTime local(date.addDays(minutes / kMinutesPerDay),
+                              QTime(minutes % kMinutesPerDay / 60, minutes % 60), zone);
+        return local_value(local.toUTC(), 0);
+    };
     Writer out;
-    const QString tzid = QString::fromUtf8(zone.id());
     const QString dtstamp = QStringLiteral("DTSTAMP:") + stamp.toUTC().toString(QStringLiteral("yyyyMMdd'T'HHmmss'Z'"));
     const QString calendar = escaped(calendar_name);
-    const QString uid_tail = QStringLiteral("-calendar%1@dayvane").arg(year.calendar_id());
+    // Without a stored id (a database that cannot be written just now) the
+    // UIDs are unique to this export: its events never replace another
+    // database's, though importing a later export adds copies instead of
+    // updating them.
+    const QString uid_tail = QStringLiteral("-calendar%1-%2@dayvane")
+                                 .arg(year.calendar_id())
+                                 .arg(database_id.isEmpty() ? new_database_id() : database_id);
 
     out.line(QStringLiteral("BEGIN:VCALENDAR"));
     out.line(QStringLiteral("VERSION:2.0"));
@@ -143,7 +183,7 @@ QByteArray year_icalendar(const CalendarYear &year, const QString &calendar_name
     out.line(QStringLiteral("CALSCALE:GREGORIAN"));
     out.line(QStringLiteral("METHOD:PUBLISH"));
     out.line(QStringLiteral("X-WR-CALNAME:") + calendar);
-    time_zone(out, zone, year.year());
+    time_zone(out, written_zone, year.year());
 
     const QDate last(year.year(), 12, 31);
     for (QDate date(year.year(), 1, 1); date <= last; date = date.addDays(1)) {
@@ -157,8 +197,8 @@ QByteArray year_icalendar(const CalendarYear &year, const QString &calendar_name
             out.line(QStringLiteral("BEGIN:VEVENT"));
             out.line(QStringLiteral("UID:%1-period%2%3").arg(date_value(date)).arg(i + 1).arg(uid_tail));
             out.line(dtstamp);
-            out.line(QStringLiteral("DTSTART;TZID=%1:%2").arg(tzid, local_value(date, period.start)));
-            out.line(QStringLiteral("DTEND;TZID=%1:%2").arg(tzid, local_value(date, end)));
+            out.line(QStringLiteral("DTSTART;TZID=%1:%2").arg(tzid, time_value(date, period.start)));
+            out.line(QStringLiteral("DTEND;TZID=%1:%2").arg(tzid, time_value(date, end)));
             out.line(QStringLiteral("SUMMARY:%1 (%2)")
                          .arg(period.worked() ? QStringLiteral("Work") : QStringLiteral("Paid\\, no work"), calendar));
             out.line(QStringLiteral("END:VEVENT"));

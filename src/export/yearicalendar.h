@@ -20,13 +20,21 @@ class CalendarYear;
 //   comment.
 // The times are written as wall-clock times of `zone` with a VTIMEZONE built
 // from the zone's transitions around the year (a zone without transitions,
-// UTC for one, gets a single STANDARD block). UIDs depend only on the
-// calendar id, the date and the period's position (or "comment"), so that a
-// calendar program importing a later export updates the events it has
-// instead of adding copies. An invalid `zone` writes the times as UTC. `stamp` is the DTSTAMP of every event, written in
-// UTC. Lines end in CRLF and fold at 75 octets, never inside a UTF-8
-// sequence.
+// UTC for one, gets a single STANDARD block); a TZID holding ":", ";" or ","
+// (a POSIX TZ such as "CET-1CEST,M3.5.0,M10.5.0/3") is quoted, and a zone
+// whose id cannot be a parameter at all (a double quote or a control
+// character in it) has its times converted to UTC. An invalid `zone` writes
+// the times as UTC.
+// UIDs depend only on `database_id` (see databaseid.h), the calendar id, the
+// date and the period's position (or "comment"): unique to the database, and
+// stable, so that a calendar program importing a later export updates the
+// events it has instead of adding copies. An empty `database_id` gives UIDs
+// unique to this export.
+// Text values leave out control characters other than tabs and line breaks
+// (written "\n").
+// `stamp` is the DTSTAMP of every event, written in UTC. Lines end in CRLF
+// and fold at 75 octets, never inside a UTF-8 sequence.
 QByteArray year_icalendar(const CalendarYear &year, const QString &calendar_name, const QTimeZone &zone,
-                          const QDateTime &stamp);
+                          const QDateTime &stamp, const QString &database_id);
 
 } // namespace dayvane

@@ -1,5 +1,6 @@
 #include "store/connection.h"
 
+#include "store/databaseid.h"
 #include "store/dberror.h"
 #include "store/drivetype.h"
 #include "store/postgresengine.h"
@@ -194,6 +195,7 @@ int upgrade_calendar_database(const QString &location, const QByteArray &passwor
     Database db = open_location(location, password);
     const int version = db.user_version();
     upgrade_schema(db);
+    ensure_database_id(db);
     return version;
 }
 

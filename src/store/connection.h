@@ -88,7 +88,8 @@ Database open_existing_database(const QString &path, const QByteArray &password 
 // DbError as open_existing_database does.
 Database open_for_inspection(const QString &location, const QByteArray &password = {});
 
-// Brings the calendar database at `location` up to this program's schema.
+// Brings the calendar database at `location` up to this program's schema,
+// and gives one without an id of its own its id (see databaseid.h).
 // Returns the version it had. Throws DbError as open_existing_database does.
 int upgrade_calendar_database(const QString &location, const QByteArray &password = {});
 

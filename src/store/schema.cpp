@@ -1,6 +1,7 @@
 #include "store/schema.h"
 
 #include "store/database.h"
+#include "store/databaseid.h"
 #include "store/dberror.h"
 #include "store/schemadefinition.h"
 #include "store/transaction.h"
@@ -89,6 +90,15 @@ CREATE TABLE change_history (
 CREATE INDEX change_history_by_calendar ON change_history (CalendarLink, id);
 )sql";
 
+// The database's id (see databaseid.h): one row, never more (the unique
+// index on a constant), of 32 lower-case hex digits.
+const char *const kIdentityTable = R"sql(
+CREATE TABLE IF NOT EXISTS database_identity (
+    id TEXT NOT NULL CHECK (length(id) = 32 AND id NOT GLOB '*[^0-9a-f]*')
+);
+CREATE UNIQUE INDEX IF NOT EXISTS database_identity_one_row ON database_identity ((1));
+)sql";
+
 // The stored queries. Scrambled passwords are blobs (byte-exact); dates are
 // ISO text, so text order is date order. A query with a base table must
 // select that table's id, through which its records are written.
@@ -166,7 +176,7 @@ const QueryDefinition kQueries[] = {
 
 const SchemaDefinition &file_schema()
 {
-    static const SchemaDefinition schema{kTables, kHistoryTable, kQueries, std::size(kQueries)};
+    static const SchemaDefinition schema{kTables, kHistoryTable, kIdentityTable, kQueries, std::size(kQueries)};
     return schema;
 }
 
@@ -242,6 +252,7 @@ void create_schema(Database &db)
     db.exec(QString::fromUtf8(schema_of(db).tables));
     db.exec(QString::fromUtf8(schema_of(db).history_table));
     write_stored_queries(db);
+    add_database_id(db);
     db.set_user_version(kSchemaVersion);
     transaction.commit();
 }

@@ -19,6 +19,9 @@ struct SchemaDefinition
 {
     const char *tables;
     const char *history_table;  // added by schema version 2
+    // The database's id (see databaseid.h): made with the database, or on
+    // first need in one from before it, so its SQL is IF NOT EXISTS.
+    const char *identity_table;
     const QueryDefinition *queries;
     std::size_t query_count;
 };

@@ -87,6 +87,14 @@ CREATE TABLE change_history (
 CREATE INDEX change_history_by_calendar ON change_history ("CalendarLink", id);
 )sql";
 
+// The database's id as a file holds it (see the file's schema).
+const char *const kIdentityTable = R"sql(
+CREATE TABLE IF NOT EXISTS database_identity (
+    id text NOT NULL CHECK (id ~ '^[0-9a-f]{32}$')
+);
+CREATE UNIQUE INDEX IF NOT EXISTS database_identity_one_row ON database_identity ((true));
+)sql";
+
 // A file sorts NULL first; the server must be told. The record a change
 // checks (Q004, Q017) is locked until the change ends, so that a second
 // workstation's change waits and then sees the new revision.
@@ -166,7 +174,7 @@ const QueryDefinition kQueries[] = {
 
 const SchemaDefinition &server_schema()
 {
-    static const SchemaDefinition schema{kTables, kHistoryTable, kQueries, std::size(kQueries)};
+    static const SchemaDefinition schema{kTables, kHistoryTable, kIdentityTable, kQueries, std::size(kQueries)};
     return schema;
 }
 

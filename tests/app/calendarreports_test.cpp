@@ -4,6 +4,7 @@
 #include "pdftools.h"
 #include "printing/engine/reportdata.h"
 #include "store/database.h"
+#include "store/databaseid.h"
 #include "ui_common/menutree.h"
 
 #include <QAction>
@@ -105,7 +106,9 @@ TEST_F(CalendarReports, PreviewPrintingAndExportShowWhatTheWindowShowsInThePartO
     EXPECT_EQ(heading->text(0), QStringLiteral("Export"));
     struct Case { const char *command, *node_text, *file, *expected; };
     for (const Case &c : {Case{"export_ics", "iCalendar file (.ics)", "office.ics", "SUMMARY:Team day\r\n"},
-                          Case{"export_csv", "CSV file (.csv)", "office.csv", "2024-03-15,Friday,Typical workday,"}}) {
+                          Case{"export_csv", "CSV file (.csv)", "office.csv", "2024-03-15,Friday,Typical workday,"},
+                          Case{"export_csv_semicolon", "CSV file for spreadsheets using ; (.csv)", "office-semicolon.csv",
+                               "2024-03-15;Friday;Typical workday;"}}) {
         EXPECT_EQ(find_menu_node(heading->treeWidget(), QLatin1String(c.command))->text(0), QLatin1String(c.node_text));
         const QString path = home.filePath(QLatin1String(c.file));
         user.answer_save_file(path);
@@ -119,13 +122,17 @@ TEST_F(CalendarReports, PreviewPrintingAndExportShowWhatTheWindowShowsInThePartO
         window.run_command(QLatin1String(c.command));
         EXPECT_TRUE(user.take_texts().join(u'\n').contains(QStringLiteral("could not be written"))) << c.command;
     }
+    // A database from before its id gets one at its first export, into the events' UIDs.
+    app_state().database->exec(QStringLiteral("DROP TABLE database_identity;"));
     // Renamed in the calendar list while open: both reports and the exported events take the new name.
     rename_in_list(QStringLiteral("Office"), 2024, QStringLiteral("Depot"));
     for (const char *command : {"print_calendar_1_month", "print_calendar_12_month_part_1"})
         EXPECT_TRUE(print(command).front().fields[0].startsWith(QStringLiteral("Depot ("))) << command;
     user.answer_save_file(home.filePath(QStringLiteral("depot.ics")));
     window.run_command(QStringLiteral("export_ics"));
-    EXPECT_TRUE(read_file(home.filePath(QStringLiteral("depot.ics"))).contains("SUMMARY:Work (Depot)\r\n"));
+    const QByteArray depot = read_file(home.filePath(QStringLiteral("depot.ics")));
+    EXPECT_TRUE(depot.contains("SUMMARY:Work (Depot)\r\n"));
+    EXPECT_TRUE(depot.contains("-" + read_database_id(*app_state().database).value_or("none").toLatin1() + "@dayvane\r\n"));
     // Another workstation changed the calendar: no file is asked for.
     app_state().database->exec(QStringLiteral("UPDATE calendars SET revision = revision + 1;"));
     window.run_command(QStringLiteral("export_csv"));

@@ -3,6 +3,7 @@
 
 #include "export/yearcsv.h"
 #include "export/yearicalendar.h"
+#include "store/databaseid.h"
 #include "store/history.h"
 #include "store/scramble.h"
 #include "calendaryear/calendaryear.h"
@@ -17,6 +18,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTimeZone>
 
@@ -41,6 +43,7 @@ const QString kHostileComment = QStringLiteral(
     "\u00e4\u00f6\u00fc\u00e4\u00f6\u00fc\u00e4\u00f6\u00fc\u00e4\u00f6\u00fc\u00e4\u00f6\u00fc");
 const QString kSeparatorComment = QStringLiteral("a,b;c");
 const QString kFormulaComment = QStringLiteral("=HYPERLINK(\"http://x\")");
+const QString kDatabaseId = QStringLiteral("0123456789abcdef0123456789abcdef");
 
 // Calendar 7 "Night Shift", year 2024, typical day 08:00-12:00 and
 // 13:00-17:00 worked. Days: Jan 2 typical with the hostile comment; Mar 15
@@ -68,10 +71,10 @@ CalendarYear sample_year()
 
 // Whether `csv` starts with a byte order mark, and its rows, as readcsv.py
 // reads them.
-std::pair<bool, std::vector<QStringList>> read_with_python(const QByteArray &csv)
+std::pair<bool, std::vector<QStringList>> read_with_python(const QByteArray &csv, char separator)
 {
     QProcess python;
-    python.start(QStringLiteral(DAYVANE_PYTHON), {QStringLiteral(DAYVANE_READ_CSV)});
+    python.start(QStringLiteral(DAYVANE_PYTHON), {QStringLiteral(DAYVANE_READ_CSV), QString(QLatin1Char(separator))});
     python.write(csv);
     python.closeWriteChannel();
     EXPECT_TRUE(python.waitForFinished(30000));
@@ -111,29 +114,65 @@ std::map<QString, QString> read_with_libical(const QByteArray &ics)
     return events;
 }
 
-TEST(YearCsv, ReadsBackWithARealCsvReader)
+TEST(YearCsv, ReadsBackWithARealCsvReaderWithEitherSeparator)
 {
-    const QByteArray csv = year_csv(sample_year());
-    EXPECT_TRUE(csv.endsWith("\r\n"));
-    EXPECT_EQ(csv.count("\r\n"), 367 + 1);  // header, 366 days and the CRLF inside one comment
-    const auto [bom, rows] = read_with_python(csv);
-    EXPECT_TRUE(bom);
-    ASSERT_EQ(rows.size(), 367u);  // header and every day of leap year 2024, Dec 31 2023 left out
-    EXPECT_EQ(rows[0].join(u'|'), u"Date|Weekday|Day class|Periods|Worked minutes|Worked|Paid minutes|Paid|Comment");
-    // The fields after the date, joined by "|".
-    const QString none = QStringLiteral("No work, no pay||0|0h 0m|0|0h 0m|");
-    const std::map<QString, QString> expected{
-        {"2024-01-01", "Monday|" + none},
-        {"2024-01-02", "Tuesday|Typical workday|08:00 AM..12:00 PM (4h 0m Wrk); 01:00 PM..05:00 PM (4h 0m Wrk)|"
-                       "480|8h 0m|480|8h 0m|" + kHostileComment},
-        {"2024-03-15", "Friday|Altered workday|10:00 PM..06:00 AM (8h 0m Wrk)|480|8h 0m|480|8h 0m|" + kSeparatorComment},
-        {"2024-07-04", "Thursday|Paid, no work|08:00 AM..04:00 PM (8h 0m)|0|0h 0m|480|8h 0m|"},
-        {"2024-08-01", "Thursday|" + none + u'\'' + kFormulaComment},  // stays text in a spreadsheet
-        {"2024-12-31", "Tuesday|" + none + "End\nof year"},
+    for (const char separator : {',', ';'}) {
+        const QByteArray csv = year_csv(sample_year(), QLatin1Char(separator));
+        EXPECT_TRUE(csv.endsWith("\r\n"));
+        EXPECT_EQ(csv.count("\r\n"), 367 + 1);  // header, 366 days and the CRLF inside one comment
+        const auto [bom, rows] = read_with_python(csv, separator);
+        EXPECT_TRUE(bom);
+        ASSERT_EQ(rows.size(), 367u);  // header and every day of leap year 2024, Dec 31 2023 left out
+        EXPECT_EQ(rows[0].join(u'|'), u"Date|Weekday|Day class|Periods|Worked minutes|Worked|Paid minutes|Paid|Comment");
+        // The fields after the date, joined by "|".
+        const QString none = QStringLiteral("No work, no pay||0|0h 0m|0|0h 0m|");
+        const std::map<QString, QString> expected{
+            {"2024-01-01", "Monday|" + none},
+            {"2024-01-02", "Tuesday|Typical workday|08:00 AM..12:00 PM (4h 0m Wrk); 01:00 PM..05:00 PM (4h 0m Wrk)|"
+                           "480|8h 0m|480|8h 0m|" + kHostileComment},
+            {"2024-03-15", "Friday|Altered workday|10:00 PM..06:00 AM (8h 0m Wrk)|480|8h 0m|480|8h 0m|" + kSeparatorComment},
+            {"2024-07-04", "Thursday|Paid, no work|08:00 AM..04:00 PM (8h 0m)|0|0h 0m|480|8h 0m|"},
+            {"2024-08-01", "Thursday|" + none + u'\'' + kFormulaComment},  // stays text in a spreadsheet
+            {"2024-12-31", "Tuesday|" + none + "End\nof year"},
+        };
+        for (const auto &[date, fields] : expected) {
+            const QStringList &read = rows[std::size_t(QDate(2024, 1, 1).daysTo(QDate::fromString(date, Qt::ISODate)) + 1)];
+            EXPECT_EQ(read.join(u'|'), date + u'|' + fields) << separator;
+        }
+    }
+}
+
+// Each character iCalendar TEXT or a spreadsheet treats specially, in a comment, as each file writes
+// it: escaped (other controls left out), quoted for the CSV separator, a leading formula guarded.
+TEST(YearExport, WritesEverySpecialCharacterAsItsFormatAsks)
+{
+    const struct { const char *comment, *ics, *comma, *semicolon; } cases[] = {
+        {"a\\b", "a\\\\b", "a\\b", "a\\b"},
+        {"c;d", "c\\;d", "c;d", "\"c;d\""},
+        {"e,f", "e\\,f", "\"e,f\"", "e,f"},
+        {"g\r\nh", "g\\nh", "\"g\r\nh\"", "\"g\r\nh\""},
+        {"i\rj", "i\\nj", "\"i\rj\"", "\"i\rj\""},
+        {"k\nl", "k\\nl", "\"k\nl\"", "\"k\nl\""},
+        {"m\"n", "m\"n", "\"m\"\"n\"", "\"m\"\"n\""},
+        {"o\x01p\x1bq\x7fr\tt", "opqr\tt", "o\x01p\x1bq\x7fr\tt", "o\x01p\x1bq\x7fr\tt"},
+        {"=1+2", "=1+2", "'=1+2", "'=1+2"},
+        {"+u", "+u", "'+u", "'+u"},
+        {"-v", "-v", "'-v", "'-v"},
+        {"@w", "@w", "'@w", "'@w"},
+        {"\tx", "\tx", "'\tx", "'\tx"},
+        {"\ry", "\\ny", "\"'\ry\"", "\"'\ry\""},
+        {"=z;z,z", "=z\\;z\\,z", "\"'=z;z,z\"", "\"'=z;z,z\""},
     };
-    for (const auto &[date, fields] : expected) {
-        const QStringList &read = rows[std::size_t(QDate(2024, 1, 1).daysTo(QDate::fromString(date, Qt::ISODate)) + 1)];
-        EXPECT_EQ(read.join(u'|'), date + u'|' + fields);
+    CalendarYear year(7, QStringLiteral("Night Shift"), 1, 2024);
+    for (int day = 1; day <= int(std::size(cases)); ++day)
+        year.add_day({day, QDate(2024, 1, day), 0, 0, 0, 0, QString(), QString::fromLatin1(cases[day - 1].comment)});
+    const QByteArray ics = year_icalendar(year, year.calendar_name(), QTimeZone::utc(), QDateTime::currentDateTimeUtc(), {});
+    const QByteArray comma = year_csv(year, QLatin1Char(','));
+    const QByteArray semicolon = year_csv(year, QLatin1Char(';'));
+    for (const auto &c : cases) {
+        EXPECT_TRUE(ics.contains("SUMMARY:" + QByteArray(c.ics) + "\r\n")) << c.ics;
+        EXPECT_TRUE(comma.contains("," + QByteArray(c.comma) + "\r\n")) << c.comma;
+        EXPECT_TRUE(semicolon.contains(";" + QByteArray(c.semicolon) + "\r\n")) << c.semicolon;
     }
 }
 
@@ -141,20 +180,29 @@ TEST(YearCsv, ReadsBackWithARealCsvReader)
 // night of Mar 30 loses an hour in Europe. Comments are all-day events.
 TEST(YearICalendar, ReadsBackWithLibicalInEveryZone)
 {
-    const struct { const char *zone, *jan2, *mar15, *mar30; } zones[] = {
-        {"UTC", "2024-01-02 08:00Z..2024-01-02 12:00Z", "2024-03-15 22:00Z..2024-03-16 06:00Z",
+    const char *const berlin[] = {"2024-01-02 07:00Z..2024-01-02 11:00Z", "2024-03-15 21:00Z..2024-03-16 05:00Z",
+                                  "2024-03-30 21:00Z..2024-03-31 04:00Z"};
+    // The zone, its TZID parameter as written, and the three nights' times.
+    const struct { QTimeZone zone; const char *tzid, *jan2, *mar15, *mar30; } zones[] = {
+        {QTimeZone("UTC"), "UTC", "2024-01-02 08:00Z..2024-01-02 12:00Z", "2024-03-15 22:00Z..2024-03-16 06:00Z",
          "2024-03-30 22:00Z..2024-03-31 06:00Z"},
-        {"Europe/Berlin", "2024-01-02 07:00Z..2024-01-02 11:00Z", "2024-03-15 21:00Z..2024-03-16 05:00Z",
-         "2024-03-30 21:00Z..2024-03-31 04:00Z"},
-        {"America/New_York", "2024-01-02 13:00Z..2024-01-02 17:00Z", "2024-03-16 02:00Z..2024-03-16 10:00Z",
-         "2024-03-31 02:00Z..2024-03-31 10:00Z"},
+        {QTimeZone("Europe/Berlin"), "Europe/Berlin", berlin[0], berlin[1], berlin[2]},
+        {QTimeZone("America/New_York"), "America/New_York", "2024-01-02 13:00Z..2024-01-02 17:00Z",
+         "2024-03-16 02:00Z..2024-03-16 10:00Z", "2024-03-31 02:00Z..2024-03-31 10:00Z"},
+        // POSIX TZ rules, as a workstation's TZ gives them: quoted.
+        {QTimeZone("CET-1CEST,M3.5.0,M10.5.0/3"), "\"CET-1CEST,M3.5.0,M10.5.0/3\"", berlin[0], berlin[1], berlin[2]},
+        {QTimeZone("<+0330>-3:30"), "\"<+0330>-3:30\"", "2024-01-02 04:30Z..2024-01-02 08:30Z",
+         "2024-03-15 18:30Z..2024-03-16 02:30Z", "2024-03-30 18:30Z..2024-03-31 02:30Z"},
+        // No parameter holds a quote: the times converted to UTC.
+        {QTimeZone("Plant \"B\"", 3600, "Plant B", "PB"), "UTC", "2024-01-02 07:00Z..2024-01-02 11:00Z",
+         "2024-03-15 21:00Z..2024-03-16 05:00Z", "2024-03-30 21:00Z..2024-03-31 05:00Z"},
     };
     const CalendarYear year = sample_year();
     const QDateTime stamp(QDate(2024, 5, 1), QTime(12, 0), Qt::UTC);
     for (const auto &z : zones) {
-        const QTimeZone zone(z.zone);
-        ASSERT_TRUE(zone.isValid()) << z.zone;
-        const QByteArray ics = year_icalendar(year, year.calendar_name(), zone, stamp);
+        ASSERT_TRUE(z.zone.isValid()) << z.tzid;
+        const QByteArray ics = year_icalendar(year, year.calendar_name(), z.zone, stamp, kDatabaseId);
+        EXPECT_TRUE(ics.contains(QByteArray("\r\nDTSTART;TZID=") + z.tzid + ":2024")) << z.tzid;
         const std::map<QString, QString> events = read_with_libical(ics);
         const QString work = QStringLiteral("Work (Night Shift) ");
         // Dec 31 2023 left out; "" only checks that the event is there.
@@ -169,15 +217,15 @@ TEST(YearICalendar, ReadsBackWithLibicalInEveryZone)
             {"20240801-comment", kFormulaComment + " 2024-08-01..2024-08-02"},
             {"20241231-comment", "End\nof year 2024-12-31..2025-01-01"},
         };
-        ASSERT_EQ(events.size(), expected.size()) << z.zone;
+        ASSERT_EQ(events.size(), expected.size()) << z.tzid;
         for (const auto &[uid, event] : expected) {
-            const auto found = events.find(uid + "-calendar7@dayvane");
+            const auto found = events.find(uid + "-calendar7-" + kDatabaseId + "@dayvane");
             ASSERT_NE(found, events.end()) << uid.toStdString();
             if (!event.isEmpty()) {
-                EXPECT_EQ(found->second, event) << z.zone;
+                EXPECT_EQ(found->second, event) << z.tzid;
             }
         }
-        EXPECT_TRUE(events.at("20240704-period1-calendar7@dayvane").startsWith(u"Paid, no work (Night Shift) "));
+        EXPECT_TRUE(events.at("20240704-period1-calendar7-" + kDatabaseId + "@dayvane").startsWith(u"Paid, no work (Night Shift) "));
         // Folded lines: at most 75 octets, none starting inside a character.
         for (const QByteArray &line : ics.split('\n')) {
             EXPECT_LE(line.size(), 76) << line.toStdString();  // with its CR
@@ -186,10 +234,11 @@ TEST(YearICalendar, ReadsBackWithLibicalInEveryZone)
             }
         }
         // A later export is the same file but for its stamp: the UIDs stay.
-        QByteArray later = year_icalendar(year, year.calendar_name(), zone, stamp.addDays(3));
+        QByteArray later = year_icalendar(year, year.calendar_name(), z.zone, stamp.addDays(3), kDatabaseId);
         EXPECT_NE(later, ics);
         EXPECT_EQ(later.replace("20240504T120000Z", "20240501T120000Z"), ics);
     }
+    EXPECT_NE(year_icalendar(year, {}, {}, stamp, {}), year_icalendar(year, {}, {}, stamp, {}));  // no id: new UIDs
 }
 
 // dayvane-db, run as the real program on a real database file and on the
@@ -208,11 +257,12 @@ TEST_P(DayvaneDb, PrintsItsHelpAndShowsARestrictedCalendarOnlyWithItsPassword)
             {QStringLiteral("System password"), *scramble_text("admin")});
     record_change(file.db(), qint32(sample.zeta), QStringLiteral("Zeta changed"));
     record_change(file.db(), qint32(sample.alpha), QStringLiteral("Alpha changed"));
+    const QString alpha_uid = QStringLiteral("UID:20240108-period1-calendar%1-%2@dayvane")
+                                  .arg(sample.alpha).arg(read_database_id(file.db()).value_or(QString()));
     file.close();
     const QString out = folder.filePath(QStringLiteral("year.out"));
     const QString demo = GetParam() == Backend::Server ? TestServer::instance()->create_database()
                                                        : folder.filePath(QStringLiteral("QZDB.mdb"));
-    const QString alpha_uid = QStringLiteral("UID:20240108-period1-calendar%1@dayvane").arg(sample.alpha);
     // The arguments (DB: the database, NEW: a new one), what is typed, the exit code and what the output file
     // (standard output for "-", or when the call writes no file) or else the errors hold.
     const struct { QStringList args; QByteArray typed; int exit_code; QString expected; } cases[] = {
@@ -227,6 +277,8 @@ TEST_P(DayvaneDb, PrintsItsHelpAndShowsARestrictedCalendarOnlyWithItsPassword)
         {{"check"}, {}, 2, "Usage:"},
         {{"export", "DB", "ALPHA", "2024", "--csv", out}, {}, 0, "2024-01-08,Monday,Typical workday,"},
         {{"export", "DB", "alpha", "2024", "--ics", "-"}, {}, 0, alpha_uid},
+        {{"export", "DB", "Alpha", "2024", "--csv", "-", "--csv-separator", ";"}, {}, 0, "2024-01-08;Monday;Typical workday;"},
+        {{"export", "DB", "Alpha", "2024", "--csv-separator", "|", "--csv", out}, {}, 2, "The CSV separator must be , or ;"},
         {{"export", "DB", "Zeta Office", "2024", "--csv", out}, "wrong\n", 1, "The password is wrong"},
         {{"export", "DB", "Zeta Office", "2024", "--csv", "-"}, "secret\n", 0, "2024-01-01,Monday,\"Paid, no work\","},
         {{"export", "DB", "zeta office", "2024", "--ics", "-"}, "admin\n", 0, "X-WR-CALNAME:zeta office"},
@@ -252,6 +304,24 @@ TEST_P(DayvaneDb, PrintsItsHelpAndShowsARestrictedCalendarOnlyWithItsPassword)
         const QString written = c.exit_code != 0 ? tool.errors : result.isOpen() ? QString::fromUtf8(result.readAll()) : tool.output;
         EXPECT_TRUE(written.contains(c.expected)) << c.args.join(u' ').toStdString() << "\n" << written.toStdString();
     }
+    // UIDs: the same in every export of a database, another's differ; without an id, new ones each time.
+    const auto uids = [](const QString &path) {
+        const ProgramRun tool = run_program(QStringLiteral(DAYVANE_DB_TOOL), {"export", path, "Alpha", "2024", "--ics", "-"});
+        return tool.output.split(QStringLiteral("\r\n")).filter(QRegularExpression(QStringLiteral("^UID:"))) << tool.errors;
+    };
+    TestDatabase other(GetParam());
+    fill_sample(other.db());
+    const QStringList first = uids(file.path());
+    EXPECT_TRUE(first.contains(alpha_uid));
+    EXPECT_EQ(uids(file.path()), first);
+    EXPECT_NE(uids(other.path()), first);
+    // A database written before the id: none.
+    open_existing_database(file.path()).exec(QStringLiteral("DROP TABLE database_identity;"));
+    const QStringList without_id = uids(file.path());
+    EXPECT_TRUE(without_id.last().contains(QStringLiteral("no id of its own"))) << without_id.last().toStdString();
+    EXPECT_NE(uids(file.path()), without_id);
+    EXPECT_EQ(run_program(QStringLiteral(DAYVANE_DB_TOOL), {"upgrade", file.path()}).exit_code, 0);  // gives it one
+    EXPECT_EQ(uids(file.path()), uids(file.path()));
     // SQL written into the stored queries fails the check, named.
     open_existing_database(file.path()).exec(QStringLiteral("UPDATE stored_query SET select_sql = 'SELECT 1' WHERE name = 'Q010';"));
     const ProgramRun planted = run_program(QStringLiteral(DAYVANE_DB_TOOL), {QStringLiteral("check"), file.path()});

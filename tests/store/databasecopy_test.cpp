@@ -1,5 +1,6 @@
 #include "store/connection.h"
 #include "store/database.h"
+#include "store/databaseid.h"
 
 #include "testdatabase.h"
 #include "testserver.h"
@@ -128,6 +129,9 @@ TEST(DatabaseCopy, FileToServerToFileGivesTheSameDatabase)
     Database on_server = open_existing_database(address);
     Database last = open_existing_database(back);
     const QStringList expected = everything(first);
+    // The database's id travels with it.
+    ASSERT_TRUE(read_database_id(first));
+    EXPECT_EQ(read_database_id(last), read_database_id(first));
     EXPECT_EQ(everything(on_server), expected);
     EXPECT_EQ(everything(last), expected);
     const auto add_calendar = [](Database &db) {

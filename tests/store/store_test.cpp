@@ -1,4 +1,5 @@
 #include "store/connection.h"
+#include "store/databaseid.h"
 #include "store/dberror.h"
 #include "store/history.h"
 #include "store/drivetype.h"
@@ -241,6 +242,18 @@ TEST_P(RecordSetWrites, AddEditAndDeleteWriteThrough)
         const QString check = QStringLiteral("PARAMETERS [Password] Text ( 255 ); SELECT Q011a.* FROM Q011a;");
         return RecordSet::open(db, check, {{QStringLiteral("Password"), *scramble_text(typed)}}).record_count() > 0;
     };
+    // The database's id: made with it, one row only; made again on first need
+    // in a database from before its table (not by a connection that only
+    // looks); out of the system password's way in a table of its own.
+    const std::optional<QString> made_with_it = read_database_id(db);
+    ASSERT_TRUE(made_with_it && made_with_it->size() == 32);
+    EXPECT_THROW(db.exec(QStringLiteral("INSERT INTO database_identity (id) VALUES ('%1');").arg(new_database_id())), DbError);
+    db.exec(QStringLiteral("DROP TABLE database_identity;"));
+    Database looking = open_for_inspection(t.path());
+    EXPECT_EQ(ensure_database_id(looking), std::nullopt);
+    const std::optional<QString> made = ensure_database_id(db);
+    EXPECT_TRUE(made && *made != *made_with_it);
+    EXPECT_EQ(ensure_database_id(second), made);
     EXPECT_EQ(records(QStringLiteral("SELECT Q011.*FROM Q011;"), "Variable"), QString());
     EXPECT_FALSE(password_matches("secret"));
     // A stored form holding a zero byte and a quote; the routine is its own inverse.

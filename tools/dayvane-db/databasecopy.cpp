@@ -1,6 +1,7 @@
 #include "databasecopy.h"
 
 #include "store/database.h"
+#include "store/databaseid.h"
 #include "store/dberror.h"
 #include "store/transaction.h"
 
@@ -182,6 +183,7 @@ const std::vector<QString> &copied_tables()
     static const std::vector<QString> tables{
         QStringLiteral("users"),          QStringLiteral("calendars"),        QStringLiteral("calendar_years"),
         QStringLiteral("days"),           QStringLiteral("system_variables"), QStringLiteral("change_history"),
+        kDatabaseIdentityTable,
     };
     return tables;
 }
@@ -189,6 +191,9 @@ const std::vector<QString> &copied_tables()
 bool holds_no_records(Database &db)
 {
     for (const QString &table : copied_tables()) {
+        // Every new database has its id.
+        if (table == kDatabaseIdentityTable)
+            continue;
         Statement any = db.prepare(QStringLiteral("SELECT 1 FROM %1 LIMIT 1").arg(table));
         if (any.step())
             return false;
@@ -224,11 +229,17 @@ std::vector<CopiedTable> copy_database(Database &source, Database &target)
     const bool server = source.dialect() == Database::Dialect::PostgreSQL;
     if (server)
         source.exec(QStringLiteral("BEGIN ISOLATION LEVEL REPEATABLE READ, READ ONLY;"));
-    // A database from before the history has none to copy.
-    const bool has_history = source.has_table(QStringLiteral("change_history"));
     Transaction transaction(target);
+    // A copy is the same database: the target's own id gives way to the
+    // source's (a source without one leaves the copy without one, to be made
+    // on first need). An empty database from before the table gets it here.
+    if (!target.has_table(kDatabaseIdentityTable))
+        add_database_id(target);
+    target.exec(QStringLiteral("DELETE FROM database_identity;"));
     for (const QString &table : copied_tables()) {
-        if (table == QLatin1String("change_history") && !has_history) {
+        // A database from before the history or the id has none to copy.
+        const bool added_later = table == QLatin1String("change_history") || table == kDatabaseIdentityTable;
+        if (added_later && !source.has_table(table)) {
             // As a table without records reads: the target's must read the same.
             copied.push_back({table, 0, 0, QCryptographicHash::hash({}, QCryptographicHash::Sha256), {}});
             continue;
@@ -237,7 +248,9 @@ std::vector<CopiedTable> copy_database(Database &source, Database &target)
         CopiedTable entry;
         entry.table = table;
         std::tie(entry.source_rows, entry.source_checksum) = copy_rows(source, target, table, columns);
-        set_id_high_water(target, table, id_high_water(source, table));
+        // The id is text, handed out by no counter.
+        if (table != kDatabaseIdentityTable)
+            set_id_high_water(target, table, id_high_water(source, table));
         copied.push_back(entry);
     }
     if (server)

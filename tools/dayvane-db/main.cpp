@@ -51,9 +51,10 @@ int usage(QTextStream &stream = err(), int exit_code = 2)
               "       dayvane-db check PATH       check a database and list what it holds\n"
               "       dayvane-db copy SOURCE TARGET  copy a whole database into an empty one\n"
               "       dayvane-db report PATH      create an empty report database (QZX.mdb)\n"
-              "       dayvane-db export PATH CALENDAR YEAR --ics|--csv OUTPUT\n"
+              "       dayvane-db export PATH CALENDAR YEAR --ics|--csv OUTPUT [--csv-separator ';']\n"
               "                                   write a calendar year as iCalendar or CSV; OUTPUT - is\n"
-              "                                   standard output\n"
+              "                                   standard output; CSV fields are separated by , or, for\n"
+              "                                   spreadsheets that want it, by ;\n"
               "       dayvane-db history PATH [CALENDAR]\n"
               "                                   print who changed what, newest first, tab-separated\n"
               "       dayvane-db prune-history PATH --before YYYY-MM-DD\n"
@@ -361,10 +362,22 @@ int copy(const QString &source_path, const QString &target_path)
     return 0;
 }
 
-int export_year(const QString &path, const QStringList &args)
+int export_year(const QString &path, QStringList args)
 {
-    bool is_number = false;
     YearExportRequest request;
+    const qsizetype option = args.indexOf(QLatin1String("--csv-separator"));
+    if (option >= 0) {
+        const QString separator = args.value(option + 1);
+        if (separator != QLatin1String(",") && separator != QLatin1String(";")) {
+            err() << "The CSV separator must be , or ; (given: " << separator << ").\n";
+            return 2;
+        }
+        request.csv_separator = separator.front();
+        args.remove(option, 2);
+    }
+    if (args.size() != 4)
+        return usage();
+    bool is_number = false;
     request.calendar = args.at(0);
     request.year = args.at(1).toInt(&is_number);
     const QString &format = args.at(2);
@@ -373,6 +386,10 @@ int export_year(const QString &path, const QStringList &args)
     if (!is_number || request.year < 1800 || request.year > 9999
         || (!request.icalendar && format != QLatin1String("--csv")))
         return usage();
+    if (request.icalendar && option >= 0) {
+        err() << "--csv-separator goes with --csv only.\n";
+        return 2;
+    }
     if (is_missing_file(path))
         return 1;
     Database db = inspect(path);
@@ -409,7 +426,7 @@ int main(int argc, char *argv[])
     const bool history_command = command == QLatin1String("history");
     const bool prune_command = command == QLatin1String("prune-history");
     const qsizetype expected = command == QLatin1String("copy") ? 4 : export_command ? 7 : prune_command ? 5 : 3;
-    if (args.size() != expected && !(history_command && args.size() == 4))
+    if (args.size() != expected && !(history_command && args.size() == 4) && !(export_command && args.size() == 9))
         return usage();
     try {
         if (export_command)

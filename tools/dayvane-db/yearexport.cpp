@@ -2,6 +2,7 @@
 
 #include "export/yearcsv.h"
 #include "export/yearicalendar.h"
+#include "store/databaseid.h"
 #include "store/recordset.h"
 #include "store/recordsettext.h"
 #include "calendaryear/calendaryear.h"
@@ -67,9 +68,15 @@ int export_calendar_year(Database &db, const YearExportRequest &request, QTextSt
     years.close();
 
     const CalendarYear year = load_calendar_year(db, id, request.year);
+    // Looking changes nothing: a database without an id is not given one here.
+    const std::optional<QString> database_id = request.icalendar ? read_database_id(db) : std::nullopt;
+    if (request.icalendar && !database_id)
+        err << "Note: the database has no id of its own yet, so these events' UIDs are unique to this export "
+               "(dayvane-db upgrade, or an export from the program, gives it one).\n";
     const QByteArray data = request.icalendar
-        ? year_icalendar(year, name, QTimeZone::systemTimeZone(), QDateTime::currentDateTimeUtc())
-        : year_csv(year);
+        ? year_icalendar(year, name, QTimeZone::systemTimeZone(), QDateTime::currentDateTimeUtc(),
+                         database_id.value_or(QString()))
+        : year_csv(year, request.csv_separator);
     return write_output(request.output, data, err) ? 0 : 1;
 }
 

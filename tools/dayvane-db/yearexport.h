@@ -14,6 +14,7 @@ struct YearExportRequest
     QString calendar;   // by name, compared as the program compares names
     int year = 0;
     bool icalendar = false;  // else CSV
+    QChar csv_separator = QLatin1Char(',');  // or ';'
     QString output;     // a file path, or "-" for standard output
 };
 
@@ -22,6 +23,8 @@ struct YearExportRequest
 // terminal without echo (read as a line from standard input when that is no
 // terminal). Refusals and failures are written to `err`; returns the exit
 // code (0 written, 1 refused or failed). Database errors pass as DbError.
+// `db` is only read: an iCalendar export of a database without an id of its
+// own (see databaseid.h) gets UIDs unique to it, and a note on `err` says so.
 int export_calendar_year(Database &db, const YearExportRequest &request, QTextStream &err);
 
 } // namespace dayvane
