@@ -38,11 +38,16 @@ struct ListName
     QString region;  // empty for a nationwide list
 };
 
+// A nationwide list may carry the country's local name after it ("Germany
+// (Deutschland)") where its regions' names do not ("Germany — Bavaria"), so
+// the country is named without it.
 ListName split_list_name(const QString &name)
 {
     const qsizetype dash = name.indexOf(kRegionDash);
-    if (dash < 0)
-        return {name.trimmed(), QString()};
+    if (dash < 0) {
+        const qsizetype local = name.indexOf(QStringLiteral(" ("));
+        return {(local > 0 && name.endsWith(u')') ? name.left(local) : name).trimmed(), QString()};
+    }
     return {name.left(dash).trimmed(), name.mid(dash + kRegionDash.size()).trimmed()};
 }
 

@@ -45,7 +45,7 @@ namespace {
 // an accent. Big<i>land</i> has more holidays than the grid's 24 rows, and
 // markup in its name, which is shown as it is. The tree leaves out a
 // repeated country, a year of no country and a repeated year. Germany and
-// the United States come as nationwide lists and regions ("Germany —
+// the United States come as nationwide lists (one with its local name) and regions ("Germany —
 // Bavaria"), mixed and out of order.
 QByteArray test_payload()
 {
@@ -61,7 +61,7 @@ QByteArray test_payload()
         payload += "H=2^22024^4/" + QByteArray::number(day) + "/2024^Big day " + QByteArray::number(day) + "|";
     return payload + "C=3^Germany \xe2\x80\x94 Berlin|Y=3^32024^2024|H=3^32024^3/8/2024^Frauentag|"
                      "C=4^United States \xe2\x80\x94 California|Y=4^42024^2024|H=4^42024^3/31/2024^Cesar Chavez Day|"
-                     "C=5^Germany|Y=5^52024^2024|H=5^52024^1/1/2024^Neujahr|"
+                     "C=5^Germany (Deutschland)|Y=5^52024^2024|H=5^52024^1/1/2024^Neujahr|"
                      "C=6^Germany \xe2\x80\x94 Bavaria|Y=6^62024^2024|H=6^62024^1/1/2024^Neujahr|"
                      "H=6^62024^1/6/2024^Heilige Drei Koenige|"
                      "C=7^United States|Y=7^72024^2024|H=7^72024^7/4/2024^Independence Day|";
@@ -253,7 +253,7 @@ TEST_F(HolidayListing, ListsTheYearsHolidaysFindsListsByNameAndMarksThemWithClic
         // by their own names.
         EXPECT_EQ(menu_nodes(menu),
                   QStringList({"close=Close window", "apply=Apply selection", "ics_file=Open iCalendar file", "C1=Testland", "C1/Y12024=2024", "C1/Y12025=2025",
-                               "C2=Big<i>land</i>", "C2/Y22024=2024", "C5=Germany", "C5/Y52024=2024",
+                               "C2=Big<i>land</i>", "C2/Y22024=2024", "C5=Germany (Deutschland)", "C5/Y52024=2024",
                                "C5/C6=Bavaria", "C6/Y62024=2024", "C5/C3=Berlin", "C3/Y32024=2024",
                                "C7=United States", "C7/Y72024=2024", "C7/C4=California", "C4/Y42024=2024"}));
         QTextDocument region_tip;
@@ -283,7 +283,7 @@ TEST_F(HolidayListing, ListsTheYearsHolidaysFindsListsByNameAndMarksThemWithClic
         }
         EXPECT_EQ(table->horizontalHeaderItem(1)->toolTip(), QStringLiteral("Change all work periods to Paid periods"));
         QTest::keyClicks(filter, QStringLiteral("bav"));
-        EXPECT_EQ(shown_lists(menu), commands + QStringList{"Germany"});
+        EXPECT_EQ(shown_lists(menu), commands + QStringList{"Germany (Deutschland)"});
         EXPECT_TRUE(find_menu_node(menu, QStringLiteral("C3"))->isHidden());
         QTest::keyClick(filter, Qt::Key_Return);
         EXPECT_TRUE(menu->hasFocus());
@@ -298,7 +298,7 @@ TEST_F(HolidayListing, ListsTheYearsHolidaysFindsListsByNameAndMarksThemWithClic
         QTest::keyClick(table, Qt::Key_F, Qt::ControlModifier);
         EXPECT_TRUE(filter->hasFocus());
         QTest::keyClicks(filter, QStringLiteral("GERM"));
-        EXPECT_EQ(shown_lists(menu), commands + QStringList({"Germany"}));
+        EXPECT_EQ(shown_lists(menu), commands + QStringList({"Germany (Deutschland)"}));
         EXPECT_FALSE(find_menu_node(menu, QStringLiteral("C3"))->isHidden());
         QTest::keyClick(filter, Qt::Key_Down);
         ASSERT_EQ(selected_menu_key(menu), QStringLiteral("C5"));
