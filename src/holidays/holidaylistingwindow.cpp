@@ -385,16 +385,18 @@ std::optional<HolidayList> HolidayListingWindow::read_in_background(const QStrin
     m_cancel = &cancel;
     m_reading_text->setText(QStringLiteral("Reading %1...").arg(QFileInfo(path).fileName()));
     m_reading->show();
-    for (QWidget *part : {static_cast<QWidget *>(m_filter), static_cast<QWidget *>(m_tree), static_cast<QWidget *>(m_grid)})
-        part->setEnabled(false);
+    const auto set_parts_enabled = [this](bool enabled) {
+        for (QWidget *part : std::initializer_list<QWidget *>{m_filter, m_tree, m_grid})
+            part->setEnabled(enabled);
+    };
+    set_parts_enabled(false);
     setCursor(Qt::BusyCursor);
     m_cancel_reading->setFocus();
     worker->start();
     loop.exec();
     worker->wait();
     unsetCursor();
-    for (QWidget *part : {static_cast<QWidget *>(m_filter), static_cast<QWidget *>(m_tree), static_cast<QWidget *>(m_grid)})
-        part->setEnabled(true);
+    set_parts_enabled(true);
     m_reading->hide();
     m_cancel = nullptr;
     disconnect(stop);

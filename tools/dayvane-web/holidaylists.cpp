@@ -51,26 +51,6 @@ QStringList files_of(const QString &folder, const QString &pattern)
     return QDir(folder).entryList({pattern}, QDir::Files | QDir::Readable, QDir::Name);
 }
 
-// Drops a holiday whose date and name an earlier one has; the days of one
-// date sit together, in date order.
-void keep_one_per_date_and_name(HolidayList &list)
-{
-    for (auto &[year, days] : list.years) {
-        std::vector<Holiday> kept;
-        kept.reserve(days.size());
-        QSet<QString> names_of_date;
-        for (Holiday &day : days) {
-            if (!kept.empty() && kept.back().date != day.date)
-                names_of_date.clear();
-            if (!names_of_date.contains(day.name)) {
-                names_of_date.insert(day.name);
-                kept.push_back(std::move(day));
-            }
-        }
-        days = std::move(kept);
-    }
-}
-
 // The first year with more than kMaxHolidaysInYear holidays, if any.
 std::optional<std::pair<int, size_t>> crowded_year(const HolidayList &list)
 {
@@ -143,7 +123,7 @@ std::vector<HolidayList> load_holiday_folder(const QString &folder, int first_ye
             warnings->append(error);
             return;
         }
-        keep_one_per_date_and_name(*list);
+        // Both readers add through add_holiday(s), which keeps a date and name once.
         if (const auto crowded = crowded_year(*list)) {
             warnings->append(QStringLiteral("list \"%1\" left out: it has %2 holidays in %3, more than %4")
                                  .arg(list->name)
