@@ -11,7 +11,9 @@
 #include "editor/calendareditwindow.h"
 #include "holidays/holidaylistingwindow.h"
 #include "history/changehistorywindow.h"
+#include "store/dberror.h"
 #include "store/serveraddress.h"
+#include "store/serversecurity.h"
 #include "ui_common/appstate.h"
 #include "ui_common/geometry.h"
 #include "ui_common/interaction.h"
@@ -466,7 +468,15 @@ void CalendarWindow::set_db_server()
 
 void CalendarWindow::clear_system_password()
 {
-    app_state().entered_system_password.clear();
+    AppState &state = app_state();
+    state.entered_system_password.clear();
+    if (state.database && server_holds_proofs(*state.database)) {
+        try {
+            forget_system_password_on_server(*state.database);
+        } catch (const DbError &) {
+            // The proof ended with the connection, and is not made again.
+        }
+    }
     inform(this, QStringLiteral("The system password has been cleared."));
 }
 

@@ -2,7 +2,10 @@
 
 #include "app/databaseserverwindow.h"
 #include "store/connection.h"
+#include "store/dberror.h"
+#include "store/serversecurity.h"
 #include "ui_common/appstate.h"
+#include "ui_common/errorreport.h"
 #include "ui_common/interaction.h"
 
 #include <QFileInfo>
@@ -110,6 +113,13 @@ bool open_server(QWidget *parent)
         return false;
     }
     state.database = std::move(result.database);
+    // Told, not refused: an administrator may work as the owner on purpose.
+    try {
+        if (const QString warning = privileged_connection_warning(*state.database); !warning.isEmpty())
+            inform(parent, warning);
+    } catch (const DbError &error) {
+        report_error(error);
+    }
     return true;
 }
 

@@ -5,6 +5,7 @@
 #include "store/recordset.h"
 #include "store/recordsettext.h"
 #include "store/revisions.h"
+#include "store/serversecurity.h"
 #include "store/stepnumber.h"
 #include "store/transaction.h"
 
@@ -73,6 +74,7 @@ YearOutcome write_year(Database &db, qint32 calendar_id, int year)
     const qint32 year_id = years.field(QStringLiteral("id")).toInt();
 
     set_step_number(8);
+    claim_calendar_days(db, calendar_id);
     RecordSet days = RecordSet::open(db, year_parameters(calendar_id, year) + QStringLiteral("SELECT Q003.* FROM Q003;"));
     for (QDate date(year, 1, 1); date.year() == year; date = date.addDays(1)) {
         set_step_number(9);

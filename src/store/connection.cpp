@@ -162,6 +162,7 @@ OpenResult open_calendar_database_at(const QString &location, const QByteArray &
             {DbError::TlsRefused, OpenStep::TlsRefused},
             {DbError::SchemaTooNew, OpenStep::SchemaTooNew},
             {DbError::UpgradeFailed, OpenStep::UpgradeFailed},
+            {DbError::UpgradeNeeded, OpenStep::UpgradeFailed},
             {DbError::Busy, OpenStep::Busy},
         };
         OpenStep step = OpenStep::NotValid;

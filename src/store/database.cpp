@@ -157,13 +157,44 @@ QString Database::source() const
     return m_engine->source();
 }
 
+const QStringList &Database::readable_columns(const QString &table)
+{
+    auto it = m_readable.find(table);
+    if (it == m_readable.end())
+        it = m_readable.emplace(table, m_engine->readable_columns(table)).first;
+    return it->second;
+}
+
+bool Database::server_holds_proofs()
+{
+    if (!m_server_proofs) {
+        m_server_proofs = false;
+        if (dialect() == Dialect::PostgreSQL) {
+            Statement found = prepare(QStringLiteral("SELECT to_regprocedure('dayvane_prove_user(integer, bytea)') IS NOT NULL"));
+            m_server_proofs = found.step() && found.column(0).toBool();
+        }
+    }
+    return *m_server_proofs;
+}
+
+void Database::forget_schema()
+{
+    m_queries.clear();
+    m_columns.clear();
+    m_readable.clear();
+    m_server_proofs.reset();
+}
+
 const StoredQuery &Database::stored_query(const QString &name)
 {
     // The program's own definitions, never the stored table's text: whoever
     // can write that table (any workstation of a share or server) would
     // otherwise choose the SQL that every other workstation runs.
     if (m_queries.empty()) {
-        for (StoredQuery &query : stored_queries_of(dialect() == Dialect::PostgreSQL ? server_schema() : file_schema()))
+        const SchemaDefinition &schema = dialect() == Dialect::SQLite ? file_schema()
+                                         : server_holds_proofs()      ? server_schema()
+                                                                      : server_schema_before_proofs();
+        for (StoredQuery &query : stored_queries_of(schema))
             m_queries.emplace(query.name.toLower(), std::move(query));
     }
     const auto it = m_queries.find(name.toLower());

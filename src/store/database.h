@@ -8,6 +8,7 @@
 
 #include <map>
 #include <memory>
+#include <optional>
 
 namespace dayvane {
 
@@ -104,6 +105,13 @@ public:
     const StoredQuery &stored_query(const QString &name);
     // The column names of a table, as declared.
     const QStringList &table_columns(const QString &table);
+    // Those of them this connection may read.
+    const QStringList &readable_columns(const QString &table);
+    // Whether a server holds the passwords and proofs itself (its schema is
+    // 3 or later); false for a file.
+    bool server_holds_proofs();
+    // Forgets what was read of the schema, which has just changed.
+    void forget_schema();
 
     // The source that this database's errors name.
     QString source() const;
@@ -123,6 +131,8 @@ private:
     std::map<QString, Statement> m_cache;
     std::map<QString, StoredQuery> m_queries;
     std::map<QString, QStringList> m_columns;
+    std::map<QString, QStringList> m_readable;
+    std::optional<bool> m_server_proofs;
 };
 
 } // namespace dayvane

@@ -53,6 +53,7 @@ public:
         BadAddress = 3021,            // libpq cannot read the address
         TlsRefused = 3022,            // the secure connection the address asks for failed
         UpgradeFailed = 3023,         // an older calendar database could not be brought up to date
+        UpgradeNeeded = 3024,         // an older server database that only its administrator may upgrade
     };
 
     DbError(int number, QString description, QString source);

@@ -57,6 +57,14 @@ public:
     // Runs every statement sent and not yet run, throwing the first failure.
     virtual void flush() = 0;
     virtual void set_busy_timeout(int milliseconds) = 0;
+    // A statement that holds session state (a proof on a server): run again
+    // under `key` whenever the connection is made anew, until replaced or
+    // (with empty `sql`) dropped. Nothing for an engine without sessions.
+    virtual void keep_in_session(const QString &key, const QString &sql)
+    {
+        Q_UNUSED(key);
+        Q_UNUSED(sql);
+    }
 
     // The schema version stored in the database; 0 when none is.
     virtual int schema_version() = 0;
@@ -64,6 +72,8 @@ public:
     virtual bool has_table(const QString &name) = 0;
     // As declared, in order.
     virtual QStringList table_columns(const QString &table) = 0;
+    // Those this connection may read; all where nothing is kept back.
+    virtual QStringList readable_columns(const QString &table) { return table_columns(table); }
     // What an INSERT appends to return its new key as its row; empty where
     // last_insert_id() gives it.
     virtual QString returning(const QString &quoted_key) const = 0;

@@ -4,6 +4,7 @@
 #include "store/dberror.h"
 #include "store/recordset.h"
 #include "store/revisions.h"
+#include "store/serversecurity.h"
 #include "store/transaction.h"
 
 #include <QDataStream>
@@ -388,6 +389,7 @@ qint32 change_calendar_days(Database &db, qint32 calendar_id, qint32 remembered,
     Transaction transaction(db);
     check_calendar_revision(db, calendar_id, remembered);
     const std::vector<DayState> before = read_day_states(db, calendar_id, first, last);
+    claim_calendar_days(db, calendar_id);
     std::vector<DayState> after = before;
     const QString action = writes(after);
     record_change(db, calendar_id, action, changed_days(before, after), {}, {}, true);
@@ -533,10 +535,16 @@ UndoOutcome undo_change(Database &db, qint64 id, qint32 remembered)
 int prune_history(Database &db, const QDate &before)
 {
     Transaction transaction(db);
-    Statement remove = db.prepare(QStringLiteral("DELETE FROM change_history WHERE \"ChangedAt\" < ?"));
-    remove.bind(1, before.startOfDay().toUTC().toString(Qt::ISODateWithMs));
-    remove.exec();
-    const int removed = db.changes();
+    const QString cut = before.startOfDay().toUTC().toString(Qt::ISODateWithMs);
+    int removed = 0;
+    if (server_holds_proofs(db)) {
+        removed = prune_history_on_server(db, cut);
+    } else {
+        Statement remove = db.prepare(QStringLiteral("DELETE FROM change_history WHERE \"ChangedAt\" < ?"));
+        remove.bind(1, cut);
+        remove.exec();
+        removed = db.changes();
+    }
     record_change(db, 0, QStringLiteral("History before %1 removed: %2 entries")
                              .arg(before.toString(Qt::ISODate))
                              .arg(removed));

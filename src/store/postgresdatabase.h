@@ -11,6 +11,7 @@
 
 #include <chrono>
 #include <deque>
+#include <map>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -93,10 +94,12 @@ public:
         m_lock_timeout_ms = milliseconds;
         exec(QStringLiteral("SET lock_timeout = %1;").arg(milliseconds));
     }
+    void keep_in_session(const QString &key, const QString &sql) override;
     int schema_version() override;
     void set_schema_version(int version) override;
     bool has_table(const QString &name) override;
     QStringList table_columns(const QString &table) override;
+    QStringList readable_columns(const QString &table) override;
     QString returning(const QString &quoted_key) const override { return QStringLiteral(" RETURNING ") + quoted_key; }
     bool read_only() const override { return false; }
     bool in_transaction() const override { return m_in_transaction; }
@@ -197,6 +200,7 @@ private:
     quint64 m_generation = 1;
     quint64 m_prepared_names = 0;
     std::vector<QByteArray> m_unused;  // to deallocate with the next batch
+    std::map<QString, QString> m_session_state;  // see keep_in_session()
 };
 
 } // namespace dayvane::pg

@@ -173,6 +173,18 @@ void PostgresDatabase::set_up_session()
     // Dates as ISO text, notices kept off the console.
     exec(QStringLiteral("SET DateStyle = ISO; SET client_min_messages = warning; SET lock_timeout = %1;")
              .arg(m_lock_timeout_ms));
+    // A reconnect keeps what the session had proved, so the user sees no
+    // difference.
+    for (const auto &[key, sql] : m_session_state)
+        exec(sql);
+}
+
+void PostgresDatabase::keep_in_session(const QString &key, const QString &sql)
+{
+    if (sql.isEmpty())
+        m_session_state.erase(key);
+    else
+        m_session_state[key] = sql;
 }
 
 int PostgresDatabase::schema_version()
@@ -207,6 +219,21 @@ QStringList PostgresDatabase::table_columns(const QString &table)
     const Result result = run(QByteArrayLiteral("SELECT column_name FROM information_schema.columns"
                                                 " WHERE table_schema = current_schema() AND table_name = $1"
                                                 " ORDER BY ordinal_position"),
+                              {values, types});
+    QStringList columns;
+    for (int row = 0; row < PQntuples(result.get()); ++row)
+        columns << QString::fromUtf8(PQgetvalue(result.get(), row, 0));
+    return columns;
+}
+
+QStringList PostgresDatabase::readable_columns(const QString &table)
+{
+    const std::vector<std::optional<QByteArray>> values{table.toUtf8()};
+    const std::vector<Oid> types{0};
+    const Result result = run(QByteArrayLiteral("SELECT attname FROM pg_catalog.pg_attribute"
+                                                " WHERE attrelid = to_regclass(quote_ident($1)) AND attnum > 0"
+                                                " AND NOT attisdropped AND has_column_privilege(attrelid, attnum, 'SELECT')"
+                                                " ORDER BY attnum"),
                               {values, types});
     QStringList columns;
     for (int row = 0; row < PQntuples(result.get()); ++row)

@@ -168,18 +168,28 @@ void RecordSet::read_back(qsizetype row) const
     m_unread[size_t(row)] = false;
     const qsizetype offset = row * m_fields.size();
     const QVariant key = m_values.at(offset + field_index(m_key_column));
-    Statement &read = m_db->cached(
-        QStringLiteral("SELECT * FROM %1 WHERE %2 = ?;").arg(quoted(m_base_table), quoted(m_key_column)));
+    // Only the columns this connection may read: a server keeps some back
+    // (passwords), whose fields keep what was written.
+    QStringList columns;
+    if (m_readback.empty()) {
+        for (const QString &column : m_db->readable_columns(m_base_table)) {
+            if (const int field = find_field(column); field >= 0) {
+                m_readback.push_back(field);
+                columns << quoted(m_fields.at(field));
+            }
+        }
+    } else {
+        for (const int field : m_readback)
+            columns << quoted(m_fields.at(field));
+    }
+    if (columns.isEmpty())
+        return;
+    Statement &read = m_db->cached(QStringLiteral("SELECT %1 FROM %2 WHERE %3 = ?;")
+                                       .arg(columns.join(QStringLiteral(", ")), quoted(m_base_table), quoted(m_key_column)));
     read.bind(1, key);
     if (read.step()) {
-        if (m_readback.empty()) {
-            for (int c = 0; c < read.column_count(); ++c)
-                m_readback.push_back(find_field(read.column_name(c)));
-        }
-        for (int c = 0; c < int(m_readback.size()); ++c) {
-            if (m_readback[size_t(c)] >= 0)
-                m_values[offset + m_readback[size_t(c)]] = read.column(c);
-        }
+        for (int c = 0; c < int(m_readback.size()); ++c)
+            m_values[offset + m_readback[size_t(c)]] = read.column(c);
     }
     read.reset();
 }

@@ -4,6 +4,7 @@
 #include "store/databaseid.h"
 #include "store/dberror.h"
 #include "store/schemadefinition.h"
+#include "store/serversecurity.h"
 #include "store/transaction.h"
 
 #include <QStringList>
@@ -176,7 +177,7 @@ const QueryDefinition kQueries[] = {
 
 const SchemaDefinition &file_schema()
 {
-    static const SchemaDefinition schema{kTables, kHistoryTable, kIdentityTable, kQueries, std::size(kQueries)};
+    static const SchemaDefinition schema{kSchemaVersion, kTables, kHistoryTable, kIdentityTable, kQueries, std::size(kQueries)};
     return schema;
 }
 
@@ -210,6 +211,11 @@ void write_stored_queries(Database &db)
 }
 
 } // namespace
+
+int schema_version_of(const Database &db)
+{
+    return schema_of(db).version;
+}
 
 std::vector<StoredQuery> stored_queries_of(const SchemaDefinition &schema)
 {
@@ -253,8 +259,11 @@ void create_schema(Database &db)
     db.exec(QString::fromUtf8(schema_of(db).history_table));
     write_stored_queries(db);
     add_database_id(db);
-    db.set_user_version(kSchemaVersion);
+    db.set_user_version(schema_version_of(db));
+    if (db.dialect() == Database::Dialect::PostgreSQL)
+        install_server_security(db);
     transaction.commit();
+    db.forget_schema();
 }
 
 namespace {
@@ -262,14 +271,15 @@ namespace {
 // Refuses a database this program cannot upgrade; true when it is current.
 bool is_current(Database &db, int version)
 {
-    if (version > kSchemaVersion)
+    const int current = schema_version_of(db);
+    if (version > current)
         throw DbError(DbError::SchemaTooNew,
                       QStringLiteral("The database was written by a newer version of the program "
                                      "(schema %1; this program reads up to %2). Please update the program.")
                           .arg(version)
-                          .arg(kSchemaVersion),
+                          .arg(current),
                       db.source());
-    return version == kSchemaVersion;
+    return version == current;
 }
 
 } // namespace
@@ -299,11 +309,23 @@ void upgrade_schema(Database &db)
             return;
         // Each later version's step runs inside this one transaction; the
         // stored queries are written afresh.
+        // On a server, only the tables' owner may install what protects
+        // them; a workstation leaves the upgrade to the administrator.
+        const bool server = db.dialect() == Database::Dialect::PostgreSQL;
+        if (server && !administers(db))
+            throw DbError(DbError::UpgradeNeeded,
+                          QStringLiteral("The calendar database on the server is of an older version (schema %1). "
+                                         "Please ask its administrator to run: dayvane-db upgrade ADDRESS")
+                              .arg(locked),
+                          db.source());
         if (locked < 2)
             db.exec(QString::fromUtf8(schema_of(db).history_table));
         write_stored_queries(db);
-        db.set_user_version(kSchemaVersion);
+        db.set_user_version(schema_version_of(db));
+        if (server && locked < kServerSecurityVersion)
+            install_server_security(db);
         transaction.commit();
+        db.forget_schema();
     } catch (const DbError &error) {
         switch (error.number()) {
         case DbError::Busy:
@@ -311,6 +333,7 @@ void upgrade_schema(Database &db)
         case DbError::SchemaTooNew:
         case DbError::ServerGone:
         case DbError::ServerUnreachable:
+        case DbError::UpgradeNeeded:
             throw;
         default:
             throw DbError(DbError::UpgradeFailed,

@@ -6,9 +6,13 @@ namespace dayvane {
 
 class Database;
 
-// The schema version this program writes, kept in the database (a file's user_version).
-// Version 2 added the change history.
+// The schema version this program writes into a file, kept in the database
+// (its user_version). Version 2 added the change history.
 inline constexpr int kSchemaVersion = 2;
+
+// The version this program writes into `db`: a server's is ahead of a
+// file's, as version 3 installed what the server enforces itself.
+int schema_version_of(const Database &db);
 
 // Creates the tables and stored queries in an empty database, in one
 // transaction. Throws DbError.

@@ -17,6 +17,7 @@ struct QueryDefinition
 // same tables, fields and queries, giving the same records.
 struct SchemaDefinition
 {
+    int version;  // the schema version this program writes
     const char *tables;
     const char *history_table;  // added by schema version 2
     // The database's id (see databaseid.h): made with the database, or on
@@ -28,6 +29,9 @@ struct SchemaDefinition
 
 const SchemaDefinition &file_schema();
 const SchemaDefinition &server_schema();
+// The server's before version 3, which kept the passwords readable: its
+// queries read them as a file's do.
+const SchemaDefinition &server_schema_before_proofs();
 
 struct StoredQuery;
 // The stored queries of `schema` as the program runs them and writes them

@@ -1,6 +1,9 @@
 #include "store/schemadefinition.h"
+#include "store/serversecurity.h"
 
 #include <iterator>
+#include <string_view>
+#include <vector>
 
 // The calendar database in PostgreSQL's SQL: the same tables, fields and
 // stored queries as a file's, giving the same records in the same order
@@ -154,6 +157,27 @@ const QueryDefinition kQueries[] = {
      "  AND d.minutes1 >= 1) typical"
      " WHERE place = 1"
      " ORDER BY frequency DESC, first_date LIMIT 1"},
+    // Passwords stay on the server: the user queries give a null password
+    // and whether one is set; Q011a proves the password it is given.
+    {"Q010", "users",
+     "SELECT id, \"EmployeeID\", \"FirstName\", \"LastName\", NULL::bytea AS password,"
+     " dayvane_password_set(id) AS password_set, revision FROM users"
+     " ORDER BY dayvane_fold(\"LastName\") COLLATE \"C\", dayvane_fold(\"FirstName\") COLLATE \"C\" NULLS FIRST, id"},
+    {"Q011", "system_variables", "SELECT id, \"Variable\", NULL::bytea AS \"Value\" FROM system_variables ORDER BY id"},
+    {"Q011a", "",
+     "SELECT 'System password'::text AS \"Variable\", NULL::bytea AS \"Value\""
+     " WHERE dayvane_prove_system_password(:Password)"},
+    {"Q014", "", "SELECT count(*) AS \"OwnerCount\" FROM calendars WHERE \"OwnerLink\" = :UserID"},
+    {"Q015", "",
+     "SELECT trim(coalesce(\"FirstName\", '') || ' ' || coalesce(\"LastName\", '')) AS \"Name\","
+     " NULL::bytea AS password, dayvane_password_set(id) AS password_set FROM users WHERE id = :UserID"},
+    {"Q017", "users",
+     "SELECT id, revision, \"EmployeeID\", \"FirstName\", \"LastName\", NULL::bytea AS password,"
+     " dayvane_password_set(id) AS password_set FROM users WHERE id = :UserID FOR UPDATE"},
+};
+
+// The queries that read passwords, as they were before the server held them.
+const QueryDefinition kQueriesBeforeProofs[] = {
     {"Q010", "users",
      "SELECT id, \"EmployeeID\", \"FirstName\", \"LastName\", password, revision FROM users"
      " ORDER BY dayvane_fold(\"LastName\") COLLATE \"C\", dayvane_fold(\"FirstName\") COLLATE \"C\" NULLS FIRST, id"},
@@ -161,7 +185,6 @@ const QueryDefinition kQueries[] = {
     {"Q011a", "",
      "SELECT \"Variable\", \"Value\" FROM system_variables"
      " WHERE \"Variable\" = 'System password' AND \"Value\" = :Password"},
-    {"Q014", "", "SELECT count(*) AS \"OwnerCount\" FROM calendars WHERE \"OwnerLink\" = :UserID"},
     {"Q015", "",
      "SELECT trim(coalesce(\"FirstName\", '') || ' ' || coalesce(\"LastName\", '')) AS \"Name\", password"
      " FROM users WHERE id = :UserID"},
@@ -172,9 +195,25 @@ const QueryDefinition kQueries[] = {
 
 } // namespace
 
+const SchemaDefinition &server_schema_before_proofs()
+{
+    static const std::vector<QueryDefinition> queries = [] {
+        std::vector<QueryDefinition> all(std::begin(kQueries), std::end(kQueries));
+        for (QueryDefinition &query : all) {
+            for (const QueryDefinition &before : kQueriesBeforeProofs) {
+                if (std::string_view(query.name) == before.name)
+                    query = before;
+            }
+        }
+        return all;
+    }();
+    static const SchemaDefinition schema{2, kTables, kHistoryTable, kIdentityTable, queries.data(), queries.size()};
+    return schema;
+}
+
 const SchemaDefinition &server_schema()
 {
-    static const SchemaDefinition schema{kTables, kHistoryTable, kIdentityTable, kQueries, std::size(kQueries)};
+    static const SchemaDefinition schema{kServerSecurityVersion, kTables, kHistoryTable, kIdentityTable, kQueries, std::size(kQueries)};
     return schema;
 }
 

@@ -1,5 +1,6 @@
 #include "users/passwords.h"
 
+#include "store/recordset.h"
 #include "store/scramble.h"
 
 namespace dayvane {
@@ -21,6 +22,13 @@ QString unscramble_password(const QVariant &stored)
     const QByteArray bytes =
         stored.typeId() == QMetaType::QByteArray ? stored.toByteArray() : stored.toString().toLatin1();
     return QString::fromLatin1(scramble_text(bytes).value_or(QByteArray()));
+}
+
+bool has_stored_password(const RecordSet &user)
+{
+    if (user.field_names().contains(QStringLiteral("password_set")))
+        return user.field(QStringLiteral("password_set")).toBool();
+    return !unscramble_password(user.field(QStringLiteral("password"))).isEmpty();
 }
 
 QString password_not_storable_message()

@@ -4,6 +4,7 @@
 #include "store/history.h"
 #include "store/recordset.h"
 #include "store/revisions.h"
+#include "store/serversecurity.h"
 #include "store/stepnumber.h"
 #include "ui_common/appstate.h"
 #include "ui_common/errorreport.h"
@@ -43,12 +44,57 @@ struct StoredSystemPassword
     QVariant value;
 };
 
+void tell_system_password_mismatch()
+{
+    AppState &state = app_state();
+    inform(state.main_window, message_lines({QStringLiteral("The system password supplied does not match the system"),
+                                             QStringLiteral("password stored on the database.")}));
+    open_system_password_window(state.main_window);
+}
+
+// The gate's system password check where the server holds the password: it
+// compares what was entered and keeps the proof for the session.
+bool check_system_password_with_server()
+{
+    AppState &state = app_state();
+    const bool entered = !state.entered_system_password.trimmed().isEmpty();
+    // A password the program cannot store matches no stored one.
+    std::optional<QByteArray> scrambled;
+    if (entered)
+        scrambled = scramble_password(state.entered_system_password).value_or(QByteArray(1, '\0'));
+    const std::optional<SystemPasswordState> answer = reported(std::optional<SystemPasswordState>(), [&] {
+        set_step_number(1);
+        return std::optional<SystemPasswordState>(check_system_password_on_server(*state.database, scrambled));
+    });
+    if (!answer)
+        return false;
+    switch (*answer) {
+    case SystemPasswordState::Undefined:
+        return true;
+    case SystemPasswordState::NullValue:
+    case SystemPasswordState::Match:
+        if (entered)
+            return true;
+        break;
+    case SystemPasswordState::Mismatch:
+        if (entered) {
+            tell_system_password_mismatch();
+            return false;
+        }
+        break;
+    }
+    open_system_password_window(state.main_window);
+    return !state.entered_system_password.trimmed().isEmpty();
+}
+
 // The system password part of the gate: nothing to ask while none is
 // defined; a password entered this run must still match the stored one,
 // which another workstation may have changed.
 bool check_system_password()
 {
     AppState &state = app_state();
+    if (server_holds_proofs(*state.database))
+        return check_system_password_with_server();
     const std::optional<StoredSystemPassword> stored =
         reported(std::optional<StoredSystemPassword>(), [&] {
             set_step_number(1);
@@ -67,13 +113,46 @@ bool check_system_password()
     if (!state.entered_system_password.trimmed().isEmpty()) {
         if (stored->value.isNull() || state.entered_system_password == unscramble_password(stored->value))
             return true;
-        inform(state.main_window, message_lines({QStringLiteral("The system password supplied does not match the system"),
-                                                 QStringLiteral("password stored on the database.")}));
-        open_system_password_window(state.main_window);
+        tell_system_password_mismatch();
         return false;
     }
     open_system_password_window(state.main_window);
     return !state.entered_system_password.trimmed().isEmpty();
+}
+
+// The outcome of a user's proof: the message, or the user made current.
+void tell_user_proof(qint32 user_id, const QString &name, bool has_password, bool proven, QWidget *parent)
+{
+    AppState &state = app_state();
+    if (!has_password) {
+        inform(parent, QStringLiteral("User: ") + name + QStringLiteral(" does not have a password assigned."));
+    } else if (!proven) {
+        inform(parent, QStringLiteral("Incorrect password for ") + name + QStringLiteral("!"));
+    } else {
+        state.current_user_id = user_id;
+        state.current_user_name = name;
+        state.database->author().user_id = user_id;
+        state.database->author().user_name = name;
+    }
+}
+
+// The proof where the server holds the password: it compares, and keeps the
+// proof for the session.
+void verify_user_password_with_server(qint32 user_id, const QString &typed, QWidget *parent)
+{
+    AppState &state = app_state();
+    // A password the program cannot store matches no stored one.
+    const QByteArray scrambled = scramble_password(typed).value_or(QByteArray(1, '\0'));
+    const std::optional<UserProof> proof = reported(std::optional<UserProof>(), [&] {
+        set_step_number(1);
+        const UserProof answer = prove_user_on_server(*state.database, user_id, scrambled);
+        set_step_number(2);
+        if (!answer.found)
+            throw DbError(DbError::ProgramError, QStringLiteral("DB record not found"), QStringLiteral("verify_user_password"));
+        return std::optional<UserProof>(answer);
+    });
+    if (proof)
+        tell_user_proof(user_id, proof->name, proof->has_password, proof->proven, parent);
 }
 
 } // namespace
@@ -172,6 +251,10 @@ void verify_user_password(qint32 user_id, const QString &typed)
     }
     if (!check_operation_allowed(true))
         return;
+    if (server_holds_proofs(*state.database)) {
+        verify_user_password_with_server(user_id, typed, parent);
+        return;
+    }
     QString name;
     const std::optional<QString> stored = reported(std::optional<QString>(), [&]() -> std::optional<QString> {
         set_step_number(1);
@@ -187,16 +270,7 @@ void verify_user_password(qint32 user_id, const QString &typed)
     });
     if (!stored)
         return;
-    if (stored->isEmpty()) {
-        inform(parent, QStringLiteral("User: ") + name + QStringLiteral(" does not have a password assigned."));
-    } else if (typed != *stored) {
-        inform(parent, QStringLiteral("Incorrect password for ") + name + QStringLiteral("!"));
-    } else {
-        state.current_user_id = user_id;
-        state.current_user_name = name;
-        state.database->author().user_id = user_id;
-        state.database->author().user_name = name;
-    }
+    tell_user_proof(user_id, name, !stored->isEmpty(), typed == *stored, parent);
 }
 
 } // namespace dayvane

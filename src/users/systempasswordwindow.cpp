@@ -3,6 +3,7 @@
 #include "store/dberror.h"
 #include "store/history.h"
 #include "store/recordset.h"
+#include "store/serversecurity.h"
 #include "store/stepnumber.h"
 #include "store/transaction.h"
 #include "ui_common/appstate.h"
@@ -48,6 +49,8 @@ std::optional<bool> system_password_matches(const QString &typed)
                                           QStringLiteral("PARAMETERS [Password] Text ( 255 ); SELECT Q011a.* FROM Q011a;"),
                                           {{QStringLiteral("Password"), *scrambled}});
         set_step_number(2);
+        // A server that proved it keeps the proof for this session.
+        note_system_password_proof(*app_state().database, *scrambled, match.record_count() > 0);
         return match.record_count() > 0;
     } catch (const DbError &error) {
         report_error(error);
@@ -197,17 +200,21 @@ void SystemPasswordWindow::save_password()
         Database &db = *app_state().database;
         Transaction transaction(db);
         set_step_number(1);
-        RecordSet variables = RecordSet::open(db, QStringLiteral("SELECT Q011.* FROM Q011;"));
-        set_step_number(2);
-        if (variables.record_count() > 0) {
-            variables.edit();
+        if (server_holds_proofs(db)) {
+            set_system_password_on_server(db, *scrambled);
         } else {
-            variables.add_new();
-            variables.set_field(QStringLiteral("Variable"), QStringLiteral("System password"));
+            RecordSet variables = RecordSet::open(db, QStringLiteral("SELECT Q011.* FROM Q011;"));
+            set_step_number(2);
+            if (variables.record_count() > 0) {
+                variables.edit();
+            } else {
+                variables.add_new();
+                variables.set_field(QStringLiteral("Variable"), QStringLiteral("System password"));
+            }
+            set_step_number(3);
+            variables.set_field(QStringLiteral("Value"), *scrambled);
+            variables.update();
         }
-        set_step_number(3);
-        variables.set_field(QStringLiteral("Value"), *scrambled);
-        variables.update();
         record_change(db, 0, QStringLiteral("System password changed"));
         transaction.commit();
     } catch (const DbError &error) {

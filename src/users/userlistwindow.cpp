@@ -269,7 +269,7 @@ void UserListWindow::select_user()
     try {
         RecordSet user = open_checked_user(
             user_id, m_grid->item(m_grid->currentRow(), kRevisionColumn)->text().toInt(), "DB record out of date.");
-        if (unscramble_password(user.field(QStringLiteral("password"))).isEmpty()) {
+        if (!has_stored_password(user)) {
             inform(this, QStringLiteral("Please assign a password to the selected user first."));
             return;
         }

@@ -3,6 +3,7 @@
 #include "store/dberror.h"
 #include "store/history.h"
 #include "store/recordset.h"
+#include "store/serversecurity.h"
 #include "store/stepnumber.h"
 #include "store/transaction.h"
 #include "ui_common/appstate.h"
@@ -87,6 +88,7 @@ void UserRecordWindow::load_window(qint32 user_id, qint32 revision)
 {
     m_user_id = user_id;
     m_revision = revision;
+    m_password_kept = false;
     QString values[4];
     if (user_id != 0) {
         setWindowTitle(QStringLiteral("Edit user record"));
@@ -104,6 +106,9 @@ void UserRecordWindow::load_window(qint32 user_id, qint32 revision)
             values[1] = user.field(QStringLiteral("FirstName")).toString();
             values[2] = user.field(QStringLiteral("LastName")).toString();
             values[3] = unscramble_password(user.field(QStringLiteral("password")));
+            // A server never gives a password out: the box starts empty and
+            // the stored one stays unless a new one is typed.
+            m_password_kept = server_holds_proofs(*app_state().database);
         } catch (const DbError &error) {
             report_error(error);
             return;
@@ -133,6 +138,7 @@ void UserRecordWindow::process_menu()
 void UserRecordWindow::add_user()
 {
     m_user_id = 0;
+    m_password_kept = false;
     for (QLineEdit *box : {m_employee_id, m_first_name, m_last_name, m_password})
         box->clear();
     m_employee_id->setFocus();
@@ -179,7 +185,8 @@ void UserRecordWindow::save_user()
         user.set_field(QStringLiteral("EmployeeID"), m_employee_id->text());
         user.set_field(QStringLiteral("FirstName"), m_first_name->text());
         user.set_field(QStringLiteral("LastName"), m_last_name->text());
-        user.set_field(QStringLiteral("password"), *scrambled);
+        if (!m_password_kept || m_password->isModified())
+            user.set_field(QStringLiteral("password"), *scrambled);
         set_step_number(5);
         user.update();
         if (m_user_id == 0) {

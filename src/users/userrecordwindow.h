@@ -33,6 +33,7 @@ private:
     QLineEdit *m_first_name = nullptr;
     QLineEdit *m_last_name = nullptr;
     QLineEdit *m_password = nullptr;
+    bool m_password_kept = false;  // the stored password stays unless one is typed
     QTreeWidget *m_tree = nullptr;
 };
 

@@ -2,6 +2,7 @@
 #include "testserver.h"
 #include "store/connection.h"
 #include "store/schema.h"
+#include "store/serversecurity.h"
 #include "ui_common/geometry.h"
 #include "ui_common/menutree.h"
 
@@ -228,12 +229,19 @@ TEST_F(CalendarWindowTest, TheServerWindowConnectsAndExplainsEveryRefusal)
     create_calendar_database_at(ours);
     const QString empty = server->create_database();
     const QString newer = server->create_database();
-    create_calendar_database_at(newer).set_user_version(kSchemaVersion + 1);
+    {
+        Database db = create_calendar_database_at(newer);
+        db.set_user_version(schema_version_of(db) + 1);
+    }
     // The test cluster asks this role, and only this one, for a password.
     Database admin = Database::connect(server->admin_address());
     if (scalar(admin, QStringLiteral("SELECT count(*) FROM pg_roles WHERE rolname = 'dayvane_pw'")) == 0)
         admin.exec(QStringLiteral("CREATE ROLE dayvane_pw LOGIN PASSWORD 'pw-2026';"));
-    Database::connect(ours).exec(QStringLiteral("GRANT ALL ON ALL TABLES IN SCHEMA public TO dayvane_pw;"));
+    {
+        Database owner = Database::connect(ours);
+        grant_workstation(owner, QStringLiteral("dayvane_pw"));
+    }
+    const QString station = server->workstation_address(ours);
     QString guarded = ours.section(QStringLiteral(" user="), 0, 0) + QStringLiteral(" user=dayvane_pw dbname=")
                       + ours.section(QStringLiteral("dbname="), 1);
     user.answer_yes_no(true);
@@ -271,7 +279,7 @@ TEST_F(CalendarWindowTest, TheServerWindowConnectsAndExplainsEveryRefusal)
          QStringLiteral("server does not support SSL"), true},
         {empty, QStringLiteral("The selected database does not appear to be a valid"), {}, false},
         {newer, QStringLiteral("The database was written by a newer version of the program"), {}, true},
-        {ours, QString(), {}, true},
+        {station, QString(), {}, true},
     };
     for (const auto &c : cases) {
         enter(c.address);
@@ -284,6 +292,12 @@ TEST_F(CalendarWindowTest, TheServerWindowConnectsAndExplainsEveryRefusal)
         EXPECT_EQ(app_state().db_path, c.kept ? c.address : QString()) << c.address.toStdString();
     }
     EXPECT_EQ(app_state().database->dialect(), Database::Dialect::PostgreSQL);
+    // The tables' owner passes every protection of the server: connected, and told so.
+    user.answer_yes_no(true);
+    enter(ours);
+    window.run_command(QStringLiteral("set_db_server"));
+    EXPECT_TRUE(user.take_texts().join(u'|').contains(QStringLiteral("This connection runs as dayvane_admin, which owns")));
+    EXPECT_TRUE(app_state().db_connected);
     // A server that asks for a password: the window asks again, the
     // password is kept for the run but never written to QZ.ini.
     user.answer_yes_no(true);
@@ -308,7 +322,7 @@ TEST_F(CalendarWindowTest, TheServerWindowConnectsAndExplainsEveryRefusal)
         {QStringLiteral("host='%1' dbname='%2' user=dayvane_pw application_name='the password=none' password='pw-2026'").arg(socket, db),
          QStringLiteral("host='%1' dbname='%2' user=dayvane_pw application_name='the password=none'").arg(socket, db)},
         {QString(guarded).replace(QStringLiteral("user=dayvane_pw"), QStringLiteral("user=dayvane_pw password=pw-2026")), guarded},
-        {QStringLiteral("postgresql://postgres@%2Fnowhere,") + encoded + u'/' + db, QStringLiteral("postgresql://postgres@%2Fnowhere,") + encoded + u'/' + db},
+        {QStringLiteral("postgresql://dayvane_ws@%2Fnowhere,") + encoded + u'/' + db, QStringLiteral("postgresql://dayvane_ws@%2Fnowhere,") + encoded + u'/' + db},
     };
     for (const auto &a : addresses) {
         QStringList texts;

@@ -245,8 +245,9 @@ TEST_P(Concurrency, TwoProcessesLoseNoChangeAndRefuseEveryStaleOne)
 {
     constexpr int kChanges = 150;
     std::vector<std::unique_ptr<Worker>> workers;
+    const QString station = base.workstation_path();
     for (int tag = 0; tag < 2; ++tag) {
-        workers.push_back(std::make_unique<Worker>(QStringList{QStringLiteral("concurrency"), base.path(),
+        workers.push_back(std::make_unique<Worker>(QStringList{QStringLiteral("concurrency"), station,
             QString::number(calendar), QString::number(tag), QString::number(kChanges), QString::number(seed + tag)}));
         ASSERT_TRUE(workers.back()->wait_for_line(QStringLiteral("ready"))) << workers.back()->error_output();
     }
@@ -292,8 +293,7 @@ TEST_P(Concurrency, TwoProcessesLoseNoChangeAndRefuseEveryStaleOne)
 TEST_P(Concurrency, TwoProcessesOpeningAnOlderDatabaseTogetherBothOpenIt)
 {
     Database db = open_existing_database(base.path());
-    db.exec(QStringLiteral("DROP TABLE change_history;"));
-    db.set_user_version(1);
+    test::make_older(db, 1);
     std::optional<Transaction> holding(std::in_place, db);
     test::scalar(db, QStringLiteral("SELECT count(*) FROM calendars;"));  // the lock is taken
     std::vector<std::unique_ptr<Worker>> workers;
@@ -305,7 +305,7 @@ TEST_P(Concurrency, TwoProcessesOpeningAnOlderDatabaseTogetherBothOpenIt)
         ASSERT_TRUE(worker->process.waitForFinished(kTimeoutMs)) << worker->error_output();
         EXPECT_TRUE(worker->lines().value(0).startsWith(u"calendar 0 ")) << worker->lines().join(u'\n').toStdString();
     }
-    EXPECT_EQ(db.user_version(), kSchemaVersion);
+    EXPECT_EQ(db.user_version(), schema_version_of(db));
     EXPECT_TRUE(db.has_table(QStringLiteral("change_history")));
 }
 
@@ -349,7 +349,7 @@ TEST(ServerCrash, StoppedMidSaveLeavesOneContentAndConnectionsComeBack)
     QRandomGenerator random(QRandomGenerator::global()->generate());
     for (int stop = 0; stop < kStops; ++stop) {
         SCOPED_TRACE(QStringLiteral("stop %1").arg(stop).toStdString());
-        Worker worker({QStringLiteral("crash"), address, QString::number(calendar)});
+        Worker worker({QStringLiteral("crash"), server->workstation_address(address), QString::number(calendar)});
         ASSERT_TRUE(worker.wait_for_line(QStringLiteral("ready"))) << worker.error_output();
         ASSERT_TRUE(worker.wait_for_line(QStringLiteral("saved %1").arg(reported + 1))) << worker.error_output();
         QThread::msleep(random.bounded(1, 60));

@@ -265,15 +265,20 @@ TEST_P(RecordSetWrites, AddEditAndDeleteWriteThrough)
     EXPECT_TRUE(password_matches(typed));
     EXPECT_FALSE(password_matches(typed.left(4)));
     EXPECT_FALSE(password_matches(typed + 'x'));
-    EXPECT_EQ(open(QStringLiteral("SELECT Q011.* FROM Q011;")).field(QStringLiteral("Value")).toByteArray(), stored);
+    // Read from the table: a server's queries never give a password out.
+    const auto stored_bytes = [&](const QString &sql) {
+        Statement read = db.prepare(sql);
+        return read.step() ? read.column(0).toByteArray() : QByteArray();
+    };
+    EXPECT_EQ(stored_bytes(QStringLiteral("SELECT \"Value\" FROM system_variables")), stored);
     // Every byte value survives the database as it is.
     QByteArray every_byte(256, 0);
     std::iota(every_byte.begin(), every_byte.end(), char(0));
     RecordSet users = open(QStringLiteral("PARAMETERS UserID Long=0; SELECT Q017.* FROM Q017;"));
     users.add_new();
     write_record(users, {{"LastName", QStringLiteral("Bytes")}, {"password", *scramble_text(every_byte)}});
-    const QString user = QStringLiteral("PARAMETERS UserID Long=%1; SELECT Q017.* FROM Q017;").arg(users.last_added_id());
-    EXPECT_EQ(*scramble_text(open(user).field(QStringLiteral("password")).toByteArray()), every_byte);
+    EXPECT_EQ(*scramble_text(stored_bytes(QStringLiteral("SELECT password FROM users WHERE id = %1").arg(users.last_added_id()))),
+              every_byte);
 }
 
 TEST_P(RecordSetWrites, RefusesWhatCannotBeDone)

@@ -34,6 +34,11 @@ TestDatabase::TestDatabase(Backend backend)
 
 QString TestDatabase::path() const { return m_address.isEmpty() ? m_dir.filePath(QStringLiteral("QZDB.mdb")) : m_address; }
 
+QString TestDatabase::workstation_path() const
+{
+    return m_address.isEmpty() ? path() : TestServer::instance()->workstation_address(m_address);
+}
+
 qint64 scalar(Database &db, const QString &sql)
 {
     Statement stmt = db.prepare(sql);
@@ -114,6 +119,37 @@ ProgramRun run_program(const QString &program, const QStringList &arguments, con
     EXPECT_TRUE(process.waitForFinished(60000)) << program.toStdString() << " hangs";
     return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
             QString::fromUtf8(process.readAllStandardError())};
+}
+
+void make_older(Database &db, int version)
+{
+    if (db.dialect() == Database::Dialect::PostgreSQL && version < 3) {
+        db.exec(QStringLiteral(R"sql(
+DO $$
+DECLARE
+    r record;
+BEGIN
+    FOR r IN SELECT policyname, tablename FROM pg_policies WHERE schemaname = current_schema() LOOP
+        EXECUTE format('DROP POLICY %I ON %I', r.policyname, r.tablename);
+    END LOOP;
+    FOR r IN SELECT tablename FROM pg_tables WHERE schemaname = current_schema() LOOP
+        EXECUTE format('ALTER TABLE %I NO FORCE ROW LEVEL SECURITY, DISABLE ROW LEVEL SECURITY', r.tablename);
+    END LOOP;
+    FOR r IN SELECT p.oid::regprocedure AS f FROM pg_proc p
+             WHERE p.pronamespace = current_schema()::regnamespace AND p.proname LIKE 'dayvane\_%'
+               AND p.proname <> 'dayvane_fold' LOOP
+        EXECUTE format('DROP FUNCTION %s CASCADE', r.f);
+    END LOOP;
+END $$;
+DROP TABLE dayvane_claims;
+DROP SEQUENCE dayvane_proven_user, dayvane_proven_system, dayvane_failed_proofs, dayvane_claim_xact, dayvane_claim_calendar;
+ALTER TABLE change_history DROP COLUMN "ServerTime", DROP COLUMN "ServerLogin", DROP COLUMN "ClientAddress",
+    DROP COLUMN "Transaction";
+)sql"));
+    }
+    if (version < 2)
+        db.exec(QStringLiteral("DROP TABLE change_history;"));
+    db.set_user_version(version);
 }
 
 } // namespace dayvane::test

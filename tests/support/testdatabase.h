@@ -36,8 +36,10 @@ public:
     explicit TestDatabase(Backend backend = Backend::File);
 
     Database &db() { return *m_db; }
-    // The file's path or the server database's address.
+    // The file's path or the server database's address (as its owner).
     QString path() const;
+    // Where a workstation opens it: the file's path, or the address for a workstation's login.
+    QString workstation_path() const;
     void close() { m_db.reset(); }
 
 private:
@@ -45,6 +47,10 @@ private:
     QString m_address;  // empty for a file
     std::optional<Database> m_db;
 };
+
+// Turns `db` (current, as its owner) into a database of schema `version`: before 3 a server's has none of what the
+// server enforces, before 2 no history.
+void make_older(Database &db, int version);
 
 // Ids of the sample data that fill_sample() writes.
 struct Sample

@@ -1,6 +1,7 @@
 #include "testserver.h"
 
 #include "store/database.h"
+#include "store/serversecurity.h"
 
 #include <QDir>
 #include <QFile>
@@ -90,8 +91,22 @@ QString TestServer::tcp_address() const
 QString TestServer::create_database()
 {
     const QString name = QStringLiteral("t_") + QUuid::createUuid().toString(QUuid::Id128);
-    Database::connect(admin_address()).exec(QStringLiteral("CREATE DATABASE %1;").arg(name));
-    return QStringLiteral("host=%1 user=postgres dbname=%2").arg(m_folder, name) + (m_port ? QStringLiteral(" port=%1").arg(m_port) : QString());
+    Database::connect(admin_address()).exec(QStringLiteral("CREATE DATABASE %1 OWNER %2;").arg(name, kOwnerRole));
+    return QStringLiteral("host=%1 user=%2 dbname=%3").arg(m_folder, kOwnerRole, name)
+           + (m_port ? QStringLiteral(" port=%1").arg(m_port) : QString());
+}
+
+QString TestServer::workstation_address(const QString &address, const QString &role)
+{
+    Database::connect(address);  // the calendar database is there, and with it the workstations' group
+    Database admin = Database::connect(admin_address());
+    // Roles are the cluster's: parallel tests make and grant the same one, one at a time.
+    admin.exec(QStringLiteral("BEGIN; SELECT pg_advisory_xact_lock(2029);"
+                              " DO $$ BEGIN CREATE ROLE %1 LOGIN; EXCEPTION WHEN duplicate_object THEN NULL; END $$;")
+                   .arg(role));
+    grant_workstation(admin, role);
+    admin.exec(QStringLiteral("COMMIT;"));
+    return QString(address).replace(QStringLiteral("user=") + kOwnerRole, QStringLiteral("user=") + role);
 }
 
 void TestServer::cluster(const QString &action) const

@@ -18,8 +18,14 @@ public:
     static std::unique_ptr<TestServer> start_own(bool tcp = false);
     ~TestServer();
 
-    // A new empty database of its own on the server; its address.
+    // The role that owns the tests' databases: not a superuser.
+    static inline const QString kOwnerRole = QStringLiteral("dayvane_admin");
+
+    // A new empty database of its own on the server, owned by kOwnerRole; its address.
     QString create_database();
+    // The address of calendar database `address` (as its owner) for a workstation's login `role`, made a member
+    // of the workstations' group.
+    QString workstation_address(const QString &address, const QString &role = QStringLiteral("dayvane_ws"));
     // The server's own database, for administration.
     QString admin_address() const;
     // The same over loopback TCP; empty unless started with `tcp`.

@@ -103,13 +103,23 @@ void answer_system_password(ScriptedInteraction &user, const QString &password)
     });
 }
 
-ConnectedDatabase::ConnectedDatabase()
+ConnectedDatabase::ConnectedDatabase(Backend backend)
+    : file(backend)
 {
     app_state() = AppState();
     sample = fill_sample(file.db());
     file.close();
-    app_state().database.emplace(open_existing_database(file.path()));
+    app_state().database.emplace(open_existing_database(file.workstation_path()));
     app_state().db_connected = true;
+}
+
+Database &ConnectedDatabase::owner()
+{
+    if (file.path() == file.workstation_path())
+        return *app_state().database;
+    if (!m_owner)
+        m_owner.emplace(open_existing_database(file.path()));
+    return *m_owner;
 }
 
 ConnectedDatabase::~ConnectedDatabase() { app_state() = AppState(); }

@@ -52,11 +52,19 @@ bool frame_shown(QWidget &window, int index = -1);
 class ConnectedDatabase
 {
 public:
-    ConnectedDatabase();
+    // On a server the program connects as a workstation's login.
+    explicit ConnectedDatabase(Backend backend = Backend::File);
     ~ConnectedDatabase();
+
+    // A connection as the tables' owner, for what another workstation or the
+    // administrator writes; on a file the program's own.
+    Database &owner();
 
     TestDatabase file;
     Sample sample;
+
+private:
+    std::optional<Database> m_owner;
 };
 
 // Store passwords as another workstation would.

@@ -8,6 +8,7 @@
 #include "users/security.h"
 #include "users/systempasswordwindow.h"
 #include "users/userlistwindow.h"
+#include "testserver.h"
 #include "windowdriver.h"
 
 #include <QCheckBox>
@@ -43,10 +44,10 @@ void type_and_run(QDialog &window, const QStringList &passwords, const char *nod
 }
 
 // Ann has the password "Annpw1", Bob none; no system password is defined.
-class Users : public ::testing::Test
+class Users : public ::testing::TestWithParam<Backend>
 {
 protected:
-    void SetUp() override { store_user_password(db(), connected.sample.ann, QStringLiteral("Annpw1")); }
+    void SetUp() override { store_user_password(connected.owner(), connected.sample.ann, QStringLiteral("Annpw1")); }
     void TearDown() override { set_system_password_check(nullptr); }
     static Database &db() { return *app_state().database; }
     // The history, newest first: "action|user who proved a password" of
@@ -63,9 +64,9 @@ protected:
         return entries;
     }
     // Defines the system password "Admin99", asked for by guarded operations.
-    void guard() const
+    void guard()
     {
-        store_system_password(db(), QStringLiteral("Admin99"));
+        store_system_password(connected.owner(), QStringLiteral("Admin99"));
         install_system_password_check();
     }
     // The system password window: given "Admin99", or closed without a password.
@@ -85,13 +86,17 @@ protected:
             EXPECT_FALSE(list.isVisible());
         });
     }
-    ConnectedDatabase connected;
+    ConnectedDatabase connected{GetParam()};
     ScriptedInteraction user;
 };
 
 } // namespace
 
-TEST_F(Users, TheSystemPasswordIsDefinedAskedForChangedAndMatchedAsStored)
+// On a server as a workstation's login: the server itself then checks what
+// the program checks, and the windows must work through its proofs.
+INSTANTIATE_TEST_SUITE_P(Backends, Users, ::testing::ValuesIn(backends()), backend_name);
+
+TEST_P(Users, TheSystemPasswordIsDefinedAskedForChangedAndMatchedAsStored)
 {
     install_system_password_check();
     // None defined: guarded operations run without asking.
@@ -153,7 +158,7 @@ TEST_F(Users, TheSystemPasswordIsDefinedAskedForChangedAndMatchedAsStored)
     QString typed = QString::fromLatin1(key) + QStringLiteral("xyz1");
     typed[1] = QChar(key[1] ^ '\'');
     ASSERT_EQ(scramble_password(typed)->left(2), QByteArray("\0'", 2));
-    store_system_password(db(), typed);
+    store_system_password(connected.owner(), typed);
     app_state().entered_system_password = typed;
     EXPECT_TRUE(check_operation_allowed(true, true));
     EXPECT_TRUE(user.shown().empty());
@@ -163,7 +168,7 @@ TEST_F(Users, TheSystemPasswordIsDefinedAskedForChangedAndMatchedAsStored)
     EXPECT_EQ(recorded(), QStringList({"System password changed|", "System password changed|"}));
 }
 
-TEST_F(Users, RecordsAndCalendarsOpenAndChangeOnlyWithTheSystemPasswordOrAsTheirOwnerAndRestrictionAllow)
+TEST_P(Users, RecordsAndCalendarsOpenAndChangeOnlyWithTheSystemPasswordOrAsTheirOwnerAndRestrictionAllow)
 {
     guard();
     user.on_window(QStringLiteral("user_list"), [&](QDialog &list) {
@@ -182,7 +187,7 @@ TEST_F(Users, RecordsAndCalendarsOpenAndChangeOnlyWithTheSystemPasswordOrAsTheir
             }
         };
         // A new record is checked before it is saved, then selected in the list.
-        guarded("add_user", "SELECT count(*) FROM users WHERE LastName = 'Young' AND FirstName = 'Zoe' AND EmployeeID = 'E9'",
+        guarded("add_user", "SELECT count(*) FROM users WHERE \"LastName\" = 'Young' AND \"FirstName\" = 'Zoe' AND \"EmployeeID\" = 'E9'",
                 {QStringLiteral("The employee id and last name cannot be blank."),
                  QStringLiteral("The user password must be at least 6 characters.")},
                 [&](bool given) {
@@ -206,15 +211,16 @@ TEST_F(Users, RecordsAndCalendarsOpenAndChangeOnlyWithTheSystemPasswordOrAsTheir
                     EXPECT_EQ(cell_text(grid(list), grid(list)->currentRow(), 2), given ? "Young" : "Adams");
                 });
         // A record shows its password on request, so even opening one is guarded.
-        guarded("edit_user", "SELECT count(*) FROM users WHERE FirstName = 'Anna' AND revision = 1", {}, [&](bool given) {
+        guarded("edit_user", "SELECT count(*) FROM users WHERE \"FirstName\" = 'Anna' AND revision = 1", {}, [&](bool given) {
             select_user_row(list, connected.sample.ann);
             system_password(given);
             if (given) {
-                user.on_window(QStringLiteral("user_record"), [](QDialog &record) {
+                user.on_window(QStringLiteral("user_record"), [server = GetParam() == Backend::Server](QDialog &record) {
                     EXPECT_EQ(record.windowTitle(), QStringLiteral("Edit user record"));
                     auto *password = record.findChild<QLineEdit *>(QStringLiteral("password"));
                     EXPECT_EQ(password->echoMode(), QLineEdit::Password);
-                    EXPECT_EQ(password->text(), QStringLiteral("Annpw1"));
+                    // A server never gives a password out: the box starts empty and keeps the stored one.
+                    EXPECT_EQ(password->text(), server ? QString() : QStringLiteral("Annpw1"));
                     record.findChild<QCheckBox *>(QStringLiteral("show_password"))->setChecked(true);
                     EXPECT_EQ(password->echoMode(), QLineEdit::Normal);
                     type_into(record, QStringLiteral("first_name"), QStringLiteral("Anna"));
@@ -224,7 +230,7 @@ TEST_F(Users, RecordsAndCalendarsOpenAndChangeOnlyWithTheSystemPasswordOrAsTheir
             run_node(list, QStringLiteral("edit_user"));
         });
         // Saving asks again when the password was cleared while the record was open.
-        guarded("save_user", "SELECT count(*) FROM users WHERE FirstName = 'Rob'", {}, [&](bool given) {
+        guarded("save_user", "SELECT count(*) FROM users WHERE \"FirstName\" = 'Rob'", {}, [&](bool given) {
             select_user_row(list, connected.sample.bob);
             app_state().entered_system_password = QStringLiteral("Admin99");
             user.on_window(QStringLiteral("user_record"), [this, given](QDialog &record) {
@@ -241,7 +247,7 @@ TEST_F(Users, RecordsAndCalendarsOpenAndChangeOnlyWithTheSystemPasswordOrAsTheir
     // The saves that went through, each once.
     EXPECT_EQ(recorded(), QStringList({"User changed: Rob Adams|", "User changed: Anna Smith|", "User added: Zoe Young|"}));
     // Calendars are read and changed by whom their owner and restriction allow.
-    store_user_password(db(), connected.sample.bob, QStringLiteral("Bobpw1"));
+    store_user_password(connected.owner(), connected.sample.bob, QStringLiteral("Bobpw1"));
     const qint64 alpha = connected.sample.alpha, zeta = connected.sample.zeta, ann = connected.sample.ann, bob = connected.sample.bob;
     struct Case
     {
@@ -273,7 +279,9 @@ TEST_F(Users, RecordsAndCalendarsOpenAndChangeOnlyWithTheSystemPasswordOrAsTheir
     };
     for (const Case &c : cases) {
         const int row = int(&c - cases);
-        db().exec(QStringLiteral("UPDATE calendars SET RestrictRead = %1 WHERE id = %2;").arg(int(c.restricted)).arg(zeta));
+        connected.owner().exec(QStringLiteral("UPDATE calendars SET \"RestrictRead\" = %1 WHERE id = %2;")
+                                   .arg(QLatin1String(c.restricted ? "1 = 1" : "1 = 0"))
+                                   .arg(zeta));
         app_state().calendar_id = qint32(c.calendar);
         app_state().current_user_id = qint32(c.current);
         app_state().entered_system_password = c.entered ? QStringLiteral("Admin99") : QString();
@@ -297,10 +305,10 @@ TEST_F(Users, RecordsAndCalendarsOpenAndChangeOnlyWithTheSystemPasswordOrAsTheir
     EXPECT_TRUE(user.take_texts().first().contains(QStringLiteral("Description: DB record not found.\r\n")));
 }
 
-TEST_F(Users, TheListProvesAndChangesPasswordsAndDeletesAllButCalendarOwners)
+TEST_P(Users, TheListProvesAndChangesPasswordsAndDeletesAllButCalendarOwners)
 {
     const qint64 ann = connected.sample.ann, bob = connected.sample.bob;
-    const qint64 cy = execute(db(), QStringLiteral("INSERT INTO users (EmployeeID, FirstName, LastName) VALUES ('E3', 'Cy', 'Brown');"), {});
+    const qint64 cy = execute(connected.owner(), QStringLiteral("INSERT INTO users (\"EmployeeID\", \"FirstName\", \"LastName\") VALUES ('E3', 'Cy', 'Brown');"), {});
     const auto prove = [&](QDialog &list, qint64 who, const QString &typed) {
         select_user_row(list, who);
         user.on_window(QStringLiteral("user_password_input"), [&](QDialog &input) {
@@ -361,7 +369,7 @@ TEST_F(Users, TheListProvesAndChangesPasswordsAndDeletesAllButCalendarOwners)
         run_node(list, QStringLiteral("change_user_password"));
         EXPECT_EQ(app_state().current_user_id, ann);
         // Another workstation edits Bob after the list read him, then deletes him.
-        other.exec(QStringLiteral("UPDATE users SET revision = revision + 1, FirstName = 'Robert' WHERE id = %1;").arg(bob));
+        other.exec(QStringLiteral("UPDATE users SET revision = revision + 1, \"FirstName\" = 'Robert' WHERE id = %1;").arg(bob));
         select_user_row(list, bob);
         run_node(list, QStringLiteral("edit_user"));
         other.exec(QStringLiteral("DELETE FROM users WHERE id = %1;").arg(bob));
@@ -406,13 +414,14 @@ TEST_F(Users, TheListProvesAndChangesPasswordsAndDeletesAllButCalendarOwners)
 // Every password that dayvane-db demo prints can be typed where the program
 // asks for it: the owner's in the user password window, the system password
 // in its window (both boxes refuse some characters).
-TEST_F(Users, TheDemoDatabasesPrintedPasswordsAreAccepted)
+TEST_P(Users, TheDemoDatabasesPrintedPasswordsAreAccepted)
 {
     QTemporaryDir dir(QDir::current().absoluteFilePath(QStringLiteral("demo-XXXXXX")));
-    const QString path = dir.filePath(QStringLiteral("QZDB.mdb"));
+    const bool server = GetParam() == Backend::Server;
+    const QString path = server ? TestServer::instance()->create_database() : dir.filePath(QStringLiteral("QZDB.mdb"));
     const ProgramRun demo = run_program(QStringLiteral(DAYVANE_DB_TOOL), {QStringLiteral("demo"), path});
     ASSERT_EQ(demo.exit_code, 0) << demo.errors.toStdString();
-    app_state().database.emplace(open_existing_database(path));
+    app_state().database.emplace(open_existing_database(server ? TestServer::instance()->workstation_address(path) : path));
     const QRegularExpression printed(QStringLiteral("^The (?:system password|password of (.+), owner of .+,) is: (.+)$"),
                                      QRegularExpression::MultilineOption);
     int passwords = 0;
@@ -425,7 +434,7 @@ TEST_F(Users, TheDemoDatabasesPrintedPasswordsAreAccepted)
             EXPECT_EQ(app_state().entered_system_password, password);
             EXPECT_EQ(user.take_texts(), QStringList{kActive});
         } else {
-            identify(scalar(db(), QStringLiteral("SELECT id FROM users WHERE FirstName || ' ' || LastName = '%1'").arg(who)),
+            identify(scalar(db(), QStringLiteral("SELECT id FROM users WHERE \"FirstName\" || ' ' || \"LastName\" = '%1'").arg(who)),
                      password);
             request_user_password(nullptr);
             EXPECT_EQ(app_state().current_user_name, who);

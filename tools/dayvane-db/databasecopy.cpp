@@ -3,6 +3,7 @@
 #include "store/database.h"
 #include "store/databaseid.h"
 #include "store/dberror.h"
+#include "store/serversecurity.h"
 #include "store/transaction.h"
 
 #include <QCryptographicHash>
@@ -64,12 +65,16 @@ void add_to_checksum(QCryptographicHash &hash, const QVariant &value)
     hash.addData(bytes);
 }
 
-// The table's columns, the same in both databases: a copy between
-// different schema versions would lose fields.
+// The table's columns, the same in both databases but for what a server
+// stamps itself: a copy between different schema versions would lose fields.
 QStringList shared_columns(Database &source, Database &target, const QString &table)
 {
-    const QStringList columns = source.table_columns(table);
-    if (columns != target.table_columns(table))
+    const auto without_stamps = [&](QStringList columns) {
+        columns.removeIf([&](const QString &column) { return server_stamp_columns(table).contains(column); });
+        return columns;
+    };
+    const QStringList columns = without_stamps(source.table_columns(table));
+    if (columns != without_stamps(target.table_columns(table)))
         throw DbError(DbError::EngineError,
                       QStringLiteral("The table %1 has other fields in the target database.").arg(table), kCopySource);
     return columns;
@@ -211,7 +216,7 @@ std::optional<QString> foreign_table(Database &db)
             : QStringLiteral("SELECT c.relname FROM pg_catalog.pg_class c JOIN pg_catalog.pg_namespace n"
                              " ON n.oid = c.relnamespace WHERE n.nspname = current_schema()"
                              " AND c.relkind IN ('r', 'p', 'v', 'm', 'f') ORDER BY c.relname"));
-    const QStringList own{QStringLiteral("stored_query"), QStringLiteral("dayvane_schema")};
+    const QStringList own{QStringLiteral("stored_query"), QStringLiteral("dayvane_schema"), QStringLiteral("dayvane_claims")};
     while (tables.step()) {
         const QString name = tables.column(0).toString();
         if (!own.contains(name) && std::find(copied_tables().begin(), copied_tables().end(), name) == copied_tables().end())
@@ -236,6 +241,11 @@ std::vector<CopiedTable> copy_database(Database &source, Database &target)
     if (!target.has_table(kDatabaseIdentityTable))
         add_database_id(target);
     target.exec(QStringLiteral("DELETE FROM database_identity;"));
+    // Entries copied from elsewhere were not made on this server: it stamps
+    // none of them.
+    const bool stamped = target.dialect() == Database::Dialect::PostgreSQL && target.has_table(QStringLiteral("dayvane_claims"));
+    if (stamped)
+        target.exec(QStringLiteral("ALTER TABLE change_history DISABLE TRIGGER dayvane_stamp;"));
     for (const QString &table : copied_tables()) {
         // A database from before the history or the id has none to copy.
         const bool added_later = table == QLatin1String("change_history") || table == kDatabaseIdentityTable;
@@ -255,10 +265,12 @@ std::vector<CopiedTable> copy_database(Database &source, Database &target)
     }
     if (server)
         source.exec(QStringLiteral("COMMIT;"));
+    if (stamped)
+        target.exec(QStringLiteral("ALTER TABLE change_history ENABLE TRIGGER dayvane_stamp;"));
     // Read back what the target now holds, before anything is committed.
     for (CopiedTable &entry : copied) {
         std::tie(entry.target_rows, entry.target_checksum) =
-            table_summary(target, entry.table, target.table_columns(entry.table));
+            table_summary(target, entry.table, shared_columns(target, target, entry.table));
         if (entry.target_rows != entry.source_rows || entry.target_checksum != entry.source_checksum)
             throw DbError(DbError::EngineError,
                           QStringLiteral("The table %1 reads back differently from the target database (%2 records "

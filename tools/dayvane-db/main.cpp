@@ -14,6 +14,7 @@
 #include "store/recordset.h"
 #include "store/schema.h"
 #include "store/serveraddress.h"
+#include "store/serversecurity.h"
 
 #include <QCoreApplication>
 #include <QDate>
@@ -60,6 +61,8 @@ int usage(QTextStream &stream = err(), int exit_code = 2)
               "       dayvane-db prune-history PATH --before YYYY-MM-DD\n"
               "                                   remove the history of changes made before that day\n"
               "       dayvane-db upgrade PATH     bring a database of an older version up to this one\n"
+              "       dayvane-db grant ADDRESS ROLE\n"
+              "                                   let the server's login ROLE work as a workstation\n"
               "       dayvane-db --help           print this text\n"
               "PATH names the database file, normally .../QZDB.mdb, or for every command but report\n"
               "a database server's address (postgresql://user@host/dbname).\n";
@@ -292,14 +295,18 @@ int check(const QString &path)
     // an older one would.
     const QStringList planted = stored_query_differences(db);
     const int version = db.user_version();
-    out() << "Database: " << shown_location(path) << "\n"
+    const int current = schema_version_of(db);
+    out() << "Database: " << shown_location(path) << "\n";
+    if (const QString warning = privileged_connection_warning(db); !warning.isEmpty())
+        out() << "Warning: " << warning << "\n";
+    out()
           << "Integrity: " << (intact ? QStringLiteral("ok") : problems.join(QStringLiteral("; "))) << "\n"
           << "Stored queries: "
           << (planted.isEmpty() ? QStringLiteral("as this program writes them")
                                 : QStringLiteral("%1 differ from this program's (not run by it)").arg(planted.join(QStringLiteral(", "))))
           << "\n"
           << "Schema version: " << version
-          << (version < kSchemaVersion ? QStringLiteral(" (dayvane-db upgrade brings it up to %1)").arg(kSchemaVersion) : QString())
+          << (version < current ? QStringLiteral(" (dayvane-db upgrade brings it up to %1)").arg(current) : QString())
           << "\n"
           << "Calendars: " << count_rows(db, QStringLiteral("calendars"))
           << ", calendar years: " << count_rows(db, QStringLiteral("calendar_years"))
@@ -403,10 +410,33 @@ int upgrade(const QString &path)
     if (is_missing_file(path))
         return 1;
     const int was = with_password(path, [&](const QByteArray &password) { return upgrade_calendar_database(path, password); });
-    if (was == kSchemaVersion)
-        out() << shown_location(path) << " is at schema version " << kSchemaVersion << " already.\n";
+    const int current = is_calendar_server(path) ? kServerSecurityVersion : kSchemaVersion;
+    if (was == current)
+        out() << shown_location(path) << " is at schema version " << current << " already.\n";
     else
-        out() << "Upgraded " << shown_location(path) << " from schema version " << was << " to " << kSchemaVersion << ".\n";
+        out() << "Upgraded " << shown_location(path) << " from schema version " << was << " to " << current << ".\n";
+    return 0;
+}
+
+// A login of the server becomes a workstation: the server then lets it do
+// what the program's checks let its user do, and no more.
+int grant(const QString &address, const QString &role)
+{
+    if (!is_calendar_server(address)) {
+        err() << "grant names a database server's address: a file has no roles, and every protection of a file is "
+                 "the program's own.\n";
+        return 1;
+    }
+    Database db = connect_server(address);
+    check_schema(db);
+    if (!db.server_holds_proofs()) {
+        err() << "The database " << shown_location(address)
+              << " is of an older version: run dayvane-db upgrade on it first.\n";
+        return 1;
+    }
+    grant_workstation(db, role);
+    out() << role << " is a workstation of " << shown_location(address) << " (a member of " << kWorkstationRole
+          << ").\n";
     return 0;
 }
 
@@ -425,7 +455,8 @@ int main(int argc, char *argv[])
     const bool export_command = command == QLatin1String("export");
     const bool history_command = command == QLatin1String("history");
     const bool prune_command = command == QLatin1String("prune-history");
-    const qsizetype expected = command == QLatin1String("copy") ? 4 : export_command ? 7 : prune_command ? 5 : 3;
+    const bool two_places = command == QLatin1String("copy") || command == QLatin1String("grant");
+    const qsizetype expected = two_places ? 4 : export_command ? 7 : prune_command ? 5 : 3;
     if (args.size() != expected && !(history_command && args.size() == 4) && !(export_command && args.size() == 9))
         return usage();
     try {
@@ -453,6 +484,8 @@ int main(int argc, char *argv[])
             return upgrade(path);
         if (command == QLatin1String("report"))
             return report(path);
+        if (command == QLatin1String("grant"))
+            return grant(path, args.at(3));
         return usage();
     } catch (const DbError &error) {
         if (error.number() == 26)

@@ -1,8 +1,10 @@
 #include "terminalpassword.h"
 
+#include "store/database.h"
 #include "store/recordset.h"
 #include "store/revisions.h"
 #include "store/scramble.h"
+#include "store/serversecurity.h"
 
 #include <QTextStream>
 
@@ -46,6 +48,21 @@ bool password_admits(Database &db, qint32 owner, const QString &typed)
     const std::optional<QByteArray> scrambled = scramble_text(typed.toLatin1());
     if (!scrambled)
         return false;
+    if (server_holds_proofs(db)) {
+        // The server compares and keeps the proof for this session, which
+        // only looks: in a transaction of its own that may write the proof.
+        const bool own = !db.in_transaction();
+        if (own)
+            db.exec(QStringLiteral("BEGIN READ WRITE;"));
+        bool proven = owner >= 1 && prove_user_on_server(db, owner, *scrambled).proven;
+        if (!proven)
+            proven = RecordSet::open(db, QStringLiteral("PARAMETERS [Password] Text ( 255 ); SELECT Q011a.* FROM Q011a;"),
+                                     {{QStringLiteral("Password"), *scrambled}})
+                         .record_count() > 0;
+        if (own)
+            db.exec(QStringLiteral("COMMIT;"));
+        return proven;
+    }
     if (owner >= 1) {
         RecordSet user = RecordSet::open(
             db, QStringLiteral("PARAMETERS UserID Long=%1; SELECT Q015.* FROM Q015;").arg(owner));
