@@ -1,6 +1,7 @@
 #include "benchserver.h"
 
 #include "store/postgresengine.h"
+#include "store/serversecurity.h"
 #include "store/transaction.h"
 
 #include <QCoreApplication>
@@ -91,9 +92,20 @@ std::optional<QString> BenchBackends::new_database_location(Backend backend)
         }
     }
     const QString name = QStringLiteral("bench_%1_%2").arg(QCoreApplication::applicationPid()).arg(++places.databases);
+    // A workstation's database belongs to the site's administrator, no superuser.
+    const QString owner = backend == Backend::Workstation ? QStringLiteral("dayvane_admin") : QStringLiteral("postgres");
     Database::connect(QStringLiteral("host=%1 user=postgres dbname=postgres").arg(places.folder))
-        .exec(QStringLiteral("CREATE DATABASE %1;").arg(name));
-    return QStringLiteral("host=%1 user=postgres dbname=%2").arg(places.folder, name);
+        .exec(QStringLiteral("CREATE DATABASE %1 OWNER %2;").arg(name, owner));
+    return QStringLiteral("host=%1 user=%2 dbname=%3").arg(places.folder, owner, name);
+}
+
+QString BenchBackends::workstation_address(const QString &location)
+{
+    Database admin = Database::connect(QStringLiteral("host=%1 user=postgres dbname=postgres").arg(s_current->folder));
+    admin.exec(QStringLiteral("DO $$ BEGIN CREATE ROLE dayvane_bench LOGIN; EXCEPTION WHEN duplicate_object THEN NULL; END $$;"));
+    Database owner = Database::connect(location);
+    grant_workstation(owner, QStringLiteral("dayvane_bench"));
+    return QString(location).replace(QStringLiteral("user=dayvane_admin"), QStringLiteral("user=dayvane_bench"));
 }
 
 RoundTrips::RoundTrips(Database &db)

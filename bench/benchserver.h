@@ -15,7 +15,10 @@
 
 namespace dayvane::bench {
 
-enum class Backend { File, Server };
+// Server: as the tables' owner (a superuser), which passes every check the
+// server enforces; Workstation: the same server as a workstation's login,
+// through those checks.
+enum class Backend { File, Server, Workstation };
 
 // Where the run keeps its calendar databases: files in a temporary folder,
 // and databases on the server whose pgcluster state file DAYVANE_TEST_SERVER
@@ -34,6 +37,9 @@ public:
     // create_calendar_database_at); nullopt for the server when none could
     // be started or reached, which is printed once.
     static std::optional<QString> new_database_location(Backend backend);
+    // The address of the server database at `location` for a workstation's
+    // login (made a member of the workstations' group).
+    static QString workstation_address(const QString &location);
 
 private:
     struct Places;
@@ -47,8 +53,8 @@ private:
 template <typename Fixture>
 Fixture *fixture_for(benchmark::State &state, Backend backend)
 {
-    static std::unique_ptr<Fixture> made[2];
-    std::unique_ptr<Fixture> &fixture = made[backend == Backend::Server];
+    static std::unique_ptr<Fixture> made[3];
+    std::unique_ptr<Fixture> &fixture = made[int(backend)];
     if (!fixture) {
         const std::optional<QString> location = BenchBackends::new_database_location(backend);
         if (!location) {
@@ -56,6 +62,9 @@ Fixture *fixture_for(benchmark::State &state, Backend backend)
             return nullptr;
         }
         fixture = std::make_unique<Fixture>(*location);
+        // Made by the owner, then used as a workstation.
+        if (backend == Backend::Workstation)
+            fixture->db.emplace(Database::connect(BenchBackends::workstation_address(*location)));
     }
     return fixture.get();
 }

@@ -156,6 +156,7 @@ BENCHMARK_CAPTURE(BM_SaveDayToYear, file, Backend::File, true)->Unit(benchmark::
 BENCHMARK_CAPTURE(BM_SaveDayToYear, file_unrecorded, Backend::File, false)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_SaveDayToYear, server, Backend::Server, true)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_SaveDayToYear, server_unrecorded, Backend::Server, false)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_SaveDayToYear, workstation, Backend::Workstation, true)->Unit(benchmark::kMillisecond);
 
 // The reload that follows a save.
 void BM_ReloadYear(benchmark::State &state, Backend backend)
@@ -342,6 +343,12 @@ void print_ratios(const TimingReporter &times)
 // What recording the history costs the whole-year save.
 void print_recording_cost(const TimingReporter &times)
 {
+    const char *owner = "BM_SaveDayToYear/server", *station = "BM_SaveDayToYear/workstation";
+    if (times.wall(owner) > 0 && times.wall(station) > 0)
+        std::printf("%s (through the server's checks) against as the owner: wall %.2f / %.2f ms, ratio %.2f (goal <= 1.2);"
+                    " round trips %d (goal <= 5)\n",
+                    station, times.wall(station), times.wall(owner), times.wall(station) / times.wall(owner),
+                    int(times.counter(station, "round_trips") + 0.5));
     for (const char *back_end : {"file", "server"}) {
         const std::string recorded = std::string("BM_SaveDayToYear/") + back_end;
         const std::string bare = recorded + "_unrecorded";

@@ -54,7 +54,7 @@ QString state_text(const DayState &day)
 
 QString who_text(const HistoryEntry &entry)
 {
-    QString who = entry.workstation + QStringLiteral(" (") + entry.login;
+    QString who = entry.workstation + QStringLiteral(" (") + entry.shown_login();
     if (!entry.user_name.isEmpty())
         who += QStringLiteral(", ") + entry.user_name;
     return who + u')';
@@ -88,7 +88,7 @@ public:
         switch (index.column()) {
         case 0: return local_time(entry.changed_at);
         case 1: return entry.workstation;
-        case 2: return entry.login;
+        case 2: return entry.shown_login();
         case 3: return entry.user_name;
         case 4: return entry.calendar_name;
         default: return entry.no_day_changed() ? entry.action + QStringLiteral(" (no day changed)") : entry.action;

@@ -19,10 +19,15 @@ namespace {
 
 const QString kHistorySource = QStringLiteral("change history");
 
-// Quoted names: the server's tables keep the file's mixed-case names.
-const QString kEntryColumns = QStringLiteral(
-    "id, \"ChangedAt\", \"Workstation\", \"Login\", \"UserLink\", \"UserName\", \"CalendarLink\","
-    " \"CalendarName\", \"Action\", \"FirstDate\", \"LastDate\", \"Days\" IS NOT NULL");
+// Quoted names: the server's tables keep the file's mixed-case names. The
+// login the server stamped comes last: a file has none.
+QString entry_columns(Database &db)
+{
+    return QStringLiteral("id, \"ChangedAt\", \"Workstation\", \"Login\", \"UserLink\", \"UserName\", \"CalendarLink\","
+                          " \"CalendarName\", \"Action\", \"FirstDate\", \"LastDate\", \"Days\" IS NOT NULL, ")
+           + (db.server_holds_proofs() ? QStringLiteral("coalesce(\"ServerLogin\", '')") : QStringLiteral("''"));
+}
+constexpr int kDaysColumn = 13;  // after the entry's columns
 
 QVariant date_value(const QDate &date)
 {
@@ -236,6 +241,7 @@ HistoryEntry entry_of(const Statement &row)
     entry.first_date = row.column(9).toDate();
     entry.last_date = row.column(10).toDate();
     entry.undoable = row.column(11).toBool();
+    entry.server_login = row.column(12).toString();
     return entry;
 }
 
@@ -263,7 +269,7 @@ DayState *day_at(std::vector<DayState> &days, const QDate &date)
 // change of the day, or a year added or deleted over it.
 std::optional<HistoryEntry> later_change_of(Database &db, const HistoryEntry &entry, const QDate &date)
 {
-    Statement later = db.prepare(QStringLiteral("SELECT ") + kEntryColumns + QStringLiteral(
+    Statement later = db.prepare(QStringLiteral("SELECT ") + entry_columns(db) + QStringLiteral(
         ", \"Days\" FROM change_history WHERE \"CalendarLink\" = ? AND id > ?"
         " AND \"FirstDate\" <= ? AND \"LastDate\" >= ? ORDER BY id"));
     later.bind(1, entry.calendar_id);
@@ -271,7 +277,7 @@ std::optional<HistoryEntry> later_change_of(Database &db, const HistoryEntry &en
     later.bind(3, date);
     later.bind(4, date);
     while (later.step()) {
-        if (!later.column(11).toBool() || changes_a_day_between(decode_days(later.column(12).toByteArray()), date, date))
+        if (!later.column(11).toBool() || changes_a_day_between(decode_days(later.column(kDaysColumn).toByteArray()), date, date))
             return entry_of(later);
     }
     return std::nullopt;
@@ -282,7 +288,7 @@ std::optional<HistoryEntry> later_change_of(Database &db, const HistoryEntry &en
 std::optional<std::pair<HistoryEntry, QDate>> later_year_change(Database &db, const HistoryEntry &entry,
                                                                 const std::vector<DayChange> &days)
 {
-    Statement later = db.prepare(QStringLiteral("SELECT ") + kEntryColumns + QStringLiteral(
+    Statement later = db.prepare(QStringLiteral("SELECT ") + entry_columns(db) + QStringLiteral(
         " FROM change_history WHERE \"CalendarLink\" = ? AND id > ? AND \"Days\" IS NULL"
         " AND \"FirstDate\" <= ? AND \"LastDate\" >= ? ORDER BY id"));
     later.bind(1, entry.calendar_id);
@@ -432,7 +438,7 @@ void WrittenDays::note(const RecordSet &records)
 std::vector<HistoryEntry> read_history(Database &db, const HistoryFilter &filter)
 {
     const bool by_date = filter.from.isValid() || filter.to.isValid();
-    QString sql = QStringLiteral("SELECT ") + kEntryColumns + (by_date ? QStringLiteral(", \"Days\"") : QString())
+    QString sql = QStringLiteral("SELECT ") + entry_columns(db) + (by_date ? QStringLiteral(", \"Days\"") : QString())
                   + QStringLiteral(" FROM change_history");
     if (filter.calendar_id)
         sql += QStringLiteral(" WHERE \"CalendarLink\" = ?");
@@ -454,7 +460,7 @@ std::vector<HistoryEntry> read_history(Database &db, const HistoryFilter &filter
                 || (filter.from.isValid() && entry.last_date < filter.from))
                 continue;
             if (entry.undoable
-                && !changes_a_day_between(decode_days(rows.column(12).toByteArray()), filter.from, filter.to))
+                && !changes_a_day_between(decode_days(rows.column(kDaysColumn).toByteArray()), filter.from, filter.to))
                 continue;
         }
         entries.push_back(std::move(entry));
@@ -464,8 +470,7 @@ std::vector<HistoryEntry> read_history(Database &db, const HistoryFilter &filter
 
 std::optional<HistoryEntry> read_history_entry(Database &db, qint64 id)
 {
-    Statement row = db.prepare(QStringLiteral("SELECT ") + kEntryColumns
-                               + QStringLiteral(" FROM change_history WHERE id = ?"));
+    Statement row = db.prepare(QStringLiteral("SELECT ") + entry_columns(db) + QStringLiteral(" FROM change_history WHERE id = ?"));
     row.bind(1, id);
     if (!row.step())
         return std::nullopt;

@@ -47,6 +47,7 @@ struct HistoryEntry
     QDateTime changed_at;  // UTC
     QString workstation;
     QString login;
+    QString server_login;  // the login a server stamped on the entry; empty on a file
     qint32 user_id = 0;  // 0: no program user had proved a password
     QString user_name;
     qint32 calendar_id = 0;  // 0: a change of users or passwords
@@ -55,6 +56,13 @@ struct HistoryEntry
     QDate first_date;  // the changed days' span; null when no day changed
     QDate last_date;
     bool undoable = false;  // a change of days, which undo can take back
+
+    // The login, with the server's where it differs from what the program sent.
+    QString shown_login() const
+    {
+        return server_login.isEmpty() || server_login == login ? login
+                                                                : login + QStringLiteral(" (server: %1)").arg(server_login);
+    }
 
     // A change of days that left every day as it was (a save of what was
     // stored): listed, with nothing to restore.

@@ -44,9 +44,11 @@ CREATE UNLOGGED TABLE dayvane_claims (
     PRIMARY KEY (xact, calendar)
 );
 
--- The session's value of a proof sequence; 0 before one was set.
+-- The session's value of a proof sequence; 0 before one was set. The
+-- helpers without a search_path of their own run with their callers' (the
+-- functions here); what they name is qualified.
 CREATE FUNCTION dayvane_session_value(sequence regclass) RETURNS bigint
-LANGUAGE plpgsql STABLE SET search_path = @schema@, pg_temp AS $$
+LANGUAGE plpgsql STABLE AS $$
 BEGIN
     RETURN currval(sequence);
 EXCEPTION WHEN object_not_in_prerequisite_state THEN
@@ -54,53 +56,106 @@ EXCEPTION WHEN object_not_in_prerequisite_state THEN
 END $$;
 
 -- Whether `role` has the tables' owner's rights or is a superuser: such a
--- role passes every check.
+-- role passes every check. (PL/pgSQL throughout: its plans are kept for the
+-- session, where an SQL function's would be made again at every call.)
 CREATE FUNCTION dayvane_administrator(role name) RETURNS boolean
-LANGUAGE sql STABLE SET search_path = @schema@, pg_temp AS $$
-    SELECT coalesce((SELECT r.rolsuper OR pg_has_role(role, c.relowner, 'USAGE')
+LANGUAGE plpgsql STABLE AS $$
+BEGIN
+    RETURN coalesce((SELECT r.rolsuper OR pg_has_role(role, c.relowner, 'USAGE')
                      FROM pg_catalog.pg_roles r, pg_catalog.pg_class c
-                     WHERE r.rolname = role AND c.oid = '@schema@.calendars'::regclass), false)
-$$;
+                     WHERE r.rolname = role AND c.oid = '@schema@.calendars'::regclass), false);
+END $$;
 
--- The stored system password, as a fingerprint a proof keeps: 0 when none
+-- The stored system password as a fingerprint a proof keeps: 0 when none
 -- guards (no row, or a null value), which the program treats the same way.
 CREATE FUNCTION dayvane_system_fingerprint() RETURNS bigint
-LANGUAGE sql STABLE SECURITY DEFINER SET search_path = @schema@, pg_temp AS $$
-    SELECT coalesce((SELECT CASE WHEN "Value" IS NULL THEN 0
-                                 ELSE hashtextextended(encode("Value", 'hex'), 7) | 1 END
-                     FROM system_variables ORDER BY id LIMIT 1), 0)
-$$;
+LANGUAGE plpgsql STABLE SECURITY DEFINER SET search_path = @schema@, pg_temp AS $$
+DECLARE
+    stored bytea;
+BEGIN
+    SELECT "Value" INTO stored FROM system_variables ORDER BY id LIMIT 1;
+    RETURN CASE WHEN stored IS NULL THEN 0 ELSE hashtextextended(encode(stored, 'hex'), 7) | 1 END;
+END $$;
+
+-- Both proofs of this session at once: the proven user (0 for none), and
+-- whether what the system password guards is allowed (its proof holds
+-- while the stored password is unchanged). Every proof function sets both
+-- sequences, so one read finds both or neither.
+CREATE FUNCTION dayvane_proofs(OUT proven_user integer, OUT system_proven boolean)
+LANGUAGE plpgsql STABLE SECURITY DEFINER SET search_path = @schema@, pg_temp AS $$
+DECLARE
+    proven_system bigint := 0;
+    stored bytea;
+BEGIN
+    proven_user := 0;
+    BEGIN
+        proven_user := currval('@schema@.dayvane_proven_user');
+        proven_system := currval('@schema@.dayvane_proven_system');
+    EXCEPTION WHEN object_not_in_prerequisite_state THEN
+        NULL;
+    END;
+    -- As dayvane_system_fingerprint(), inline: this runs with every read.
+    SELECT "Value" INTO stored FROM system_variables ORDER BY id LIMIT 1;
+    system_proven := stored IS NULL OR proven_system = (hashtextextended(encode(stored, 'hex'), 7) | 1)
+                     OR dayvane_administrator(session_user);
+END $$;
+
+-- Gives both proof sequences a value in this session (see dayvane_proofs).
+CREATE FUNCTION dayvane_start_proofs() RETURNS void
+LANGUAGE plpgsql AS $$
+BEGIN
+    PERFORM setval('@schema@.dayvane_proven_user', dayvane_session_value('@schema@.dayvane_proven_user')),
+            setval('@schema@.dayvane_proven_system', dayvane_session_value('@schema@.dayvane_proven_system'));
+END $$;
 
 CREATE FUNCTION dayvane_proven_user() RETURNS integer
-LANGUAGE sql STABLE SECURITY DEFINER SET search_path = @schema@, pg_temp AS $$
-    SELECT dayvane_session_value('@schema@.dayvane_proven_user')::integer
-$$;
+LANGUAGE plpgsql STABLE SECURITY DEFINER SET search_path = @schema@, pg_temp AS $$
+DECLARE
+    proofs record;
+BEGIN
+    SELECT * INTO proofs FROM dayvane_proofs();
+    RETURN proofs.proven_user;
+END $$;
 
--- A proof of the system password holds while the stored one is unchanged.
 CREATE FUNCTION dayvane_system_proven() RETURNS boolean
 LANGUAGE plpgsql STABLE SECURITY DEFINER SET search_path = @schema@, pg_temp AS $$
 DECLARE
-    stored bigint := dayvane_system_fingerprint();
+    proofs record;
 BEGIN
-    RETURN stored = 0 OR dayvane_session_value('@schema@.dayvane_proven_system') = stored
-        OR dayvane_administrator(session_user);
+    SELECT * INTO proofs FROM dayvane_proofs();
+    RETURN proofs.system_proven;
 END $$;
 
--- The restricted calendars whose days this session may not read.
+-- The restricted calendars whose days this session may not read. Every
+-- read of days or history runs it, so it is dayvane_proofs() inline, in
+-- the order that costs least, without the owner's case: the owner's own
+-- policy lets it read everything.
 CREATE FUNCTION dayvane_hidden_calendars() RETURNS integer[]
 LANGUAGE plpgsql STABLE SECURITY DEFINER SET search_path = @schema@, pg_temp AS $$
 DECLARE
-    proven integer := dayvane_proven_user();
+    proven_user integer := 0;
+    proven_system bigint := 0;
+    stored bytea;
 BEGIN
-    IF dayvane_system_proven() THEN
+    SELECT "Value" INTO stored FROM system_variables ORDER BY id LIMIT 1;
+    IF stored IS NULL THEN
         RETURN '{}';
     END IF;
-    RETURN ARRAY(SELECT id FROM calendars WHERE "RestrictRead" AND "OwnerLink" IS DISTINCT FROM proven);
+    BEGIN
+        proven_user := currval('@schema@.dayvane_proven_user');
+        proven_system := currval('@schema@.dayvane_proven_system');
+    EXCEPTION WHEN object_not_in_prerequisite_state THEN
+        NULL;
+    END;
+    IF proven_system = (hashtextextended(encode(stored, 'hex'), 7) | 1) THEN
+        RETURN '{}';
+    END IF;
+    RETURN ARRAY(SELECT id FROM calendars WHERE "RestrictRead" AND "OwnerLink" IS DISTINCT FROM proven_user);
 END $$;
 
 -- Repeated failures in one session slow down: a second's wait after five.
 CREATE FUNCTION dayvane_note_failure() RETURNS void
-LANGUAGE plpgsql SET search_path = @schema@, pg_temp AS $$
+LANGUAGE plpgsql AS $$
 DECLARE
     failures bigint := dayvane_session_value('@schema@.dayvane_failed_proofs') + 1;
 BEGIN
@@ -118,6 +173,7 @@ LANGUAGE plpgsql SECURITY DEFINER SET search_path = @schema@, pg_temp AS $$
 DECLARE
     stored bytea;
 BEGIN
+    PERFORM dayvane_start_proofs();
     PERFORM setval('@schema@.dayvane_proven_user', 0);
     SELECT trim(coalesce(u."FirstName", '') || ' ' || coalesce(u."LastName", '')), u.password INTO name, stored
         FROM users u WHERE u.id = user_id;
@@ -140,6 +196,7 @@ LANGUAGE plpgsql SECURITY DEFINER SET search_path = @schema@, pg_temp AS $$
 DECLARE
     stored bytea;
 BEGIN
+    PERFORM dayvane_start_proofs();
     SELECT "Value" INTO stored FROM system_variables ORDER BY id LIMIT 1;
     IF NOT FOUND THEN
         RETURN 'none';
@@ -160,6 +217,7 @@ END $$;
 CREATE FUNCTION dayvane_prove_system_password(typed bytea) RETURNS boolean
 LANGUAGE plpgsql SECURITY DEFINER SET search_path = @schema@, pg_temp AS $$
 BEGIN
+    PERFORM dayvane_start_proofs();
     IF EXISTS (SELECT 1 FROM system_variables WHERE "Variable" = 'System password' AND "Value" = typed) THEN
         PERFORM setval('@schema@.dayvane_proven_system', dayvane_system_fingerprint());
         RETURN true;
@@ -170,10 +228,11 @@ BEGIN
 END $$;
 
 CREATE FUNCTION dayvane_forget_system_password() RETURNS void
-LANGUAGE sql SECURITY DEFINER SET search_path = @schema@, pg_temp AS $$
-    SELECT setval('@schema@.dayvane_proven_system', 0);
-    SELECT NULL::void
-$$;
+LANGUAGE plpgsql SECURITY DEFINER SET search_path = @schema@, pg_temp AS $$
+BEGIN
+    PERFORM dayvane_start_proofs();
+    PERFORM setval('@schema@.dayvane_proven_system', 0);
+END $$;
 
 -- Defines or changes the system password: a defined one must be proven
 -- first. The new one is this session's proof.
@@ -184,6 +243,7 @@ BEGIN
         RAISE EXCEPTION 'The server refuses to change the system password: the current one was not proved.'
             USING ERRCODE = 'insufficient_privilege';
     END IF;
+    PERFORM dayvane_start_proofs();
     UPDATE system_variables SET "Value" = typed WHERE id = (SELECT min(id) FROM system_variables);
     IF NOT FOUND THEN
         INSERT INTO system_variables ("Variable", "Value") VALUES ('System password', typed);
@@ -193,9 +253,10 @@ END $$;
 
 -- Whether the user has a password, which a workstation may know but not read.
 CREATE FUNCTION dayvane_password_set(user_id integer) RETURNS boolean
-LANGUAGE sql STABLE SECURITY DEFINER SET search_path = @schema@, pg_temp AS $$
-    SELECT coalesce(octet_length(password), 0) > 0 FROM users WHERE id = user_id
-$$;
+LANGUAGE plpgsql STABLE SECURITY DEFINER SET search_path = @schema@, pg_temp AS $$
+BEGIN
+    RETURN (SELECT coalesce(octet_length(password), 0) > 0 FROM users WHERE id = user_id);
+END $$;
 
 -- Claims a calendar's days for this transaction, where the program's check
 -- lets the session change them: with the system password's proof, or the
@@ -204,9 +265,11 @@ CREATE FUNCTION dayvane_claim_calendar(calendar integer) RETURNS void
 LANGUAGE plpgsql SECURITY DEFINER SET search_path = @schema@, pg_temp AS $$
 DECLARE
     owner integer;
+    proofs record;
 BEGIN
     SELECT "OwnerLink" INTO owner FROM calendars WHERE id = calendar;
-    IF NOT (dayvane_system_proven() OR (owner >= 1 AND owner = dayvane_proven_user())) THEN
+    SELECT * INTO proofs FROM dayvane_proofs();
+    IF NOT (proofs.system_proven OR (owner >= 1 AND owner = proofs.proven_user)) THEN
         RAISE EXCEPTION 'The server refuses to change the days of calendar %: neither its owner''s password nor the system password was proved.', calendar
             USING ERRCODE = 'insufficient_privilege';
     END IF;
@@ -368,7 +431,7 @@ GRANT SELECT ON ALL SEQUENCES IN SCHEMA @schema@ TO dayvane_workstation;
 REVOKE ALL ON dayvane_proven_user, dayvane_proven_system, dayvane_failed_proofs FROM dayvane_workstation;
 
 REVOKE ALL ON FUNCTION dayvane_session_value(regclass), dayvane_administrator(name), dayvane_system_fingerprint(),
-    dayvane_note_failure(), dayvane_record_claim(), dayvane_stamp_history(), dayvane_guard_calendar(),
+    dayvane_proofs(), dayvane_start_proofs(), dayvane_note_failure(), dayvane_record_claim(), dayvane_stamp_history(), dayvane_guard_calendar(),
     dayvane_guard_user() FROM PUBLIC;
 REVOKE ALL ON FUNCTION dayvane_proven_user(), dayvane_system_proven(), dayvane_hidden_calendars(),
     dayvane_prove_user(integer, bytea), dayvane_check_system_password(bytea), dayvane_prove_system_password(bytea),

@@ -157,6 +157,16 @@ TEST(ServerSecurity, AWorkstationLoginPassesNoCheckTheProgramWouldMake)
         }
     }
 
+    // The history shows the server's login beside the one the program sent.
+    bool forged_listed = false;
+    for (const HistoryEntry &entry : read_history(a)) {
+        if (entry.action == QLatin1String("Forged")) {
+            forged_listed = true;
+            EXPECT_EQ(entry.shown_login().toStdString(), "OFFICE-PC-2/tbecker (server: dayvane_attacker)");
+        }
+    }
+    EXPECT_TRUE(forged_listed);
+
     // Guessing is slowed: from the sixth failure in a session, a second each.
     Database guesser = Database::connect(station);
     for (int guess = 1; guess <= 6; ++guess) {

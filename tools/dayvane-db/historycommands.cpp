@@ -68,7 +68,7 @@ int print_history(Database &db, const QString &calendar, QTextStream &out, QText
         // Local time with its offset, so that a script can compare it.
         const QDateTime local = entry.changed_at.toLocalTime();
         out << local.toOffsetFromUtc(local.offsetFromUtc()).toString(Qt::ISODate) << '\t' << field(entry.workstation) << '\t'
-            << field(entry.login) << '\t' << field(entry.user_name) << '\t'
+            << field(entry.shown_login()) << '\t' << field(entry.user_name) << '\t'
             << field(entry.calendar_id == 0 ? QString() : entry.calendar_name) << '\t' << field(entry.action) << '\n';
     }
     return 0;
