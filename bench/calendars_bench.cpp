@@ -218,6 +218,11 @@ struct OpenFixture
         add_user.bind(1, *scramble_text("bench-pw1"));
         add_user.exec();
         user = qint32(db->last_insert_id());
+        // As at a real site: a system password the workstation has not proved.
+        Statement system = db->prepare(
+            QStringLiteral("INSERT INTO system_variables (\"Variable\", \"Value\") VALUES ('System password', ?)"));
+        system.bind(1, *scramble_text("bench-system1"));
+        system.exec();
     }
     qint32 user = 0;
 };

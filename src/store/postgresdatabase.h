@@ -182,6 +182,8 @@ private:
     // The status of a finished request, throwing its failure.
     void check(const PGresult *result, ExecStatusType expected_status);
     void note_changes(const PGresult *result);
+    // The first column of `sql`'s rows, given `table` as its one parameter.
+    QStringList column_names(const QByteArray &sql, const QString &table);
 
     PGconn *m_conn;
     std::deque<Sent> m_sent;

@@ -171,7 +171,13 @@ void PostgresDatabase::set_up_session()
     if (PQsetnonblocking(m_conn, 1) != 0)
         throw failure(nullptr);
     // Dates as ISO text, notices kept off the console.
-    exec(QStringLiteral("SET DateStyle = ISO; SET client_min_messages = warning; SET lock_timeout = %1;")
+    // A calendar server's own session state (see serversecurity.cpp), in
+    // the same request; it is this session's only, so its commit waits for
+    // no standby.
+    exec(QStringLiteral("SET DateStyle = ISO; SET client_min_messages = warning; SET lock_timeout = %1;"
+                        " DO $$BEGIN IF to_regprocedure('dayvane_start_session()') IS NOT NULL THEN"
+                        " PERFORM set_config('synchronous_commit', 'local', true);"
+                        " PERFORM dayvane_start_session(); END IF; END$$;")
              .arg(m_lock_timeout_ms));
     // A reconnect keeps what the session had proved, so the user sees no
     // difference.
@@ -214,27 +220,26 @@ bool PostgresDatabase::has_table(const QString &name)
 
 QStringList PostgresDatabase::table_columns(const QString &table)
 {
-    const std::vector<std::optional<QByteArray>> values{table.toUtf8()};
-    const std::vector<Oid> types{0};
-    const Result result = run(QByteArrayLiteral("SELECT column_name FROM information_schema.columns"
-                                                " WHERE table_schema = current_schema() AND table_name = $1"
-                                                " ORDER BY ordinal_position"),
-                              {values, types});
-    QStringList columns;
-    for (int row = 0; row < PQntuples(result.get()); ++row)
-        columns << QString::fromUtf8(PQgetvalue(result.get(), row, 0));
-    return columns;
+    return column_names(QByteArrayLiteral("SELECT column_name FROM information_schema.columns"
+                                          " WHERE table_schema = current_schema() AND table_name = $1"
+                                          " ORDER BY ordinal_position"),
+                        table);
 }
 
 QStringList PostgresDatabase::readable_columns(const QString &table)
 {
+    return column_names(QByteArrayLiteral("SELECT attname FROM pg_catalog.pg_attribute"
+                                          " WHERE attrelid = to_regclass(quote_ident($1)) AND attnum > 0"
+                                          " AND NOT attisdropped AND has_column_privilege(attrelid, attnum, 'SELECT')"
+                                          " ORDER BY attnum"),
+                        table);
+}
+
+QStringList PostgresDatabase::column_names(const QByteArray &sql, const QString &table)
+{
     const std::vector<std::optional<QByteArray>> values{table.toUtf8()};
     const std::vector<Oid> types{0};
-    const Result result = run(QByteArrayLiteral("SELECT attname FROM pg_catalog.pg_attribute"
-                                                " WHERE attrelid = to_regclass(quote_ident($1)) AND attnum > 0"
-                                                " AND NOT attisdropped AND has_column_privilege(attrelid, attnum, 'SELECT')"
-                                                " ORDER BY attnum"),
-                              {values, types});
+    const Result result = run(sql, {values, types});
     QStringList columns;
     for (int row = 0; row < PQntuples(result.get()); ++row)
         columns << QString::fromUtf8(PQgetvalue(result.get(), row, 0));

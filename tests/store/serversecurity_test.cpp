@@ -79,7 +79,7 @@ TEST(ServerSecurity, AWorkstationLoginPassesNoCheckTheProgramWouldMake)
         {'A', R("SELECT \"Value\" FROM system_variables"), true, {}},
         {'A', R("SELECT dayvane_password_set(") + ann + u')', false, "true"},
         // Changes without the proof the program's checks ask for.
-        {'A', R("UPDATE days SET minutes1 = 1 WHERE \"NameLink\" = ") + alpha + QStringLiteral(" RETURNING id"), true, {}},
+        {'A', R("UPDATE days SET minutes1 = 1 WHERE \"NameLink\" = ") + alpha + QStringLiteral(" RETURNING id"), false, ""},
         {'A', R("SELECT dayvane_claim_calendar(") + alpha + u')', true, {}},
         {'A', R("SELECT dayvane_claim_calendar(") + zeta + u')', true, {}},
         {'A', R("UPDATE calendars SET revision = revision + 1 RETURNING id"), false, ""},
@@ -137,6 +137,13 @@ TEST(ServerSecurity, AWorkstationLoginPassesNoCheckTheProgramWouldMake)
                 " WHERE \"CalendarLink\" = ") + zeta + QStringLiteral(" ORDER BY id DESC LIMIT 1"),
          false, "Days changed outside the program|dayvane_attacker|2024-01-02"},
         {'A', R("UPDATE days SET minutes1 = 2 WHERE \"NameLink\" = ") + zeta + QStringLiteral(" RETURNING 'changed'"), false, ""},
+        // A claim or a user's own proof lets through the revision or the password, nothing else.
+        {'A', R("BEGIN"), false, ""},
+        {'A', R("SELECT dayvane_claim_calendar(") + zeta + u')', false, ""},
+        {'A', R("UPDATE calendars SET \"RestrictRead\" = false WHERE id = ") + zeta + QStringLiteral(" RETURNING id"), true, {}},
+        {'A', R("ROLLBACK"), false, ""},
+        {'A', R("UPDATE users SET \"LastName\" = 'Smith-Jones' WHERE id = ") + ann + QStringLiteral(" RETURNING id"), true, {}},
+        {'A', R("UPDATE users SET password = ") + bytea("ann-pass1") + QStringLiteral(" WHERE id = ") + ann + QStringLiteral(" RETURNING id"), false, ann},
         // The system password's proof: everything the program guards with it.
         {'B', R("SELECT dayvane_prove_system_password(") + bytea("system-1") + u')', false, "true"},
         {'B', zeta_days, false, "7"},
@@ -194,5 +201,10 @@ TEST(ServerSecurity, AWorkstationLoginPassesNoCheckTheProgramWouldMake)
     EXPECT_EQ(opened.step, OpenStep::UpgradeFailed);
     EXPECT_TRUE(opened.detail.contains(QStringLiteral("ask its administrator to run: dayvane-db upgrade"))) << opened.detail.toStdString();
     EXPECT_EQ(upgrade_calendar_database(address), 2);
-    EXPECT_EQ(attempt(a, zeta_days).value, QStringLiteral("0"));
+    Database after = Database::connect(station);
+    EXPECT_EQ(attempt(after, zeta_days).value, QStringLiteral("0"));
+    // A session that skips the program's start reads no days at all.
+    Database bare = Database::connect(station);
+    bare.exec(QStringLiteral("DISCARD SEQUENCES;"));
+    EXPECT_TRUE(attempt(bare, zeta_days).refused);
 }
