@@ -537,13 +537,9 @@ SystemPasswordState check_system_password_on_server(Database &db, const std::opt
         return SystemPasswordState::Undefined;
     if (state == QLatin1String("null"))
         return SystemPasswordState::NullValue;
-    if (state == QLatin1String("match")) {
-        db.engine().keep_in_session(kSystemProofKey, QStringLiteral("DO $$BEGIN PERFORM %1; END$$;").arg(call));
-        return SystemPasswordState::Match;
-    }
     if (scrambled)
-        db.engine().keep_in_session(kSystemProofKey, {});
-    return SystemPasswordState::Mismatch;
+        note_system_password_proof(db, *scrambled, state == QLatin1String("match"));
+    return state == QLatin1String("match") ? SystemPasswordState::Match : SystemPasswordState::Mismatch;
 }
 
 void forget_system_password_on_server(Database &db)
@@ -558,9 +554,7 @@ void set_system_password_on_server(Database &db, const QByteArray &scrambled)
     Statement set = db.prepare(QStringLiteral("SELECT dayvane_set_system_password(?)"));
     set.bind(1, scrambled);
     set.step();
-    db.engine().keep_in_session(
-        kSystemProofKey,
-        QStringLiteral("DO $$BEGIN PERFORM dayvane_check_system_password(%1); END$$;").arg(bytea_literal(scrambled)));
+    note_system_password_proof(db, scrambled, true);
 }
 
 void note_system_password_proof(Database &db, const QByteArray &scrambled, bool proven)
