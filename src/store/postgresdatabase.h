@@ -14,6 +14,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <set>
 #include <vector>
 
 namespace dayvane::pg {
@@ -47,6 +48,7 @@ enum : Oid {
     kOid = 26,
     kFloat4 = 700,
     kFloat8 = 701,
+    kJson = 114,
     kDate = 1082,
     kNumeric = 1700,
 };
@@ -142,6 +144,28 @@ private:
     {
         QString unchanged;
         std::shared_ptr<SentKey> key;
+        int rows = 1;  // the rows it must change when `unchanged` is set
+    };
+
+    // A record set's row update, "UPDATE "t" SET "a" = $1, … WHERE "key" = $n":
+    // its table and columns, and the one statement that updates many rows.
+    struct UpdateShape
+    {
+        QByteArray table;
+        std::vector<QByteArray> columns;  // set, then the key last
+        QByteArray batch_sql;
+        PreparedName prepared;
+    };
+    // Row updates of one shape queued in a row, not yet sent.
+    struct HeldUpdates
+    {
+        UpdateShape *shape = nullptr;
+        QByteArray sql;
+        PreparedName *prepared = nullptr;
+        QString unchanged;
+        std::vector<std::vector<std::optional<QByteArray>>> rows;
+        std::vector<std::vector<Oid>> types;
+        std::set<QByteArray> keys;
     };
 
     // The parameters as libpq takes them: pointers into `parameters`.
@@ -173,6 +197,17 @@ private:
     // the statement, prepared from its second time on when `prepared` is set.
     void send_in_pipeline(const QByteArray &sql, const Parameters &parameters, PreparedName *prepared);
     void send_prepared(const QByteArray &sql, const Parameters &parameters, PreparedName &prepared);
+    // The shape of `sql` when it is a record set's row update, else null;
+    // read once per text.
+    UpdateShape *update_shape(const QByteArray &sql);
+    // Holds a row update for the batch of its shape, sending the batch held
+    // before when it differs or already has that row.
+    void hold_update(UpdateShape &shape, const QByteArray &sql, const Parameters &parameters, const QString &unchanged,
+                     PreparedName *prepared);
+    // Sends the held row updates: one alone as it was queued, more as one
+    // statement, so that the server's work per statement (its row-level
+    // checks above all) is done once for a year of days.
+    void send_held();
     // After COMMIT's answer was lost: whether transaction `xid` committed,
     // asked on a new connection; nullopt when that cannot be learned.
     std::optional<bool> committed(qint64 xid);
@@ -187,6 +222,8 @@ private:
 
     PGconn *m_conn;
     std::deque<Sent> m_sent;
+    HeldUpdates m_held;
+    std::map<QByteArray, std::unique_ptr<UpdateShape>> m_shapes;  // null: not a row update
     bool m_in_transaction = false;
     bool m_lost = false;  // a request failed with the connection
     QString m_loss_reason;

@@ -153,6 +153,7 @@ void PostgresDatabase::ensure_connected()
     if (m_in_transaction)
         throw failure(nullptr);
     m_sent.clear();
+    m_held = {};
     m_in_transaction = false;
     ++m_generation;
     m_unused.clear();

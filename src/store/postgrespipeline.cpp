@@ -79,6 +79,7 @@ void PostgresDatabase::wait_for_result(Deadline deadline)
     // Its answer may yet arrive on this connection: a new one is made.
     m_lost = true;
     m_sent.clear();
+    m_held = {};
     m_loss_reason =
         QStringLiteral("no answer within %1 seconds; the request was cancelled").arg(m_request_limit_ms / 1000.0);
     throw lost_connection(m_loss_reason);
@@ -157,6 +158,7 @@ void PostgresDatabase::send_query(const QByteArray &sql, const Parameters &param
 Result PostgresDatabase::run(const QByteArray &sql, const Parameters &parameters, PreparedName *prepared)
 {
     ensure_connected();
+    send_held();
     // A statement run again (a record set opened anew) is planned only once,
     // its PREPARE sent with it in one request.
     if (!m_sent.empty() || (prepared && prepared->sends >= 1)) {
@@ -188,13 +190,20 @@ void PostgresDatabase::queue(const QByteArray &sql, const Parameters &parameters
         return;
     }
     // The batch writes of a change (a year of days) send one statement many
-    // times: the server plans it once.
+    // times: the server plans it once, or gets them all in one.
+    if (!key && !parameters.values.empty()) {
+        if (UpdateShape *shape = update_shape(sql)) {
+            hold_update(*shape, sql, parameters, unchanged, prepared);
+            return;
+        }
+    }
     send_in_pipeline(sql, parameters, prepared);
     m_sent.push_back({unchanged, key});
 }
 
 void PostgresDatabase::send_in_pipeline(const QByteArray &sql, const Parameters &parameters, PreparedName *prepared)
 {
+    send_held();
     if (PQpipelineStatus(m_conn) == PQ_PIPELINE_OFF && !PQenterPipelineMode(m_conn))
         throw failure(nullptr);
     for (const QByteArray &name : std::exchange(m_unused, {})) {
@@ -227,12 +236,15 @@ void PostgresDatabase::send_prepared(const QByteArray &sql, const Parameters &pa
 
 void PostgresDatabase::release(const PreparedName &prepared)
 {
+    if (m_held.prepared == &prepared)
+        m_held.prepared = nullptr;
     if (!prepared.name.isEmpty() && prepared.generation == m_generation)
         m_unused.push_back(prepared.name);
 }
 
 Result PostgresDatabase::drain(bool wanted)
 {
+    send_held();
     if (!PQpipelineSync(m_conn)) {
         m_sent.clear();
         PQexitPipelineMode(m_conn);
@@ -260,7 +272,7 @@ Result PostgresDatabase::drain(bool wanted)
             continue;
         }
         note_changes(result.get());
-        if (!sent.unchanged.isEmpty() && m_changes == 0)
+        if (!sent.unchanged.isEmpty() && m_changes < sent.rows)
             first_failure = DbError(DbError::RecordChanged, sent.unchanged, QStringLiteral("RecordSet"));
         if (sent.key) {
             sent.key->value =
@@ -292,6 +304,7 @@ Result PostgresDatabase::drain(bool wanted)
 
 void PostgresDatabase::flush()
 {
+    send_held();
     if (!m_sent.empty())
         drain(false);
 }
@@ -313,6 +326,7 @@ void PostgresDatabase::commit()
 {
     // A write that must change a record is checked here, not on the
     // server: its answer must be in before the COMMIT is sent.
+    send_held();
     if (std::any_of(m_sent.begin(), m_sent.end(), [](const Sent &sent) { return !sent.unchanged.isEmpty(); }))
         drain(false);
     if (m_lost)
@@ -377,6 +391,7 @@ std::optional<bool> PostgresDatabase::committed(qint64 xid)
 void PostgresDatabase::rollback() noexcept
 {
     // Not after a COMMIT whose outcome was settled on a new connection.
+    m_held = {};
     if (!std::exchange(m_in_transaction, false))
         return;
     try {

@@ -115,7 +115,7 @@ TEST(ServerSecurity, AWorkstationLoginPassesNoCheckTheProgramWouldMake)
         {'A', R("SELECT set_config('dayvane.proven_user', '") + ann + QStringLiteral("', false)"), false, ann},
         {'A', R("CREATE TEMP TABLE dayvane_proven_user AS SELECT ") + ann + QStringLiteral(" AS currval"), false, ""},
         {'A', R("SELECT setval('dayvane_proven_user', ") + ann + u')', true, {}},
-        {'A', R("SELECT setval('dayvane_claim_calendar', ") + alpha + u')', true, {}},
+        {'A', R("SELECT setval('dayvane_claim', ") + alpha + u')', true, {}},
         {'A', R("SELECT nextval('dayvane_proven_system')"), true, {}},
         {'A', R("SELECT dayvane_session_value('dayvane_proven_user')"), true, {}},
         {'A', zeta_days, false, "0"},

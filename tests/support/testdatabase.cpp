@@ -142,7 +142,7 @@ BEGIN
     END LOOP;
 END $$;
 DROP TABLE dayvane_claims;
-DROP SEQUENCE dayvane_proven_user, dayvane_proven_system, dayvane_failed_proofs, dayvane_claim_xact, dayvane_claim_calendar;
+DROP SEQUENCE dayvane_proven_user, dayvane_proven_system, dayvane_failed_proofs, dayvane_claim;
 ALTER TABLE change_history DROP COLUMN "ServerTime", DROP COLUMN "ServerLogin", DROP COLUMN "ClientAddress",
     DROP COLUMN "Transaction";
 )sql"));
