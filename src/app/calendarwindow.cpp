@@ -32,6 +32,7 @@
 #include <QLocale>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QTableView>
 #include <QTableWidget>
@@ -252,6 +253,34 @@ void CalendarWindow::build_command_tree()
         find_menu_node(m_menu_tree, key)->setExpanded(true);
     set_tree_back_colour(m_menu_tree, QColor(211, 240, 193));
     connect_menu(m_menu_tree, MenuStyle::Headings, [this] { process_menu(); });
+    for (const auto &[key, keys] : main_menu_shortcuts()) {
+        show_menu_shortcut(m_menu_tree, key, keys);
+        auto *shortcut = new QShortcut(keys, this);
+        shortcut->setContext(Qt::WindowShortcut);
+        connect(shortcut, &QShortcut::activated, this, [this, key = key] {
+            if (find_menu_node(m_menu_tree, key)->childCount() > 0)
+                choose_under(key);
+            else
+                run_command(key);
+        });
+    }
+}
+
+void CalendarWindow::choose_under(const QString &heading)
+{
+    // The heading opens with its first command selected: arrows choose,
+    // Enter runs, as anywhere in the tree.
+    QTreeWidgetItem *node = find_menu_node(m_menu_tree, heading);
+    for (QTreeWidgetItem *parent = node; parent; parent = parent->parent())
+        parent->setExpanded(true);
+    QTreeWidgetItem *first = node;
+    while (first->childCount() > 0) {
+        first->setExpanded(true);
+        first = first->child(0);
+    }
+    m_menu_tree->setCurrentItem(first);
+    m_menu_tree->scrollToItem(first);
+    m_menu_tree->setFocus(Qt::ShortcutFocusReason);
 }
 
 void CalendarWindow::build_commands()
@@ -279,6 +308,7 @@ void CalendarWindow::build_commands()
     m_views->set_editor_opener([this] { open_calendar_editor(this, [this] { reload_and_redraw(); }); });
     set_command(QStringLiteral("holiday_listing"), [this] { open_holiday_listing(this); }, true);
     set_command(QStringLiteral("change_history"), [this] { open_change_history(this); });
+    set_command(QStringLiteral("undo_my_last_change"), [this] { undo_my_last_change(this); });
     set_command(QStringLiteral("print_calendar_1_month"), [this] { print_calendar_1_month(false); });
     set_command(QStringLiteral("preview_calendar_1_month"), [this] { print_calendar_1_month(true); });
     set_command(QStringLiteral("print_calendar_12_month_part_1_2"), [this] { print_calendar_12_month(0, false); });
@@ -492,18 +522,24 @@ void CalendarWindow::set_latest_news_version(const QString &version)
         parent->setExpanded(true);
     m_menu_tree->scrollToItem(news);
     m_news_bold_next = true;
+    m_news_ticks = 0;
     m_news_timer.start();
 }
 
 void CalendarWindow::news_tick()
 {
     QTreeWidgetItem *news = find_menu_node(m_menu_tree, QStringLiteral("news"));
-    const bool bold = m_news_bold_next;
+    // Blinking stops after a few seconds (a moving text distracts and may
+    // not go on for long); the node then stays red and bold until read.
+    const bool last = ++m_news_ticks >= kNewsBlinkTicks;
+    if (last)
+        m_news_timer.stop();
+    const bool bold = last || m_news_bold_next;
     m_news_bold_next = !m_news_bold_next;
     bool shown = true;
     for (QTreeWidgetItem *parent = news->parent(); parent; parent = parent->parent())
         shown = shown && parent->isExpanded();
-    if (!shown || !m_menu_tree->viewport()->rect().intersects(m_menu_tree->visualItemRect(news)))
+    if (!last && (!shown || !m_menu_tree->viewport()->rect().intersects(m_menu_tree->visualItemRect(news))))
         return;
     QFont font = news->font(0);
     font.setBold(bold);

@@ -95,6 +95,8 @@ private:
     void build_widgets();
     QWidget *build_month_view();
     void build_command_tree();
+    // Opens `heading` in the command tree and selects its first command.
+    void choose_under(const QString &heading);
     void build_commands();
     QWidget *build_month_header();
     void apply_settings();
@@ -117,6 +119,9 @@ private:
     CalendarViews *m_views = nullptr;  // child QObject, deleted before the widgets
     QTimer m_news_timer;
     bool m_news_bold_next = true;
+    // The news node blinks once a second for five seconds at most.
+    static constexpr int kNewsBlinkTicks = 5;
+    int m_news_ticks = 0;
     std::map<QString, std::function<void()>> m_commands;
 };
 

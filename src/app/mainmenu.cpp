@@ -24,6 +24,7 @@ std::vector<MenuNode> main_menu_nodes()
         command("edit_calendar", "Make changes to calendar", "calendar_menu"),
         command("holiday_listing", "Open holiday list", "calendar_menu"),
         command("change_history", "Change history", "calendar_menu"),
+        command("undo_my_last_change", "Undo my last change", "calendar_menu"),
         command("reload_calendar", "Reload calendar", "calendar_menu"),
         heading("calendar_event_dates", "Event dates", "calendar_menu"),
         command("move_to_event_date", "Move to event date", "calendar_event_dates"),
@@ -53,6 +54,17 @@ std::vector<MenuNode> main_menu_nodes()
         command("news", "Message from Corvantelle", "customer_service"),
         command("contact_corvantelle", "Contact Corvantelle", "customer_service"),
         command("website", "Go to Corvantelle website", "customer_service"),
+    };
+}
+
+std::vector<std::pair<QString, QKeySequence>> main_menu_shortcuts()
+{
+    return {
+        {QStringLiteral("edit_calendar"), QKeySequence(Qt::CTRL | Qt::Key_E)},
+        {QStringLiteral("change_history"), QKeySequence(Qt::CTRL | Qt::Key_H)},
+        {QStringLiteral("undo_my_last_change"), QKeySequence(Qt::CTRL | Qt::Key_Z)},
+        {QStringLiteral("reload_calendar"), QKeySequence(Qt::Key_F5)},
+        {QStringLiteral("print_calendar"), QKeySequence(Qt::CTRL | Qt::Key_P)},
     };
 }
 

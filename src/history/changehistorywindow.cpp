@@ -22,6 +22,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace dayvane {
 
 namespace {
@@ -257,6 +259,57 @@ void ChangeHistoryWindow::process_menu()
         undo_selected();
 }
 
+namespace {
+
+// Undoes `entry` once the user confirms it and the checks pass, telling
+// what stops it; nullopt when nothing was tried.
+std::optional<UndoOutcome> confirm_and_undo(QWidget *parent, const HistoryEntry &entry)
+{
+    if (!entry.undoable) {
+        inform(parent, QStringLiteral("Only a change of days can be undone; this change is shown for the record."));
+        return std::nullopt;
+    }
+    if (entry.no_day_changed()) {
+        inform(parent, QStringLiteral("This change left every day as it was: there is nothing to restore."));
+        return std::nullopt;
+    }
+    if (!interaction().ask_yes_no(parent, kMessageTitle,
+                                  message_lines({QStringLiteral("Restore the days as they were before this change?"),
+                                                 QString(), entry.action}),
+                                  MessageIcon::Question))
+        return std::nullopt;
+    AppState &state = app_state();
+    if (!check_operation_allowed(true) || !check_calendar_revision(state.calendar_id, state.calendar_revision)
+        || !check_calendar_access(false))
+        return std::nullopt;
+    UndoOutcome outcome;
+    {
+        const BusyCursor busy;
+        if (!run_reported([&] { outcome = undo_change(*state.database, entry.id, state.calendar_revision); }))
+            return std::nullopt;
+    }
+    if (outcome.gone) {
+        inform(parent, QStringLiteral("This change is no longer in the history."));
+    } else if (outcome.revision) {
+        state.calendar_revision = *outcome.revision;
+        if (state.main_link)
+            state.main_link->reload_and_redraw();
+    } else {
+        QStringList lines{QStringLiteral("The days cannot be restored: %1 was changed since.").arg(long_date(outcome.conflict_date)),
+                          QString()};
+        if (outcome.later) {
+            lines << QStringLiteral("By the change of %1 on %2:").arg(local_time(outcome.later->changed_at), who_text(*outcome.later))
+                  << outcome.later->action;
+        } else {
+            lines << QStringLiteral("The change that did it has no history entry.");
+        }
+        inform(parent, message_lines(lines));
+    }
+    return outcome;
+}
+
+} // namespace
+
 void ChangeHistoryWindow::undo_selected()
 {
     const int row = m_entries->currentIndex().row();
@@ -264,53 +317,33 @@ void ChangeHistoryWindow::undo_selected()
         inform(this, QStringLiteral("There is no change selected."));
         return;
     }
-    const HistoryEntry entry = entries()[size_t(row)];
-    if (!entry.undoable) {
-        inform(this, QStringLiteral("Only a change of days can be undone; this change is shown for the record."));
+    const std::optional<UndoOutcome> outcome = confirm_and_undo(this, entries()[size_t(row)]);
+    if (!outcome)
         return;
-    }
-    if (entry.no_day_changed()) {
-        inform(this, QStringLiteral("This change left every day as it was: there is nothing to restore."));
-        return;
-    }
-    if (!interaction().ask_yes_no(this, kMessageTitle,
-                                  message_lines({QStringLiteral("Restore the days as they were before this change?"),
-                                                 QString(), entry.action}),
-                                  MessageIcon::Question))
-        return;
+    if (outcome->later)
+        select_entry(outcome->later->id);
+    else
+        load();
+}
+
+void undo_my_last_change(QWidget *parent)
+{
     AppState &state = app_state();
-    if (!check_operation_allowed(true) || !check_calendar_revision(state.calendar_id, state.calendar_revision)
-        || !check_calendar_access(false))
+    if (!check_operation_allowed(true) || !state.calendar_loaded || !check_calendar_access(true))
         return;
-    UndoOutcome outcome;
-    {
-        const BusyCursor busy;
-        if (!run_reported([&] { outcome = undo_change(*state.database, entry.id, state.calendar_revision); }))
-            return;
-    }
-    if (outcome.gone) {
-        inform(this, QStringLiteral("This change is no longer in the history."));
-        load();
+    std::vector<HistoryEntry> entries;
+    if (!run_reported([&] { entries = read_history(*state.database, {state.calendar_id, {}, {}, {}}); }))
         return;
-    }
-    if (outcome.revision) {
-        state.calendar_revision = *outcome.revision;
-        if (state.main_link)
-            state.main_link->reload_and_redraw();
-        load();
+    // This workstation's login made it, and the program could undo it.
+    const ChangeAuthor &me = state.database->author();
+    const auto mine = std::find_if(entries.begin(), entries.end(), [&](const HistoryEntry &entry) {
+        return entry.undoable && !entry.no_day_changed() && entry.workstation == me.workstation && entry.login == me.login;
+    });
+    if (mine == entries.end()) {
+        inform(parent, QStringLiteral("There is no change of yours to this calendar to undo."));
         return;
     }
-    QStringList lines{QStringLiteral("The days cannot be restored: %1 was changed since.").arg(long_date(outcome.conflict_date)),
-                      QString()};
-    if (outcome.later) {
-        lines << QStringLiteral("By the change of %1 on %2:").arg(local_time(outcome.later->changed_at), who_text(*outcome.later))
-              << outcome.later->action;
-    } else {
-        lines << QStringLiteral("The change that did it has no history entry.");
-    }
-    inform(this, message_lines(lines));
-    if (outcome.later)
-        select_entry(outcome.later->id);
+    confirm_and_undo(parent, *mine);
 }
 
 void open_change_history(QWidget *parent)

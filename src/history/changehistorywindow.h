@@ -60,4 +60,9 @@ private:
 // "change_history" command calls this.
 void open_change_history(QWidget *parent);
 
+// Undoes this workstation's login's newest change of the open calendar's
+// days, as the window's undo does (its confirmation and checks); the
+// "undo_my_last_change" command calls this.
+void undo_my_last_change(QWidget *parent);
+
 } // namespace dayvane

@@ -2,10 +2,15 @@
 
 #include "ui_common/geometry.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QKeyEvent>
+#include <QPainter>
+#include <QStyledItemDelegate>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
+
+#include <algorithm>
 
 namespace dayvane {
 
@@ -38,6 +43,50 @@ private:
     std::function<void()> m_run;
 };
 
+constexpr int kShortcutRole = Qt::UserRole + 1;
+
+// Draws a node's shortcut at the right of its row, its text elided before it.
+class ShortcutDelegate : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        const QString shortcut = index.data(kShortcutRole).toString();
+        if (shortcut.isEmpty()) {
+            QStyledItemDelegate::paint(painter, option, index);
+            return;
+        }
+        QStyleOptionViewItem item = option;
+        initStyleOption(&item, index);
+        const QWidget *widget = item.widget;
+        QStyle *style = widget ? widget->style() : QApplication::style();
+        const int margins = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, widget) * 2 + 2;
+        const int room = item.fontMetrics.horizontalAdvance(shortcut) + item.fontMetrics.averageCharWidth() * 2;
+        item.text = item.fontMetrics.elidedText(item.text, Qt::ElideRight, std::max(0, item.rect.width() - room - margins));
+        style->drawControl(QStyle::CE_ItemViewItem, &item, painter, widget);
+        // The row's own text colour: the shortcut reads as well as the command.
+        const bool selected = item.state & QStyle::State_Selected;
+        painter->save();
+        painter->setFont(item.font);
+        painter->setPen(selected ? item.palette.color(QPalette::HighlightedText)
+                                 : index.data(Qt::ForegroundRole).value<QBrush>().color());
+        painter->drawText(item.rect.adjusted(0, 0, -item.fontMetrics.averageCharWidth(), 0),
+                          Qt::AlignRight | Qt::AlignVCenter, shortcut);
+        painter->restore();
+    }
+
+    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        QSize size = QStyledItemDelegate::sizeHint(option, index);
+        const QString shortcut = index.data(kShortcutRole).toString();
+        if (!shortcut.isEmpty())
+            size.rwidth() += option.fontMetrics.horizontalAdvance(shortcut) + option.fontMetrics.averageCharWidth() * 2;
+        return size;
+    }
+};
+
 } // namespace
 
 void build_menu(QTreeWidget *tree, const std::vector<MenuNode> &nodes)
@@ -68,6 +117,22 @@ QTreeWidgetItem *find_menu_node(QTreeWidget *tree, const QString &key)
             return *it;
     }
     return nullptr;
+}
+
+void show_menu_shortcut(QTreeWidget *tree, const QString &key, const QKeySequence &shortcut)
+{
+    QTreeWidgetItem *item = find_menu_node(tree, key);
+    const QString keys = shortcut.toString(QKeySequence::NativeText);
+    item->setData(0, kShortcutRole, keys);
+    item->setToolTip(0, QStringLiteral("%1 (%2)").arg(item->text(0), keys));
+    item->setData(0, Qt::AccessibleDescriptionRole, keys);
+    if (!dynamic_cast<ShortcutDelegate *>(tree->itemDelegate()))
+        tree->setItemDelegate(new ShortcutDelegate(tree));
+}
+
+QString menu_node_shortcut(QTreeWidgetItem *node)
+{
+    return node->data(0, kShortcutRole).toString();
 }
 
 QString selected_menu_key(QTreeWidget *tree)

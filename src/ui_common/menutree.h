@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QKeySequence>
 #include <QString>
 
 #include <functional>
@@ -31,6 +32,11 @@ inline const QColor kCloseNodeColour = QColor(0, 0, 255);
 void build_menu(QTreeWidget *tree, const std::vector<MenuNode> &nodes);
 
 QTreeWidgetItem *find_menu_node(QTreeWidget *tree, const QString &key);
+// Shows `shortcut` beside the node `key` (its tip and accessible
+// description too); the window binds the keys itself.
+void show_menu_shortcut(QTreeWidget *tree, const QString &key, const QKeySequence &shortcut);
+// The shortcut shown beside a node, as the desktop writes it; empty for none.
+QString menu_node_shortcut(QTreeWidgetItem *node);
 // The key of the selected node; empty when nothing is selected.
 QString selected_menu_key(QTreeWidget *tree);
 

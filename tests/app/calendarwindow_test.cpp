@@ -101,14 +101,18 @@ TEST_F(CalendarWindowTest, SettingsComeBackHelpAndNewsOpenTheirPagesAndAWindowBe
     EXPECT_EQ(node(window, "customer_service")->foreground(0).color(), QColor(255, 0, 0));
     EXPECT_TRUE(news->parent()->isExpanded());
     timer->setInterval(5);
-    QTRY_VERIFY_WITH_TIMEOUT(news->font(0).bold(), 2000);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return news->font(0).bold(); }, 2000));
     EXPECT_EQ(news->foreground(0).color(), QColor(255, 0, 0));
-    QTRY_VERIFY_WITH_TIMEOUT(!news->font(0).bold(), 2000);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !news->font(0).bold(); }, 2000));
+    // It blinks five times at most, then stays red and bold until read.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !timer->isActive(); }, 2000));
+    const auto still_red = [&] { return news->font(0).bold() && news->foreground(0).color() == QColor(255, 0, 0); };
+    EXPECT_TRUE(still_red());
     // A failed news page keeps the notification; a good one ends it.
     user.set_open_url_result(false);
     window.run_command(QStringLiteral("news"));
     EXPECT_EQ(user.take_texts(), QStringList{QStringLiteral("Unable to connect to Corvantelle website.")});
-    EXPECT_TRUE(timer->isActive());
+    EXPECT_TRUE(still_red());
     user.set_open_url_result(true);
     window.run_command(QStringLiteral("news"));
     EXPECT_FALSE(timer->isActive());
@@ -386,4 +390,35 @@ TEST_F(CalendarWindowTest, TheCommandsOpenTheirWindowsAndTheListOpensAYear)
     // Renaming the open calendar renames the caption too.
     rename_in_list(QStringLiteral("zeta office"), 2023, QStringLiteral("Zeta nights"));
     EXPECT_EQ(text("lbl_calendar_name"), QStringLiteral("Zeta nights / 2023"));
+    // The shortcuts run their nodes' commands, shown beside them.
+    QApplication::setActiveWindow(&window);
+    const struct
+    {
+        QKeyCombination keys;
+        const char *key;
+        const char *shown;
+    } shortcuts[] = {
+        {QKeyCombination(Qt::Key_F5), "reload_calendar", "F5"},
+        {Qt::CTRL | Qt::Key_E, "edit_calendar", "Ctrl+E"},
+        {Qt::CTRL | Qt::Key_H, "change_history", "Ctrl+H"},
+        {Qt::CTRL | Qt::Key_Z, "undo_my_last_change", "Ctrl+Z"},
+    };
+    QString ran;
+    for (const auto &c : shortcuts) {
+        window.set_command(QString::fromLatin1(c.key), [&ran, &c] { ran = QString::fromLatin1(c.key); });
+        QTest::keyClick(&window, c.keys.key(), c.keys.keyboardModifiers());
+        EXPECT_EQ(ran, QString::fromLatin1(c.key));
+        EXPECT_EQ(menu_node_shortcut(node(window, c.key)), QString::fromLatin1(c.shown));
+        EXPECT_TRUE(node(window, c.key)->toolTip(0).endsWith(QStringLiteral("(%1)").arg(QLatin1String(c.shown))));
+    }
+    // Ctrl+P opens the reports with the first selected; Enter prints it.
+    auto *tree = window.findChild<QTreeWidget *>(QStringLiteral("menu_tree"));
+    node(window, "print_calendar")->setExpanded(false);
+    QTest::keyClick(&window, Qt::Key_P, Qt::ControlModifier);
+    EXPECT_EQ(menu_node_shortcut(node(window, "print_calendar")), QStringLiteral("Ctrl+P"));
+    EXPECT_TRUE(node(window, "print_calendar")->isExpanded());
+    EXPECT_EQ(selected_menu_key(tree), QStringLiteral("print_calendar_1_month"));
+    window.set_command(QStringLiteral("print_calendar_1_month"), [&ran] { ran = QStringLiteral("printed"); });
+    QTest::keyClick(tree, Qt::Key_Return);
+    EXPECT_EQ(ran, QStringLiteral("printed"));
 }

@@ -149,6 +149,24 @@ TEST_F(ChangeHistory, ShowsWhoChangedWhatFiltersAndUndoesNewestFirst)
     run_node(window, QStringLiteral("undo_change"));
     EXPECT_EQ(user.take_texts().last(), QStringLiteral("This change is no longer in the history."));
     EXPECT_EQ(column(5), QStringList());  // the list read again
+    // Ctrl+Z: this workstation's login's newest change, confirmed first.
+    const ChangeAuthor amy{QStringLiteral("PC-1"), QStringLiteral("amy"), 0, {}};
+    db.author() = amy;
+    undo_my_last_change(&window);
+    EXPECT_EQ(user.take_texts(), QStringList({"There is no change of yours to this calendar to undo."}));
+    const std::vector<DayState> before_d = days();
+    change(amy, {12}, QStringLiteral("D"));
+    change({QStringLiteral("PC-1"), QStringLiteral("bob"), 0, {}}, {13}, QStringLiteral("E"));
+    db.author() = amy;
+    user.answer_yes_no(false);
+    undo_my_last_change(&window);
+    EXPECT_TRUE(user.take_texts().last().endsWith(u"Changed: D"));
+    user.answer_yes_no(true);
+    undo_my_last_change(&window);
+    window.load();
+    EXPECT_EQ(column(5).mid(0, 2), QStringList({"Undone: Changed: D", "Changed: E"}));
+    EXPECT_EQ(days()[11], before_d[11]);
+    EXPECT_NE(days()[12], before_d[12]);
 }
 
 } // namespace
