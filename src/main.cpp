@@ -1,4 +1,6 @@
 #include "app/calendarwindow.h"
+#include "app/workstationoptions.h"
+#include "calendaryear/calendaryear.h"
 
 #include <QApplication>
 #include <QLibrary>
@@ -9,6 +11,9 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Dayvane"));
     QApplication::setOrganizationName(QStringLiteral("Dayvane"));
 
+    // Before any grid is drawn: every grid, total and report follows it.
+    dayvane::set_week_start(dayvane::chosen_week_start(
+        dayvane::read_workstation_options(dayvane::workstation_options_path()), QLocale::system()));
     dayvane::CalendarWindow window;
     // End-to-end tests drive this very program from inside: the module named
     // by DAYVANE_AUTOMATION gets the window before start-up, so it can answer

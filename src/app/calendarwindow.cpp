@@ -7,6 +7,7 @@
 #include "app/opendatabase.h"
 #include "app/settingsfile.h"
 #include "calendars/calendarlistwindow.h"
+#include "calendaryear/calendaryear.h"
 #include "dialogs/aboutwindow.h"
 #include "editor/calendareditwindow.h"
 #include "holidays/holidaylistingwindow.h"
@@ -143,7 +144,7 @@ QWidget *CalendarWindow::build_month_view()
     m_calendar = new QCalendarWidget;
     m_calendar->setObjectName(QStringLiteral("calendar"));
     m_calendar->setLocale(QLocale::c());
-    m_calendar->setFirstDayOfWeek(Qt::Sunday);
+    m_calendar->setFirstDayOfWeek(week_start());
     m_calendar->setNavigationBarVisible(false);
     m_calendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     m_calendar->setHorizontalHeaderFormat(QCalendarWidget::SingleLetterDayNames);

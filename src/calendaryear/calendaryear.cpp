@@ -9,11 +9,28 @@
 
 namespace dayvane {
 
+namespace {
+
+Qt::DayOfWeek g_week_start = Qt::Sunday;
+
+} // namespace
+
+Qt::DayOfWeek week_start()
+{
+    return g_week_start;
+}
+
+void set_week_start(Qt::DayOfWeek day)
+{
+    g_week_start = day;
+}
+
 QDate first_shown_day(int year, int month)
 {
     const QDate first(year, month, 1);
-    // Days between the grid's Sunday column and the 1st (Sunday gives 7).
-    const int lead = first.dayOfWeek() % 7;
+    // Days between the grid's first column and the 1st (a whole week when
+    // the 1st falls in it).
+    const int lead = (first.dayOfWeek() - int(g_week_start) + 7) % 7;
     return first.addDays(-(lead == 0 ? 7 : lead));
 }
 

@@ -72,11 +72,17 @@ enum class DayKind {
     NoWorkNoPay,
 };
 
-// The month grid of the calendar control: 6 weeks of 7 days, Sunday first.
-// When the 1st of the month falls on a Sunday the grid starts a week earlier,
-// so at least one day of the previous month is always shown. The visible
-// control must be a QCalendarWidget with Sunday as first day of the week;
-// every index into CalendarYear rests on this rule matching it.
+// The first day of the grids' weeks: Sunday unless the workstation sets
+// another (at start, before any year is loaded). Every grid, week total and
+// report follows it.
+Qt::DayOfWeek week_start();
+void set_week_start(Qt::DayOfWeek day);
+
+// The month grid of the calendar control: 6 weeks of 7 days, week_start()
+// first. When the 1st of the month falls on that day the grid starts a week
+// earlier, so at least one day of the previous month is always shown. The
+// visible control must be a QCalendarWidget with week_start() as first day
+// of the week; every index into CalendarYear rests on this rule matching it.
 QDate first_shown_day(int year, int month);
 QDate last_shown_day(int year, int month);  // first_shown_day + 41
 inline constexpr int kShownDaysPerMonth = 42;

@@ -1,5 +1,6 @@
 #include "dialogs/dateselectorwindow.h"
 
+#include "calendaryear/calendaryear.h"
 #include "ui_common/geometry.h"
 #include "ui_common/menutree.h"
 
@@ -33,7 +34,7 @@ DateSelectorWindow::DateSelectorWindow(QWidget *owner)
 
     m_calendar = new QCalendarWidget;
     m_calendar->setObjectName(QStringLiteral("calendar"));
-    m_calendar->setFirstDayOfWeek(Qt::Sunday);
+    m_calendar->setFirstDayOfWeek(week_start());
     m_calendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     // A date that was never set opens on today, within today's year.
     const QDate shown = selector_date().isValid() ? selector_date() : QDate::currentDate();

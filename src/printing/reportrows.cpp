@@ -20,6 +20,14 @@ ReportRow row(const QString &group, const QString &subgroup = QString(), std::op
     return r;
 }
 
+// The weekday of grid column `column` (0-6), in English as the reports
+// name them; the columns follow the workstation's first day of the week.
+QString weekday_of_column(int column)
+{
+    static const char *const names[] = {"Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday", "Sunday"};
+    return QString::fromLatin1(names[(int(week_start()) - 1 + column) % 7]);
+}
+
 QString days_text(int days)
 {
     return QString::number(days) + QStringLiteral(" days");
@@ -109,7 +117,12 @@ void append_band(std::vector<ReportRow> &rows, const CalendarYear &year, int ban
     for (int position = 0; position < 3; ++position)
         names.fields[std::size_t(position * kCellsPerMonth)] = full_month_name(first_month + position);
     rows.push_back(names);
-    rows.push_back(row(QStringLiteral("B"), QStringLiteral("b"), 1));
+    ReportRow initials = row(QStringLiteral("B"), QStringLiteral("b"), 1);
+    for (int position = 0; position < 3; ++position) {
+        for (int d = 0; d < 7; ++d)
+            initials.fields[std::size_t(position * kCellsPerMonth + d)] = weekday_of_column(d).left(1);
+    }
+    rows.push_back(initials);
 
     std::array<std::array<WeekRow, 6>, 3> weeks;
     for (int position = 0; position < 3; ++position)
@@ -165,6 +178,8 @@ std::vector<ReportRow> month_report_rows(const MonthReportSource &source)
 
     ReportRow heading = row(QStringLiteral("A"));
     heading.fields[0] = source.calendar_name + QStringLiteral(" (") + full_month_name(month) + u')';
+    for (int d = 0; d < 7; ++d)
+        heading.fields[std::size_t(1 + d)] = weekday_of_column(d);
     rows.push_back(heading);
 
     const QDate first = first_shown_day(source.grid_date.year(), month);

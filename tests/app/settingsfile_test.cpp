@@ -1,6 +1,8 @@
 #include "app/settingsfile.h"
+#include "app/workstationoptions.h"
 #include "printers.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -56,4 +58,36 @@ TEST(SettingsFile, WritesTheLinesInTheirOrderUnderTheirConditionsAndReadsThemBac
         "[NewsVersion]=12.50rc"));
     EXPECT_EQ(fields(more), std::tuple(true, none, "12.5", none, none, 6480.0, 6, none));
     EXPECT_EQ(leading_number(QStringLiteral("  -42x")), -42.0);
+}
+
+TEST(WorkstationOptions, TheFirstDayOfTheWeekIsTheFilesElseTheLocalesAndSundayWithoutALanguage)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("dayvane.ini"));
+    struct Case
+    {
+        const char *file;  // null: no file
+        const char *locale;
+        Qt::DayOfWeek expected;
+    };
+    const Case cases[] = {
+        {nullptr, "C", Qt::Sunday},
+        {nullptr, "de_DE", Qt::Monday},
+        {nullptr, "en_US", Qt::Sunday},
+        {"[Week]\nFirstDay=Monday\n", "en_US", Qt::Monday},
+        {"[Week]\nFirstDay= saturday \n", "de_DE", Qt::Saturday},
+        {"[Week]\nFirstDay=locale\n", "de_DE", Qt::Monday},
+        {"[Week]\nFirstDay=Moonday\n", "en_US", Qt::Sunday},
+        {"not an ini file \x01\xff", "fr_FR", Qt::Monday},
+    };
+    for (const Case &c : cases) {
+        QFile::remove(path);
+        if (c.file) {
+            QFile file(path);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write(c.file);
+        }
+        EXPECT_EQ(chosen_week_start(read_workstation_options(path), QLocale(QString::fromLatin1(c.locale))), c.expected)
+            << (c.file ? c.file : "(none)") << " " << c.locale;
+    }
 }

@@ -53,24 +53,71 @@ protected:
 // Every date of every grid, in order, through the control set up as the main
 // window's. The years hold months starting on every weekday, Sept and Dec
 // 2024 and Feb 2026 on a Sunday.
+// The week starts a workstation may choose; Sunday is restored after each use.
+struct WeekStart
+{
+    explicit WeekStart(Qt::DayOfWeek day) { set_week_start(day); }
+    ~WeekStart() { set_week_start(Qt::Sunday); }
+};
+
 TEST(MonthGrid, MatchesTheDatesTheCalendarControlPaints)
 {
     PaintedCalendar control;
-    control.setFirstDayOfWeek(Qt::Sunday);
     control.setHorizontalHeaderFormat(QCalendarWidget::ShortDayNames);
     control.setVerticalHeaderFormat(QCalendarWidget::ISOWeekNumbers);
     control.resize(420, 300);
-    for (int year : {1800, 1900, 2000, 2017, 2023, 2024, 2025, 2026, 2027, 2100, 9998})
-        for (int month = 1; month <= 12; ++month) {
-            control.setCurrentPage(year, month);
-            control.painted.clear();
-            control.grab();
-            std::vector<QDate> expected;
-            for (int cell = 0; cell < kShownDaysPerMonth; ++cell)
-                expected.push_back(first_shown_day(year, month).addDays(cell));
-            EXPECT_EQ(control.painted, expected) << year << "-" << month;
-            EXPECT_EQ(last_shown_day(year, month), expected.back()) << year << "-" << month;
+    for (const Qt::DayOfWeek start : {Qt::Sunday, Qt::Monday, Qt::Saturday}) {
+        const WeekStart week(start);
+        control.setFirstDayOfWeek(start);
+        for (int year : {1800, 1900, 2000, 2017, 2023, 2024, 2025, 2026, 2027, 2100, 9998})
+            for (int month = 1; month <= 12; ++month) {
+                control.setCurrentPage(year, month);
+                control.painted.clear();
+                control.grab();
+                std::vector<QDate> expected;
+                for (int cell = 0; cell < kShownDaysPerMonth; ++cell)
+                    expected.push_back(first_shown_day(year, month).addDays(cell));
+                EXPECT_EQ(control.painted, expected) << start << " " << year << "-" << month;
+                EXPECT_EQ(last_shown_day(year, month), expected.back()) << year << "-" << month;
+            }
+    }
+}
+
+// March 2024 under both starts: work on every day of 3-16 March, on Sunday
+// 17th, Saturday 23rd and Monday 25th (the first or last day of a week under
+// one start or the other), and a night shift from Saturday 30th 22:00 into
+// Sunday, counted with the day it starts. Pay is work plus a minute a day.
+TEST(WeekTotals, EachWeekCountsItsSevenDaysWhicheverDayStartsIt)
+{
+    struct Case
+    {
+        Qt::DayOfWeek start;
+        QDate first_row;
+        std::array<qint64, 6> work, pay;
+    };
+    const Case cases[] = {
+        {Qt::Sunday, QDate(2024, 2, 25), {0, 420, 420, 300, 780, 0}, {0, 427, 427, 302, 782, 0}},
+        {Qt::Monday, QDate(2024, 2, 26), {60, 420, 460, 200, 780, 0}, {61, 427, 467, 201, 782, 0}},
+    };
+    for (const Case &c : cases) {
+        const WeekStart week(c.start);
+        CalendarYear year(1, QStringLiteral("Shifts"), 0, 2024);
+        const auto work = [&](QDate date, qint32 minutes, qint16 start = 480) {
+            year.add_day(DayEntry{1, date, start, qint16((start + minutes) % 1440), minutes, minutes + 1, {}, {}});
+        };
+        for (QDate date(2024, 3, 3); date <= QDate(2024, 3, 16); date = date.addDays(1))
+            work(date, 60);
+        work(QDate(2024, 3, 17), 100);
+        work(QDate(2024, 3, 23), 200);
+        work(QDate(2024, 3, 25), 300);
+        work(QDate(2024, 3, 30), 480, 1320);
+        const std::array<WeekRow, 6> rows = week_rows(year, 2024, 3);
+        EXPECT_EQ(rows[0].start, c.first_row) << c.start;
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            EXPECT_EQ(rows[i].end, rows[i].start.addDays(6)) << c.start << " row " << i;
+            EXPECT_EQ(std::pair(rows[i].work, rows[i].pay), std::pair(c.work[i], c.pay[i])) << c.start << " row " << i;
         }
+    }
 }
 
 TEST(CalendarYearMemory, SlotsCoverExactlyTheGridsAndDaysAreClassedAgainstTheTypicalDayExactly)

@@ -75,6 +75,19 @@ TEST(MonthReport, WritesTheBlocksInOrderWithSixWeekRowsAndDayCodes)
               QStringList({"<lbl_month_no_work_pay_only_days>", "", "<lbl_year_no_work_pay_only_days>", ""}));
     EXPECT_EQ(rows[16].fields[4], QStringLiteral("<lbl_year_pay_time>"));
     EXPECT_EQ(rows[17].fields[1], QStringLiteral("Events (All commented dates)"));
+    // The weekday names head the columns in the grid's order, which follows
+    // the workstation's first day of the week.
+    EXPECT_EQ(cells(rows[0], 1, 7), QStringList({"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"}));
+    set_week_start(Qt::Monday);
+    const auto monday = month_rows(february(), 0);
+    const auto year = year_report_rows(february(), QStringLiteral("Renamed"), 0, {});
+    set_week_start(Qt::Sunday);
+    EXPECT_EQ(cells(monday[0], 1, 7), QStringList({"Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday", "Sunday"}));
+    EXPECT_EQ(cells(monday[1], 0, 9), QStringList({"426", "427", "428", "429", "430", "431", "101", "w1", "p1"}));
+    const ReportRow initials = rows_of(year, "B", "b")[0];
+    EXPECT_EQ(cells(initials, 0, 7) + cells(initials, 18, 7),
+              QStringList({"M", "T", "W", "T", "F", "S", "S", "M", "T", "W", "T", "F", "S", "S"}));
+    EXPECT_EQ(cells(rows_of(year, "B", "c")[0], 9, 7), QStringList({"426", "427", "428", "429", "430", "431", "101"}));
 }
 
 TEST(MonthReport, EventRowsFollowTheFilterWithPeriodsAfterAlteredDays)

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QLocale>
+#include <QString>
+
+#include <optional>
+
+namespace dayvane {
+
+// The workstation's own options, in "dayvane.ini" beside QZ.ini (whose keys
+// stay as they are), an INI file an administrator may edit:
+//
+//     [Week]
+//     FirstDay=Monday    ; Sunday .. Saturday, or "locale" (the default)
+//
+// A missing file, key or unknown value takes the default.
+struct WorkstationOptions
+{
+    std::optional<Qt::DayOfWeek> first_day;  // none: the locale's
+};
+
+QString workstation_options_path();
+WorkstationOptions read_workstation_options(const QString &path);
+
+// The first day of the grids' weeks: the option, else the locale's. The C
+// locale (no language chosen) keeps Sunday, as the program always had.
+Qt::DayOfWeek chosen_week_start(const WorkstationOptions &options, const QLocale &locale);
+
+} // namespace dayvane
