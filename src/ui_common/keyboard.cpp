@@ -62,7 +62,8 @@ void install_window_keys(QWidget *window, bool escape_closes)
     }
     auto *help = new QShortcut(QKeySequence(Qt::Key_F1), window);
     help->setContext(Qt::WindowShortcut);
-    QObject::connect(help, &QShortcut::activated, window, [window] { open_online_help(window); });
+    QObject::connect(help, &QShortcut::activated, window,
+                     [window] { open_online_help(window, help_section(window->objectName())); });
 }
 
 } // namespace dayvane

@@ -50,6 +50,20 @@ bool server_answers(const QUrl &url)
     return socket.waitForConnected(2000);
 }
 
+// Opens `url` (of `page`) in the browser, or tells why it did not show.
+bool open_or_tell(QWidget *parent, const QUrl &url, WebPage page)
+{
+    if (url.isValid() && interaction().open_url(url))
+        return true;
+    if (url.isValid() && server_answers(url)) {
+        inform(parent, message_lines({QStringLiteral("No web browser could be started to show the page."),
+                                      QStringLiteral("Its address is ") + url.toString()}));
+        return false;
+    }
+    inform(parent, failure_message(page));
+    return false;
+}
+
 } // namespace
 
 QString web_host()
@@ -75,21 +89,33 @@ QUrl web_page_url(WebPage page)
 
 bool open_web_page(QWidget *parent, WebPage page)
 {
-    const QUrl url = web_page_url(page);
-    if (url.isValid() && interaction().open_url(url))
-        return true;
-    if (url.isValid() && server_answers(url)) {
-        inform(parent, message_lines({QStringLiteral("No web browser could be started to show the page."),
-                                      QStringLiteral("Its address is ") + url.toString()}));
-        return false;
-    }
-    inform(parent, failure_message(page));
-    return false;
+    return open_or_tell(parent, web_page_url(page), page);
 }
 
-void open_online_help(QWidget *parent)
+QString help_section(const QString &window_name)
 {
-    open_web_page(parent, WebPage::Help);
+    // The page's sections are named after the windows; the user and
+    // password windows share one, the server window the database's.
+    static const QStringList own{QStringLiteral("calendar"), QStringLiteral("calendar_list"),
+                                 QStringLiteral("calendar_edit"), QStringLiteral("date_selector"),
+                                 QStringLiteral("holiday_listing"), QStringLiteral("change_history"),
+                                 QStringLiteral("about")};
+    static const QStringList users{QStringLiteral("user_list"), QStringLiteral("user_record"),
+                                   QStringLiteral("change_password"), QStringLiteral("user_password_input"),
+                                   QStringLiteral("system_password")};
+    if (own.contains(window_name))
+        return window_name;
+    if (users.contains(window_name))
+        return QStringLiteral("users");
+    return window_name == QLatin1String("database_server") ? QStringLiteral("database") : QString();
+}
+
+void open_online_help(QWidget *parent, const QString &section)
+{
+    QUrl url = web_page_url(WebPage::Help);
+    if (!section.isEmpty())
+        url.setFragment(section);
+    open_or_tell(parent, url, WebPage::Help);
 }
 
 } // namespace dayvane

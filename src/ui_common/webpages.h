@@ -21,6 +21,9 @@ QUrl web_server_url(const QString &path);
 // Opens the page in the desktop's browser; on failure tells the user with the
 // page's message and returns false.
 bool open_web_page(QWidget *parent, WebPage page);
-void open_online_help(QWidget *parent);
+// The help page's section about the window of this object name ("" for the
+// page's top): F1 opens the page there.
+QString help_section(const QString &window_name);
+void open_online_help(QWidget *parent, const QString &section = {});
 
 } // namespace dayvane

@@ -89,7 +89,7 @@ TEST_F(CalendarWindowTest, SettingsComeBackHelpAndNewsOpenTheirPagesAndAWindowBe
     QApplication::setActiveWindow(&window);
     QTest::keyClick(&window, Qt::Key_F1);
     window.run_command(QStringLiteral("contact_corvantelle"));
-    EXPECT_EQ(user.opened_urls(), std::vector<QUrl>({QUrl(QStringLiteral("http://127.0.0.1:9/help/qzhelp.htm")),
+    EXPECT_EQ(user.opened_urls(), std::vector<QUrl>({QUrl(QStringLiteral("http://127.0.0.1:9/help/qzhelp.htm#calendar")),
                                                      QUrl(QStringLiteral("http://127.0.0.1:9/cs/contact.htm"))}));
     // The same version: no notification; a newer one blinks the news node.
     window.set_latest_news_version(QStringLiteral("7"));

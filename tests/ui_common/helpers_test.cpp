@@ -198,8 +198,29 @@ TEST(Keyboard, TabDirectionIsKnownWhileTheFocusMovesF1OpensHelpAndEscapeCloses)
     EXPECT_EQ(get_tab_direction(), 0);
     ScriptedInteraction user;
     QTest::keyClick(first, Qt::Key_F1);
-    ASSERT_EQ(user.opened_urls().size(), 1u);
+    window.setObjectName(QStringLiteral("user_record"));
+    QTest::keyClick(first, Qt::Key_F1);
+    ASSERT_EQ(user.opened_urls().size(), 2u);
     EXPECT_EQ(user.opened_urls()[0].path(), QStringLiteral("/help/qzhelp.htm"));
+    EXPECT_FALSE(user.opened_urls()[0].hasFragment());
+    EXPECT_EQ(user.opened_urls()[1].fragment(), QStringLiteral("users"));
+    // Every window's own section, which the shipped page has.
+    QFile page(QStringLiteral(DAYVANE_HELP_PAGE));
+    ASSERT_TRUE(page.open(QIODevice::ReadOnly));
+    const QByteArray html = page.readAll();
+    const std::pair<const char *, const char *> sections[] = {
+        {"calendar", "calendar"}, {"calendar_list", "calendar_list"}, {"calendar_edit", "calendar_edit"},
+        {"date_selector", "date_selector"}, {"holiday_listing", "holiday_listing"},
+        {"change_history", "change_history"}, {"about", "about"}, {"user_list", "users"},
+        {"change_password", "users"}, {"user_password_input", "users"}, {"system_password", "users"},
+        {"database_server", "database"}, {"unnamed", ""},
+    };
+    for (const auto &[window_name, section] : sections) {
+        EXPECT_EQ(help_section(QString::fromLatin1(window_name)), QString::fromLatin1(section)) << window_name;
+        if (*section) {
+            EXPECT_TRUE(html.contains(QByteArray("id=\"") + section + '"')) << section;
+        }
+    }
     QTest::keyClick(first, Qt::Key_Escape);
     EXPECT_FALSE(window.isVisible());
 }
