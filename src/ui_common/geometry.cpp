@@ -23,6 +23,31 @@ double logical_dpi()
 
 } // namespace
 
+namespace {
+
+double relative_luminance(const QColor &colour)
+{
+    const auto channel = [](double value) {
+        return value <= 0.04045 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
+    };
+    const QColor rgb = colour.toRgb();
+    return 0.2126 * channel(rgb.redF()) + 0.7152 * channel(rgb.greenF()) + 0.0722 * channel(rgb.blueF());
+}
+
+} // namespace
+
+double contrast_ratio(const QColor &first, const QColor &second)
+{
+    const double a = relative_luminance(first), b = relative_luminance(second);
+    return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
+}
+
+QColor text_colour_on(const QColor &background)
+{
+    const QColor black(Qt::black), white(Qt::white);
+    return contrast_ratio(black, background) >= contrast_ratio(white, background) ? black : white;
+}
+
 QColor colour_from_number(quint32 value)
 {
     return QColor(int(value & 0xff), int((value >> 8) & 0xff), int((value >> 16) & 0xff));

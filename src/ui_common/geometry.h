@@ -11,6 +11,11 @@ namespace dayvane {
 // (255 is red, 16711680 is blue).
 QColor colour_from_number(quint32 value);
 
+// The contrast ratio of two colours as WCAG defines it (1 to 21; text needs
+// 4.5), and black or white, whichever reads better on `background`.
+double contrast_ratio(const QColor &first, const QColor &second);
+QColor text_colour_on(const QColor &background);
+
 // Window geometry is kept in twips, 1/1440 inch, converted with the screen's
 // logical resolution (15 twips a pixel at 96 dots per inch).
 int twips_to_pixels(double twips);

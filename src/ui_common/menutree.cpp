@@ -166,6 +166,10 @@ void set_tree_back_colour(QTreeWidget *tree, const QColor &colour)
     QPalette palette = tree->palette();
     palette.setColor(QPalette::Base, colour);
     palette.setColor(QPalette::Window, colour);
+    // The text is paired with the background whatever the desktop's theme:
+    // a dark theme's light text does not read on a light tree.
+    palette.setColor(QPalette::Text, text_colour_on(colour));
+    palette.setColor(QPalette::WindowText, text_colour_on(colour));
     tree->setPalette(palette);
     tree->setAutoFillBackground(true);
     for (QTreeWidgetItemIterator it(tree); *it; ++it)

@@ -246,8 +246,21 @@ protected:
 TEST_F(HolidayListing, ListsTheYearsHolidaysFindsListsByNameAndMarksThemWithClicksAndKeys)
 {
     const qint64 old_revision = revision();
+    // Under a dark theme, as under a light one, every node reads on its tree.
+    const QPalette light = QApplication::palette();
+    QPalette dark = light;
+    dark.setColor(QPalette::Base, QColor(30, 30, 30));
+    dark.setColor(QPalette::Text, QColor(235, 235, 235));
+    dark.setColor(QPalette::WindowText, QColor(235, 235, 235));
+    QApplication::setPalette(dark);
     with_window([&](QDialog &window) {
         QTreeWidget *menu = window.findChild<QTreeWidget *>(QStringLiteral("menu_tree"));
+        QApplication::setPalette(light);
+        for (QTreeWidgetItemIterator it(menu); *it; ++it) {
+            const QVariant own = (*it)->data(0, Qt::ForegroundRole);
+            const QColor text = own.isValid() ? own.value<QBrush>().color() : menu->palette().color(QPalette::Text);
+            EXPECT_GE(contrast_ratio(text, (*it)->background(0).color()), 4.5) << (*it)->text(0).toStdString();
+        }
         // A country's lists together where its first list came: the
         // nationwide one, its years, then its regions alphabetically under it,
         // by their own names.
