@@ -102,7 +102,7 @@ std::optional<QString> BenchBackends::new_database_location(Backend backend)
 QString BenchBackends::workstation_address(const QString &location)
 {
     Database admin = Database::connect(QStringLiteral("host=%1 user=postgres dbname=postgres").arg(s_current->folder));
-    admin.exec(QStringLiteral("DO $$ BEGIN CREATE ROLE dayvane_bench LOGIN; EXCEPTION WHEN duplicate_object THEN NULL; END $$;"));
+    admin.exec(QStringLiteral("DO $$ BEGIN CREATE ROLE dayvane_bench LOGIN; EXCEPTION WHEN duplicate_object OR unique_violation THEN NULL; END $$;"));
     Database owner = Database::connect(location);
     grant_workstation(owner, QStringLiteral("dayvane_bench"));
     return QString(location).replace(QStringLiteral("user=dayvane_admin"), QStringLiteral("user=dayvane_bench"));

@@ -464,9 +464,12 @@ const QStringList &server_stamp_columns(const QString &table)
 
 void install_server_security(Database &db)
 {
-    // The group role is the cluster's, shared by its calendar databases.
+    // The group role is the cluster's, shared by its calendar databases; two
+    // databases set up at once both try to make it, and one is told of the
+    // other's (a unique violation while the other's is not yet committed).
     db.exec(QStringLiteral("DO $$ BEGIN IF NOT EXISTS (SELECT 1 FROM pg_catalog.pg_roles WHERE rolname = '%1') THEN"
-                           " CREATE ROLE %1 NOLOGIN; END IF; END $$;")
+                           " CREATE ROLE %1 NOLOGIN; END IF;"
+                           " EXCEPTION WHEN duplicate_object OR unique_violation THEN NULL; END $$;")
                 .arg(kWorkstationRole));
     Statement schema = db.prepare(QStringLiteral("SELECT quote_ident(current_schema())"));
     schema.step();

@@ -102,7 +102,7 @@ QString TestServer::workstation_address(const QString &address, const QString &r
     Database admin = Database::connect(admin_address());
     // Roles are the cluster's: parallel tests make and grant the same one, one at a time.
     admin.exec(QStringLiteral("BEGIN; SELECT pg_advisory_xact_lock(2029);"
-                              " DO $$ BEGIN CREATE ROLE %1 LOGIN; EXCEPTION WHEN duplicate_object THEN NULL; END $$;")
+                              " DO $$ BEGIN CREATE ROLE %1 LOGIN; EXCEPTION WHEN duplicate_object OR unique_violation THEN NULL; END $$;")
                    .arg(role));
     grant_workstation(admin, role);
     admin.exec(QStringLiteral("COMMIT;"));
