@@ -3,6 +3,8 @@
 #include "model/textforms.h"
 #include "model/timesegments.h"
 
+#include <QLocale>
+
 namespace dayvane {
 
 namespace {
@@ -24,8 +26,7 @@ ReportRow row(const QString &group, const QString &subgroup = QString(), std::op
 // name them; the columns follow the workstation's first day of the week.
 QString weekday_of_column(int column)
 {
-    static const char *const names[] = {"Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday", "Sunday"};
-    return QString::fromLatin1(names[(int(week_start()) - 1 + column) % 7]);
+    return QLocale::c().dayName((int(week_start()) - 1 + column) % 7 + 1);
 }
 
 QString days_text(int days)
