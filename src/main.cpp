@@ -1,5 +1,6 @@
 #include "app/calendarwindow.h"
 #include "app/workstationoptions.h"
+#include "ui_common/windowsizes.h"
 #include "calendaryear/calendaryear.h"
 
 #include <QApplication>
@@ -12,6 +13,7 @@ int main(int argc, char *argv[])
     QApplication::setOrganizationName(QStringLiteral("Dayvane"));
 
     // Before any grid is drawn: every grid, total and report follows it.
+    dayvane::remember_window_sizes_in(dayvane::workstation_options_path());
     dayvane::set_week_start(dayvane::chosen_week_start(
         dayvane::read_workstation_options(dayvane::workstation_options_path()), QLocale::system()));
     dayvane::CalendarWindow window;

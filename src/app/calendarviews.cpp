@@ -164,9 +164,17 @@ void CalendarViews::reset_event_grid()
     grid->setRowCount(kEventGridRows);
     grid->setHorizontalHeaderLabels({QStringLiteral("Date"), QStringLiteral("Events"), QStringLiteral("Work"),
                                      QStringLiteral("Pay"), QString(), QString()});
+    // Designed widths, widened where the desktop's font needs more for the
+    // widest date and day total.
     const int widths[] = {790, 2340, 930, 930};
+    const QFontMetrics metrics = grid->fontMetrics();
+    int widest_date = 0;
+    for (int month = 1; month <= 12; ++month)
+        widest_date = std::max(widest_date, metrics.horizontalAdvance(format_list_date(QDate(2024, month, 30 - (month == 2)))));
+    const int needed[] = {widest_date, 0, metrics.horizontalAdvance(QStringLiteral("24h 00m")),
+                          metrics.horizontalAdvance(QStringLiteral("24h 00m"))};
     for (int column = DateColumn; column <= PayColumn; ++column)
-        grid->setColumnWidth(column, twips_to_pixels(widths[column]));
+        grid->setColumnWidth(column, std::max(design_pixels(widths[column]), needed[column] + 14));
     grid->setColumnHidden(IsoDateColumn, true);
     grid->setColumnHidden(RecordIdColumn, true);
     // The events column takes what the narrow window leaves.

@@ -21,6 +21,7 @@
 #include "ui_common/keyboard.h"
 #include "ui_common/menutree.h"
 #include "ui_common/webpages.h"
+#include "ui_common/windowsizes.h"
 #include "users/security.h"
 #include "users/systempasswordwindow.h"
 #include "users/userlistwindow.h"
@@ -40,6 +41,8 @@
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace dayvane {
 
@@ -73,9 +76,11 @@ CalendarWindow::CalendarWindow(QWidget *parent)
     m_news_timer.setInterval(1000);
     connect(&m_news_timer, &QTimer::timeout, this, &CalendarWindow::news_tick);
 
-    setFixedWidth(twips_to_pixels(kWindowWidthTwips));
-    setMinimumHeight(twips_to_pixels(kMinimumHeightTwips));
-    resize(width(), twips_to_pixels(kDesignHeightTwips));
+    // The layout keeps every text whole at the desktop's font; the width
+    // beyond that goes to the month grid and the event list.
+    // A minimum set by hand replaces the layout's, so it takes the layout's in.
+    setMinimumHeight(std::max(design_pixels(kMinimumHeightTwips), minimumSizeHint().height()));
+    resize(std::max(design_pixels(kWindowWidthTwips), sizeHint().width()), design_pixels(kDesignHeightTwips));
 }
 
 CalendarWindow::~CalendarWindow()
@@ -98,8 +103,7 @@ void CalendarWindow::build_widgets()
 
     m_menu_tree = new QTreeWidget;
     m_menu_tree->setObjectName(QStringLiteral("menu_tree"));
-    m_menu_tree->setFixedWidth(twips_to_pixels(2900));
-    m_menu_tree->setIndentation(twips_to_pixels(180));
+    m_menu_tree->setIndentation(design_pixels(180));
     columns->addWidget(m_menu_tree);
 
     auto *right = new QVBoxLayout;
@@ -149,6 +153,8 @@ QWidget *CalendarWindow::build_month_view()
     m_calendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     m_calendar->setHorizontalHeaderFormat(QCalendarWidget::SingleLetterDayNames);
     m_calendar->setGridVisible(true);
+    // The day names and six weeks, whole at the desktop's font.
+    m_calendar->setMinimumHeight(7 * (m_calendar->fontMetrics().height() + 4) + 2 * 2);
     grid->addWidget(m_calendar, 1, 0);
 
     // Week totals beside each of the six rows of the month grid, kept level
@@ -169,6 +175,7 @@ QWidget *CalendarWindow::build_month_view()
     m_calendar_view = m_calendar->findChild<QTableView *>();
     if (m_calendar_view)
         m_calendar_view->viewport()->installEventFilter(this);
+    m_weeks->installEventFilter(this);
 
     m_month_list = new QListWidget(this);
     m_month_list->setObjectName(QStringLiteral("month_list"));
@@ -227,7 +234,8 @@ QWidget *CalendarWindow::build_month_header()
 
 bool CalendarWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (m_calendar_view && watched == m_calendar_view->viewport() && event->type() == QEvent::Resize)
+    // The labels follow the grid's rows and their own column's width.
+    if (m_calendar_view && (watched == m_calendar_view->viewport() || watched == m_weeks) && event->type() == QEvent::Resize)
         QTimer::singleShot(0, this, &CalendarWindow::place_week_labels);
     return QMainWindow::eventFilter(watched, event);
 }
@@ -254,6 +262,7 @@ void CalendarWindow::build_command_tree()
         find_menu_node(m_menu_tree, key)->setExpanded(true);
     set_tree_back_colour(m_menu_tree, QColor(211, 240, 193));
     connect_menu(m_menu_tree, MenuStyle::Headings, [this] { process_menu(); });
+    keep_menu_tree_fitted(m_menu_tree, design_pixels(2900));
     for (const auto &[key, keys] : main_menu_shortcuts()) {
         show_menu_shortcut(m_menu_tree, key, keys);
         auto *shortcut = new QShortcut(keys, this);
@@ -395,6 +404,8 @@ void CalendarWindow::start()
             move(twips_to_pixels(*settings.left), y());
         if (settings.height)
             resize(width(), twips_to_pixels(*settings.height));
+        if (const auto remembered = remembered_window_size(objectName()))
+            resize(std::max(remembered->width(), minimumSizeHint().width()), height());
         if (settings.view_index)
             state.calendar_id = *settings.view_index;
         if (settings.calendar_date) {
@@ -459,6 +470,8 @@ void CalendarWindow::write_ini()
     settings.top = pixels_to_twips(pos.y());
     settings.left = pixels_to_twips(pos.x());
     settings.height = pixels_to_twips(height());
+    // QZ.ini keeps its keys; the width the user chose goes beside it.
+    remember_window_size(objectName(), QWidget::size());
     settings.calendar_id = state.calendar_id;
     settings.calendar_date = m_calendar->selectedDate();
     write_settings_file(settings_file_path(), settings);

@@ -3,6 +3,7 @@
 #include "store/connection.h"
 #include "store/serveraddress.h"
 #include "ui_common/appstate.h"
+#include "ui_common/geometry.h"
 #include "ui_common/interaction.h"
 #include "ui_common/menutree.h"
 
@@ -29,7 +30,7 @@ DatabaseServerWindow::DatabaseServerWindow(QWidget *parent)
     m_address = new QLineEdit;
     m_address->setObjectName(QStringLiteral("server_address"));
     m_address->setPlaceholderText(QStringLiteral("postgresql://user@host:5432/dayvane"));
-    m_address->setMinimumWidth(360);
+    m_address->setMinimumWidth(design_pixels(5400));
     form->addRow(QStringLiteral("Server address"), m_address);
     m_password = new QLineEdit;
     m_password->setObjectName(QStringLiteral("server_password"));

@@ -74,7 +74,7 @@ CalendarListWindow::CalendarListWindow(QWidget *parent)
                            node("reload", "Reload calendar names"),
                        },
                        MenuStyle::Headings, [this] { process_menu(); });
-    m_tree->setFixedWidth(twips_to_pixels(2600));
+    keep_menu_tree_fitted(m_tree, design_pixels(2600));
     layout->addWidget(m_tree);
 
     auto *right = new QVBoxLayout;
@@ -111,7 +111,7 @@ CalendarListWindow::CalendarListWindow(QWidget *parent)
     m_new_name_year->setObjectName(QStringLiteral("new_name_year"));
     m_new_name_year->setMaxLength(4);
     m_new_name_year->setPlaceholderText(QStringLiteral("Year"));
-    m_new_name_year->setFixedWidth(twips_to_pixels(720));
+    m_new_name_year->setFixedWidth(design_pixels(720));
     frame_layout->addWidget(m_new_name, 1);
     frame_layout->addWidget(m_new_name_year);
     watch_input(m_new_name, InputFilter::Restricted);
@@ -122,10 +122,7 @@ CalendarListWindow::CalendarListWindow(QWidget *parent)
         editor->installEventFilter(this);
     hide_editors();
 
-    setFixedWidth(twips_to_pixels(7600));
-    setMinimumHeight(twips_to_pixels(4060));
-    setMaximumHeight(twips_to_pixels(5820));
-    resize(width(), twips_to_pixels(5400));
+    set_design_size(7600, 5400, 4060);
     load_calendar_name_list(0, 0);
 }
 
@@ -140,7 +137,7 @@ void CalendarListWindow::load_calendar_name_list(qint32 calendar_id, int year)
     m_grid->setHorizontalHeaderLabels({QStringLiteral("Calendar name"), QStringLiteral("Year")});
     // The name takes what the year leaves, so both stay in sight without
     // scrolling sideways at any screen resolution.
-    m_grid->setColumnWidth(1, twips_to_pixels(720));
+    m_grid->setColumnWidth(1, std::max(design_pixels(720), m_grid->horizontalHeader()->sectionSizeHint(1)));
     m_grid->horizontalHeader()->setStretchLastSection(false);
     m_grid->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     m_grid->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Fixed);

@@ -48,7 +48,7 @@ std::array<int, 4> visible_column_widths(const QFontMetrics &metrics)
                                QStringLiteral("Work")};
     std::array<int, 4> widths{};
     for (size_t column = 0; column < widths.size(); ++column)
-        widths[column] = std::max(twips_to_pixels(kColumnTwips[column]), metrics.horizontalAdvance(widest[column]) + 14);
+        widths[column] = std::max(design_pixels(kColumnTwips[column]), metrics.horizontalAdvance(widest[column]) + 14);
     return widths;
 }
 
@@ -82,7 +82,6 @@ CalendarEditWindow::CalendarEditWindow(QWidget *parent, std::function<void()> re
     m_tree = new QTreeWidget;
     m_tree->setObjectName(QStringLiteral("menu_tree"));
     m_tree->setRootIsDecorated(false);
-    m_tree->setFixedWidth(twips_to_pixels(2400));
     build_menu(m_tree, {
                            {QStringLiteral("close"), QStringLiteral("Close window"), QString(), false, kCloseNodeColour},
                            {QStringLiteral("edit"), QStringLiteral("Edit time period"), QString()},
@@ -92,6 +91,7 @@ CalendarEditWindow::CalendarEditWindow(QWidget *parent, std::function<void()> re
                        });
     set_tree_back_colour(m_tree, colour_from_number(kMenuTreeColour));
     connect_menu(m_tree, MenuStyle::Flat, [this] { process_menu(); });
+    keep_menu_tree_fitted(m_tree, design_pixels(2400));
     layout->addWidget(m_tree);
     layout->addWidget(build_grid(), 0, Qt::AlignTop);
 
@@ -122,7 +122,9 @@ QWidget *CalendarEditWindow::build_grid()
     m_grid->setWordWrap(false);
 
     const QFontMetrics metrics = m_grid->fontMetrics();
-    const std::array<int, 4> widths = visible_column_widths(metrics);
+    std::array<int, 4> widths = visible_column_widths(metrics);
+    for (int column = 0; column < 4; ++column)
+        widths[size_t(column)] = std::max(widths[size_t(column)], m_grid->horizontalHeader()->sectionSizeHint(column));
     for (int column = 0; column < 4; ++column)
         m_grid->setColumnWidth(column, widths[column]);
     for (int column = kHiddenStart; column < kColumns; ++column)

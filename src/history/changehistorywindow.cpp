@@ -4,6 +4,7 @@
 #include "ui_common/appstate.h"
 #include "ui_common/busycursor.h"
 #include "ui_common/errorreport.h"
+#include "ui_common/geometry.h"
 #include "ui_common/gridhelpers.h"
 #include "ui_common/interaction.h"
 #include "ui_common/mainwindowlink.h"
@@ -113,7 +114,6 @@ ChangeHistoryWindow::ChangeHistoryWindow(QWidget *parent)
     : ModalWindow(QStringLiteral("change_history"), parent)
 {
     setWindowTitle(QStringLiteral("Change history"));
-    resize(980, 620);
     auto *layout = new QVBoxLayout(this);
     auto *top = new QHBoxLayout;
     m_tree = make_menu_tree({MenuNode{QStringLiteral("close"), QStringLiteral("Close window"), QString(), false,
@@ -121,8 +121,8 @@ ChangeHistoryWindow::ChangeHistoryWindow(QWidget *parent)
                              MenuNode{QStringLiteral("undo_change"),
                                       QStringLiteral("Restore the days as they were before this change"), QString()}},
                             MenuStyle::Flat, [this] { process_menu(); });
-    m_tree->setMaximumHeight(64);
-    m_tree->setMinimumWidth(330);
+    m_tree->setMaximumHeight(2 * m_tree->sizeHintForRow(0) + 2 * m_tree->frameWidth() + 4);
+    m_tree->setMinimumWidth(menu_tree_width(m_tree, design_pixels(4950)));
     top->addWidget(m_tree, 1);
 
     auto *filters = new QHBoxLayout;
@@ -159,9 +159,9 @@ ChangeHistoryWindow::ChangeHistoryWindow(QWidget *parent)
     m_entries->verticalHeader()->hide();
     m_entries->horizontalHeader()->setStretchLastSection(true);
     m_entries->setWordWrap(false);
-    for (const auto &[column, width] : {std::pair(0, 140), std::pair(1, 120), std::pair(2, 80), std::pair(3, 120),
-                                        std::pair(4, 120)})
-        m_entries->setColumnWidth(column, width);
+    for (const auto &[column, twips] : {std::pair(0, 2100), std::pair(1, 1800), std::pair(2, 1200), std::pair(3, 1800),
+                                        std::pair(4, 1800)})
+        m_entries->setColumnWidth(column, std::max(design_pixels(twips), m_entries->horizontalHeader()->sectionSizeHint(column)));
     connect(m_entries->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this] { show_changed_days(); });
     splitter->addWidget(m_entries);
@@ -169,13 +169,14 @@ ChangeHistoryWindow::ChangeHistoryWindow(QWidget *parent)
     m_days = make_read_only_grid(QStringLiteral("changed_days"), QAbstractItemView::SingleSelection);
     m_days->setColumnCount(3);
     m_days->setHorizontalHeaderLabels({QStringLiteral("Date"), QStringLiteral("Before"), QStringLiteral("After")});
-    m_days->setColumnWidth(0, 120);
-    m_days->setColumnWidth(1, 400);
+    m_days->setColumnWidth(0, design_pixels(1800));
+    m_days->setColumnWidth(1, design_pixels(6000));
     m_days->horizontalHeader()->setStretchLastSection(true);
     splitter->addWidget(m_days);
     splitter->setStretchFactor(0, 3);
     splitter->setStretchFactor(1, 2);
     layout->addWidget(splitter, 1);
+    set_design_size(14700, 9300, 4500);
 }
 
 ChangeHistoryWindow::~ChangeHistoryWindow() = default;

@@ -138,6 +138,8 @@ HolidayListingWindow::HolidayListingWindow(QWidget *parent, HolidayExchangeSetti
     // Regions sit under their country with their own names, so what tells
     // lists apart comes first.
     m_tree->setTextElideMode(Qt::ElideRight);
+    // The commands, all it holds yet, stay whole; list names may elide.
+    m_tree->setMinimumWidth(menu_tree_width(m_tree, design_pixels(kTreeTwips)));
     lists->addWidget(m_tree);
     // Shown while an iCalendar file is read, which a large file makes take a while.
     m_reading = new QWidget;
@@ -180,7 +182,7 @@ HolidayListingWindow::HolidayListingWindow(QWidget *parent, HolidayExchangeSetti
     for (int i = 0; i < kPictureColumns; ++i) {
         m_totals[i] = indexed_label("totals", i, QStringLiteral("0"));
         m_totals[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        m_totals[i]->setMinimumWidth(twips_to_pixels(450));
+        m_totals[i]->setMinimumWidth(design_pixels(450));
         QLabel *text = indexed_label("lbl", i, QString::fromLatin1(kTreatmentTexts[i]));
         text->setBuddy(m_grid);
         legend->addWidget(m_totals[i], i, 0);
@@ -196,10 +198,7 @@ HolidayListingWindow::HolidayListingWindow(QWidget *parent, HolidayExchangeSetti
     m_filter->setFocus();
 
     setup_grid();
-    setFixedWidth(twips_to_pixels(7650));
-    setMinimumHeight(twips_to_pixels(3700));
-    setMaximumHeight(twips_to_pixels(7000));
-    resize(width(), twips_to_pixels(5600));
+    set_design_size(7650, 5600, 3700);
 }
 
 void HolidayListingWindow::setup_grid()
@@ -213,15 +212,16 @@ void HolidayListingWindow::setup_grid()
         m_grid->horizontalHeaderItem(column)->setToolTip(treatment_name(column));
     QHeaderView *header = m_grid->horizontalHeader();
     for (int column = 0; column < kTreatmentColumn; ++column)
-        m_grid->setColumnWidth(column, twips_to_pixels(kColumnTwips[column]));
+        m_grid->setColumnWidth(column, std::max(design_pixels(kColumnTwips[column]), header->sectionSizeHint(column)));
     // Wide enough for the widest date in the font in use.
     const QFontMetrics metrics = m_grid->fontMetrics();
     m_grid->setColumnWidth(kDateColumn, std::max(m_grid->columnWidth(kDateColumn), metrics.horizontalAdvance(QStringLiteral("May-30")) + 12));
     m_grid->verticalHeader()->setDefaultSectionSize(std::max(metrics.height(), 16) + 6);
     header->setSectionResizeMode(kNameColumn, QHeaderView::Stretch);
-    header->setMinimumSectionSize(twips_to_pixels(kColumnTwips[0]));
+    header->setMinimumSectionSize(design_pixels(kColumnTwips[0]));
     m_grid->horizontalHeaderItem(kNameColumn)->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     m_grid->setColumnHidden(kTreatmentColumn, true);
+    keep_headers_whole(m_grid);
     for (int row = 0; row < kMinimumRows; ++row)
         set_row_data(m_grid, row, 0);
 }
@@ -256,7 +256,7 @@ void HolidayListingWindow::fit_tree_to_names()
     // Beside the name: the branch mark, the frame, a scroll bar and the item's margins.
     const int needed = widest + m_tree->indentation() + 2 * m_tree->frameWidth()
                        + m_tree->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_tree) + 8;
-    const int tree = std::clamp(needed, twips_to_pixels(kTreeTwips), twips_to_pixels(kWidestTreeTwips));
+    const int tree = std::max(m_tree->minimumWidth(), std::clamp(needed, design_pixels(kTreeTwips), design_pixels(kWidestTreeTwips)));
     m_splitter->setSizes({tree, std::max(m_splitter->width() - tree, 1)});
 }
 

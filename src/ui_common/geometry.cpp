@@ -1,7 +1,8 @@
 #include "ui_common/geometry.h"
 
+#include <QApplication>
 #include <QEvent>
-#include <QGuiApplication>
+#include <QFontMetricsF>
 #include <QScreen>
 #include <QWidget>
 
@@ -61,6 +62,18 @@ int twips_to_pixels(double twips)
 int pixels_to_twips(int pixels)
 {
     return int(std::lround(pixels * kTwipsPerInch / logical_dpi()));
+}
+
+double font_scale()
+{
+    constexpr double kDesignLinePixels = 13.0;
+    const double line = QFontMetricsF(QApplication::font()).height() * 96.0 / logical_dpi();
+    return std::max(1.0, line / kDesignLinePixels);
+}
+
+int design_pixels(double twips)
+{
+    return twips_to_pixels(twips * font_scale());
 }
 
 QRect work_area(const QWidget *window)

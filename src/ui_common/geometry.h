@@ -21,6 +21,13 @@ QColor text_colour_on(const QColor &background);
 int twips_to_pixels(double twips);
 int pixels_to_twips(int pixels);
 
+// The windows' sizes were drawn for an 8-point font whose lines are 13 pixels
+// high at 96 dots per inch. A larger desktop font scales them alike (never
+// below 1), and design_pixels() converts a designed size in twips with it;
+// positions and remembered sizes stay in plain twips_to_pixels().
+double font_scale();
+int design_pixels(double twips);
+
 // The desktop's work area (the screen less task bars) of the screen that
 // shows `window`, or of the primary screen.
 QRect work_area(const QWidget *window = nullptr);

@@ -1,7 +1,10 @@
 #include "ui_common/gridhelpers.h"
 
 #include <QHeaderView>
+#include <QStyle>
 #include <QTableWidget>
+
+#include <algorithm>
 
 namespace dayvane {
 
@@ -78,6 +81,26 @@ void highlight_grid_row(QTableWidget *grid, const QColor &colour, const QColor &
         }
     }
     grid->setUpdatesEnabled(true);
+}
+
+void keep_headers_whole(QTableWidget *grid)
+{
+    const QHeaderView *header = grid->horizontalHeader();
+    int width = 2 * grid->frameWidth() + grid->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, grid);
+    // Stretched columns share the room left equally, so each needs the widest one's.
+    int stretched = 0, widest_stretched = 0;
+    for (int column = 0; column < grid->columnCount(); ++column) {
+        if (grid->isColumnHidden(column))
+            continue;
+        const int hint = header->sectionSizeHint(column);
+        if (header->sectionResizeMode(column) == QHeaderView::Stretch) {
+            ++stretched;
+            widest_stretched = std::max(widest_stretched, hint);
+        } else {
+            width += std::max(hint, grid->columnWidth(column));
+        }
+    }
+    grid->setMinimumWidth(width + stretched * widest_stretched);
 }
 
 } // namespace dayvane

@@ -22,6 +22,11 @@ qint64 row_data(const QTableWidget *grid, int row);
 // True when at least one row carries non-zero row data.
 bool grid_has_data(const QTableWidget *grid);
 
+// Keeps `grid` at least as wide as its shown columns' headers need side by
+// side (with its frame and a scroll bar), so a window's layout never squeezes
+// a header below its text; stretched columns share what is left over.
+void keep_headers_whole(QTableWidget *grid);
+
 // Moves the selection off an empty row to the nearest data row and paints
 // the selected row across all its columns in `colour` (with `text_colour`).
 // Does nothing but switch painting back on when the grid has no data rows.

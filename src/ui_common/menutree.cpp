@@ -110,6 +110,36 @@ void build_menu(QTreeWidget *tree, const std::vector<MenuNode> &nodes)
     }
 }
 
+int menu_tree_width(const QTreeWidget *tree, int design)
+{
+    QStyleOptionViewItem option;
+    option.initFrom(tree);
+    int widest = 0;
+    for (QTreeWidgetItemIterator it(const_cast<QTreeWidget *>(tree)); *it; ++it) {
+        int depth = tree->rootIsDecorated() ? 1 : 0;
+        for (const QTreeWidgetItem *parent = (*it)->parent(); parent; parent = parent->parent())
+            ++depth;
+        const QModelIndex index = tree->indexFromItem(*it);
+        option.font = (*it)->font(0);
+        option.fontMetrics = QFontMetrics(option.font);
+        widest = std::max(widest, depth * tree->indentation() + tree->itemDelegate()->sizeHint(option, index).width());
+    }
+    // Room for a scroll bar, should a short window need one.
+    const int scroll_bar = tree->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, tree);
+    return std::max(design, widest + 2 * tree->frameWidth() + scroll_bar);
+}
+
+void keep_menu_tree_fitted(QTreeWidget *tree, int design)
+{
+    const auto fit = [tree, design] { tree->setFixedWidth(menu_tree_width(tree, design)); };
+    fit();
+    QAbstractItemModel *model = tree->model();
+    QObject::connect(model, &QAbstractItemModel::dataChanged, tree, fit);
+    QObject::connect(model, &QAbstractItemModel::rowsInserted, tree, fit);
+    QObject::connect(model, &QAbstractItemModel::rowsRemoved, tree, fit);
+    QObject::connect(model, &QAbstractItemModel::modelReset, tree, fit);
+}
+
 QTreeWidgetItem *find_menu_node(QTreeWidget *tree, const QString &key)
 {
     for (QTreeWidgetItemIterator it(tree); *it; ++it) {

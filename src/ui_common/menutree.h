@@ -48,6 +48,12 @@ enum class MenuStyle { Headings, Flat };
 // runs `process_menu` directly. Nothing runs while no node is selected.
 void connect_menu(QTreeWidget *tree, MenuStyle style, std::function<void()> process_menu);
 
+// Keeps `tree` wide enough to show every node's text whole, open or closed,
+// and never narrower than `design` pixels, following its texts as they change
+// (a larger font, a longer language, a command renamed by the window).
+void keep_menu_tree_fitted(QTreeWidget *tree, int design);
+int menu_tree_width(const QTreeWidget *tree, int design);
+
 // Paints the tree's background and every node's in `colour`.
 void set_tree_back_colour(QTreeWidget *tree, const QColor &colour);
 

@@ -18,13 +18,21 @@ public:
     int show_modal();
 
 protected:
+    // Makes the window resizable: never smaller than its layout needs at the
+    // desktop's font, nor lower than `minimum_height` twips; it opens at the
+    // size the user last gave it, else at its designed size (twips scaled
+    // with the font) or what the layout needs, whichever is larger.
+    void set_design_size(int width_twips, int height_twips, int minimum_height_twips);
+
     void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
     // QDialog closes on Escape by itself; windows that decide what Escape
     // does get the key here instead.
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
     bool m_escape_closes;
+    bool m_resizable = false;
 };
 
 } // namespace dayvane

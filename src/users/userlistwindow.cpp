@@ -90,7 +90,7 @@ UserListWindow::UserListWindow(Mode mode, QWidget *parent)
     };
     nodes.insert(nodes.end(), common.begin(), common.end());
     m_tree = make_menu_tree(nodes, MenuStyle::Headings, [this] { process_menu(); });
-    m_tree->setFixedWidth(twips_to_pixels(2200));
+    keep_menu_tree_fitted(m_tree, design_pixels(2200));
     layout->addWidget(m_tree);
 
     m_grid = make_read_only_grid(QStringLiteral("grid"), QAbstractItemView::SingleSelection);
@@ -98,11 +98,8 @@ UserListWindow::UserListWindow(Mode mode, QWidget *parent)
     connect(m_grid, &QTableWidget::cellDoubleClicked, this, &UserListWindow::edit_user);
     layout->addWidget(m_grid, 1);
 
-    setFixedWidth(twips_to_pixels(6530));
-    setMinimumHeight(twips_to_pixels(2760));
-    setMaximumHeight(twips_to_pixels(5820));
-    resize(width(), twips_to_pixels(4800));
     load_list(0);
+    set_design_size(6530, 4800, 2760);
     if (mode == Mode::PasswordRequest)
         m_tree->setCurrentItem(find_menu_node(m_tree, QStringLiteral("user_password")));
 }
@@ -132,11 +129,12 @@ void UserListWindow::load_list(qint32 select_user_id)
     QHeaderView *header = m_grid->horizontalHeader();
     header->setStretchLastSection(false);
     header->setSectionResizeMode(0, QHeaderView::Fixed);
-    m_grid->setColumnWidth(0, std::max(twips_to_pixels(1020), header->sectionSizeHint(0)));
+    m_grid->setColumnWidth(0, std::max(design_pixels(1020), header->sectionSizeHint(0)));
     header->setSectionResizeMode(1, QHeaderView::Stretch);
     header->setSectionResizeMode(2, QHeaderView::Stretch);
     m_grid->setColumnHidden(kPasswordColumn, true);
     m_grid->setColumnHidden(kRevisionColumn, true);
+    keep_headers_whole(m_grid);
 
     if (check_operation_allowed(true)) {
         try {

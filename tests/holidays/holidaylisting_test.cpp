@@ -283,9 +283,9 @@ TEST_F(HolidayListing, ListsTheYearsHolidaysFindsListsByNameAndMarksThemWithClic
         ASSERT_NE(filter, nullptr);
         QApplication::setActiveWindow(&window);
         EXPECT_TRUE(filter->hasFocus());
-        // Wider than it was for the longest name, the window as wide as ever.
+        // Wider than it was for the longest name, the window at least as wide as designed.
         EXPECT_GT(menu->width(), twips_to_pixels(2200));
-        EXPECT_EQ(window.width(), twips_to_pixels(7650));
+        EXPECT_GE(window.width(), design_pixels(7650));
         const QStringList commands = {"Close window", "Apply selection", "Open iCalendar file"};
         const QStringList all = shown_lists(menu);
         ASSERT_EQ(all.size(), 7);

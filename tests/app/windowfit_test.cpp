@@ -1,0 +1,158 @@
+// Every window at the font sizes people use: no figure, header, date, command
+// or weekday column is cut.
+
+#include "mainwindowtest.h"
+#include "visibletexts.h"
+#include "ui_common/windowsizes.h"
+
+#include <QFont>
+
+#include <functional>
+
+using namespace dayvane;
+using namespace dayvane::test;
+
+namespace {
+
+// Set before the main window is built, as the desktop's font is.
+struct DesktopFont
+{
+    explicit DesktopFont(int points) : before(QApplication::font())
+    {
+        QFont font = before;
+        font.setPointSize(points);
+        QApplication::setFont(font);
+    }
+    ~DesktopFont() { QApplication::setFont(before); }
+    QFont before;
+};
+
+struct Opened
+{
+    const char *command;  // run on the main window
+    const char *window;
+    // Opens the window inside it, named `inner_window`.
+    std::function<void(QDialog &)> open_inner = {};
+    const char *inner_window = nullptr;
+};
+
+// Opens a window of the user list for its first user.
+std::function<void(QDialog &)> for_first_user(const char *node)
+{
+    return [node](QDialog &list) {
+        grid(list)->setCurrentCell(0, 0);
+        run_node(list, QLatin1String(node));
+    };
+}
+
+// The main window's and every window's visible texts that do not fit.
+QStringList cut_in(QWidget &window, const char *name)
+{
+    QStringList cut = cut_texts(window);
+    for (QString &text : cut)
+        text.prepend(QLatin1String(name) + u' ');
+    return cut;
+}
+
+} // namespace
+
+// The main window, built after the font is set, and the texts cut in it and
+// in each window opened from it.
+class OpenedWindows : public MainWindowTest
+{
+public:
+    QStringList cut_everywhere();
+
+private:
+    void TestBody() override {}
+};
+
+QStringList OpenedWindows::cut_everywhere()
+{
+    start_on(filled.office, QStringLiteral("1/8/2024"));
+    QStringList cut = cut_in(window, "calendar");
+    const std::vector<Opened> windows = {
+        {"open_calendar_list", "calendar_list"},
+        {"edit_calendar", "calendar_edit"},
+        {"holiday_listing", "holiday_listing"},
+        {"change_history", "change_history"},
+        {"users", "user_list", for_first_user("edit_user"), "user_record"},
+        {"users", "user_list", for_first_user("user_password"), "user_password_input"},
+        {"users", "user_list", for_first_user("change_user_password"), "change_password"},
+        {"edit_calendar", "calendar_edit",
+         [](QDialog &editor) { find_indexed<QToolButton>(editor, QStringLiteral("button"), 0)->click(); }, "date_selector"},
+        {"enter_system_password", "system_password"},
+        {"about", "about"},
+        {"set_db_server", "database_server"},  // last: it closes the database
+    };
+    for (const Opened &opened : windows) {
+        if (opened.command == QLatin1String("set_db_server"))
+            user.answer_yes_no(true);
+        bool shown = false;
+        user.on_window(QLatin1String(opened.window), [&](QDialog &dialog) {
+            shown = true;
+            cut << cut_in(dialog, opened.window);
+            if (opened.open_inner) {
+                user.on_window(QLatin1String(opened.inner_window), [&](QDialog &inner) {
+                    cut << cut_in(inner, opened.inner_window);
+                    inner.reject();
+                });
+                opened.open_inner(dialog);
+            }
+            dialog.reject();
+        });
+        window.run_command(QLatin1String(opened.command));
+        EXPECT_TRUE(shown) << opened.window;
+    }
+    user.take_texts();
+    return cut;
+}
+
+class WindowFit : public ::testing::TestWithParam<int>
+{
+};
+
+TEST_P(WindowFit, NoTextIsCutInAnyWindow)
+{
+    const DesktopFont font(GetParam());
+    OpenedWindows windows;
+    const QStringList cut = windows.cut_everywhere();
+    EXPECT_TRUE(cut.isEmpty()) << GetParam() << " pt:\n" << cut.join(u'\n').toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Points, WindowFit, ::testing::Values(8, 10, 12));
+
+// A window the user made larger opens at that size next time; one remembered
+// smaller than its texts need opens at what they need.
+TEST_F(MainWindowTest, WindowsReopenAtTheSizesTheUserGaveThem)
+{
+    remember_window_sizes_in(home.filePath(QStringLiteral("dayvane.ini")));
+    start_on(filled.office, QStringLiteral("1/8/2024"));
+    QSize designed, chosen;
+    const auto open_list = [&](const std::function<void(QDialog &)> &handle) {
+        user.on_window(QStringLiteral("calendar_list"), [&](QDialog &list) {
+            handle(list);
+            list.reject();
+        });
+        window.run_command(QStringLiteral("open_calendar_list"));
+    };
+    open_list([&](QDialog &list) {
+        designed = list.size();
+        chosen = designed + QSize(120, 80);
+        list.resize(chosen);
+    });
+    open_list([&](QDialog &list) {
+        EXPECT_EQ(list.size(), chosen);
+        list.resize(10, 10);
+    });
+    open_list([&](QDialog &list) {
+        EXPECT_TRUE(cut_texts(list).isEmpty()) << cut_texts(list).join(u'\n').toStdString();
+        EXPECT_GE(list.width(), list.minimumSizeHint().width());
+    });
+    window.resize(window.width() + 90, window.height());
+    const int wider = window.width();
+    user.answer_yes_no(true);
+    window.close();
+    EXPECT_EQ(remembered_window_size(QStringLiteral("calendar"))->width(), wider);
+    remember_window_sizes_in(QString());
+}
