@@ -1,4 +1,5 @@
 #include "app/calendarwindow.h"
+#include "app/language.h"
 #include "app/workstationoptions.h"
 #include "calendaryear/calendaryear.h"
 
@@ -10,6 +11,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Dayvane"));
     QApplication::setOrganizationName(QStringLiteral("Dayvane"));
+    dayvane::install_translations(app, QString());
 
     // Before any grid is drawn: every grid, total and report follows it.
     dayvane::set_week_start(dayvane::chosen_week_start(
