@@ -1,4 +1,5 @@
 #include "app/calendarwindow.h"
+#include "app/language.h"
 #include "app/workstationoptions.h"
 #include "ui_common/windowsizes.h"
 #include "calendaryear/calendaryear.h"
@@ -11,6 +12,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Dayvane"));
     QApplication::setOrganizationName(QStringLiteral("Dayvane"));
+    dayvane::install_translations(app, QString());
 
     // Before any grid is drawn: every grid, total and report follows it.
     dayvane::remember_window_sizes_in(dayvane::workstation_options_path());

@@ -3,6 +3,7 @@
 #include "ui_common/geometry.h"
 #include "ui_common/gridhelpers.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -14,7 +15,6 @@ namespace dayvane {
 
 namespace {
 
-const QString kDaysZero = QStringLiteral("0 days");
 const QString kTimeZero = QStringLiteral("0h 0m");
 
 // A horizontal header two text lines high whose section texts wrap at word
@@ -65,7 +65,7 @@ QLabel *make_label(const QString &name, const QString &text)
 
 QWidget *build_summary_panel()
 {
-    auto *frame = new QGroupBox(QStringLiteral("Summary"));
+    auto *frame = new QGroupBox(QCoreApplication::translate("dayvane", "Summary"));
     frame->setObjectName(QStringLiteral("frame_calendar_summary"));
     auto *grid = new QGridLayout(frame);
     grid->setHorizontalSpacing(8);
@@ -88,20 +88,20 @@ QWidget *build_summary_panel()
         const char *time;  // nullptr: the row has no time
     };
     const Row rows[] = {
-        {"Typical", "Typical workdays", "work_typical_days", "work_typical_time"},
-        {"Altered", "Altered workdays", "work_altered_days", "work_altered_time"},
-        {"All work", "All workdays", "work_total_days", "work_total_time"},
-        {"Paid only", "Days paid and not worked", "no_work_pay_only_days", nullptr},
-        {"All paid", "All paid days, worked or not", "pay_days", "pay_time"},
+        {QT_TRANSLATE_NOOP("dayvane", "Typical"), QT_TRANSLATE_NOOP("dayvane", "Typical workdays"), "work_typical_days", "work_typical_time"},
+        {QT_TRANSLATE_NOOP("dayvane", "Altered"), QT_TRANSLATE_NOOP("dayvane", "Altered workdays"), "work_altered_days", "work_altered_time"},
+        {QT_TRANSLATE_NOOP("dayvane", "All work"), QT_TRANSLATE_NOOP("dayvane", "All workdays"), "work_total_days", "work_total_time"},
+        {QT_TRANSLATE_NOOP("dayvane", "Paid only"), QT_TRANSLATE_NOOP("dayvane", "Days paid and not worked"), "no_work_pay_only_days", nullptr},
+        {QT_TRANSLATE_NOOP("dayvane", "All paid"), QT_TRANSLATE_NOOP("dayvane", "All paid days, worked or not"), "pay_days", "pay_time"},
     };
     int r = 1;
     for (const Row &row : rows) {
-        auto *caption = new QLabel(QString::fromLatin1(row.caption));
-        caption->setToolTip(QString::fromLatin1(row.tip));
+        auto *caption = new QLabel(QCoreApplication::translate("dayvane", row.caption));
+        caption->setToolTip(QCoreApplication::translate("dayvane", row.tip));
         grid->addWidget(caption, r, 0);
         int column = 1;
         for (const char *period : {"lbl_month_", "lbl_year_"}) {
-            grid->addWidget(make_label(QLatin1String(period) + QLatin1String(row.days), kDaysZero), r, column,
+            grid->addWidget(make_label(QLatin1String(period) + QLatin1String(row.days), QCoreApplication::translate("dayvane", "%1 days").arg(0)), r, column,
                             Qt::AlignRight);
             if (row.time)
                 grid->addWidget(make_label(QLatin1String(period) + QLatin1String(row.time), kTimeZero), r, column + 1,
@@ -116,7 +116,7 @@ QWidget *build_summary_panel()
 
 QWidget *build_day_panel()
 {
-    auto *frame = new QGroupBox(QStringLiteral("Selected day"));
+    auto *frame = new QGroupBox(QCoreApplication::translate("dayvane", "Selected day"));
     frame->setObjectName(QStringLiteral("frame_day"));
     auto *grid = new QGridLayout(frame);
     grid->setVerticalSpacing(1);
@@ -129,15 +129,15 @@ QWidget *build_day_panel()
     // The value columns keep their width while empty, so the captions stay put.
     const int value_width = date->fontMetrics().horizontalAdvance(QStringLiteral("00:00 AM")) + 6;
     const auto add_pair = [&](const char *caption, const char *name, const QString &text, int row, int column) {
-        grid->addWidget(new QLabel(QString::fromLatin1(caption)), row, column, Qt::AlignRight);
+        grid->addWidget(new QLabel(QCoreApplication::translate("dayvane", caption)), row, column, Qt::AlignRight);
         QLabel *value = make_label(QString::fromLatin1(name), text);
         value->setMinimumWidth(value_width);
         grid->addWidget(value, row, column + 1);
     };
-    add_pair("From", "lbl_start_time", QString(), 0, 1);
-    add_pair("To", "lbl_end_time", QString(), 0, 3);
-    add_pair("Worked", "lbl_work_time", kTimeZero, 1, 1);
-    add_pair("Paid", "lbl_paid_time", kTimeZero, 1, 3);
+    add_pair(QT_TRANSLATE_NOOP("dayvane", "From"), "lbl_start_time", QString(), 0, 1);
+    add_pair(QT_TRANSLATE_NOOP("dayvane", "To"), "lbl_end_time", QString(), 0, 3);
+    add_pair(QT_TRANSLATE_NOOP("dayvane", "Worked"), "lbl_work_time", kTimeZero, 1, 1);
+    add_pair(QT_TRANSLATE_NOOP("dayvane", "Paid"), "lbl_paid_time", kTimeZero, 1, 3);
     QLabel *event = make_label(QStringLiteral("lbl_event"));
     event->setWordWrap(true);
     grid->addWidget(event, 2, 0, 1, 5);

@@ -99,8 +99,8 @@ void CalendarWindow::export_calendar(ExportFormat format)
     name.replace(QRegularExpression(QStringLiteral("[\\\\/:*?\"<>|]")), QStringLiteral("_"));
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     const std::optional<QString> path = interaction().choose_save_file(
-        this, icalendar ? QStringLiteral("Export as iCalendar file") : QStringLiteral("Export as CSV file"),
-        icalendar ? QStringLiteral("iCalendar files (*.ics)") : QStringLiteral("CSV files (*.csv)"),
+        this, icalendar ? tr("Export as iCalendar file") : tr("Export as CSV file"),
+        icalendar ? tr("iCalendar files (*.ics)") : tr("CSV files (*.csv)"),
         QDir(folder).filePath(QStringLiteral("%1 %2.%3").arg(name, QString::number(year.year()),
                                                              icalendar ? QStringLiteral("ics") : QStringLiteral("csv"))));
     if (!path)
@@ -125,7 +125,7 @@ void CalendarWindow::export_calendar(ExportFormat format)
     if (!written) {
         interaction().show_message(
             this, kMessageTitle,
-            message_lines({QStringLiteral("The file \"%1\" could not be written:").arg(QDir::toNativeSeparators(*path)),
+            message_lines({tr("The file \"%1\" could not be written:").arg(QDir::toNativeSeparators(*path)),
                            failure}),
             MessageIcon::Critical);
     }

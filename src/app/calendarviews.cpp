@@ -12,6 +12,7 @@
 #include "users/security.h"
 
 #include <QCalendarWidget>
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QTableWidget>
@@ -26,12 +27,11 @@ namespace {
 constexpr int kEventGridRows = 49;  // 50 with the header row
 enum EventColumn { DateColumn, CommentColumn, WorkColumn, PayColumn, IsoDateColumn, RecordIdColumn, ColumnCount };
 
-const QString kDaysZero = QStringLiteral("0 days");
 const QString kTimeZero = QStringLiteral("0h 0m");
 
 QString days_text(int days)
 {
-    return QString::number(days) + QStringLiteral(" days");
+    return QCoreApplication::translate("dayvane", "%1 days").arg(days);
 }
 
 // The summary labels of a month or a year share their names after the
@@ -126,10 +126,10 @@ void CalendarViews::clear(int scope)
     if (scope <= 2) {
         m_year = CalendarYear();
         state.calendar_loaded = false;
-        set_label(QStringLiteral("lbl_calendar_name"), QStringLiteral("No calendar loaded"));
+        set_label(QStringLiteral("lbl_calendar_name"), tr("No calendar loaded"));
         set_label(QStringLiteral("lbl_summary_year"), QString());
         for (const char *name : kDayCounts)
-            set_label(QStringLiteral("lbl_year_") + QLatin1String(name), kDaysZero);
+            set_label(QStringLiteral("lbl_year_") + QLatin1String(name), days_text(0));
         for (const char *name : kTimes)
             set_label(QStringLiteral("lbl_year_") + QLatin1String(name), kTimeZero);
     }
@@ -142,7 +142,7 @@ void CalendarViews::clear(int scope)
         m_w.calendar->setDateTextFormat(QDate(), QTextCharFormat());  // every bold mark
         set_label(QStringLiteral("lbl_summary_month"), QString());
         for (const char *name : kDayCounts)
-            set_label(QStringLiteral("lbl_month_") + QLatin1String(name), kDaysZero);
+            set_label(QStringLiteral("lbl_month_") + QLatin1String(name), days_text(0));
         for (const char *name : kTimes)
             set_label(QStringLiteral("lbl_month_") + QLatin1String(name), kTimeZero);
     }
@@ -162,8 +162,8 @@ void CalendarViews::reset_event_grid()
     grid->clear();
     grid->setColumnCount(ColumnCount);
     grid->setRowCount(kEventGridRows);
-    grid->setHorizontalHeaderLabels({QStringLiteral("Date"), QStringLiteral("Events"), QStringLiteral("Work"),
-                                     QStringLiteral("Pay"), QString(), QString()});
+    grid->setHorizontalHeaderLabels({tr("Date"), tr("Events"), tr("Work"),
+                                     tr("Pay"), QString(), QString()});
     // Designed widths, widened where the desktop's font needs more for the
     // widest date and day total.
     const int widths[] = {790, 2340, 930, 930};

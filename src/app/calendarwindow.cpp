@@ -28,6 +28,7 @@
 
 #include <QCalendarWidget>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -108,7 +109,7 @@ void CalendarWindow::build_widgets()
 
     auto *right = new QVBoxLayout;
     right->setSpacing(4);
-    QLabel *name = make_label(QStringLiteral("lbl_calendar_name"), QStringLiteral("No calendar loaded"));
+    QLabel *name = make_label(QStringLiteral("lbl_calendar_name"), tr("No calendar loaded"));
     QFont bold = name->font();
     bold.setBold(true);
     name->setFont(bold);
@@ -138,8 +139,8 @@ QWidget *CalendarWindow::build_month_view()
 
     grid->addWidget(build_month_header(), 0, 0);
 
-    auto *work_heading = make_label(QString(), QStringLiteral("Work"));
-    auto *pay_heading = make_label(QString(), QStringLiteral("Pay"));
+    auto *work_heading = make_label(QString(), tr("Work"));
+    auto *pay_heading = make_label(QString(), tr("Pay"));
     work_heading->setAlignment(Qt::AlignCenter);
     pay_heading->setAlignment(Qt::AlignCenter);
     grid->addWidget(work_heading, 0, 1);
@@ -206,7 +207,7 @@ QWidget *CalendarWindow::build_month_header()
     m_month_tree->setFixedHeight(height);
     m_month_tree->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_month_tree->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_month_tree->setToolTip(QStringLiteral("Choose a month"));
+    m_month_tree->setToolTip(tr("Choose a month"));
     build_menu(m_month_tree, {MenuNode{QStringLiteral("month"), QString(), QString(), true, QColor(255, 255, 192)}});
     set_tree_back_colour(m_month_tree, QColor(87, 166, 136));
     // The node looks the same selected or not.
@@ -221,11 +222,11 @@ QWidget *CalendarWindow::build_month_header()
         button->setArrowType(type);
         button->setAutoRaise(true);
         button->setFixedSize(height, height);
-        button->setToolTip(QString::fromLatin1(tip));
+        button->setToolTip(QCoreApplication::translate("dayvane", tip));
         return button;
     };
-    m_previous_month = arrow("previous_month", Qt::LeftArrow, "Previous month (Page Up)");
-    m_next_month = arrow("next_month", Qt::RightArrow, "Next month (Page Down)");
+    m_previous_month = arrow("previous_month", Qt::LeftArrow, QT_TRANSLATE_NOOP("dayvane", "Previous month (Page Up)"));
+    m_next_month = arrow("next_month", Qt::RightArrow, QT_TRANSLATE_NOOP("dayvane", "Next month (Page Down)"));
     row->addWidget(m_previous_month);
     row->addWidget(m_month_tree, 1);
     row->addWidget(m_next_month);
@@ -491,7 +492,7 @@ void CalendarWindow::closeEvent(QCloseEvent *event)
 bool CalendarWindow::may_close_connection()
 {
     if (app_state().database
-        && !interaction().ask_yes_no(this, kMessageTitle, QStringLiteral("The connection to the current database will be closed."),
+        && !interaction().ask_yes_no(this, kMessageTitle, tr("The connection to the current database will be closed."),
                                      MessageIcon::Information))
         return false;
     clear_calendar_data(1);
@@ -521,7 +522,7 @@ void CalendarWindow::clear_system_password()
             // The proof ended with the connection, and is not made again.
         }
     }
-    inform(this, QStringLiteral("The system password has been cleared."));
+    inform(this, tr("The system password has been cleared."));
 }
 
 void CalendarWindow::set_latest_news_version(const QString &version)

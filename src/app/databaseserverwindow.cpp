@@ -18,11 +18,11 @@ namespace dayvane {
 DatabaseServerWindow::DatabaseServerWindow(QWidget *parent)
     : ModalWindow(QStringLiteral("database_server"), parent)
 {
-    setWindowTitle(QStringLiteral("Database server"));
+    setWindowTitle(tr("Database server"));
     auto *layout = new QVBoxLayout(this);
-    m_tree = make_menu_tree({MenuNode{QStringLiteral("close"), QStringLiteral("Close window"), QString(), false,
+    m_tree = make_menu_tree({MenuNode{QStringLiteral("close"), tr("Close window"), QString(), false,
                                       kCloseNodeColour},
-                             MenuNode{QStringLiteral("connect"), QStringLiteral("Connect"), QString()}},
+                             MenuNode{QStringLiteral("connect"), tr("Connect"), QString()}},
                             MenuStyle::Flat, [this] { process_menu(); });
     layout->addWidget(m_tree);
 
@@ -31,13 +31,13 @@ DatabaseServerWindow::DatabaseServerWindow(QWidget *parent)
     m_address->setObjectName(QStringLiteral("server_address"));
     m_address->setPlaceholderText(QStringLiteral("postgresql://user@host:5432/dayvane"));
     m_address->setMinimumWidth(design_pixels(5400));
-    form->addRow(QStringLiteral("Server address"), m_address);
+    form->addRow(tr("Server address"), m_address);
     m_password = new QLineEdit;
     m_password->setObjectName(QStringLiteral("server_password"));
     m_password->setEchoMode(QLineEdit::Password);
-    form->addRow(QStringLiteral("Password"), m_password);
+    form->addRow(tr("Password"), m_password);
     layout->addLayout(form);
-    auto *note = new QLabel(QStringLiteral("Leave the password empty when the server does not ask for one or when "
+    auto *note = new QLabel(tr("Leave the password empty when the server does not ask for one or when "
                                            "it is in the password file (~/.pgpass). It is kept until the program "
                                            "closes, never saved."));
     note->setTextFormat(Qt::PlainText);
@@ -68,9 +68,9 @@ void DatabaseServerWindow::accept_address()
 {
     const QString typed = m_address->text().trimmed();
     if (!is_calendar_server(typed)) {
-        inform(this, message_lines({QStringLiteral("Please enter the address of the database server, such as"),
+        inform(this, message_lines({tr("Please enter the address of the database server, such as"),
                                     QStringLiteral("postgresql://user@host:5432/dayvane"),
-                                    QStringLiteral("or host=server.example dbname=dayvane user=me")}));
+                                    tr("or host=server.example dbname=dayvane user=me")}));
         m_address->setFocus();
         return;
     }
@@ -78,8 +78,8 @@ void DatabaseServerWindow::accept_address()
     // password box: for this run, never stored with the address.
     QByteArray password = server_address_password(typed);
     if (!password.isEmpty())
-        inform(this, message_lines({QStringLiteral("The password written in the address is used until the program closes;"),
-                                    QStringLiteral("it is not kept in the settings file.")}));
+        inform(this, message_lines({tr("The password written in the address is used until the program closes;"),
+                                    tr("it is not kept in the settings file.")}));
     if (!m_password->text().isEmpty())
         password = m_password->text().toUtf8();
     AppState &state = app_state();

@@ -8,6 +8,7 @@
 #include "ui_common/errorreport.h"
 #include "ui_common/interaction.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace dayvane {
@@ -16,8 +17,8 @@ namespace {
 
 void tell_how_to_select_later(QWidget *parent)
 {
-    inform(parent, message_lines({QStringLiteral("To select the database location at a later time, click on"),
-                                  QStringLiteral("<Set database location> listed under the <System> menu item.")}));
+    inform(parent, message_lines({QCoreApplication::translate("dayvane", "To select the database location at a later time, click on"),
+                                  QCoreApplication::translate("dayvane", "<Set database location> listed under the <System> menu item.")}));
 }
 
 QString refusal_message(OpenStep step, const QString &detail)
@@ -25,49 +26,49 @@ QString refusal_message(OpenStep step, const QString &detail)
     switch (step) {
     case OpenStep::UnknownDrive:
         return message_lines({QStringLiteral("Error:"),
-                              QStringLiteral("The database storage device is not recognized by the application."),
-                              QStringLiteral("Please install the database on your local drive for single user access"),
-                              QStringLiteral("or on a network drive for multi-user access.")});
+                              QCoreApplication::translate("dayvane", "The database storage device is not recognized by the application."),
+                              QCoreApplication::translate("dayvane", "Please install the database on your local drive for single user access"),
+                              QCoreApplication::translate("dayvane", "or on a network drive for multi-user access.")});
     case OpenStep::PathTooShort:
-        return message_lines({QStringLiteral("Please select the ''QZDB.mdb'' database."),
-                              QStringLiteral("The database path must be 11 characters minimum"),
-                              QStringLiteral("e.g. ''C:\\QZDB.mdb''")});
+        return message_lines({QCoreApplication::translate("dayvane", "Please select the ''QZDB.mdb'' database."),
+                              QCoreApplication::translate("dayvane", "The database path must be 11 characters minimum"),
+                              QCoreApplication::translate("dayvane", "e.g. ''C:\\QZDB.mdb''")});
     case OpenStep::WrongFileName:
-        return QStringLiteral("Please select the database named ''QZDB.mdb''.");
+        return QCoreApplication::translate("dayvane", "Please select the database named ''QZDB.mdb''.");
     case OpenStep::SchemaTooNew:
     case OpenStep::WriteProtected:
     case OpenStep::UpgradeFailed:
         return detail;
     case OpenStep::Busy:
-        return QStringLiteral("The calendar database is busy: another workstation is saving. Try again in a moment.");
+        return QCoreApplication::translate("dayvane", "The calendar database is busy: another workstation is saving. Try again in a moment.");
     case OpenStep::Unreadable:
-        return QStringLiteral("The calendar database cannot be read: ") + detail;
+        return QCoreApplication::translate("dayvane", "The calendar database cannot be read: ") + detail;
     case OpenStep::ServerUnreachable:
-        return message_lines({QStringLiteral("The database server does not answer:"), detail,
-                              QStringLiteral("The address is kept: try again with <Set database server> once the"),
-                              QStringLiteral("server can be reached.")});
+        return message_lines({QCoreApplication::translate("dayvane", "The database server does not answer:"), detail,
+                              QCoreApplication::translate("dayvane", "The address is kept: try again with <Set database server> once the"),
+                              QCoreApplication::translate("dayvane", "server can be reached.")});
     case OpenStep::AuthenticationFailed:
-        return message_lines({QStringLiteral("The database server refused the user name or password:"), detail});
+        return message_lines({QCoreApplication::translate("dayvane", "The database server refused the user name or password:"), detail});
     case OpenStep::DatabaseMissing:
-        return message_lines({QStringLiteral("The database server has no such database:"), detail});
+        return message_lines({QCoreApplication::translate("dayvane", "The database server has no such database:"), detail});
     case OpenStep::RoleMissing:
-        return message_lines({QStringLiteral("The database server has no such user:"), detail});
+        return message_lines({QCoreApplication::translate("dayvane", "The database server has no such user:"), detail});
     case OpenStep::TooManyConnections:
-        return message_lines({QStringLiteral("The database server takes no more connections at the moment:"), detail,
-                              QStringLiteral("Try again later, or ask the server's administrator.")});
+        return message_lines({QCoreApplication::translate("dayvane", "The database server takes no more connections at the moment:"), detail,
+                              QCoreApplication::translate("dayvane", "Try again later, or ask the server's administrator.")});
     case OpenStep::BadAddress:
-        return message_lines({QStringLiteral("The database server address cannot be read:"), detail});
+        return message_lines({QCoreApplication::translate("dayvane", "The database server address cannot be read:"), detail});
     case OpenStep::TlsRefused:
-        return message_lines({QStringLiteral("The secure connection that the address asks for failed:"), detail,
-                              QStringLiteral("See its sslmode setting.")});
+        return message_lines({QCoreApplication::translate("dayvane", "The secure connection that the address asks for failed:"), detail,
+                              QCoreApplication::translate("dayvane", "See its sslmode setting.")});
     case OpenStep::PasswordNeeded:
     case OpenStep::OpensWithFirstKey:
     case OpenStep::NotValid:
     case OpenStep::Opened:
         break;
     }
-    return message_lines({QStringLiteral("The selected database does not appear to be a valid"),
-                          QStringLiteral("Corvantelle database.")});
+    return message_lines({QCoreApplication::translate("dayvane", "The selected database does not appear to be a valid"),
+                          QCoreApplication::translate("dayvane", "Corvantelle database.")});
 }
 
 // True when the refusal says the path names no calendar database, so that
@@ -138,8 +139,8 @@ bool open_database(QWidget *parent, bool reselect)
         if (!reselect) {
             const bool select_now = interaction().ask_yes_no(
                 parent, kMessageTitle,
-                message_lines({QStringLiteral("The application requires the location of the Corvantelle database (QZDB.mdb)."),
-                               QStringLiteral("Do you want to select the database location now?")}),
+                message_lines({QCoreApplication::translate("dayvane", "The application requires the location of the Corvantelle database (QZDB.mdb)."),
+                               QCoreApplication::translate("dayvane", "Do you want to select the database location now?")}),
                 MessageIcon::Information);
             if (!select_now) {
                 tell_how_to_select_later(parent);

@@ -63,12 +63,12 @@ void CalendarListWindow::save_new_calendar_name()
 {
     const QString name = m_new_name->text();
     if (name.trimmed().isEmpty()) {
-        inform(this, QStringLiteral("The calendar name cannot be blank."));
+        inform(this, tr("The calendar name cannot be blank."));
         return;
     }
     const double value = m_new_name_year->text().toDouble();
     if (value < 2000 || value > 2100) {
-        inform(this, QStringLiteral("The calendar year must be between 2000 and 2100."));
+        inform(this, tr("The calendar year must be between 2000 and 2100."));
         return;
     }
     if (!check_operation_allowed(true, true))
@@ -79,8 +79,8 @@ void CalendarListWindow::save_new_calendar_name()
     if (!run_reported([&] { id = create_calendar(database(), name, year); }))
         return;
     if (id == 0) {
-        interaction().show_message(this, QStringLiteral("New calendar name"),
-                                   QStringLiteral("The calendar name specified already exists."), MessageIcon::Information);
+        interaction().show_message(this, tr("New calendar name"),
+                                   tr("The calendar name specified already exists."), MessageIcon::Information);
         return;
     }
     m_new_name_frame->hide();
@@ -103,7 +103,7 @@ void CalendarListWindow::save_renamed_calendar()
 {
     const QString name = m_rename->text();
     if (name.trimmed().isEmpty()) {
-        inform(this, QStringLiteral("The calendar name cannot be blank."));
+        inform(this, tr("The calendar name cannot be blank."));
         return;
     }
     if (!check_operation_allowed(true, true))
@@ -117,7 +117,7 @@ void CalendarListWindow::save_renamed_calendar()
     if (!run_reported([&] { revision = rename_calendar_record(database(), id, entry->revision, name); }))
         return;
     if (!revision) {
-        inform(this, QStringLiteral("The calendar name specified already exists."));
+        inform(this, tr("The calendar name specified already exists."));
         return;
     }
     m_rename->hide();
@@ -161,9 +161,9 @@ void CalendarListWindow::save_new_calendar_year()
     if (!now)
         return;
     if (now->first_year != m_range_seen.first_year || now->last_year != m_range_seen.last_year) {
-        interaction().show_message(this, QStringLiteral("New calendar year"),
-                                   message_lines({QStringLiteral("The calendar has been changed by another user."),
-                                                  QStringLiteral("The Year options are no longer valid.")}),
+        interaction().show_message(this, tr("New calendar year"),
+                                   message_lines({tr("The calendar has been changed by another user."),
+                                                  tr("The Year options are no longer valid.")}),
                                    MessageIcon::Information);
         return;
     }
@@ -174,7 +174,7 @@ void CalendarListWindow::save_new_calendar_year()
     if (!run_reported([&] { revision = add_calendar_year_record(database(), id, remembered, year); }))
         return;
     if (!revision) {
-        inform(this, QStringLiteral("The specified calendar year already exists for this calendar name."));
+        inform(this, tr("The specified calendar year already exists for this calendar name."));
         return;
     }
     if (id == app_state().calendar_id)
@@ -190,8 +190,8 @@ void CalendarListWindow::delete_calendar_year()
         return;
     const CalendarListEntry chosen = *entry;
     const bool sure = interaction().ask_yes_no(
-        this, QStringLiteral("Delete"),
-        QStringLiteral("Delete year ") + QString::number(chosen.year) + QStringLiteral(" from calendar ''") + chosen.name
+        this, tr("Delete"),
+        tr("Delete year ") + QString::number(chosen.year) + tr(" from calendar ''") + chosen.name
             + QStringLiteral("'' ?"),
         MessageIcon::Question, false);
     if (!sure)
@@ -200,8 +200,8 @@ void CalendarListWindow::delete_calendar_year()
     if (!seen)
         return;
     if (chosen.year != seen->first_year && chosen.year != seen->last_year) {
-        inform(this, message_lines({QStringLiteral("Calendar years must be contiguous."),
-                                    QStringLiteral("Only the first year (%1) or the last year (%2) can be deleted.")
+        inform(this, message_lines({tr("Calendar years must be contiguous."),
+                                    tr("Only the first year (%1) or the last year (%2) can be deleted.")
                                         .arg(seen->first_year)
                                         .arg(seen->last_year)}));
         return;
@@ -209,9 +209,9 @@ void CalendarListWindow::delete_calendar_year()
     const bool only_year = seen->count == 1;
     if (only_year
         && !interaction().ask_yes_no(this, kMessageTitle,
-                                     message_lines({QStringLiteral("Deleting the only year for this calendar name will cause"),
-                                                    QStringLiteral("the deletion of the name as well."), QString(),
-                                                    QStringLiteral("Do you want to proceed?")}),
+                                     message_lines({tr("Deleting the only year for this calendar name will cause"),
+                                                    tr("the deletion of the name as well."), QString(),
+                                                    tr("Do you want to proceed?")}),
                                      MessageIcon::Information))
         return;
     if (!check_operation_allowed(true, true))
@@ -221,7 +221,7 @@ void CalendarListWindow::delete_calendar_year()
         return;
     const bool deleted = run_reported([&] {
         if (now->first_year != seen->first_year || now->last_year != seen->last_year || now->count != seen->count)
-            throw DbError(DbError::ProgramError, QStringLiteral("DB record out of date"), QStringLiteral("calendar_list"));
+            throw DbError(DbError::ProgramError, QString::fromUtf8(QT_TRANSLATE_NOOP("dayvane", "DB record out of date")), QStringLiteral("calendar_list"));
         delete_calendar_year_record(database(), chosen.id, chosen.revision, chosen.year, only_year);
     });
     if (!deleted)
@@ -241,8 +241,8 @@ void CalendarListWindow::set_ownership()
     const CalendarListEntry chosen = *entry;
     const QString question =
         chosen.owner_link < 1
-            ? message_lines({QStringLiteral("Assign an owner to the calendar"), quoted(chosen.name) + u'?'})
-            : message_lines({QStringLiteral("Replace calendar owner "), quoted(chosen.owner_name) + u'?'});
+            ? message_lines({tr("Assign an owner to the calendar"), quoted(chosen.name) + u'?'})
+            : message_lines({tr("Replace calendar owner "), quoted(chosen.owner_name) + u'?'});
     if (!interaction().ask_yes_no(this, kMessageTitle, question, MessageIcon::Question))
         return;
     const qint32 owner = choose_user(this);
@@ -251,7 +251,7 @@ void CalendarListWindow::set_ownership()
     if (!run_reported([&] { set_calendar_owner(database(), chosen.id, chosen.revision, owner); }))
         return;
     app_state().selected_user_id = 0;
-    after_change(chosen.id, QStringLiteral("The calendar ownership selection has been applied successfully."));
+    after_change(chosen.id, tr("The calendar ownership selection has been applied successfully."));
 }
 
 void CalendarListWindow::remove_ownership()
@@ -261,9 +261,9 @@ void CalendarListWindow::remove_ownership()
         return;
     const CalendarListEntry chosen = *entry;
     const QString question = message_lines(
-        {QStringLiteral("Remove ownership from calendar:"), quoted(chosen.name), QString(), QStringLiteral("Note:"),
-         QStringLiteral("The ''System password'' will be required to make changes to the calendar"),
-         QStringLiteral("after ''Calendar ownership'' has been removed.")});
+        {tr("Remove ownership from calendar:"), quoted(chosen.name), QString(), QStringLiteral("Note:"),
+         tr("The ''System password'' will be required to make changes to the calendar"),
+         tr("after ''Calendar ownership'' has been removed.")});
     if (!interaction().ask_yes_no(this, kMessageTitle, question, MessageIcon::Question)
         || !check_operation_allowed(true, true))
         return;
@@ -271,7 +271,7 @@ void CalendarListWindow::remove_ownership()
     if (!run_reported([&] { outcome = remove_calendar_owner(database(), chosen.id, chosen.revision); }))
         return;
     if (outcome == OwnershipOutcome::NoOwner) {
-        inform(this, QStringLiteral("The calendar does not have an owner assigned."));
+        inform(this, tr("The calendar does not have an owner assigned."));
         return;
     }
     after_change(chosen.id, QString());
@@ -284,9 +284,9 @@ void CalendarListWindow::add_restrict_read_access()
         return;
     const CalendarListEntry chosen = *entry;
     const QString question = message_lines(
-        {QStringLiteral("Add restriction to calendar:"), quoted(chosen.name) + u'?', QString(), QStringLiteral("Note:"),
-         QStringLiteral("Adding ''Read restriction'' will allow only the owner to view this calendar."),
-         QStringLiteral("Do you want to proceed?")});
+        {tr("Add restriction to calendar:"), quoted(chosen.name) + u'?', QString(), QStringLiteral("Note:"),
+         tr("Adding ''Read restriction'' will allow only the owner to view this calendar."),
+         tr("Do you want to proceed?")});
     if (!interaction().ask_yes_no(this, kMessageTitle, question, MessageIcon::Information)
         || !check_operation_allowed(true, true))
         return;
@@ -294,11 +294,11 @@ void CalendarListWindow::add_restrict_read_access()
     if (!run_reported([&] { outcome = set_read_restriction(database(), chosen.id, chosen.revision, true); }))
         return;
     if (outcome == OwnershipOutcome::NoOwner) {
-        inform(this, message_lines({QStringLiteral("Cannot add ''Read restriction'' to this calendar because an ''Owner'' has not "),
-                                    QStringLiteral("been assigned.")}));
+        inform(this, message_lines({tr("Cannot add ''Read restriction'' to this calendar because an ''Owner'' has not "),
+                                    tr("been assigned.")}));
         return;
     }
-    after_change(chosen.id, QStringLiteral("The ''Read restriction'' has been added to the calendar successfully."));
+    after_change(chosen.id, tr("The ''Read restriction'' has been added to the calendar successfully."));
 }
 
 void CalendarListWindow::remove_restrict_read_access()
@@ -308,15 +308,15 @@ void CalendarListWindow::remove_restrict_read_access()
         return;
     const CalendarListEntry chosen = *entry;
     const QString question = message_lines(
-        {QStringLiteral("Remove ''Read restriction'' from calendar:") + quoted(chosen.name) + u'?', QString(),
-         QStringLiteral("Note:"), QStringLiteral("Removing the ''Read restriction'' will allow public viewing"),
-         QStringLiteral("of the calendar.")});
+        {tr("Remove ''Read restriction'' from calendar:") + quoted(chosen.name) + u'?', QString(),
+         QStringLiteral("Note:"), tr("Removing the ''Read restriction'' will allow public viewing"),
+         tr("of the calendar.")});
     if (!interaction().ask_yes_no(this, kMessageTitle, question, MessageIcon::Information)
         || !check_operation_allowed(true, true))
         return;
     if (!run_reported([&] { set_read_restriction(database(), chosen.id, chosen.revision, false); }))
         return;
-    after_change(chosen.id, QStringLiteral("The ''Read restriction'' has been removed from the calendar successfully."));
+    after_change(chosen.id, tr("The ''Read restriction'' has been removed from the calendar successfully."));
 }
 
 void open_calendar_list(QWidget *parent)

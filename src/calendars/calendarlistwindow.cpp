@@ -51,27 +51,28 @@ bool key_is_enter(QEvent *event)
 CalendarListWindow::CalendarListWindow(QWidget *parent)
     : ModalWindow(QStringLiteral("calendar_list"), parent, false)
 {
-    setWindowTitle(QStringLiteral("Calendar list"));
+    setWindowTitle(tr("Calendar list"));
     auto *layout = new QHBoxLayout(this);
 
     const auto node = [](const char *key, const char *text, const char *parent = "", bool bold = false,
                          QColor colour = Qt::black) {
-        return MenuNode{QString::fromLatin1(key), QString::fromLatin1(text), QString::fromLatin1(parent), bold, colour};
+        return MenuNode{QString::fromLatin1(key), QCoreApplication::translate("dayvane", text), QString::fromLatin1(parent), bold,
+                        colour};
     };
     m_tree = make_menu_tree({
-                           node("close", "Close window", "", false, kCloseNodeColour),
-                           node("open_calendar", "Open calendar"),
-                           node("new_name", "Add a new calendar name"),
-                           node("rename", "Change name of calendar"),
-                           node("add_year", "Add a year to calendar"),
-                           node("ownership", "Ownership", "", true),
-                           node("set_ownership", "Set ownership", "ownership"),
-                           node("remove_ownership", "Remove ownership", "ownership"),
-                           node("restrict_read_access", "Restrict read access", "", true),
-                           node("add_restrict_read_access", "Add restriction", "restrict_read_access"),
-                           node("remove_restrict_read_access", "Remove restriction", "restrict_read_access"),
-                           node("delete_year", "Delete calendar year", "", true, QColor(255, 0, 0)),
-                           node("reload", "Reload calendar names"),
+                           node("close", QT_TRANSLATE_NOOP("dayvane", "Close window"), "", false, kCloseNodeColour),
+                           node("open_calendar", QT_TRANSLATE_NOOP("dayvane", "Open calendar")),
+                           node("new_name", QT_TRANSLATE_NOOP("dayvane", "Add a new calendar name")),
+                           node("rename", QT_TRANSLATE_NOOP("dayvane", "Change name of calendar")),
+                           node("add_year", QT_TRANSLATE_NOOP("dayvane", "Add a year to calendar")),
+                           node("ownership", QT_TRANSLATE_NOOP("dayvane", "Ownership"), "", true),
+                           node("set_ownership", QT_TRANSLATE_NOOP("dayvane", "Set ownership"), "ownership"),
+                           node("remove_ownership", QT_TRANSLATE_NOOP("dayvane", "Remove ownership"), "ownership"),
+                           node("restrict_read_access", QT_TRANSLATE_NOOP("dayvane", "Restrict read access"), "", true),
+                           node("add_restrict_read_access", QT_TRANSLATE_NOOP("dayvane", "Add restriction"), "restrict_read_access"),
+                           node("remove_restrict_read_access", QT_TRANSLATE_NOOP("dayvane", "Remove restriction"), "restrict_read_access"),
+                           node("delete_year", QT_TRANSLATE_NOOP("dayvane", "Delete calendar year"), "", true, QColor(255, 0, 0)),
+                           node("reload", QT_TRANSLATE_NOOP("dayvane", "Reload calendar names")),
                        },
                        MenuStyle::Headings, [this] { process_menu(); });
     keep_menu_tree_fitted(m_tree, design_pixels(2600));
@@ -106,11 +107,11 @@ CalendarListWindow::CalendarListWindow(QWidget *parent)
     m_new_name = new QLineEdit;
     m_new_name->setObjectName(QStringLiteral("txt_new_name"));
     m_new_name->setMaxLength(255);
-    m_new_name->setPlaceholderText(QStringLiteral("Calendar name"));
+    m_new_name->setPlaceholderText(tr("Calendar name"));
     m_new_name_year = new QLineEdit;
     m_new_name_year->setObjectName(QStringLiteral("new_name_year"));
     m_new_name_year->setMaxLength(4);
-    m_new_name_year->setPlaceholderText(QStringLiteral("Year"));
+    m_new_name_year->setPlaceholderText(tr("Year"));
     m_new_name_year->setFixedWidth(design_pixels(720));
     frame_layout->addWidget(m_new_name, 1);
     frame_layout->addWidget(m_new_name_year);
@@ -134,7 +135,7 @@ void CalendarListWindow::load_calendar_name_list(qint32 calendar_id, int year)
     m_grid->clear();
     m_grid->setColumnCount(2);
     m_grid->setRowCount(0);
-    m_grid->setHorizontalHeaderLabels({QStringLiteral("Calendar name"), QStringLiteral("Year")});
+    m_grid->setHorizontalHeaderLabels({tr("Calendar name"), tr("Year")});
     // The name takes what the year leaves, so both stay in sight without
     // scrolling sideways at any screen resolution.
     m_grid->setColumnWidth(1, std::max(design_pixels(720), m_grid->horizontalHeader()->sectionSizeHint(1)));
@@ -192,7 +193,7 @@ void CalendarListWindow::show_owner()
     if (!entry)
         m_owner->clear();
     else if (entry->owner_link < 1)
-        m_owner->setText(QStringLiteral("Changes require system password"));
+        m_owner->setText(tr("Changes require system password"));
     else
         m_owner->setText(entry->owner_name);
 }

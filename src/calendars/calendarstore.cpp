@@ -36,7 +36,7 @@ RecordSet open_current_calendar(Database &db, qint32 calendar_id, qint32 remembe
     RecordSet calendar = RecordSet::open(db, calendar_record_query(calendar_id));
     set_step_number(first_step + 1);
     if (calendar.record_count() == 0)
-        raise_program_error("DB record not found.");
+        raise_program_error(QT_TRANSLATE_NOOP("dayvane", "DB record not found."));
     set_step_number(first_step + 2);
     if (calendar.field(QStringLiteral("revision")).toInt() != remembered)
         raise_program_error(out_of_date);
@@ -203,7 +203,7 @@ void delete_calendar_year_record(Database &db, qint32 calendar_id, qint32 rememb
         RecordSet years = RecordSet::open(db, year_parameters(calendar_id, year) + QStringLiteral("SELECT Q002.* FROM Q002;"));
         set_step_number(6);
         if (years.record_count() == 0)
-            raise_program_error("DB record not found");
+            raise_program_error(QT_TRANSLATE_NOOP("dayvane", "DB record not found"));
         set_step_number(7);
         years.delete_record();
         record_year_change(db, calendar_id, QStringLiteral("Year deleted: %1").arg(year), year);

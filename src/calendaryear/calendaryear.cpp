@@ -7,6 +7,8 @@
 
 #include <utility>
 
+#include <QCoreApplication>
+
 namespace dayvane {
 
 namespace {
@@ -221,7 +223,7 @@ CalendarYear load_calendar_year(Database &db, qint32 calendar_id, int year,
     RecordSet calendar = RecordSet::open(db, calendar_record_query(calendar_id));
     location(2);
     if (calendar.record_count() == 0)
-        throw DbError(DbError::ProgramError, QStringLiteral("DB record not found"), kLoadCalendarSource);
+        throw DbError(DbError::ProgramError, QString::fromUtf8(QT_TRANSLATE_NOOP("dayvane", "DB record not found")), kLoadCalendarSource);
     location(3);
     CalendarYear loaded(calendar_id, text_field(calendar, QStringLiteral("Name")),
                         int_field(calendar, QStringLiteral("revision")), year);
@@ -252,11 +254,11 @@ CalendarYear load_calendar_year(Database &db, qint32 calendar_id, int year,
 QString event_filter_header(int filter)
 {
     static const char *const headers[kEventFilterCount] = {
-        "Events (All commented dates)", "Events (Typical workdays)", "Events (Non-typical workdays)",
-        "Events (Dates paid and not worked)", "Events (Dates not worked and not paid)"};
+        QT_TRANSLATE_NOOP("dayvane", "Events (All commented dates)"), QT_TRANSLATE_NOOP("dayvane", "Events (Typical workdays)"), QT_TRANSLATE_NOOP("dayvane", "Events (Non-typical workdays)"),
+        QT_TRANSLATE_NOOP("dayvane", "Events (Dates paid and not worked)"), QT_TRANSLATE_NOOP("dayvane", "Events (Dates not worked and not paid)")};
     if (filter < 0 || filter >= kEventFilterCount)
-        return QStringLiteral("Events");
-    return QString::fromLatin1(headers[filter]);
+        return QCoreApplication::translate("dayvane", "Events");
+    return QCoreApplication::translate("dayvane", headers[filter]);
 }
 
 bool is_listed(const CalendarYear &year, const DayEntry &day, int filter)

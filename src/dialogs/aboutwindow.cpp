@@ -2,6 +2,7 @@
 
 #include "ui_common/interaction.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QGridLayout>
 #include <QLabel>
@@ -15,7 +16,6 @@ namespace dayvane {
 
 namespace {
 
-const QString kUnavailable = QStringLiteral("System Information Is Unavailable At This Time");
 
 QLabel *named_label(const QString &name, const QString &text)
 {
@@ -54,7 +54,7 @@ QPixmap calendar_picture(int size)
 
 QString version_text()
 {
-    return QStringLiteral("Version %1.%2.%3").arg(DAYVANE_VERSION_MAJOR).arg(DAYVANE_VERSION_MINOR).arg(DAYVANE_VERSION_PATCH);
+    return QCoreApplication::translate("dayvane", "Version %1.%2.%3").arg(DAYVANE_VERSION_MAJOR).arg(DAYVANE_VERSION_MINOR).arg(DAYVANE_VERSION_PATCH);
 }
 
 QStringList system_information_programs()
@@ -76,7 +76,7 @@ std::optional<QString> find_system_information_program(const QStringList &search
 AboutWindow::AboutWindow(QWidget *parent)
     : ModalWindow(QStringLiteral("about"), parent)
 {
-    setWindowTitle(QStringLiteral("About Corvantelle"));
+    setWindowTitle(tr("About Corvantelle"));
     auto *layout = new QGridLayout(this);
     layout->setHorizontalSpacing(16);
 
@@ -93,9 +93,9 @@ AboutWindow::AboutWindow(QWidget *parent)
     application->setFont(bold);
     layout->addWidget(application, 0, 1);
     layout->addWidget(named_label(QStringLiteral("lblVersion"), version_text()), 1, 1);
-    layout->addWidget(named_label(QStringLiteral("lblTitle"), QStringLiteral("Work calendars for the desktop")), 2, 1);
+    layout->addWidget(named_label(QStringLiteral("lblTitle"), tr("Work calendars for the desktop")), 2, 1);
     layout->addWidget(named_label(QStringLiteral("lblDescription"),
-                                  QStringLiteral("Keeps an organisation's work calendars: the worked and paid periods "
+                                  tr("Keeps an organisation's work calendars: the worked and paid periods "
                                                  "of every day, month and year totals, event dates, printed reports "
                                                  "and public holidays, in one database that several workstations "
                                                  "may share.")),
@@ -107,17 +107,17 @@ AboutWindow::AboutWindow(QWidget *parent)
     layout->addWidget(line, 4, 0, 1, 3);
 
     QLabel *disclaimer = named_label(QStringLiteral("lblDisclaimer"),
-                                     QStringLiteral("This program is provided as is, without warranty of any kind. "
+                                     tr("This program is provided as is, without warranty of any kind. "
                                                     "Check the working times it computes before you rely on them, "
                                                     "and keep copies of your calendar database."));
     layout->addWidget(disclaimer, 5, 0, 1, 3);
 
     auto *buttons = new QVBoxLayout;
-    auto *ok = new QPushButton(QStringLiteral("OK"));
+    auto *ok = new QPushButton(tr("OK"));
     ok->setObjectName(QStringLiteral("cmdOK"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &AboutWindow::accept);
-    auto *sys_info = new QPushButton(QStringLiteral("&System Info..."));
+    auto *sys_info = new QPushButton(tr("&System Info..."));
     sys_info->setObjectName(QStringLiteral("cmdSysInfo"));
     sys_info->setAutoDefault(false);
     connect(sys_info, &QPushButton::clicked, this, &AboutWindow::start_sys_info);
@@ -136,7 +136,7 @@ void AboutWindow::start_sys_info()
     const std::optional<QString> program = find_system_information_program();
     if (program && interaction().start_program(*program, {}))
         return;
-    interaction().show_message(this, kMessageTitle, kUnavailable, MessageIcon::Plain);
+    interaction().show_message(this, kMessageTitle, tr("System Information Is Unavailable At This Time"), MessageIcon::Plain);
 }
 
 void open_about_window(QWidget *parent)

@@ -19,14 +19,14 @@ QDate &selector_date()
 DateSelectorWindow::DateSelectorWindow(QWidget *owner)
     : ModalWindow(QStringLiteral("date_selector"), owner)
 {
-    setWindowTitle(QStringLiteral("Select date"));
+    setWindowTitle(tr("Select date"));
     auto *layout = new QVBoxLayout(this);
 
     m_tree = new QTreeWidget;
     m_tree->setObjectName(QStringLiteral("menu_tree"));
     m_tree->setRootIsDecorated(false);
-    build_menu(m_tree, {MenuNode{QStringLiteral("close"), QStringLiteral("Close window"), QString(), false, kCloseNodeColour},
-                        MenuNode{QStringLiteral("select"), QStringLiteral("Select date"), QString()}});
+    build_menu(m_tree, {MenuNode{QStringLiteral("close"), tr("Close window"), QString(), false, kCloseNodeColour},
+                        MenuNode{QStringLiteral("select"), tr("Select date"), QString()}});
     m_tree->setFixedHeight(m_tree->sizeHintForRow(0) * 2 + 2 * m_tree->frameWidth() + 4);
     set_tree_back_colour(m_tree, colour_from_number(kMenuTreeColour));
     connect_menu(m_tree, MenuStyle::Flat, [this] { process_menu(); });

@@ -32,19 +32,19 @@ bool CalendarEditWindow::apply_time_input()
         m_day.apply_time_input(m_editor_row, m_frame->start_text(), m_frame->end_text(), m_frame->worked());
     switch (result.outcome) {
     case Outcome::InvalidStart:
-        inform(this, message_lines({QStringLiteral("The start time does not comply with the required"), kTimeFormatLine}));
+        inform(this, message_lines({tr("The start time does not comply with the required"), kTimeFormatLine}));
         return false;
     case Outcome::InvalidEnd:
-        inform(this, message_lines({QStringLiteral("The End time does not comply with the required"), kTimeFormatLine}));
+        inform(this, message_lines({tr("The End time does not comply with the required"), kTimeFormatLine}));
         return false;
     case Outcome::OneTimeMissing:
-        inform(this, QStringLiteral("Please provide or clear start and end time."));
+        inform(this, tr("Please provide or clear start and end time."));
         return false;
     case Outcome::Conflict: {
         const EditorRow &other = m_day.row(result.row);
-        interaction().show_message(this, QStringLiteral("Calendar"),
-                                   QStringLiteral("Time entry conflicts with ") + format_time_of_day(other.start)
-                                       + QStringLiteral(" to ") + format_time_of_day(other.end),
+        interaction().show_message(this, tr("Calendar"),
+                                   tr("Time entry conflicts with ") + format_time_of_day(other.start)
+                                       + tr(" to ") + format_time_of_day(other.end),
                                    MessageIcon::Information);
         return false;
     }
@@ -77,7 +77,7 @@ void CalendarEditWindow::clear_day()
 {
     if (!m_day.has_periods())
         return;
-    if (!confirm(this, QStringLiteral("Clear all time periods for the day?")))
+    if (!confirm(this, tr("Clear all time periods for the day?")))
         return;
     m_frame->close_frame();
     m_comment->clear();
@@ -99,9 +99,9 @@ void CalendarEditWindow::save_calendar()
     const std::optional<QDate> start = m_dates[0]->date();
     const std::optional<QDate> end = m_dates[1]->date();
     if (count_of_days_in_range(start, end, ticked_weekdays()) == 0) {
-        interaction().show_message(this, QStringLiteral("Date input"),
-                                   message_lines({QStringLiteral("No date of the range is selected."),
-                                                  QStringLiteral("Please check the start and end date and the weekdays.")}),
+        interaction().show_message(this, tr("Date input"),
+                                   message_lines({tr("No date of the range is selected."),
+                                                  tr("Please check the start and end date and the weekdays.")}),
                                    MessageIcon::Information);
         return;
     }
@@ -111,7 +111,7 @@ void CalendarEditWindow::save_calendar()
         get_date_range_total();
         return;
     }
-    if (!confirm(this, QStringLiteral("Override calendar?")))
+    if (!confirm(this, tr("Override calendar?")))
         return;
     if (!check_operation_allowed(true))
         return;
@@ -170,7 +170,7 @@ bool CalendarEditWindow::correct_year(int index, const QString &title)
     const int year = calendar_year();
     if (date->year() == year)
         return false;
-    interaction().show_message(this, title, QStringLiteral("The calendar year must be ") + QString::number(year),
+    interaction().show_message(this, title, tr("The calendar year must be ") + QString::number(year),
                                MessageIcon::Information);
     m_dates[size_t(index)]->setText(m_dates[size_t(index)]->text().left(6) + QString::number(year));
     return true;

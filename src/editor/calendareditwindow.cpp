@@ -14,6 +14,7 @@
 #include "ui_common/menutree.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -38,7 +39,7 @@ constexpr int kHiddenStart = 4;
 constexpr int kCommentTypingLimit = 255;
 // Visible column widths in twips: start, end, duration, work.
 constexpr double kColumnTwips[4] = {850, 850, 1000, 550};
-const char *const kWeekdayNames[7] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
+const char *const kWeekdayNames[7] = {QT_TRANSLATE_NOOP("dayvane", "Sun"), QT_TRANSLATE_NOOP("dayvane", "Mon"), QT_TRANSLATE_NOOP("dayvane", "Tue"), QT_TRANSLATE_NOOP("dayvane", "Wed"), QT_TRANSLATE_NOOP("dayvane", "Thu"), QT_TRANSLATE_NOOP("dayvane", "Fri"), QT_TRANSLATE_NOOP("dayvane", "Sat")};
 
 // The visible columns' widths in twips, widened where the font would clip
 // the longest text of a column.
@@ -76,18 +77,18 @@ CalendarEditWindow::CalendarEditWindow(QWidget *parent, std::function<void()> re
     : ModalWindow(QStringLiteral("calendar_edit"), parent, false)
     , m_reload(std::move(reload_main_window))
 {
-    setWindowTitle(QStringLiteral("Edit calendar"));
+    setWindowTitle(tr("Edit calendar"));
     auto *layout = new QHBoxLayout(this);
 
     m_tree = new QTreeWidget;
     m_tree->setObjectName(QStringLiteral("menu_tree"));
     m_tree->setRootIsDecorated(false);
     build_menu(m_tree, {
-                           {QStringLiteral("close"), QStringLiteral("Close window"), QString(), false, kCloseNodeColour},
-                           {QStringLiteral("edit"), QStringLiteral("Edit time period"), QString()},
-                           {QStringLiteral("remove_time_period"), QStringLiteral("Remove time period"), QString()},
-                           {QStringLiteral("clear_day"), QStringLiteral("Clear all time periods"), QString()},
-                           {QStringLiteral("save_calendar"), QStringLiteral("Save calendar"), QString()},
+                           {QStringLiteral("close"), tr("Close window"), QString(), false, kCloseNodeColour},
+                           {QStringLiteral("edit"), tr("Edit time period"), QString()},
+                           {QStringLiteral("remove_time_period"), tr("Remove time period"), QString()},
+                           {QStringLiteral("clear_day"), tr("Clear all time periods"), QString()},
+                           {QStringLiteral("save_calendar"), tr("Save calendar"), QString()},
                        });
     set_tree_back_colour(m_tree, colour_from_number(kMenuTreeColour));
     connect_menu(m_tree, MenuStyle::Flat, [this] { process_menu(); });
@@ -112,8 +113,8 @@ QWidget *CalendarEditWindow::build_grid()
     m_grid = make_read_only_grid(QStringLiteral("grid"), QAbstractItemView::NoSelection);
     m_grid->setRowCount(DayEditor::kRows);
     m_grid->setColumnCount(kColumns);
-    m_grid->setHorizontalHeaderLabels({QStringLiteral("Start time"), QStringLiteral("End time"),
-                                       QStringLiteral("Duration"), QStringLiteral("Work"), QString(), QString(), QString()});
+    m_grid->setHorizontalHeaderLabels({tr("Start time"), tr("End time"),
+                                       tr("Duration"), tr("Work"), QString(), QString(), QString()});
     m_grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_grid->horizontalHeader()->setHighlightSections(false);
     m_grid->setTabKeyNavigation(false);
@@ -161,19 +162,19 @@ QWidget *CalendarEditWindow::build_grid()
 
 QWidget *CalendarEditWindow::build_day_panel()
 {
-    auto *box = new QGroupBox(QStringLiteral("Day"));
+    auto *box = new QGroupBox(tr("Day"));
     auto *grid = new QGridLayout(box);
     m_day_start = value_label(QStringLiteral("day_start"));
     m_day_end = value_label(QStringLiteral("day_end"));
     m_work_time = value_label(QStringLiteral("work_time"));
     m_total_time = value_label(QStringLiteral("total_time"));
-    grid->addWidget(new QLabel(QStringLiteral("Day start")), 0, 0);
+    grid->addWidget(new QLabel(tr("Day start")), 0, 0);
     grid->addWidget(m_day_start, 0, 1);
-    grid->addWidget(new QLabel(QStringLiteral("Day end")), 0, 2);
+    grid->addWidget(new QLabel(tr("Day end")), 0, 2);
     grid->addWidget(m_day_end, 0, 3);
-    grid->addWidget(new QLabel(QStringLiteral("Work time")), 1, 0);
+    grid->addWidget(new QLabel(tr("Work time")), 1, 0);
     grid->addWidget(m_work_time, 1, 1);
-    grid->addWidget(new QLabel(QStringLiteral("Total time")), 1, 2);
+    grid->addWidget(new QLabel(tr("Total time")), 1, 2);
     grid->addWidget(m_total_time, 1, 3);
 
     m_comment = new QLineEdit;
@@ -189,7 +190,7 @@ QWidget *CalendarEditWindow::build_day_panel()
 
 QWidget *CalendarEditWindow::build_range_panel()
 {
-    auto *box = new QGroupBox(QStringLiteral("Apply to"));
+    auto *box = new QGroupBox(tr("Apply to"));
     auto *grid = new QGridLayout(box);
     const QString captions[2] = {QStringLiteral("&From"), QStringLiteral("&To")};
     for (int index = 0; index < 2; ++index) {
@@ -199,7 +200,7 @@ QWidget *CalendarEditWindow::build_range_panel()
         caption->setBuddy(m_dates[size_t(index)]);
         auto *button = indexed(new QToolButton, QStringLiteral("button"), index);
         button->setText(QStringLiteral("..."));
-        button->setToolTip(QStringLiteral("Choose the date"));
+        button->setToolTip(tr("Choose the date"));
         button->setFocusPolicy(Qt::StrongFocus);
         connect(button, &QToolButton::clicked, this, [this, index] { choose_date(index); });
         connect(m_dates[size_t(index)], &DateField::date_edited, this, [this, index] { date_edited(index); });
@@ -213,7 +214,7 @@ QWidget *CalendarEditWindow::build_range_panel()
 
     auto *weekdays = new QHBoxLayout;
     for (int number = 1; number <= 7; ++number) {
-        auto *check = indexed(new QCheckBox(QString::fromLatin1(kWeekdayNames[number - 1])), QStringLiteral("weekdays"), number);
+        auto *check = indexed(new QCheckBox(QCoreApplication::translate("dayvane", kWeekdayNames[number - 1])), QStringLiteral("weekdays"), number);
         connect(check, &QCheckBox::clicked, this, &CalendarEditWindow::get_date_range_total);
         m_weekdays[size_t(number - 1)] = check;
         weekdays->addWidget(check);
@@ -222,9 +223,9 @@ QWidget *CalendarEditWindow::build_range_panel()
 
     m_work_time_range = value_label(QStringLiteral("work_time_range"));
     m_total_time_range = value_label(QStringLiteral("total_time_range"));
-    grid->addWidget(new QLabel(QStringLiteral("Work time")), 3, 0);
+    grid->addWidget(new QLabel(tr("Work time")), 3, 0);
     grid->addWidget(m_work_time_range, 3, 1);
-    grid->addWidget(new QLabel(QStringLiteral("Total time")), 3, 2);
+    grid->addWidget(new QLabel(tr("Total time")), 3, 2);
     grid->addWidget(m_total_time_range, 3, 3);
     return box;
 }
@@ -306,7 +307,7 @@ void CalendarEditWindow::show_rows()
             row.filled ? format_time_of_day(row.start) : QString(),
             row.filled ? format_time_of_day(row.end) : QString(),
             row.filled ? format_editor_duration(row.duration) : QString(),
-            row.filled ? (row.worked ? QStringLiteral("Yes") : QStringLiteral("No")) : QString(),
+            row.filled ? (row.worked ? tr("Yes") : tr("No")) : QString(),
             QString::number(row.sort_key()),
             row.filled ? QString::number(row.end) : QString(),
             row.filled ? QString::number(row.duration) : QString(),
@@ -336,7 +337,7 @@ void CalendarEditWindow::set_day_start_label(const QString &text)
         return;
     // An end date typed while the start date was not valid escaped the year
     // check; this catches it before a save.
-    if (correct_year(1, QStringLiteral("Date input")))
+    if (correct_year(1, tr("Date input")))
         enable_disable_weekday_check_boxes();
     get_date_range_total();
 }
@@ -417,7 +418,7 @@ void CalendarEditWindow::keyPressEvent(QKeyEvent *event)
 void CalendarEditWindow::reject()
 {
     const bool changed = m_loaded && (m_frame->edited() || edited_state() != m_loaded_state);
-    if (changed && !confirm(this, QStringLiteral("Discard the changes to this day?")))
+    if (changed && !confirm(this, tr("Discard the changes to this day?")))
         return;
     ModalWindow::reject();
 }

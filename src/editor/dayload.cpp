@@ -20,7 +20,7 @@ DayRecord read_day(Database &db, qint32 day_id)
     RecordSet day = RecordSet::open(db, QStringLiteral("PARAMETERS RecordID Long=%1; SELECT Q006.* FROM Q006;").arg(day_id));
     set_step_number(2);
     if (day.record_count() == 0)
-        throw DbError(DbError::ProgramError, QStringLiteral("DB record not found"), QStringLiteral("calendar_edit"));
+        throw DbError(DbError::ProgramError, QString::fromUtf8(QT_TRANSLATE_NOOP("dayvane", "DB record not found")), QStringLiteral("calendar_edit"));
     set_step_number(3);
     DayRecord record;
     record.id = day_id;

@@ -43,7 +43,7 @@ TimeEntryFrame::TimeEntryFrame(QWidget *parent)
     m_duration->setAlignment(Qt::AlignCenter);
     m_work = new QCheckBox;
     m_work->setObjectName(QStringLiteral("work"));
-    m_work->setToolTip(QStringLiteral("Worked (checked) or paid only"));
+    m_work->setToolTip(tr("Worked (checked) or paid only"));
     layout->addWidget(m_start);
     layout->addWidget(m_end);
     layout->addWidget(m_duration);

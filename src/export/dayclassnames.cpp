@@ -1,20 +1,36 @@
 #include "export/dayclassnames.h"
 
+#include <QCoreApplication>
+
 namespace dayvane {
 
-QString day_class_name(DayKind kind)
+namespace {
+
+const char *english_class_name(DayKind kind)
 {
     switch (kind) {
     case DayKind::TypicalWork:
-        return QStringLiteral("Typical workday");
+        return QT_TRANSLATE_NOOP("dayvane", "Typical workday");
     case DayKind::AlteredWork:
-        return QStringLiteral("Altered workday");
+        return QT_TRANSLATE_NOOP("dayvane", "Altered workday");
     case DayKind::PaidNoWork:
-        return QStringLiteral("Paid, no work");
+        return QT_TRANSLATE_NOOP("dayvane", "Paid, no work");
     case DayKind::NoWorkNoPay:
         break;
     }
-    return QStringLiteral("No work, no pay");
+    return QT_TRANSLATE_NOOP("dayvane", "No work, no pay");
+}
+
+} // namespace
+
+QString day_class_name(DayKind kind)
+{
+    return QString::fromLatin1(english_class_name(kind));
+}
+
+QString shown_day_class_name(DayKind kind)
+{
+    return QCoreApplication::translate("dayvane", english_class_name(kind));
 }
 
 QString english_weekday(QDate date)

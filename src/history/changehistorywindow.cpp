@@ -12,6 +12,7 @@
 #include "users/security.h"
 
 #include <QAbstractTableModel>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -47,11 +48,11 @@ QString state_text(const DayState &day)
         if (!line.isEmpty())
             periods << line;
     }
-    QString text = periods.isEmpty() ? QStringLiteral("No periods") : periods.join(QStringLiteral("; "));
+    QString text = periods.isEmpty() ? QCoreApplication::translate("dayvane", "No periods") : periods.join(QStringLiteral("; "));
     if (!day.comment.isEmpty())
         text += QStringLiteral(" \u2014 \u201c%1\u201d").arg(day.comment);
     if (day.day_type != 0)
-        text += QStringLiteral(" (day type %1)").arg(day.day_type);
+        text += QCoreApplication::translate("dayvane", " (day type %1)").arg(day.day_type);
     return text;
 }
 
@@ -94,16 +95,16 @@ public:
         case 2: return entry.shown_login();
         case 3: return entry.user_name;
         case 4: return entry.calendar_name;
-        default: return entry.no_day_changed() ? entry.action + QStringLiteral(" (no day changed)") : entry.action;
+        default: return entry.no_day_changed() ? entry.action + QCoreApplication::translate("dayvane", " (no day changed)") : entry.action;
         }
     }
 
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override
     {
-        static const char *const kHeaders[] = {"When", "Workstation", "Login", "User", "Calendar", "What"};
+        static const char *const kHeaders[] = {QT_TRANSLATE_NOOP("dayvane", "When"), QT_TRANSLATE_NOOP("dayvane", "Workstation"), QT_TRANSLATE_NOOP("dayvane", "Login"), QT_TRANSLATE_NOOP("dayvane", "User"), QT_TRANSLATE_NOOP("dayvane", "Calendar"), QT_TRANSLATE_NOOP("dayvane", "What")};
         if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= 6)
             return {};
-        return QString::fromLatin1(kHeaders[section]);
+        return QCoreApplication::translate("dayvane", kHeaders[section]);
     }
 
 private:
@@ -113,13 +114,13 @@ private:
 ChangeHistoryWindow::ChangeHistoryWindow(QWidget *parent)
     : ModalWindow(QStringLiteral("change_history"), parent)
 {
-    setWindowTitle(QStringLiteral("Change history"));
+    setWindowTitle(tr("Change history"));
     auto *layout = new QVBoxLayout(this);
     auto *top = new QHBoxLayout;
-    m_tree = make_menu_tree({MenuNode{QStringLiteral("close"), QStringLiteral("Close window"), QString(), false,
+    m_tree = make_menu_tree({MenuNode{QStringLiteral("close"), tr("Close window"), QString(), false,
                                       kCloseNodeColour},
                              MenuNode{QStringLiteral("undo_change"),
-                                      QStringLiteral("Restore the days as they were before this change"), QString()}},
+                                      tr("Restore the days as they were before this change"), QString()}},
                             MenuStyle::Flat, [this] { process_menu(); });
     m_tree->setMaximumHeight(2 * m_tree->sizeHintForRow(0) + 2 * m_tree->frameWidth() + 4);
     m_tree->setMinimumWidth(menu_tree_width(m_tree, design_pixels(4950)));
@@ -137,9 +138,9 @@ ChangeHistoryWindow::ChangeHistoryWindow(QWidget *parent)
         connect(edit, &QLineEdit::returnPressed, this, [this] { load(); });
         return edit;
     };
-    m_from = box("txt_from", QStringLiteral("Changed days &from"), QStringLiteral("yyyy-mm-dd"));
+    m_from = box("txt_from", tr("Changed days &from"), QStringLiteral("yyyy-mm-dd"));
     m_to = box("txt_to", QStringLiteral("&to"), QStringLiteral("yyyy-mm-dd"));
-    m_who = box("txt_who", QStringLiteral("&Workstation or user"), QStringLiteral("any"));
+    m_who = box("txt_who", tr("&Workstation or user"), QStringLiteral("any"));
     auto *filter_column = new QVBoxLayout;
     filter_column->addLayout(filters);
     m_count = new QLabel;
@@ -168,7 +169,7 @@ ChangeHistoryWindow::ChangeHistoryWindow(QWidget *parent)
 
     m_days = make_read_only_grid(QStringLiteral("changed_days"), QAbstractItemView::SingleSelection);
     m_days->setColumnCount(3);
-    m_days->setHorizontalHeaderLabels({QStringLiteral("Date"), QStringLiteral("Before"), QStringLiteral("After")});
+    m_days->setHorizontalHeaderLabels({tr("Date"), tr("Before"), tr("After")});
     m_days->setColumnWidth(0, design_pixels(1800));
     m_days->setColumnWidth(1, design_pixels(6000));
     m_days->horizontalHeader()->setStretchLastSection(true);
@@ -197,7 +198,7 @@ std::optional<HistoryFilter> ChangeHistoryWindow::filter()
             continue;
         *date = QDate::fromString(text, Qt::ISODate);
         if (!date->isValid()) {
-            inform(this, QStringLiteral("Please enter the date as yyyy-mm-dd, for example 2026-03-02."));
+            inform(this, tr("Please enter the date as yyyy-mm-dd, for example 2026-03-02."));
             box->setFocus();
             box->selectAll();
             return std::nullopt;
@@ -216,7 +217,7 @@ bool ChangeHistoryWindow::load()
     if (!run_reported([&] { read = read_history(*app_state().database, *wanted); }))
         return false;
     m_model->set_entries(std::move(read));
-    m_count->setText(entries().size() == 1 ? QStringLiteral("1 change") : QStringLiteral("%1 changes").arg(entries().size()));
+    m_count->setText(entries().size() == 1 ? tr("1 change") : tr("%1 changes").arg(entries().size()));
     if (!entries().empty())
         m_entries->selectRow(0);
     show_changed_days();
@@ -267,15 +268,15 @@ namespace {
 std::optional<UndoOutcome> confirm_and_undo(QWidget *parent, const HistoryEntry &entry)
 {
     if (!entry.undoable) {
-        inform(parent, QStringLiteral("Only a change of days can be undone; this change is shown for the record."));
+        inform(parent, QCoreApplication::translate("dayvane", "Only a change of days can be undone; this change is shown for the record."));
         return std::nullopt;
     }
     if (entry.no_day_changed()) {
-        inform(parent, QStringLiteral("This change left every day as it was: there is nothing to restore."));
+        inform(parent, QCoreApplication::translate("dayvane", "This change left every day as it was: there is nothing to restore."));
         return std::nullopt;
     }
     if (!interaction().ask_yes_no(parent, kMessageTitle,
-                                  message_lines({QStringLiteral("Restore the days as they were before this change?"),
+                                  message_lines({QCoreApplication::translate("dayvane", "Restore the days as they were before this change?"),
                                                  QString(), entry.action}),
                                   MessageIcon::Question))
         return std::nullopt;
@@ -290,19 +291,19 @@ std::optional<UndoOutcome> confirm_and_undo(QWidget *parent, const HistoryEntry 
             return std::nullopt;
     }
     if (outcome.gone) {
-        inform(parent, QStringLiteral("This change is no longer in the history."));
+        inform(parent, QCoreApplication::translate("dayvane", "This change is no longer in the history."));
     } else if (outcome.revision) {
         state.calendar_revision = *outcome.revision;
         if (state.main_link)
             state.main_link->reload_and_redraw();
     } else {
-        QStringList lines{QStringLiteral("The days cannot be restored: %1 was changed since.").arg(long_date(outcome.conflict_date)),
+        QStringList lines{QCoreApplication::translate("dayvane", "The days cannot be restored: %1 was changed since.").arg(long_date(outcome.conflict_date)),
                           QString()};
         if (outcome.later) {
-            lines << QStringLiteral("By the change of %1 on %2:").arg(local_time(outcome.later->changed_at), who_text(*outcome.later))
+            lines << QCoreApplication::translate("dayvane", "By the change of %1 on %2:").arg(local_time(outcome.later->changed_at), who_text(*outcome.later))
                   << outcome.later->action;
         } else {
-            lines << QStringLiteral("The change that did it has no history entry.");
+            lines << QCoreApplication::translate("dayvane", "The change that did it has no history entry.");
         }
         inform(parent, message_lines(lines));
     }
@@ -315,7 +316,7 @@ void ChangeHistoryWindow::undo_selected()
 {
     const int row = m_entries->currentIndex().row();
     if (row < 0 || size_t(row) >= entries().size()) {
-        inform(this, QStringLiteral("There is no change selected."));
+        inform(this, tr("There is no change selected."));
         return;
     }
     const std::optional<UndoOutcome> outcome = confirm_and_undo(this, entries()[size_t(row)]);
@@ -341,7 +342,7 @@ void undo_my_last_change(QWidget *parent)
         return entry.undoable && !entry.no_day_changed() && entry.workstation == me.workstation && entry.login == me.login;
     });
     if (mine == entries.end()) {
-        inform(parent, QStringLiteral("There is no change of yours to this calendar to undo."));
+        inform(parent, QCoreApplication::translate("dayvane", "There is no change of yours to this calendar to undo."));
         return;
     }
     confirm_and_undo(parent, *mine);

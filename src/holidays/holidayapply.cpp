@@ -50,7 +50,7 @@ HolidayWriteResult write_holidays(Database &db, qint32 calendar_id, int year, co
         db, QStringLiteral("PARAMETERS CalendarID Long=%1, [Year] Short=%2; SELECT Q003.* FROM Q003;").arg(calendar_id).arg(year));
     set_step_number(2);
     if (days.record_count() == 0)
-        throw DbError(DbError::ProgramError, QStringLiteral("DB record not found."), QStringLiteral("apply"));
+        throw DbError(DbError::ProgramError, QString::fromUtf8(QT_TRANSLATE_NOOP("dayvane", "DB record not found.")), QStringLiteral("apply"));
     WrittenDays written_days(states, days);
 
     // The first selected choice of each date; the grid allows only one.

@@ -25,14 +25,14 @@ constexpr qint64 kWaitTickMs = 250;
 // "30 seconds", or "300 ms" for a limit that is not whole seconds.
 QString duration_text(int ms)
 {
-    return ms % 1000 == 0 ? QStringLiteral("%1 seconds").arg(ms / 1000) : QStringLiteral("%1 ms").arg(ms);
+    return ms % 1000 == 0 ? QCoreApplication::translate("dayvane", "%1 seconds").arg(ms / 1000) : QCoreApplication::translate("dayvane", "%1 ms").arg(ms);
 }
 
 // "8 MB", or "4000 bytes" for a limit that is not whole megabytes.
 QString size_text(qsizetype bytes)
 {
     constexpr qsizetype kMegabyte = 1024 * 1024;
-    return bytes % kMegabyte == 0 ? QStringLiteral("%1 MB").arg(bytes / kMegabyte) : QStringLiteral("%1 bytes").arg(bytes);
+    return bytes % kMegabyte == 0 ? QCoreApplication::translate("dayvane", "%1 MB").arg(bytes / kMegabyte) : QCoreApplication::translate("dayvane", "%1 bytes").arg(bytes);
 }
 
 } // namespace
@@ -80,10 +80,10 @@ HolidayFetchResult HolidayExchange::fetch(const StatusDisplay &status)
     }
     result.packets = m_packets;
     if (too_large) {
-        inform(QApplication::activeWindow(), QStringLiteral("The holiday server's reply is larger than the %1 this "
+        inform(QApplication::activeWindow(), tr("The holiday server's reply is larger than the %1 this "
                                                             "program accepts.").arg(size_text(m_settings.max_reply_bytes)));
     } else if (!result.received) {
-        inform(QApplication::activeWindow(), kHolidayFetchFailed);
+        inform(QApplication::activeWindow(), tr(kHolidayFetchFailed));
     }
     return result;
 }
@@ -97,10 +97,10 @@ HolidayExchange::Attempt HolidayExchange::run_attempt(const WebHostAddress &addr
     set_step_number(1);
     m_socket->connectToHost(address.host, address.port);
     const bool answered = wait_until([this] { return m_connected || m_error; }, m_settings.connect_timeout_ms,
-                                     QStringLiteral("Connecting to Corvantelle online holiday list ..."), status);
+                                     tr("Connecting to Corvantelle online holiday list ..."), status);
     if (!answered) {
         m_socket->abort();
-        report_time_out(QStringLiteral("The holiday list server did not accept the connection within %1.")
+        report_time_out(tr("The holiday list server did not accept the connection within %1.")
                             .arg(duration_text(m_settings.connect_timeout_ms)));
         return Attempt::Failed;
     }
@@ -108,10 +108,10 @@ HolidayExchange::Attempt HolidayExchange::run_attempt(const WebHostAddress &addr
         set_step_number(2);
         m_socket->write(holiday_request(address.header));
         const bool closed = wait_until([this] { return !m_connected || m_error; }, m_settings.receive_timeout_ms,
-                                       QStringLiteral("Waiting for holiday data ..."), status);
+                                       tr("Waiting for holiday data ..."), status);
         if (!closed) {
             m_socket->abort();
-            report_time_out(QStringLiteral("The holiday list did not arrive within %1.")
+            report_time_out(tr("The holiday list did not arrive within %1.")
                                 .arg(duration_text(m_settings.receive_timeout_ms)));
             return Attempt::Failed;
         }

@@ -30,7 +30,8 @@ struct HolidayFetchResult
 };
 
 // The message every failed fetch ends with.
-inline const QString kHolidayFetchFailed = QStringLiteral("An error was encountered while connecting to the holiday list.");
+inline constexpr char kHolidayFetchFailed[] =
+    QT_TRANSLATE_NOOP("dayvane", "An error was encountered while connecting to the holiday list.");
 
 // Fetches the holiday lists from the maker's web server over one TCP
 // connection per try, on the user-interface thread: it connects, sends the

@@ -12,6 +12,7 @@
 #include "ui_common/webpages.h"
 #include "users/security.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -102,10 +103,10 @@ QString unmatched_message(const QString &heading, const std::vector<HolidayChoic
     QStringList lines{heading};
     for (const HolidayChoice &choice : unmatched) {
         const QString date = choice.date.isValid() ? QLocale::c().toString(choice.date, QStringLiteral("MMM-dd-yyyy"))
-                                                   : QStringLiteral("(no date)");
+                                                   : QCoreApplication::translate("dayvane", "(no date)");
         lines << date + QStringLiteral("  ") + choice.name;
     }
-    lines << QStringLiteral("The calendar year has no day record for these dates.");
+    lines << QCoreApplication::translate("dayvane", "The calendar year has no day record for these dates.");
     return message_lines(lines);
 }
 
@@ -115,7 +116,7 @@ HolidayListingWindow::HolidayListingWindow(QWidget *parent, HolidayExchangeSetti
     : ModalWindow(QStringLiteral("holiday_listing"), parent)
     , m_settings(settings)
 {
-    setWindowTitle(QStringLiteral("Holiday list"));
+    setWindowTitle(tr("Holiday list"));
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
     m_splitter = new QSplitter(Qt::Horizontal);
@@ -127,9 +128,9 @@ HolidayListingWindow::HolidayListingWindow(QWidget *parent, HolidayExchangeSetti
     lists->setContentsMargins(0, 0, 0, 0);
     m_filter = new QLineEdit;
     m_filter->setObjectName(QStringLiteral("txt_filter"));
-    m_filter->setPlaceholderText(QStringLiteral("Filter lists"));
+    m_filter->setPlaceholderText(tr("Filter lists"));
     m_filter->setClearButtonEnabled(true);
-    m_filter->setToolTip(QStringLiteral("Shows the lists whose name holds this text (Ctrl+F)"));
+    m_filter->setToolTip(tr("Shows the lists whose name holds this text (Ctrl+F)"));
     m_filter->installEventFilter(this);
     connect(m_filter, &QLineEdit::textChanged, this, &HolidayListingWindow::filter_lists);
     lists->addWidget(m_filter);
@@ -149,9 +150,9 @@ HolidayListingWindow::HolidayListingWindow(QWidget *parent, HolidayExchangeSetti
     m_reading_text = new QLabel;
     m_reading_text->setObjectName(QStringLiteral("lbl_reading"));
     m_reading_text->setTextFormat(Qt::PlainText);
-    m_cancel_reading = new QPushButton(QStringLiteral("Cancel"));
+    m_cancel_reading = new QPushButton(tr("Cancel"));
     m_cancel_reading->setObjectName(QStringLiteral("cmd_cancel_reading"));
-    m_cancel_reading->setToolTip(QStringLiteral("Stops reading the iCalendar file (Escape)"));
+    m_cancel_reading->setToolTip(tr("Stops reading the iCalendar file (Escape)"));
     m_cancel_reading->setCursor(Qt::ArrowCursor);
     reading->addWidget(m_reading_text, 1);
     reading->addWidget(m_cancel_reading);
@@ -206,8 +207,8 @@ void HolidayListingWindow::setup_grid()
     m_grid->clear();
     m_grid->setColumnCount(kTreatmentColumn + 1);
     m_grid->setRowCount(kMinimumRows);
-    m_grid->setHorizontalHeaderLabels({QStringLiteral("N"), QStringLiteral("P"), QStringLiteral("C"), QStringLiteral("Date"),
-                                       QStringLiteral("Holiday"), QString()});
+    m_grid->setHorizontalHeaderLabels({QStringLiteral("N"), QStringLiteral("P"), QStringLiteral("C"), tr("Date"),
+                                       tr("Holiday"), QString()});
     for (int column = 0; column < kPictureColumns; ++column)
         m_grid->horizontalHeaderItem(column)->setToolTip(treatment_name(column));
     QHeaderView *header = m_grid->horizontalHeader();
@@ -328,7 +329,7 @@ void HolidayListingWindow::process_menu()
 void HolidayListingWindow::open_icalendar_file()
 {
     const std::optional<QString> path = interaction().choose_open_file(
-        this, QStringLiteral("Open iCalendar file"), QStringLiteral("iCalendar files (*.ics);;All files (*)"), QString());
+        this, tr("Open iCalendar file"), tr("iCalendar files (*.ics);;All files (*)"), QString());
     if (!path)
         return;
     const int year = shown_calendar_year();
@@ -336,12 +337,12 @@ void HolidayListingWindow::open_icalendar_file()
     const std::optional<HolidayList> list = read_in_background(*path, year, &error);
     if (!list) {
         if (!error.isEmpty())
-            inform(this, QStringLiteral("The iCalendar file cannot be read:\r\n") + error);
+            inform(this, tr("The iCalendar file cannot be read:\r\n") + error);
         return;
     }
     const auto days = list->years.find(year);
     if (days == list->years.end() || days->second.empty()) {
-        inform(this, QStringLiteral("The iCalendar file \"%1\" has no events in %2.").arg(*path).arg(year));
+        inform(this, tr("The iCalendar file \"%1\" has no events in %2.").arg(*path).arg(year));
         return;
     }
     // Ids of its own beside the server's lists, and its own year list.
@@ -383,7 +384,7 @@ std::optional<HolidayList> HolidayListingWindow::read_in_background(const QStrin
     // The window stays live for Cancel (and Escape or its close button, see
     // reject), and for nothing else.
     m_cancel = &cancel;
-    m_reading_text->setText(QStringLiteral("Reading %1...").arg(QFileInfo(path).fileName()));
+    m_reading_text->setText(tr("Reading %1...").arg(QFileInfo(path).fileName()));
     m_reading->show();
     const auto set_parts_enabled = [this](bool enabled) {
         for (QWidget *part : std::initializer_list<QWidget *>{m_filter, m_tree, m_grid})
@@ -422,7 +423,7 @@ void HolidayListingWindow::show_year(QTreeWidgetItem *node)
     QTreeWidgetItem *country = node->parent();
     if (!country)
         return;
-    if (any_selected() && !confirm(this, QStringLiteral("Clear the current selection?")))
+    if (any_selected() && !confirm(this, tr("Clear the current selection?")))
         return;
     m_country_id = holiday_node_id(country->data(0, Qt::UserRole).toString());
     m_year_list_id = holiday_node_id(node->data(0, Qt::UserRole).toString());
@@ -503,8 +504,8 @@ void HolidayListingWindow::process_selection(int row, int column)
         return;
     if (const int other = row_with_same_date(row); other >= 0) {
         const QString question = message_lines({m_grid->item(row, kDateColumn)->text(), m_grid->item(row, kNameColumn)->text(),
-                                                 QStringLiteral(" has already been selected."), QString(),
-                                                 QStringLiteral("Do you want to replace this selection?")});
+                                                 tr(" has already been selected."), QString(),
+                                                 tr("Do you want to replace this selection?")});
         if (!confirm(this, question))
             return;
         set_treatment(other, Treatment::None);
@@ -549,12 +550,12 @@ void HolidayListingWindow::apply()
 {
     const std::vector<HolidayChoice> choices = selected_holidays();
     if (choices.empty()) {
-        inform(this, QStringLiteral("There are no holidays selected."));
+        inform(this, tr("There are no holidays selected."));
         return;
     }
     if (m_year != shown_calendar_year()) {
-        inform(this, QStringLiteral("The year for the selected holiday list does not match ")
-                         + QStringLiteral("the year of the current calendar."));
+        inform(this, tr("The year for the selected holiday list does not match ")
+                         + tr("the year of the current calendar."));
         return;
     }
     AppState &state = app_state();
@@ -576,7 +577,7 @@ void HolidayListingWindow::apply()
             return result.action();
         });
     } catch (const NothingWritten &) {
-        inform(this, unmatched_message(QStringLiteral("None of the selected holidays could be applied:"), result.unmatched));
+        inform(this, unmatched_message(tr("None of the selected holidays could be applied:"), result.unmatched));
         return;
     }
     if (!revision)
@@ -585,7 +586,7 @@ void HolidayListingWindow::apply()
     if (state.main_link)
         state.main_link->reload_and_redraw();
     if (!result.unmatched.empty()) {
-        inform(this, unmatched_message(QStringLiteral("%1 of the selected holidays could not be applied:")
+        inform(this, unmatched_message(tr("%1 of the selected holidays could not be applied:")
                                            .arg(result.unmatched.size()),
                                        result.unmatched));
     }

@@ -4,6 +4,7 @@
 #include "ui_common/menutree.h"
 
 #include <QCollator>
+#include <QCoreApplication>
 #include <QHash>
 #include <QSet>
 #include <QTextDocument>
@@ -138,9 +139,9 @@ void build_holiday_tree(QTreeWidget *tree, const HolidayTables *tables)
     // Painting and the header's sizing would follow every insertion.
     tree->setUpdatesEnabled(false);
     build_menu(tree, {
-                         MenuNode{QStringLiteral("close"), QStringLiteral("Close window"), QString(), false, kCloseNodeColour},
-                         MenuNode{QStringLiteral("apply"), QStringLiteral("Apply selection"), QString(), false, Qt::black},
-                         MenuNode{QStringLiteral("ics_file"), QStringLiteral("Open iCalendar file"), QString(), false, Qt::black},
+                         MenuNode{QStringLiteral("close"), QCoreApplication::translate("dayvane", "Close window"), QString(), false, kCloseNodeColour},
+                         MenuNode{QStringLiteral("apply"), QCoreApplication::translate("dayvane", "Apply selection"), QString(), false, Qt::black},
+                         MenuNode{QStringLiteral("ics_file"), QCoreApplication::translate("dayvane", "Open iCalendar file"), QString(), false, Qt::black},
                      });
     const QColor background = colour_from_number(kMenuTreeColour);
     set_tree_back_colour(tree, background);

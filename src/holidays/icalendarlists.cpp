@@ -1,5 +1,6 @@
 #include "holidays/icalendarlists.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -112,7 +113,7 @@ Component parse(const QByteArray &text, const std::atomic<bool> *cancel, QString
             eol = eol ? eol : end;
             const char *from = next + (continuation ? 1 : 0);
             if (line.size() + (eol - from) > kMaxLineBytes) {
-                *error = QStringLiteral("line %1 is longer than 256 KB").arg(first);
+                *error = QCoreApplication::translate("dayvane", "line %1 is longer than 256 KB").arg(first);
                 return {};
             }
             line.append(from, eol - from);
@@ -128,7 +129,7 @@ Component parse(const QByteArray &text, const std::atomic<bool> *cancel, QString
             return {};
         }
         if (has_name(line, "BEGIN") && ++depth > kMaxNesting) {
-            *error = QStringLiteral("line %1: components nested more than %2 deep").arg(first).arg(kMaxNesting);
+            *error = QCoreApplication::translate("dayvane", "line %1: components nested more than %2 deep").arg(first).arg(kMaxNesting);
             return {};
         }
         if (has_name(line, "END") && depth > 0)
@@ -220,12 +221,12 @@ bool check_time(Reading &reading, const Event &event, const icaltimetype &time)
 {
     return exists(time)
         || reading.refuse(
-               QStringLiteral("the event \"%1\" has the date %2, which does not exist").arg(event.name, time_text(time)));
+               QCoreApplication::translate("dayvane", "the event \"%1\" has the date %2, which does not exist").arg(event.name, time_text(time)));
 }
 
 bool refuse_event(Reading &reading, const Event &event, const char *why)
 {
-    return reading.refuse(QStringLiteral("the recurring event \"%1\" %2").arg(event.name, QLatin1String(why)));
+    return reading.refuse(QCoreApplication::translate("dayvane", "the recurring event \"%1\" %2").arg(event.name, QLatin1String(why)));
 }
 
 bool count_occurrence(Reading &reading, Event &event)
@@ -242,7 +243,7 @@ bool keep_going(Reading &reading, const Event &event)
         return refuse_event(reading, event, "takes too long to expand");
     if (reading.expansion + spent > kFileTime) {
         return reading.refuse(
-            QStringLiteral("the recurring events take too long to expand (stopped at \"%1\")").arg(event.name));
+            QCoreApplication::translate("dayvane", "the recurring events take too long to expand (stopped at \"%1\")").arg(event.name));
     }
     return true;
 }
@@ -512,7 +513,7 @@ bool add_event(Reading &reading, icalcomponent *component)
             reading.holidays.push_back({day, event.name});
     }
     return reading.holidays.size() <= kMaxHolidays
-        || reading.refuse(QStringLiteral("the file gives more than %1 holidays").arg(kMaxHolidays));
+        || reading.refuse(QCoreApplication::translate("dayvane", "the file gives more than %1 holidays").arg(kMaxHolidays));
 }
 
 } // namespace
@@ -528,7 +529,7 @@ std::optional<HolidayList> read_icalendar_text(const QByteArray &text, const QSt
         return std::nullopt;
     }
     if (text.size() > kMaxTextBytes) {
-        *error = QStringLiteral("the file is larger than 32 MB");
+        *error = QCoreApplication::translate("dayvane", "the file is larger than 32 MB");
         return std::nullopt;
     }
     Reading reading;
@@ -544,7 +545,7 @@ std::optional<HolidayList> read_icalendar_text(const QByteArray &text, const QSt
     }
     if (!root || (icalcomponent_isa(root.get()) != ICAL_VCALENDAR_COMPONENT
                   && icalcomponent_isa(root.get()) != ICAL_XROOT_COMPONENT)) {
-        *error = QStringLiteral("not an iCalendar object (BEGIN:VCALENDAR ... END:VCALENDAR)");
+        *error = QCoreApplication::translate("dayvane", "not an iCalendar object (BEGIN:VCALENDAR ... END:VCALENDAR)");
         return std::nullopt;
     }
     HolidayList list;

@@ -3,6 +3,7 @@
 #include "model/textforms.h"
 #include "model/timesegments.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 namespace dayvane {
@@ -31,7 +32,7 @@ QString weekday_of_column(int column)
 
 QString days_text(int days)
 {
-    return QString::number(days) + QStringLiteral(" days");
+    return QCoreApplication::translate("dayvane", "%1 days").arg(days);
 }
 
 int class_code(DayKind kind)
@@ -198,12 +199,12 @@ std::vector<ReportRow> month_report_rows(const MonthReportSource &source)
     caption.fields[3] = QString::number(source.grid_date.year());
     rows.push_back(caption);
 
-    rows.push_back(month_summary_row(source, QStringLiteral("Work (typical)"), "work_typical", true));
+    rows.push_back(month_summary_row(source, QCoreApplication::translate("dayvane", "Work (typical)"), "work_typical", true));
     append(rows, period_rows(year.year_totals().typical_segments, 3, 4, row(QStringLiteral("D"), QStringLiteral("b"))));
-    rows.push_back(month_summary_row(source, QStringLiteral("Work (altered)"), "work_altered", true));
-    rows.push_back(month_summary_row(source, QStringLiteral("Work (total)"), "work_total", true));
-    rows.push_back(month_summary_row(source, QStringLiteral("No work (pay only)"), "no_work_pay_only", false));
-    rows.push_back(month_summary_row(source, QStringLiteral("Pay"), "pay", true));
+    rows.push_back(month_summary_row(source, QCoreApplication::translate("dayvane", "Work (altered)"), "work_altered", true));
+    rows.push_back(month_summary_row(source, QCoreApplication::translate("dayvane", "Work (total)"), "work_total", true));
+    rows.push_back(month_summary_row(source, QCoreApplication::translate("dayvane", "No work (pay only)"), "no_work_pay_only", false));
+    rows.push_back(month_summary_row(source, QCoreApplication::translate("dayvane", "Pay"), "pay", true));
 
     ReportRow events = row(QStringLiteral("E"), QStringLiteral("a"));
     events.fields[1] = event_filter_header(source.event_filter);
@@ -236,8 +237,8 @@ std::vector<ReportRow> year_report_rows(const CalendarYear &year, const QString 
     const YearTotals &totals = year.year_totals();
     rows.push_back(row(QStringLiteral("C"), QStringLiteral("a"), 1));
     ReportRow typical = row(QStringLiteral("C"), QStringLiteral("b"), 1);
-    typical.fields[0] = QStringLiteral("Work:") + format_minutes(totals.typical_work);
-    typical.fields[1] = QStringLiteral("Paid:") + format_minutes(totals.typical_pay);
+    typical.fields[0] = QCoreApplication::translate("dayvane", "Work:") + format_minutes(totals.typical_work);
+    typical.fields[1] = QCoreApplication::translate("dayvane", "Paid:") + format_minutes(totals.typical_pay);
     rows.push_back(typical);
     append(rows, period_rows(totals.typical_segments, 4, 3, row(QStringLiteral("C"), QStringLiteral("c"), 1)));
     rows.push_back(row(QStringLiteral("C"), QStringLiteral("d"), 1));

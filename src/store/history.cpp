@@ -424,7 +424,7 @@ void WrittenDays::note(const RecordSet &records)
         return;
     DayState *day = day_at(*m_days, records.field(m_fields[0]).toDate());
     if (!day)
-        throw DbError(DbError::ProgramError, QStringLiteral("DB record not found"), kHistorySource);
+        throw DbError(DbError::ProgramError, QString::fromUtf8(QT_TRANSLATE_NOOP("dayvane", "DB record not found")), kHistorySource);
     if (m_fields[1] >= 0)
         day->day_type = records.field(m_fields[1]).toInt();
     day->day_start = records.field(m_fields[2]).toInt();
@@ -496,7 +496,7 @@ UndoOutcome undo_change(Database &db, qint64 id, qint32 remembered)
     }
     const std::vector<DayChange> days = read_changed_days(db, id);
     if (days.empty())
-        throw DbError(DbError::ProgramError, QStringLiteral("This change cannot be undone."), kHistorySource);
+        throw DbError(DbError::ProgramError, QString::fromUtf8(QT_TRANSLATE_NOOP("dayvane", "This change cannot be undone.")), kHistorySource);
 
     struct Conflict {};
     try {

@@ -2,6 +2,8 @@
 
 #include "ui_common/interaction.h"
 
+#include <QCoreApplication>
+
 namespace dayvane {
 
 namespace {
@@ -24,9 +26,9 @@ bool check_operation_allowed(bool require_connection, bool require_system_passwo
     if (require_connection || require_system_password) {
         if (!app_state().database) {
             inform(app_state().main_window,
-                   message_lines({QStringLiteral("The application is not connected to a database."),
-                                  QStringLiteral("Please click on <System> / <Set database location>,"),
-                                  QStringLiteral("select the database and then repeat this operation.")}));
+                   message_lines({QCoreApplication::translate("dayvane", "The application is not connected to a database."),
+                                  QCoreApplication::translate("dayvane", "Please click on <System> / <Set database location>,"),
+                                  QCoreApplication::translate("dayvane", "select the database and then repeat this operation.")}));
             return false;
         }
     }

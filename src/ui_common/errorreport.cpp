@@ -8,14 +8,26 @@
 
 namespace dayvane {
 
+namespace {
+
+// A description the program raised itself (marked for translation where it
+// is raised) shows in the user's language; an engine's own text stays as
+// the engine wrote it.
+QString shown_description(const QString &description)
+{
+    return QCoreApplication::translate("dayvane", description.toUtf8().constData());
+}
+
+} // namespace
+
 void report_error(qint64 number, const QString &description, const QString &source, int step)
 {
     const QString text = message_lines({
-        QStringLiteral("Error:"),
-        QStringLiteral("Number: %1").arg(number),
-        QStringLiteral("Description: ") + description,
-        QStringLiteral("Source: ") + source,
-        QStringLiteral("Location: %1").arg(step),
+        QCoreApplication::translate("dayvane", "Error:"),
+        QCoreApplication::translate("dayvane", "Number: %1").arg(number),
+        QCoreApplication::translate("dayvane", "Description: ") + shown_description(description),
+        QCoreApplication::translate("dayvane", "Source: ") + source,
+        QCoreApplication::translate("dayvane", "Location: %1").arg(step),
     });
     interaction().show_message(QApplication::activeWindow(), kMessageTitle, text, MessageIcon::Information);
 }

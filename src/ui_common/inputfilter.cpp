@@ -2,6 +2,7 @@
 
 #include "ui_common/interaction.h"
 
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QVariant>
 
@@ -37,19 +38,19 @@ void tell_user(QWidget *parent, InputFilter mode)
 {
     switch (mode) {
     case InputFilter::Restricted:
-        interaction().show_message(parent, QStringLiteral("Restricted characters"),
-                                   QStringLiteral("Chacacters ' ! ? # * % | ; : - [ ] and \" cannot be used for field input."),
+        interaction().show_message(parent, QCoreApplication::translate("dayvane", "Restricted characters"),
+                                   QCoreApplication::translate("dayvane", "Chacacters ' ! ? # * % | ; : - [ ] and \" cannot be used for field input."),
                                    MessageIcon::Information);
         break;
     case InputFilter::NumbersOnly:
-        interaction().show_message(parent, QStringLiteral("Data input"), QStringLiteral("Input must be a value"),
+        interaction().show_message(parent, QCoreApplication::translate("dayvane", "Data input"), QCoreApplication::translate("dayvane", "Input must be a value"),
                                    MessageIcon::Information);
         break;
     case InputFilter::LettersDigitsOnly:
         interaction().show_message(
-            parent, QStringLiteral("Data input"),
-            message_lines({QStringLiteral("Input must be"), QStringLiteral("''A to Z'' or ''a'' to ''z''"),
-                           QStringLiteral("and / or 0 to 9")}),
+            parent, QCoreApplication::translate("dayvane", "Data input"),
+            message_lines({QCoreApplication::translate("dayvane", "Input must be"), QCoreApplication::translate("dayvane", "''A to Z'' or ''a'' to ''z''"),
+                           QCoreApplication::translate("dayvane", "and / or 0 to 9")}),
             MessageIcon::Information);
         break;
     }

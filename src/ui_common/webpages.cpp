@@ -4,6 +4,7 @@
 #include "ui_common/busycursor.h"
 #include "ui_common/interaction.h"
 
+#include <QCoreApplication>
 #include <QTcpSocket>
 
 namespace dayvane {
@@ -12,11 +13,13 @@ namespace {
 
 const char *const kDefaultWebHost = "www.corvantelle.com";
 
+QString g_help_language;
+
 QString page_path(WebPage page)
 {
     switch (page) {
     case WebPage::Help:
-        return QStringLiteral("/help/qzhelp.htm");
+        return help_page_path(g_help_language);
     case WebPage::News:
         return QStringLiteral("/cs/news.htm");
     case WebPage::Contact:
@@ -32,12 +35,12 @@ QString failure_message(WebPage page)
     switch (page) {
     case WebPage::News:
     case WebPage::Contact:
-        return QStringLiteral("Unable to connect to Corvantelle website.");
+        return QCoreApplication::translate("dayvane", "Unable to connect to Corvantelle website.");
     case WebPage::Help:
     case WebPage::Home:
         break;
     }
-    return QStringLiteral("Unable to connect to Corvantelle On-line help.");
+    return QCoreApplication::translate("dayvane", "Unable to connect to Corvantelle On-line help.");
 }
 
 // True when the page's server accepts a connection within a short wait: a
@@ -56,8 +59,8 @@ bool open_or_tell(QWidget *parent, const QUrl &url, WebPage page)
     if (url.isValid() && interaction().open_url(url))
         return true;
     if (url.isValid() && server_answers(url)) {
-        inform(parent, message_lines({QStringLiteral("No web browser could be started to show the page."),
-                                      QStringLiteral("Its address is ") + url.toString()}));
+        inform(parent, message_lines({QCoreApplication::translate("dayvane", "No web browser could be started to show the page."),
+                                      QCoreApplication::translate("dayvane", "Its address is ") + url.toString()}));
         return false;
     }
     inform(parent, failure_message(page));
@@ -108,6 +111,20 @@ QString help_section(const QString &window_name)
     if (users.contains(window_name))
         return QStringLiteral("users");
     return window_name == QLatin1String("database_server") ? QStringLiteral("database") : QString();
+}
+
+QString help_page_path(const QString &code)
+{
+    // The pages of the other languages keep the English page's anchors.
+    static const QStringList translated{QStringLiteral("de"), QStringLiteral("fr"), QStringLiteral("es")};
+    if (translated.contains(code))
+        return QStringLiteral("/help/%1/qzhelp.htm").arg(code);
+    return QStringLiteral("/help/qzhelp.htm");
+}
+
+void set_help_language(const QString &code)
+{
+    g_help_language = code;
 }
 
 void open_online_help(QWidget *parent, const QString &section)

@@ -25,5 +25,10 @@ bool open_web_page(QWidget *parent, WebPage page);
 // page's top): F1 opens the page there.
 QString help_section(const QString &window_name);
 void open_online_help(QWidget *parent, const QString &section = {});
+// The help page opens in language `code` ("de") when the program carries a
+// page in it, else in English; English until set.
+void set_help_language(const QString &code);
+// The help page's address on the web server for language `code`.
+QString help_page_path(const QString &code);
 
 } // namespace dayvane

@@ -15,6 +15,7 @@
 #include "users/security.h"
 #include "users/userlistwindow.h"
 
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QLineEdit>
 #include <QTreeWidget>
@@ -35,15 +36,15 @@ ChangePasswordWindow::ChangePasswordWindow(UserListWindow *list)
     : ModalWindow(QStringLiteral("change_password"), list)
     , m_list(list)
 {
-    setWindowTitle(QStringLiteral("Change password"));
+    setWindowTitle(tr("Change password"));
     auto *layout = new QVBoxLayout(this);
-    m_tree = make_menu_tree({MenuNode{QStringLiteral("close"), QStringLiteral("Close window"), QString(), false, kCloseNodeColour},
-                             MenuNode{QStringLiteral("save_password"), QStringLiteral("Save password"), QString()}},
+    m_tree = make_menu_tree({MenuNode{QStringLiteral("close"), tr("Close window"), QString(), false, kCloseNodeColour},
+                             MenuNode{QStringLiteral("save_password"), tr("Save password"), QString()}},
                             MenuStyle::Flat, [this] { process_menu(); });
     layout->addWidget(m_tree);
 
     auto *form = new QFormLayout;
-    const char *captions[] = {"Current password", "New password", "Confirm new password"};
+    const char *captions[] = {QT_TRANSLATE_NOOP("dayvane", "Current password"), QT_TRANSLATE_NOOP("dayvane", "New password"), QT_TRANSLATE_NOOP("dayvane", "Confirm new password")};
     for (int index = 0; index < 3; ++index) {
         m_passwords[index] = new QLineEdit;
         m_passwords[index]->setObjectName(QStringLiteral("password"));
@@ -51,7 +52,7 @@ ChangePasswordWindow::ChangePasswordWindow(UserListWindow *list)
         m_passwords[index]->setEchoMode(QLineEdit::Password);
         m_passwords[index]->setMaxLength(255);
         watch_input(m_passwords[index], InputFilter::LettersDigitsOnly);
-        form->addRow(QString::fromLatin1(captions[index]), m_passwords[index]);
+        form->addRow(QCoreApplication::translate("dayvane", captions[index]), m_passwords[index]);
     }
     layout->addLayout(form);
 }
@@ -78,15 +79,15 @@ void ChangePasswordWindow::save_password()
     const QString current = m_passwords[0]->text();
     const QString replacement = m_passwords[1]->text();
     if (current.trimmed().isEmpty() || replacement.trimmed().isEmpty()) {
-        inform(this, QStringLiteral("Please enter your current and new password."));
+        inform(this, tr("Please enter your current and new password."));
         return;
     }
     if (replacement.trimmed().size() < 6) {
-        inform(this, QStringLiteral("The new password must be at least 6 characters."));
+        inform(this, tr("The new password must be at least 6 characters."));
         return;
     }
     if (replacement != m_passwords[2]->text()) {
-        inform(this, QStringLiteral("The new password does not match the confirmation password."));
+        inform(this, tr("The new password does not match the confirmation password."));
         return;
     }
     const std::optional<QByteArray> scrambled = scramble_password(replacement);
@@ -107,11 +108,11 @@ void ChangePasswordWindow::save_password()
             *state.database, QStringLiteral("PARAMETERS UserID Long=%1; SELECT Q017.* FROM Q017;").arg(state.current_user_id));
         set_step_number(2);
         if (user.record_count() == 0)
-            raise_program_error("DB record not found.");
+            raise_program_error(QT_TRANSLATE_NOOP("dayvane", "DB record not found."));
         set_step_number(3);
         const qint32 stored = user.field(QStringLiteral("revision")).toInt();
         if (stored != m_revision)
-            raise_program_error("DB record out of date.");
+            raise_program_error(QT_TRANSLATE_NOOP("dayvane", "DB record out of date."));
         set_step_number(4);
         user.edit();
         user.set_field(QStringLiteral("password"), *scrambled);
@@ -124,7 +125,7 @@ void ChangePasswordWindow::save_password()
         return;
     }
     m_list->load_list(state.current_user_id);
-    inform(this, QStringLiteral("The password was changed successfully."));
+    inform(this, tr("The password was changed successfully."));
     accept();
 }
 

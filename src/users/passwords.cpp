@@ -3,6 +3,8 @@
 #include "store/recordset.h"
 #include "store/scramble.h"
 
+#include <QCoreApplication>
+
 namespace dayvane {
 
 std::optional<QByteArray> scramble_password(const QString &typed)
@@ -33,7 +35,7 @@ bool has_stored_password(const RecordSet &user)
 
 QString password_not_storable_message()
 {
-    return QStringLiteral("The password cannot be stored: use at most %1 characters of the Latin alphabet, digits "
+    return QCoreApplication::translate("dayvane", "The password cannot be stored: use at most %1 characters of the Latin alphabet, digits "
                           "and common signs.")
         .arg(kMaxScrambleLength);
 }

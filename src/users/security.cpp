@@ -47,8 +47,8 @@ struct StoredSystemPassword
 void tell_system_password_mismatch()
 {
     AppState &state = app_state();
-    inform(state.main_window, message_lines({QStringLiteral("The system password supplied does not match the system"),
-                                             QStringLiteral("password stored on the database.")}));
+    inform(state.main_window, message_lines({QCoreApplication::translate("dayvane", "The system password supplied does not match the system"),
+                                             QCoreApplication::translate("dayvane", "password stored on the database.")}));
     open_system_password_window(state.main_window);
 }
 
@@ -125,9 +125,9 @@ void tell_user_proof(qint32 user_id, const QString &name, bool has_password, boo
 {
     AppState &state = app_state();
     if (!has_password) {
-        inform(parent, QStringLiteral("User: ") + name + QStringLiteral(" does not have a password assigned."));
+        inform(parent, QCoreApplication::translate("dayvane", "User: ") + name + QCoreApplication::translate("dayvane", " does not have a password assigned."));
     } else if (!proven) {
-        inform(parent, QStringLiteral("Incorrect password for ") + name + QStringLiteral("!"));
+        inform(parent, QCoreApplication::translate("dayvane", "Incorrect password for ") + name + QStringLiteral("!"));
     } else {
         state.current_user_id = user_id;
         state.current_user_name = name;
@@ -148,7 +148,7 @@ void verify_user_password_with_server(qint32 user_id, const QString &typed, QWid
         const UserProof answer = prove_user_on_server(*state.database, user_id, scrambled);
         set_step_number(2);
         if (!answer.found)
-            throw DbError(DbError::ProgramError, QStringLiteral("DB record not found"), QStringLiteral("verify_user_password"));
+            throw DbError(DbError::ProgramError, QString::fromUtf8(QT_TRANSLATE_NOOP("dayvane", "DB record not found")), QStringLiteral("verify_user_password"));
         return std::optional<UserProof>(answer);
     });
     if (proof)
@@ -198,8 +198,8 @@ bool check_calendar_access(bool read)
         return true;
     const bool proceed = interaction().ask_yes_no(
         state.main_window, kMessageTitle,
-        message_lines({QStringLiteral("Insufficient access permission."), QString(),
-                       QStringLiteral("Do you want to proceed with the system password?")}),
+        message_lines({QCoreApplication::translate("dayvane", "Insufficient access permission."), QString(),
+                       QCoreApplication::translate("dayvane", "Do you want to proceed with the system password?")}),
         MessageIcon::Information);
     return proceed && with_system_password();
 }
@@ -226,7 +226,7 @@ std::optional<YearRange> get_calendar_year_range(qint32 calendar_id)
         return std::optional<YearRange>(read_calendar_year_range(*app_state().database, calendar_id));
     });
     if (range && range->count == 0) {
-        inform(app_state().main_window, QStringLiteral("The application was unable to acquire the calendars year range."));
+        inform(app_state().main_window, QCoreApplication::translate("dayvane", "The application was unable to acquire the calendars year range."));
         return std::nullopt;
     }
     return range;
@@ -237,7 +237,7 @@ void verify_user_password(qint32 user_id, const QString &typed)
     AppState &state = app_state();
     QWidget *parent = QApplication::activeWindow();
     if (typed.trimmed().isEmpty()) {
-        interaction().show_message(parent, QStringLiteral("Password"), QStringLiteral("Password cannot be blank."),
+        interaction().show_message(parent, QCoreApplication::translate("dayvane", "Password"), QCoreApplication::translate("dayvane", "Password cannot be blank."),
                                    MessageIcon::Information);
         return;
     }
@@ -262,7 +262,7 @@ void verify_user_password(qint32 user_id, const QString &typed)
                                          QStringLiteral("PARAMETERS UserID Long=%1; SELECT Q015.* FROM Q015;").arg(user_id));
         set_step_number(2);
         if (user.record_count() == 0)
-            throw DbError(DbError::ProgramError, QStringLiteral("DB record not found"), QStringLiteral("verify_user_password"));
+            throw DbError(DbError::ProgramError, QString::fromUtf8(QT_TRANSLATE_NOOP("dayvane", "DB record not found")), QStringLiteral("verify_user_password"));
         set_step_number(3);
         if (!user.is_null(QStringLiteral("Name")))
             name = user.field(QStringLiteral("Name")).toString();

@@ -63,16 +63,16 @@ std::optional<bool> system_password_matches(const QString &typed)
 SystemPasswordWindow::SystemPasswordWindow(QWidget *parent)
     : ModalWindow(QStringLiteral("system_password"), parent)
 {
-    setWindowTitle(QStringLiteral("System password"));
+    setWindowTitle(tr("System password"));
     auto *layout = new QVBoxLayout(this);
-    const QStringList captions[2] = {{QStringLiteral("Password")},
-                                     {QStringLiteral("New password"), QStringLiteral("Confirm password")}};
+    const QStringList captions[2] = {{tr("Password")},
+                                     {tr("New password"), tr("Confirm password")}};
     const std::vector<MenuNode> nodes[2] = {
-        {MenuNode{QStringLiteral("close"), QStringLiteral("Close"), QString(), false, kCloseNodeColour},
-         MenuNode{QStringLiteral("accept_password"), QStringLiteral("Accept password"), QString()},
-         MenuNode{QStringLiteral("change_password"), QStringLiteral("Change password"), QString()}},
-        {MenuNode{QStringLiteral("close"), QStringLiteral("Close"), QString(), false, kCloseNodeColour},
-         MenuNode{QStringLiteral("save_password"), QStringLiteral("Save password"), QString()}},
+        {MenuNode{QStringLiteral("close"), tr("Close"), QString(), false, kCloseNodeColour},
+         MenuNode{QStringLiteral("accept_password"), tr("Accept password"), QString()},
+         MenuNode{QStringLiteral("change_password"), tr("Change password"), QString()}},
+        {MenuNode{QStringLiteral("close"), tr("Close"), QString(), false, kCloseNodeColour},
+         MenuNode{QStringLiteral("save_password"), tr("Save password"), QString()}},
     };
     int box = 0;
     for (int index = 0; index < 2; ++index) {
@@ -139,7 +139,7 @@ void SystemPasswordWindow::accept_password()
 {
     const QString typed = m_passwords[0]->text();
     if (typed.trimmed().size() < 6) {
-        inform(this, QStringLiteral("Please supply your password."));
+        inform(this, tr("Please supply your password."));
         return;
     }
     if (!check_operation_allowed(true))
@@ -149,20 +149,20 @@ void SystemPasswordWindow::accept_password()
         return;
     if (*matches) {
         app_state().entered_system_password = typed;
-        inform(this, message_lines({QStringLiteral("The system password will remain active until the application "),
-                                    QStringLiteral("is closed or the password is cleared.")}));
+        inform(this, message_lines({tr("The system password will remain active until the application "),
+                                    tr("is closed or the password is cleared.")}));
         accept();
         return;
     }
     app_state().entered_system_password.clear();
-    inform(this, QStringLiteral("Incorrect system password."));
+    inform(this, tr("Incorrect system password."));
     m_passwords[0]->setFocus();
 }
 
 void SystemPasswordWindow::change_password()
 {
     if (m_passwords[0]->text().trimmed().isEmpty()) {
-        inform(this, QStringLiteral("Please enter the current system password."));
+        inform(this, tr("Please enter the current system password."));
         return;
     }
     if (!check_operation_allowed(true))
@@ -174,7 +174,7 @@ void SystemPasswordWindow::change_password()
         show_frame(1);
         return;
     }
-    inform(this, QStringLiteral("Incorrect system password."));
+    inform(this, tr("Incorrect system password."));
     m_passwords[0]->setFocus();
 }
 
@@ -182,11 +182,11 @@ void SystemPasswordWindow::save_password()
 {
     const QString typed = m_passwords[1]->text();
     if (typed.trimmed().size() < 6) {
-        inform(this, QStringLiteral("The password must be at least 6 characters long."));
+        inform(this, tr("The password must be at least 6 characters long."));
         return;
     }
     if (typed != m_passwords[2]->text()) {
-        inform(this, QStringLiteral("The confirmation password does not match the new password."));
+        inform(this, tr("The confirmation password does not match the new password."));
         return;
     }
     const std::optional<QByteArray> scrambled = scramble_password(typed);
@@ -222,7 +222,7 @@ void SystemPasswordWindow::save_password()
         return;
     }
     app_state().entered_system_password = typed;
-    inform(this, QStringLiteral("The new password has been activated."));
+    inform(this, tr("The new password has been activated."));
     accept();
 }
 

@@ -47,7 +47,7 @@ RecordSet open_checked_user(qint32 user_id, qint32 revision, const char *out_of_
                                      QStringLiteral("PARAMETERS UserID Long=%1; SELECT Q017.* FROM Q017;").arg(user_id));
     set_step_number(2);
     if (user.record_count() == 0)
-        raise_program_error("DB record not found.");
+        raise_program_error(QT_TRANSLATE_NOOP("dayvane", "DB record not found."));
     set_step_number(3);
     if (user.field(QStringLiteral("revision")).toInt() != revision)
         raise_program_error(out_of_date);
@@ -73,20 +73,20 @@ UserListWindow::UserListWindow(Mode mode, QWidget *parent)
     : ModalWindow(QStringLiteral("user_list"), parent)
     , m_mode(mode)
 {
-    setWindowTitle(QStringLiteral("User list"));
+    setWindowTitle(tr("User list"));
     auto *layout = new QHBoxLayout(this);
     std::vector<MenuNode> nodes;
     if (mode == Mode::Select)
-        nodes.push_back({QStringLiteral("select_user"), QStringLiteral("Select user"), QString(), false, QColor(0, 128, 0)});
+        nodes.push_back({QStringLiteral("select_user"), tr("Select user"), QString(), false, QColor(0, 128, 0)});
     const std::vector<MenuNode> common = {
-        {QStringLiteral("close"), QStringLiteral("Close window"), QString(), false, kCloseNodeColour},
-        {QStringLiteral("add_user"), QStringLiteral("Add new user record"), QString()},
-        {QStringLiteral("edit_user"), QStringLiteral("Edit user record"), QString()},
-        {QStringLiteral("delete_user"), QStringLiteral("Delete user record"), QString(), false, QColor(255, 0, 0)},
-        {QStringLiteral("user_account"), QStringLiteral("User account"), QString(), true},
-        {QStringLiteral("user_password"), QStringLiteral("Enter user password"), QStringLiteral("user_account")},
-        {QStringLiteral("change_user_password"), QStringLiteral("Change password"), QStringLiteral("user_account")},
-        {QStringLiteral("reload"), QStringLiteral("Reload user list"), QString()},
+        {QStringLiteral("close"), tr("Close window"), QString(), false, kCloseNodeColour},
+        {QStringLiteral("add_user"), tr("Add new user record"), QString()},
+        {QStringLiteral("edit_user"), tr("Edit user record"), QString()},
+        {QStringLiteral("delete_user"), tr("Delete user record"), QString(), false, QColor(255, 0, 0)},
+        {QStringLiteral("user_account"), tr("User account"), QString(), true},
+        {QStringLiteral("user_password"), tr("Enter user password"), QStringLiteral("user_account")},
+        {QStringLiteral("change_user_password"), tr("Change password"), QStringLiteral("user_account")},
+        {QStringLiteral("reload"), tr("Reload user list"), QString()},
     };
     nodes.insert(nodes.end(), common.begin(), common.end());
     m_tree = make_menu_tree(nodes, MenuStyle::Headings, [this] { process_menu(); });
@@ -122,8 +122,8 @@ void UserListWindow::load_list(qint32 select_user_id)
     m_grid->clear();
     m_grid->setRowCount(0);
     m_grid->setColumnCount(5);
-    m_grid->setHorizontalHeaderLabels({QStringLiteral("Employee ID"), QStringLiteral("First name"),
-                                       QStringLiteral("Last name"), QString(), QString()});
+    m_grid->setHorizontalHeaderLabels({tr("Employee ID"), tr("First name"),
+                                       tr("Last name"), QString(), QString()});
     // The three columns fit the grid and their headers at any resolution:
     // the employee id keeps room for its header, the names share the rest.
     QHeaderView *header = m_grid->horizontalHeader();
@@ -225,7 +225,7 @@ void UserListWindow::delete_user()
     const auto cell = [&](int column) { return m_grid->item(row, column)->text(); };
     const bool sure = interaction().ask_yes_no(
         this, kMessageTitle,
-        message_lines({QStringLiteral("Are you sure you want to delete user:"),
+        message_lines({tr("Are you sure you want to delete user:"),
                        cell(0) + QStringLiteral(", ") + cell(1) + u' ' + cell(2)}),
         MessageIcon::Question);
     if (!sure)
@@ -249,9 +249,9 @@ void UserListWindow::delete_user()
         return;
     }
     if (owner) {
-        inform(this, message_lines({QStringLiteral("Cannot delete user."), QStringLiteral("This user is a calendar owner."),
-                                    QStringLiteral("Remove ownership or assign another user as owner"),
-                                    QStringLiteral("and then delete this user.")}));
+        inform(this, message_lines({tr("Cannot delete user."), tr("This user is a calendar owner."),
+                                    tr("Remove ownership or assign another user as owner"),
+                                    tr("and then delete this user.")}));
         return;
     }
     load_list(0);
@@ -268,7 +268,7 @@ void UserListWindow::select_user()
         RecordSet user = open_checked_user(
             user_id, m_grid->item(m_grid->currentRow(), kRevisionColumn)->text().toInt(), "DB record out of date.");
         if (!has_stored_password(user)) {
-            inform(this, QStringLiteral("Please assign a password to the selected user first."));
+            inform(this, tr("Please assign a password to the selected user first."));
             return;
         }
     } catch (const DbError &error) {

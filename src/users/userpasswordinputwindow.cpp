@@ -18,15 +18,15 @@ UserPasswordInputWindow::UserPasswordInputWindow(UserListWindow *list)
     : ModalWindow(QStringLiteral("user_password_input"), list)
     , m_list(list)
 {
-    setWindowTitle(QStringLiteral("User password"));
+    setWindowTitle(tr("User password"));
     auto *layout = new QVBoxLayout(this);
-    m_tree = make_menu_tree({MenuNode{QStringLiteral("close"), QStringLiteral("Close window"), QString(), false, kCloseNodeColour},
-                             MenuNode{QStringLiteral("accept_password"), QStringLiteral("Accept password"), QString()}},
+    m_tree = make_menu_tree({MenuNode{QStringLiteral("close"), tr("Close window"), QString(), false, kCloseNodeColour},
+                             MenuNode{QStringLiteral("accept_password"), tr("Accept password"), QString()}},
                             MenuStyle::Flat, [this] { process_menu(); });
     layout->addWidget(m_tree);
 
     auto *row = new QHBoxLayout;
-    auto *caption = new QLabel(QStringLiteral("Password"));
+    auto *caption = new QLabel(tr("Password"));
     caption->setObjectName(QStringLiteral("lbl"));
     m_password = new QLineEdit;
     m_password->setObjectName(QStringLiteral("password"));

@@ -55,9 +55,9 @@ UserRecordWindow::UserRecordWindow(UserListWindow *list)
     , m_list(list)
 {
     auto *layout = new QVBoxLayout(this);
-    m_tree = make_menu_tree({MenuNode{QStringLiteral("close"), QStringLiteral("Close window"), QString(), false, kCloseNodeColour},
-                             MenuNode{QStringLiteral("add_user"), QStringLiteral("Add user record"), QString()},
-                             MenuNode{QStringLiteral("save_user"), QStringLiteral("Save user record"), QString()}},
+    m_tree = make_menu_tree({MenuNode{QStringLiteral("close"), tr("Close window"), QString(), false, kCloseNodeColour},
+                             MenuNode{QStringLiteral("add_user"), tr("Add user record"), QString()},
+                             MenuNode{QStringLiteral("save_user"), tr("Save user record"), QString()}},
                             MenuStyle::Flat, [this] { process_menu(); });
     layout->addWidget(m_tree);
 
@@ -69,7 +69,7 @@ UserRecordWindow::UserRecordWindow(UserListWindow *list)
     // Masked always: the list opens the record only past the system
     // password gate, and only then may the password be shown on request.
     m_password->setEchoMode(QLineEdit::Password);
-    auto *show = new QCheckBox(QStringLiteral("Show"));
+    auto *show = new QCheckBox(tr("Show"));
     show->setObjectName(QStringLiteral("show_password"));
     connect(show, &QCheckBox::toggled, this, [this](bool shown) {
         m_password->setEchoMode(shown ? QLineEdit::Normal : QLineEdit::Password);
@@ -77,10 +77,10 @@ UserRecordWindow::UserRecordWindow(UserListWindow *list)
     auto *password_row = new QHBoxLayout;
     password_row->addWidget(m_password, 1);
     password_row->addWidget(show);
-    form->addRow(QStringLiteral("Employee ID"), m_employee_id);
-    form->addRow(QStringLiteral("First name"), m_first_name);
-    form->addRow(QStringLiteral("Last name"), m_last_name);
-    form->addRow(QStringLiteral("Password"), password_row);
+    form->addRow(tr("Employee ID"), m_employee_id);
+    form->addRow(tr("First name"), m_first_name);
+    form->addRow(tr("Last name"), m_last_name);
+    form->addRow(tr("Password"), password_row);
     layout->addLayout(form);
 }
 
@@ -91,16 +91,16 @@ void UserRecordWindow::load_window(qint32 user_id, qint32 revision)
     m_password_kept = false;
     QString values[4];
     if (user_id != 0) {
-        setWindowTitle(QStringLiteral("Edit user record"));
+        setWindowTitle(tr("Edit user record"));
         try {
             set_step_number(1);
             RecordSet user = open_user(user_id);
             set_step_number(2);
             if (user.record_count() == 0)
-                raise_program_error("DB record not found.");
+                raise_program_error(QT_TRANSLATE_NOOP("dayvane", "DB record not found."));
             set_step_number(3);
             if (user.field(QStringLiteral("revision")).toInt() != revision)
-                raise_program_error("DB record out of date.");
+                raise_program_error(QT_TRANSLATE_NOOP("dayvane", "DB record out of date."));
             set_step_number(4);
             values[0] = user.field(QStringLiteral("EmployeeID")).toString();
             values[1] = user.field(QStringLiteral("FirstName")).toString();
@@ -114,7 +114,7 @@ void UserRecordWindow::load_window(qint32 user_id, qint32 revision)
             return;
         }
     } else {
-        setWindowTitle(QStringLiteral("Add new user"));
+        setWindowTitle(tr("Add new user"));
     }
     // Values read from the database pass unfiltered: the filter guards typing.
     QLineEdit *boxes[4] = {m_employee_id, m_first_name, m_last_name, m_password};
@@ -147,12 +147,12 @@ void UserRecordWindow::add_user()
 void UserRecordWindow::save_user()
 {
     if (m_employee_id->text().trimmed().isEmpty() || m_last_name->text().trimmed().isEmpty()) {
-        inform(this, QStringLiteral("The employee id and last name cannot be blank."));
+        inform(this, tr("The employee id and last name cannot be blank."));
         return;
     }
     const QString password = m_password->text();
     if (!password.trimmed().isEmpty() && password.trimmed().size() < 6) {
-        inform(this, QStringLiteral("The user password must be at least 6 characters."));
+        inform(this, tr("The user password must be at least 6 characters."));
         return;
     }
     const std::optional<QByteArray> scrambled = scramble_password(password);
@@ -169,10 +169,10 @@ void UserRecordWindow::save_user()
         set_step_number(2);
         if (m_user_id != 0) {
             if (user.record_count() == 0)
-                raise_program_error("DB record not found.");
+                raise_program_error(QT_TRANSLATE_NOOP("dayvane", "DB record not found."));
             const qint32 stored = user.field(QStringLiteral("revision")).toInt();
             if (stored != m_revision)
-                raise_program_error("DB record out of date");
+                raise_program_error(QT_TRANSLATE_NOOP("dayvane", "DB record out of date"));
             set_step_number(3);
             user.edit();
             user.set_field(QStringLiteral("revision"), stored + 1);

@@ -204,10 +204,21 @@ TEST(Keyboard, TabDirectionIsKnownWhileTheFocusMovesF1OpensHelpAndEscapeCloses)
     EXPECT_EQ(user.opened_urls()[0].path(), QStringLiteral("/help/qzhelp.htm"));
     EXPECT_FALSE(user.opened_urls()[0].hasFragment());
     EXPECT_EQ(user.opened_urls()[1].fragment(), QStringLiteral("users"));
-    // Every window's own section, which the shipped page has.
-    QFile page(QStringLiteral(DAYVANE_HELP_PAGE));
-    ASSERT_TRUE(page.open(QIODevice::ReadOnly));
-    const QByteArray html = page.readAll();
+    set_help_language(QStringLiteral("de"));
+    QTest::keyClick(first, Qt::Key_F1);
+    set_help_language(QString());
+    ASSERT_EQ(user.opened_urls().size(), 3u);
+    EXPECT_EQ(user.opened_urls()[2].path(), QStringLiteral("/help/de/qzhelp.htm"));
+    EXPECT_EQ(user.opened_urls()[2].fragment(), QStringLiteral("users"));
+    // Every window's own section, which the shipped page of every language has.
+    const QString pages = QStringLiteral(DAYVANE_HELP_PAGE).chopped(QStringLiteral("/help/qzhelp.htm").size());
+    QByteArray html[4];
+    const char *const languages[4] = {"en", "de", "fr", "es"};
+    for (int language = 0; language < 4; ++language) {
+        QFile page(pages + help_page_path(QString::fromLatin1(languages[language])));
+        ASSERT_TRUE(page.open(QIODevice::ReadOnly)) << page.fileName().toStdString();
+        html[language] = page.readAll();
+    }
     const std::pair<const char *, const char *> sections[] = {
         {"calendar", "calendar"}, {"calendar_list", "calendar_list"}, {"calendar_edit", "calendar_edit"},
         {"date_selector", "date_selector"}, {"holiday_listing", "holiday_listing"},
@@ -218,7 +229,8 @@ TEST(Keyboard, TabDirectionIsKnownWhileTheFocusMovesF1OpensHelpAndEscapeCloses)
     for (const auto &[window_name, section] : sections) {
         EXPECT_EQ(help_section(QString::fromLatin1(window_name)), QString::fromLatin1(section)) << window_name;
         if (*section) {
-            EXPECT_TRUE(html.contains(QByteArray("id=\"") + section + '"')) << section;
+            for (int language = 0; language < 4; ++language)
+                EXPECT_TRUE(html[language].contains(QByteArray("id=\"") + section + '"')) << section << languages[language];
         }
     }
     QTest::keyClick(first, Qt::Key_Escape);

@@ -316,8 +316,10 @@ TEST(WebServer, AnswersTheHolidayRequestWholeOrCutOrSplitAndCloses)
 TEST(WebServer, ServesThePagesOfItsFolderWithTheNewsVersion)
 {
     QTemporaryDir folder;
-    ASSERT_TRUE(QDir(folder.path()).mkpath(QStringLiteral("help")) && QDir(folder.path()).mkpath(QStringLiteral("cs")));
-    for (const char *name : {"index.htm", "help/qzhelp.htm", "cs/contact.htm", "style.css"})
+    for (const char *path : {"help/de", "help/fr", "help/es", "cs"})
+        ASSERT_TRUE(QDir(folder.path()).mkpath(QString::fromLatin1(path)));
+    for (const char *name : {"index.htm", "help/qzhelp.htm", "help/de/qzhelp.htm", "help/fr/qzhelp.htm",
+                             "help/es/qzhelp.htm", "cs/contact.htm", "style.css"})
         write_file(folder.filePath(QString::fromLatin1(name)), QByteArray("page ") + name);
     write_file(folder.filePath(QStringLiteral("notfound.htm")), "no {{path}}");
     // A folder without every page is refused.
@@ -330,6 +332,7 @@ TEST(WebServer, ServesThePagesOfItsFolderWithTheNewsVersion)
     const struct { const char *path; int status; const char *type, *body; } cases[] = {
         {"/", 200, "text/html", "page index.htm"},
         {"/help/qzhelp.htm", 200, "text/html", "page help/qzhelp.htm"},
+        {"/help/es/qzhelp.htm", 200, "text/html", "page help/es/qzhelp.htm"},
         {"/cs/contact.htm", 200, "text/html", "page cs/contact.htm"},
         {"/cs/news.htm", 200, "text/html", "news &lt;7&gt;"},
         {"/style.css", 200, "text/css", "page style.css"},

@@ -21,6 +21,9 @@ struct PageFile
 constexpr PageFile kPageFiles[] = {
     {"/", "index.htm", kHtml},
     {"/help/qzhelp.htm", "help/qzhelp.htm", kHtml},
+    {"/help/de/qzhelp.htm", "help/de/qzhelp.htm", kHtml},
+    {"/help/fr/qzhelp.htm", "help/fr/qzhelp.htm", kHtml},
+    {"/help/es/qzhelp.htm", "help/es/qzhelp.htm", kHtml},
     {"/cs/news.htm", "cs/news.htm", kHtml},
     {"/cs/contact.htm", "cs/contact.htm", kHtml},
     {"/style.css", "style.css", kCss},

@@ -3,6 +3,7 @@
 #include "printing/engine/reportdata.h"
 
 #include <QBrush>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QStringList>
@@ -24,7 +25,7 @@ std::optional<TextTemplate> TextTemplate::compile(const QString &text, QString *
         }
         const qsizetype close = text.indexOf(QLatin1Char('}'), i);
         if (close < 0) {
-            *error = QStringLiteral("unclosed \"{\" in \"%1\"").arg(text);
+            *error = QCoreApplication::translate("dayvane", "unclosed \"{\" in \"%1\"").arg(text);
             return std::nullopt;
         }
         const QString name = text.mid(i + 1, close - i - 1);
@@ -41,7 +42,7 @@ std::optional<TextTemplate> TextTemplate::compile(const QString &text, QString *
         else if (name == QLatin1String("date"))
             part.field = PrintDate;
         else {
-            *error = QStringLiteral("unknown field \"{%1}\"").arg(name);
+            *error = QCoreApplication::translate("dayvane", "unknown field \"{%1}\"").arg(name);
             return std::nullopt;
         }
         if (!literal.isEmpty())
@@ -140,7 +141,7 @@ std::optional<std::vector<Token>> tokenize(const QString &line, QString *error)
             *target += c;
     }
     if (in_quotes) {
-        *error = QStringLiteral("unclosed quotation mark");
+        *error = QCoreApplication::translate("dayvane", "unclosed quotation mark");
         return std::nullopt;
     }
     finish();
@@ -184,13 +185,13 @@ public:
         const std::optional<QString> value = text(name);
         if (!value) {
             if (required)
-                fail(QStringLiteral("\"%1\" is missing").arg(name));
+                fail(QCoreApplication::translate("dayvane", "\"%1\" is missing").arg(name));
             return;
         }
         bool ok = false;
         const double read = value->toDouble(&ok);
         if (!ok || read < 0 || read > 10000)
-            fail(QStringLiteral("\"%1\" is not a number for %2").arg(*value, name));
+            fail(QCoreApplication::translate("dayvane", "\"%1\" is not a number for %2").arg(*value, name));
         else
             target = read;
     }
@@ -201,7 +202,7 @@ public:
             return;
         const QColor read = QColor::fromString(*value);
         if (!read.isValid())
-            fail(QStringLiteral("\"%1\" is not a colour for %2").arg(*value, name));
+            fail(QCoreApplication::translate("dayvane", "\"%1\" is not a colour for %2").arg(*value, name));
         else
             target = read;
     }
@@ -211,7 +212,7 @@ public:
             target.family = *family;
         number(QStringLiteral("size"), target.size);
         if (target.size < 1 && error.isEmpty())
-            fail(QStringLiteral("font size %1 is too small").arg(target.size));
+            fail(QCoreApplication::translate("dayvane", "font size %1 is too small").arg(target.size));
         if (flag(QStringLiteral("bold")))
             target.bold = true;
         if (flag(QStringLiteral("italic")))
@@ -229,7 +230,7 @@ public:
     {
         for (std::size_t i = 0; i < m_tokens.size() && error.isEmpty(); ++i)
             if (!m_used[i])
-                fail(QStringLiteral("unknown attribute \"%1\" for %2").arg(m_tokens[i].key, statement));
+                fail(QCoreApplication::translate("dayvane", "unknown attribute \"%1\" for %2").arg(m_tokens[i].key, statement));
         return error.isEmpty();
     }
 
@@ -249,7 +250,7 @@ int alignment(Attributes &attributes, int horizontal_default)
         else if (*value == QLatin1String("right"))
             align = Qt::AlignRight;
         else
-            attributes.fail(QStringLiteral("align must be left, center or right, not \"%1\"").arg(*value));
+            attributes.fail(QCoreApplication::translate("dayvane", "align must be left, center or right, not \"%1\"").arg(*value));
     }
     int vertical = Qt::AlignVCenter;
     if (const std::optional<QString> value = attributes.text(QStringLiteral("valign"))) {
@@ -258,7 +259,7 @@ int alignment(Attributes &attributes, int horizontal_default)
         else if (*value == QLatin1String("bottom"))
             vertical = Qt::AlignBottom;
         else if (*value != QLatin1String("middle"))
-            attributes.fail(QStringLiteral("valign must be top, middle or bottom, not \"%1\"").arg(*value));
+            attributes.fail(QCoreApplication::translate("dayvane", "valign must be top, middle or bottom, not \"%1\"").arg(*value));
     }
     return align | vertical;
 }
@@ -274,7 +275,7 @@ int brush_pattern(Attributes &attributes)
         {QStringLiteral("dots"), Qt::Dense6Pattern}};
     const auto found = patterns.find(*value);
     if (found == patterns.end()) {
-        attributes.fail(QStringLiteral("unknown pattern \"%1\"").arg(*value));
+        attributes.fail(QCoreApplication::translate("dayvane", "unknown pattern \"%1\"").arg(*value));
         return Qt::NoBrush;
     }
     return found->second;
@@ -290,7 +291,7 @@ public:
     {
         const QString keyword = tokens.front().key;
         if (tokens.front().has_value) {
-            error = QStringLiteral("a line must begin with a keyword, not \"%1=\"").arg(keyword);
+            error = QCoreApplication::translate("dayvane", "a line must begin with a keyword, not \"%1=\"").arg(keyword);
             return false;
         }
         static const std::map<QString, bool (Parser::*)(const std::vector<Token> &, QString &)> statements{
@@ -303,7 +304,7 @@ public:
         };
         const auto found = statements.find(keyword);
         if (found == statements.end()) {
-            error = QStringLiteral("unknown keyword \"%1\"").arg(keyword);
+            error = QCoreApplication::translate("dayvane", "unknown keyword \"%1\"").arg(keyword);
             return false;
         }
         return (this->*found->second)(tokens, error);
@@ -322,13 +323,13 @@ private:
             else if (*paper == QLatin1String("Letter"))
                 page.paper = PageSetup::Paper::Letter;
             else
-                a.fail(QStringLiteral("paper must be auto, A4 or Letter, not \"%1\"").arg(*paper));
+                a.fail(QCoreApplication::translate("dayvane", "paper must be auto, A4 or Letter, not \"%1\"").arg(*paper));
         }
         if (const std::optional<QString> orientation = a.text(QStringLiteral("orientation"))) {
             if (*orientation == QLatin1String("portrait") || *orientation == QLatin1String("landscape"))
                 page.landscape = *orientation == QLatin1String("landscape");
             else
-                a.fail(QStringLiteral("orientation must be portrait or landscape, not \"%1\"").arg(*orientation));
+                a.fail(QCoreApplication::translate("dayvane", "orientation must be portrait or landscape, not \"%1\"").arg(*orientation));
         }
         if (const std::optional<QString> margins = a.text(QStringLiteral("margins"))) {
             const QStringList parts = margins->split(QLatin1Char(','));
@@ -345,7 +346,7 @@ private:
             else if (values.size() == 4 && parts.size() == 4)
                 page.margins = QMarginsF(values[0], values[1], values[2], values[3]);
             else
-                a.fail(QStringLiteral("margins must be one number or four (left,top,right,bottom), not \"%1\"")
+                a.fail(QCoreApplication::translate("dayvane", "margins must be one number or four (left,top,right,bottom), not \"%1\"")
                            .arg(*margins));
         }
         a.number(QStringLiteral("width"), page.width);
@@ -364,7 +365,7 @@ private:
         bool ok = false;
         const int code = tokens.size() > 1 && !tokens[1].has_value ? tokens[1].key.toInt(&ok) : -1;
         if (!ok || code < 0 || code % 100 != 0) {
-            error = QStringLiteral("dayclass needs a class code (0, 100, 200, ...) after it");
+            error = QCoreApplication::translate("dayvane", "dayclass needs a class code (0, 100, 200, ...) after it");
             return false;
         }
         Attributes a(tokens, 2);
@@ -382,7 +383,7 @@ private:
     bool page_break(const std::vector<Token> &tokens, QString &error)
     {
         if (tokens.size() != 2 || tokens[1].key != QLatin1String("on-page-change") || tokens[1].has_value) {
-            error = QStringLiteral("break must read \"break on-page-change\"");
+            error = QCoreApplication::translate("dayvane", "break must read \"break on-page-change\"");
             return false;
         }
         m_def.break_on_page_change = true;
@@ -401,7 +402,7 @@ private:
                    && tokens[next].key.size() == 1 && tokens[next].key[0].isLetter())
                 names << tokens[next++].key;
             if (names.isEmpty()) {
-                error = QStringLiteral("%1 needs a group letter after it").arg(keyword);
+                error = QCoreApplication::translate("dayvane", "%1 needs a group letter after it").arg(keyword);
                 return false;
             }
             band.group = names[0];
@@ -418,7 +419,7 @@ private:
 
         const QString name = QStringLiteral("%1 %2 %3").arg(keyword, band.group, band.subgroup).trimmed();
         if (!m_names.insert(name).second) {
-            error = QStringLiteral("%1 is defined twice").arg(name);
+            error = QCoreApplication::translate("dayvane", "%1 is defined twice").arg(name);
             return false;
         }
         if (keyword == QLatin1String("header"))
@@ -451,7 +452,7 @@ private:
         const QString keyword = tokens.front().key;
         ReportBand *band = current_band();
         if (!band) {
-            error = QStringLiteral("%1 outside a band (put a band, header or footer line first)").arg(keyword);
+            error = QCoreApplication::translate("dayvane", "%1 outside a band (put a band, header or footer line first)").arg(keyword);
             return false;
         }
         Attributes a(tokens, 1);
@@ -482,10 +483,13 @@ private:
             const std::optional<QString> value = a.text(QStringLiteral("value"));
             const std::optional<QString> field = a.text(QStringLiteral("field"));
             if (value && field)
-                a.fail(QStringLiteral("give either value or field, not both"));
+                a.fail(QCoreApplication::translate("dayvane", "give either value or field, not both"));
             else if (!value && !field)
-                a.fail(QStringLiteral("%1 needs a value or a field").arg(keyword));
-            QString template_text = value ? *value : QStringLiteral("{%1}").arg(field.value_or(QString()));
+                a.fail(QCoreApplication::translate("dayvane", "%1 needs a value or a field").arg(keyword));
+            // A caption shows in the user's language; its placeholders stay.
+            QString template_text = value && element.kind == ReportElement::Kind::Text
+                ? QCoreApplication::translate("report", value->toUtf8().constData())
+                : value ? *value : QStringLiteral("{%1}").arg(field.value_or(QString()));
             QString template_error;
             if (a.error.isEmpty()) {
                 if (std::optional<TextTemplate> compiled = TextTemplate::compile(template_text, &template_error))
@@ -533,10 +537,10 @@ DefinitionResult parse_report_definition(const QString &text, const QString &fil
         const std::optional<std::vector<Token>> tokens = tokenize(lines[i], &error);
         if (tokens && (tokens->empty() || parser.statement(*tokens, error)))
             continue;
-        return {std::nullopt, QStringLiteral("%1, line %2: %3").arg(file_name).arg(i + 1).arg(error)};
+        return {std::nullopt, QCoreApplication::translate("dayvane", "%1, line %2: %3").arg(file_name).arg(i + 1).arg(error)};
     }
     if (definition.bands.empty())
-        return {std::nullopt, QStringLiteral("%1: the definition has no band").arg(file_name)};
+        return {std::nullopt, QCoreApplication::translate("dayvane", "%1: the definition has no band").arg(file_name)};
     return {std::move(definition), QString()};
 }
 
@@ -545,12 +549,12 @@ DefinitionResult read_report_definition(const QString &path)
     const QString name = QFileInfo(path).fileName();
     QFile file(path);
     if (!file.exists())
-        return {std::nullopt, QStringLiteral("The report definition \"%1\" cannot be found.").arg(path)};
+        return {std::nullopt, QCoreApplication::translate("dayvane", "The report definition \"%1\" cannot be found.").arg(path)};
     if (!file.open(QIODevice::ReadOnly))
-        return {std::nullopt, QStringLiteral("The report definition \"%1\" cannot be read: %2").arg(path, file.errorString())};
+        return {std::nullopt, QCoreApplication::translate("dayvane", "The report definition \"%1\" cannot be read: %2").arg(path, file.errorString())};
     DefinitionResult result = parse_report_definition(QString::fromUtf8(file.readAll()), name);
     if (!result.definition)
-        result.error = QStringLiteral("The report definition cannot be read:\r\n%1").arg(result.error);
+        result.error = QCoreApplication::translate("dayvane", "The report definition cannot be read:\r\n%1").arg(result.error);
     return result;
 }
 

@@ -30,7 +30,7 @@ bool write_pdf(QWidget *parent, const ReportDefinition &definition, const std::v
     BusyCursor busy;
     if (render_report_to_pdf(definition, rows, path))
         return true;
-    inform(parent, QStringLiteral("The PDF file \"%1\" cannot be written.").arg(QDir::toNativeSeparators(path)));
+    inform(parent, QCoreApplication::translate("dayvane", "The PDF file \"%1\" cannot be written.").arg(QDir::toNativeSeparators(path)));
     return false;
 }
 
@@ -38,14 +38,14 @@ bool print(QWidget *parent, const ReportDefinition &definition, const std::vecto
            QPrinter *printer)
 {
     if (!printer) {
-        inform(parent, QStringLiteral("No printer was chosen for the report."));
+        inform(parent, QCoreApplication::translate("dayvane", "No printer was chosen for the report."));
         return false;
     }
     BusyCursor busy;
     if (render_report(definition, rows, *printer))
         return true;
     const QString name = printer->outputFormat() == QPrinter::PdfFormat ? printer->outputFileName() : printer->printerName();
-    inform(parent, QStringLiteral("The report could not be printed on \"%1\".").arg(name));
+    inform(parent, QCoreApplication::translate("dayvane", "The report could not be printed on \"%1\".").arg(name));
     return false;
 }
 
@@ -55,12 +55,12 @@ ReportDataResult read_report_data(const QString &path)
 {
     const QString shown = QDir::toNativeSeparators(path);
     if (!QFileInfo(path).isFile())
-        return {std::nullopt, QStringLiteral("The report data file \"%1\" cannot be found.").arg(shown)};
+        return {std::nullopt, QCoreApplication::translate("dayvane", "The report data file \"%1\" cannot be found.").arg(shown)};
     try {
         Database db = Database::open(path, QByteArray());
         return {read_report_rows(db), QString()};
     } catch (const DbError &error) {
-        return {std::nullopt, QStringLiteral("The report data cannot be read from \"%1\":\r\n%2 (%3)")
+        return {std::nullopt, QCoreApplication::translate("dayvane", "The report data cannot be read from \"%1\":\r\n%2 (%3)")
                                   .arg(shown, error.description())
                                   .arg(error.number())};
     }
@@ -70,7 +70,7 @@ bool save_report_as_pdf(QWidget *parent, const ReportDefinition &definition, con
 {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     const std::optional<QString> path =
-        interaction().choose_save_file(parent, QStringLiteral("Save as PDF"), QStringLiteral("PDF files (*.pdf)"),
+        interaction().choose_save_file(parent, QCoreApplication::translate("dayvane", "Save as PDF"), QCoreApplication::translate("dayvane", "PDF files (*.pdf)"),
                                        QDir(folder).filePath(QStringLiteral("Calendar.pdf")));
     if (!path)
         return false;
@@ -94,7 +94,7 @@ int show_report_preview(QWidget *parent, const ReportDefinition &definition, con
         // First on the bar: at the preview's width the end of the bar folds
         // away behind its overflow button.
         QAction *first = tools->actions().value(0);
-        auto *save = new QAction(QStringLiteral("Save as PDF…"), tools);
+        auto *save = new QAction(QCoreApplication::translate("dayvane", "Save as PDF…"), tools);
         save->setObjectName(QStringLiteral("save_as_pdf"));
         save->setShortcut(QKeySequence::Save);
         tools->insertAction(first, save);

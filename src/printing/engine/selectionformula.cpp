@@ -2,6 +2,7 @@
 
 #include "printing/engine/reportdata.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 namespace dayvane {
@@ -19,7 +20,7 @@ SelectionResult parse_selection_formula(const QString &text)
         QStringLiteral(R"(^\s*\{\s*T000\s*\.\s*Page\s*\}\s*=\s*([+-]?\d{1,9})\s*$)"));
     const QRegularExpressionMatch match = form.match(text);
     if (!match.hasMatch())
-        return {std::nullopt, QStringLiteral("Unreadable selection formula: %1").arg(text)};
+        return {std::nullopt, QCoreApplication::translate("dayvane", "Unreadable selection formula: %1").arg(text)};
     return {SelectionFormula{match.captured(1).toInt()}, QString()};
 }
 
