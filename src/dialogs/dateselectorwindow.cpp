@@ -5,6 +5,7 @@
 #include "ui_common/menutree.h"
 
 #include <QCalendarWidget>
+#include <QTableView>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -42,6 +43,11 @@ DateSelectorWindow::DateSelectorWindow(QWidget *owner)
     m_calendar->setSelectedDate(shown);
     // Double click and Enter on a date.
     connect(m_calendar, &QCalendarWidget::activated, this, &DateSelectorWindow::confirm_date);
+    // The grid inside takes the focus: it is what the screen reader names.
+    if (auto *days = m_calendar->findChild<QTableView *>()) {
+        days->setAccessibleName(tr("Days of the month"));
+        days->setAccessibleDescription(tr("The arrow keys choose a day, Enter selects it"));
+    }
     layout->addWidget(m_calendar);
     m_calendar->setFocus();
 }

@@ -153,6 +153,7 @@ ChangeHistoryWindow::ChangeHistoryWindow(QWidget *parent)
     m_entries = new QTableView;
     m_entries->setObjectName(QStringLiteral("entries"));
     m_entries->setModel(m_model);
+    m_entries->setAccessibleName(tr("Changes"));
     m_entries->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_entries->setSelectionMode(QAbstractItemView::SingleSelection);
     m_entries->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -168,6 +169,7 @@ ChangeHistoryWindow::ChangeHistoryWindow(QWidget *parent)
 
     m_days = make_read_only_grid(QStringLiteral("changed_days"), QAbstractItemView::SingleSelection);
     m_days->setColumnCount(3);
+    m_days->setAccessibleName(tr("Changed days"));
     m_days->setHorizontalHeaderLabels({QStringLiteral("Date"), QStringLiteral("Before"), QStringLiteral("After")});
     m_days->setColumnWidth(0, 120);
     m_days->setColumnWidth(1, 400);
