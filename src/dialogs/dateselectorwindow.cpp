@@ -44,9 +44,11 @@ DateSelectorWindow::DateSelectorWindow(QWidget *owner)
     // Double click and Enter on a date.
     connect(m_calendar, &QCalendarWidget::activated, this, &DateSelectorWindow::confirm_date);
     // The grid inside takes the focus: it is what the screen reader names.
+    m_calendar->setAccessibleName(tr("Days of the month"));
+    m_calendar->setAccessibleDescription(tr("The arrow keys choose a day, Enter selects it"));
     if (auto *days = m_calendar->findChild<QTableView *>()) {
-        days->setAccessibleName(tr("Days of the month"));
-        days->setAccessibleDescription(tr("The arrow keys choose a day, Enter selects it"));
+        days->setAccessibleName(m_calendar->accessibleName());
+        days->setAccessibleDescription(m_calendar->accessibleDescription());
     }
     layout->addWidget(m_calendar);
     m_calendar->setFocus();

@@ -154,6 +154,8 @@ ChangeHistoryWindow::ChangeHistoryWindow(QWidget *parent)
     m_entries->setObjectName(QStringLiteral("entries"));
     m_entries->setModel(m_model);
     m_entries->setAccessibleName(tr("Changes"));
+    // Tab goes on to the changed days; arrows move within the list.
+    m_entries->setTabKeyNavigation(false);
     m_entries->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_entries->setSelectionMode(QAbstractItemView::SingleSelection);
     m_entries->setEditTriggers(QAbstractItemView::NoEditTriggers);

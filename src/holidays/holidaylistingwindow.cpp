@@ -27,6 +27,7 @@
 #include <QStyle>
 #include <QTableWidget>
 #include <QThread>
+#include <QToolButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -134,6 +135,8 @@ HolidayListingWindow::HolidayListingWindow(QWidget *parent, HolidayExchangeSetti
     connect(m_filter, &QLineEdit::textChanged, this, &HolidayListingWindow::filter_lists);
     m_filter->setAccessibleName(tr("Filter lists"));
     m_filter->setAccessibleDescription(m_filter->toolTip());
+    if (auto *clear = m_filter->findChild<QToolButton *>())
+        clear->setAccessibleName(tr("Clear the filter"));
     lists->addWidget(m_filter);
     m_tree = make_menu_tree({}, MenuStyle::Headings, [this] { process_menu(); });
     build_holiday_tree(m_tree, nullptr);
