@@ -118,6 +118,7 @@ void CalendarWindow::build_widgets()
     right->addWidget(build_summary_panel());
     right->addWidget(build_day_panel());
     m_event_grid = build_event_grid();
+    m_event_grid->setAccessibleName(tr("Event dates"));
     right->addWidget(m_event_grid, 1);
     columns->addLayout(right, 1);
     setCentralWidget(central);
@@ -156,6 +157,9 @@ QWidget *CalendarWindow::build_month_view()
     m_calendar->setGridVisible(true);
     // The day names and six weeks, whole at the desktop's font.
     m_calendar->setMinimumHeight(7 * (m_calendar->fontMetrics().height() + 4) + 2 * 2);
+    m_calendar->setAccessibleName(tr("Days of the month"));
+    m_calendar->setAccessibleDescription(tr("The arrow keys choose a day, Page Up and Page Down the month, "
+                                            "Enter or a double click edits the day"));
     grid->addWidget(m_calendar, 1, 0);
 
     // Week totals beside each of the six rows of the month grid, kept level
@@ -174,14 +178,19 @@ QWidget *CalendarWindow::build_month_view()
     m_weeks->setMinimumWidth(2 * column_width);
     grid->addWidget(m_weeks, 1, 1, 1, 2);
     m_calendar_view = m_calendar->findChild<QTableView *>();
-    if (m_calendar_view)
+    if (m_calendar_view) {
         m_calendar_view->viewport()->installEventFilter(this);
+        // The grid inside takes the focus: it is what the screen reader names.
+        m_calendar_view->setAccessibleName(m_calendar->accessibleName());
+        m_calendar_view->setAccessibleDescription(m_calendar->accessibleDescription());
+    }
     m_weeks->installEventFilter(this);
 
     m_month_list = new QListWidget(this);
     m_month_list->setObjectName(QStringLiteral("month_list"));
     for (int month = 1; month <= 12; ++month)
         m_month_list->addItem(full_month_name(month));
+    m_month_list->setAccessibleName(tr("Months"));
     m_month_list->hide();
     QPalette palette = m_month_list->palette();
     palette.setColor(QPalette::Highlight, QColor(87, 166, 136));
@@ -227,6 +236,11 @@ QWidget *CalendarWindow::build_month_header()
     };
     m_previous_month = arrow("previous_month", Qt::LeftArrow, QT_TRANSLATE_NOOP("dayvane", "Previous month (Page Up)"));
     m_next_month = arrow("next_month", Qt::RightArrow, QT_TRANSLATE_NOOP("dayvane", "Next month (Page Down)"));
+    // Arrows and a coloured node say nothing to a screen reader by themselves.
+    m_previous_month->setAccessibleName(tr("Previous month"));
+    m_next_month->setAccessibleName(tr("Next month"));
+    m_month_tree->setAccessibleName(tr("Month"));
+    m_month_tree->setAccessibleDescription(tr("Enter opens the list of months"));
     row->addWidget(m_previous_month);
     row->addWidget(m_month_tree, 1);
     row->addWidget(m_next_month);

@@ -43,6 +43,7 @@ DatabaseServerWindow::DatabaseServerWindow(QWidget *parent)
     note->setTextFormat(Qt::PlainText);
     note->setWordWrap(true);
     layout->addWidget(note);
+    m_password->setAccessibleDescription(note->text());
     connect(m_address, &QLineEdit::returnPressed, this, &DatabaseServerWindow::accept_address);
     connect(m_password, &QLineEdit::returnPressed, this, &DatabaseServerWindow::accept_address);
 }

@@ -88,6 +88,7 @@ CalendarListWindow::CalendarListWindow(QWidget *parent)
         show_owner();
     });
     connect(m_grid->verticalScrollBar(), &QScrollBar::valueChanged, this, &CalendarListWindow::hide_editors);
+    m_grid->setAccessibleName(tr("Calendars"));
     right->addWidget(m_grid, 1);
     m_owner = new QLabel;
     m_owner->setTextFormat(Qt::PlainText);  // a user's name is stored text
@@ -121,6 +122,11 @@ CalendarListWindow::CalendarListWindow(QWidget *parent)
     m_new_year_list->setObjectName(QStringLiteral("new_year_list"));
     for (QWidget *editor : std::initializer_list<QWidget *>{m_rename, m_new_name, m_new_name_year, m_new_year_list})
         editor->installEventFilter(this);
+    // The editors laid over a row have no caption of their own.
+    m_rename->setAccessibleName(tr("New name of the calendar"));
+    m_new_name->setAccessibleName(tr("Calendar name"));
+    m_new_name_year->setAccessibleName(tr("Year"));
+    m_new_year_list->setAccessibleName(tr("Year to add"));
     hide_editors();
 
     set_design_size(7600, 5400, 4060);

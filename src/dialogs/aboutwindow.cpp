@@ -120,6 +120,7 @@ AboutWindow::AboutWindow(QWidget *parent)
     auto *sys_info = new QPushButton(tr("&System Info..."));
     sys_info->setObjectName(QStringLiteral("cmdSysInfo"));
     sys_info->setAutoDefault(false);
+    sys_info->setAccessibleDescription(tr("Opens the desktop's system information program"));
     connect(sys_info, &QPushButton::clicked, this, &AboutWindow::start_sys_info);
     buttons->addWidget(ok);
     buttons->addWidget(sys_info);

@@ -5,6 +5,7 @@
 #include "ui_common/menutree.h"
 
 #include <QCalendarWidget>
+#include <QTableView>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -42,6 +43,13 @@ DateSelectorWindow::DateSelectorWindow(QWidget *owner)
     m_calendar->setSelectedDate(shown);
     // Double click and Enter on a date.
     connect(m_calendar, &QCalendarWidget::activated, this, &DateSelectorWindow::confirm_date);
+    // The grid inside takes the focus: it is what the screen reader names.
+    m_calendar->setAccessibleName(tr("Days of the month"));
+    m_calendar->setAccessibleDescription(tr("The arrow keys choose a day, Enter selects it"));
+    if (auto *days = m_calendar->findChild<QTableView *>()) {
+        days->setAccessibleName(m_calendar->accessibleName());
+        days->setAccessibleDescription(m_calendar->accessibleDescription());
+    }
     layout->addWidget(m_calendar);
     m_calendar->setFocus();
 }

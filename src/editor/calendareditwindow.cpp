@@ -111,6 +111,8 @@ CalendarEditWindow::CalendarEditWindow(QWidget *parent, std::function<void()> re
 QWidget *CalendarEditWindow::build_grid()
 {
     m_grid = make_read_only_grid(QStringLiteral("grid"), QAbstractItemView::NoSelection);
+    m_grid->setAccessibleName(tr("Time periods"));
+    m_grid->setAccessibleDescription(tr("Enter edits the time period of the row, Delete removes it"));
     m_grid->setRowCount(DayEditor::kRows);
     m_grid->setColumnCount(kColumns);
     m_grid->setHorizontalHeaderLabels({tr("Start time"), tr("End time"),

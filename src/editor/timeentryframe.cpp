@@ -44,6 +44,11 @@ TimeEntryFrame::TimeEntryFrame(QWidget *parent)
     m_work = new QCheckBox;
     m_work->setObjectName(QStringLiteral("work"));
     m_work->setToolTip(tr("Worked (checked) or paid only"));
+    // The grid's column headers caption the boxes laid over its row.
+    m_start->setAccessibleName(tr("Start time"));
+    m_end->setAccessibleName(tr("End time"));
+    m_work->setAccessibleName(tr("Work"));
+    m_work->setAccessibleDescription(m_work->toolTip());
     layout->addWidget(m_start);
     layout->addWidget(m_end);
     layout->addWidget(m_duration);

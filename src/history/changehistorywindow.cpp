@@ -154,6 +154,9 @@ ChangeHistoryWindow::ChangeHistoryWindow(QWidget *parent)
     m_entries = new QTableView;
     m_entries->setObjectName(QStringLiteral("entries"));
     m_entries->setModel(m_model);
+    m_entries->setAccessibleName(tr("Changes"));
+    // Tab goes on to the changed days; arrows move within the list.
+    m_entries->setTabKeyNavigation(false);
     m_entries->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_entries->setSelectionMode(QAbstractItemView::SingleSelection);
     m_entries->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -169,6 +172,7 @@ ChangeHistoryWindow::ChangeHistoryWindow(QWidget *parent)
 
     m_days = make_read_only_grid(QStringLiteral("changed_days"), QAbstractItemView::SingleSelection);
     m_days->setColumnCount(3);
+    m_days->setAccessibleName(tr("Changed days"));
     m_days->setHorizontalHeaderLabels({tr("Date"), tr("Before"), tr("After")});
     m_days->setColumnWidth(0, design_pixels(1800));
     m_days->setColumnWidth(1, design_pixels(6000));

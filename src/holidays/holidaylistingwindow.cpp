@@ -28,6 +28,7 @@
 #include <QStyle>
 #include <QTableWidget>
 #include <QThread>
+#include <QToolButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -133,6 +134,10 @@ HolidayListingWindow::HolidayListingWindow(QWidget *parent, HolidayExchangeSetti
     m_filter->setToolTip(tr("Shows the lists whose name holds this text (Ctrl+F)"));
     m_filter->installEventFilter(this);
     connect(m_filter, &QLineEdit::textChanged, this, &HolidayListingWindow::filter_lists);
+    m_filter->setAccessibleName(tr("Filter lists"));
+    m_filter->setAccessibleDescription(m_filter->toolTip());
+    if (auto *clear = m_filter->findChild<QToolButton *>())
+        clear->setAccessibleName(tr("Clear the filter"));
     lists->addWidget(m_filter);
     m_tree = make_menu_tree({}, MenuStyle::Headings, [this] { process_menu(); });
     build_holiday_tree(m_tree, nullptr);
@@ -174,6 +179,7 @@ HolidayListingWindow::HolidayListingWindow(QWidget *parent, HolidayExchangeSetti
     right->addWidget(m_selection);
     m_grid = make_read_only_grid(QStringLiteral("grid"), QAbstractItemView::NoSelection);
     m_grid->setIconSize(QSize(16, 16));
+    m_grid->setAccessibleName(tr("Holidays"));
     m_grid->installEventFilter(this);
     connect(m_grid, &QTableWidget::currentCellChanged, this, [this] { highlight_grid_row(m_grid, kSelectionColour); });
     connect(m_grid, &QTableWidget::cellClicked, this, &HolidayListingWindow::process_selection);

@@ -17,6 +17,9 @@ QTableWidget *make_read_only_grid(const QString &name, QAbstractItemView::Select
     if (mode != QAbstractItemView::NoSelection)
         grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     grid->verticalHeader()->setVisible(false);
+    // Arrows move within a grid; Tab goes on to the next control, as a
+    // keyboard user expects of a list.
+    grid->setTabKeyNavigation(false);
     return grid;
 }
 

@@ -8,7 +8,7 @@ class QTableWidget;
 namespace dayvane {
 
 // A grid the user reads and picks from but never types into, without row
-// numbers. With a selection mode other than NoSelection whole rows are
+// numbers, that Tab leaves. With a selection mode other than NoSelection whole rows are
 // selected; the picture grids select nothing and paint their current row
 // themselves (highlight_grid_row).
 QTableWidget *make_read_only_grid(const QString &name, QAbstractItemView::SelectionMode mode);

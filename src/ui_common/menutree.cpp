@@ -3,6 +3,7 @@
 #include "ui_common/geometry.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QPainter>
@@ -44,6 +45,15 @@ private:
 };
 
 constexpr int kShortcutRole = Qt::UserRole + 1;
+
+// What a screen reader says a node is, after its text: a command that Enter
+// runs or a heading that groups commands, with its shortcut if it has one.
+QString spoken_kind(const QTreeWidgetItem *item, const QString &shortcut)
+{
+    const QString kind = item->font(0).bold() ? QCoreApplication::translate("dayvane", "Heading")
+                                              : QCoreApplication::translate("dayvane", "Command");
+    return shortcut.isEmpty() ? kind : QCoreApplication::translate("dayvane", "%1, %2").arg(kind, shortcut);
+}
 
 // Draws a node's shortcut at the right of its row, its text elided before it.
 class ShortcutDelegate : public QStyledItemDelegate
@@ -94,6 +104,11 @@ void build_menu(QTreeWidget *tree, const std::vector<MenuNode> &nodes)
     tree->clear();
     tree->setHeaderHidden(true);
     tree->setColumnCount(1);
+    if (tree->accessibleName().isEmpty()) {
+        tree->setAccessibleName(QCoreApplication::translate("dayvane", "Commands"));
+        tree->setAccessibleDescription(
+            QCoreApplication::translate("dayvane", "The arrow keys choose a command, Enter runs it"));
+    }
     for (const MenuNode &node : nodes) {
         QTreeWidgetItem *parent = node.parent.isEmpty() ? nullptr : find_menu_node(tree, node.parent);
         auto *item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(tree);
@@ -107,6 +122,7 @@ void build_menu(QTreeWidget *tree, const std::vector<MenuNode> &nodes)
             font.setBold(true);
             item->setFont(0, font);
         }
+        item->setData(0, Qt::AccessibleDescriptionRole, spoken_kind(item, QString()));
     }
 }
 
@@ -155,7 +171,7 @@ void show_menu_shortcut(QTreeWidget *tree, const QString &key, const QKeySequenc
     const QString keys = shortcut.toString(QKeySequence::NativeText);
     item->setData(0, kShortcutRole, keys);
     item->setToolTip(0, QStringLiteral("%1 (%2)").arg(item->text(0), keys));
-    item->setData(0, Qt::AccessibleDescriptionRole, keys);
+    item->setData(0, Qt::AccessibleDescriptionRole, spoken_kind(item, keys));
     if (!dynamic_cast<ShortcutDelegate *>(tree->itemDelegate()))
         tree->setItemDelegate(new ShortcutDelegate(tree));
 }

@@ -29,6 +29,8 @@ inline constexpr quint32 kMenuTreeColour = 12710099;
 inline const QColor kCloseNodeColour = QColor(0, 0, 255);
 
 // Fills `tree` with `nodes` in order; a child goes last under its parent.
+// Each node tells a screen reader whether it is a "Command" or a "Heading";
+// an unnamed tree is named "Commands".
 void build_menu(QTreeWidget *tree, const std::vector<MenuNode> &nodes);
 
 QTreeWidgetItem *find_menu_node(QTreeWidget *tree, const QString &key);

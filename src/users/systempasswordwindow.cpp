@@ -86,6 +86,7 @@ SystemPasswordWindow::SystemPasswordWindow(QWidget *parent)
                 caption->setObjectName(QStringLiteral("lbl"));
             grid->addWidget(caption, row, 0);
             m_passwords[box] = password_box(box);
+            caption->setBuddy(m_passwords[box]);
             grid->addWidget(m_passwords[box++], row, 1);
         }
         m_trees[index] = make_menu_tree(nodes[index], MenuStyle::Flat, [this, index] { process_menu(index); });

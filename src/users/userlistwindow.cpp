@@ -94,6 +94,7 @@ UserListWindow::UserListWindow(Mode mode, QWidget *parent)
     layout->addWidget(m_tree);
 
     m_grid = make_read_only_grid(QStringLiteral("grid"), QAbstractItemView::SingleSelection);
+    m_grid->setAccessibleName(tr("Users"));
     m_grid->installEventFilter(this);
     connect(m_grid, &QTableWidget::cellDoubleClicked, this, &UserListWindow::edit_user);
     layout->addWidget(m_grid, 1);

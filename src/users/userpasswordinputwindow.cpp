@@ -34,6 +34,7 @@ UserPasswordInputWindow::UserPasswordInputWindow(UserListWindow *list)
     m_password->setMaxLength(255);
     watch_input(m_password, InputFilter::Restricted);
     connect(m_password, &QLineEdit::returnPressed, this, &UserPasswordInputWindow::accept_password);
+    caption->setBuddy(m_password);
     row->addWidget(caption);
     row->addWidget(m_password, 1);
     layout->addLayout(row);

@@ -18,6 +18,7 @@
 #include <QCheckBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -81,6 +82,10 @@ UserRecordWindow::UserRecordWindow(UserListWindow *list)
     form->addRow(tr("First name"), m_first_name);
     form->addRow(tr("Last name"), m_last_name);
     form->addRow(tr("Password"), password_row);
+    // The caption of a row of two names the box, as it does the others.
+    if (auto *caption = qobject_cast<QLabel *>(form->labelForField(password_row)))
+        caption->setBuddy(m_password);
+    show->setAccessibleDescription(tr("Shows the password as it is typed"));
     layout->addLayout(form);
 }
 

@@ -24,12 +24,14 @@
 #include <QLabel>
 #include <QLocale>
 #include <QMainWindow>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QSysInfo>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTimer>
 #include <QToolButton>
+#include <QPrinter>
 #include <QTreeWidget>
 
 #include <gtest/gtest.h>
@@ -54,7 +56,9 @@ const QString kCalendar = QStringLiteral("Head Office");
 const QString kCountry = QStringLiteral("United States");
 const QString kHoliday = QStringLiteral("Thanksgiving Day");
 
-// What run-journey passes: DAYVANE_E2E_PHASE ("first" or "again"), _OUTPUT
+// What run-journey passes: DAYVANE_E2E_PHASE ("first", "again" or
+// "screen-reader", a first start on the accessibility bus), _WALKER (the
+// screen reader's walk, screenreader.py), _OUTPUT
 // (the folder for the PDFs), _DATABASE, _SYSTEM_PASSWORD (as dayvane-db
 // printed it) and _SCREENSHOTS (a folder; empty: none taken).
 QString setting(const char *name)
@@ -123,6 +127,12 @@ QDate in_november(int weekday, int nth)
 class Journey : public ::testing::Test
 {
 protected:
+    // A phase may run more than one case; each answers as the user anew.
+    void SetUp() override
+    {
+        if (!g_user)
+            g_user = std::make_unique<ScriptedInteraction>();
+    }
     void TearDown() override { g_user.reset(); }
 
     QWidget &main() { return *g_main; }
@@ -368,19 +378,253 @@ TEST_F(Journey, SecondRunComesBackWhereItWasLeft)
     close_answering_yes();
 }
 
+namespace {
+
+// Whether a control at `next` reads after one at `before`: further right
+// (the same line, or a column to the right) or on a later line.
+bool reads_after(const QRect &before, const QRect &next)
+{
+    constexpr int slack = 4;
+    return next.left() >= before.left() + before.width() - slack || next.top() >= before.top() + before.height() - slack;
+}
+
+// Tabs round `window` from its focused control and back. Every control that
+// takes the focus is met; one step only (the wrap) goes back in reading order.
+void expect_reading_order(QWidget &window)
+{
+    std::vector<QWidget *> cycle;
+    for (int step = 0; step < 60; ++step) {
+        QWidget *focus = QApplication::focusWidget();
+        ASSERT_TRUE(focus && focus->window() == &window) << "Tab left the window after " << cycle.size() << " steps";
+        if (std::find(cycle.begin(), cycle.end(), focus) != cycle.end())
+            break;
+        cycle.push_back(focus);
+        QTest::keyClick(focus, Qt::Key_Tab);
+    }
+    const auto name = [&](QWidget *w) {
+        const QPoint at = w->mapTo(&window, QPoint());
+        return QStringLiteral("%1 %2 at %3,%4").arg(QLatin1String(w->metaObject()->className()), w->objectName()).arg(at.x()).arg(at.y()).toStdString();
+    };
+    const auto box = [&](QWidget *w) { return QRect(w->mapTo(&window, QPoint()), w->size()); };
+    std::string backwards;
+    int steps_back = 0;
+    for (size_t i = 0; i < cycle.size() && cycle.size() > 1; ++i) {
+        QWidget *next = cycle[(i + 1) % cycle.size()];
+        if (!reads_after(box(cycle[i]), box(next))) {
+            ++steps_back;
+            backwards += "\n  " + name(cycle[i]) + " -> " + name(next);
+        }
+    }
+    EXPECT_LE(steps_back, 1) << "Tab goes back in reading order:" << backwards;
+    for (QWidget *control : window.findChildren<QWidget *>()) {
+        const bool takes_tab = control->isVisible() && control->isEnabled() && (control->focusPolicy() & Qt::TabFocus)
+                               && !control->focusProxy() && control->window() == &window;
+        EXPECT_TRUE(!takes_tab || std::find(cycle.begin(), cycle.end(), control) != cycle.end())
+            << "Tab never reaches " << name(control);
+    }
+}
+
+// What a screen reader finds in `window` over the accessibility bus (the
+// walker fails on a control without a name), then its Tab order.
+void inspect(QWidget &window)
+{
+    SCOPED_TRACE(window.objectName().toStdString());
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QProcess walker;
+    walker.setProcessChannelMode(QProcess::MergedChannels);
+    walker.start(setting("WALKER"), {QString::number(QCoreApplication::applicationPid()), window.windowTitle()});
+    // The program answers the walker's questions while it waits.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return walker.state() == QProcess::NotRunning; }, 30000));
+    const QString said = QString::fromLocal8Bit(walker.readAll());
+    EXPECT_EQ(walker.exitCode(), 0) << said.toStdString();
+    std::printf("%s", qPrintable(said));
+    expect_reading_order(window);
+}
+
+// The key pressed on the focused control, as on a keyboard.
+void press(int key, Qt::KeyboardModifiers modifiers = {})
+{
+    QWidget *focus = QApplication::focusWidget();
+    ASSERT_NE(focus, nullptr);
+    QTest::keyClick(focus, Qt::Key(key), modifiers);
+}
+
+// Tabs on until the control named `name` has the focus.
+QWidget *tab_to(const QString &name)
+{
+    for (int step = 0; step < 40; ++step) {
+        if (QWidget *focus = QApplication::focusWidget(); focus && focus->objectName() == name)
+            return focus;
+        press(Qt::Key_Tab);
+    }
+    QWidget *focus = QApplication::focusWidget();
+    ADD_FAILURE() << "Tab never reaches " << name.toStdString() << "; the focus is on "
+                  << (focus ? focus->objectName().toStdString() : "nothing");
+    return nullptr;
+}
+
+// Tabs to the window's command tree and runs the command `key`, chosen with
+// the arrow keys.
+void run_by_keys(const QString &key)
+{
+    auto *tree = qobject_cast<QTreeWidget *>(tab_to(QStringLiteral("menu_tree")));
+    ASSERT_NE(tree, nullptr);
+    press(Qt::Key_Home);
+    for (int step = 0; step < 60 && tree->currentItem()->data(0, Qt::UserRole).toString() != key; ++step)
+        press(Qt::Key_Down);
+    ASSERT_EQ(tree->currentItem()->data(0, Qt::UserRole).toString(), key);
+    press(Qt::Key_Return);
+}
+
+} // namespace
+
+// Open a calendar, change a range of days, save and print to PDF: every step
+// by keys on the focused control alone. The screen reader's walk follows.
+TEST_F(Journey, KeyboardAlone)
+{
+    const QDate day = in_november(Qt::Tuesday, 3);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&main()));
+    user().take_texts();
+    QApplication::setActiveWindow(&main());
+    user().on_window(QStringLiteral("calendar_list"), [&](QDialog &list) {
+        QApplication::setActiveWindow(&list);
+        auto *grid = qobject_cast<QTableWidget *>(tab_to(QStringLiteral("grid")));
+        ASSERT_NE(grid, nullptr);
+        const int row = row_with(grid, {{0, kCalendar}, {1, QString::number(kYear)}});
+        press(Qt::Key_Home);
+        for (int step = 0; step < 100 && grid->currentRow() < row; ++step)
+            press(Qt::Key_Down);
+        press(Qt::Key_Return);
+        EXPECT_FALSE(list.isVisible());
+    });
+    run_by_keys(QStringLiteral("open_calendar_list"));
+    EXPECT_EQ(label("lbl_calendar_name"), QStringLiteral("%1 / %2").arg(kCalendar).arg(kYear));
+    QApplication::setActiveWindow(&main());
+    // The month grid: Page Up and Down step the month, arrows the day.
+    tab_to(calendar()->findChild<QTableView *>()->objectName());
+    for (int step = 0; step < 12 && calendar()->monthShown() != 11; ++step)
+        press(calendar()->monthShown() < 11 ? Qt::Key_PageDown : Qt::Key_PageUp);
+    for (int step = 0; step < 31 && calendar()->selectedDate() != day; ++step)
+        press(calendar()->selectedDate() < day ? Qt::Key_Right : Qt::Key_Left);
+    ASSERT_EQ(calendar()->selectedDate(), day);
+
+    user().on_window(QStringLiteral("calendar_edit"), [&](QDialog &editor) {
+        QApplication::setActiveWindow(&editor);
+        // The office day's two periods, each an hour and a half longer.
+        tab_to(QStringLiteral("grid"));
+        for (const auto &[start, end] : {std::pair{"6:30 am", "12:00 pm"}, std::pair{"12:30 pm", "6:00 pm"}}) {
+            press(Qt::Key_Return);
+            QTest::keyClicks(QApplication::focusWidget(), QLatin1String(start));
+            press(Qt::Key_Tab);
+            QTest::keyClicks(QApplication::focusWidget(), QLatin1String(end));
+            press(Qt::Key_Return);
+            press(Qt::Key_Down);
+        }
+        EXPECT_EQ(label("work_time", &editor), QStringLiteral("11hrs 0min"));
+        for (const auto &[box, date] : {std::pair{"start_date", day}, std::pair{"end_date", day.addDays(7)}}) {
+            tab_to(QLatin1String(box));
+            press(Qt::Key_A, Qt::ControlModifier);
+            press(Qt::Key_Delete);
+            QTest::keyClicks(QApplication::focusWidget(), date.toString(QStringLiteral("MM-dd-yyyy")));
+            press(Qt::Key_Return);
+        }
+        // Only the Tuesdays: the other days' boxes off, one Tab after another.
+        for (QCheckBox *box : editor.findChildren<QCheckBox *>(QStringLiteral("weekdays"))) {
+            tab_to(QStringLiteral("weekdays"));
+            while (QApplication::focusWidget() != box && QApplication::focusWidget()->objectName() == u"weekdays")
+                press(Qt::Key_Tab);
+            if (box->isChecked() != (box->property("index").toInt() == 3))
+                press(Qt::Key_Space);
+        }
+        EXPECT_EQ(label("work_time_range", &editor), QStringLiteral("22hrs 0min"));
+        user().answer_yes_no(true);
+        user().on_window(QStringLiteral("system_password"), [&](QDialog &password) {
+            QApplication::setActiveWindow(&password);
+            tab_to(QStringLiteral("password"));
+            QTest::keyClicks(QApplication::focusWidget(), setting("SYSTEM_PASSWORD"));
+            press(Qt::Key_Return);
+        });
+        run_by_keys(QStringLiteral("save_calendar"));
+        EXPECT_FALSE(editor.isVisible());
+    });
+    press(Qt::Key_E, Qt::ControlModifier);
+    QApplication::setActiveWindow(&main());
+    EXPECT_EQ(label("lbl_work_time"), QStringLiteral("11h 0m"));
+    user().take_texts();
+
+    // Ctrl+P opens the print commands at the month; Enter prints it.
+    const QString pdf = QDir(setting("OUTPUT")).filePath(QStringLiteral("keyboard.pdf"));
+    user().answer_printer([pdf](QPrinter &printer) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        return true;
+    });
+    press(Qt::Key_P, Qt::ControlModifier);
+    press(Qt::Key_Return);
+    EXPECT_TRUE(pdf_text(pdf).contains(QStringLiteral("%1 (November)").arg(kCalendar))) << pdf.toStdString();
+
+    EXPECT_TRUE(user().take_texts().isEmpty());
+}
+
+// Every window as a screen reader meets it, opened in turn from the main
+// window and closed with Escape; the program then closes.
+TEST_F(Journey, ScreenReaderNamesEveryControl)
+{
+    const auto inspect_and_close = [](QDialog &window) {
+        inspect(window);
+        QTest::keyClick(&window, Qt::Key_Escape);
+    };
+    inspect(main());
+    user().on_window(QStringLiteral("calendar_list"), inspect_and_close);
+    run_node(main(), QStringLiteral("open_calendar_list"));
+    user().on_window(QStringLiteral("calendar_edit"), [&](QDialog &editor) {
+        inspect(editor);
+        user().on_window(QStringLiteral("date_selector"), inspect_and_close);
+        QTest::keyClick(find_indexed<QToolButton>(editor, QStringLiteral("button"), 0), Qt::Key_Space);
+        QTest::keyClick(&editor, Qt::Key_Escape);
+    });
+    run_node(main(), QStringLiteral("edit_calendar"));
+    user().on_window(QStringLiteral("user_list"), [&](QDialog &list) {
+        inspect(list);
+        grid(list)->setCurrentCell(0, 0);
+        for (const auto &[command, window] : {std::pair{"edit_user", "user_record"}, std::pair{"user_password", "user_password_input"},
+                                              std::pair{"change_user_password", "change_password"}}) {
+            user().on_window(QLatin1String(window), inspect_and_close);
+            run_node(list, QLatin1String(command));
+        }
+        QTest::keyClick(&list, Qt::Key_Escape);
+    });
+    run_node(main(), QStringLiteral("users"));
+    // The system password was entered on saving; the server window comes
+    // last, as it closes the connection.
+    user().answer_yes_no(true);
+    for (const auto &[command, window] : {std::pair{"enter_system_password", "system_password"},
+                                          std::pair{"holiday_listing", "holiday_listing"},
+                                          std::pair{"change_history", "change_history"}, std::pair{"about", "about"},
+                                          std::pair{"set_db_server", "database_server"}}) {
+        user().on_window(QLatin1String(window), inspect_and_close);
+        run_node(main(), QLatin1String(command));
+    }
+    user().take_texts();
+    close_answering_yes();
+}
+
 // The entry point the program calls before it starts.
 extern "C" Q_DECL_EXPORT void dayvane_automation(QMainWindow *main_window)
 {
     g_main = main_window;
     g_user = std::make_unique<ScriptedInteraction>();
-    const bool first = setting("PHASE") == QLatin1String("first");
-    if (first && !on_server()) {
+    const QString phase = setting("PHASE");
+    if (phase != QLatin1String("again") && !on_server()) {
         g_user->answer_yes_no(true);
         g_user->answer_file(setting("DATABASE"));
     }
-    QTimer::singleShot(0, main_window, [first] {
+    QTimer::singleShot(0, main_window, [phase] {
         ::testing::InitGoogleTest();
-        GTEST_FLAG_SET(filter, first ? "Journey.FirstRun" : "Journey.SecondRunComesBackWhereItWasLeft");
+        GTEST_FLAG_SET(filter, phase == QLatin1String("first")           ? "Journey.FirstRun"
+                               : phase == QLatin1String("screen-reader") ? "Journey.KeyboardAlone:Journey.ScreenReaderNamesEveryControl"
+                                                                         : "Journey.SecondRunComesBackWhereItWasLeft");
         if (RUN_ALL_TESTS() != 0) {
             // Ends at once: a quit already queued by the closed window would
             // otherwise turn the failure into exit code 0.
