@@ -6,7 +6,7 @@
     <message>
         <location filename="../src/printing/engine/reportengine.cpp" line="+107"/>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir</translation>
     </message>
 </context>
 <context>
@@ -14,501 +14,501 @@
     <message>
         <location filename="../src/app/calendarpanels.cpp" line="+68"/>
         <source>Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Resumen</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>Typical</source>
-        <translation type="unfinished"></translation>
+        <translation>Habituales</translation>
     </message>
     <message>
         <location line="+0"/>
         <location filename="../src/app/mainmenu.cpp" line="+34"/>
         <source>Typical workdays</source>
-        <translation type="unfinished"></translation>
+        <translation>Días laborables habituales</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Altered</source>
-        <translation type="unfinished"></translation>
+        <translation>Modificados</translation>
     </message>
     <message>
         <location line="+0"/>
         <location filename="../src/app/mainmenu.cpp" line="+1"/>
         <source>Altered workdays</source>
-        <translation type="unfinished"></translation>
+        <translation>Días laborables modificados</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>All work</source>
-        <translation type="unfinished"></translation>
+        <translation>Trabajados</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>All workdays</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los días laborables</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Paid only</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo pagados</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Days paid and not worked</source>
-        <translation type="unfinished"></translation>
+        <translation>Días pagados y no trabajados</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>All paid</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagados</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>All paid days, worked or not</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los días pagados, trabajados o no</translation>
     </message>
     <message>
         <location line="+9"/>
         <location filename="../src/app/calendarviews.cpp" line="+34"/>
         <location filename="../src/printing/reportrows.cpp" line="+35"/>
         <source>%1 days</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 días</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Selected day</source>
-        <translation type="unfinished"></translation>
+        <translation>Día seleccionado</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>From</source>
-        <translation type="unfinished"></translation>
+        <translation>Desde</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>To</source>
-        <translation type="unfinished"></translation>
+        <translation>Hasta</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Worked</source>
-        <translation type="unfinished"></translation>
+        <translation>Trabajado</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Paid</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagado</translation>
     </message>
     <message>
         <location filename="../src/app/calendarwindow.cpp" line="+221"/>
         <source>Previous month (Page Up)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mes anterior (Re Pág)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Next month (Page Down)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mes siguiente (Av Pág)</translation>
     </message>
     <message>
         <location filename="../src/app/mainmenu.cpp" line="-19"/>
         <source>Close application</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar la aplicación</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>Sistema</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>System password</source>
-        <translation type="unfinished"></translation>
+        <translation>Contraseña del sistema</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Enter system password</source>
-        <translation type="unfinished"></translation>
+        <translation>Introducir contraseña del sistema</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Clear system password</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar contraseña del sistema</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>User list</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista de usuarios</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Set database location</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir base de datos</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Set database server</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir servidor de base de datos</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Calendar menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Calendario</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Open calendar list</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir lista de calendarios</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Make changes to calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Modificar el calendario</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Open holiday list</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir lista de festivos</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Change history</source>
-        <translation type="unfinished"></translation>
+        <translation>Historial de cambios</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Undo my last change</source>
-        <translation type="unfinished"></translation>
+        <translation>Deshacer mi último cambio</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Reload calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Recargar calendario</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Event dates</source>
-        <translation type="unfinished"></translation>
+        <translation>Fechas de eventos</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Move to event date</source>
-        <translation type="unfinished"></translation>
+        <translation>Ir a la fecha del evento</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>List all</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar todas</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Paid / no work</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagado / sin trabajo</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>No work / no pay</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin trabajo / sin pago</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Print calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir calendario</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+6"/>
         <source>Selected month</source>
-        <translation type="unfinished"></translation>
+        <translation>Mes seleccionado</translation>
     </message>
     <message>
         <location line="-5"/>
         <source>12 month layout</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato de 12 meses</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Calendar &amp; Event list</source>
-        <translation type="unfinished"></translation>
+        <translation>Calendario y lista de eventos</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../src/history/changehistorywindow.cpp" line="+103"/>
         <source>Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Calendario</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+4"/>
         <source>Event list</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista de eventos</translation>
     </message>
     <message>
         <location line="-3"/>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista previa</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Calendar (12 months)</source>
-        <translation type="unfinished"></translation>
+        <translation>Calendario (12 meses)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>iCalendar file (.ics)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo iCalendar (.ics)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>CSV file (.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo CSV (.csv)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>CSV file for spreadsheets using ; (.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo CSV para hojas de cálculo con ; (.csv)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Customer service</source>
-        <translation type="unfinished"></translation>
+        <translation>Atención al cliente</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>On-line help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda en línea</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>About Dayvane</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de Dayvane</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Message from Corvantelle</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensaje de Corvantelle</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Contact Corvantelle</source>
-        <translation type="unfinished"></translation>
+        <translation>Contactar con Corvantelle</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Go to Corvantelle website</source>
-        <translation type="unfinished"></translation>
+        <translation>Ir al sitio web de Corvantelle</translation>
     </message>
     <message>
         <location filename="../src/app/opendatabase.cpp" line="+20"/>
         <source>To select the database location at a later time, click on</source>
-        <translation type="unfinished"></translation>
+        <translation>Para elegir la base de datos más adelante, haga clic en</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&lt;Set database location&gt; listed under the &lt;System&gt; menu item.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;Elegir base de datos&gt;, en el menú &lt;Sistema&gt;.</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>The database storage device is not recognized by the application.</source>
-        <translation type="unfinished"></translation>
+        <translation>La aplicación no reconoce la unidad donde está la base de datos.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Please install the database on your local drive for single user access</source>
-        <translation type="unfinished"></translation>
+        <translation>Instale la base de datos en una unidad local para un solo usuario</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>or on a network drive for multi-user access.</source>
-        <translation type="unfinished"></translation>
+        <translation>o en una unidad de red para varios usuarios.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Please select the &apos;&apos;QZDB.mdb&apos;&apos; database.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione la base de datos &apos;&apos;QZDB.mdb&apos;&apos;.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The database path must be 11 characters minimum</source>
-        <translation type="unfinished"></translation>
+        <translation>La ruta de la base de datos debe tener 11 caracteres como mínimo</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>e.g. &apos;&apos;C:\QZDB.mdb&apos;&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>p. ej. &apos;&apos;C:\QZDB.mdb&apos;&apos;</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Please select the database named &apos;&apos;QZDB.mdb&apos;&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione la base de datos llamada &apos;&apos;QZDB.mdb&apos;&apos;.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>The calendar database is busy: another workstation is saving. Try again in a moment.</source>
-        <translation type="unfinished"></translation>
+        <translation>La base de datos de calendarios está ocupada: otro puesto está guardando. Vuelva a intentarlo en un momento.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The calendar database cannot be read: </source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer la base de datos de calendarios: </translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The database server does not answer:</source>
-        <translation type="unfinished"></translation>
+        <translation>El servidor de base de datos no responde:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The address is kept: try again with &lt;Set database server&gt; once the</source>
-        <translation type="unfinished"></translation>
+        <translation>La dirección se conserva: vuelva a intentarlo con &lt;Elegir servidor de base de datos&gt; cuando el</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>server can be reached.</source>
-        <translation type="unfinished"></translation>
+        <translation>servidor esté accesible.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The database server refused the user name or password:</source>
-        <translation type="unfinished"></translation>
+        <translation>El servidor de base de datos rechazó el nombre de usuario o la contraseña:</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The database server has no such database:</source>
-        <translation type="unfinished"></translation>
+        <translation>El servidor de base de datos no tiene esa base de datos:</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The database server has no such user:</source>
-        <translation type="unfinished"></translation>
+        <translation>El servidor de base de datos no tiene ese usuario:</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The database server takes no more connections at the moment:</source>
-        <translation type="unfinished"></translation>
+        <translation>El servidor de base de datos no admite más conexiones en este momento:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Try again later, or ask the server&apos;s administrator.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vuelva a intentarlo más tarde o consulte al administrador del servidor.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The database server address cannot be read:</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer la dirección del servidor de base de datos:</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The secure connection that the address asks for failed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ha fallado la conexión segura que pide la dirección:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>See its sslmode setting.</source>
-        <translation type="unfinished"></translation>
+        <translation>Revise su opción sslmode.</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>The selected database does not appear to be a valid</source>
-        <translation type="unfinished"></translation>
+        <translation>La base de datos seleccionada no parece ser una base de datos</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Corvantelle database.</source>
-        <translation type="unfinished"></translation>
+        <translation>válida de Corvantelle.</translation>
     </message>
     <message>
         <location line="+71"/>
         <source>The application requires the location of the Corvantelle database (QZDB.mdb).</source>
-        <translation type="unfinished"></translation>
+        <translation>La aplicación necesita la ubicación de la base de datos de Corvantelle (QZDB.mdb).</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Do you want to select the database location now?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Desea elegir ahora la ubicación de la base de datos?</translation>
     </message>
     <message>
         <location filename="../src/calendars/calendarlistcommands.cpp" line="+224"/>
         <location filename="../src/users/userrecordwindow.cpp" line="+175"/>
         <source>DB record out of date</source>
-        <translation type="unfinished"></translation>
+        <translation>Registro de BD no actualizado</translation>
     </message>
     <message>
         <location filename="../src/calendars/calendarlistwindow.cpp" line="+63"/>
         <location filename="../src/holidays/holidaytree.cpp" line="+142"/>
         <source>Close window</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar ventana</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Open calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir calendario</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Add a new calendar name</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir un calendario nuevo</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Change name of calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar nombre del calendario</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Add a year to calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir un año al calendario</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Ownership</source>
-        <translation type="unfinished"></translation>
+        <translation>Propiedad</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Set ownership</source>
-        <translation type="unfinished"></translation>
+        <translation>Asignar propietario</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Remove ownership</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar propietario</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Restrict read access</source>
-        <translation type="unfinished"></translation>
+        <translation>Restringir la lectura</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Add restriction</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir restricción</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Remove restriction</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar restricción</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Delete calendar year</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar año del calendario</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Reload calendar names</source>
-        <translation type="unfinished"></translation>
+        <translation>Recargar nombres de calendarios</translation>
     </message>
     <message>
         <location filename="../src/calendars/calendarstore.cpp" line="+39"/>
@@ -518,7 +518,7 @@
         <location filename="../src/users/userrecordwindow.cpp" line="-75"/>
         <location line="+72"/>
         <source>DB record not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Registro de BD no encontrado.</translation>
     </message>
     <message>
         <location line="+167"/>
@@ -528,661 +528,661 @@
         <location filename="../src/users/security.cpp" line="+151"/>
         <location line="+114"/>
         <source>DB record not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Registro de BD no encontrado</translation>
     </message>
     <message>
         <location filename="../src/calendaryear/calendaryear.cpp" line="+31"/>
         <source>Events (All commented dates)</source>
-        <translation type="unfinished"></translation>
+        <translation>Eventos (todas las fechas comentadas)</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Events (Typical workdays)</source>
-        <translation type="unfinished"></translation>
+        <translation>Eventos (días laborables habituales)</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Events (Non-typical workdays)</source>
-        <translation type="unfinished"></translation>
+        <translation>Eventos (días laborables no habituales)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Events (Dates paid and not worked)</source>
-        <translation type="unfinished"></translation>
+        <translation>Eventos (fechas pagadas y no trabajadas)</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Events (Dates not worked and not paid)</source>
-        <translation type="unfinished"></translation>
+        <translation>Eventos (fechas no trabajadas ni pagadas)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Events</source>
-        <translation type="unfinished"></translation>
+        <translation>Eventos</translation>
     </message>
     <message>
         <location filename="../src/dialogs/aboutwindow.cpp" line="+57"/>
         <source>Version %1.%2.%3</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión %1.%2.%3</translation>
     </message>
     <message>
         <location filename="../src/editor/calendareditwindow.cpp" line="+42"/>
         <source>Sun</source>
-        <translation type="unfinished"></translation>
+        <translation>Dom</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Mon</source>
-        <translation type="unfinished"></translation>
+        <translation>Lun</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Tue</source>
-        <translation type="unfinished"></translation>
+        <translation>Mar</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Wed</source>
-        <translation type="unfinished"></translation>
+        <translation>Mié</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Thu</source>
-        <translation type="unfinished"></translation>
+        <translation>Jue</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Fri</source>
-        <translation type="unfinished"></translation>
+        <translation>Vie</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Sat</source>
-        <translation type="unfinished"></translation>
+        <translation>Sáb</translation>
     </message>
     <message>
         <location filename="../src/export/dayclassnames.cpp" line="+13"/>
         <source>Typical workday</source>
-        <translation type="unfinished"></translation>
+        <translation>Día laborable habitual</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Altered workday</source>
-        <translation type="unfinished"></translation>
+        <translation>Día laborable modificado</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Paid, no work</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagado, sin trabajo</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>No work, no pay</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin trabajo, sin pago</translation>
     </message>
     <message>
         <location filename="../src/history/changehistorywindow.cpp" line="-53"/>
         <source>No periods</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin periodos</translation>
     </message>
     <message>
         <location line="+4"/>
         <source> (day type %1)</source>
-        <translation type="unfinished"></translation>
+        <translation> (tipo de día %1)</translation>
     </message>
     <message>
         <location line="+43"/>
         <source> (no day changed)</source>
-        <translation type="unfinished"></translation>
+        <translation> (ningún día cambiado)</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>When</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuándo</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Workstation</source>
-        <translation type="unfinished"></translation>
+        <translation>Puesto de trabajo</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Login</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicio de sesión</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>User</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuario</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>What</source>
-        <translation type="unfinished"></translation>
+        <translation>Qué</translation>
     </message>
     <message>
         <location line="+167"/>
         <source>Only a change of days can be undone; this change is shown for the record.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo se puede deshacer un cambio de días; este cambio se muestra como registro.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>This change left every day as it was: there is nothing to restore.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este cambio dejó todos los días como estaban: no hay nada que restaurar.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Restore the days as they were before this change?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Restaurar los días como estaban antes de este cambio?</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>This change is no longer in the history.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este cambio ya no está en el historial.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>The days cannot be restored: %1 was changed since.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pueden restaurar los días: %1 ha cambiado desde entonces.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>By the change of %1 on %2:</source>
-        <translation type="unfinished"></translation>
+        <translation>Por el cambio de %1 el %2:</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>The change that did it has no history entry.</source>
-        <translation type="unfinished"></translation>
+        <translation>El cambio que lo hizo no tiene entrada en el historial.</translation>
     </message>
     <message>
         <location line="+39"/>
         <source>There is no change of yours to this calendar to undo.</source>
-        <translation type="unfinished"></translation>
+        <translation>No tiene ningún cambio suyo en este calendario que deshacer.</translation>
     </message>
     <message>
         <location filename="../src/holidays/holidayexchange.cpp" line="+28"/>
         <source>%1 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 segundos</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>%1 ms</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ms</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>%1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 MB</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>%1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bytes</translation>
     </message>
     <message>
         <location filename="../src/holidays/holidayexchange.h" line="+34"/>
         <source>An error was encountered while connecting to the holiday list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se produjo un error al conectar con la lista de festivos.</translation>
     </message>
     <message>
         <location filename="../src/holidays/holidaylistingwindow.cpp" line="+106"/>
         <source>(no date)</source>
-        <translation type="unfinished"></translation>
+        <translation>(sin fecha)</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>The calendar year has no day record for these dates.</source>
-        <translation type="unfinished"></translation>
+        <translation>El año del calendario no tiene registro de día para estas fechas.</translation>
     </message>
     <message>
         <location filename="../src/holidays/holidaytree.cpp" line="+1"/>
         <source>Apply selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicar selección</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Open iCalendar file</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir archivo iCalendar</translation>
     </message>
     <message>
         <location filename="../src/holidays/icalendarlists.cpp" line="+116"/>
         <source>line %1 is longer than 256 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>la línea %1 tiene más de 256 KB</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>line %1: components nested more than %2 deep</source>
-        <translation type="unfinished"></translation>
+        <translation>línea %1: componentes anidados a más de %2 niveles</translation>
     </message>
     <message>
         <location line="+92"/>
         <source>the event &quot;%1&quot; has the date %2, which does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>el evento «%1» tiene la fecha %2, que no existe</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>the recurring event &quot;%1&quot; %2</source>
-        <translation type="unfinished"></translation>
+        <translation>el evento periódico «%1» %2</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>the recurring events take too long to expand (stopped at &quot;%1&quot;)</source>
-        <translation type="unfinished"></translation>
+        <translation>los eventos periódicos tardan demasiado en desarrollarse (detenido en «%1»)</translation>
     </message>
     <message>
         <location line="+270"/>
         <source>the file gives more than %1 holidays</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo da más de %1 festivos</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>the file is larger than 32 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo tiene más de 32 MB</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>not an iCalendar object (BEGIN:VCALENDAR ... END:VCALENDAR)</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un objeto iCalendar (BEGIN:VCALENDAR ... END:VCALENDAR)</translation>
     </message>
     <message>
         <location filename="../src/printing/engine/reportdefinition.cpp" line="+28"/>
         <source>unclosed &quot;{&quot; in &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>«{» sin cerrar en «%1»</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>unknown field &quot;{%1}&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>campo desconocido «{%1}»</translation>
     </message>
     <message>
         <location line="+99"/>
         <source>unclosed quotation mark</source>
-        <translation type="unfinished"></translation>
+        <translation>comillas sin cerrar</translation>
     </message>
     <message>
         <location line="+44"/>
         <source>&quot;%1&quot; is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>falta «%1»</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>&quot;%1&quot; is not a number for %2</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no es un número para %2</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>&quot;%1&quot; is not a colour for %2</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no es un color para %2</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>font size %1 is too small</source>
-        <translation type="unfinished"></translation>
+        <translation>el tamaño de letra %1 es demasiado pequeño</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>unknown attribute &quot;%1&quot; for %2</source>
-        <translation type="unfinished"></translation>
+        <translation>atributo desconocido «%1» para %2</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>align must be left, center or right, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>align debe ser left, center o right, no «%1»</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>valign must be top, middle or bottom, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>valign debe ser top, middle o bottom, no «%1»</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>unknown pattern &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>patrón desconocido «%1»</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>a line must begin with a keyword, not &quot;%1=&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>una línea debe empezar con una palabra clave, no «%1=»</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>unknown keyword &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>palabra clave desconocida «%1»</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>paper must be auto, A4 or Letter, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>paper debe ser auto, A4 o Letter, no «%1»</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>orientation must be portrait or landscape, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>orientation debe ser portrait o landscape, no «%1»</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>margins must be one number or four (left,top,right,bottom), not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>margins debe ser un número o cuatro (izquierda,arriba,derecha,abajo), no «%1»</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>dayclass needs a class code (0, 100, 200, ...) after it</source>
-        <translation type="unfinished"></translation>
+        <translation>dayclass necesita detrás un código de clase (0, 100, 200, ...)</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>break must read &quot;break on-page-change&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>break debe decir «break on-page-change»</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>%1 needs a group letter after it</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 necesita detrás una letra de grupo</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>%1 is defined twice</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 está definido dos veces</translation>
     </message>
     <message>
         <location line="+33"/>
         <source>%1 outside a band (put a band, header or footer line first)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 fuera de una banda (ponga antes una línea band, header o footer)</translation>
     </message>
     <message>
         <location line="+31"/>
         <source>give either value or field, not both</source>
-        <translation type="unfinished"></translation>
+        <translation>indique value o field, no ambos</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1 needs a value or a field</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 necesita un value o un field</translation>
     </message>
     <message>
         <location line="+52"/>
         <source>%1, line %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, línea %2: %3</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>%1: the definition has no band</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: la definición no tiene ninguna banda</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>The report definition &quot;%1&quot; cannot be found.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encuentra la definición de informe «%1».</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The report definition &quot;%1&quot; cannot be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer la definición de informe «%1»: %2</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>The report definition cannot be read:<byte value="xd"/>
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer la definición de informe:</translation>
     </message>
     <message>
         <location filename="../src/printing/engine/reportengine.cpp" line="-74"/>
         <source>The PDF file &quot;%1&quot; cannot be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir el archivo PDF «%1».</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>No printer was chosen for the report.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se eligió ninguna impresora para el informe.</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>The report could not be printed on &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo imprimir el informe en «%1».</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>The report data file &quot;%1&quot; cannot be found.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encuentra el archivo de datos del informe «%1».</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>The report data cannot be read from &quot;%1&quot;:<byte value="xd"/>
 %2 (%3)</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pueden leer los datos del informe de «%1»:</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Save as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar como PDF</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>PDF files (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos PDF (*.pdf)</translation>
     </message>
     <message>
         <location line="+24"/>
         <source>Save as PDF…</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar como PDF…</translation>
     </message>
     <message>
         <location filename="../src/printing/engine/selectionformula.cpp" line="+23"/>
         <source>Unreadable selection formula: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fórmula de selección ilegible: %1</translation>
     </message>
     <message>
         <location filename="../src/printing/reportrows.cpp" line="+167"/>
         <source>Work (typical)</source>
-        <translation type="unfinished"></translation>
+        <translation>Trabajo (habitual)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Work (altered)</source>
-        <translation type="unfinished"></translation>
+        <translation>Trabajo (modificado)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Work (total)</source>
-        <translation type="unfinished"></translation>
+        <translation>Trabajo (total)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>No work (pay only)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin trabajo (solo pago)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Pay</source>
-        <translation type="unfinished"></translation>
+        <translation>Pago</translation>
     </message>
     <message>
         <location line="+33"/>
         <source>Work:</source>
-        <translation type="unfinished"></translation>
+        <translation>Trabajo:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Paid:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagado:</translation>
     </message>
     <message>
         <location filename="../src/store/history.cpp" line="+72"/>
         <source>This change cannot be undone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este cambio no se puede deshacer.</translation>
     </message>
     <message>
         <location filename="../src/ui_common/appstate.cpp" line="+29"/>
         <source>The application is not connected to a database.</source>
-        <translation type="unfinished"></translation>
+        <translation>La aplicación no está conectada a ninguna base de datos.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Please click on &lt;System&gt; / &lt;Set database location&gt;,</source>
-        <translation type="unfinished"></translation>
+        <translation>Haga clic en &lt;Sistema&gt; / &lt;Elegir base de datos&gt;,</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>select the database and then repeat this operation.</source>
-        <translation type="unfinished"></translation>
+        <translation>seleccione la base de datos y repita esta operación.</translation>
     </message>
     <message>
         <location filename="../src/ui_common/errorreport.cpp" line="+26"/>
         <source>Error:</source>
-        <translation type="unfinished"></translation>
+        <translation>Error:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Number: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Número: %1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Description: </source>
-        <translation type="unfinished"></translation>
+        <translation>Descripción: </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Source: </source>
-        <translation type="unfinished"></translation>
+        <translation>Origen: </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Location: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ubicación: %1</translation>
     </message>
     <message>
         <location filename="../src/ui_common/inputfilter.cpp" line="+41"/>
         <source>Restricted characters</source>
-        <translation type="unfinished"></translation>
+        <translation>Caracteres no permitidos</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Chacacters &apos; ! ? # * % | ; : - [ ] and &quot; cannot be used for field input.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los caracteres &apos; ! ? # * % | ; : - [ ] y &quot; no se pueden usar en los campos.</translation>
     </message>
     <message>
         <location line="+4"/>
         <location line="+5"/>
         <source>Data input</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrada de datos</translation>
     </message>
     <message>
         <location line="-5"/>
         <source>Input must be a value</source>
-        <translation type="unfinished"></translation>
+        <translation>La entrada debe ser un valor</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Input must be</source>
-        <translation type="unfinished"></translation>
+        <translation>La entrada debe ser</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>&apos;&apos;A to Z&apos;&apos; or &apos;&apos;a&apos;&apos; to &apos;&apos;z&apos;&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;&apos;A a Z&apos;&apos; o &apos;&apos;a&apos;&apos; a &apos;&apos;z&apos;&apos;</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>and / or 0 to 9</source>
-        <translation type="unfinished"></translation>
+        <translation>y / o 0 a 9</translation>
     </message>
     <message>
         <location filename="../src/ui_common/webpages.cpp" line="+38"/>
         <source>Unable to connect to Corvantelle website.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede conectar con el sitio web de Corvantelle.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Unable to connect to Corvantelle On-line help.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede conectar con la ayuda en línea de Corvantelle.</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>No web browser could be started to show the page.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo iniciar ningún navegador web para mostrar la página.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Its address is </source>
-        <translation type="unfinished"></translation>
+        <translation>Su dirección es </translation>
     </message>
     <message>
         <location filename="../src/users/changepasswordwindow.cpp" line="-64"/>
         <source>Current password</source>
-        <translation type="unfinished"></translation>
+        <translation>Contraseña actual</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>New password</source>
-        <translation type="unfinished"></translation>
+        <translation>Contraseña nueva</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Confirm new password</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmar contraseña nueva</translation>
     </message>
     <message>
         <location line="+68"/>
         <location filename="../src/users/userrecordwindow.cpp" line="-69"/>
         <source>DB record out of date.</source>
-        <translation type="unfinished"></translation>
+        <translation>Registro de BD no actualizado.</translation>
     </message>
     <message>
         <location filename="../src/users/passwords.cpp" line="+38"/>
         <source>The password cannot be stored: use at most %1 characters of the Latin alphabet, digits and common signs.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede guardar la contraseña: use como máximo %1 caracteres del alfabeto latino, cifras y signos habituales.</translation>
     </message>
     <message>
         <location filename="../src/users/security.cpp" line="-215"/>
         <source>The system password supplied does not match the system</source>
-        <translation type="unfinished"></translation>
+        <translation>La contraseña del sistema indicada no coincide con la contraseña</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>password stored on the database.</source>
-        <translation type="unfinished"></translation>
+        <translation>del sistema guardada en la base de datos.</translation>
     </message>
     <message>
         <location line="+77"/>
         <source>User: </source>
-        <translation type="unfinished"></translation>
+        <translation>Usuario: </translation>
     </message>
     <message>
         <location line="+0"/>
         <source> does not have a password assigned.</source>
-        <translation type="unfinished"></translation>
+        <translation> no tiene contraseña asignada.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Incorrect password for </source>
-        <translation type="unfinished"></translation>
+        <translation>¡Contraseña incorrecta para </translation>
     </message>
     <message>
         <location line="+71"/>
         <source>Insufficient access permission.</source>
-        <translation type="unfinished"></translation>
+        <translation>Permisos de acceso insuficientes.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Do you want to proceed with the system password?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Desea continuar con la contraseña del sistema?</translation>
     </message>
     <message>
         <location line="+27"/>
         <source>The application was unable to acquire the calendars year range.</source>
-        <translation type="unfinished"></translation>
+        <translation>La aplicación no pudo obtener el intervalo de años de los calendarios.</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Contraseña</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Password cannot be blank.</source>
-        <translation type="unfinished"></translation>
+        <translation>La contraseña no puede estar vacía.</translation>
     </message>
 </context>
 <context>
@@ -1190,37 +1190,37 @@
     <message>
         <location filename="../src/dialogs/aboutwindow.cpp" line="+22"/>
         <source>About Corvantelle</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de Corvantelle</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Work calendars for the desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>Calendarios laborales para el escritorio</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Keeps an organisation&apos;s work calendars: the worked and paid periods of every day, month and year totals, event dates, printed reports and public holidays, in one database that several workstations may share.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestiona los calendarios laborales de una organización: los periodos trabajados y pagados de cada día, los totales del mes y del año, las fechas de eventos, los informes impresos y los días festivos, en una sola base de datos que pueden compartir varios puestos de trabajo.</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>This program is provided as is, without warranty of any kind. Check the working times it computes before you rely on them, and keep copies of your calendar database.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este programa se proporciona tal cual, sin garantía de ningún tipo. Compruebe los tiempos de trabajo que calcula antes de confiar en ellos y guarde copias de su base de datos de calendarios.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>&amp;System Info...</source>
-        <translation type="unfinished"></translation>
+        <translation>Información del &amp;sistema...</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>System Information Is Unavailable At This Time</source>
-        <translation type="unfinished"></translation>
+        <translation>La información del sistema no está disponible en este momento</translation>
     </message>
 </context>
 <context>
@@ -1228,165 +1228,165 @@
     <message>
         <location filename="../src/editor/calendareditcommands.cpp" line="+35"/>
         <source>The start time does not comply with the required</source>
-        <translation type="unfinished"></translation>
+        <translation>La hora de inicio no cumple el formato requerido:</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>The End time does not comply with the required</source>
-        <translation type="unfinished"></translation>
+        <translation>La hora de fin no cumple el formato requerido:</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Please provide or clear start and end time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indique o borre la hora de inicio y la de fin.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Calendario</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Time entry conflicts with </source>
-        <translation type="unfinished"></translation>
+        <translation>La hora introducida se solapa con el periodo de </translation>
     </message>
     <message>
         <location line="+1"/>
         <source> to </source>
-        <translation type="unfinished"></translation>
+        <translation> a </translation>
     </message>
     <message>
         <location line="+33"/>
         <source>Clear all time periods for the day?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Borrar todos los periodos del día?</translation>
     </message>
     <message>
         <location line="+22"/>
         <location filename="../src/editor/calendareditwindow.cpp" line="+296"/>
         <source>Date input</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrada de fecha</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>No date of the range is selected.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún día del intervalo seleccionado.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Please check the start and end date and the weekdays.</source>
-        <translation type="unfinished"></translation>
+        <translation>Revise la fecha de inicio, la de fin y los días de la semana.</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Override calendar?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Sobrescribir el calendario?</translation>
     </message>
     <message>
         <location line="+59"/>
         <source>The calendar year must be </source>
-        <translation type="unfinished"></translation>
+        <translation>El año del calendario debe ser </translation>
     </message>
     <message>
         <location filename="../src/editor/calendareditwindow.cpp" line="-258"/>
         <source>Edit calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar calendario</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Close window</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar ventana</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Edit time period</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar periodo</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Remove time period</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar periodo</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Clear all time periods</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar todos los periodos</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Save calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar calendario</translation>
     </message>
     <message>
         <location line="+24"/>
         <source>Start time</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora de inicio</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>End time</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora de fin</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Duración</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Work</source>
-        <translation type="unfinished"></translation>
+        <translation>Trabajo</translation>
     </message>
     <message>
         <location line="+46"/>
         <source>Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Día</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Day start</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicio del día</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Day end</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin del día</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+51"/>
         <source>Work time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo de trabajo</translation>
     </message>
     <message>
         <location line="-49"/>
         <location line="+51"/>
         <source>Total time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo total</translation>
     </message>
     <message>
         <location line="-35"/>
         <source>Apply to</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicar a</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Choose the date</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir la fecha</translation>
     </message>
     <message>
         <location line="+107"/>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Sí</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>No</translation>
     </message>
     <message>
         <location line="+111"/>
         <source>Discard the changes to this day?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Descartar los cambios de este día?</translation>
     </message>
 </context>
 <context>
@@ -1395,186 +1395,186 @@
         <location filename="../src/calendars/calendarlistcommands.cpp" line="-158"/>
         <location line="+40"/>
         <source>The calendar name cannot be blank.</source>
-        <translation type="unfinished"></translation>
+        <translation>El nombre del calendario no puede estar vacío.</translation>
     </message>
     <message>
         <location line="-35"/>
         <source>The calendar year must be between 2000 and 2100.</source>
-        <translation type="unfinished"></translation>
+        <translation>El año del calendario debe estar entre 2000 y 2100.</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>New calendar name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre del calendario nuevo</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+37"/>
         <source>The calendar name specified already exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>El nombre de calendario indicado ya existe.</translation>
     </message>
     <message>
         <location line="+44"/>
         <source>New calendar year</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuevo año del calendario</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The calendar has been changed by another user.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otro usuario ha cambiado el calendario.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The Year options are no longer valid.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las opciones de año ya no son válidas.</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>The specified calendar year already exists for this calendar name.</source>
-        <translation type="unfinished"></translation>
+        <translation>El año indicado ya existe para este calendario.</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Delete year </source>
-        <translation type="unfinished"></translation>
+        <translation>¿Eliminar el año </translation>
     </message>
     <message>
         <location line="+0"/>
         <source> from calendar &apos;&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation> del calendario &apos;&apos;</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Calendar years must be contiguous.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los años del calendario deben ser consecutivos.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Only the first year (%1) or the last year (%2) can be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo se puede eliminar el primer año (%1) o el último (%2).</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Deleting the only year for this calendar name will cause</source>
-        <translation type="unfinished"></translation>
+        <translation>Si elimina el único año de este calendario,</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>the deletion of the name as well.</source>
-        <translation type="unfinished"></translation>
+        <translation>también se eliminará su nombre.</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+75"/>
         <source>Do you want to proceed?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Desea continuar?</translation>
     </message>
     <message>
         <location line="-45"/>
         <source>Assign an owner to the calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Asignar un propietario al calendario</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Replace calendar owner </source>
-        <translation type="unfinished"></translation>
+        <translation>¿Sustituir al propietario del calendario </translation>
     </message>
     <message>
         <location line="+9"/>
         <source>The calendar ownership selection has been applied successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha asignado el propietario del calendario.</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Remove ownership from calendar:</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar el propietario del calendario:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The &apos;&apos;System password&apos;&apos; will be required to make changes to the calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Se necesitará la &apos;&apos;Contraseña del sistema&apos;&apos; para modificar el calendario</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>after &apos;&apos;Calendar ownership&apos;&apos; has been removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>después de quitar el &apos;&apos;Propietario del calendario&apos;&apos;.</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>The calendar does not have an owner assigned.</source>
-        <translation type="unfinished"></translation>
+        <translation>El calendario no tiene propietario asignado.</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Add restriction to calendar:</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir restricción al calendario:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Adding &apos;&apos;Read restriction&apos;&apos; will allow only the owner to view this calendar.</source>
-        <translation type="unfinished"></translation>
+        <translation>Con la &apos;&apos;Restricción de lectura&apos;&apos; solo el propietario podrá ver este calendario.</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Cannot add &apos;&apos;Read restriction&apos;&apos; to this calendar because an &apos;&apos;Owner&apos;&apos; has not </source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede añadir la &apos;&apos;Restricción de lectura&apos;&apos; a este calendario porque no tiene </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>been assigned.</source>
-        <translation type="unfinished"></translation>
+        <translation>un &apos;&apos;Propietario&apos;&apos; asignado.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>The &apos;&apos;Read restriction&apos;&apos; has been added to the calendar successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha añadido la &apos;&apos;Restricción de lectura&apos;&apos; al calendario.</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Remove &apos;&apos;Read restriction&apos;&apos; from calendar:</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar la &apos;&apos;Restricción de lectura&apos;&apos; del calendario:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Removing the &apos;&apos;Read restriction&apos;&apos; will allow public viewing</source>
-        <translation type="unfinished"></translation>
+        <translation>Al quitar la &apos;&apos;Restricción de lectura&apos;&apos; todos podrán ver</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>of the calendar.</source>
-        <translation type="unfinished"></translation>
+        <translation>el calendario.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>The &apos;&apos;Read restriction&apos;&apos; has been removed from the calendar successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha quitado la &apos;&apos;Restricción de lectura&apos;&apos; del calendario.</translation>
     </message>
     <message>
         <location filename="../src/calendars/calendarlistwindow.cpp" line="-21"/>
         <source>Calendar list</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista de calendarios</translation>
     </message>
     <message>
         <location line="+56"/>
         <location line="+31"/>
         <source>Calendar name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre del calendario</translation>
     </message>
     <message>
         <location line="-27"/>
         <location line="+27"/>
         <source>Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Año</translation>
     </message>
     <message>
         <location line="+58"/>
         <source>Changes require system password</source>
-        <translation type="unfinished"></translation>
+        <translation>Los cambios requieren la contraseña del sistema</translation>
     </message>
 </context>
 <context>
@@ -1582,27 +1582,27 @@
     <message>
         <location filename="../src/app/calendarviews.cpp" line="+95"/>
         <source>No calendar loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Ningún calendario cargado</translation>
     </message>
     <message>
         <location line="+36"/>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Events</source>
-        <translation type="unfinished"></translation>
+        <translation>Eventos</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Work</source>
-        <translation type="unfinished"></translation>
+        <translation>Trabajo</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Pay</source>
-        <translation type="unfinished"></translation>
+        <translation>Pago</translation>
     </message>
 </context>
 <context>
@@ -1610,57 +1610,57 @@
     <message>
         <location filename="../src/app/calendarreports.cpp" line="+102"/>
         <source>Export as iCalendar file</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar como archivo iCalendar</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Export as CSV file</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar como archivo CSV</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>iCalendar files (*.ics)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos iCalendar (*.ics)</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>CSV files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos CSV (*.csv)</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>The file &quot;%1&quot; could not be written:</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo escribir el archivo «%1»:</translation>
     </message>
     <message>
         <location filename="../src/app/calendarwindow.cpp" line="-114"/>
         <source>No calendar loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Ningún calendario cargado</translation>
     </message>
     <message>
         <location line="+30"/>
         <source>Work</source>
-        <translation type="unfinished"></translation>
+        <translation>Trabajo</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Pay</source>
-        <translation type="unfinished"></translation>
+        <translation>Pago</translation>
     </message>
     <message>
         <location line="+64"/>
         <source>Choose a month</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir un mes</translation>
     </message>
     <message>
         <location line="+279"/>
         <source>The connection to the current database will be closed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se cerrará la conexión con la base de datos actual.</translation>
     </message>
     <message>
         <location line="+30"/>
         <source>The system password has been cleared.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha borrado la contraseña del sistema.</translation>
     </message>
 </context>
 <context>
@@ -1668,62 +1668,62 @@
     <message>
         <location filename="../src/history/changehistorywindow.cpp" line="-228"/>
         <source>Change history</source>
-        <translation type="unfinished"></translation>
+        <translation>Historial de cambios</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Close window</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar ventana</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Restore the days as they were before this change</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurar los días como estaban antes de este cambio</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>Changed days &amp;from</source>
-        <translation type="unfinished"></translation>
+        <translation>Días cambiados &amp;desde</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Workstation or user</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Puesto o usuario</translation>
     </message>
     <message>
         <location line="+29"/>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Before</source>
-        <translation type="unfinished"></translation>
+        <translation>Antes</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>After</source>
-        <translation type="unfinished"></translation>
+        <translation>Después</translation>
     </message>
     <message>
         <location line="+28"/>
         <source>Please enter the date as yyyy-mm-dd, for example 2026-03-02.</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca la fecha como aaaa-mm-dd, por ejemplo 2026-03-02.</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>1 change</source>
-        <translation type="unfinished"></translation>
+        <translation>1 cambio</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>%1 changes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 cambios</translation>
     </message>
     <message>
         <location line="+99"/>
         <source>There is no change selected.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún cambio seleccionado.</translation>
     </message>
 </context>
 <context>
@@ -1731,37 +1731,37 @@
     <message>
         <location filename="../src/users/changepasswordwindow.cpp" line="-76"/>
         <source>Change password</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar contraseña</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Close window</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar ventana</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Save password</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar contraseña</translation>
     </message>
     <message>
         <location line="+40"/>
         <source>Please enter your current and new password.</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca su contraseña actual y la nueva.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>The new password must be at least 6 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>La contraseña nueva debe tener al menos 6 caracteres.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>The new password does not match the confirmation password.</source>
-        <translation type="unfinished"></translation>
+        <translation>La contraseña nueva no coincide con la de confirmación.</translation>
     </message>
     <message>
         <location line="+38"/>
         <source>The password was changed successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>La contraseña se ha cambiado correctamente.</translation>
     </message>
 </context>
 <context>
@@ -1769,52 +1769,52 @@
     <message>
         <location filename="../src/app/databaseserverwindow.cpp" line="+20"/>
         <source>Database server</source>
-        <translation type="unfinished"></translation>
+        <translation>Servidor de base de datos</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Close window</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar ventana</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Connect</source>
-        <translation type="unfinished"></translation>
+        <translation>Conectar</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Server address</source>
-        <translation type="unfinished"></translation>
+        <translation>Dirección del servidor</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Contraseña</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Leave the password empty when the server does not ask for one or when it is in the password file (~/.pgpass). It is kept until the program closes, never saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deje la contraseña vacía si el servidor no la pide o si está en el archivo de contraseñas (~/.pgpass). Se conserva hasta que se cierra el programa y nunca se guarda.</translation>
     </message>
     <message>
         <location line="+31"/>
         <source>Please enter the address of the database server, such as</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca la dirección del servidor de base de datos, por ejemplo</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>or host=server.example dbname=dayvane user=me</source>
-        <translation type="unfinished"></translation>
+        <translation>o host=server.example dbname=dayvane user=me</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>The password written in the address is used until the program closes;</source>
-        <translation type="unfinished"></translation>
+        <translation>La contraseña escrita en la dirección se usa hasta que se cierra el programa;</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>it is not kept in the settings file.</source>
-        <translation type="unfinished"></translation>
+        <translation>no se guarda en el archivo de configuración.</translation>
     </message>
 </context>
 <context>
@@ -1823,12 +1823,12 @@
         <location filename="../src/dialogs/dateselectorwindow.cpp" line="+22"/>
         <location line="+7"/>
         <source>Select date</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar fecha</translation>
     </message>
     <message>
         <location line="-1"/>
         <source>Close window</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar ventana</translation>
     </message>
 </context>
 <context>
@@ -1836,27 +1836,27 @@
     <message>
         <location filename="../src/holidays/holidayexchange.cpp" line="+48"/>
         <source>The holiday server&apos;s reply is larger than the %1 this program accepts.</source>
-        <translation type="unfinished"></translation>
+        <translation>La respuesta del servidor de festivos supera los %1 que admite este programa.</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Connecting to Corvantelle online holiday list ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Conectando con la lista de festivos en línea de Corvantelle ...</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>The holiday list server did not accept the connection within %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>El servidor de la lista de festivos no aceptó la conexión en un plazo de %1.</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Waiting for holiday data ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Esperando los datos de festivos ...</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>The holiday list did not arrive within %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>La lista de festivos no llegó en un plazo de %1.</translation>
     </message>
 </context>
 <context>
@@ -1864,103 +1864,103 @@
     <message>
         <location filename="../src/holidays/holidaylistingwindow.cpp" line="+10"/>
         <source>Holiday list</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista de festivos</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Filter lists</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtrar listas</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Shows the lists whose name holds this text (Ctrl+F)</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra las listas cuyo nombre contiene este texto (Ctrl+F)</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Stops reading the iCalendar file (Escape)</source>
-        <translation type="unfinished"></translation>
+        <translation>Detiene la lectura del archivo iCalendar (Esc)</translation>
     </message>
     <message>
         <location line="+58"/>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Holiday</source>
-        <translation type="unfinished"></translation>
+        <translation>Festivo</translation>
     </message>
     <message>
         <location line="+120"/>
         <source>Open iCalendar file</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir archivo iCalendar</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>iCalendar files (*.ics);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos iCalendar (*.ics);;Todos los archivos (*)</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>The iCalendar file cannot be read:<byte value="xd"/>
 </source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer el archivo iCalendar:</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>The iCalendar file &quot;%1&quot; has no events in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo iCalendar «%1» no tiene eventos en %2.</translation>
     </message>
     <message>
         <location line="+42"/>
         <source>Reading %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Leyendo %1...</translation>
     </message>
     <message>
         <location line="+39"/>
         <source>Clear the current selection?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Borrar la selección actual?</translation>
     </message>
     <message>
         <location line="+81"/>
         <source> has already been selected.</source>
-        <translation type="unfinished"></translation>
+        <translation> ya está seleccionado.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Do you want to replace this selection?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Desea sustituir esta selección?</translation>
     </message>
     <message>
         <location line="+45"/>
         <source>There are no holidays selected.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay festivos seleccionados.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>The year for the selected holiday list does not match </source>
-        <translation type="unfinished"></translation>
+        <translation>El año de la lista de festivos seleccionada no coincide </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>the year of the current calendar.</source>
-        <translation type="unfinished"></translation>
+        <translation>con el año del calendario actual.</translation>
     </message>
     <message>
         <location line="+22"/>
         <source>None of the selected holidays could be applied:</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo aplicar ninguno de los festivos seleccionados:</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>%1 of the selected holidays could not be applied:</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudieron aplicar %1 de los festivos seleccionados:</translation>
     </message>
 </context>
 <context>
@@ -1968,84 +1968,84 @@
     <message>
         <location filename="../src/users/systempasswordwindow.cpp" line="+66"/>
         <source>System password</source>
-        <translation type="unfinished"></translation>
+        <translation>Contraseña del sistema</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Contraseña</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>New password</source>
-        <translation type="unfinished"></translation>
+        <translation>Contraseña nueva</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Confirm password</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmar contraseña</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+3"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <location line="-2"/>
         <source>Accept password</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar contraseña</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Change password</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar contraseña</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Save password</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar contraseña</translation>
     </message>
     <message>
         <location line="+67"/>
         <source>Please supply your password.</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca su contraseña.</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>The system password will remain active until the application </source>
-        <translation type="unfinished"></translation>
+        <translation>La contraseña del sistema seguirá activa hasta que se cierre </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>is closed or the password is cleared.</source>
-        <translation type="unfinished"></translation>
+        <translation>la aplicación o se borre la contraseña.</translation>
     </message>
     <message>
         <location line="+5"/>
         <location line="+19"/>
         <source>Incorrect system password.</source>
-        <translation type="unfinished"></translation>
+        <translation>Contraseña del sistema incorrecta.</translation>
     </message>
     <message>
         <location line="-12"/>
         <source>Please enter the current system password.</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca la contraseña del sistema actual.</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>The password must be at least 6 characters long.</source>
-        <translation type="unfinished"></translation>
+        <translation>La contraseña debe tener al menos 6 caracteres.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>The confirmation password does not match the new password.</source>
-        <translation type="unfinished"></translation>
+        <translation>La contraseña de confirmación no coincide con la contraseña nueva.</translation>
     </message>
     <message>
         <location line="+36"/>
         <source>The new password has been activated.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha activado la contraseña nueva.</translation>
     </message>
 </context>
 <context>
@@ -2053,7 +2053,7 @@
     <message>
         <location filename="../src/editor/timeentryframe.cpp" line="+46"/>
         <source>Worked (checked) or paid only</source>
-        <translation type="unfinished"></translation>
+        <translation>Trabajado (marcado) o solo pagado</translation>
     </message>
 </context>
 <context>
@@ -2061,97 +2061,97 @@
     <message>
         <location filename="../src/users/userlistwindow.cpp" line="+26"/>
         <source>User list</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista de usuarios</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Select user</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar usuario</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Close window</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar ventana</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Add new user record</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir registro de usuario</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Edit user record</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar registro de usuario</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Delete user record</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar registro de usuario</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>User account</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuenta de usuario</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Enter user password</source>
-        <translation type="unfinished"></translation>
+        <translation>Introducir contraseña de usuario</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Change password</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar contraseña</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Reload user list</source>
-        <translation type="unfinished"></translation>
+        <translation>Recargar lista de usuarios</translation>
     </message>
     <message>
         <location line="+39"/>
         <source>Employee ID</source>
-        <translation type="unfinished"></translation>
+        <translation>N.º de empleado</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>First name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Last name</source>
-        <translation type="unfinished"></translation>
+        <translation>Apellidos</translation>
     </message>
     <message>
         <location line="+101"/>
         <source>Are you sure you want to delete user:</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Seguro que desea eliminar este usuario?</translation>
     </message>
     <message>
         <location line="+24"/>
         <source>Cannot delete user.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede eliminar el usuario.</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>This user is a calendar owner.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este usuario es propietario de un calendario.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Remove ownership or assign another user as owner</source>
-        <translation type="unfinished"></translation>
+        <translation>Quite el propietario o asigne otro usuario como propietario</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>and then delete this user.</source>
-        <translation type="unfinished"></translation>
+        <translation>y luego elimine este usuario.</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Please assign a password to the selected user first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Asigne primero una contraseña al usuario seleccionado.</translation>
     </message>
 </context>
 <context>
@@ -2159,22 +2159,22 @@
     <message>
         <location filename="../src/users/userpasswordinputwindow.cpp" line="+21"/>
         <source>User password</source>
-        <translation type="unfinished"></translation>
+        <translation>Contraseña de usuario</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Close window</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar ventana</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Accept password</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar contraseña</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Contraseña</translation>
     </message>
 </context>
 <context>
@@ -2182,62 +2182,62 @@
     <message>
         <location filename="../src/users/userrecordwindow.cpp" line="-45"/>
         <source>Close window</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar ventana</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Add user record</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir registro de usuario</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Save user record</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar registro de usuario</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Show</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Employee ID</source>
-        <translation type="unfinished"></translation>
+        <translation>N.º de empleado</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>First name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Last name</source>
-        <translation type="unfinished"></translation>
+        <translation>Apellidos</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Contraseña</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Edit user record</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar registro de usuario</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>Add new user</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuario nuevo</translation>
     </message>
     <message>
         <location line="+33"/>
         <source>The employee id and last name cannot be blank.</source>
-        <translation type="unfinished"></translation>
+        <translation>El n.º de empleado y los apellidos no pueden estar vacíos.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>The user password must be at least 6 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>La contraseña de usuario debe tener al menos 6 caracteres.</translation>
     </message>
 </context>
 <context>
@@ -2245,112 +2245,112 @@
     <message>
         <location filename="reporttexts.cpp" line="+3"/>
         <source>Printed {date}</source>
-        <translation type="unfinished"></translation>
+        <translation>Impreso el {date}</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Page {page} of {pages}</source>
-        <translation type="unfinished"></translation>
+        <translation>Página {page} de {pages}</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Work</source>
-        <translation type="unfinished"></translation>
+        <translation>Trabajo</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Pay</source>
-        <translation type="unfinished"></translation>
+        <translation>Pago</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Typical workday</source>
-        <translation type="unfinished"></translation>
+        <translation>Día laborable habitual</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Altered workday</source>
-        <translation type="unfinished"></translation>
+        <translation>Día laborable modificado</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Paid, no work</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagado, sin trabajo</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>No work, no pay</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin trabajo, sin pago</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Resumen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Mes</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Año</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Days</source>
-        <translation type="unfinished"></translation>
+        <translation>Días</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Comment</source>
-        <translation type="unfinished"></translation>
+        <translation>Comentario</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Worked</source>
-        <translation type="unfinished"></translation>
+        <translation>Trabajado</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Paid</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagado</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Typical workdays</source>
-        <translation type="unfinished"></translation>
+        <translation>Días laborables habituales</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Altered workdays</source>
-        <translation type="unfinished"></translation>
+        <translation>Días laborables modificados</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Total work</source>
-        <translation type="unfinished"></translation>
+        <translation>Trabajo total</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Typical day</source>
-        <translation type="unfinished"></translation>
+        <translation>Día habitual</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Year totals</source>
-        <translation type="unfinished"></translation>
+        <translation>Totales del año</translation>
     </message>
 </context>
 </TS>
