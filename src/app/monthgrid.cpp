@@ -4,11 +4,14 @@
 #include "ui_common/readablecolour.h"
 
 #include <QCoreApplication>
+#include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+
+#include <array>
 
 namespace dayvane {
 
@@ -112,45 +115,70 @@ void MonthGrid::paintCell(QPainter *painter, const QRect &rect, QDate date) cons
     paint_day_mark(*painter, QRectF(rect.left() + 2, rect.top() + 2, side, side), *kind, colour);
 }
 
+namespace {
+
+// The legend's marks follow the theme: a typical workday's is drawn in the
+// palette's own cell colours.
+class DayClassLegend : public QWidget
+{
+public:
+    DayClassLegend()
+    {
+        setObjectName(QStringLiteral("day_class_legend"));
+        // Two by two, as the printed reports' legend: the window is narrow.
+        auto *grid = new QGridLayout(this);
+        grid->setContentsMargins(0, 0, 0, 0);
+        grid->setHorizontalSpacing(4);
+        grid->setVerticalSpacing(2);
+        for (int i = 0; i < 4; ++i) {
+            m_marks[i] = new QLabel;
+            m_marks[i]->setObjectName(QStringLiteral("legend_mark"));
+            // The legend shares the reports' names of the classes.
+            const QByteArray name = day_class_name(kKinds[i]).toUtf8();
+            auto *caption = new QLabel(QCoreApplication::translate("dayvane", name.constData()));
+            caption->setObjectName(QStringLiteral("legend_text"));
+            grid->addWidget(m_marks[i], i / 2, 2 * (i % 2));
+            grid->addWidget(caption, i / 2, 2 * (i % 2) + 1);
+        }
+        grid->setColumnStretch(1, 1);
+        grid->setColumnStretch(3, 1);
+        paint_marks();
+    }
+
+protected:
+    void changeEvent(QEvent *event) override
+    {
+        if (event->type() == QEvent::PaletteChange)
+            paint_marks();
+        QWidget::changeEvent(event);
+    }
+
+private:
+    void paint_marks()
+    {
+        const int side = fontMetrics().height();
+        for (int i = 0; i < 4; ++i) {
+            const DayClassLook look = day_class_look(kKinds[i]);
+            QPixmap swatch(side, side);
+            swatch.fill(look.background.isValid() ? look.background : palette().color(QPalette::Base));
+            QPainter painter(&swatch);
+            painter.setPen(palette().color(QPalette::Mid));
+            painter.drawRect(swatch.rect().adjusted(0, 0, -1, -1));
+            paint_day_mark(painter, QRectF(swatch.rect()).adjusted(3, 3, -3, -3), kKinds[i],
+                           look.background.isValid() ? look.text : palette().color(QPalette::Text));
+            painter.end();
+            m_marks[i]->setPixmap(swatch);
+        }
+    }
+
+    std::array<QLabel *, 4> m_marks{};
+};
+
+} // namespace
+
 QWidget *make_day_class_legend()
 {
-    auto *legend = new QWidget;
-    legend->setObjectName(QStringLiteral("day_class_legend"));
-    // Two by two, as the printed reports' legend: the window is narrow.
-    auto *grid = new QGridLayout(legend);
-    grid->setContentsMargins(0, 0, 0, 0);
-    grid->setHorizontalSpacing(4);
-    grid->setVerticalSpacing(2);
-    const int side = legend->fontMetrics().height();
-    for (int i = 0; i < 4; ++i) {
-        const DayKind kind = kKinds[i];
-        const DayClassLook look = day_class_look(kind);
-        QPixmap swatch(side, side);
-        swatch.fill(Qt::transparent);
-        {
-            QPainter painter(&swatch);
-            const QColor background = look.background.isValid() ? look.background : legend->palette().color(QPalette::Base);
-            const QColor text = look.background.isValid() ? look.text : legend->palette().color(QPalette::Text);
-            painter.fillRect(swatch.rect(), background);
-            painter.setPen(legend->palette().color(QPalette::Mid));
-            painter.drawRect(swatch.rect().adjusted(0, 0, -1, -1));
-            paint_day_mark(painter, QRectF(swatch.rect()).adjusted(3, 3, -3, -3), kind, text);
-        }
-        auto *mark = new QLabel;
-        mark->setObjectName(QStringLiteral("legend_mark"));
-        mark->setPixmap(swatch);
-        // The legend shares the reports' names of the classes.
-        const QByteArray name = day_class_name(kind).toUtf8();
-        auto *caption = new QLabel(QCoreApplication::translate("dayvane", name.constData()));
-        caption->setObjectName(QStringLiteral("legend_text"));
-        caption->setProperty("day_class", int(kind));
-        mark->setProperty("day_class", int(kind));
-        grid->addWidget(mark, i / 2, 2 * (i % 2));
-        grid->addWidget(caption, i / 2, 2 * (i % 2) + 1);
-    }
-    grid->setColumnStretch(1, 1);
-    grid->setColumnStretch(3, 1);
-    return legend;
+    return new DayClassLegend;
 }
 
 } // namespace dayvane
