@@ -111,7 +111,7 @@ void MonthGrid::paintCell(QPainter *painter, const QRect &rect, QDate date) cons
                                                                : format.foreground().color();
     if (date == selectedDate())
         colour = palette().color(QPalette::HighlightedText);
-    const qreal side = std::max(5, rect.height() / 4);
+    const qreal side = std::max(6, rect.height() / 3);
     paint_day_mark(*painter, QRectF(rect.left() + 2, rect.top() + 2, side, side), *kind, colour);
 }
 

@@ -1,20 +1,22 @@
 #include "export/dayclassnames.h"
 
+#include <QCoreApplication>
+
 namespace dayvane {
 
 QString day_class_name(DayKind kind)
 {
     switch (kind) {
     case DayKind::TypicalWork:
-        return QStringLiteral("Typical workday");
+        return QStringLiteral(QT_TRANSLATE_NOOP("dayvane", "Typical workday"));
     case DayKind::AlteredWork:
-        return QStringLiteral("Altered workday");
+        return QStringLiteral(QT_TRANSLATE_NOOP("dayvane", "Altered workday"));
     case DayKind::PaidNoWork:
-        return QStringLiteral("Paid, no work");
+        return QStringLiteral(QT_TRANSLATE_NOOP("dayvane", "Paid, no work"));
     case DayKind::NoWorkNoPay:
         break;
     }
-    return QStringLiteral("No work, no pay");
+    return QStringLiteral(QT_TRANSLATE_NOOP("dayvane", "No work, no pay"));
 }
 
 QString english_weekday(QDate date)

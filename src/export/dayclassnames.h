@@ -8,7 +8,8 @@ namespace dayvane {
 
 // The names the reports' legend gives the four day classes: "Typical
 // workday", "Altered workday", "Paid, no work", "No work, no pay". Fixed
-// English texts, as every printed form of the program.
+// English texts, as every printed form of the program; marked for
+// translation where a window shows them.
 QString day_class_name(DayKind kind);
 
 // The English name of the weekday of `date` ("Monday"); "" for an invalid
