@@ -478,10 +478,12 @@ TEST_F(CalendarWindowTest, EveryColourPairItSetsReadsUnderALightAndADarkTheme)
     for (const bool is_dark : {false, true}) {
         QApplication::setPalette(is_dark ? dark : light);
         pairs = colour_pairs(window);
-        for (const char *name : {"calendar_list", "user_list"}) {
+        const std::pair<const char *, const char *> windows[] = {
+            {"calendar_list", "open_calendar_list"}, {"user_list", "users"}, {"system_password", "enter_system_password"},
+            {"about", "about"}};
+        for (const auto &[name, command] : windows) {
             user.on_window(QLatin1String(name), [&](QDialog &opened) { look(opened); opened.close(); });
-            window.run_command(QLatin1String(name) == QLatin1String("user_list") ? QStringLiteral("users")
-                                                                                 : QStringLiteral("open_calendar_list"));
+            window.run_command(QLatin1String(command));
         }
         user.on_window(QStringLiteral("calendar_edit"), [&](QDialog &editor) {
             look(editor);
