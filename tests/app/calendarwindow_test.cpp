@@ -237,14 +237,18 @@ TEST_F(CalendarWindowTest, OpeningTheDatabaseExplainsEveryRefusalAndKeepsTheLoca
     // picks; one there already is kept.
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("fresh")));
     user.take_texts();
-    for (const char *folder : {"busy", "fresh"}) {
+    for (const QString &folder : {QStringLiteral("/dev/shm"), dir.filePath(QStringLiteral("busy")), dir.filePath(QStringLiteral("fresh"))}) {
         user.answer_yes_no(true);
-        user.answer_save_file(dir.filePath(QLatin1String(folder) + QStringLiteral("/calendar.db")));
+        user.answer_save_file(folder + QStringLiteral("/calendar.db"));
         choose(std::nullopt);
     }
     const QString fresh = dir.filePath(QStringLiteral("fresh/QZDB.mdb"));
+    EXPECT_FALSE(QFile::exists(QStringLiteral("/dev/shm/QZDB.mdb")));
     EXPECT_EQ(user.take_texts(),
-              QStringList({kOfferNew, "The folder already holds a database:\r\n" + busy + "\r\nIt is left as it is; choose another folder.",
+              QStringList({kOfferNew, "Error:\r\nThe database storage device is not recognized by the application.\r\n"
+                           "Please install the database on your local drive for single user access\r\n"
+                           "or on a network drive for multi-user access.", kSelectLater,
+                           kOfferNew, "The folder already holds a database:\r\n" + busy + "\r\nIt is left as it is; choose another folder.",
                            kSelectLater, kOfferNew,
                            "Created an empty calendar database:\r\n" + fresh + "\r\nNo system password is set: set one "
                            "with <Enter system password> under <System>."}));
