@@ -1,5 +1,6 @@
 #include "app/calendarviews.h"
 
+#include "app/monthgrid.h"
 #include "app/monthpicker.h"
 #include "model/textforms.h"
 #include "store/dberror.h"
@@ -283,12 +284,16 @@ void CalendarViews::show_month()
     set_label(QStringLiteral("lbl_calendar_name"),
               app_state().calendar_name + QStringLiteral(" / ") + QString::number(m_year.year()));
     m_weeks = week_rows(m_year, selected.year(), selected.month());
-    QTextCharFormat bold;
-    bold.setFontWeight(QFont::Bold);
+    // The days of the month show their class; a commented day is bold as well.
     for (QDate day = m_weeks.front().start; day <= m_weeks.back().end; day = day.addDays(1)) {
         const DayEntry *entry = m_year.entry(day);
+        QTextCharFormat format;
         if (entry && !entry->comment.isEmpty())
-            m_w.calendar->setDateTextFormat(day, bold);
+            format.setFontWeight(QFont::Bold);
+        if (entry && day.month() == selected.month())
+            format = day_class_format(m_year.day_kind(*entry), format);
+        if (format != QTextCharFormat())
+            m_w.calendar->setDateTextFormat(day, format);
     }
     for (QLabel *label : m_w.window->findChildren<QLabel *>()) {
         const int row = label->property("index").toInt() - 1;

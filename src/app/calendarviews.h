@@ -114,8 +114,9 @@ private:
     std::function<void()> m_open_editor;
 };
 
-// The highlight of the event grid's selected row.
-inline const QColor kEventRowColour = QColor(87, 166, 136);
+// The highlight of the event grid's selected row, the month list's and the
+// month node's background: a green dark enough for light text (5.2:1).
+inline const QColor kEventRowColour = QColor(52, 120, 95);
 inline const QColor kEventRowTextColour = QColor(Qt::white);
 
 } // namespace dayvane

@@ -3,6 +3,7 @@
 #include "app/calendarpanels.h"
 #include "app/calendarviews.h"
 #include "app/mainmenu.h"
+#include "app/monthgrid.h"
 #include "app/monthpicker.h"
 #include "app/opendatabase.h"
 #include "app/settingsfile.h"
@@ -20,6 +21,7 @@
 #include "ui_common/interaction.h"
 #include "ui_common/keyboard.h"
 #include "ui_common/menutree.h"
+#include "ui_common/readablecolour.h"
 #include "ui_common/webpages.h"
 #include "ui_common/windowsizes.h"
 #include "users/security.h"
@@ -53,6 +55,9 @@ constexpr int kWindowWidthTwips = 8250;
 constexpr int kMinimumHeightTwips = 6480;
 constexpr int kDesignHeightTwips = 9300;
 const QString kTimeZero = QStringLiteral("0h 0m");
+// Customer service and news while there is news to read; darkened where
+// needed to read on the command tree.
+const QColor kNewsColour(255, 0, 0);
 
 } // namespace
 
@@ -147,7 +152,7 @@ QWidget *CalendarWindow::build_month_view()
     grid->addWidget(work_heading, 0, 1);
     grid->addWidget(pay_heading, 0, 2);
 
-    m_calendar = new QCalendarWidget;
+    m_calendar = new MonthGrid;
     m_calendar->setObjectName(QStringLiteral("calendar"));
     m_calendar->setLocale(QLocale::c());
     m_calendar->setFirstDayOfWeek(week_start());
@@ -160,6 +165,7 @@ QWidget *CalendarWindow::build_month_view()
     m_calendar->setAccessibleName(tr("Days of the month"));
     m_calendar->setAccessibleDescription(tr("The arrow keys choose a day, Page Up and Page Down the month, "
                                             "Enter or a double click edits the day"));
+    keep_calendar_days_readable(m_calendar);
     grid->addWidget(m_calendar, 1, 0);
 
     // Week totals beside each of the six rows of the month grid, kept level
@@ -177,6 +183,7 @@ QWidget *CalendarWindow::build_month_view()
     const int column_width = m_weeks->fontMetrics().horizontalAdvance(QStringLiteral("000h 00m")) + 6;
     m_weeks->setMinimumWidth(2 * column_width);
     grid->addWidget(m_weeks, 1, 1, 1, 2);
+    grid->addWidget(make_day_class_legend(), 2, 0, 1, 3);
     m_calendar_view = m_calendar->findChild<QTableView *>();
     if (m_calendar_view) {
         m_calendar_view->viewport()->installEventFilter(this);
@@ -193,7 +200,8 @@ QWidget *CalendarWindow::build_month_view()
     m_month_list->setAccessibleName(tr("Months"));
     m_month_list->hide();
     QPalette palette = m_month_list->palette();
-    palette.setColor(QPalette::Highlight, QColor(87, 166, 136));
+    palette.setColor(QPalette::Highlight, kEventRowColour);
+    palette.setColor(QPalette::HighlightedText, kEventRowTextColour);
     m_month_list->setPalette(palette);
     return box;
 }
@@ -217,12 +225,13 @@ QWidget *CalendarWindow::build_month_header()
     m_month_tree->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_month_tree->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_month_tree->setToolTip(tr("Choose a month"));
-    build_menu(m_month_tree, {MenuNode{QStringLiteral("month"), QString(), QString(), true, QColor(255, 255, 192)}});
-    set_tree_back_colour(m_month_tree, QColor(87, 166, 136));
+    const QColor light_yellow(255, 255, 192);
+    build_menu(m_month_tree, {MenuNode{QStringLiteral("month"), QString(), QString(), true, light_yellow}});
+    set_tree_back_colour(m_month_tree, kEventRowColour);
     // The node looks the same selected or not.
     QPalette palette = m_month_tree->palette();
-    palette.setColor(QPalette::Highlight, QColor(87, 166, 136));
-    palette.setColor(QPalette::HighlightedText, QColor(255, 255, 192));
+    palette.setColor(QPalette::Highlight, kEventRowColour);
+    palette.setColor(QPalette::HighlightedText, readable_on(light_yellow, kEventRowColour));
     m_month_tree->setPalette(palette);
 
     const auto arrow = [height](const char *name, Qt::ArrowType type, const char *tip) {
@@ -275,7 +284,7 @@ void CalendarWindow::build_command_tree()
     build_menu(m_menu_tree, main_menu_nodes());
     for (const QString &key : main_menu_expanded_headings())
         find_menu_node(m_menu_tree, key)->setExpanded(true);
-    set_tree_back_colour(m_menu_tree, QColor(211, 240, 193));
+    set_tree_back_colour(m_menu_tree, colour_from_number(kMenuTreeColour));
     connect_menu(m_menu_tree, MenuStyle::Headings, [this] { process_menu(); });
     keep_menu_tree_fitted(m_menu_tree, design_pixels(2900));
     for (const auto &[key, keys] : main_menu_shortcuts()) {
@@ -545,7 +554,7 @@ void CalendarWindow::set_latest_news_version(const QString &version)
     state.latest_news_version = version;
     if (version == state.news_version)
         return;
-    find_menu_node(m_menu_tree, QStringLiteral("customer_service"))->setForeground(0, QColor(255, 0, 0));
+    set_node_colour(find_menu_node(m_menu_tree, QStringLiteral("customer_service")), kNewsColour);
     QTreeWidgetItem *news = find_menu_node(m_menu_tree, QStringLiteral("news"));
     for (QTreeWidgetItem *parent = news->parent(); parent; parent = parent->parent())
         parent->setExpanded(true);
@@ -573,17 +582,17 @@ void CalendarWindow::news_tick()
     QFont font = news->font(0);
     font.setBold(bold);
     news->setFont(0, font);
-    news->setForeground(0, bold ? QColor(255, 0, 0) : QColor(Qt::black));
+    set_node_colour(news, bold ? kNewsColour : QColor(Qt::black));
 }
 
 void CalendarWindow::set_news_nodes_plain()
 {
-    find_menu_node(m_menu_tree, QStringLiteral("customer_service"))->setForeground(0, QColor(Qt::black));
+    set_node_colour(find_menu_node(m_menu_tree, QStringLiteral("customer_service")), Qt::black);
     QTreeWidgetItem *news = find_menu_node(m_menu_tree, QStringLiteral("news"));
     QFont font = news->font(0);
     font.setBold(false);
     news->setFont(0, font);
-    news->setForeground(0, QColor(Qt::black));
+    set_node_colour(news, Qt::black);
 }
 
 void CalendarWindow::open_news()

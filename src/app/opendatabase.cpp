@@ -9,6 +9,7 @@
 #include "ui_common/interaction.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 
 namespace dayvane {
@@ -69,6 +70,52 @@ QString refusal_message(OpenStep step, const QString &detail)
     }
     return message_lines({QCoreApplication::translate("dayvane", "The selected database does not appear to be a valid"),
                           QCoreApplication::translate("dayvane", "Corvantelle database.")});
+}
+
+// Offers a new, empty calendar database to a user who picked no existing
+// one, as `dayvane-db create` makes it, in a folder the user chooses. The
+// file is always named QZDB.mdb, the only name the program opens. No system
+// password is set, as with the tool: the user sets one later in the System
+// password window, as for any database without one. The new file's path, or
+// nullopt when declined or refused (the user has been told why).
+std::optional<QString> create_new_database(QWidget *parent, const QString &folder)
+{
+    const bool create = interaction().ask_yes_no(
+        parent, kMessageTitle,
+        message_lines({QCoreApplication::translate("dayvane", "Do you want to create a new, empty calendar database?"),
+                       QCoreApplication::translate("dayvane", "It is saved as QZDB.mdb in the folder you choose.")}),
+        MessageIcon::Question, false);
+    if (!create)
+        return std::nullopt;
+    const std::optional<QString> chosen = interaction().choose_save_file(
+        parent, QCoreApplication::translate("dayvane", "Create Corvantelle database"),
+        QStringLiteral("QZDB.mdb (QZDB.mdb)"), QDir(folder).filePath(kDatabaseFileName));
+    if (!chosen)
+        return std::nullopt;
+    const QString path = QFileInfo(*chosen).absoluteDir().filePath(kDatabaseFileName);
+    // Nothing is made where the program would refuse to open it.
+    if (const OpenStep step = check_database_path(path); step != OpenStep::Opened) {
+        inform(parent, refusal_message(step, QString()));
+        return std::nullopt;
+    }
+    // The save dialog may have agreed to replace a file: an existing database
+    // is never overwritten, whatever the dialog said.
+    if (QFileInfo::exists(path)) {
+        inform(parent, message_lines({QCoreApplication::translate("dayvane", "The folder already holds a database:"), path,
+                                      QCoreApplication::translate("dayvane", "It is left as it is; choose another folder.")}));
+        return std::nullopt;
+    }
+    try {
+        create_calendar_database_at(path);
+    } catch (const DbError &error) {
+        inform(parent, message_lines({QCoreApplication::translate("dayvane", "The calendar database cannot be created:"),
+                                      error.description()}));
+        return std::nullopt;
+    }
+    inform(parent, message_lines({QCoreApplication::translate("dayvane", "Created an empty calendar database:"), path,
+                                  QCoreApplication::translate("dayvane", "No system password is set: set one with "
+                                                                         "<Enter system password> under <System>.")}));
+    return path;
 }
 
 // True when the refusal says the path names no calendar database, so that
@@ -136,20 +183,22 @@ bool open_database(QWidget *parent, bool reselect)
     state.current_user_name.clear();
 
     if (state.db_path.isEmpty() || reselect) {
+        bool select_now = false;
         if (!reselect) {
-            const bool select_now = interaction().ask_yes_no(
+            select_now = interaction().ask_yes_no(
                 parent, kMessageTitle,
                 message_lines({QCoreApplication::translate("dayvane", "The application requires the location of the Corvantelle database (QZDB.mdb)."),
                                QCoreApplication::translate("dayvane", "Do you want to select the database location now?")}),
                 MessageIcon::Information);
-            if (!select_now) {
-                tell_how_to_select_later(parent);
-                return false;
-            }
         }
         const QString folder = state.db_path.isEmpty() ? QString() : QFileInfo(state.db_path).absolutePath();
-        const std::optional<QString> chosen = interaction().choose_open_file(
-            parent, QStringLiteral("Select Corvantelle database"), QStringLiteral("QZDB.mdb (QZDB.mdb)"), folder);
+        std::optional<QString> chosen;
+        if (reselect || select_now)
+            chosen = interaction().choose_open_file(parent, QStringLiteral("Select Corvantelle database"),
+                                                    QStringLiteral("QZDB.mdb (QZDB.mdb)"), folder);
+        // No existing database picked: perhaps there is none yet.
+        if (!chosen)
+            chosen = create_new_database(parent, folder.isEmpty() ? QDir::homePath() : folder);
         if (!chosen) {
             tell_how_to_select_later(parent);
             return false;

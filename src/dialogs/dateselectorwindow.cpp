@@ -3,6 +3,7 @@
 #include "calendaryear/calendaryear.h"
 #include "ui_common/geometry.h"
 #include "ui_common/menutree.h"
+#include "ui_common/readablecolour.h"
 
 #include <QCalendarWidget>
 #include <QTableView>
@@ -37,6 +38,7 @@ DateSelectorWindow::DateSelectorWindow(QWidget *owner)
     m_calendar->setObjectName(QStringLiteral("calendar"));
     m_calendar->setFirstDayOfWeek(week_start());
     m_calendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    keep_calendar_days_readable(m_calendar);
     // A date that was never set opens on today, within today's year.
     const QDate shown = selector_date().isValid() ? selector_date() : QDate::currentDate();
     m_calendar->setDateRange(QDate(shown.year(), 1, 1), QDate(shown.year(), 12, 31));

@@ -1,5 +1,7 @@
 #include "ui_common/gridhelpers.h"
 
+#include "ui_common/readablecolour.h"
+
 #include <QHeaderView>
 #include <QStyle>
 #include <QTableWidget>
@@ -69,6 +71,8 @@ void highlight_grid_row(QTableWidget *grid, const QColor &colour, const QColor &
         }
     }
     const QSignalBlocker blocker(grid);
+    // A desktop theme's highlight may pair poorly with its own text colour.
+    const QColor readable = readable_on(text_colour, colour);
     grid->setCurrentCell(row, std::max(grid->currentColumn(), 0));
     for (int r = 0; r < grid->rowCount(); ++r) {
         for (int column = 0; column < grid->columnCount(); ++column) {
@@ -80,7 +84,7 @@ void highlight_grid_row(QTableWidget *grid, const QColor &colour, const QColor &
                 grid->setItem(r, column, item);
             }
             item->setBackground(r == row ? QBrush(colour) : QBrush());
-            item->setForeground(r == row ? QBrush(text_colour) : QBrush());
+            item->setForeground(r == row ? QBrush(readable) : QBrush());
         }
     }
     grid->setUpdatesEnabled(true);

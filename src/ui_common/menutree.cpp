@@ -1,6 +1,7 @@
 #include "ui_common/menutree.h"
 
 #include "ui_common/geometry.h"
+#include "ui_common/readablecolour.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -45,6 +46,16 @@ private:
 };
 
 constexpr int kShortcutRole = Qt::UserRole + 1;
+// The colour a node asked for, before pairing it with its background.
+constexpr int kWantedColourRole = Qt::UserRole + 2;
+
+QColor node_background(const QTreeWidgetItem *item)
+{
+    const QBrush own = item->background(0);
+    if (own.style() != Qt::NoBrush)
+        return own.color();
+    return item->treeWidget() ? item->treeWidget()->palette().color(QPalette::Base) : QColor(Qt::white);
+}
 
 // What a screen reader says a node is, after its text: a command that Enter
 // runs or a heading that groups commands, with its shortcut if it has one.
@@ -116,7 +127,7 @@ void build_menu(QTreeWidget *tree, const std::vector<MenuNode> &nodes)
         // The trees are narrow and elide long commands; the tip shows them whole.
         item->setToolTip(0, node.text);
         item->setData(0, Qt::UserRole, node.key);
-        item->setForeground(0, node.colour);
+        set_node_colour(item, node.colour);
         if (node.heading) {
             QFont font = item->font(0);
             font.setBold(true);
@@ -218,9 +229,19 @@ void set_tree_back_colour(QTreeWidget *tree, const QColor &colour)
     palette.setColor(QPalette::WindowText, text_colour_on(colour));
     tree->setPalette(palette);
     tree->setAutoFillBackground(true);
-    for (QTreeWidgetItemIterator it(tree); *it; ++it)
+    for (QTreeWidgetItemIterator it(tree); *it; ++it) {
         (*it)->setBackground(0, colour);
+        const QVariant wanted = (*it)->data(0, kWantedColourRole);
+        if (wanted.isValid())
+            set_node_colour(*it, wanted.value<QColor>());
+    }
     tree->viewport()->update();
+}
+
+void set_node_colour(QTreeWidgetItem *item, const QColor &colour)
+{
+    item->setData(0, kWantedColourRole, colour);
+    item->setForeground(0, readable_on(colour, node_background(item)));
 }
 
 } // namespace dayvane

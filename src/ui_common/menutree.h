@@ -56,8 +56,13 @@ void connect_menu(QTreeWidget *tree, MenuStyle style, std::function<void()> proc
 void keep_menu_tree_fitted(QTreeWidget *tree, int design);
 int menu_tree_width(const QTreeWidget *tree, int design);
 
-// Paints the tree's background and every node's in `colour`.
+// Paints the tree's background and every node's in `colour`, and pairs
+// each node's text colour with it again (see set_node_colour).
 void set_tree_back_colour(QTreeWidget *tree, const QColor &colour);
+
+// Gives `item` the text colour `colour`, darkened or lightened where needed
+// so that it reads on the node's background (its own, else the tree's).
+void set_node_colour(QTreeWidgetItem *item, const QColor &colour);
 
 // A dialog window's command tree "menu_tree": built from `nodes`, painted in
 // kMenuTreeColour and following the menu convention. Headings start open.

@@ -1,4 +1,5 @@
 #include "app/calendarviews.h"
+#include "app/monthgrid.h"
 #include "mainwindowtest.h"
 #include "store/database.h"
 
@@ -36,6 +37,28 @@ TEST_F(CalendarViewsTest, StartUpReopensTheStoredCalendarOnItsDateWithItsFigures
     // Event text marks the date bold, one blank included; empty text does not.
     const QStringList january_marks{"2023-12-31", "2024-01-01", "2024-01-03", "2024-01-05", "2024-01-08"};
     EXPECT_EQ(bold_dates(), january_marks);
+    // Each day of the month shows its class; the neighbouring month's days none.
+    const std::pair<QDate, std::optional<DayKind>> classes[] = {
+        {QDate(2023, 12, 31), std::nullopt},          {QDate(2024, 1, 1), DayKind::PaidNoWork},
+        {QDate(2024, 1, 2), DayKind::TypicalWork},    {QDate(2024, 1, 4), DayKind::AlteredWork},
+        {QDate(2024, 1, 5), DayKind::NoWorkNoPay},    {QDate(2024, 1, 6), DayKind::NoWorkNoPay}};
+    for (const auto &[date, kind] : classes)
+        EXPECT_EQ(day_class_of(calendar()->dateTextFormat(date)), kind) << date.toString(Qt::ISODate).toStdString();
+    // The legend names them as the reports do, and its marks differ in grey as well.
+    QStringList legend;
+    QList<QImage> marks;
+    for (QLabel *label : window.findChild<QWidget *>(QStringLiteral("day_class_legend"))->findChildren<QLabel *>()) {
+        if (label->objectName() == QLatin1String("legend_text"))
+            legend << label->text();
+        else
+            marks << label->pixmap().toImage().convertToFormat(QImage::Format_Grayscale8);
+    }
+    EXPECT_EQ(legend, QStringList({"Typical workday", "Altered workday", "Paid, no work", "No work, no pay"}));
+    ASSERT_EQ(marks.size(), 4);
+    for (int i = 0; i < 4; ++i) {
+        for (int j = i + 1; j < 4; ++j)
+            EXPECT_NE(marks[i], marks[j]) << i << " " << j;
+    }
     // Another month: its own marks and weeks only.
     QTest::keyClick(calendar()->findChild<QTableView *>(), Qt::Key_PageDown);
     EXPECT_EQ(shown(), QStringLiteral("Office / 2024 | February | February 2024 | Feb-10 | "));

@@ -1,12 +1,15 @@
 #include "mainwindowtest.h"
+#include "app/monthgrid.h"
 #include "testserver.h"
 #include "store/connection.h"
 #include "store/schema.h"
 #include "store/serversecurity.h"
 #include "ui_common/geometry.h"
 #include "ui_common/menutree.h"
+#include "ui_common/readablecolour.h"
 
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTimer>
 #include <QUrl>
 
@@ -20,6 +23,8 @@ namespace {
 const QString kNotConnected = QStringLiteral(
     "The application is not connected to a database.\r\nPlease click on <System> / <Set database location>,\r\n"
     "select the database and then repeat this operation.");
+const QString kOfferNew = QStringLiteral(
+    "Do you want to create a new, empty calendar database?\r\nIt is saved as QZDB.mdb in the folder you choose.");
 const QString kSelectLater = QStringLiteral(
     "To select the database location at a later time, click on\r\n<Set database location> listed under the <System> menu item.");
 
@@ -36,6 +41,7 @@ QTreeWidgetItem *node(const CalendarWindow &window, const char *key)
 TEST_F(CalendarWindowTest, FirstStartCentresTheWindowAsksForTheDatabaseAndGuardsTheCommandsThatNeedIt)
 {
     user.answer_yes_no(false);
+    user.answer_yes_no(false);  // no new database either
     window.start();
     EXPECT_TRUE(window.isVisible());
     const QRect area = work_area(&window);
@@ -43,7 +49,7 @@ TEST_F(CalendarWindowTest, FirstStartCentresTheWindowAsksForTheDatabaseAndGuards
                                    area.top() + (area.height() - window.frameGeometry().height()) / 2));
     EXPECT_EQ(user.take_texts(), QStringList({"The application requires the location of the Corvantelle database "
                                               "(QZDB.mdb).\r\nDo you want to select the database location now?",
-                                              kSelectLater}));
+                                              kOfferNew, kSelectLater}));
     EXPECT_FALSE(app_state().db_connected);
     EXPECT_EQ(text("lbl_calendar_name"), QStringLiteral("No calendar loaded"));
     EXPECT_EQ(text("lbl_year_work_total_days"), QStringLiteral("0 days"));
@@ -98,15 +104,18 @@ TEST_F(CalendarWindowTest, SettingsComeBackHelpAndNewsOpenTheirPagesAndAWindowBe
     EXPECT_TRUE(timer->isActive());
     EXPECT_EQ(timer->interval(), 1000);
     QTreeWidgetItem *news = node(window, "news");
-    EXPECT_EQ(node(window, "customer_service")->foreground(0).color(), QColor(255, 0, 0));
+    // Red, as dark as reading on the tree needs.
+    const QColor red = readable_on(QColor(255, 0, 0), colour_from_number(kMenuTreeColour));
+    EXPECT_LT(red.green() + red.blue(), red.red());
+    EXPECT_EQ(node(window, "customer_service")->foreground(0).color(), red);
     EXPECT_TRUE(news->parent()->isExpanded());
     timer->setInterval(5);
     EXPECT_TRUE(QTest::qWaitFor([&] { return news->font(0).bold(); }, 2000));
-    EXPECT_EQ(news->foreground(0).color(), QColor(255, 0, 0));
+    EXPECT_EQ(news->foreground(0).color(), red);
     EXPECT_TRUE(QTest::qWaitFor([&] { return !news->font(0).bold(); }, 2000));
     // It blinks five times at most, then stays red and bold until read.
     EXPECT_TRUE(QTest::qWaitFor([&] { return !timer->isActive(); }, 2000));
-    const auto still_red = [&] { return news->font(0).bold() && news->foreground(0).color() == QColor(255, 0, 0); };
+    const auto still_red = [&] { return news->font(0).bold() && news->foreground(0).color() == red; };
     EXPECT_TRUE(still_red());
     // A failed news page keeps the notification; a good one ends it.
     user.set_open_url_result(false);
@@ -165,6 +174,7 @@ TEST_F(CalendarWindowTest, OpeningTheDatabaseExplainsEveryRefusalAndKeepsTheLoca
                                                       | QFile::ExeGroup | QFile::ExeOther));
     user.answer_yes_no(true);
     user.answer_file(std::nullopt);  // cancelled
+    user.answer_yes_no(false);       // and no new database
     window.start();
     EXPECT_EQ(user.take_texts().last(), kSelectLater);
     EXPECT_FALSE(app_state().db_connected);
@@ -218,11 +228,38 @@ TEST_F(CalendarWindowTest, OpeningTheDatabaseExplainsEveryRefusalAndKeepsTheLoca
     EXPECT_TRUE(app_state().database.has_value());
     // Yes, then a cancelled dialog: no connection, the path kept and written for the next start.
     user.answer_yes_no(true);
+    user.answer_yes_no(false);
     choose(std::nullopt);
     EXPECT_FALSE(app_state().database.has_value());
     EXPECT_FALSE(app_state().db_connected);
     close_with(window, true);
     EXPECT_TRUE(read_ini().startsWith(QStringLiteral("[DB path]=%1\r\n").arg(db_path()))) << read_ini().toStdString();
+    // No database picked: a new, empty one as dayvane-db create makes it, named QZDB.mdb in the folder the user
+    // picks; one there already is kept.
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("fresh")));
+    user.take_texts();
+    for (const QString &folder : {QStringLiteral("/dev/shm"), dir.filePath(QStringLiteral("busy")), dir.filePath(QStringLiteral("fresh"))}) {
+        user.answer_yes_no(true);
+        user.answer_save_file(folder + QStringLiteral("/calendar.db"));
+        choose(std::nullopt);
+    }
+    const QString fresh = dir.filePath(QStringLiteral("fresh/QZDB.mdb"));
+    EXPECT_FALSE(QFile::exists(QStringLiteral("/dev/shm/QZDB.mdb")));
+    EXPECT_EQ(user.take_texts(),
+              QStringList({kOfferNew, "Error:\r\nThe database storage device is not recognized by the application.\r\n"
+                           "Please install the database on your local drive for single user access\r\n"
+                           "or on a network drive for multi-user access.", kSelectLater,
+                           kOfferNew, "The folder already holds a database:\r\n" + busy + "\r\nIt is left as it is; choose another folder.",
+                           kSelectLater, kOfferNew,
+                           "Created an empty calendar database:\r\n" + fresh + "\r\nNo system password is set: set one "
+                           "with <Enter system password> under <System>."}));
+    ASSERT_TRUE(app_state().db_connected);
+    EXPECT_EQ(app_state().db_path, fresh);
+    const QString made = dir.filePath(QStringLiteral("made.mdb"));
+    Database by_tool = create_calendar_database_at(made);
+    const QString objects = QStringLiteral("SELECT count(*) FROM sqlite_master;");
+    EXPECT_EQ(scalar(*app_state().database, objects), scalar(by_tool, objects));
+    EXPECT_EQ(scalar(*app_state().database, QStringLiteral("SELECT count(*) FROM calendars;")), 0);
 }
 
 TEST_F(CalendarWindowTest, TheServerWindowConnectsAndExplainsEveryRefusal)
@@ -251,6 +288,7 @@ TEST_F(CalendarWindowTest, TheServerWindowConnectsAndExplainsEveryRefusal)
                       + ours.section(QStringLiteral("dbname="), 1);
     user.answer_yes_no(true);
     user.answer_file(std::nullopt);
+    user.answer_yes_no(false);
     window.start();
     user.take_texts();
     // Types the address and password into the server window and connects.
@@ -422,4 +460,51 @@ TEST_F(CalendarWindowTest, TheCommandsOpenTheirWindowsAndTheListOpensAYear)
     window.set_command(QStringLiteral("print_calendar_1_month"), [&ran] { ran = QStringLiteral("printed"); });
     QTest::keyClick(tree, Qt::Key_Return);
     EXPECT_EQ(ran, QStringLiteral("printed"));
+}
+
+// Every colour pair the program sets reads at 4.5:1 at least, under a light and a dark desktop theme: in the main
+// window (command trees, month node, day classes, event grid, month list) and the windows it opens.
+TEST_F(CalendarWindowTest, EveryColourPairItSetsReadsUnderALightAndADarkTheme)
+{
+    const QPalette light = QApplication::palette();
+    const auto restore = qScopeGuard([&] { QApplication::setPalette(light); });
+    QPalette dark = light;
+    const std::pair<QPalette::ColorRole, int> dark_roles[] = {
+        {QPalette::Window, 45}, {QPalette::Base, 30},   {QPalette::AlternateBase, 40}, {QPalette::Button, 50},
+        {QPalette::Text, 235},  {QPalette::WindowText, 235}, {QPalette::ButtonText, 235}};
+    for (const auto &[role, grey] : dark_roles)
+        dark.setColor(role, QColor(grey, grey, grey));
+    start_on(filled.office, QStringLiteral("1/4/2024"));
+    std::vector<ColourPair> pairs;
+    const auto look = [&](QDialog &opened) {
+        const std::vector<ColourPair> found = colour_pairs(opened);
+        pairs.insert(pairs.end(), found.begin(), found.end());
+    };
+    for (const bool is_dark : {false, true}) {
+        QApplication::setPalette(is_dark ? dark : light);
+        pairs = colour_pairs(window);
+        const std::pair<const char *, const char *> windows[] = {
+            {"calendar_list", "open_calendar_list"}, {"user_list", "users"}, {"system_password", "enter_system_password"},
+            {"about", "about"}};
+        for (const auto &[name, command] : windows) {
+            user.on_window(QLatin1String(name), [&](QDialog &opened) { look(opened); opened.close(); });
+            window.run_command(QLatin1String(command));
+        }
+        user.on_window(QStringLiteral("calendar_edit"), [&](QDialog &editor) {
+            look(editor);
+            user.on_window(QStringLiteral("date_selector"), [&](QDialog &opened) { look(opened); opened.close(); });
+            QTest::mouseClick(find_indexed<QToolButton>(editor, QStringLiteral("button"), 1), Qt::LeftButton);
+            editor.close();
+        });
+        window.run_command(QStringLiteral("edit_calendar"));
+        // The day classes are among them.
+        EXPECT_TRUE(std::any_of(pairs.begin(), pairs.end(), [](const ColourPair &pair) {
+            return pair.background == day_class_look(DayKind::PaidNoWork).background;
+        }));
+        for (const ColourPair &pair : pairs) {
+            EXPECT_GE(contrast_ratio(pair.text, pair.background), kReadableContrast)
+                << (is_dark ? "dark " : "light ") << pair.where.toStdString() << " " << pair.text.name().toStdString()
+                << " on " << pair.background.name().toStdString();
+        }
+    }
 }

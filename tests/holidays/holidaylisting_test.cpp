@@ -255,11 +255,10 @@ TEST_F(HolidayListing, ListsTheYearsHolidaysFindsListsByNameAndMarksThemWithClic
     QApplication::setPalette(dark);
     with_window([&](QDialog &window) {
         QTreeWidget *menu = window.findChild<QTreeWidget *>(QStringLiteral("menu_tree"));
-        QApplication::setPalette(light);
-        for (QTreeWidgetItemIterator it(menu); *it; ++it) {
-            const QVariant own = (*it)->data(0, Qt::ForegroundRole);
-            const QColor text = own.isValid() ? own.value<QBrush>().color() : menu->palette().color(QPalette::Text);
-            EXPECT_GE(contrast_ratio(text, (*it)->background(0).color()), 4.5) << (*it)->text(0).toStdString();
+        for (const QPalette &theme : {dark, light}) {
+            QApplication::setPalette(theme);
+            for (const ColourPair &pair : colour_pairs(window))
+                EXPECT_GE(contrast_ratio(pair.text, pair.background), 4.5) << pair.where.toStdString();
         }
         // A country's lists together where its first list came: the
         // nationwide one, its years, then its regions alphabetically under it,

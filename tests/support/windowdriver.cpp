@@ -11,6 +11,8 @@
 
 #include <QDialog>
 #include <QFrame>
+#include <QAbstractItemView>
+#include <QHeaderView>
 #include <QTableWidget>
 #include <QTreeWidget>
 
@@ -143,6 +145,50 @@ void store_user_password(Database &db, qint64 user_id, const QString &password)
     user.edit();
     user.set_field(QStringLiteral("password"), *scramble_password(password));
     user.update();
+}
+
+namespace {
+
+void model_pairs(const QAbstractItemView &view, const QModelIndex &parent, std::vector<ColourPair> &pairs)
+{
+    const QAbstractItemModel *model = view.model();
+    for (int row = 0; row < model->rowCount(parent); ++row) {
+        for (int column = 0; column < model->columnCount(parent); ++column) {
+            const QModelIndex index = model->index(row, column, parent);
+            const QVariant text = index.data(Qt::ForegroundRole), background = index.data(Qt::BackgroundRole);
+            if (text.isValid() || background.isValid()) {
+                pairs.push_back({view.objectName() + u'/' + index.data().toString(),
+                                 text.isValid() ? text.value<QBrush>().color() : view.palette().color(QPalette::Text),
+                                 background.isValid() ? background.value<QBrush>().color()
+                                                      : view.palette().color(QPalette::Base)});
+            }
+            if (column == 0)
+                model_pairs(view, index, pairs);
+        }
+    }
+}
+
+} // namespace
+
+std::vector<ColourPair> colour_pairs(QWidget &window)
+{
+    std::vector<ColourPair> pairs;
+    const std::pair<QPalette::ColorRole, QPalette::ColorRole> roles[] = {
+        {QPalette::Text, QPalette::Base}, {QPalette::WindowText, QPalette::Window},
+        {QPalette::HighlightedText, QPalette::Highlight}};
+    QList<QWidget *> widgets = window.findChildren<QWidget *>();
+    widgets.prepend(&window);
+    for (QWidget *widget : widgets) {
+        if (auto *view = qobject_cast<QAbstractItemView *>(widget); view && view->model() && !qobject_cast<QHeaderView *>(view))
+            model_pairs(*view, QModelIndex(), pairs);
+        const QPalette palette = widget->palette();
+        for (const auto &[text, background] : roles) {
+            if (widget->testAttribute(Qt::WA_SetPalette)
+                && (palette.isBrushSet(QPalette::Active, text) || palette.isBrushSet(QPalette::Active, background)))
+                pairs.push_back({widget->objectName(), palette.color(text), palette.color(background)});
+        }
+    }
+    return pairs;
 }
 
 } // namespace dayvane::test

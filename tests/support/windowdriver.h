@@ -2,6 +2,7 @@
 
 #include "testdatabase.h"
 
+#include <QColor>
 #include <QLineEdit>
 #include <QString>
 #include <QStringList>
@@ -70,5 +71,21 @@ private:
 // Store passwords as another workstation would.
 void store_system_password(Database &db, const QString &password);
 void store_user_password(Database &db, qint64 user_id, const QString &password);
+
+} // namespace dayvane::test
+
+namespace dayvane::test {
+
+// A text colour and the background it is drawn on, and where.
+struct ColourPair
+{
+    QString where;
+    QColor text, background;
+};
+// Every pair of colours `window` sets: the nodes and cells of its trees, grids
+// and lists with a colour of their own, the days of its calendar controls
+// with a format, and the text, window and highlight roles of each widget with
+// a palette of its own. What a widget does not set comes from its palette.
+std::vector<ColourPair> colour_pairs(QWidget &window);
 
 } // namespace dayvane::test

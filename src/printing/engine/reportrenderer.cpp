@@ -2,6 +2,7 @@
 
 #include "printing/engine/reportdata.h"
 #include "printing/engine/reportdefinition.h"
+#include "ui_common/readablecolour.h"
 
 #include <QDate>
 #include <QFontMetricsF>
@@ -309,7 +310,9 @@ void Renderer::paint_band(QPainter &painter, const ReportBand &band, const Repor
 
 void Renderer::paint_text(QPainter &painter, const ReportElement &element, const QRectF &box, const QString &text)
 {
-    painter.setPen(element.colour);
+    // On the paper's white; a colour too pale to read there is darkened, the
+    // report file stays as it is.
+    painter.setPen(readable_on(element.colour, Qt::white));
     const QRectF inner = dot_rect(box.x() + element.pad, box.y(), std::max(0.0, box.width() - 2 * element.pad),
                                   box.height());
     if (element.grow) {
@@ -393,7 +396,7 @@ void Renderer::paint_day(QPainter &painter, const ReportElement &element, const 
     const FontCache::Entry &font =
         m_fonts.get(element.font, element.font.size, element.font.bold || style.bold, element.font.italic || style.italic);
     painter.setFont(font.font);
-    painter.setPen(style.text);
+    painter.setPen(day_number_colour(style));
     const QRectF inner = dot_rect(box.x() + element.pad, box.y() + element.pad / 2,
                                   std::max(0.0, box.width() - 2 * element.pad), std::max(0.0, box.height() - element.pad));
     painter.drawText(inner, element.align | Qt::TextDontClip | Qt::TextSingleLine, QString::number(day));
@@ -425,6 +428,11 @@ void Renderer::paint_pattern(QPainter &painter, const DayClassStyle &style, cons
 }
 
 } // namespace
+
+QColor day_number_colour(const DayClassStyle &style)
+{
+    return readable_on(style.text, style.fill.isValid() ? style.fill : QColor(Qt::white));
+}
 
 void apply_page_setup(const PageSetup &setup, QPagedPaintDevice &device)
 {

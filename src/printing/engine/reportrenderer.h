@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QString>
 
 #include <vector>
@@ -8,6 +9,7 @@ class QPagedPaintDevice;
 
 namespace dayvane {
 
+struct DayClassStyle;
 struct PageSetup;
 struct ReportBand;
 struct ReportDefinition;
@@ -29,6 +31,11 @@ struct ReportPage
 {
     std::vector<PlacedBand> bands;
 };
+
+// The colour a day cell's number is painted in: the class's text colour,
+// darkened or lightened where it would not read at 4.5:1 on the class's fill
+// (or the paper's white). The report file keeps its own colour.
+QColor day_number_colour(const DayClassStyle &style);
 
 // Sets the paper (keeping the device's own for paper=auto), orientation and
 // margins of `setup` on `device`. A printer that refuses the margins keeps

@@ -91,6 +91,12 @@ TEST_F(ReportEngine, BothReportsShowTheirRowsInOrderWrapLongTextsAndFitA4AndLett
     for (ReportRow &row : month)
         if (row.fields[0] == QLatin1String("Feb-13"))
             row.fields[1] = comment;
+    // Every day number reads on its cell, however pale the report's own colour for it.
+    for (const char *file : {"Calendar.rpt", "Calendar_12.rpt"}) {
+        for (const auto &[code, style] : shipped_definition(QLatin1String(file)).day_classes)
+            EXPECT_GE(contrast_ratio(day_number_colour(style), style.fill.isValid() ? style.fill : QColor(Qt::white)), 4.5)
+                << file << " " << code;
+    }
     for (const char *paper : {"A4", "Letter"}) {
         const QString month_pdf = render(QStringLiteral("Calendar.rpt"), month, {}, paper);
         EXPECT_EQ(pdf_page_count(month_pdf), 1);
