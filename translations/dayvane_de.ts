@@ -70,7 +70,7 @@
     </message>
     <message>
         <location line="+9"/>
-        <location filename="../src/app/calendarviews.cpp" line="+34"/>
+        <location filename="../src/app/calendarviews.cpp" line="+35"/>
         <location filename="../src/printing/reportrows.cpp" line="+35"/>
         <source>%1 days</source>
         <translation>%1 Tage</translation>
@@ -101,7 +101,7 @@
         <translation>Bezahlt</translation>
     </message>
     <message>
-        <location filename="../src/app/calendarwindow.cpp" line="+221"/>
+        <location filename="../src/app/calendarwindow.cpp" line="+246"/>
         <source>Previous month (Page Up)</source>
         <translation>Voriger Monat (Bild auf)</translation>
     </message>
@@ -233,7 +233,7 @@
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../src/history/changehistorywindow.cpp" line="+103"/>
+        <location filename="../src/history/changehistorywindow.cpp" line="+104"/>
         <source>Calendar</source>
         <translation>Kalender</translation>
     </message>
@@ -309,7 +309,7 @@
         <translation>Website von Corvantelle</translation>
     </message>
     <message>
-        <location filename="../src/app/opendatabase.cpp" line="+20"/>
+        <location filename="../src/app/opendatabase.cpp" line="+21"/>
         <source>To select the database location at a later time, click on</source>
         <translation>Um die Datenbank später zu wählen, klicken Sie auf</translation>
     </message>
@@ -429,7 +429,47 @@
         <translation>Corvantelle-Datenbank.</translation>
     </message>
     <message>
-        <location line="+71"/>
+        <location line="+13"/>
+        <source>Do you want to create a new, empty calendar database?</source>
+        <translation>Möchten Sie eine neue, leere Kalenderdatenbank anlegen?</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>It is saved as QZDB.mdb in the folder you choose.</source>
+        <translation>Sie wird als QZDB.mdb im gewählten Ordner gespeichert.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Create Corvantelle database</source>
+        <translation>Corvantelle-Datenbank anlegen</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>The folder already holds a database:</source>
+        <translation>Der Ordner enthält bereits eine Datenbank:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>It is left as it is; choose another folder.</source>
+        <translation>Sie bleibt unverändert; wählen Sie einen anderen Ordner.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The calendar database cannot be created:</source>
+        <translation>Die Kalenderdatenbank kann nicht angelegt werden:</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Created an empty calendar database:</source>
+        <translation>Leere Kalenderdatenbank angelegt:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>No system password is set: set one with &lt;Enter system password&gt; under &lt;System&gt;.</source>
+        <translation>Es ist kein Systemkennwort gesetzt: Legen Sie eines mit &lt;Systemkennwort eingeben&gt; unter &lt;System&gt; fest.</translation>
+    </message>
+    <message>
+        <location line="+74"/>
         <source>The application requires the location of the Corvantelle database (QZDB.mdb).</source>
         <translation>Das Programm benötigt den Ort der Corvantelle-Datenbank (QZDB.mdb).</translation>
     </message>
@@ -440,7 +480,7 @@
     </message>
     <message>
         <location filename="../src/calendars/calendarlistcommands.cpp" line="+224"/>
-        <location filename="../src/users/userrecordwindow.cpp" line="+175"/>
+        <location filename="../src/users/userrecordwindow.cpp" line="+180"/>
         <source>DB record out of date</source>
         <translation>DB-Datensatz veraltet</translation>
     </message>
@@ -661,7 +701,7 @@
         <translation>Was</translation>
     </message>
     <message>
-        <location line="+167"/>
+        <location line="+171"/>
         <source>Only a change of days can be undone; this change is shown for the record.</source>
         <translation>Nur Änderungen an Tagen lassen sich rückgängig machen; diese Änderung ist nur vermerkt.</translation>
     </message>
@@ -726,7 +766,22 @@
         <translation>Beim Verbinden mit der Feiertagsliste ist ein Fehler aufgetreten.</translation>
     </message>
     <message>
-        <location filename="../src/holidays/holidaylistingwindow.cpp" line="+106"/>
+        <location filename="../src/holidays/holidaylistingwindow.cpp" line="+55"/>
+        <source>Make &amp;No change to calendar time &lt;N&gt;</source>
+        <translation>&amp;Nichts an der Kalenderzeit ändern &lt;N&gt;</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source> Change all work periods to &amp;Paid periods &lt;P&gt;</source>
+        <translation> Alle Arbeitszeiten in &amp;bezahlte Zeiten ändern &lt;P&gt;</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source> &amp;Clear all periods on date &lt;C&gt;</source>
+        <translation> Alle Zeiten am Datum &amp;löschen &lt;C&gt;</translation>
+    </message>
+    <message>
+        <location line="+50"/>
         <source>(no date)</source>
         <translation>(kein Datum)</translation>
     </message>
@@ -1186,6 +1241,31 @@
         <source>Password cannot be blank.</source>
         <translation>Das Kennwort darf nicht leer sein.</translation>
     </message>
+    <message>
+        <location filename="../src/ui_common/menutree.cpp" line="+64"/>
+        <source>Heading</source>
+        <translation>Überschrift</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Command</source>
+        <translation>Befehl</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <location line="+53"/>
+        <source>Commands</source>
+        <translation>Befehle</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The arrow keys choose a command, Enter runs it</source>
+        <translation>Die Pfeiltasten wählen einen Befehl, die Eingabetaste führt ihn aus</translation>
+    </message>
 </context>
 <context>
     <name>dayvane::AboutWindow</name>
@@ -1220,7 +1300,12 @@
         <translation>&amp;Systeminfo ...</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+3"/>
+        <source>Opens the desktop&apos;s system information program</source>
+        <translation>Öffnet das Systeminformationsprogramm des Desktops</translation>
+    </message>
+    <message>
+        <location line="+17"/>
         <source>System Information Is Unavailable At This Time</source>
         <translation>Systeminformationen sind derzeit nicht verfügbar</translation>
     </message>
@@ -1264,7 +1349,7 @@
     </message>
     <message>
         <location line="+22"/>
-        <location filename="../src/editor/calendareditwindow.cpp" line="+296"/>
+        <location filename="../src/editor/calendareditwindow.cpp" line="+300"/>
         <source>Date input</source>
         <translation>Datumseingabe</translation>
     </message>
@@ -1289,12 +1374,12 @@
         <translation>Das Kalenderjahr muss sein: </translation>
     </message>
     <message>
-        <location filename="../src/editor/calendareditwindow.cpp" line="-258"/>
+        <location filename="../src/editor/calendareditwindow.cpp" line="-262"/>
         <source>Edit calendar</source>
         <translation>Kalender bearbeiten</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+7"/>
         <source>Close window</source>
         <translation>Fenster schließen</translation>
     </message>
@@ -1319,7 +1404,17 @@
         <translation>Kalender speichern</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+23"/>
+        <source>Time periods</source>
+        <translation>Zeiträume</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Enter edits the time period of the row, Delete removes it</source>
+        <translation>Die Eingabetaste bearbeitet den Zeitraum der Zeile, Entf entfernt ihn</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>Start time</source>
         <translation>Beginn</translation>
     </message>
@@ -1339,7 +1434,7 @@
         <translation>Arbeit</translation>
     </message>
     <message>
-        <location line="+46"/>
+        <location line="+48"/>
         <source>Day</source>
         <translation>Tag</translation>
     </message>
@@ -1366,12 +1461,27 @@
         <translation>Gesamtzeit</translation>
     </message>
     <message>
-        <location line="-35"/>
+        <location line="-44"/>
+        <source>&amp;Event</source>
+        <translation>&amp;Ereignis</translation>
+    </message>
+    <message>
+        <location line="+9"/>
         <source>Apply to</source>
         <translation>Anwenden auf</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+2"/>
+        <source>&amp;From</source>
+        <translation>&amp;Von</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>&amp;To</source>
+        <translation>&amp;Bis</translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>Choose the date</source>
         <translation>Datum wählen</translation>
     </message>
@@ -1562,19 +1672,36 @@
         <translation>Kalenderliste</translation>
     </message>
     <message>
-        <location line="+56"/>
-        <location line="+31"/>
+        <location line="+37"/>
+        <source>Calendars</source>
+        <translation>Kalender</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <location line="+16"/>
+        <location line="+17"/>
         <source>Calendar name</source>
         <translation>Kalendername</translation>
     </message>
     <message>
-        <location line="-27"/>
-        <location line="+27"/>
+        <location line="-29"/>
+        <location line="+13"/>
+        <location line="+16"/>
         <source>Year</source>
         <translation>Jahr</translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="-18"/>
+        <source>New name of the calendar</source>
+        <translation>Neuer Name des Kalenders</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Year to add</source>
+        <translation>Hinzuzufügendes Jahr</translation>
+    </message>
+    <message>
+        <location line="+73"/>
         <source>Changes require system password</source>
         <translation>Änderungen erfordern das Systemkennwort</translation>
     </message>
@@ -1635,12 +1762,17 @@
         <translation>Die Datei „%1“ konnte nicht geschrieben werden:</translation>
     </message>
     <message>
-        <location filename="../src/app/calendarwindow.cpp" line="-114"/>
+        <location filename="../src/app/calendarwindow.cpp" line="-130"/>
         <source>No calendar loaded</source>
         <translation>Kein Kalender geladen</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+9"/>
+        <source>Event dates</source>
+        <translation>Ereignisdaten</translation>
+    </message>
+    <message>
+        <location line="+22"/>
         <source>Work</source>
         <translation>Arbeit</translation>
     </message>
@@ -1650,12 +1782,47 @@
         <translation>Lohn</translation>
     </message>
     <message>
-        <location line="+64"/>
+        <location line="+16"/>
+        <source>Days of the month</source>
+        <translation>Tage des Monats</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The arrow keys choose a day, Page Up and Page Down the month, Enter or a double click edits the day</source>
+        <translation>Die Pfeiltasten wählen einen Tag, Bild auf und Bild ab den Monat, Eingabetaste oder Doppelklick bearbeitet den Tag</translation>
+    </message>
+    <message>
+        <location line="+34"/>
+        <source>Months</source>
+        <translation>Monate</translation>
+    </message>
+    <message>
+        <location line="+27"/>
         <source>Choose a month</source>
         <translation>Monat wählen</translation>
     </message>
     <message>
-        <location line="+279"/>
+        <location line="+22"/>
+        <source>Previous month</source>
+        <translation>Vorheriger Monat</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Next month</source>
+        <translation>Nächster Monat</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Month</source>
+        <translation>Monat</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Enter opens the list of months</source>
+        <translation>Die Eingabetaste öffnet die Monatsliste</translation>
+    </message>
+    <message>
+        <location line="+266"/>
         <source>The connection to the current database will be closed.</source>
         <translation>Die Verbindung zur aktuellen Datenbank wird geschlossen.</translation>
     </message>
@@ -1668,12 +1835,12 @@
 <context>
     <name>dayvane::ChangeHistoryWindow</name>
     <message>
-        <location filename="../src/history/changehistorywindow.cpp" line="-228"/>
+        <location filename="../src/history/changehistorywindow.cpp" line="-232"/>
         <source>Change history</source>
         <translation>Änderungsverlauf</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+3"/>
         <source>Close window</source>
         <translation>Fenster schließen</translation>
     </message>
@@ -1688,12 +1855,27 @@
         <translation>Geänderte Tage &amp;ab</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
+        <source>&amp;to</source>
+        <translation>&amp;bis</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>&amp;Workstation or user</source>
         <translation>&amp;Arbeitsplatz oder Benutzer</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+14"/>
+        <source>Changes</source>
+        <translation>Änderungen</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Changed days</source>
+        <translation>Geänderte Tage</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>Date</source>
         <translation>Datum</translation>
     </message>
@@ -1708,7 +1890,7 @@
         <translation>Nachher</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+29"/>
         <source>Please enter the date as yyyy-mm-dd, for example 2026-03-02.</source>
         <translation>Bitte das Datum als JJJJ-MM-TT eingeben, zum Beispiel 2026-03-02.</translation>
     </message>
@@ -1769,7 +1951,7 @@
 <context>
     <name>dayvane::DatabaseServerWindow</name>
     <message>
-        <location filename="../src/app/databaseserverwindow.cpp" line="+20"/>
+        <location filename="../src/app/databaseserverwindow.cpp" line="+21"/>
         <source>Database server</source>
         <translation>Datenbankserver</translation>
     </message>
@@ -1799,7 +1981,7 @@
         <translation>Lassen Sie das Kennwort leer, wenn der Server keines verlangt oder es in der Kennwortdatei (~/.pgpass) steht. Es gilt bis zum Programmende und wird nie gespeichert.</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+32"/>
         <source>Please enter the address of the database server, such as</source>
         <translation>Bitte geben Sie die Adresse des Datenbankservers ein, etwa</translation>
     </message>
@@ -1822,7 +2004,7 @@
 <context>
     <name>dayvane::DateSelectorWindow</name>
     <message>
-        <location filename="../src/dialogs/dateselectorwindow.cpp" line="+22"/>
+        <location filename="../src/dialogs/dateselectorwindow.cpp" line="+24"/>
         <location line="+7"/>
         <source>Select date</source>
         <translation>Datum wählen</translation>
@@ -1831,6 +2013,16 @@
         <location line="-1"/>
         <source>Close window</source>
         <translation>Fenster schließen</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Days of the month</source>
+        <translation>Tage des Monats</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The arrow keys choose a day, Enter selects it</source>
+        <translation>Die Pfeiltasten wählen einen Tag, die Eingabetaste übernimmt ihn</translation>
     </message>
 </context>
 <context>
@@ -1870,13 +2062,19 @@
     </message>
     <message>
         <location line="+12"/>
+        <location line="+5"/>
         <source>Filter lists</source>
         <translation>Listen filtern</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-3"/>
         <source>Shows the lists whose name holds this text (Ctrl+F)</source>
         <translation>Zeigt die Listen, deren Name diesen Text enthält (Strg+F)</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Clear the filter</source>
+        <translation>Filter leeren</translation>
     </message>
     <message>
         <location line="+18"/>
@@ -1889,7 +2087,12 @@
         <translation>Bricht das Lesen der iCalendar-Datei ab (Esc)</translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="+22"/>
+        <source>Holidays</source>
+        <translation>Feiertage</translation>
+    </message>
+    <message>
+        <location line="+35"/>
         <source>Date</source>
         <translation>Datum</translation>
     </message>
@@ -1899,7 +2102,7 @@
         <translation>Feiertag</translation>
     </message>
     <message>
-        <location line="+120"/>
+        <location line="+121"/>
         <source>Open iCalendar file</source>
         <translation>iCalendar-Datei öffnen</translation>
     </message>
@@ -2010,7 +2213,7 @@
         <translation>Kennwort speichern</translation>
     </message>
     <message>
-        <location line="+67"/>
+        <location line="+68"/>
         <source>Please supply your password.</source>
         <translation>Bitte geben Sie Ihr Kennwort ein.</translation>
     </message>
@@ -2057,6 +2260,21 @@
         <location filename="../src/editor/timeentryframe.cpp" line="+46"/>
         <source>Worked (checked) or paid only</source>
         <translation>Gearbeitet (angehakt) oder nur bezahlt</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Start time</source>
+        <translation>Beginn</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>End time</source>
+        <translation>Ende</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Work</source>
+        <translation>Arbeit</translation>
     </message>
 </context>
 <context>
@@ -2112,7 +2330,12 @@
         <translation>Benutzerliste neu laden</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+8"/>
+        <source>Users</source>
+        <translation>Benutzer</translation>
+    </message>
+    <message>
+        <location line="+29"/>
         <source>Employee ID</source>
         <translation>Personalnummer</translation>
     </message>
@@ -2127,7 +2350,7 @@
         <translation>Nachname</translation>
     </message>
     <message>
-        <location line="+101"/>
+        <location line="+102"/>
         <source>Are you sure you want to delete user:</source>
         <translation>Möchten Sie diesen Benutzer wirklich löschen:</translation>
     </message>
@@ -2183,7 +2406,7 @@
 <context>
     <name>dayvane::UserRecordWindow</name>
     <message>
-        <location filename="../src/users/userrecordwindow.cpp" line="-45"/>
+        <location filename="../src/users/userrecordwindow.cpp" line="-49"/>
         <source>Close window</source>
         <translation>Fenster schließen</translation>
     </message>
@@ -2221,6 +2444,11 @@
         <location line="+1"/>
         <source>Password</source>
         <translation>Kennwort</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Shows the password as it is typed</source>
+        <translation>Zeigt das Kennwort beim Tippen an</translation>
     </message>
     <message>
         <location line="+11"/>

@@ -70,7 +70,7 @@
     </message>
     <message>
         <location line="+9"/>
-        <location filename="../src/app/calendarviews.cpp" line="+34"/>
+        <location filename="../src/app/calendarviews.cpp" line="+35"/>
         <location filename="../src/printing/reportrows.cpp" line="+35"/>
         <source>%1 days</source>
         <translation>%1 días</translation>
@@ -101,7 +101,7 @@
         <translation>Pagado</translation>
     </message>
     <message>
-        <location filename="../src/app/calendarwindow.cpp" line="+221"/>
+        <location filename="../src/app/calendarwindow.cpp" line="+246"/>
         <source>Previous month (Page Up)</source>
         <translation>Mes anterior (Re Pág)</translation>
     </message>
@@ -233,7 +233,7 @@
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../src/history/changehistorywindow.cpp" line="+103"/>
+        <location filename="../src/history/changehistorywindow.cpp" line="+104"/>
         <source>Calendar</source>
         <translation>Calendario</translation>
     </message>
@@ -309,7 +309,7 @@
         <translation>Ir al sitio web de Corvantelle</translation>
     </message>
     <message>
-        <location filename="../src/app/opendatabase.cpp" line="+20"/>
+        <location filename="../src/app/opendatabase.cpp" line="+21"/>
         <source>To select the database location at a later time, click on</source>
         <translation>Para elegir la base de datos más adelante, haga clic en</translation>
     </message>
@@ -429,7 +429,47 @@
         <translation>válida de Corvantelle.</translation>
     </message>
     <message>
-        <location line="+71"/>
+        <location line="+13"/>
+        <source>Do you want to create a new, empty calendar database?</source>
+        <translation>¿Desea crear una base de datos de calendarios nueva y vacía?</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>It is saved as QZDB.mdb in the folder you choose.</source>
+        <translation>Se guarda como QZDB.mdb en la carpeta que elija.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Create Corvantelle database</source>
+        <translation>Crear base de datos Corvantelle</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>The folder already holds a database:</source>
+        <translation>La carpeta ya contiene una base de datos:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>It is left as it is; choose another folder.</source>
+        <translation>Se deja como está; elija otra carpeta.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The calendar database cannot be created:</source>
+        <translation>No se puede crear la base de datos de calendarios:</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Created an empty calendar database:</source>
+        <translation>Se ha creado una base de datos de calendarios vacía:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>No system password is set: set one with &lt;Enter system password&gt; under &lt;System&gt;.</source>
+        <translation>No hay contraseña del sistema: establezca una con &lt;Introducir contraseña del sistema&gt; en &lt;Sistema&gt;.</translation>
+    </message>
+    <message>
+        <location line="+74"/>
         <source>The application requires the location of the Corvantelle database (QZDB.mdb).</source>
         <translation>La aplicación necesita la ubicación de la base de datos de Corvantelle (QZDB.mdb).</translation>
     </message>
@@ -440,7 +480,7 @@
     </message>
     <message>
         <location filename="../src/calendars/calendarlistcommands.cpp" line="+224"/>
-        <location filename="../src/users/userrecordwindow.cpp" line="+175"/>
+        <location filename="../src/users/userrecordwindow.cpp" line="+180"/>
         <source>DB record out of date</source>
         <translation>Registro de BD no actualizado</translation>
     </message>
@@ -661,7 +701,7 @@
         <translation>Qué</translation>
     </message>
     <message>
-        <location line="+167"/>
+        <location line="+171"/>
         <source>Only a change of days can be undone; this change is shown for the record.</source>
         <translation>Solo se puede deshacer un cambio de días; este cambio se muestra como registro.</translation>
     </message>
@@ -726,7 +766,22 @@
         <translation>Se produjo un error al conectar con la lista de festivos.</translation>
     </message>
     <message>
-        <location filename="../src/holidays/holidaylistingwindow.cpp" line="+106"/>
+        <location filename="../src/holidays/holidaylistingwindow.cpp" line="+55"/>
+        <source>Make &amp;No change to calendar time &lt;N&gt;</source>
+        <translation>&amp;No cambiar el tiempo del calendario &lt;N&gt;</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source> Change all work periods to &amp;Paid periods &lt;P&gt;</source>
+        <translation> Cambiar todos los periodos de trabajo a &amp;pagados &lt;P&gt;</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source> &amp;Clear all periods on date &lt;C&gt;</source>
+        <translation> &amp;Borrar todos los periodos de la fecha &lt;C&gt;</translation>
+    </message>
+    <message>
+        <location line="+50"/>
         <source>(no date)</source>
         <translation>(sin fecha)</translation>
     </message>
@@ -1184,6 +1239,31 @@
         <source>Password cannot be blank.</source>
         <translation>La contraseña no puede estar vacía.</translation>
     </message>
+    <message>
+        <location filename="../src/ui_common/menutree.cpp" line="+64"/>
+        <source>Heading</source>
+        <translation>Encabezado</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Command</source>
+        <translation>Comando</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <location line="+53"/>
+        <source>Commands</source>
+        <translation>Comandos</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The arrow keys choose a command, Enter runs it</source>
+        <translation>Las flechas eligen un comando, Intro lo ejecuta</translation>
+    </message>
 </context>
 <context>
     <name>dayvane::AboutWindow</name>
@@ -1218,7 +1298,12 @@
         <translation>Información del &amp;sistema...</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+3"/>
+        <source>Opens the desktop&apos;s system information program</source>
+        <translation>Abre el programa de información del sistema del escritorio</translation>
+    </message>
+    <message>
+        <location line="+17"/>
         <source>System Information Is Unavailable At This Time</source>
         <translation>La información del sistema no está disponible en este momento</translation>
     </message>
@@ -1262,7 +1347,7 @@
     </message>
     <message>
         <location line="+22"/>
-        <location filename="../src/editor/calendareditwindow.cpp" line="+296"/>
+        <location filename="../src/editor/calendareditwindow.cpp" line="+300"/>
         <source>Date input</source>
         <translation>Entrada de fecha</translation>
     </message>
@@ -1287,12 +1372,12 @@
         <translation>El año del calendario debe ser </translation>
     </message>
     <message>
-        <location filename="../src/editor/calendareditwindow.cpp" line="-258"/>
+        <location filename="../src/editor/calendareditwindow.cpp" line="-262"/>
         <source>Edit calendar</source>
         <translation>Editar calendario</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+7"/>
         <source>Close window</source>
         <translation>Cerrar ventana</translation>
     </message>
@@ -1317,7 +1402,17 @@
         <translation>Guardar calendario</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+23"/>
+        <source>Time periods</source>
+        <translation>Periodos</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Enter edits the time period of the row, Delete removes it</source>
+        <translation>Intro edita el periodo de la fila, Supr lo elimina</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>Start time</source>
         <translation>Hora de inicio</translation>
     </message>
@@ -1337,7 +1432,7 @@
         <translation>Trabajo</translation>
     </message>
     <message>
-        <location line="+46"/>
+        <location line="+48"/>
         <source>Day</source>
         <translation>Día</translation>
     </message>
@@ -1364,12 +1459,27 @@
         <translation>Tiempo total</translation>
     </message>
     <message>
-        <location line="-35"/>
+        <location line="-44"/>
+        <source>&amp;Event</source>
+        <translation>&amp;Evento</translation>
+    </message>
+    <message>
+        <location line="+9"/>
         <source>Apply to</source>
         <translation>Aplicar a</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+2"/>
+        <source>&amp;From</source>
+        <translation>&amp;Desde</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>&amp;To</source>
+        <translation>&amp;Hasta</translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>Choose the date</source>
         <translation>Elegir la fecha</translation>
     </message>
@@ -1560,19 +1670,36 @@
         <translation>Lista de calendarios</translation>
     </message>
     <message>
-        <location line="+56"/>
-        <location line="+31"/>
+        <location line="+37"/>
+        <source>Calendars</source>
+        <translation>Calendarios</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <location line="+16"/>
+        <location line="+17"/>
         <source>Calendar name</source>
         <translation>Nombre del calendario</translation>
     </message>
     <message>
-        <location line="-27"/>
-        <location line="+27"/>
+        <location line="-29"/>
+        <location line="+13"/>
+        <location line="+16"/>
         <source>Year</source>
         <translation>Año</translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="-18"/>
+        <source>New name of the calendar</source>
+        <translation>Nuevo nombre del calendario</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Year to add</source>
+        <translation>Año que se añade</translation>
+    </message>
+    <message>
+        <location line="+73"/>
         <source>Changes require system password</source>
         <translation>Los cambios requieren la contraseña del sistema</translation>
     </message>
@@ -1633,12 +1760,17 @@
         <translation>No se pudo escribir el archivo «%1»:</translation>
     </message>
     <message>
-        <location filename="../src/app/calendarwindow.cpp" line="-114"/>
+        <location filename="../src/app/calendarwindow.cpp" line="-130"/>
         <source>No calendar loaded</source>
         <translation>Ningún calendario cargado</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+9"/>
+        <source>Event dates</source>
+        <translation>Fechas de eventos</translation>
+    </message>
+    <message>
+        <location line="+22"/>
         <source>Work</source>
         <translation>Trabajo</translation>
     </message>
@@ -1648,12 +1780,47 @@
         <translation>Pago</translation>
     </message>
     <message>
-        <location line="+64"/>
+        <location line="+16"/>
+        <source>Days of the month</source>
+        <translation>Días del mes</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The arrow keys choose a day, Page Up and Page Down the month, Enter or a double click edits the day</source>
+        <translation>Las flechas eligen un día, Re Pág y Av Pág el mes, Intro o un doble clic edita el día</translation>
+    </message>
+    <message>
+        <location line="+34"/>
+        <source>Months</source>
+        <translation>Meses</translation>
+    </message>
+    <message>
+        <location line="+27"/>
         <source>Choose a month</source>
         <translation>Elegir un mes</translation>
     </message>
     <message>
-        <location line="+279"/>
+        <location line="+22"/>
+        <source>Previous month</source>
+        <translation>Mes anterior</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Next month</source>
+        <translation>Mes siguiente</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Month</source>
+        <translation>Mes</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Enter opens the list of months</source>
+        <translation>Intro abre la lista de meses</translation>
+    </message>
+    <message>
+        <location line="+266"/>
         <source>The connection to the current database will be closed.</source>
         <translation>Se cerrará la conexión con la base de datos actual.</translation>
     </message>
@@ -1666,12 +1833,12 @@
 <context>
     <name>dayvane::ChangeHistoryWindow</name>
     <message>
-        <location filename="../src/history/changehistorywindow.cpp" line="-228"/>
+        <location filename="../src/history/changehistorywindow.cpp" line="-232"/>
         <source>Change history</source>
         <translation>Historial de cambios</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+3"/>
         <source>Close window</source>
         <translation>Cerrar ventana</translation>
     </message>
@@ -1686,12 +1853,27 @@
         <translation>Días cambiados &amp;desde</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
+        <source>&amp;to</source>
+        <translation>&amp;hasta</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>&amp;Workstation or user</source>
         <translation>&amp;Puesto o usuario</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+14"/>
+        <source>Changes</source>
+        <translation>Cambios</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Changed days</source>
+        <translation>Días cambiados</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>Date</source>
         <translation>Fecha</translation>
     </message>
@@ -1706,7 +1888,7 @@
         <translation>Después</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+29"/>
         <source>Please enter the date as yyyy-mm-dd, for example 2026-03-02.</source>
         <translation>Introduzca la fecha como aaaa-mm-dd, por ejemplo 2026-03-02.</translation>
     </message>
@@ -1767,7 +1949,7 @@
 <context>
     <name>dayvane::DatabaseServerWindow</name>
     <message>
-        <location filename="../src/app/databaseserverwindow.cpp" line="+20"/>
+        <location filename="../src/app/databaseserverwindow.cpp" line="+21"/>
         <source>Database server</source>
         <translation>Servidor de base de datos</translation>
     </message>
@@ -1797,7 +1979,7 @@
         <translation>Deje la contraseña vacía si el servidor no la pide o si está en el archivo de contraseñas (~/.pgpass). Se conserva hasta que se cierra el programa y nunca se guarda.</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+32"/>
         <source>Please enter the address of the database server, such as</source>
         <translation>Introduzca la dirección del servidor de base de datos, por ejemplo</translation>
     </message>
@@ -1820,7 +2002,7 @@
 <context>
     <name>dayvane::DateSelectorWindow</name>
     <message>
-        <location filename="../src/dialogs/dateselectorwindow.cpp" line="+22"/>
+        <location filename="../src/dialogs/dateselectorwindow.cpp" line="+24"/>
         <location line="+7"/>
         <source>Select date</source>
         <translation>Seleccionar fecha</translation>
@@ -1829,6 +2011,16 @@
         <location line="-1"/>
         <source>Close window</source>
         <translation>Cerrar ventana</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Days of the month</source>
+        <translation>Días del mes</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The arrow keys choose a day, Enter selects it</source>
+        <translation>Las flechas eligen un día, Intro lo selecciona</translation>
     </message>
 </context>
 <context>
@@ -1868,13 +2060,19 @@
     </message>
     <message>
         <location line="+12"/>
+        <location line="+5"/>
         <source>Filter lists</source>
         <translation>Filtrar listas</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-3"/>
         <source>Shows the lists whose name holds this text (Ctrl+F)</source>
         <translation>Muestra las listas cuyo nombre contiene este texto (Ctrl+F)</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Clear the filter</source>
+        <translation>Borrar el filtro</translation>
     </message>
     <message>
         <location line="+18"/>
@@ -1887,7 +2085,12 @@
         <translation>Detiene la lectura del archivo iCalendar (Esc)</translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="+22"/>
+        <source>Holidays</source>
+        <translation>Festivos</translation>
+    </message>
+    <message>
+        <location line="+35"/>
         <source>Date</source>
         <translation>Fecha</translation>
     </message>
@@ -1897,7 +2100,7 @@
         <translation>Festivo</translation>
     </message>
     <message>
-        <location line="+120"/>
+        <location line="+121"/>
         <source>Open iCalendar file</source>
         <translation>Abrir archivo iCalendar</translation>
     </message>
@@ -2007,7 +2210,7 @@
         <translation>Guardar contraseña</translation>
     </message>
     <message>
-        <location line="+67"/>
+        <location line="+68"/>
         <source>Please supply your password.</source>
         <translation>Introduzca su contraseña.</translation>
     </message>
@@ -2054,6 +2257,21 @@
         <location filename="../src/editor/timeentryframe.cpp" line="+46"/>
         <source>Worked (checked) or paid only</source>
         <translation>Trabajado (marcado) o solo pagado</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Start time</source>
+        <translation>Hora de inicio</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>End time</source>
+        <translation>Hora de fin</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Work</source>
+        <translation>Trabajo</translation>
     </message>
 </context>
 <context>
@@ -2109,7 +2327,12 @@
         <translation>Recargar lista de usuarios</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+8"/>
+        <source>Users</source>
+        <translation>Usuarios</translation>
+    </message>
+    <message>
+        <location line="+29"/>
         <source>Employee ID</source>
         <translation>N.º de empleado</translation>
     </message>
@@ -2124,7 +2347,7 @@
         <translation>Apellidos</translation>
     </message>
     <message>
-        <location line="+101"/>
+        <location line="+102"/>
         <source>Are you sure you want to delete user:</source>
         <translation>¿Seguro que desea eliminar este usuario?</translation>
     </message>
@@ -2180,7 +2403,7 @@
 <context>
     <name>dayvane::UserRecordWindow</name>
     <message>
-        <location filename="../src/users/userrecordwindow.cpp" line="-45"/>
+        <location filename="../src/users/userrecordwindow.cpp" line="-49"/>
         <source>Close window</source>
         <translation>Cerrar ventana</translation>
     </message>
@@ -2218,6 +2441,11 @@
         <location line="+1"/>
         <source>Password</source>
         <translation>Contraseña</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Shows the password as it is typed</source>
+        <translation>Muestra la contraseña mientras se escribe</translation>
     </message>
     <message>
         <location line="+11"/>

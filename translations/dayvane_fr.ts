@@ -70,7 +70,7 @@
     </message>
     <message>
         <location line="+9"/>
-        <location filename="../src/app/calendarviews.cpp" line="+34"/>
+        <location filename="../src/app/calendarviews.cpp" line="+35"/>
         <location filename="../src/printing/reportrows.cpp" line="+35"/>
         <source>%1 days</source>
         <translation>%1 jours</translation>
@@ -101,7 +101,7 @@
         <translation>Payé</translation>
     </message>
     <message>
-        <location filename="../src/app/calendarwindow.cpp" line="+221"/>
+        <location filename="../src/app/calendarwindow.cpp" line="+246"/>
         <source>Previous month (Page Up)</source>
         <translation>Mois précédent (Page préc.)</translation>
     </message>
@@ -233,7 +233,7 @@
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../src/history/changehistorywindow.cpp" line="+103"/>
+        <location filename="../src/history/changehistorywindow.cpp" line="+104"/>
         <source>Calendar</source>
         <translation>Calendrier</translation>
     </message>
@@ -309,7 +309,7 @@
         <translation>Site web de Corvantelle</translation>
     </message>
     <message>
-        <location filename="../src/app/opendatabase.cpp" line="+20"/>
+        <location filename="../src/app/opendatabase.cpp" line="+21"/>
         <source>To select the database location at a later time, click on</source>
         <translation>Pour choisir la base de données plus tard, cliquez sur</translation>
     </message>
@@ -356,22 +356,22 @@
     <message>
         <location line="+6"/>
         <source>The calendar database is busy: another workstation is saving. Try again in a moment.</source>
-        <translation>La base des calendriers est occupée : un autre poste enregistre. Réessayez dans un instant.</translation>
+        <translation>La base des calendriers est occupée&#xa0;: un autre poste enregistre. Réessayez dans un instant.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The calendar database cannot be read: </source>
-        <translation>Impossible de lire la base des calendriers : </translation>
+        <translation>Impossible de lire la base des calendriers&#xa0;: </translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The database server does not answer:</source>
-        <translation>Le serveur de base de données ne répond pas :</translation>
+        <translation>Le serveur de base de données ne répond pas&#xa0;:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The address is kept: try again with &lt;Set database server&gt; once the</source>
-        <translation>L&apos;adresse est conservée : réessayez avec &lt;Choisir le serveur de base de données&gt; dès que le</translation>
+        <translation>L&apos;adresse est conservée&#xa0;: réessayez avec &lt;Choisir le serveur de base de données&gt; dès que le</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -381,22 +381,22 @@
     <message>
         <location line="+2"/>
         <source>The database server refused the user name or password:</source>
-        <translation>Le serveur de base de données refuse le nom d&apos;utilisateur ou le mot de passe :</translation>
+        <translation>Le serveur de base de données refuse le nom d&apos;utilisateur ou le mot de passe&#xa0;:</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The database server has no such database:</source>
-        <translation>Cette base de données n&apos;existe pas sur le serveur :</translation>
+        <translation>Cette base de données n&apos;existe pas sur le serveur&#xa0;:</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The database server has no such user:</source>
-        <translation>Cet utilisateur n&apos;existe pas sur le serveur de base de données :</translation>
+        <translation>Cet utilisateur n&apos;existe pas sur le serveur de base de données&#xa0;:</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The database server takes no more connections at the moment:</source>
-        <translation>Le serveur de base de données n&apos;accepte plus de connexions pour le moment :</translation>
+        <translation>Le serveur de base de données n&apos;accepte plus de connexions pour le moment&#xa0;:</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -406,12 +406,12 @@
     <message>
         <location line="+2"/>
         <source>The database server address cannot be read:</source>
-        <translation>L&apos;adresse du serveur de base de données n&apos;est pas valide :</translation>
+        <translation>L&apos;adresse du serveur de base de données n&apos;est pas valide&#xa0;:</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The secure connection that the address asks for failed:</source>
-        <translation>La connexion sécurisée demandée par l&apos;adresse a échoué :</translation>
+        <translation>La connexion sécurisée demandée par l&apos;adresse a échoué&#xa0;:</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -429,18 +429,58 @@
         <translation>Corvantelle valide.</translation>
     </message>
     <message>
-        <location line="+71"/>
+        <location line="+13"/>
+        <source>Do you want to create a new, empty calendar database?</source>
+        <translation>Voulez-vous créer une nouvelle base de calendriers vide ?</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>It is saved as QZDB.mdb in the folder you choose.</source>
+        <translation>Elle est enregistrée sous QZDB.mdb dans le dossier choisi.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Create Corvantelle database</source>
+        <translation>Créer la base Corvantelle</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>The folder already holds a database:</source>
+        <translation>Le dossier contient déjà une base :</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>It is left as it is; choose another folder.</source>
+        <translation>Elle reste inchangée ; choisissez un autre dossier.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The calendar database cannot be created:</source>
+        <translation>La base de calendriers ne peut pas être créée :</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Created an empty calendar database:</source>
+        <translation>Base de calendriers vide créée :</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>No system password is set: set one with &lt;Enter system password&gt; under &lt;System&gt;.</source>
+        <translation>Aucun mot de passe système n&apos;est défini : définissez-en un avec &lt;Saisir le mot de passe système&gt; sous &lt;Système&gt;.</translation>
+    </message>
+    <message>
+        <location line="+74"/>
         <source>The application requires the location of the Corvantelle database (QZDB.mdb).</source>
         <translation>L&apos;application a besoin de l&apos;emplacement de la base de données Corvantelle (QZDB.mdb).</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Do you want to select the database location now?</source>
-        <translation>Voulez-vous choisir la base de données maintenant ?</translation>
+        <translation>Voulez-vous choisir la base de données maintenant&#xa0;?</translation>
     </message>
     <message>
         <location filename="../src/calendars/calendarlistcommands.cpp" line="+224"/>
-        <location filename="../src/users/userrecordwindow.cpp" line="+175"/>
+        <location filename="../src/users/userrecordwindow.cpp" line="+180"/>
         <source>DB record out of date</source>
         <translation>Enregistrement de la base périmé</translation>
     </message>
@@ -661,19 +701,19 @@
         <translation>Quoi</translation>
     </message>
     <message>
-        <location line="+167"/>
+        <location line="+171"/>
         <source>Only a change of days can be undone; this change is shown for the record.</source>
-        <translation>Seule une modification de jours peut être annulée ; celle-ci n&apos;est affichée que pour mémoire.</translation>
+        <translation>Seule une modification de jours peut être annulée&#xa0;; celle-ci n&apos;est affichée que pour mémoire.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>This change left every day as it was: there is nothing to restore.</source>
-        <translation>Cette modification n&apos;a changé aucun jour : il n&apos;y a rien à rétablir.</translation>
+        <translation>Cette modification n&apos;a changé aucun jour&#xa0;: il n&apos;y a rien à rétablir.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Restore the days as they were before this change?</source>
-        <translation>Rétablir les jours tels qu&apos;ils étaient avant cette modification ?</translation>
+        <translation>Rétablir les jours tels qu&apos;ils étaient avant cette modification&#xa0;?</translation>
     </message>
     <message>
         <location line="+15"/>
@@ -683,12 +723,12 @@
     <message>
         <location line="+6"/>
         <source>The days cannot be restored: %1 was changed since.</source>
-        <translation>Impossible de rétablir les jours : %1 a été modifié depuis.</translation>
+        <translation>Impossible de rétablir les jours&#xa0;: %1 a été modifié depuis.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>By the change of %1 on %2:</source>
-        <translation>Par la modification de %1 le %2 :</translation>
+        <translation>Par la modification de %1 le %2&#xa0;:</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -726,7 +766,22 @@
         <translation>Une erreur est survenue lors de la connexion à la liste des jours fériés.</translation>
     </message>
     <message>
-        <location filename="../src/holidays/holidaylistingwindow.cpp" line="+106"/>
+        <location filename="../src/holidays/holidaylistingwindow.cpp" line="+55"/>
+        <source>Make &amp;No change to calendar time &lt;N&gt;</source>
+        <translation>&amp;Ne rien changer au temps du calendrier &lt;N&gt;</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source> Change all work periods to &amp;Paid periods &lt;P&gt;</source>
+        <translation> Changer toutes les périodes de travail en périodes &amp;payées &lt;P&gt;</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source> &amp;Clear all periods on date &lt;C&gt;</source>
+        <translation> &amp;Effacer toutes les périodes à la date &lt;C&gt;</translation>
+    </message>
+    <message>
+        <location line="+50"/>
         <source>(no date)</source>
         <translation>(sans date)</translation>
     </message>
@@ -753,22 +808,22 @@
     <message>
         <location line="+16"/>
         <source>line %1: components nested more than %2 deep</source>
-        <translation>ligne %1 : composants imbriqués sur plus de %2 niveaux</translation>
+        <translation>ligne %1&#xa0;: composants imbriqués sur plus de %2 niveaux</translation>
     </message>
     <message>
         <location line="+92"/>
         <source>the event &quot;%1&quot; has the date %2, which does not exist</source>
-        <translation>l&apos;événement « %1 » a la date %2, qui n&apos;existe pas</translation>
+        <translation>l&apos;événement «&#xa0;%1&#xa0;» a la date %2, qui n&apos;existe pas</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>the recurring event &quot;%1&quot; %2</source>
-        <translation>l&apos;événement récurrent « %1 » %2</translation>
+        <translation>l&apos;événement récurrent «&#xa0;%1&#xa0;» %2</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>the recurring events take too long to expand (stopped at &quot;%1&quot;)</source>
-        <translation>le développement des événements récurrents est trop long (arrêté à « %1 »)</translation>
+        <translation>le développement des événements récurrents est trop long (arrêté à «&#xa0;%1&#xa0;»)</translation>
     </message>
     <message>
         <location line="+270"/>
@@ -788,12 +843,12 @@
     <message>
         <location filename="../src/printing/engine/reportdefinition.cpp" line="+28"/>
         <source>unclosed &quot;{&quot; in &quot;%1&quot;</source>
-        <translation>« { » non fermée dans « %1 »</translation>
+        <translation>«&#xa0;{&#xa0;» non fermée dans «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>unknown field &quot;{%1}&quot;</source>
-        <translation>champ inconnu « {%1} »</translation>
+        <translation>champ inconnu «&#xa0;{%1}&#xa0;»</translation>
     </message>
     <message>
         <location line="+99"/>
@@ -803,17 +858,17 @@
     <message>
         <location line="+44"/>
         <source>&quot;%1&quot; is missing</source>
-        <translation>« %1 » manque</translation>
+        <translation>«&#xa0;%1&#xa0;» manque</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>&quot;%1&quot; is not a number for %2</source>
-        <translation>« %1 » n&apos;est pas un nombre pour %2</translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un nombre pour %2</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>&quot;%1&quot; is not a colour for %2</source>
-        <translation>« %1 » n&apos;est pas une couleur pour %2</translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas une couleur pour %2</translation>
     </message>
     <message>
         <location line="+10"/>
@@ -823,47 +878,47 @@
     <message>
         <location line="+18"/>
         <source>unknown attribute &quot;%1&quot; for %2</source>
-        <translation>attribut inconnu « %1 » pour %2</translation>
+        <translation>attribut inconnu «&#xa0;%1&#xa0;» pour %2</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>align must be left, center or right, not &quot;%1&quot;</source>
-        <translation>align doit valoir left, center ou right, pas « %1 »</translation>
+        <translation>align doit valoir left, center ou right, pas «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>valign must be top, middle or bottom, not &quot;%1&quot;</source>
-        <translation>valign doit valoir top, middle ou bottom, pas « %1 »</translation>
+        <translation>valign doit valoir top, middle ou bottom, pas «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>unknown pattern &quot;%1&quot;</source>
-        <translation>modèle inconnu « %1 »</translation>
+        <translation>modèle inconnu «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>a line must begin with a keyword, not &quot;%1=&quot;</source>
-        <translation>une ligne doit commencer par un mot-clé, pas « %1= »</translation>
+        <translation>une ligne doit commencer par un mot-clé, pas «&#xa0;%1=&#xa0;»</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>unknown keyword &quot;%1&quot;</source>
-        <translation>mot-clé inconnu « %1 »</translation>
+        <translation>mot-clé inconnu «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>paper must be auto, A4 or Letter, not &quot;%1&quot;</source>
-        <translation>paper doit valoir auto, A4 ou Letter, pas « %1 »</translation>
+        <translation>paper doit valoir auto, A4 ou Letter, pas «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>orientation must be portrait or landscape, not &quot;%1&quot;</source>
-        <translation>orientation doit valoir portrait ou landscape, pas « %1 »</translation>
+        <translation>orientation doit valoir portrait ou landscape, pas «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>margins must be one number or four (left,top,right,bottom), not &quot;%1&quot;</source>
-        <translation>margins doit être un nombre ou quatre (gauche,haut,droite,bas), pas « %1 »</translation>
+        <translation>margins doit être un nombre ou quatre (gauche,haut,droite,bas), pas «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <location line="+19"/>
@@ -873,7 +928,7 @@
     <message>
         <location line="+18"/>
         <source>break must read &quot;break on-page-change&quot;</source>
-        <translation>break doit s&apos;écrire « break on-page-change »</translation>
+        <translation>break doit s&apos;écrire «&#xa0;break on-page-change&#xa0;»</translation>
     </message>
     <message>
         <location line="+19"/>
@@ -903,34 +958,34 @@
     <message>
         <location line="+52"/>
         <source>%1, line %2: %3</source>
-        <translation>%1, ligne %2 : %3</translation>
+        <translation>%1, ligne %2&#xa0;: %3</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>%1: the definition has no band</source>
-        <translation>%1 : la définition n&apos;a aucune bande</translation>
+        <translation>%1&#xa0;: la définition n&apos;a aucune bande</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>The report definition &quot;%1&quot; cannot be found.</source>
-        <translation>La définition de rapport « %1 » est introuvable.</translation>
+        <translation>La définition de rapport «&#xa0;%1&#xa0;» est introuvable.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The report definition &quot;%1&quot; cannot be read: %2</source>
-        <translation>Impossible de lire la définition de rapport « %1 » : %2</translation>
+        <translation>Impossible de lire la définition de rapport «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>The report definition cannot be read:<byte value="xd"/>
 %1</source>
-        <translation>Impossible de lire la définition de rapport :<byte value="xd"/>
+        <translation>Impossible de lire la définition de rapport&#xa0;:<byte value="xd"/>
 %1</translation>
     </message>
     <message>
         <location filename="../src/printing/engine/reportengine.cpp" line="-74"/>
         <source>The PDF file &quot;%1&quot; cannot be written.</source>
-        <translation>Impossible d&apos;écrire le fichier PDF « %1 ».</translation>
+        <translation>Impossible d&apos;écrire le fichier PDF «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -940,18 +995,18 @@
     <message>
         <location line="+7"/>
         <source>The report could not be printed on &quot;%1&quot;.</source>
-        <translation>Le rapport n&apos;a pas pu être imprimé sur « %1 ».</translation>
+        <translation>Le rapport n&apos;a pas pu être imprimé sur «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>The report data file &quot;%1&quot; cannot be found.</source>
-        <translation>Le fichier de données du rapport « %1 » est introuvable.</translation>
+        <translation>Le fichier de données du rapport «&#xa0;%1&#xa0;» est introuvable.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>The report data cannot be read from &quot;%1&quot;:<byte value="xd"/>
 %2 (%3)</source>
-        <translation>Impossible de lire les données du rapport dans « %1 » :<byte value="xd"/>
+        <translation>Impossible de lire les données du rapport dans «&#xa0;%1&#xa0;»&#xa0;:<byte value="xd"/>
 %2 (%3)</translation>
     </message>
     <message>
@@ -972,7 +1027,7 @@
     <message>
         <location filename="../src/printing/engine/selectionformula.cpp" line="+23"/>
         <source>Unreadable selection formula: %1</source>
-        <translation>Formule de sélection illisible : %1</translation>
+        <translation>Formule de sélection illisible&#xa0;: %1</translation>
     </message>
     <message>
         <location filename="../src/printing/reportrows.cpp" line="+167"/>
@@ -1002,12 +1057,12 @@
     <message>
         <location line="+33"/>
         <source>Work:</source>
-        <translation>Travail :</translation>
+        <translation>Travail&#xa0;:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Paid:</source>
-        <translation>Payé :</translation>
+        <translation>Payé&#xa0;:</translation>
     </message>
     <message>
         <location filename="../src/store/history.cpp" line="+72"/>
@@ -1032,27 +1087,27 @@
     <message>
         <location filename="../src/ui_common/errorreport.cpp" line="+26"/>
         <source>Error:</source>
-        <translation>Erreur :</translation>
+        <translation>Erreur&#xa0;:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Number: %1</source>
-        <translation>Numéro : %1</translation>
+        <translation>Numéro&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Description: </source>
-        <translation>Description : </translation>
+        <translation>Description&#xa0;: </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Source: </source>
-        <translation>Source : </translation>
+        <translation>Source&#xa0;: </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Location: %1</source>
-        <translation>Emplacement : %1</translation>
+        <translation>Emplacement&#xa0;: %1</translation>
     </message>
     <message>
         <location filename="../src/ui_common/inputfilter.cpp" line="+41"/>
@@ -1134,7 +1189,7 @@
     <message>
         <location filename="../src/users/passwords.cpp" line="+38"/>
         <source>The password cannot be stored: use at most %1 characters of the Latin alphabet, digits and common signs.</source>
-        <translation>Impossible d&apos;enregistrer le mot de passe : utilisez au plus %1 caractères parmi les lettres latines, les chiffres et les signes courants.</translation>
+        <translation>Impossible d&apos;enregistrer le mot de passe&#xa0;: utilisez au plus %1 caractères parmi les lettres latines, les chiffres et les signes courants.</translation>
     </message>
     <message>
         <location filename="../src/users/security.cpp" line="-215"/>
@@ -1149,7 +1204,7 @@
     <message>
         <location line="+77"/>
         <source>User: </source>
-        <translation>Utilisateur : </translation>
+        <translation>Utilisateur&#xa0;: </translation>
     </message>
     <message>
         <location line="+0"/>
@@ -1169,7 +1224,7 @@
     <message>
         <location line="+1"/>
         <source>Do you want to proceed with the system password?</source>
-        <translation>Voulez-vous continuer avec le mot de passe système ?</translation>
+        <translation>Voulez-vous continuer avec le mot de passe système&#xa0;?</translation>
     </message>
     <message>
         <location line="+27"/>
@@ -1185,6 +1240,31 @@
         <location line="+0"/>
         <source>Password cannot be blank.</source>
         <translation>Le mot de passe ne peut pas être vide.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui_common/menutree.cpp" line="+64"/>
+        <source>Heading</source>
+        <translation>Titre</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Command</source>
+        <translation>Commande</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <location line="+53"/>
+        <source>Commands</source>
+        <translation>Commandes</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The arrow keys choose a command, Enter runs it</source>
+        <translation>Les flèches choisissent une commande, Entrée l&apos;exécute</translation>
     </message>
 </context>
 <context>
@@ -1202,7 +1282,7 @@
     <message>
         <location line="+2"/>
         <source>Keeps an organisation&apos;s work calendars: the worked and paid periods of every day, month and year totals, event dates, printed reports and public holidays, in one database that several workstations may share.</source>
-        <translation>Gère les calendriers de travail d&apos;une organisation : les périodes travaillées et payées de chaque jour, les totaux du mois et de l&apos;année, les dates d&apos;événements, les rapports imprimés et les jours fériés, dans une seule base de données que plusieurs postes peuvent partager.</translation>
+        <translation>Gère les calendriers de travail d&apos;une organisation&#xa0;: les périodes travaillées et payées de chaque jour, les totaux du mois et de l&apos;année, les dates d&apos;événements, les rapports imprimés et les jours fériés, dans une seule base de données que plusieurs postes peuvent partager.</translation>
     </message>
     <message>
         <location line="+12"/>
@@ -1220,7 +1300,12 @@
         <translation>&amp;Infos système...</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+3"/>
+        <source>Opens the desktop&apos;s system information program</source>
+        <translation>Ouvre le programme d&apos;informations système du bureau</translation>
+    </message>
+    <message>
+        <location line="+17"/>
         <source>System Information Is Unavailable At This Time</source>
         <translation>Les informations système sont indisponibles pour le moment</translation>
     </message>
@@ -1260,11 +1345,11 @@
     <message>
         <location line="+33"/>
         <source>Clear all time periods for the day?</source>
-        <translation>Effacer toutes les périodes du jour ?</translation>
+        <translation>Effacer toutes les périodes du jour&#xa0;?</translation>
     </message>
     <message>
         <location line="+22"/>
-        <location filename="../src/editor/calendareditwindow.cpp" line="+296"/>
+        <location filename="../src/editor/calendareditwindow.cpp" line="+300"/>
         <source>Date input</source>
         <translation>Saisie de date</translation>
     </message>
@@ -1281,7 +1366,7 @@
     <message>
         <location line="+10"/>
         <source>Override calendar?</source>
-        <translation>Remplacer dans le calendrier ?</translation>
+        <translation>Remplacer dans le calendrier&#xa0;?</translation>
     </message>
     <message>
         <location line="+59"/>
@@ -1289,12 +1374,12 @@
         <translation>L&apos;année du calendrier doit être </translation>
     </message>
     <message>
-        <location filename="../src/editor/calendareditwindow.cpp" line="-258"/>
+        <location filename="../src/editor/calendareditwindow.cpp" line="-262"/>
         <source>Edit calendar</source>
         <translation>Modifier le calendrier</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+7"/>
         <source>Close window</source>
         <translation>Fermer la fenêtre</translation>
     </message>
@@ -1319,7 +1404,17 @@
         <translation>Enregistrer le calendrier</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+23"/>
+        <source>Time periods</source>
+        <translation>Périodes</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Enter edits the time period of the row, Delete removes it</source>
+        <translation>Entrée modifie la période de la ligne, Suppr la supprime</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>Start time</source>
         <translation>Début</translation>
     </message>
@@ -1339,7 +1434,7 @@
         <translation>Travail</translation>
     </message>
     <message>
-        <location line="+46"/>
+        <location line="+48"/>
         <source>Day</source>
         <translation>Jour</translation>
     </message>
@@ -1366,12 +1461,27 @@
         <translation>Temps total</translation>
     </message>
     <message>
-        <location line="-35"/>
+        <location line="-44"/>
+        <source>&amp;Event</source>
+        <translation>&amp;Événement</translation>
+    </message>
+    <message>
+        <location line="+9"/>
         <source>Apply to</source>
         <translation>Appliquer à</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+2"/>
+        <source>&amp;From</source>
+        <translation>&amp;Du</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>&amp;To</source>
+        <translation>&amp;Au</translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>Choose the date</source>
         <translation>Choisir la date</translation>
     </message>
@@ -1388,7 +1498,7 @@
     <message>
         <location line="+111"/>
         <source>Discard the changes to this day?</source>
-        <translation>Abandonner les modifications de ce jour ?</translation>
+        <translation>Abandonner les modifications de ce jour&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -1474,7 +1584,7 @@
         <location line="+1"/>
         <location line="+75"/>
         <source>Do you want to proceed?</source>
-        <translation>Voulez-vous continuer ?</translation>
+        <translation>Voulez-vous continuer&#xa0;?</translation>
     </message>
     <message>
         <location line="-45"/>
@@ -1494,7 +1604,7 @@
     <message>
         <location line="+10"/>
         <source>Remove ownership from calendar:</source>
-        <translation>Retirer le propriétaire du calendrier :</translation>
+        <translation>Retirer le propriétaire du calendrier&#xa0;:</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1514,7 +1624,7 @@
     <message>
         <location line="+13"/>
         <source>Add restriction to calendar:</source>
-        <translation>Ajouter la restriction au calendrier :</translation>
+        <translation>Ajouter la restriction au calendrier&#xa0;:</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1524,7 +1634,7 @@
     <message>
         <location line="+9"/>
         <source>Cannot add &apos;&apos;Read restriction&apos;&apos; to this calendar because an &apos;&apos;Owner&apos;&apos; has not </source>
-        <translation>Impossible d&apos;ajouter la &apos;&apos;Restriction de lecture&apos;&apos; : aucun &apos;&apos;Propriétaire&apos;&apos; n&apos;a </translation>
+        <translation>Impossible d&apos;ajouter la &apos;&apos;Restriction de lecture&apos;&apos;&#xa0;: aucun &apos;&apos;Propriétaire&apos;&apos; n&apos;a </translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1539,7 +1649,7 @@
     <message>
         <location line="+10"/>
         <source>Remove &apos;&apos;Read restriction&apos;&apos; from calendar:</source>
-        <translation>Retirer la &apos;&apos;Restriction de lecture&apos;&apos; du calendrier :</translation>
+        <translation>Retirer la &apos;&apos;Restriction de lecture&apos;&apos; du calendrier&#xa0;:</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1562,19 +1672,36 @@
         <translation>Liste des calendriers</translation>
     </message>
     <message>
-        <location line="+56"/>
-        <location line="+31"/>
+        <location line="+37"/>
+        <source>Calendars</source>
+        <translation>Calendriers</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <location line="+16"/>
+        <location line="+17"/>
         <source>Calendar name</source>
         <translation>Nom du calendrier</translation>
     </message>
     <message>
-        <location line="-27"/>
-        <location line="+27"/>
+        <location line="-29"/>
+        <location line="+13"/>
+        <location line="+16"/>
         <source>Year</source>
         <translation>Année</translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="-18"/>
+        <source>New name of the calendar</source>
+        <translation>Nouveau nom du calendrier</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Year to add</source>
+        <translation>Année à ajouter</translation>
+    </message>
+    <message>
+        <location line="+73"/>
         <source>Changes require system password</source>
         <translation>Modifications soumises au mot de passe système</translation>
     </message>
@@ -1632,15 +1759,20 @@
     <message>
         <location line="+25"/>
         <source>The file &quot;%1&quot; could not be written:</source>
-        <translation>Impossible d&apos;écrire le fichier « %1 » :</translation>
+        <translation>Impossible d&apos;écrire le fichier «&#xa0;%1&#xa0;»&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../src/app/calendarwindow.cpp" line="-114"/>
+        <location filename="../src/app/calendarwindow.cpp" line="-130"/>
         <source>No calendar loaded</source>
         <translation>Aucun calendrier chargé</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+9"/>
+        <source>Event dates</source>
+        <translation>Dates des événements</translation>
+    </message>
+    <message>
+        <location line="+22"/>
         <source>Work</source>
         <translation>Travail</translation>
     </message>
@@ -1650,12 +1782,47 @@
         <translation>Paie</translation>
     </message>
     <message>
-        <location line="+64"/>
+        <location line="+16"/>
+        <source>Days of the month</source>
+        <translation>Jours du mois</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The arrow keys choose a day, Page Up and Page Down the month, Enter or a double click edits the day</source>
+        <translation>Les flèches choisissent un jour, Page préc. et Page suiv. le mois, Entrée ou un double clic modifie le jour</translation>
+    </message>
+    <message>
+        <location line="+34"/>
+        <source>Months</source>
+        <translation>Mois</translation>
+    </message>
+    <message>
+        <location line="+27"/>
         <source>Choose a month</source>
         <translation>Choisir un mois</translation>
     </message>
     <message>
-        <location line="+279"/>
+        <location line="+22"/>
+        <source>Previous month</source>
+        <translation>Mois précédent</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Next month</source>
+        <translation>Mois suivant</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Month</source>
+        <translation>Mois</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Enter opens the list of months</source>
+        <translation>Entrée ouvre la liste des mois</translation>
+    </message>
+    <message>
+        <location line="+266"/>
         <source>The connection to the current database will be closed.</source>
         <translation>La connexion à la base de données actuelle va être fermée.</translation>
     </message>
@@ -1668,12 +1835,12 @@
 <context>
     <name>dayvane::ChangeHistoryWindow</name>
     <message>
-        <location filename="../src/history/changehistorywindow.cpp" line="-228"/>
+        <location filename="../src/history/changehistorywindow.cpp" line="-232"/>
         <source>Change history</source>
         <translation>Historique des modifications</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+3"/>
         <source>Close window</source>
         <translation>Fermer la fenêtre</translation>
     </message>
@@ -1688,12 +1855,27 @@
         <translation>Jours modifiés &amp;du</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
+        <source>&amp;to</source>
+        <translation>&amp;au</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>&amp;Workstation or user</source>
         <translation>&amp;Poste ou utilisateur</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+14"/>
+        <source>Changes</source>
+        <translation>Modifications</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Changed days</source>
+        <translation>Jours modifiés</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>Date</source>
         <translation>Date</translation>
     </message>
@@ -1708,7 +1890,7 @@
         <translation>Après</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+29"/>
         <source>Please enter the date as yyyy-mm-dd, for example 2026-03-02.</source>
         <translation>Saisissez la date au format aaaa-mm-jj, par exemple 2026-03-02.</translation>
     </message>
@@ -1769,7 +1951,7 @@
 <context>
     <name>dayvane::DatabaseServerWindow</name>
     <message>
-        <location filename="../src/app/databaseserverwindow.cpp" line="+20"/>
+        <location filename="../src/app/databaseserverwindow.cpp" line="+21"/>
         <source>Database server</source>
         <translation>Serveur de base de données</translation>
     </message>
@@ -1799,7 +1981,7 @@
         <translation>Laissez le mot de passe vide si le serveur n&apos;en demande pas ou s&apos;il figure dans le fichier des mots de passe (~/.pgpass). Il est conservé jusqu&apos;à la fermeture du programme, jamais enregistré.</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+32"/>
         <source>Please enter the address of the database server, such as</source>
         <translation>Saisissez l&apos;adresse du serveur de base de données, par exemple</translation>
     </message>
@@ -1811,7 +1993,7 @@
     <message>
         <location line="+8"/>
         <source>The password written in the address is used until the program closes;</source>
-        <translation>Le mot de passe écrit dans l&apos;adresse sert jusqu&apos;à la fermeture du programme ;</translation>
+        <translation>Le mot de passe écrit dans l&apos;adresse sert jusqu&apos;à la fermeture du programme&#xa0;;</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1822,7 +2004,7 @@
 <context>
     <name>dayvane::DateSelectorWindow</name>
     <message>
-        <location filename="../src/dialogs/dateselectorwindow.cpp" line="+22"/>
+        <location filename="../src/dialogs/dateselectorwindow.cpp" line="+24"/>
         <location line="+7"/>
         <source>Select date</source>
         <translation>Choisir la date</translation>
@@ -1831,6 +2013,16 @@
         <location line="-1"/>
         <source>Close window</source>
         <translation>Fermer la fenêtre</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Days of the month</source>
+        <translation>Jours du mois</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The arrow keys choose a day, Enter selects it</source>
+        <translation>Les flèches choisissent un jour, Entrée le sélectionne</translation>
     </message>
 </context>
 <context>
@@ -1870,13 +2062,19 @@
     </message>
     <message>
         <location line="+12"/>
+        <location line="+5"/>
         <source>Filter lists</source>
         <translation>Filtrer les listes</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-3"/>
         <source>Shows the lists whose name holds this text (Ctrl+F)</source>
         <translation>Affiche les listes dont le nom contient ce texte (Ctrl+F)</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Clear the filter</source>
+        <translation>Effacer le filtre</translation>
     </message>
     <message>
         <location line="+18"/>
@@ -1889,7 +2087,12 @@
         <translation>Arrête la lecture du fichier iCalendar (Échap)</translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="+22"/>
+        <source>Holidays</source>
+        <translation>Jours fériés</translation>
+    </message>
+    <message>
+        <location line="+35"/>
         <source>Date</source>
         <translation>Date</translation>
     </message>
@@ -1899,7 +2102,7 @@
         <translation>Jour férié</translation>
     </message>
     <message>
-        <location line="+120"/>
+        <location line="+121"/>
         <source>Open iCalendar file</source>
         <translation>Ouvrir un fichier iCalendar</translation>
     </message>
@@ -1912,13 +2115,13 @@
         <location line="+8"/>
         <source>The iCalendar file cannot be read:<byte value="xd"/>
 </source>
-        <translation>Impossible de lire le fichier iCalendar :<byte value="xd"/>
+        <translation>Impossible de lire le fichier iCalendar&#xa0;:<byte value="xd"/>
 </translation>
     </message>
     <message>
         <location line="+5"/>
         <source>The iCalendar file &quot;%1&quot; has no events in %2.</source>
-        <translation>Le fichier iCalendar « %1 » n&apos;a aucun événement en %2.</translation>
+        <translation>Le fichier iCalendar «&#xa0;%1&#xa0;» n&apos;a aucun événement en %2.</translation>
     </message>
     <message>
         <location line="+42"/>
@@ -1928,7 +2131,7 @@
     <message>
         <location line="+39"/>
         <source>Clear the current selection?</source>
-        <translation>Effacer la sélection actuelle ?</translation>
+        <translation>Effacer la sélection actuelle&#xa0;?</translation>
     </message>
     <message>
         <location line="+81"/>
@@ -1938,7 +2141,7 @@
     <message>
         <location line="+1"/>
         <source>Do you want to replace this selection?</source>
-        <translation>Voulez-vous remplacer cette sélection ?</translation>
+        <translation>Voulez-vous remplacer cette sélection&#xa0;?</translation>
     </message>
     <message>
         <location line="+45"/>
@@ -1958,12 +2161,12 @@
     <message>
         <location line="+22"/>
         <source>None of the selected holidays could be applied:</source>
-        <translation>Aucun des jours fériés sélectionnés n&apos;a pu être appliqué :</translation>
+        <translation>Aucun des jours fériés sélectionnés n&apos;a pu être appliqué&#xa0;:</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>%1 of the selected holidays could not be applied:</source>
-        <translation>%1 des jours fériés sélectionnés n&apos;ont pas pu être appliqués :</translation>
+        <translation>%1 des jours fériés sélectionnés n&apos;ont pas pu être appliqués&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -2010,7 +2213,7 @@
         <translation>Enregistrer le mot de passe</translation>
     </message>
     <message>
-        <location line="+67"/>
+        <location line="+68"/>
         <source>Please supply your password.</source>
         <translation>Saisissez votre mot de passe.</translation>
     </message>
@@ -2057,6 +2260,21 @@
         <location filename="../src/editor/timeentryframe.cpp" line="+46"/>
         <source>Worked (checked) or paid only</source>
         <translation>Travaillé (coché) ou payé seulement</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Start time</source>
+        <translation>Début</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>End time</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Work</source>
+        <translation>Travail</translation>
     </message>
 </context>
 <context>
@@ -2112,7 +2330,12 @@
         <translation>Recharger la liste</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+8"/>
+        <source>Users</source>
+        <translation>Utilisateurs</translation>
+    </message>
+    <message>
+        <location line="+29"/>
         <source>Employee ID</source>
         <translation>Matricule</translation>
     </message>
@@ -2127,9 +2350,9 @@
         <translation>Nom</translation>
     </message>
     <message>
-        <location line="+101"/>
+        <location line="+102"/>
         <source>Are you sure you want to delete user:</source>
-        <translation>Voulez-vous vraiment supprimer l&apos;utilisateur :</translation>
+        <translation>Voulez-vous vraiment supprimer l&apos;utilisateur&#xa0;:</translation>
     </message>
     <message>
         <location line="+24"/>
@@ -2183,7 +2406,7 @@
 <context>
     <name>dayvane::UserRecordWindow</name>
     <message>
-        <location filename="../src/users/userrecordwindow.cpp" line="-45"/>
+        <location filename="../src/users/userrecordwindow.cpp" line="-49"/>
         <source>Close window</source>
         <translation>Fermer la fenêtre</translation>
     </message>
@@ -2221,6 +2444,11 @@
         <location line="+1"/>
         <source>Password</source>
         <translation>Mot de passe</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Shows the password as it is typed</source>
+        <translation>Affiche le mot de passe pendant la saisie</translation>
     </message>
     <message>
         <location line="+11"/>

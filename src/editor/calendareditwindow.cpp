@@ -183,7 +183,7 @@ QWidget *CalendarEditWindow::build_day_panel()
     m_comment->setObjectName(QStringLiteral("comment"));
     m_comment->setMaxLength(kCommentTypingLimit);
     watch_input(m_comment, InputFilter::Restricted);
-    auto *caption = new QLabel(QStringLiteral("&Event"));
+    auto *caption = new QLabel(tr("&Event"));
     caption->setBuddy(m_comment);
     grid->addWidget(caption, 2, 0);
     grid->addWidget(m_comment, 2, 1, 1, 3);
@@ -194,7 +194,7 @@ QWidget *CalendarEditWindow::build_range_panel()
 {
     auto *box = new QGroupBox(tr("Apply to"));
     auto *grid = new QGridLayout(box);
-    const QString captions[2] = {QStringLiteral("&From"), QStringLiteral("&To")};
+    const QString captions[2] = {tr("&From"), tr("&To")};
     for (int index = 0; index < 2; ++index) {
         m_dates[size_t(index)] = new DateField;
         m_dates[size_t(index)]->setObjectName(index == 0 ? QStringLiteral("start_date") : QStringLiteral("end_date"));

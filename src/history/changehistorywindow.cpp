@@ -139,7 +139,7 @@ ChangeHistoryWindow::ChangeHistoryWindow(QWidget *parent)
         return edit;
     };
     m_from = box("txt_from", tr("Changed days &from"), QStringLiteral("yyyy-mm-dd"));
-    m_to = box("txt_to", QStringLiteral("&to"), QStringLiteral("yyyy-mm-dd"));
+    m_to = box("txt_to", tr("&to"), QStringLiteral("yyyy-mm-dd"));
     m_who = box("txt_who", tr("&Workstation or user"), QStringLiteral("any"));
     auto *filter_column = new QVBoxLayout;
     filter_column->addLayout(filters);

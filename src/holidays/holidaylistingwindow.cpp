@@ -52,16 +52,16 @@ constexpr int kTreeTwips = 2200;
 constexpr int kWidestTreeTwips = 3000;
 
 const char *const kTreatmentTexts[kPictureColumns] = {
-    "Make &No change to calendar time <N>",
-    " Change all work periods to &Paid periods <P>",
-    " &Clear all periods on date <C>",
+    QT_TRANSLATE_NOOP("dayvane", "Make &No change to calendar time <N>"),
+    QT_TRANSLATE_NOOP("dayvane", " Change all work periods to &Paid periods <P>"),
+    QT_TRANSLATE_NOOP("dayvane", " &Clear all periods on date <C>"),
 };
 
 // A treatment's legend without its mnemonic and key: "Make No change to
 // calendar time".
 QString treatment_name(int column)
 {
-    QString text = QString::fromLatin1(kTreatmentTexts[column]).remove(u'&').trimmed();
+    QString text = QCoreApplication::translate("dayvane", kTreatmentTexts[column]).remove(u'&').trimmed();
     return text.left(text.lastIndexOf(u'<')).trimmed();
 }
 
@@ -190,7 +190,7 @@ HolidayListingWindow::HolidayListingWindow(QWidget *parent, HolidayExchangeSetti
         m_totals[i] = indexed_label("totals", i, QStringLiteral("0"));
         m_totals[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         m_totals[i]->setMinimumWidth(design_pixels(450));
-        QLabel *text = indexed_label("lbl", i, QString::fromLatin1(kTreatmentTexts[i]));
+        QLabel *text = indexed_label("lbl", i, QCoreApplication::translate("dayvane", kTreatmentTexts[i]));
         text->setBuddy(m_grid);
         legend->addWidget(m_totals[i], i, 0);
         legend->addWidget(text, i, 1);
@@ -213,6 +213,7 @@ void HolidayListingWindow::setup_grid()
     m_grid->clear();
     m_grid->setColumnCount(kTreatmentColumn + 1);
     m_grid->setRowCount(kMinimumRows);
+    // The pictures' keys, which the keyboard answers to in every language.
     m_grid->setHorizontalHeaderLabels({QStringLiteral("N"), QStringLiteral("P"), QStringLiteral("C"), tr("Date"),
                                        tr("Holiday"), QString()});
     for (int column = 0; column < kPictureColumns; ++column)

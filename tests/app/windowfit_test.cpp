@@ -2,12 +2,15 @@
 // or weekday column is cut.
 
 #include "mainwindowtest.h"
+#include "pseudotranslation.h"
 #include "visibletexts.h"
 #include "ui_common/windowsizes.h"
 
 #include <QFont>
+#include <QRegularExpression>
 
 #include <functional>
+#include <optional>
 
 using namespace dayvane;
 using namespace dayvane::test;
@@ -45,13 +48,35 @@ std::function<void(QDialog &)> for_first_user(const char *node)
     };
 }
 
-// The main window's and every window's visible texts that do not fit.
+// The window's visible texts that do not fit.
 QStringList cut_in(QWidget &window, const char *name)
 {
     QStringList cut = cut_texts(window);
     for (QString &text : cut)
         text.prepend(QLatin1String(name) + u' ');
     return cut;
+}
+
+// What the windows show of the user's data and of the fixed text forms
+// (dates, times, month names, one-letter keys), which no translation changes.
+bool is_data(const VisibleText &text)
+{
+    static const QRegularExpression value(QStringLiteral("^(\\d|[\\s:.,/()\\-]|hrs|min|AM|PM|h|m|[A-Z]|"
+                                                         "(Jan|Feb|Mar|Apr|May|Jun|Jul|Aug|Sep|Oct|Nov|Dec)[a-z]*)*$"));
+    const bool cell = text.where.contains(u'[') && !text.where.contains(QLatin1String("menu_tree["))
+                      && !text.where.contains(QLatin1String("QHeaderView["));
+    return cell || value.match(text.text).hasMatch() || text.where.endsWith(QLatin1String("lbl_calendar_name"));
+}
+
+// The window's visible texts that are neither translated nor data.
+QStringList unmarked_in(QWidget &window, const char *name)
+{
+    QStringList unmarked;
+    for (const VisibleText &text : visible_texts(window)) {
+        if (!is_pseudo_marked(text.text) && !is_data(text))
+            unmarked << QStringLiteral("%1 %2: %3").arg(QLatin1String(name), text.where, text.text);
+    }
+    return unmarked;
 }
 
 } // namespace
@@ -62,6 +87,7 @@ class OpenedWindows : public MainWindowTest
 {
 public:
     QStringList cut_everywhere();
+    QStringList unmarked;  // the texts shown that no translation went through
 
 private:
     void TestBody() override {}
@@ -71,6 +97,7 @@ QStringList OpenedWindows::cut_everywhere()
 {
     start_on(filled.office, QStringLiteral("1/8/2024"));
     QStringList cut = cut_in(window, "calendar");
+    unmarked << unmarked_in(window, "calendar");
     const std::vector<Opened> windows = {
         {"open_calendar_list", "calendar_list"},
         {"edit_calendar", "calendar_edit"},
@@ -92,9 +119,11 @@ QStringList OpenedWindows::cut_everywhere()
         user.on_window(QLatin1String(opened.window), [&](QDialog &dialog) {
             shown = true;
             cut << cut_in(dialog, opened.window);
+            unmarked << unmarked_in(dialog, opened.window);
             if (opened.open_inner) {
                 user.on_window(QLatin1String(opened.inner_window), [&](QDialog &inner) {
                     cut << cut_in(inner, opened.inner_window);
+                    unmarked << unmarked_in(inner, opened.inner_window);
                     inner.reject();
                 });
                 opened.open_inner(dialog);
@@ -108,19 +137,32 @@ QStringList OpenedWindows::cut_everywhere()
     return cut;
 }
 
-class WindowFit : public ::testing::TestWithParam<int>
+struct Desktop
+{
+    int points;
+    bool pseudo_translated = false;  // every text marked and 40 % longer
+};
+
+class WindowFit : public ::testing::TestWithParam<Desktop>
 {
 };
 
 TEST_P(WindowFit, NoTextIsCutInAnyWindow)
 {
-    const DesktopFont font(GetParam());
+    const DesktopFont font(GetParam().points);
+    std::optional<PseudoTranslation> translation;
+    if (GetParam().pseudo_translated) {
+        ASSERT_TRUE(translation.emplace().loaded());
+    }
     OpenedWindows windows;
     const QStringList cut = windows.cut_everywhere();
-    EXPECT_TRUE(cut.isEmpty()) << GetParam() << " pt:\n" << cut.join(u'\n').toStdString();
+    EXPECT_TRUE(cut.isEmpty()) << GetParam().points << " pt:\n" << cut.join(u'\n').toStdString();
+    if (translation) {
+        EXPECT_TRUE(windows.unmarked.isEmpty()) << "untranslated:\n" << windows.unmarked.join(u'\n').toStdString();
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(Points, WindowFit, ::testing::Values(8, 10, 12));
+INSTANTIATE_TEST_SUITE_P(Points, WindowFit, ::testing::Values(Desktop{8}, Desktop{10}, Desktop{12}, Desktop{10, true}));
 
 // A window the user made larger opens at that size next time; one remembered
 // smaller than its texts need opens at what they need.

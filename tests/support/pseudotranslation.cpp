@@ -1,18 +1,18 @@
 #include "pseudotranslation.h"
 
 #include <QCoreApplication>
-#include <QTranslator>
 
 namespace dayvane {
 
-bool load_pseudo_translation()
+PseudoTranslation::PseudoTranslation()
+    : m_loaded(m_translator.load(QStringLiteral(DAYVANE_PSEUDO_QM)) && QCoreApplication::installTranslator(&m_translator))
 {
-    auto *translator = new QTranslator(QCoreApplication::instance());
-    if (!translator->load(QStringLiteral(DAYVANE_PSEUDO_QM)) || !QCoreApplication::installTranslator(translator)) {
-        delete translator;
-        return false;
-    }
-    return true;
+}
+
+PseudoTranslation::~PseudoTranslation()
+{
+    if (m_loaded)
+        QCoreApplication::removeTranslator(&m_translator);
 }
 
 bool is_pseudo_marked(const QString &text)
