@@ -12,12 +12,12 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Dayvane"));
     QApplication::setOrganizationName(QStringLiteral("Dayvane"));
-    dayvane::install_translations(app, QString());
+    const dayvane::WorkstationOptions options = dayvane::read_workstation_options(dayvane::workstation_options_path());
+    dayvane::install_translations(app, options.language);
 
     // Before any grid is drawn: every grid, total and report follows it.
     dayvane::remember_window_sizes_in(dayvane::workstation_options_path());
-    dayvane::set_week_start(dayvane::chosen_week_start(
-        dayvane::read_workstation_options(dayvane::workstation_options_path()), QLocale::system()));
+    dayvane::set_week_start(dayvane::chosen_week_start(options, QLocale::system()));
     dayvane::CalendarWindow window;
     // End-to-end tests drive this very program from inside: the module named
     // by DAYVANE_AUTOMATION gets the window before start-up, so it can answer

@@ -23,7 +23,7 @@
     </message>
     <message>
         <location line="+0"/>
-        <location filename="../src/app/mainmenu.cpp" line="+34"/>
+        <location filename="../src/app/mainmenu.cpp" line="+35"/>
         <source>Typical workdays</source>
         <translation>Reguläre Arbeitstage</translation>
     </message>
@@ -101,7 +101,7 @@
         <translation>Bezahlt</translation>
     </message>
     <message>
-        <location filename="../src/app/calendarwindow.cpp" line="+246"/>
+        <location filename="../src/app/calendarwindow.cpp" line="+247"/>
         <source>Previous month (Page Up)</source>
         <translation>Voriger Monat (Bild auf)</translation>
     </message>
@@ -111,7 +111,7 @@
         <translation>Nächster Monat (Bild ab)</translation>
     </message>
     <message>
-        <location filename="../src/app/mainmenu.cpp" line="-19"/>
+        <location filename="../src/app/mainmenu.cpp" line="-20"/>
         <source>Close application</source>
         <translation>Programm beenden</translation>
     </message>
@@ -149,6 +149,11 @@
         <location line="+1"/>
         <source>Set database server</source>
         <translation>Datenbankserver wählen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Workstation settings</source>
+        <translation>Arbeitsplatzeinstellungen</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1822,7 +1827,7 @@
         <translation>Die Eingabetaste öffnet die Monatsliste</translation>
     </message>
     <message>
-        <location line="+266"/>
+        <location line="+274"/>
         <source>The connection to the current database will be closed.</source>
         <translation>Die Verbindung zur aktuellen Datenbank wird geschlossen.</translation>
     </message>
@@ -2469,6 +2474,55 @@
         <location line="+5"/>
         <source>The user password must be at least 6 characters.</source>
         <translation>Das Benutzerkennwort muss mindestens 6 Zeichen haben.</translation>
+    </message>
+</context>
+<context>
+    <name>dayvane::WorkstationSettingsWindow</name>
+    <message>
+        <location filename="../src/app/workstationsettingswindow.cpp" line="+22"/>
+        <source>Workstation settings</source>
+        <translation>Arbeitsplatzeinstellungen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Close window</source>
+        <translation>Fenster schließen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Save settings</source>
+        <translation>Einstellungen speichern</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>The system&apos;s language</source>
+        <translation>Sprache des Systems</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>&amp;Language</source>
+        <translation>&amp;Sprache</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The system&apos;s first day</source>
+        <translation>Erster Tag des Systems</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>&amp;First day of the week</source>
+        <translation>&amp;Erster Wochentag</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+34"/>
+        <source>The program speaks a newly chosen language from its next start.</source>
+        <translation>Eine neu gewählte Sprache gilt ab dem nächsten Programmstart.</translation>
+    </message>
+    <message>
+        <location line="-5"/>
+        <source>The settings cannot be saved in:</source>
+        <translation>Die Einstellungen können nicht gespeichert werden in:</translation>
     </message>
 </context>
 <context>

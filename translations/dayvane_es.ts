@@ -23,7 +23,7 @@
     </message>
     <message>
         <location line="+0"/>
-        <location filename="../src/app/mainmenu.cpp" line="+34"/>
+        <location filename="../src/app/mainmenu.cpp" line="+35"/>
         <source>Typical workdays</source>
         <translation>Días laborables habituales</translation>
     </message>
@@ -101,7 +101,7 @@
         <translation>Pagado</translation>
     </message>
     <message>
-        <location filename="../src/app/calendarwindow.cpp" line="+246"/>
+        <location filename="../src/app/calendarwindow.cpp" line="+247"/>
         <source>Previous month (Page Up)</source>
         <translation>Mes anterior (Re Pág)</translation>
     </message>
@@ -111,7 +111,7 @@
         <translation>Mes siguiente (Av Pág)</translation>
     </message>
     <message>
-        <location filename="../src/app/mainmenu.cpp" line="-19"/>
+        <location filename="../src/app/mainmenu.cpp" line="-20"/>
         <source>Close application</source>
         <translation>Cerrar la aplicación</translation>
     </message>
@@ -149,6 +149,11 @@
         <location line="+1"/>
         <source>Set database server</source>
         <translation>Elegir servidor de base de datos</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Workstation settings</source>
+        <translation>Configuración del puesto</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1820,7 +1825,7 @@
         <translation>Intro abre la lista de meses</translation>
     </message>
     <message>
-        <location line="+266"/>
+        <location line="+274"/>
         <source>The connection to the current database will be closed.</source>
         <translation>Se cerrará la conexión con la base de datos actual.</translation>
     </message>
@@ -2466,6 +2471,55 @@
         <location line="+5"/>
         <source>The user password must be at least 6 characters.</source>
         <translation>La contraseña de usuario debe tener al menos 6 caracteres.</translation>
+    </message>
+</context>
+<context>
+    <name>dayvane::WorkstationSettingsWindow</name>
+    <message>
+        <location filename="../src/app/workstationsettingswindow.cpp" line="+22"/>
+        <source>Workstation settings</source>
+        <translation>Configuración del puesto</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Close window</source>
+        <translation>Cerrar ventana</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Save settings</source>
+        <translation>Guardar configuración</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>The system&apos;s language</source>
+        <translation>Idioma del sistema</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>&amp;Language</source>
+        <translation>&amp;Idioma</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The system&apos;s first day</source>
+        <translation>Primer día del sistema</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>&amp;First day of the week</source>
+        <translation>&amp;Primer día de la semana</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+34"/>
+        <source>The program speaks a newly chosen language from its next start.</source>
+        <translation>Un idioma recién elegido se aplica desde el próximo inicio del programa.</translation>
+    </message>
+    <message>
+        <location line="-5"/>
+        <source>The settings cannot be saved in:</source>
+        <translation>No se puede guardar la configuración en:</translation>
     </message>
 </context>
 <context>

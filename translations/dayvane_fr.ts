@@ -23,7 +23,7 @@
     </message>
     <message>
         <location line="+0"/>
-        <location filename="../src/app/mainmenu.cpp" line="+34"/>
+        <location filename="../src/app/mainmenu.cpp" line="+35"/>
         <source>Typical workdays</source>
         <translation>Jours ouvrés habituels</translation>
     </message>
@@ -101,7 +101,7 @@
         <translation>Payé</translation>
     </message>
     <message>
-        <location filename="../src/app/calendarwindow.cpp" line="+246"/>
+        <location filename="../src/app/calendarwindow.cpp" line="+247"/>
         <source>Previous month (Page Up)</source>
         <translation>Mois précédent (Page préc.)</translation>
     </message>
@@ -111,7 +111,7 @@
         <translation>Mois suivant (Page suiv.)</translation>
     </message>
     <message>
-        <location filename="../src/app/mainmenu.cpp" line="-19"/>
+        <location filename="../src/app/mainmenu.cpp" line="-20"/>
         <source>Close application</source>
         <translation>Quitter l&apos;application</translation>
     </message>
@@ -149,6 +149,11 @@
         <location line="+1"/>
         <source>Set database server</source>
         <translation>Choisir le serveur de base de données</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Workstation settings</source>
+        <translation>Paramètres du poste</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1822,7 +1827,7 @@
         <translation>Entrée ouvre la liste des mois</translation>
     </message>
     <message>
-        <location line="+266"/>
+        <location line="+274"/>
         <source>The connection to the current database will be closed.</source>
         <translation>La connexion à la base de données actuelle va être fermée.</translation>
     </message>
@@ -2469,6 +2474,55 @@
         <location line="+5"/>
         <source>The user password must be at least 6 characters.</source>
         <translation>Le mot de passe de l&apos;utilisateur doit compter au moins 6 caractères.</translation>
+    </message>
+</context>
+<context>
+    <name>dayvane::WorkstationSettingsWindow</name>
+    <message>
+        <location filename="../src/app/workstationsettingswindow.cpp" line="+22"/>
+        <source>Workstation settings</source>
+        <translation>Paramètres du poste</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Close window</source>
+        <translation>Fermer la fenêtre</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Save settings</source>
+        <translation>Enregistrer les paramètres</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>The system&apos;s language</source>
+        <translation>Langue du système</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>&amp;Language</source>
+        <translation>&amp;Langue</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The system&apos;s first day</source>
+        <translation>Premier jour du système</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>&amp;First day of the week</source>
+        <translation>&amp;Premier jour de la semaine</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+34"/>
+        <source>The program speaks a newly chosen language from its next start.</source>
+        <translation>Une nouvelle langue choisie s&apos;applique au prochain démarrage du programme.</translation>
+    </message>
+    <message>
+        <location line="-5"/>
+        <source>The settings cannot be saved in:</source>
+        <translation>Les paramètres ne peuvent pas être enregistrés dans :</translation>
     </message>
 </context>
 <context>

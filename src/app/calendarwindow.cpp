@@ -7,6 +7,7 @@
 #include "app/monthpicker.h"
 #include "app/opendatabase.h"
 #include "app/settingsfile.h"
+#include "app/workstationsettingswindow.h"
 #include "calendars/calendarlistwindow.h"
 #include "calendaryear/calendaryear.h"
 #include "dialogs/aboutwindow.h"
@@ -339,6 +340,14 @@ void CalendarWindow::build_commands()
     set_command(QStringLiteral("users"), [this] { open_user_list(this); }, true);
     set_command(QStringLiteral("open_calendar_list"), [this] { open_calendar_list(this); }, true);
     set_command(QStringLiteral("about"), [this] { open_about_window(this); });
+    set_command(QStringLiteral("workstation_settings"), [this] {
+        if (!WorkstationSettingsWindow(this).edit())
+            return;
+        // The grid, its week totals and the reports start the week anew.
+        m_calendar->setFirstDayOfWeek(week_start());
+        m_views->show_month();
+        m_views->show_day();
+    });
     m_views->set_editor_opener([this] { open_calendar_editor(this, [this] { reload_and_redraw(); }); });
     set_command(QStringLiteral("holiday_listing"), [this] { open_holiday_listing(this); }, true);
     set_command(QStringLiteral("change_history"), [this] { open_change_history(this); });

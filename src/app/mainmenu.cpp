@@ -21,6 +21,7 @@ std::vector<MenuNode> main_menu_nodes()
         command("users", QT_TRANSLATE_NOOP("dayvane", "User list"), "system"),
         command("set_db", QT_TRANSLATE_NOOP("dayvane", "Set database location"), "system"),
         command("set_db_server", QT_TRANSLATE_NOOP("dayvane", "Set database server"), "system"),
+        command("workstation_settings", QT_TRANSLATE_NOOP("dayvane", "Workstation settings"), "system"),
         heading("calendar_menu", QT_TRANSLATE_NOOP("dayvane", "Calendar menu")),
         command("open_calendar_list", QT_TRANSLATE_NOOP("dayvane", "Open calendar list"), "calendar_menu"),
         command("edit_calendar", QT_TRANSLATE_NOOP("dayvane", "Make changes to calendar"), "calendar_menu"),

@@ -21,7 +21,18 @@ WorkstationOptions read_workstation_options(const QString &path)
         if (first_day.compare(QLocale::c().standaloneDayName(day, QLocale::LongFormat), Qt::CaseInsensitive) == 0)
             options.first_day = Qt::DayOfWeek(day);
     }
+    options.language = file.value(QStringLiteral("Language/Code")).toString().trimmed().toLower();
     return options;
+}
+
+bool write_workstation_options(const QString &path, const WorkstationOptions &options)
+{
+    QSettings file(path, QSettings::IniFormat);
+    file.setValue(QStringLiteral("Week/FirstDay"), options.first_day ? QLocale::c().standaloneDayName(*options.first_day, QLocale::LongFormat)
+                                                                     : QStringLiteral("locale"));
+    file.setValue(QStringLiteral("Language/Code"), options.language);
+    file.sync();
+    return file.status() == QSettings::NoError;
 }
 
 Qt::DayOfWeek chosen_week_start(const WorkstationOptions &options, const QLocale &locale)

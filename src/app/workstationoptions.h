@@ -12,15 +12,20 @@ namespace dayvane {
 //
 //     [Week]
 //     FirstDay=Monday    ; Sunday .. Saturday, or "locale" (the default)
+//     [Language]
+//     Code=de            ; en, de, fr, es, or empty: the system's (the default)
 //
-// A missing file, key or unknown value takes the default.
+// A missing file, key or unknown value takes the default. The workstation
+// settings window writes them, beside the window sizes.
 struct WorkstationOptions
 {
     std::optional<Qt::DayOfWeek> first_day;  // none: the locale's
+    QString language;                        // empty: the system's
 };
 
 QString workstation_options_path();
 WorkstationOptions read_workstation_options(const QString &path);
+bool write_workstation_options(const QString &path, const WorkstationOptions &options);
 
 // The first day of the grids' weeks: the option, else the locale's. The C
 // locale (no language chosen) keeps Sunday, as the program always had.

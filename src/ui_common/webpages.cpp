@@ -102,7 +102,7 @@ QString help_section(const QString &window_name)
     static const QStringList own{QStringLiteral("calendar"), QStringLiteral("calendar_list"),
                                  QStringLiteral("calendar_edit"), QStringLiteral("date_selector"),
                                  QStringLiteral("holiday_listing"), QStringLiteral("change_history"),
-                                 QStringLiteral("about")};
+                                 QStringLiteral("about"), QStringLiteral("workstation_settings")};
     static const QStringList users{QStringLiteral("user_list"), QStringLiteral("user_record"),
                                    QStringLiteral("change_password"), QStringLiteral("user_password_input"),
                                    QStringLiteral("system_password")};

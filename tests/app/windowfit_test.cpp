@@ -4,8 +4,10 @@
 #include "mainwindowtest.h"
 #include "pseudotranslation.h"
 #include "visibletexts.h"
+#include "app/workstationoptions.h"
 #include "ui_common/windowsizes.h"
 
+#include <QComboBox>
 #include <QFont>
 #include <QRegularExpression>
 
@@ -110,6 +112,7 @@ QStringList OpenedWindows::cut_everywhere()
          [](QDialog &editor) { find_indexed<QToolButton>(editor, QStringLiteral("button"), 0)->click(); }, "date_selector"},
         {"enter_system_password", "system_password"},
         {"about", "about"},
+        {"workstation_settings", "workstation_settings"},
         {"set_db_server", "database_server"},  // last: it closes the database
     };
     for (const Opened &opened : windows) {
@@ -164,12 +167,37 @@ TEST_P(WindowFit, NoTextIsCutInAnyWindow)
 
 INSTANTIATE_TEST_SUITE_P(Points, WindowFit, ::testing::Values(Desktop{8}, Desktop{10}, Desktop{12}, Desktop{10, true}));
 
-// A window the user made larger opens at that size next time; one remembered
-// smaller than its texts need opens at what they need.
-TEST_F(MainWindowTest, WindowsReopenAtTheSizesTheUserGaveThem)
+// The workstation's settings and window sizes come back from its dayvane.ini:
+// the week starts anew at once, a language from the next start. A window the
+// user made larger opens at that size next time; one remembered smaller than
+// its texts need opens at what they need.
+TEST_F(MainWindowTest, WorkstationSettingsAndWindowSizesComeBack)
 {
     remember_window_sizes_in(home.filePath(QStringLiteral("dayvane.ini")));
     start_on(filled.office, QStringLiteral("1/8/2024"));
+    const auto settings = [&](const char *language, int first_day, const char *command) {
+        user.on_window(QStringLiteral("workstation_settings"), [&](QDialog &window) {
+            auto *languages = window.findChild<QComboBox *>(QStringLiteral("language"));
+            auto *days = window.findChild<QComboBox *>(QStringLiteral("first_day"));
+            EXPECT_EQ(QStringList({languages->currentData().toString(), days->currentData().toString()}),
+                      QStringList({QString::fromLatin1(language), QString::number(first_day)}));
+            languages->setCurrentIndex(languages->findData(QStringLiteral("de")));
+            days->setCurrentIndex(days->findData(int(Qt::Monday)));
+            run_node(window, QLatin1String(command));
+        });
+        window.run_command(QStringLiteral("workstation_settings"));
+    };
+    settings("", 0, "save_settings");
+    EXPECT_EQ(user.take_texts(), QStringList{"The program speaks a newly chosen language from its next start."});
+    EXPECT_EQ(calendar()->firstDayOfWeek(), Qt::Monday);
+    // The week of Monday 25 December ends with the hour of the 31st.
+    EXPECT_EQ(weeks("work_week").mid(0, 2), QStringList({"1h 0m", "20h 0m"}));
+    const WorkstationOptions saved = read_workstation_options(home.filePath(QStringLiteral("dayvane.ini")));
+    EXPECT_EQ(saved.language, QStringLiteral("de"));
+    EXPECT_EQ(saved.first_day, Qt::Monday);
+    settings("de", Qt::Monday, "close");
+    EXPECT_TRUE(user.take_texts().isEmpty());
+    set_week_start(Qt::Sunday);
     QSize designed, chosen;
     const auto open_list = [&](const std::function<void(QDialog &)> &handle) {
         user.on_window(QStringLiteral("calendar_list"), [&](QDialog &list) {
