@@ -4,12 +4,15 @@
 #include "mainwindowtest.h"
 #include "pseudotranslation.h"
 #include "visibletexts.h"
+#include "app/language.h"
 #include "app/workstationoptions.h"
+#include "ui_common/webpages.h"
 #include "ui_common/windowsizes.h"
 
 #include <QComboBox>
 #include <QFont>
 #include <QRegularExpression>
+#include <QTranslator>
 
 #include <functional>
 #include <optional>
@@ -89,6 +92,7 @@ class OpenedWindows : public MainWindowTest
 {
 public:
     QStringList cut_everywhere();
+    QPixmap first_look;  // the main window before the others open
     QStringList unmarked;  // the texts shown that no translation went through
 
 private:
@@ -100,6 +104,7 @@ QStringList OpenedWindows::cut_everywhere()
     start_on(filled.office, QStringLiteral("1/8/2024"));
     QStringList cut = cut_in(window, "calendar");
     unmarked << unmarked_in(window, "calendar");
+    first_look = window.grab();
     const std::vector<Opened> windows = {
         {"open_calendar_list", "calendar_list"},
         {"edit_calendar", "calendar_edit"},
@@ -144,6 +149,29 @@ struct Desktop
 {
     int points;
     bool pseudo_translated = false;  // every text marked and 40 % longer
+    bool german_and_dark = false;    // the real German translation, a dark palette
+};
+
+// The program in German under a dark desktop theme, for as long as it lives.
+struct GermanAndDark
+{
+    GermanAndDark() : light(QApplication::palette())
+    {
+        EXPECT_EQ(install_translations(*QCoreApplication::instance(), QStringLiteral("de")), QStringLiteral("de"));
+        QPalette dark = light;
+        for (const auto &[role, grey] : {std::pair(QPalette::Window, 45), std::pair(QPalette::Base, 30),
+                                         std::pair(QPalette::AlternateBase, 40), std::pair(QPalette::Button, 50), std::pair(QPalette::Text, 235),
+                                         std::pair(QPalette::WindowText, 235), std::pair(QPalette::ButtonText, 235)})
+            dark.setColor(role, QColor(grey, grey, grey));
+        QApplication::setPalette(dark);
+    }
+    ~GermanAndDark()
+    {
+        qDeleteAll(QCoreApplication::instance()->findChildren<QTranslator *>());
+        set_help_language(QStringLiteral("en"));
+        QApplication::setPalette(light);
+    }
+    QPalette light;
 };
 
 class WindowFit : public ::testing::TestWithParam<Desktop>
@@ -157,15 +185,23 @@ TEST_P(WindowFit, NoTextIsCutInAnyWindow)
     if (GetParam().pseudo_translated) {
         ASSERT_TRUE(translation.emplace().loaded());
     }
+    std::optional<GermanAndDark> german;
+    if (GetParam().german_and_dark)
+        german.emplace();
     OpenedWindows windows;
     const QStringList cut = windows.cut_everywhere();
+    // The README's picture of the main window, when asked for.
+    if (const QString folder = qEnvironmentVariable("DAYVANE_SCREENSHOTS"); german && !folder.isEmpty()) {
+        EXPECT_TRUE(windows.first_look.save(folder + QStringLiteral("/main-window-de-dark-12pt.png")));
+    }
     EXPECT_TRUE(cut.isEmpty()) << GetParam().points << " pt:\n" << cut.join(u'\n').toStdString();
     if (translation) {
         EXPECT_TRUE(windows.unmarked.isEmpty()) << "untranslated:\n" << windows.unmarked.join(u'\n').toStdString();
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Points, WindowFit, ::testing::Values(Desktop{8}, Desktop{10}, Desktop{12}, Desktop{10, true}));
+INSTANTIATE_TEST_SUITE_P(Points, WindowFit, ::testing::Values(Desktop{8}, Desktop{10}, Desktop{12}, Desktop{10, true},
+                                                                 Desktop{12, false, true}));
 
 // The workstation's settings and window sizes come back from its dayvane.ini:
 // the week starts anew at once, a language from the next start. A window the
