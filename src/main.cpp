@@ -3,6 +3,7 @@
 #include "app/workstationoptions.h"
 #include "ui_common/windowsizes.h"
 #include "calendaryear/calendaryear.h"
+#include "model/textforms.h"
 
 #include <QApplication>
 #include <QLibrary>
@@ -18,6 +19,8 @@ int main(int argc, char *argv[])
     // Before any grid is drawn: every grid, total and report follows it.
     dayvane::remember_window_sizes_in(dayvane::workstation_options_path());
     dayvane::set_week_start(dayvane::chosen_week_start(options, QLocale::system()));
+    if (options.locale_forms)
+        dayvane::set_screen_locale(QLocale::system());
     dayvane::CalendarWindow window;
     // End-to-end tests drive this very program from inside: the module named
     // by DAYVANE_AUTOMATION gets the window before start-up, so it can answer

@@ -2479,7 +2479,7 @@
 <context>
     <name>dayvane::WorkstationSettingsWindow</name>
     <message>
-        <location filename="../src/app/workstationsettingswindow.cpp" line="+22"/>
+        <location filename="../src/app/workstationsettingswindow.cpp" line="+23"/>
         <source>Workstation settings</source>
         <translation>Arbeitsplatzeinstellungen</translation>
     </message>
@@ -2514,10 +2514,19 @@
         <translation>&amp;Erster Wochentag</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <location line="+34"/>
+        <location line="+1"/>
+        <source>&amp;Dates and times as the system&apos;s language writes them</source>
+        <translation>&amp;Datum und Uhrzeit in der Schreibweise des Systems</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <location line="+35"/>
+        <source>The program shows a newly chosen language or form of dates from its next start.</source>
+        <translation>Eine neu gewählte Sprache oder Datumsform gilt ab dem nächsten Programmstart.</translation>
+    </message>
+    <message>
         <source>The program speaks a newly chosen language from its next start.</source>
-        <translation>Eine neu gewählte Sprache gilt ab dem nächsten Programmstart.</translation>
+        <translation type="vanished">Eine neu gewählte Sprache gilt ab dem nächsten Programmstart.</translation>
     </message>
     <message>
         <location line="-5"/>

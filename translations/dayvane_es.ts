@@ -2476,7 +2476,7 @@
 <context>
     <name>dayvane::WorkstationSettingsWindow</name>
     <message>
-        <location filename="../src/app/workstationsettingswindow.cpp" line="+22"/>
+        <location filename="../src/app/workstationsettingswindow.cpp" line="+23"/>
         <source>Workstation settings</source>
         <translation>Configuración del puesto</translation>
     </message>
@@ -2511,10 +2511,19 @@
         <translation>&amp;Primer día de la semana</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <location line="+34"/>
+        <location line="+1"/>
+        <source>&amp;Dates and times as the system&apos;s language writes them</source>
+        <translation>&amp;Fechas y horas en el formato del idioma del sistema</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <location line="+35"/>
+        <source>The program shows a newly chosen language or form of dates from its next start.</source>
+        <translation>Un idioma o formato de fecha recién elegido se aplica desde el próximo inicio del programa.</translation>
+    </message>
+    <message>
         <source>The program speaks a newly chosen language from its next start.</source>
-        <translation>Un idioma recién elegido se aplica desde el próximo inicio del programa.</translation>
+        <translation type="vanished">Un idioma recién elegido se aplica desde el próximo inicio del programa.</translation>
     </message>
     <message>
         <location line="-5"/>

@@ -2479,7 +2479,7 @@
 <context>
     <name>dayvane::WorkstationSettingsWindow</name>
     <message>
-        <location filename="../src/app/workstationsettingswindow.cpp" line="+22"/>
+        <location filename="../src/app/workstationsettingswindow.cpp" line="+23"/>
         <source>Workstation settings</source>
         <translation>Paramètres du poste</translation>
     </message>
@@ -2514,10 +2514,19 @@
         <translation>&amp;Premier jour de la semaine</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <location line="+34"/>
+        <location line="+1"/>
+        <source>&amp;Dates and times as the system&apos;s language writes them</source>
+        <translation>&amp;Dates et heures dans la forme de la langue du système</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <location line="+35"/>
+        <source>The program shows a newly chosen language or form of dates from its next start.</source>
+        <translation>Une nouvelle langue ou forme de date s&apos;applique au prochain démarrage du programme.</translation>
+    </message>
+    <message>
         <source>The program speaks a newly chosen language from its next start.</source>
-        <translation>Une nouvelle langue choisie s&apos;applique au prochain démarrage du programme.</translation>
+        <translation type="vanished">Une nouvelle langue choisie s&apos;applique au prochain démarrage du programme.</translation>
     </message>
     <message>
         <location line="-5"/>

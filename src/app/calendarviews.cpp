@@ -171,7 +171,7 @@ void CalendarViews::reset_event_grid()
     const QFontMetrics metrics = grid->fontMetrics();
     int widest_date = 0;
     for (int month = 1; month <= 12; ++month)
-        widest_date = std::max(widest_date, metrics.horizontalAdvance(format_list_date(QDate(2024, month, 30 - (month == 2)))));
+        widest_date = std::max(widest_date, metrics.horizontalAdvance(screen_list_date(QDate(2024, month, 30 - (month == 2)))));
     const int needed[] = {widest_date, 0, metrics.horizontalAdvance(QStringLiteral("24h 00m")),
                           metrics.horizontalAdvance(QStringLiteral("24h 00m"))};
     for (int column = DateColumn; column <= PayColumn; ++column)
@@ -277,7 +277,7 @@ void CalendarViews::show_month()
     clear(3);
     const QDate selected = m_w.calendar->selectedDate();
     m_picker->update();
-    set_label(QStringLiteral("lbl_summary_month"), full_month_name(selected.month()));
+    set_label(QStringLiteral("lbl_summary_month"), screen_month_name(selected.month()));
     if (!app_state().calendar_loaded)
         return;
 
@@ -329,10 +329,10 @@ void CalendarViews::show_day(QDate date)
     if (!day)
         return;
     // A day without a stored record has no date of its own.
-    set_label(QStringLiteral("lbl_cal_date"), format_list_date(m_year.date_at(index)));
+    set_label(QStringLiteral("lbl_cal_date"), screen_list_date(m_year.date_at(index)));
     if (day->minutes1 > 0 || day->minutes2 >= 1) {
-        set_label(QStringLiteral("lbl_start_time"), format_time_of_day(day->day_start));
-        set_label(QStringLiteral("lbl_end_time"), format_time_of_day(day->day_stop));
+        set_label(QStringLiteral("lbl_start_time"), screen_time_of_day(day->day_start));
+        set_label(QStringLiteral("lbl_end_time"), screen_time_of_day(day->day_stop));
         set_label(QStringLiteral("lbl_work_time"), format_minutes(day->minutes1));
         set_label(QStringLiteral("lbl_paid_time"), format_minutes(day->minutes2));
     }
@@ -373,7 +373,7 @@ void CalendarViews::fill_event_row(int row, qsizetype index, const DayEntry &day
 {
     QTableWidget *grid = m_w.event_grid;
     const QDate date = m_year.date_at(index);
-    grid->setItem(row, DateColumn, grid_item(format_list_date(date), Qt::AlignHCenter));
+    grid->setItem(row, DateColumn, grid_item(screen_list_date(date), Qt::AlignHCenter));
     grid->setItem(row, CommentColumn, grid_item(day.comment, Qt::AlignLeft));
     grid->setItem(row, WorkColumn, grid_item(format_minutes(day.minutes1), Qt::AlignHCenter));
     grid->setItem(row, PayColumn, grid_item(format_minutes(day.minutes2), Qt::AlignHCenter));

@@ -155,7 +155,7 @@ QWidget *CalendarWindow::build_month_view()
 
     m_calendar = new MonthGrid;
     m_calendar->setObjectName(QStringLiteral("calendar"));
-    m_calendar->setLocale(QLocale::c());
+    m_calendar->setLocale(screen_locale());
     m_calendar->setFirstDayOfWeek(week_start());
     m_calendar->setNavigationBarVisible(false);
     m_calendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
@@ -197,7 +197,7 @@ QWidget *CalendarWindow::build_month_view()
     m_month_list = new QListWidget(this);
     m_month_list->setObjectName(QStringLiteral("month_list"));
     for (int month = 1; month <= 12; ++month)
-        m_month_list->addItem(full_month_name(month));
+        m_month_list->addItem(screen_month_name(month));
     m_month_list->setAccessibleName(tr("Months"));
     m_month_list->hide();
     QPalette palette = m_month_list->palette();
@@ -465,7 +465,7 @@ void CalendarWindow::start()
 
 void CalendarWindow::set_month_node_text(int month)
 {
-    m_month_tree->topLevelItem(0)->setText(0, full_month_name(month));
+    m_month_tree->topLevelItem(0)->setText(0, screen_month_name(month));
 }
 
 void CalendarWindow::clear_calendar_data(int scope)

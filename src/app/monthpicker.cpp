@@ -40,7 +40,7 @@ MonthPicker::MonthPicker(const Widgets &widgets, std::function<void(QDate)> move
 void MonthPicker::update()
 {
     const QDate selected = m_w.calendar->selectedDate();
-    m_w.month_node->topLevelItem(0)->setText(0, full_month_name(selected.month()));
+    m_w.month_node->topLevelItem(0)->setText(0, screen_month_name(selected.month()));
     m_w.previous->setEnabled(selected.addMonths(-1) >= m_w.calendar->minimumDate());
     m_w.next->setEnabled(selected.addMonths(1) <= m_w.calendar->maximumDate());
 }

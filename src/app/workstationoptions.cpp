@@ -22,6 +22,7 @@ WorkstationOptions read_workstation_options(const QString &path)
             options.first_day = Qt::DayOfWeek(day);
     }
     options.language = file.value(QStringLiteral("Language/Code")).toString().trimmed().toLower();
+    options.locale_forms = file.value(QStringLiteral("Dates/LocaleForms")).toString().trimmed().toLower() == QLatin1String("true");
     return options;
 }
 
@@ -31,6 +32,7 @@ bool write_workstation_options(const QString &path, const WorkstationOptions &op
     file.setValue(QStringLiteral("Week/FirstDay"), options.first_day ? QLocale::c().standaloneDayName(*options.first_day, QLocale::LongFormat)
                                                                      : QStringLiteral("locale"));
     file.setValue(QStringLiteral("Language/Code"), options.language);
+    file.setValue(QStringLiteral("Dates/LocaleForms"), options.locale_forms ? QStringLiteral("true") : QStringLiteral("false"));
     file.sync();
     return file.status() == QSettings::NoError;
 }

@@ -14,6 +14,9 @@ namespace dayvane {
 //     FirstDay=Monday    ; Sunday .. Saturday, or "locale" (the default)
 //     [Language]
 //     Code=de            ; en, de, fr, es, or empty: the system's (the default)
+//     [Dates]
+//     LocaleForms=true   ; dates and times on screen in the locale's forms
+//                        ; (the default, false, keeps the program's own)
 //
 // A missing file, key or unknown value takes the default. The workstation
 // settings window writes them, beside the window sizes.
@@ -21,6 +24,7 @@ struct WorkstationOptions
 {
     std::optional<Qt::DayOfWeek> first_day;  // none: the locale's
     QString language;                        // empty: the system's
+    bool locale_forms = false;               // dates and times on screen as the locale writes them
 };
 
 QString workstation_options_path();

@@ -7,6 +7,7 @@
 #include "ui_common/interaction.h"
 #include "ui_common/menutree.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
 #include <QLabel>
@@ -27,7 +28,7 @@ WorkstationSettingsWindow::WorkstationSettingsWindow(QWidget *parent)
     layout->addWidget(m_tree);
 
     const WorkstationOptions options = read_workstation_options(workstation_options_path());
-    m_saved_language = options.language;
+    m_saved = options;
     auto *form = new QFormLayout;
     m_language = new QComboBox;
     m_language->setObjectName(QStringLiteral("language"));
@@ -45,9 +46,13 @@ WorkstationSettingsWindow::WorkstationSettingsWindow(QWidget *parent)
         m_first_day->addItem(QLocale::c().standaloneDayName(day, QLocale::LongFormat), day);
     m_first_day->setCurrentIndex(std::max(0, m_first_day->findData(options.first_day ? int(*options.first_day) : 0)));
     form->addRow(tr("&First day of the week"), m_first_day);
+    m_locale_forms = new QCheckBox(tr("&Dates and times as the system's language writes them"));
+    m_locale_forms->setObjectName(QStringLiteral("locale_forms"));
+    m_locale_forms->setChecked(options.locale_forms);
+    form->addRow(m_locale_forms);
     layout->addLayout(form);
 
-    auto *note = new QLabel(tr("The program speaks a newly chosen language from its next start."));
+    auto *note = new QLabel(tr("The program shows a newly chosen language or form of dates from its next start."));
     note->setWordWrap(true);
     layout->addWidget(note);
     layout->addStretch();
@@ -72,6 +77,7 @@ void WorkstationSettingsWindow::save()
 {
     WorkstationOptions options;
     options.language = m_language->currentData().toString();
+    options.locale_forms = m_locale_forms->isChecked();
     if (const int day = m_first_day->currentData().toInt(); day != 0)
         options.first_day = Qt::DayOfWeek(day);
     const QString path = workstation_options_path();
@@ -80,8 +86,8 @@ void WorkstationSettingsWindow::save()
         return;
     }
     set_week_start(chosen_week_start(options, QLocale::system()));
-    if (options.language != m_saved_language)
-        inform(this, tr("The program speaks a newly chosen language from its next start."));
+    if (options.language != m_saved.language || options.locale_forms != m_saved.locale_forms)
+        inform(this, tr("The program shows a newly chosen language or form of dates from its next start."));
     accept();
 }
 

@@ -1,15 +1,18 @@
 #pragma once
 
+#include "app/workstationoptions.h"
 #include "ui_common/modalwindow.h"
 
+class QCheckBox;
 class QComboBox;
 class QTreeWidget;
 
 namespace dayvane {
 
-// The window "workstation_settings": this workstation's language and first
-// day of the week, kept in its dayvane.ini. The week changes at once; the
-// language from the program's next start, when every window is built in it.
+// The window "workstation_settings": this workstation's language, first day
+// of the week and forms of dates and times, kept in its dayvane.ini. The week
+// changes at once; the language and the forms from the program's next start,
+// when every window is built with them.
 class WorkstationSettingsWindow : public ModalWindow
 {
     Q_OBJECT
@@ -27,7 +30,8 @@ private:
     QTreeWidget *m_tree = nullptr;
     QComboBox *m_language = nullptr;
     QComboBox *m_first_day = nullptr;
-    QString m_saved_language;
+    QCheckBox *m_locale_forms = nullptr;
+    WorkstationOptions m_saved;
 };
 
 } // namespace dayvane

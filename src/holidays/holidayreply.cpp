@@ -206,7 +206,7 @@ QDate holiday_date(const QString &text)
 QString holiday_list_date(const QString &text)
 {
     const QDate date = holiday_date(text);
-    return date.isValid() ? format_list_date(date) : text;
+    return date.isValid() ? screen_list_date(date) : text;
 }
 
 std::optional<WebHostAddress> split_web_host(const QString &configured)

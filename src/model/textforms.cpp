@@ -115,4 +115,50 @@ std::optional<QDate> parse_settings_date(const QString &text)
     return date;
 }
 
+namespace {
+
+QLocale &chosen_screen_locale()
+{
+    static QLocale locale = QLocale::c();
+    return locale;
+}
+
+bool fixed_forms()
+{
+    return chosen_screen_locale().language() == QLocale::C;
+}
+
+} // namespace
+
+void set_screen_locale(const QLocale &locale)
+{
+    chosen_screen_locale() = locale;
+}
+
+QLocale screen_locale()
+{
+    return chosen_screen_locale();
+}
+
+QString screen_list_date(const QDate &date)
+{
+    if (fixed_forms() || !date.isValid())
+        return format_list_date(date);
+    return chosen_screen_locale().toString(date, QLocale::ShortFormat);
+}
+
+QString screen_time_of_day(qint32 minutes)
+{
+    if (fixed_forms())
+        return format_time_of_day(minutes);
+    return chosen_screen_locale().toString(wrapped_time(minutes), QLocale::ShortFormat);
+}
+
+QString screen_month_name(int month)
+{
+    if (fixed_forms())
+        return full_month_name(month);
+    return chosen_screen_locale().standaloneMonthName(month, QLocale::LongFormat);
+}
+
 } // namespace dayvane

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDate>
+#include <QLocale>
 #include <QString>
 #include <QtGlobal>
 
@@ -41,5 +42,15 @@ QString format_settings_date(const QDate &date); // "3/15/2024", the settings fi
 // and day, one to four for the year, blanks around the text ignored. Anything
 // else, or a date that does not exist (2/30/2024), gives nullopt.
 std::optional<QDate> parse_settings_date(const QString &text);
+
+// What the windows show of dates, times of day and month names: the fixed
+// forms above, unless the workstation chose its locale's forms ("08.01.24",
+// "08:00", "Januar" in German). Stored, exported, printed and typed texts
+// keep the fixed forms whatever is chosen.
+void set_screen_locale(const QLocale &locale);  // QLocale::c(): the fixed forms
+QLocale screen_locale();
+QString screen_list_date(const QDate &date);
+QString screen_time_of_day(qint32 minutes);
+QString screen_month_name(int month);
 
 } // namespace dayvane

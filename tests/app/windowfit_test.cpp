@@ -6,9 +6,11 @@
 #include "visibletexts.h"
 #include "app/language.h"
 #include "app/workstationoptions.h"
+#include "model/textforms.h"
 #include "ui_common/webpages.h"
 #include "ui_common/windowsizes.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFont>
 #include <QRegularExpression>
@@ -152,7 +154,8 @@ struct Desktop
     bool german_and_dark = false;    // the real German translation, a dark palette
 };
 
-// The program in German under a dark desktop theme, for as long as it lives.
+// The program in German, with German dates, times and weeks, under a dark
+// desktop theme, for as long as it lives.
 struct GermanAndDark
 {
     GermanAndDark() : light(QApplication::palette())
@@ -164,12 +167,16 @@ struct GermanAndDark
                                          std::pair(QPalette::WindowText, 235), std::pair(QPalette::ButtonText, 235)})
             dark.setColor(role, QColor(grey, grey, grey));
         QApplication::setPalette(dark);
+        set_screen_locale(QLocale(QLocale::German, QLocale::Germany));
+        set_week_start(Qt::Monday);
     }
     ~GermanAndDark()
     {
         qDeleteAll(QCoreApplication::instance()->findChildren<QTranslator *>());
         set_help_language(QStringLiteral("en"));
         QApplication::setPalette(light);
+        set_screen_locale(QLocale::c());
+        set_week_start(Qt::Sunday);
     }
     QPalette light;
 };
@@ -219,18 +226,20 @@ TEST_F(MainWindowTest, WorkstationSettingsAndWindowSizesComeBack)
                       QStringList({QString::fromLatin1(language), QString::number(first_day)}));
             languages->setCurrentIndex(languages->findData(QStringLiteral("de")));
             days->setCurrentIndex(days->findData(int(Qt::Monday)));
+            window.findChild<QCheckBox *>(QStringLiteral("locale_forms"))->setChecked(true);
             run_node(window, QLatin1String(command));
         });
         window.run_command(QStringLiteral("workstation_settings"));
     };
     settings("", 0, "save_settings");
-    EXPECT_EQ(user.take_texts(), QStringList{"The program speaks a newly chosen language from its next start."});
+    EXPECT_EQ(user.take_texts(), QStringList{"The program shows a newly chosen language or form of dates from its next start."});
     EXPECT_EQ(calendar()->firstDayOfWeek(), Qt::Monday);
     // The week of Monday 25 December ends with the hour of the 31st.
     EXPECT_EQ(weeks("work_week").mid(0, 2), QStringList({"1h 0m", "20h 0m"}));
     const WorkstationOptions saved = read_workstation_options(home.filePath(QStringLiteral("dayvane.ini")));
     EXPECT_EQ(saved.language, QStringLiteral("de"));
     EXPECT_EQ(saved.first_day, Qt::Monday);
+    EXPECT_TRUE(saved.locale_forms);
     settings("de", Qt::Monday, "close");
     EXPECT_TRUE(user.take_texts().isEmpty());
     set_week_start(Qt::Sunday);

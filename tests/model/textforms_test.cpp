@@ -72,6 +72,20 @@ TEST_F(ModelTextForms, FormatsTimesOfDayModuloOneDayDurationsUnpaddedAndDatesInE
                              "3/15/20245", "-3/15/2024", "3/ 15/2024", "3/15/0", "//"};
     for (const char *text : invalid)
         EXPECT_EQ(parse_settings_date(text), std::nullopt) << text;
+    // On screen a workstation may choose its locale's forms; the fixed ones stay as they are.
+    struct Screen { QLocale locale; const char *date, *time, *month; };
+    const Screen screens[] = {
+        {QLocale::c(), "Mar-15", "05:00 PM", "March"},
+        {QLocale(QLocale::German, QLocale::Germany), "15.03.24", "17:00", "März"},
+    };
+    for (const Screen &c : screens) {
+        set_screen_locale(c.locale);
+        EXPECT_EQ(QStringList({screen_list_date({2024, 3, 15}), screen_time_of_day(1020), screen_month_name(3),
+                               format_list_date({2024, 3, 15}), format_time_of_day(1020)}),
+                  QStringList({QString::fromUtf8(c.date), QString::fromUtf8(c.time), QString::fromUtf8(c.month), "Mar-15",
+                               "05:00 PM"}));
+    }
+    set_screen_locale(QLocale::c());
 }
 
 TEST(ModelTimeInput, ParsesTypedTimesOfDayAndNothingElse)
