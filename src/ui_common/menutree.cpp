@@ -160,11 +160,11 @@ void keep_menu_tree_fitted(QTreeWidget *tree, int design)
 {
     const auto fit = [tree, design] { tree->setFixedWidth(menu_tree_width(tree, design)); };
     fit();
+    // New or changed texts only: removing nodes never needs more room, and
+    // the model resets and removes its rows while the tree is being destroyed.
     QAbstractItemModel *model = tree->model();
     QObject::connect(model, &QAbstractItemModel::dataChanged, tree, fit);
     QObject::connect(model, &QAbstractItemModel::rowsInserted, tree, fit);
-    QObject::connect(model, &QAbstractItemModel::rowsRemoved, tree, fit);
-    QObject::connect(model, &QAbstractItemModel::modelReset, tree, fit);
 }
 
 QTreeWidgetItem *find_menu_node(QTreeWidget *tree, const QString &key)
