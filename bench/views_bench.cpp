@@ -7,12 +7,17 @@
 #include "store/sqlcipherengine.h"
 #include "store/transaction.h"
 #include "ui_common/appstate.h"
+#include "ui_common/interaction.h"
 #include "calendaryear/calendaryear.h"
 
 #include <sqlcipher/sqlite3.h>
 
 #include <QApplication>
 #include <QCalendarWidget>
+#include <QDialog>
+#include <QHBoxLayout>
+#include <QTableWidget>
+#include <QTreeWidget>
 #include <QDir>
 #include <QTemporaryDir>
 
@@ -22,6 +27,7 @@
 
 #include <cstdio>
 #include <map>
+#include <optional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -148,6 +154,81 @@ void BM_BareRead(benchmark::State &state)
 }
 BENCHMARK(BM_BareRead)->Unit(benchmark::kMicrosecond);
 
+// Opening windows as the user does, each drawn once: the main window from
+// nothing to its first picture, and the windows its commands open, against a
+// bare dialog of a command tree and a grid.
+class DrawingInteraction : public Interaction
+{
+public:
+    void show_message(QWidget *, const QString &, const QString &, MessageIcon) override {}
+    bool ask_yes_no(QWidget *, const QString &, const QString &, MessageIcon, bool) override { return false; }
+    std::optional<QString> choose_open_file(QWidget *, const QString &, const QString &, const QString &) override { return {}; }
+    std::optional<QString> choose_save_file(QWidget *, const QString &, const QString &, const QString &) override { return {}; }
+    bool choose_printer(QWidget *, QPrinter &, const QString &) override { return false; }
+    bool open_url(const QUrl &) override { return true; }
+    bool start_program(const QString &, const QStringList &) override { return true; }
+    int show_modal(QDialog &dialog) override
+    {
+        dialog.show();
+        benchmark::DoNotOptimize(dialog.grab());
+        dialog.hide();
+        ++shown;
+        return QDialog::Rejected;
+    }
+    int shown = 0;
+};
+
+void BM_DrawMainWindow(benchmark::State &state)
+{
+    fixture();
+    for (auto _ : state) {
+        CalendarWindow window;
+        window.show();
+        benchmark::DoNotOptimize(window.grab());
+    }
+    // Each window built registered itself as the main one.
+    app_state().main_window = fixture().window.get();
+    app_state().main_link = fixture().window.get();
+}
+BENCHMARK(BM_DrawMainWindow)->Unit(benchmark::kMillisecond);
+
+void BM_OpenWindow(benchmark::State &state, const char *command)
+{
+    Fixture &f = fixture();
+    DrawingInteraction drawing;
+    set_interaction(&drawing);
+    f.window->views().reload_calendar();
+    for (auto _ : state)
+        f.window->run_command(QLatin1String(command));
+    if (drawing.shown != int(state.iterations()))
+        state.SkipWithError("the window did not open");
+    set_interaction(nullptr);
+}
+BENCHMARK_CAPTURE(BM_OpenWindow, calendar_list, "open_calendar_list")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_OpenWindow, editor, "edit_calendar")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_OpenWindow, holiday_list, "holiday_listing")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_OpenWindow, user_list, "users")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_OpenWindow, settings, "workstation_settings")->Unit(benchmark::kMillisecond);
+
+void BM_BareDialog(benchmark::State &state)
+{
+    for (auto _ : state) {
+        QDialog dialog;
+        auto *layout = new QHBoxLayout(&dialog);
+        auto *tree = new QTreeWidget;
+        for (int i = 0; i < 10; ++i)
+            new QTreeWidgetItem(tree, {QStringLiteral("Command %1").arg(i)});
+        auto *grid = new QTableWidget(50, 2);
+        for (int row = 0; row < 50; ++row)
+            grid->setItem(row, 0, new QTableWidgetItem(QStringLiteral("Calendar %1").arg(row)));
+        layout->addWidget(tree);
+        layout->addWidget(grid, 1);
+        dialog.show();
+        benchmark::DoNotOptimize(dialog.grab());
+    }
+}
+BENCHMARK(BM_BareDialog)->Unit(benchmark::kMillisecond);
+
 void print_summary(const TimingReporter &times)
 {
     const double bare = times.wall("BM_BareRead");
@@ -157,6 +238,11 @@ void print_summary(const TimingReporter &times)
     std::printf("Year load with totals %.1f us = %.2f x the bare read (%.1f us, goal <= 3); "
                 "load and draw of the four views %.1f us; month switch %.1f us (goal < 5000)\n",
                 load, load / bare, bare, times.wall("BM_LoadYearAndDrawViews"), times.wall("BM_SwitchMonth"));
+    std::printf("Main window built and drawn %.1f ms; calendar list %.1f ms, editor %.1f ms, holiday list %.1f ms, "
+                "user list %.1f ms, settings %.1f ms, bare dialog %.1f ms (goals: 500 and 100-200)\n",
+                times.wall("BM_DrawMainWindow"), times.wall("BM_OpenWindow/calendar_list"),
+                times.wall("BM_OpenWindow/editor"), times.wall("BM_OpenWindow/holiday_list"),
+                times.wall("BM_OpenWindow/user_list"), times.wall("BM_OpenWindow/settings"), times.wall("BM_BareDialog"));
 }
 
 } // namespace

@@ -100,11 +100,12 @@ CalendarEditWindow::CalendarEditWindow(QWidget *parent, std::function<void()> re
     right->addWidget(build_day_panel());
     right->addWidget(build_range_panel());
     right->addStretch();
-    layout->addLayout(right);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    // The periods keep their grid; more room goes to the event's text.
+    layout->addLayout(right, 1);
     set_tab_order();
 
     load();
+    set_design_size(0, 0, 0);
     m_grid->setFocus();
 }
 
@@ -186,7 +187,8 @@ QWidget *CalendarEditWindow::build_day_panel()
     auto *caption = new QLabel(tr("&Event"));
     caption->setBuddy(m_comment);
     grid->addWidget(caption, 2, 0);
-    grid->addWidget(m_comment, 2, 1, 1, 3);
+    grid->addWidget(m_comment, 2, 1, 1, 4);
+    grid->setColumnStretch(4, 1);
     return box;
 }
 

@@ -21,7 +21,7 @@ protected:
     // Makes the window resizable: never smaller than its layout needs at the
     // desktop's font, nor lower than `minimum_height` twips; it opens at the
     // size the user last gave it, else at its designed size (twips scaled
-    // with the font) or what the layout needs, whichever is larger.
+    // with the font; 0 for none) or what the layout needs, whichever is larger.
     void set_design_size(int width_twips, int height_twips, int minimum_height_twips);
 
     void showEvent(QShowEvent *event) override;

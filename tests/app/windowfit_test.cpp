@@ -18,6 +18,7 @@
 
 #include <functional>
 #include <optional>
+#include <string>
 
 using namespace dayvane;
 using namespace dayvane::test;
@@ -208,7 +209,13 @@ TEST_P(WindowFit, NoTextIsCutInAnyWindow)
 }
 
 INSTANTIATE_TEST_SUITE_P(Points, WindowFit, ::testing::Values(Desktop{8}, Desktop{10}, Desktop{12}, Desktop{10, true},
-                                                                 Desktop{12, false, true}));
+                                                                 Desktop{12, false, true}),
+                         [](const ::testing::TestParamInfo<Desktop> &info) {
+                             const char *kind = info.param.pseudo_translated ? "pseudo"
+                                                : info.param.german_and_dark ? "german_dark"
+                                                                             : "at";
+                             return std::string(kind) + std::to_string(info.param.points) + "pt";
+                         });
 
 // The workstation's settings and window sizes come back from its dayvane.ini:
 // the week starts anew at once, a language from the next start. A window the
