@@ -18,6 +18,7 @@
 
 #include <functional>
 #include <optional>
+#include <ostream>
 #include <string>
 
 using namespace dayvane;
@@ -154,6 +155,13 @@ struct Desktop
     bool pseudo_translated = false;  // every text marked and 40 % longer
     bool german_and_dark = false;    // the real German translation, a dark palette
 };
+
+// Named by its fields, not its bytes (the padding would make every run's name differ).
+void PrintTo(const Desktop &desktop, std::ostream *out)
+{
+    *out << desktop.points << " pt" << (desktop.pseudo_translated ? ", pseudo translated" : "")
+         << (desktop.german_and_dark ? ", German, dark" : "");
+}
 
 // The program in German, with German dates, times and weeks, under a dark
 // desktop theme, for as long as it lives.
