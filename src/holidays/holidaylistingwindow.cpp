@@ -251,19 +251,8 @@ void HolidayListingWindow::load()
 
 void HolidayListingWindow::fit_tree_to_names()
 {
-    QFont bold = m_tree->font();
-    bold.setBold(true);
-    const QFontMetrics metrics(bold);
-    int widest = 0;
-    for (int i = 0; i < m_tree->topLevelItemCount(); ++i) {
-        const QTreeWidgetItem *node = m_tree->topLevelItem(i);
-        widest = std::max(widest, metrics.horizontalAdvance(node->text(0)));
-        for (int j = 0; j < node->childCount(); ++j)
-            widest = std::max(widest, m_tree->indentation() + metrics.horizontalAdvance(node->child(j)->text(0)));
-    }
-    // Beside the name: the branch mark, the frame, a scroll bar and the item's margins.
-    const int needed = widest + m_tree->indentation() + 2 * m_tree->frameWidth()
-                       + m_tree->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_tree) + 8;
+    // Every name whole, each in its own font at its depth, within the bounds.
+    const int needed = menu_tree_width(m_tree, 0);
     const int tree = std::max(m_tree->minimumWidth(), std::clamp(needed, design_pixels(kTreeTwips), design_pixels(kWidestTreeTwips)));
     m_splitter->setSizes({tree, std::max(m_splitter->width() - tree, 1)});
 }
