@@ -1,5 +1,4 @@
 #include "mainwindowtest.h"
-#include "app/monthgrid.h"
 #include "testserver.h"
 #include "store/connection.h"
 #include "store/schema.h"
@@ -9,7 +8,6 @@
 #include "ui_common/readablecolour.h"
 
 #include <QRegularExpression>
-#include <QScopeGuard>
 #include <QTimer>
 #include <QUrl>
 
@@ -460,51 +458,4 @@ TEST_F(CalendarWindowTest, TheCommandsOpenTheirWindowsAndTheListOpensAYear)
     window.set_command(QStringLiteral("print_calendar_1_month"), [&ran] { ran = QStringLiteral("printed"); });
     QTest::keyClick(tree, Qt::Key_Return);
     EXPECT_EQ(ran, QStringLiteral("printed"));
-}
-
-// Every colour pair the program sets reads at 4.5:1 at least, under a light and a dark desktop theme: in the main
-// window (command trees, month node, day classes, event grid, month list) and the windows it opens.
-TEST_F(CalendarWindowTest, EveryColourPairItSetsReadsUnderALightAndADarkTheme)
-{
-    const QPalette light = QApplication::palette();
-    const auto restore = qScopeGuard([&] { QApplication::setPalette(light); });
-    QPalette dark = light;
-    const std::pair<QPalette::ColorRole, int> dark_roles[] = {
-        {QPalette::Window, 45}, {QPalette::Base, 30},   {QPalette::AlternateBase, 40}, {QPalette::Button, 50},
-        {QPalette::Text, 235},  {QPalette::WindowText, 235}, {QPalette::ButtonText, 235}};
-    for (const auto &[role, grey] : dark_roles)
-        dark.setColor(role, QColor(grey, grey, grey));
-    start_on(filled.office, QStringLiteral("1/4/2024"));
-    std::vector<ColourPair> pairs;
-    const auto look = [&](QDialog &opened) {
-        const std::vector<ColourPair> found = colour_pairs(opened);
-        pairs.insert(pairs.end(), found.begin(), found.end());
-    };
-    for (const bool is_dark : {false, true}) {
-        QApplication::setPalette(is_dark ? dark : light);
-        pairs = colour_pairs(window);
-        const std::pair<const char *, const char *> windows[] = {
-            {"calendar_list", "open_calendar_list"}, {"user_list", "users"}, {"system_password", "enter_system_password"},
-            {"about", "about"}};
-        for (const auto &[name, command] : windows) {
-            user.on_window(QLatin1String(name), [&](QDialog &opened) { look(opened); opened.close(); });
-            window.run_command(QLatin1String(command));
-        }
-        user.on_window(QStringLiteral("calendar_edit"), [&](QDialog &editor) {
-            look(editor);
-            user.on_window(QStringLiteral("date_selector"), [&](QDialog &opened) { look(opened); opened.close(); });
-            QTest::mouseClick(find_indexed<QToolButton>(editor, QStringLiteral("button"), 1), Qt::LeftButton);
-            editor.close();
-        });
-        window.run_command(QStringLiteral("edit_calendar"));
-        // The day classes are among them.
-        EXPECT_TRUE(std::any_of(pairs.begin(), pairs.end(), [](const ColourPair &pair) {
-            return pair.background == day_class_look(DayKind::PaidNoWork).background;
-        }));
-        for (const ColourPair &pair : pairs) {
-            EXPECT_GE(contrast_ratio(pair.text, pair.background), kReadableContrast)
-                << (is_dark ? "dark " : "light ") << pair.where.toStdString() << " " << pair.text.name().toStdString()
-                << " on " << pair.background.name().toStdString();
-        }
-    }
 }

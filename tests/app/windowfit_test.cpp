@@ -1,12 +1,15 @@
-// Every window at the font sizes people use: no figure, header, date, command
-// or weekday column is cut.
+// Every window at the font sizes people use, under a light and a dark theme:
+// no figure, header, date, command or weekday column is cut, every colour pair reads.
 
 #include "mainwindowtest.h"
 #include "pseudotranslation.h"
 #include "visibletexts.h"
 #include "app/language.h"
+#include "app/monthgrid.h"
 #include "app/workstationoptions.h"
 #include "model/textforms.h"
+#include "ui_common/geometry.h"
+#include "ui_common/readablecolour.h"
 #include "ui_common/webpages.h"
 #include "ui_common/windowsizes.h"
 
@@ -39,15 +42,6 @@ struct DesktopFont
     QFont before;
 };
 
-struct Opened
-{
-    const char *command;  // run on the main window
-    const char *window;
-    // Opens the window inside it, named `inner_window`.
-    std::function<void(QDialog &)> open_inner = {};
-    const char *inner_window = nullptr;
-};
-
 // Opens a window of the user list for its first user.
 std::function<void(QDialog &)> for_first_user(const char *node)
 {
@@ -55,15 +49,6 @@ std::function<void(QDialog &)> for_first_user(const char *node)
         grid(list)->setCurrentCell(0, 0);
         run_node(list, QLatin1String(node));
     };
-}
-
-// The window's visible texts that do not fit.
-QStringList cut_in(QWidget &window, const char *name)
-{
-    QStringList cut = cut_texts(window);
-    for (QString &text : cut)
-        text.prepend(QLatin1String(name) + u' ');
-    return cut;
 }
 
 // What the windows show of the user's data and of the fixed text forms
@@ -77,39 +62,54 @@ bool is_data(const VisibleText &text)
     return cell || value.match(text.text).hasMatch() || text.where.endsWith(QLatin1String("lbl_calendar_name"));
 }
 
-// The window's visible texts that are neither translated nor data.
-QStringList unmarked_in(QWidget &window, const char *name)
-{
-    QStringList unmarked;
-    for (const VisibleText &text : visible_texts(window)) {
-        if (!is_pseudo_marked(text.text) && !is_data(text))
-            unmarked << QStringLiteral("%1 %2: %3").arg(QLatin1String(name), text.where, text.text);
-    }
-    return unmarked;
-}
-
 } // namespace
 
-// The main window, built after the font is set, and the texts cut in it and
+// The main window, built after the font is set, and what is wrong in it and
 // in each window opened from it.
 class OpenedWindows : public MainWindowTest
 {
 public:
-    QStringList cut_everywhere();
-    QPixmap first_look;  // the main window before the others open
-    QStringList unmarked;  // the texts shown that no translation went through
+    void look_everywhere();
+    QPixmap first_look;    // the main window before the others open
+    QStringList cut;       // texts that do not fit
+    QStringList unmarked;  // texts shown that no translation went through
+    QStringList faint;     // colour pairs that read below 4.5:1
+    bool day_classes_seen = false;
 
 private:
+    void look(QWidget &shown, const char *name);
     void TestBody() override {}
 };
 
-QStringList OpenedWindows::cut_everywhere()
+void OpenedWindows::look(QWidget &shown, const char *name)
+{
+    const QString prefix = QLatin1String(name) + u' ';
+    for (const QString &text : cut_texts(shown))
+        cut << prefix + text;
+    for (const VisibleText &text : visible_texts(shown)) {
+        if (!is_pseudo_marked(text.text) && !is_data(text))
+            unmarked << prefix + text.where + QStringLiteral(": ") + text.text;
+    }
+    for (const ColourPair &pair : colour_pairs(shown)) {
+        day_classes_seen |= pair.background == day_class_look(DayKind::PaidNoWork).background;
+        if (contrast_ratio(pair.text, pair.background) < kReadableContrast)
+            faint << prefix + pair.where + u' ' + pair.text.name() + QStringLiteral(" on ") + pair.background.name();
+    }
+}
+
+void OpenedWindows::look_everywhere()
 {
     start_on(filled.office, QStringLiteral("1/8/2024"));
-    QStringList cut = cut_in(window, "calendar");
-    unmarked << unmarked_in(window, "calendar");
+    look(window, "calendar");
     first_look = window.grab();
-    const std::vector<Opened> windows = {
+    struct Opened
+    {
+        const char *command;  // run on the main window
+        const char *window;
+        std::function<void(QDialog &)> open_inner = {};  // opens `inner_window` from it
+        const char *inner_window = nullptr;
+    };
+    const Opened windows[] = {
         {"open_calendar_list", "calendar_list"},
         {"edit_calendar", "calendar_edit"},
         {"holiday_listing", "holiday_listing"},
@@ -130,12 +130,10 @@ QStringList OpenedWindows::cut_everywhere()
         bool shown = false;
         user.on_window(QLatin1String(opened.window), [&](QDialog &dialog) {
             shown = true;
-            cut << cut_in(dialog, opened.window);
-            unmarked << unmarked_in(dialog, opened.window);
+            look(dialog, opened.window);
             if (opened.open_inner) {
                 user.on_window(QLatin1String(opened.inner_window), [&](QDialog &inner) {
-                    cut << cut_in(inner, opened.inner_window);
-                    unmarked << unmarked_in(inner, opened.inner_window);
+                    look(inner, opened.inner_window);
                     inner.reject();
                 });
                 opened.open_inner(dialog);
@@ -146,7 +144,6 @@ QStringList OpenedWindows::cut_everywhere()
         EXPECT_TRUE(shown) << opened.window;
     }
     user.take_texts();
-    return cut;
 }
 
 struct Desktop
@@ -205,12 +202,14 @@ TEST_P(WindowFit, NoTextIsCutInAnyWindow)
     if (GetParam().german_and_dark)
         german.emplace();
     OpenedWindows windows;
-    const QStringList cut = windows.cut_everywhere();
+    windows.look_everywhere();
     // The README's picture of the main window, when asked for.
     if (const QString folder = qEnvironmentVariable("DAYVANE_SCREENSHOTS"); german && !folder.isEmpty()) {
         EXPECT_TRUE(windows.first_look.save(folder + QStringLiteral("/main-window-de-dark-12pt.png")));
     }
-    EXPECT_TRUE(cut.isEmpty()) << GetParam().points << " pt:\n" << cut.join(u'\n').toStdString();
+    EXPECT_TRUE(windows.cut.isEmpty()) << "cut:\n" << windows.cut.join(u'\n').toStdString();
+    EXPECT_TRUE(windows.faint.isEmpty()) << "faint:\n" << windows.faint.join(u'\n').toStdString();
+    EXPECT_TRUE(windows.day_classes_seen);
     if (translation) {
         EXPECT_TRUE(windows.unmarked.isEmpty()) << "untranslated:\n" << windows.unmarked.join(u'\n').toStdString();
     }
