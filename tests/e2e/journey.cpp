@@ -31,7 +31,6 @@
 #include <QTableWidget>
 #include <QTimer>
 #include <QToolButton>
-#include <QPrinter>
 #include <QTreeWidget>
 
 #include <gtest/gtest.h>
@@ -479,8 +478,8 @@ void run_by_keys(const QString &key)
 
 } // namespace
 
-// Open a calendar, change a range of days, save and print to PDF: every step
-// by keys on the focused control alone. The screen reader's walk follows.
+// Open a calendar, change a range of days and save: every step by keys on the
+// focused control alone. The screen reader's walk follows.
 TEST_F(Journey, KeyboardAlone)
 {
     const QDate day = in_november(Qt::Tuesday, 3);
@@ -551,20 +550,7 @@ TEST_F(Journey, KeyboardAlone)
     press(Qt::Key_E, Qt::ControlModifier);
     QApplication::setActiveWindow(&main());
     EXPECT_EQ(label("lbl_work_time"), QStringLiteral("11h 0m"));
-    user().take_texts();
-
-    // Ctrl+P opens the print commands at the month; Enter prints it.
-    const QString pdf = QDir(setting("OUTPUT")).filePath(QStringLiteral("keyboard.pdf"));
-    user().answer_printer([pdf](QPrinter &printer) {
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(pdf);
-        return true;
-    });
-    press(Qt::Key_P, Qt::ControlModifier);
-    press(Qt::Key_Return);
-    EXPECT_TRUE(pdf_text(pdf).contains(QStringLiteral("%1 (November)").arg(kCalendar))) << pdf.toStdString();
-
-    EXPECT_TRUE(user().take_texts().isEmpty());
+    EXPECT_EQ(user().take_texts().value(0), QStringLiteral("Override calendar?"));
 }
 
 // Every window as a screen reader meets it, opened in turn from the main

@@ -49,41 +49,26 @@ QString plain(const QString &text)
 
 void add_widget_text(std::vector<VisibleText> &found, QWidget *widget, const QWidget &window)
 {
-    QString text;
-    int needed = 0;
+    // The text a control shows and the width it asks for.
+    std::pair<QString, int> shown;
     if (auto *label = qobject_cast<QLabel *>(widget)) {
-        if (label->text().isEmpty())
-            return;
-        text = plain(label->text());
         // A wrapping label grows downwards; it is cut only when its lines need more height than it has.
-        if (label->wordWrap()) {
-            const int height = label->heightForWidth(label->width());
-            if (height <= label->height())
-                return;
-            found.push_back({text, path_of(widget, window), height, label->height()});
-            return;
-        }
-        needed = label->sizeHint().width();
+        const int height = label->wordWrap() ? label->heightForWidth(label->width()) : 0;
+        if (label->wordWrap() && height > label->height() && !label->text().isEmpty())
+            found.push_back({plain(label->text()), path_of(widget, window), height, label->height()});
+        if (!label->wordWrap())
+            shown = {plain(label->text()), label->sizeHint().width()};
     } else if (auto *button = qobject_cast<QAbstractButton *>(widget)) {
-        if (button->text().isEmpty())
-            return;
-        text = button->text();
-        needed = button->minimumSizeHint().width();
+        shown = {button->text(), button->minimumSizeHint().width()};
     } else if (auto *box = qobject_cast<QGroupBox *>(widget)) {
-        if (box->title().isEmpty())
-            return;
-        text = box->title();
-        needed = box->minimumSizeHint().width();
-    } else if (auto *combo = qobject_cast<QComboBox *>(widget)) {
-        if (combo->isEditable() || combo->currentText().isEmpty())
-            return;
-        text = combo->currentText();
-        needed = combo->sizeHint().width();
-    } else {
-        return;
+        shown = {box->title(), box->minimumSizeHint().width()};
+    } else if (auto *combo = qobject_cast<QComboBox *>(widget); combo && !combo->isEditable()) {
+        shown = {combo->currentText(), combo->sizeHint().width()};
     }
-    text.remove(u'&');
-    found.push_back({text, path_of(widget, window), needed, std::min(widget->width(), visible_width(widget, window))});
+    if (shown.first.isEmpty())
+        return;
+    shown.first.remove(u'&');
+    found.push_back({shown.first, path_of(widget, window), shown.second, std::min(widget->width(), visible_width(widget, window))});
 }
 
 void add_view_texts(std::vector<VisibleText> &found, QAbstractItemView *view, const QWidget &window)
