@@ -136,6 +136,7 @@ bool calendar_name_exists(Database &db, const QString &name)
 
 qint32 create_calendar(Database &db, const QString &name, int year)
 {
+    // The whole database: the name is checked against every calendar's.
     Transaction transaction(db);
     if (calendar_name_exists(db, name))
         return 0;
@@ -159,7 +160,7 @@ qint32 create_calendar(Database &db, const QString &name, int year)
 
 std::optional<qint32> add_calendar_year_record(Database &db, qint32 calendar_id, qint32 remembered, int year)
 {
-    Transaction transaction(db);
+    Transaction transaction(db, WriteScope::calendar(calendar_id));
     check_calendar_revision(db, calendar_id, remembered);
     if (write_year(db, calendar_id, year) == YearOutcome::YearExists)
         return std::nullopt;
@@ -171,6 +172,9 @@ std::optional<qint32> add_calendar_year_record(Database &db, qint32 calendar_id,
 
 std::optional<qint32> rename_calendar_record(Database &db, qint32 calendar_id, qint32 remembered, const QString &name)
 {
+    // The whole database, as for a new calendar: with the calendar's lock
+    // alone two renames to one name would both pass the check, and the
+    // second would fail on the unique name instead of being told.
     Transaction transaction(db);
     if (calendar_name_exists(db, name))
         return std::nullopt;
@@ -190,7 +194,10 @@ std::optional<qint32> rename_calendar_record(Database &db, qint32 calendar_id, q
 
 void delete_calendar_year_record(Database &db, qint32 calendar_id, qint32 remembered, int year, bool only_year)
 {
-    Transaction transaction(db);
+    // The calendar's scope even when its name goes: what could take the name
+    // (a new calendar, a rename) waits for the whole database, and what goes
+    // with the calendar (years, days) is its own.
+    Transaction transaction(db, WriteScope::calendar(calendar_id));
     if (only_year) {
         RecordSet calendar = open_current_calendar(db, calendar_id, remembered, "DB record out of date", 1);
         // Written first: the entry copies the name the calendar still has.
@@ -213,7 +220,7 @@ void delete_calendar_year_record(Database &db, qint32 calendar_id, qint32 rememb
 
 OwnershipOutcome set_calendar_owner(Database &db, qint32 calendar_id, qint32 remembered, qint32 owner_id)
 {
-    Transaction transaction(db);
+    Transaction transaction(db, WriteScope::calendar(calendar_id));
     RecordSet calendar = open_current_calendar(db, calendar_id, remembered, "DB record out of date", 1);
     set_step_number(4);
     calendar.edit();
@@ -230,7 +237,7 @@ OwnershipOutcome set_calendar_owner(Database &db, qint32 calendar_id, qint32 rem
 
 OwnershipOutcome remove_calendar_owner(Database &db, qint32 calendar_id, qint32 remembered)
 {
-    Transaction transaction(db);
+    Transaction transaction(db, WriteScope::calendar(calendar_id));
     RecordSet calendar = open_current_calendar(db, calendar_id, remembered, "DB record out of date.", 1);
     set_step_number(4);
     if (calendar.field(QStringLiteral("OwnerLink")).toInt() == 0)
@@ -250,7 +257,7 @@ OwnershipOutcome remove_calendar_owner(Database &db, qint32 calendar_id, qint32 
 
 OwnershipOutcome set_read_restriction(Database &db, qint32 calendar_id, qint32 remembered, bool restrict)
 {
-    Transaction transaction(db);
+    Transaction transaction(db, WriteScope::calendar(calendar_id));
     RecordSet calendar = open_current_calendar(db, calendar_id, remembered, "DB record out of date.", 1);
     int step = 4;
     if (restrict) {

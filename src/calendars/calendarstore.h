@@ -29,7 +29,10 @@ AccessPicture access_picture(const CalendarListEntry &entry);
 // The changes the calendar list makes, each one transaction: either all of
 // it is written or nothing. Every function sets the step number before its
 // steps and throws DbError (513 with the fixed descriptions for missing or
-// stale records); outcomes the user must be told about are returned.
+// stale records); outcomes the user must be told about are returned. On a
+// server a change of one calendar waits only for that calendar's writers;
+// creating and renaming, which check a name against every calendar's, wait
+// for all.
 
 // Every calendar with each of its years, in name order.
 std::vector<CalendarListEntry> read_calendar_list(Database &db);

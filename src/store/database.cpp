@@ -41,9 +41,13 @@ Database &Database::operator=(Database &&other) noexcept
         m_cache.clear();
         m_engine = std::move(other.m_engine);
         m_path = std::move(other.m_path);
+        m_author = std::move(other.m_author);
+        m_scope = other.m_scope;
         m_cache = std::move(other.m_cache);
         m_queries = std::move(other.m_queries);
         m_columns = std::move(other.m_columns);
+        m_readable = std::move(other.m_readable);
+        m_server_proofs = std::move(other.m_server_proofs);
     }
     return *this;
 }
@@ -107,19 +111,22 @@ QString Database::returning(const QString &quoted_key) const
     return m_engine->returning(quoted_key);
 }
 
-void Database::begin()
+void Database::begin(WriteScope scope)
 {
-    m_engine->begin();
+    m_engine->begin(scope);
+    m_scope = scope;
 }
 
 void Database::commit()
 {
     m_engine->commit();
+    m_scope = WriteScope::database();
 }
 
 void Database::rollback() noexcept
 {
     m_engine->rollback();
+    m_scope = WriteScope::database();
 }
 
 void Database::flush()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "store/statement.h"
+#include "store/writescope.h"
 
 #include <QByteArray>
 #include <QStringList>
@@ -86,8 +87,9 @@ public:
     // Statement::send); empty where last_insert_id() gives it.
     QString returning(const QString &quoted_key) const;
 
-    // The outermost transaction (Transaction uses these).
-    void begin();
+    // The outermost transaction (Transaction uses these); begin() waits for
+    // the writers `scope` must not meet.
+    void begin(WriteScope scope);
     void commit();
     void rollback() noexcept;
     // Runs every statement sent and not yet run; throws the first failure.
@@ -96,6 +98,9 @@ public:
     bool read_only() const;
     // True while a transaction is open on this connection.
     bool in_transaction() const;
+    // The scope the open transaction began with; the whole database's for
+    // one begun otherwise than by begin().
+    WriteScope write_scope() const { return m_scope; }
     qint64 last_insert_id();
     int changes() const;
     // The file path or server address.
@@ -127,6 +132,7 @@ private:
     std::unique_ptr<DatabaseEngine> m_engine;
     QString m_path;
     ChangeAuthor m_author;
+    WriteScope m_scope = WriteScope::database();
     // Node-based maps: references handed out stay valid as entries are added.
     std::map<QString, Statement> m_cache;
     std::map<QString, StoredQuery> m_queries;

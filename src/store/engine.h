@@ -49,8 +49,9 @@ public:
     virtual std::unique_ptr<StatementEngine> prepare(const QString &sql) = 0;
 
     // The outermost transaction. begin() takes whatever lock makes a second
-    // writer wait for this one, as long as the busy timeout allows.
-    virtual void begin() = 0;
+    // writer that `scope` must not meet wait for this one, as long as the
+    // busy timeout allows; an engine may keep every other writer out.
+    virtual void begin(WriteScope scope) = 0;
     virtual void commit() = 0;
     // Never throws: the engine may have rolled back already.
     virtual void rollback() noexcept = 0;

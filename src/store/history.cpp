@@ -392,7 +392,7 @@ std::vector<DayChange> changed_days(const std::vector<DayState> &before, const s
 qint32 change_calendar_days(Database &db, qint32 calendar_id, qint32 remembered, const QDate &first,
                             const QDate &last, const DayWrites &writes)
 {
-    Transaction transaction(db);
+    Transaction transaction(db, WriteScope::calendar(calendar_id));
     check_calendar_revision(db, calendar_id, remembered);
     const std::vector<DayState> before = read_day_states(db, calendar_id, first, last);
     claim_calendar_days(db, calendar_id);

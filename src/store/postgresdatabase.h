@@ -22,6 +22,9 @@ namespace dayvane::pg {
 inline const QString kSource = QStringLiteral("PostgreSQL");
 constexpr int kConnectTimeoutSeconds = 5;
 constexpr int kDefaultLockTimeoutMs = 5000;
+// The writers' advisory lock: the whole database's under this key alone, a
+// calendar's under this key and the calendar's id.
+constexpr int kWriterLockKey = 7320151;
 // How long a request waits for its answer before it is cancelled, unless
 // the address sets kRequestLimitKey (seconds, 0 for no limit).
 constexpr int kDefaultRequestLimitSeconds = 30;
@@ -87,7 +90,7 @@ public:
 
     void exec(const QString &sql) override;
     std::unique_ptr<StatementEngine> prepare(const QString &sql) override;
-    void begin() override;
+    void begin(WriteScope scope) override;
     void commit() override;
     void rollback() noexcept override;
     void flush() override;

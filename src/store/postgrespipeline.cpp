@@ -309,17 +309,27 @@ void PostgresDatabase::flush()
         drain(false);
 }
 
-void PostgresDatabase::begin()
+void PostgresDatabase::begin(WriteScope scope)
 {
     ensure_connected();
     flush();
     m_in_transaction = true;
-    // One writer at a time, as on a file: every writing transaction of the
-    // program first takes this lock (released at its end), waiting at most
-    // lock_timeout. Sent, not run: it travels with the first request.
-    static const QByteArray lock = QByteArrayLiteral("SELECT pg_advisory_xact_lock(7320151)");
+    // Every writing transaction of the program first takes the database's
+    // lock (released at its end), waiting at most lock_timeout: alone for a
+    // change of the whole database, shared with the other calendars' writers
+    // and then with its calendar's own lock (two keys, a space apart from the
+    // one key of the database's) for a change of one calendar. Always in
+    // that order, so that writers never wait for each other in a circle.
+    // Sent, not run: they travel with the first request.
+    const QByteArray key = QByteArray::number(kWriterLockKey);
+    const auto lock = [&](const QByteArray &call) { queue("SELECT " + call, no_parameters(), {}, {}); };
     queue(QByteArrayLiteral("BEGIN"), no_parameters(), {}, {});
-    queue(lock, no_parameters(), {}, {});
+    if (scope.whole_database()) {
+        lock("pg_advisory_xact_lock(" + key + ')');
+        return;
+    }
+    lock("pg_advisory_xact_lock_shared(" + key + ')');
+    lock("pg_advisory_xact_lock(" + key + ", " + QByteArray::number(scope.calendar_id()) + ')');
 }
 
 void PostgresDatabase::commit()

@@ -232,8 +232,9 @@ public:
     void exec(const QString &sql) override;
     std::unique_ptr<StatementEngine> prepare(const QString &sql) override;
     // The write lock at once: a second workstation waits (up to the busy
-    // timeout) instead of failing half way.
-    void begin() override { exec(QStringLiteral("BEGIN IMMEDIATE;")); }
+    // timeout) instead of failing half way. A file has one writer whatever
+    // the scope.
+    void begin(WriteScope) override { exec(QStringLiteral("BEGIN IMMEDIATE;")); }
     void commit() override { exec(QStringLiteral("COMMIT;")); }
     void rollback() noexcept override { sqlite3_exec(m_db, "ROLLBACK;", nullptr, nullptr, nullptr); }
     void flush() override {}

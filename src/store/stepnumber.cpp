@@ -3,7 +3,7 @@
 namespace dayvane {
 
 namespace {
-int g_step = 0;
+thread_local int g_step = 0;
 }
 
 void set_step_number(int step)

@@ -4,8 +4,8 @@ namespace dayvane {
 
 // The step the running database operation has reached. Each operation sets
 // it to 1 before its first step and counts up before each further one; the
-// error report shows it as the failure's location. One value for the whole
-// program, touched only on the user-interface thread.
+// error report shows it as the failure's location. One value for each
+// thread: the program's operations run on the user-interface thread.
 void set_step_number(int step);
 int step_number();
 

@@ -26,7 +26,9 @@
 #include <signal.h>
 
 #include <functional>
+#include <memory>
 #include <numeric>
+#include <optional>
 #include <thread>
 #include <tuple>
 
@@ -402,6 +404,52 @@ TEST_P(Revisions, CheckAndIncrementWithTheirOwnMessagesAndReadOwnershipAndYears)
         outer.commit();
     }
     EXPECT_EQ(value(revisions), 4);
+    if (GetParam() == Backend::Server) {
+        // A change of one calendar waits only for that calendar's writers and
+        // for one of the whole database, which waits for every writer. The
+        // locks are held under a writer's keys by a libpq session of the
+        // test's own, and once by the program.
+        const std::unique_ptr<PGconn, void (*)(PGconn *)> raw(PQconnectdb(t.path().toUtf8().constData()), PQfinish);
+        const QString writer = QStringLiteral("pg_advisory_xact_lock_shared(7320151), pg_advisory_xact_lock(7320151, %1)");
+        const auto save_zeta = [&] {
+            add_a_minute(second, qint32(scalar(db, QStringLiteral("SELECT revision FROM calendars WHERE id = %1").arg(s.zeta))));
+        };
+        const auto change_users = [&] {
+            Transaction whole(second);
+            second.exec(QStringLiteral("UPDATE users SET revision = revision + 1;"));
+            whole.commit();
+        };
+        const struct { const char *holder; QString held; std::function<void()> change; bool waits; } cases[] = {
+            {"alpha's writer", writer.arg(s.alpha), save_zeta, false},
+            {"zeta's writer", writer.arg(s.zeta), save_zeta, true},
+            {"a writer of the whole database", QStringLiteral("pg_advisory_xact_lock(7320151)"), save_zeta, true},
+            {"alpha's writer, for the whole database", writer.arg(s.alpha), change_users, true},
+            {"zeta's writer in the program", {}, save_zeta, true},
+        };
+        for (const auto &c : cases) {
+            std::optional<Transaction> program;
+            if (c.held.isEmpty()) {
+                program.emplace(db, WriteScope::calendar(qint32(s.zeta)));
+                value("SELECT 1");  // its lock is taken
+            } else {
+                PQclear(PQexec(raw.get(), ("BEGIN; SELECT " + c.held).toUtf8().constData()));
+            }
+            const QString failed = db_failure(c.change);
+            EXPECT_EQ(failed.startsWith(u"5 ") && failed.contains(QStringLiteral("in use")), c.waits)
+                << c.holder << ": " << failed.toStdString();
+            if (!program)
+                PQclear(PQexec(raw.get(), "ROLLBACK"));
+        }
+    }
+    // Inside a change of one calendar nothing wider begins.
+    Transaction outer(db, WriteScope::calendar(qint32(s.zeta)));
+    for (const auto &[inner, refused] : {std::pair(WriteScope::calendar(qint32(s.zeta)), false),
+                                         std::pair(WriteScope::calendar(qint32(s.alpha)), true),
+                                         std::pair(WriteScope::database(), true)}) {
+        const QString failed = db_failure([&] { Transaction(db, inner).commit(); });
+        EXPECT_EQ(failed.startsWith(u"513 A change of the whole database or of another calendar"), refused)
+            << inner.calendar_id() << ": " << failed.toStdString();
+    }
 }
 
 TEST(RecordSetText, ReadsQuotedValuesAndRefusesMalformedText)
