@@ -20,8 +20,7 @@ namespace {
 
 constexpr auto kTypical = "y@480>720+y@780>1020";
 
-// Totals as one printable row: typical days, minutes; altered days, minutes;
-// pay-only days; paid days, minutes.
+// Totals as one printable row: typical days, minutes; altered days, minutes; pay-only days; paid days, minutes.
 using Row = std::array<qint64, 7>;
 template <typename Totals>
 Row row(const Totals &t)
@@ -50,9 +49,6 @@ protected:
     }
 };
 
-// Every date of every grid, in order, through the control set up as the main
-// window's. The years hold months starting on every weekday, Sept and Dec
-// 2024 and Feb 2026 on a Sunday.
 // The week starts a workstation may choose; Sunday is restored after each use.
 struct WeekStart
 {
@@ -60,6 +56,7 @@ struct WeekStart
     ~WeekStart() { set_week_start(Qt::Sunday); }
 };
 
+// Every date of every grid, through the control set up as the main window's, over months starting on every weekday.
 TEST(MonthGrid, MatchesTheDatesTheCalendarControlPaints)
 {
     PaintedCalendar control;
@@ -83,10 +80,9 @@ TEST(MonthGrid, MatchesTheDatesTheCalendarControlPaints)
     }
 }
 
-// March 2024 under both starts: work on every day of 3-16 March, on Sunday
-// 17th, Saturday 23rd and Monday 25th (the first or last day of a week under
-// one start or the other), and a night shift from Saturday 30th 22:00 into
-// Sunday, counted with the day it starts. Pay is work plus a minute a day.
+// March 2024 under both starts: work on every day of 3-16 March, on Sunday 17th, Saturday 23rd and Monday 25th (a
+// week's first or last day under one start or the other), and a night shift from Saturday 30th 22:00, counted with
+// its start day. Pay is work plus a minute a day.
 TEST(WeekTotals, EachWeekCountsItsSevenDaysWhicheverDayStartsIt)
 {
     struct Case
@@ -139,9 +135,8 @@ TEST(CalendarYearMemory, SlotsCoverExactlyTheGridsAndDaysAreClassedAgainstTheTyp
     EXPECT_EQ(year.day_entries(), CalendarYear(3, QStringLiteral("Office"), 9, 2023).day_entries());
     // Without a typical day, a day off's empty period list is no typical workday.
     const DayEntry day_off{1, {}, 0, 0, 0, 0, {}, QStringLiteral("Event")};
-    EXPECT_EQ(year.day_kind(day_off), DayKind::NoWorkNoPay);
-    EXPECT_FALSE(is_listed(year, day_off, 1));
-    EXPECT_TRUE(is_listed(year, day_off, 4));
+    EXPECT_EQ(std::tuple(year.day_kind(day_off), is_listed(year, day_off, 1), is_listed(year, day_off, 4)),
+              std::tuple(DayKind::NoWorkNoPay, false, true));
     year.set_typical_day(QString::fromLatin1(kTypical), 480, 480);
     // A commented day's class and the event filters 0..4 that list it.
     struct Case { qint32 worked, paid; const char *segments; DayKind kind; bool listed[kEventFilterCount]; };
@@ -162,8 +157,7 @@ TEST(CalendarYearMemory, SlotsCoverExactlyTheGridsAndDaysAreClassedAgainstTheTyp
     }
 }
 
-// Calendars and days written with plain SQL, not the loader's queries, in one
-// change: the calendar ids by name and the id of the office's half day.
+// Calendars and days written in one change with plain SQL, not the loader's queries; ids by name and the half day's.
 struct Stored { std::map<QString, qint32> ids; qint32 half_day = 0; };
 Stored fill(Database &db)
 {
@@ -187,8 +181,7 @@ Stored fill(Database &db)
                                        comment, start, stop));
     };
     const QString typical = QString::fromLatin1(kTypical), holiday = QStringLiteral("n@480>960");
-    // 2023 begins on a Sunday: January's grid starts on 25 Dec 2022 and
-    // December's ends on 6 Jan 2024.
+    // 2023 begins on a Sunday: January's grid starts on 25 Dec 2022 and December's ends on 6 Jan 2024.
     const auto office = calendar("Office", {2022, 2023, 2024});
     db.exec(QStringLiteral("UPDATE calendars SET revision = 7 WHERE id = %1;").arg(office[0]));
     day(office, 1, "2022-12-24", typical, 480, 480);  // before the span
@@ -197,8 +190,7 @@ Stored fill(Database &db)
     for (const char *date : {"2023-01-02", "2023-01-03", "2023-01-04", "2023-02-06", "2023-02-07", "2023-12-29"})
         day(office, 2, date, typical, 480, 480, {}, 480, 1020);
     day(office, 2, "2023-01-05", QStringLiteral("Y@480>720+y@780>1020"), 240, 480);
-    stored.half_day = day(office, 2, "2023-01-06", QStringLiteral("y@480>600"), 120, 120, QStringLiteral("Half day"),
-                          480, 600);
+    stored.half_day = day(office, 2, "2023-01-06", QStringLiteral("y@480>600"), 120, 120, QStringLiteral("Half day"), 480, 600);
     day(office, 2, "2023-01-16", holiday, 0, 480, QStringLiteral("Holiday"));
     day(office, 2, "2023-02-11", QStringLiteral("y@540>600"), 60, 0);  // worked, not paid
     day(office, 2, "2023-03-01", {}, 0, 0, QStringLiteral("Note"));
@@ -211,8 +203,7 @@ Stored fill(Database &db)
     for (const char *date : {"2023-04-03", "2023-04-04"})
         day(unpaid, 1, date, QStringLiteral("y@540>600"), 60, 0);
     day(unpaid, 1, "2023-04-05", QStringLiteral("y@600>630"), 30, 0);
-    // Days of 2024 filed under the 2023 record: the typical-day query finds
-    // no work day of 2024.
+    // Days of 2024 filed under the 2023 record: the typical-day query finds no work day of 2024.
     const auto unfiled = calendar("Unfiled", {2023});
     for (const char *date : {"2024-05-06", "2024-05-07"})
         day(unfiled, 1, date, typical, 480, 480);
@@ -253,8 +244,7 @@ TEST(LoadCalendarYear, ReadsTheCalendarAndEachDayPassingEveryLocationCountsTheYe
     EXPECT_EQ(std::tuple(year_end.comment, year.day_kind(year_end), at(year, QDate(2022, 12, 26)).minutes2,
                          at(year, QDate(2024, 1, 2)).minutes1, at(year, QDate(2024, 1, 6)).minutes1),
               std::tuple(QStringLiteral("Year end"), DayKind::TypicalWork, 480, 480, 60));
-    // January: three typical days, two altered (letter case, half day), a paid
-    // holiday. February: one altered day worked without pay. December: its own.
+    // January: three typical, two altered (letter case, half day), a paid holiday; February: one altered, unpaid.
     EXPECT_EQ(row(year.month_totals(1)), (Row{3, 1440, 2, 360, 1, 6, 2520}));
     EXPECT_EQ(row(year.month_totals(2)), (Row{2, 960, 1, 60, 0, 2, 960}));
     for (int month = 3; month <= 11; ++month)

@@ -17,8 +17,7 @@ using namespace dayvane::test;
 
 namespace {
 
-// A calendar of 2024 changed from two workstations: "A" on 8 and 9 January,
-// then "B" on 9 and 10 January, open in the main window.
+// A calendar of 2024 changed from two workstations: "A" on 8 and 9 January, then "B" on 9 and 10, open in the main window.
 class ChangeHistory : public ::testing::Test
 {
 protected:
@@ -48,7 +47,6 @@ protected:
         });
     }
     std::vector<DayState> days() { return read_day_states(db, app_state().calendar_id, QDate(2024, 1, 1), QDate(2024, 1, 31)); }
-    // Column `column` of every entry shown.
     QStringList column(int column)
     {
         QStringList texts;
@@ -85,7 +83,6 @@ TEST_F(ChangeHistory, ShowsWhoChangedWhatFiltersAndUndoesNewestFirst)
     EXPECT_EQ(QStringList({changed->item(0, 0)->text(), changed->item(0, 1)->text(), changed->item(1, 2)->text()}),
               QStringList({"Tue 9 Jan 2024", "08:00 AM..12:00 PM (4h 0m Wrk) \u2014 \u201cA\u201d",
                            "08:00 AM..12:00 PM (4h 0m Wrk) \u2014 \u201cB\u201d"}));
-
     // The days a change changed, not its span; the creation made them all.
     EXPECT_EQ(filtered(QStringLiteral("2024-01-10"), {}, {}), QStringList({"Changed: B", created}));
     EXPECT_EQ(filtered(QStringLiteral("2024-01-02"), QStringLiteral("2024-01-07"), {}), QStringList({created}));
@@ -94,7 +91,6 @@ TEST_F(ChangeHistory, ShowsWhoChangedWhatFiltersAndUndoesNewestFirst)
     retype(window, QStringLiteral("txt_from"), QStringLiteral("9 January"));
     EXPECT_EQ(user.take_texts(), QStringList({"Please enter the date as yyyy-mm-dd, for example 2026-03-02."}));
     EXPECT_EQ(filtered({}, {}, {}).size(), 3);
-
     // A before B: refused, naming B and moving to it; nothing is written.
     select(QStringLiteral("Changed: A"));
     user.answer_yes_no(true);
@@ -106,7 +102,6 @@ TEST_F(ChangeHistory, ShowsWhoChangedWhatFiltersAndUndoesNewestFirst)
     EXPECT_EQ(window.entries()[size_t(window.findChild<QTableView *>(QStringLiteral("entries"))->currentIndex().row())].action,
               QStringLiteral("Changed: B"));
     EXPECT_EQ(app_state().calendar_revision, 2);
-
     // As any change of the unowned calendar: not without the system password.
     store_system_password(db, QStringLiteral("Admin99"));
     install_system_password_check();
@@ -134,8 +129,7 @@ TEST_F(ChangeHistory, ShowsWhoChangedWhatFiltersAndUndoesNewestFirst)
     user.answer_yes_no(true);
     run_node(window, QStringLiteral("undo_change"));
     EXPECT_EQ(column(5).front(), QStringLiteral("Redone: Changed: A"));
-    // A save that left every day as it was is listed as such, with nothing
-    // to restore.
+    // A save that left every day as it was is listed as such, with nothing to restore.
     change({QStringLiteral("PC-1"), QStringLiteral("amy"), 0, {}}, {}, QStringLiteral("C"));
     window.load();
     EXPECT_EQ(column(5).front(), QStringLiteral("Changed: C (no day changed)"));

@@ -1,7 +1,5 @@
-// The holiday exchange: the request's host, the reply decoded, and the
-// fetch against the real dayvane-web on loopback ports with its answer
-// modes: split replies, replies cut short, a server that never answers, a
-// port nobody listens on.
+// The holiday exchange: the request's host, the reply decoded, and the fetch against the real dayvane-web on loopback
+// ports with its answer modes: split replies, replies cut short, a server that never answers, a port nobody listens on.
 
 #include "holidays/holidayexchange.h"
 #include "holidays/holidayreply.h"
@@ -45,8 +43,7 @@ HolidayFetchResult fetch(const QString &host, HolidayExchangeSettings settings =
     });
 }
 
-// Whether the list named `list` holds `holiday` on `date` ("m/d/yyyy");
-// nullopt when there is no such list.
+// Whether the list named `list` holds `holiday` on `date` ("m/d/yyyy"); nullopt when there is no such list.
 std::optional<bool> holds(const HolidayTables &tables, const QString &list, const QString &date, const QString &holiday)
 {
     const auto country = std::find_if(tables.countries.begin(), tables.countries.end(),
@@ -60,9 +57,7 @@ std::optional<bool> holds(const HolidayTables &tables, const QString &list, cons
 
 } // namespace
 
-// The shipped lists, all of them, come whole and within the reply's cap,
-// with dates worked out by hand from the calendar of 2026 (1 January is a
-// Thursday).
+// All shipped lists come whole within the reply's cap; dates worked out by hand for 2026 (1 January is a Thursday).
 TEST(HolidayExchange, FetchesTheServersListsWholeOrInPieces)
 {
     WebServerProcess whole;
@@ -95,11 +90,8 @@ TEST(HolidayExchange, FetchesTheServersListsWholeOrInPieces)
     }
 }
 
-// How each kind of server, or of host setting, ends the fetch: the
-// connections it took and what the user was told, the failure last, as an
-// information from "Corvantelle". The listener keeps the bytes each client
-// sends and, once the request is in, answers with two separators: a reply
-// refused without asking again.
+// How each kind of server or host ends the fetch: connections taken and messages shown, the failure last, from
+// "Corvantelle". The listener keeps what each client sends and answers with two separators: refused, not asked again.
 TEST(HolidayExchange, SendsTheRequestAsksAgainForIncompleteListsAndTellsEveryFailure)
 {
     QByteArrayList requests;
@@ -159,9 +151,8 @@ TEST(HolidayExchange, SendsTheRequestAsksAgainForIncompleteListsAndTellsEveryFai
     EXPECT_EQ(requests, QByteArrayList({kHolidayRequest, QByteArray(kHolidayRequest).replace("127.0.0.1", "localhost")}));
 }
 
-// Records of an unknown type or with a wrong number of fields are skipped;
-// names are UTF-8 and lose their control characters.
-TEST(HolidayReply, DecodesTheThreeRecordTypesInArrivalOrder)
+// Records of an unknown type or with a wrong number of fields are skipped; names are UTF-8 and lose their controls.
+TEST(HolidayReply, DecodesTheThreeRecordTypesInArrivalOrderWithTheirNumbersRoundedAndClamped)
 {
     const DecodedReply reply = decode_holiday_reply(reply_of(
         "C=1^Country A|Y=1^7^2024|H=1^7^1/1/2024^New Year's Day|"
@@ -177,11 +168,25 @@ TEST(HolidayReply, DecodesTheThreeRecordTypesInArrivalOrder)
               (std::vector<HolidayRecord>{{1, 7, QStringLiteral("1/1/2024"), QStringLiteral("New Year's Day")},
                                           {2, 8, QStringLiteral("12/25/2025"), QString::fromUtf8("F\u00eate du Travail")},
                                           {1, 7, QStringLiteral("12/26/2024"), QString::fromUtf8("Ny\u00e5rs[2Jdagen")}}));
+    // Numbers are their leading decimal number, rounded and clamped.
+    const struct { const char *text; qint32 value; } numbers[] = {
+        {"12", 12},       {"  12abc", 12}, {"\t7", 7},    {"7.5", 8},  {"6.5", 6},   {"6.51", 7},
+        {"-3", -3},       {"+4", 4},       {"abc", 0},    {"", 0},     {".9", 1},    {"- 3", 0},
+        {"0012", 12},     {"1e5", 1},      {"2147483647", std::numeric_limits<qint32>::max()},
+        {"99999999999999999999", std::numeric_limits<qint32>::max()},
+        {"-99999999999", std::numeric_limits<qint32>::min()},
+    };
+    for (const auto &c : numbers) {
+        const DecodedReply one = decode_holiday_reply(reply_of(QByteArray("C=") + c.text + "^Name|"));
+        ASSERT_EQ(one.tables.countries.size(), 1u) << c.text;
+        EXPECT_EQ(one.tables.countries[0].id, c.value) << c.text;
+    }
+    const DecodedReply years = decode_holiday_reply(reply_of("Y=1^2^70000|Y=1^2^-70000|Y=1^2^2024.4|"));
+    EXPECT_EQ(years.tables.years, (std::vector<HolidayYear>{{1, 2, 32767}, {1, 2, -32768}, {1, 2, 2024}}));
 }
 
-// The reply's forms: only exactly one separator, followed by the marker, and
-// a payload ending in "|" make a complete reply. That only a complete reply
-// fills any table the fuzz target checks on every input.
+// Exactly one separator, then the marker and a payload ending in "|", make a complete reply (the fuzz target checks
+// that only a complete reply fills any table).
 TEST(HolidayReply, OnlyOneSeparatorTheMarkerAndAFinalBarMakeItComplete)
 {
     const QByteArray marker = kHolidayListMarker;
@@ -211,24 +216,6 @@ TEST(HolidayReply, OnlyOneSeparatorTheMarkerAndAFinalBarMakeItComplete)
         EXPECT_EQ(reply.tables.countries.size(), c.countries) << c.text.left(80).toStdString();
         EXPECT_TRUE(c.countries != 1 || reply.tables.countries[0].id == 1) << c.text.left(80).toStdString();
     }
-}
-
-TEST(HolidayReply, NumbersAreTheirLeadingDecimalNumberRoundedAndClamped)
-{
-    const struct { const char *text; qint32 value; } cases[] = {
-        {"12", 12},       {"  12abc", 12}, {"\t7", 7},    {"7.5", 8},  {"6.5", 6},   {"6.51", 7},
-        {"-3", -3},       {"+4", 4},       {"abc", 0},    {"", 0},     {".9", 1},    {"- 3", 0},
-        {"0012", 12},     {"1e5", 1},      {"2147483647", std::numeric_limits<qint32>::max()},
-        {"99999999999999999999", std::numeric_limits<qint32>::max()},
-        {"-99999999999", std::numeric_limits<qint32>::min()},
-    };
-    for (const auto &c : cases) {
-        const DecodedReply reply = decode_holiday_reply(reply_of(QByteArray("C=") + c.text + "^Name|"));
-        ASSERT_EQ(reply.tables.countries.size(), 1u) << c.text;
-        EXPECT_EQ(reply.tables.countries[0].id, c.value) << c.text;
-    }
-    const DecodedReply years = decode_holiday_reply(reply_of("Y=1^2^70000|Y=1^2^-70000|Y=1^2^2024.4|"));
-    EXPECT_EQ(years.tables.years, (std::vector<HolidayYear>{{1, 2, 32767}, {1, 2, -32768}, {1, 2, 2024}}));
 }
 
 TEST(HolidayDates, ReadMonthDayYearAndIsoDates)

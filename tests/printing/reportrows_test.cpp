@@ -50,14 +50,13 @@ QStringList listed_dates(const std::vector<ReportRow> &rows, const QString &grou
 
 } // namespace
 
-TEST(MonthReport, WritesTheBlocksInOrderWithSixWeekRowsAndDayCodes)
+TEST(MonthReport, WritesTheBlocksInOrderWithSixWeekRowsAndDayCodesAndEventRowsFollowingTheFilter)
 {
     const auto rows = month_rows(february(), 0);
     EXPECT_TRUE(kinds(rows).startsWith(QStringLiteral("A B B B B B B C Da Db Db Db Db Da Da Da Da Ea Eb")));
     EXPECT_EQ(rows[0].fields[0], QStringLiteral("Office \"North\" (February)"));
     EXPECT_FALSE(rows[0].page.has_value());
-    // The grid starts on Sunday 25 January; the five weeks of February leave
-    // a sixth row of March days, all outside the month.
+    // The grid starts on Sunday 25 January; the five weeks of February leave a sixth row of March days, all outside.
     EXPECT_EQ(cells(rows[1], 0, 9), QStringList({"425", "426", "427", "428", "429", "430", "431", "w1", "p1"}));
     EXPECT_EQ(cells(rows[2], 0, 7), QStringList({"101", "2", "3", "4", "5", "6", "107"}));
     EXPECT_EQ(cells(rows[3], 0, 7), QStringList({"108", "9", "10", "11", "12", "213", "114"}));
@@ -70,13 +69,11 @@ TEST(MonthReport, WritesTheBlocksInOrderWithSixWeekRowsAndDayCodes)
     const auto typical = format_time_segments(kTypical);
     EXPECT_EQ(cells(rows[9], 0, 3), QStringList({typical[0], typical[1], typical[2]}));
     EXPECT_FALSE(typical[0].isEmpty());
-    EXPECT_EQ(rows[15].fields[0], QStringLiteral("No work (pay only)"));
-    EXPECT_EQ(cells(rows[15], 1, 4),
-              QStringList({"<lbl_month_no_work_pay_only_days>", "", "<lbl_year_no_work_pay_only_days>", ""}));
+    EXPECT_EQ(cells(rows[15], 0, 5), QStringList({"No work (pay only)", "<lbl_month_no_work_pay_only_days>", "",
+                                                  "<lbl_year_no_work_pay_only_days>", ""}));
     EXPECT_EQ(rows[16].fields[4], QStringLiteral("<lbl_year_pay_time>"));
     EXPECT_EQ(rows[17].fields[1], QStringLiteral("Events (All commented dates)"));
-    // The weekday names head the columns in the grid's order, which follows
-    // the workstation's first day of the week.
+    // The weekday names head the columns in the grid's order, which follows the workstation's first day of the week.
     EXPECT_EQ(cells(rows[0], 1, 7), QStringList({"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"}));
     set_week_start(Qt::Monday);
     const auto monday = month_rows(february(), 0);
@@ -88,38 +85,32 @@ TEST(MonthReport, WritesTheBlocksInOrderWithSixWeekRowsAndDayCodes)
     EXPECT_EQ(cells(initials, 0, 7) + cells(initials, 18, 7),
               QStringList({"M", "T", "W", "T", "F", "S", "S", "M", "T", "W", "T", "F", "S", "S"}));
     EXPECT_EQ(cells(rows_of(year, "B", "c")[0], 9, 7), QStringList({"426", "427", "428", "429", "430", "431", "101"}));
-}
-
-TEST(MonthReport, EventRowsFollowTheFilterWithPeriodsAfterAlteredDays)
-{
-    // The dates each filter lists; the holiday has no comment, so only the
-    // paid-without-work filter lists it.
+    // The dates each filter lists; the holiday has no comment, so only the paid-without-work filter lists it.
     const std::pair<int, QStringList> cases[] = {
         {0, {"Feb-02", "Feb-13", "Feb-20"}}, {1, {"Feb-02"}}, {2, {"Feb-13"}}, {3, {"Feb-16"}}, {4, {"Feb-20"}}};
     for (const auto &[filter, dates] : cases)
         EXPECT_EQ(listed_dates(month_rows(february(), filter), "E", "b"), dates) << filter;
     EXPECT_EQ(month_rows(february(), 3)[17].fields[1], QStringLiteral("Events (Dates paid and not worked)"));
-    const auto all = month_rows(february(), 0);
-    const auto stocktaking = std::find_if(all.begin(), all.end(),
+    const auto stocktaking = std::find_if(rows.begin(), rows.end(),
                                           [](const ReportRow &r) { return r.fields[0] == QLatin1String("Feb-13"); });
-    ASSERT_NE(stocktaking, all.end());
+    ASSERT_NE(stocktaking, rows.end());
     EXPECT_EQ(cells(*stocktaking, 1, 3), QStringList({"Stocktaking", "10h 0m", "10h 0m"}));
     // Its own periods follow it, four rows of three.
     const auto periods = format_time_segments(kLongDay);
     EXPECT_EQ(kinds(std::vector<ReportRow>(stocktaking + 1, stocktaking + 5)), QStringLiteral("Ec Ec Ec Ec"));
     for (int i = 1; i <= 4; ++i)
         EXPECT_EQ(stocktaking[i].fields[0], periods[std::size_t(3 * (i - 1))]);
-    EXPECT_EQ(rows_of(all, "E", "c").size(), 4u);
+    EXPECT_EQ(rows_of(rows, "E", "c").size(), 4u);
     // Without a typical day every workday is altered, listed with its periods.
-    const auto rows = month_rows(february(false), 2);
-    EXPECT_EQ(cells(rows[2], 0, 7), QStringList({"101", "202", "203", "204", "205", "206", "107"}));
-    for (const ReportRow &row : rows_of(rows, "D", "b"))
+    const auto altered = month_rows(february(false), 2);
+    EXPECT_EQ(cells(altered[2], 0, 7), QStringList({"101", "202", "203", "204", "205", "206", "107"}));
+    for (const ReportRow &row : rows_of(altered, "D", "b"))
         EXPECT_EQ(cells(row, 0, 3), QStringList({"", "", ""}));
-    EXPECT_EQ(listed_dates(rows, "E", "b").size(), 18);  // 20 weekdays less the holiday and the closed day
-    EXPECT_EQ(rows_of(rows, "E", "c").size(), 4u * 18u);
+    EXPECT_EQ(listed_dates(altered, "E", "b").size(), 18);  // 20 weekdays less the holiday and the closed day
+    EXPECT_EQ(rows_of(altered, "E", "c").size(), 4u * 18u);
 }
 
-TEST(YearReport, WritesBothPartsWithBandsOfThreeMonths)
+TEST(YearReport, WritesBothPartsWithBandsOfThreeMonthsAndTheEventListFollowingTheGridRows)
 {
     const auto rows = year_report_rows(february(), QStringLiteral("Renamed"), 0, {});
     EXPECT_EQ(rows.front().fields[0], QStringLiteral("Renamed (2026)"));
@@ -129,9 +120,8 @@ TEST(YearReport, WritesBothPartsWithBandsOfThreeMonths)
     ASSERT_EQ(names.size(), 4u);
     EXPECT_EQ(cells(names[0], 0, 19).join(u'|'), QStringLiteral("January|||||||||February|||||||||March"));
     EXPECT_EQ(names[3].fields[18], QStringLiteral("December"));
-    // The first band's six week rows (January in cells 0..8, February 9..17,
-    // March 18..26): a row's times count the neighbouring month's days it
-    // shows: 1-7 and 22-28 February, 25-31 January with the paid 30th.
+    // The first band's six week rows (January in cells 0..8, February 9..17, March 18..26): a row's times count the
+    // neighbouring month's days it shows: 1-7 and 22-28 February, 25-31 January with the paid 30th.
     const auto weeks = rows_of(rows, "B", "c");
     ASSERT_EQ(weeks.size(), 24u);
     const QStringList week_times[6] = {
@@ -166,15 +156,11 @@ TEST(YearReport, WritesBothPartsWithBandsOfThreeMonths)
     EXPECT_EQ(cells(rows_of(rows, "C", "f")[0], 0, 6),
               QStringList({"17 days", "136h 0m", "1 days", "10h 0m", "18 days", "146h 0m"}));
     EXPECT_EQ(cells(rows_of(rows, "C", "g")[0], 0, 3), QStringList({"2 days", "20 days", "162h 0m"}));
-}
-
-TEST(YearReport, EventListFollowsTheGridRowsAndAnEmptyListKeepsItsHeading)
-{
-    const auto rows = year_rows(february(), {QDate(2026, 2, 16), QDate(2026, 2, 13)}, 3);
+    // Part 2, the event list, follows the grid rows; an empty list keeps its heading.
+    const auto listed = year_rows(february(), {QDate(2026, 2, 16), QDate(2026, 2, 13)}, 3);
     const auto part2 = std::vector<ReportRow>(
-        std::find_if(rows.begin(), rows.end(), [](const ReportRow &r) { return r.page == 2; }), rows.end());
-    // The holiday's periods differ from the typical day's and it is paid, so
-    // its periods follow it as well.
+        std::find_if(listed.begin(), listed.end(), [](const ReportRow &r) { return r.page == 2; }), listed.end());
+    // The holiday's periods differ from the typical day's and it is paid, so its periods follow it as well.
     EXPECT_EQ(kinds(part2), QStringLiteral("Da Db Dc Dd Dd Dd Dd Dc Dd Dd Dd Dd"));
     EXPECT_EQ(part2[0].fields[0], QStringLiteral("Events (Dates paid and not worked)"));
     EXPECT_EQ(cells(part2[2], 0, 4), QStringList({"Feb-16", "", "0h 0m", "8h 0m"}));
@@ -188,8 +174,7 @@ TEST(ReportDatabase, EachReportReplacesTheRowsOfTheLastOneCompactsTheFileAndAFor
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(kReportDatabaseName);
-    // Writes `rows` as a report does, each row a step after the
-    // preparation's five; returns what the file then holds.
+    // Writes `rows` as a report does, each row a step after the preparation's five; returns what the file then holds.
     const auto write_and_read = [&](const std::vector<ReportRow> &rows) {
         {
             Database db = prepare_report_database(path);
@@ -205,7 +190,6 @@ TEST(ReportDatabase, EachReportReplacesTheRowsOfTheLastOneCompactsTheFileAndAFor
         made.fields[26] = QStringLiteral("last");
         return made;
     };
-    ASSERT_FALSE(QFileInfo::exists(path));
     const std::vector<ReportRow> first = {row("A", "", std::nullopt, "It's \"quoted\""), row("B", "c", 1, "101"),
                                           row("E", "b", std::nullopt, "")};
     EXPECT_EQ(write_and_read(first), first);  // the file is created when missing
@@ -219,8 +203,7 @@ TEST(ReportDatabase, EachReportReplacesTheRowsOfTheLastOneCompactsTheFileAndAFor
     EXPECT_GT(QFileInfo(path).size(), 500 * 1024);
     EXPECT_TRUE(write_and_read({}).empty());
     EXPECT_LT(QFileInfo(path).size(), 64 * 1024);
-    // A file that is no database fails at the first step; so does a folder
-    // that cannot hold the file, without a crash.
+    // A file that is no database fails at the first step; so does a folder that cannot hold it, without a crash.
     write_file(path, QByteArray(4096, '\x5a'));
     set_step_number(0);
     EXPECT_THROW(prepare_report_database(path), DbError);

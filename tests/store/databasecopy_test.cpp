@@ -44,8 +44,7 @@ QStringList rows_of(Statement &stmt)
     return rows;
 }
 
-// Every record of every table, and what every stored query gives for every
-// calendar year, its first day, its owner and the system password.
+// Every record, and what each stored query gives for every calendar year, its first day, owner and system password.
 QStringList everything(Database &db)
 {
     QStringList lines;
@@ -85,9 +84,7 @@ QStringList everything(Database &db)
 
 } // namespace
 
-// An office moving to a server and the server backed up to a file: the
-// same records, ids and passwords, the same answers from every stored
-// query, and no id handed out twice.
+// An office moving to a server and backed up to a file: the same records, ids, passwords and query answers; no id reused.
 TEST(DatabaseCopy, FileToServerToFileGivesTheSameDatabase)
 {
     TestServer *server = TestServer::instance();
@@ -113,10 +110,9 @@ TEST(DatabaseCopy, FileToServerToFileGivesTheSameDatabase)
     EXPECT_THAT(again.errors.toStdString(), HasSubstr("holds calendars or users already"));
     const ProgramRun to_file = run_tool({QStringLiteral("copy"), address, back});
     ASSERT_EQ(to_file.exit_code, 0) << to_file.errors.toStdString();
-    // As a role the server asks a password of: written in the address, it is
-    // shown as "***"; not written, it is asked for on standard input.
+    // As a role the server asks a password of (a copy reads the passwords, which only the owner's rights may):
+    // written in the address, it is shown as "***"; not written, it is asked for on standard input.
     Database admin = Database::connect(server->admin_address());
-    // A copy reads the passwords, which only the owner's rights may.
     if (scalar(admin, QStringLiteral("SELECT count(*) FROM pg_roles WHERE rolname = 'dayvane_pw_admin'")) == 0)
         admin.exec(QStringLiteral("CREATE ROLE dayvane_pw_admin LOGIN PASSWORD 'pw-2026' IN ROLE %1;").arg(TestServer::kOwnerRole));
     const QString guarded = QString(address).replace(QStringLiteral("user=") + TestServer::kOwnerRole, QStringLiteral("user=dayvane_pw_admin"));
@@ -147,13 +143,10 @@ TEST(DatabaseCopy, FileToServerToFileGivesTheSameDatabase)
     };
     const qint64 next = add_calendar(first);
     EXPECT_GT(next, deleted);
-    EXPECT_EQ(add_calendar(on_server), next);
-    EXPECT_EQ(add_calendar(last), next);
+    EXPECT_EQ(std::tuple(add_calendar(on_server), add_calendar(last)), std::tuple(next, next));
 }
 
-// create, demo and copy make a calendar database only where it mixes with
-// nothing: a database holding another application's tables is refused and
-// left as it is, whatever of ours it holds besides.
+// create, demo and copy refuse a database holding another application's tables, whatever of ours it holds, and leave it.
 class DayvaneDbTarget : public testing::TestWithParam<Backend> {};
 
 TEST_P(DayvaneDbTarget, RefusesADatabaseHoldingAnotherApplicationsTables)

@@ -41,11 +41,9 @@ namespace {
 
 int error_number(const std::function<void()> &action) { return db_failure(action).section(u' ', 0, 0).toInt(); }
 
-// A text and the error number it must give.
 struct Refusal { const char *text; int number; };
 
-// The query, then each parameter as "name:TYPE=value" ("name:TYPE" when it is
-// declared without a value).
+// The query, then each parameter as "name:TYPE=value" ("name:TYPE" when declared without a value).
 QString parsed(const char *text)
 {
     static const char *const types[] = {"Long", "Short", "DateTime", "Text"};
@@ -59,16 +57,14 @@ QString parsed(const char *text)
     return result;
 }
 
-// A freshly filled database for each test, on each back end, and a second
-// workstation on it. The SQL quotes its names, as the server needs.
+// A freshly filled database on each back end, and a second workstation on it; the SQL quotes names for the server.
 class SampleFile : public ::testing::TestWithParam<Backend>
 {
 protected:
     RecordSet open(const QString &text) { return RecordSet::open(db, text); }
     static QString calendar(qint64 id) { return QStringLiteral("PARAMETERS RecordID Long=%1; SELECT Q004.* FROM Q004;").arg(id); }
     qint64 value(const char *sql) { return scalar(db, QString::fromUtf8(sql)); }
-    // The fields (comma-separated) of every record of `query`, "null" for a
-    // null value: a record's values joined by ",", the records by "|".
+    // The fields (comma-separated) of every record of `query`, "null" for null, joined by "," and the records by "|".
     QString records(const QString &query, const char *fields)
     {
         RecordSet set = open(query);
@@ -112,8 +108,7 @@ INSTANTIATE_TEST_SUITE_P(Backends, Revisions, ::testing::ValuesIn(backends()), b
 TEST_P(StoredQueries, EachYieldsExactlyItsRecordsInOrder)
 {
     const qint64 new_year = scalar(db, QStringLiteral("SELECT id FROM days WHERE \"DateVal\" = '2024-01-01'"));
-    // A year whose two most frequent work patterns tie, and whose paid-only
-    // days, however many, are no work days.
+    // A year whose two most frequent work patterns tie, and whose paid-only days, however many, are no work days.
     const qint64 ties = execute(db, QStringLiteral("INSERT INTO calendars (\"Name\") VALUES ('ties');"), {});
     const qint64 year = execute(db, QStringLiteral("INSERT INTO calendar_years (\"CalendarLink\", \"YearVal\") VALUES (?, 2025);"), {ties});
     for (const char *date : {"2025-03-04", "2025-03-05"})
@@ -135,8 +130,7 @@ TEST_P(StoredQueries, EachYieldsExactlyItsRecordsInOrder)
     const char *zeta_2024_days = "PARAMETERS CalendarID Long={zeta}, [Year] Short=2024; SELECT Q003.* FROM Q003;";
     struct Case { const char *query, *fields, *expected; };
     const Case cases[] = {
-        // Names without regard to case, then years; a calendar without
-        // years still has its row, with a null year.
+        // Names without regard to case, then years; a calendar without years still has its row, with a null year.
         {"SELECT Q000.* FROM Q000;", "Name,YearVal,id,OwnerLink,OwnerName,RestrictRead,revision",
          "Alpha,2024,{alpha},0,null,false,0|beta,null,{empty},0,null,false,0|ties,2025,{ties},0,null,false,0|"
          "zeta office,2023,{zeta},{ann},Ann Smith,true,0|zeta office,2024,{zeta},{ann},Ann Smith,true,0"},
@@ -156,16 +150,14 @@ TEST_P(StoredQueries, EachYieldsExactlyItsRecordsInOrder)
         {"PARAMETERS RecordID Long={new_year}; SELECT Q006.* FROM Q006;", "minutes2,YearLink", "510,{zeta_2024}"},
         {"PARAMETERS UserID Long={bob}; SELECT Q017.* FROM Q017;", "LastName", "Adams"},
         {"PARAMETERS UserID Long={ann}; SELECT Q015.* FROM Q015;", "Name,password", "Ann Smith,null"},
-        // Day lists in date order, both ends included; the other
-        // calendar's 2024-01-08 left out. 7 January 2024 is a Sunday.
+        // Day lists in date order, both ends included; the other calendar's 2024-01-08 left out. 7 January 2024 is a Sunday.
         {"PARAMETERS CalendarID Long={zeta}, StartDt DateTime=#1/1/2024#, EndDt DateTime=#1/1/2024#; SELECT *  FROM Q008;",
          "id", "{new_year}"},
         {"PARAMETERS CalendarID Long={zeta}, StartDt DateTime=#12/31/2023#, EndDt DateTime=#1/8/2024#; SELECT *  FROM Q008;",
          "DateVal", "2023-12-31|2024-01-01|2024-01-02|2024-01-07|2024-01-08"},
         {"PARAMETERS CalendarID Long={zeta}, YearID Long={zeta_2024}, [Date] DateTime=#1/7/2024#; SELECT Q007.* FROM Q007;",
          "DateVal,WkDay,DayType", "2024-01-07,1,0|2024-01-08,2,0|2024-01-09,3,0|2024-01-10,4,0"},
-        // The most frequent work pattern, of two as frequent the earlier;
-        // none in a year without work days.
+        // The most frequent work pattern, of two as frequent the earlier; none in a year without work days.
         {"PARAMETERS CalendarID Long={zeta}, [Year] Short=2024; SELECT Q009.* FROM Q009;", "TimeSegments,work,pay",
          "y@480>720+y@750>990,480,480"},
         {"PARAMETERS CalendarID Long={ties}, [Year] Short=2025; SELECT Q009.* FROM Q009;", "TimeSegments,work,pay",
@@ -178,9 +170,7 @@ TEST_P(StoredQueries, EachYieldsExactlyItsRecordsInOrder)
     };
     for (const Case &c : cases)
         EXPECT_EQ(records(with_ids(c.query), c.fields), with_ids(c.expected)) << c.query;
-
-    // SQL planted in the stored table is reported, never run: here a Q004
-    // that would give every calendar but the one asked for.
+    // SQL planted in the stored table is reported, never run: here a Q004 giving every calendar but the one asked for.
     db.exec(QStringLiteral("UPDATE stored_query SET select_sql = 'SELECT id, \"Name\", \"OwnerLink\", \"RestrictRead\","
                            " revision FROM calendars WHERE id <> :RecordID' WHERE name = 'Q004';"));
     EXPECT_EQ(RecordSet::open(second, calendar(s.alpha)).field(QStringLiteral("Name")).toString(), QStringLiteral("Alpha"));
@@ -234,8 +224,7 @@ TEST_P(RecordSetWrites, AddEditAndDeleteWriteThrough)
     EXPECT_TRUE(deleted.eof());
     EXPECT_EQ(records(calendar(s.zeta), "Name"), QString());
     // Years and days go with their calendar: no orphans; alpha's one day stays.
-    EXPECT_EQ(value("SELECT count(*) FROM calendar_years"), 1);
-    EXPECT_EQ(value("SELECT count(*) FROM days"), 1);
+    EXPECT_EQ(std::tuple(value("SELECT count(*) FROM calendar_years"), value("SELECT count(*) FROM days")), std::tuple(1, 1));
     // A year deleted through Q002 takes its days too.
     open(QStringLiteral("PARAMETERS CalendarID Long=%1, [Year] Short=2024; SELECT Q002.* FROM Q002;").arg(s.alpha)).delete_record();
     EXPECT_EQ(value("SELECT count(*) FROM days"), 0);
@@ -244,9 +233,8 @@ TEST_P(RecordSetWrites, AddEditAndDeleteWriteThrough)
         const QString check = QStringLiteral("PARAMETERS [Password] Text ( 255 ); SELECT Q011a.* FROM Q011a;");
         return RecordSet::open(db, check, {{QStringLiteral("Password"), *scramble_text(typed)}}).record_count() > 0;
     };
-    // The database's id: made with it, one row only; made again on first need
-    // in a database from before its table (not by a connection that only
-    // looks); out of the system password's way in a table of its own.
+    // The database's id: made with it, one row only; made again on first need in a database from before its table
+    // (not by a connection that only looks); out of the system password's way in a table of its own.
     const std::optional<QString> made_with_it = read_database_id(db);
     ASSERT_TRUE(made_with_it && made_with_it->size() == 32);
     EXPECT_THROW(db.exec(QStringLiteral("INSERT INTO database_identity (id) VALUES ('%1');").arg(new_database_id())), DbError);
@@ -341,8 +329,7 @@ TEST_P(Revisions, CheckAndIncrementWithTheirOwnMessagesAndReadOwnershipAndYears)
     EXPECT_EQ(scalar(second, minutes), 481);
     // After reloading, the second goes through.
     EXPECT_EQ(add_a_minute(second, 1), 2);
-    // A failure half-way, here renaming onto a used name whatever its case
-    // (the engine's 19), leaves neither days nor revision changed.
+    // A failure half-way, here renaming onto a used name whatever its case (the engine's 19), changes nothing.
     const QString renamed = db_failure([&] {
         add_a_minute(db, 2, [&] {
             RecordSet calendar = RecordSet::open(db, calendar_record_query(qint32(s.zeta)));
@@ -366,8 +353,7 @@ TEST_P(Revisions, CheckAndIncrementWithTheirOwnMessagesAndReadOwnershipAndYears)
             second.exec(QStringLiteral("UPDATE calendars SET revision = revision + 100;"));
         });
         EXPECT_TRUE(busy.startsWith(u"5 ") && busy.contains(QStringLiteral("in use"))) << busy.toStdString();
-        // The record a change checks is locked for other changes, never for
-        // a workstation that only reads it.
+        // The record a change checks is locked for other changes, never for a workstation that only reads it.
         EXPECT_EQ(open(calendar(s.zeta)).field(QStringLiteral("revision")), 1);
         EXPECT_EQ(db_failure([&] { RecordSet::open(second, calendar(s.zeta)); }), QString());
         first.commit();
@@ -454,8 +440,7 @@ TEST_P(Revisions, CheckAndIncrementWithTheirOwnMessagesAndReadOwnershipAndYears)
 
 TEST(RecordSetText, ReadsQuotedValuesAndRefusesMalformedText)
 {
-    // The program's other forms are read in the stored-query tests; any text
-    // that it quotes comes back unchanged in the parser's fuzz target.
+    // The other forms are read in the stored-query tests; quoted text round-trips in the parser's fuzz target.
     EXPECT_EQ(parsed("PARAMETERS [Password] Text ( 255 )=''; SELECT Q011a.* FROM Q011a;"), u"Q011a Password:Text=");
     EXPECT_EQ(parsed("PARAMETERS [Password] Text ( 255 ); SELECT Q011a.* FROM Q011a;"), u"Q011a Password:Text");
     EXPECT_EQ(parsed("PARAMETERS CalendarID Long=3, [Year] Short=2024, NameTest Text ( 255 )='a''''b''; SELECT Q010.* "
@@ -485,9 +470,8 @@ TEST(RecordSetText, ReadsQuotedValuesAndRefusesMalformedText)
 
 TEST(Scramble, KeyStreamIsTheStoredPasswordsKeyToTheLastByteAndItsOwnInverse)
 {
-    // Every character code over the whole key stream, every key piece in
-    // its place: scramble_known_answer.py beside this file computes the
-    // digest from its own copy of the pieces and their order.
+    // Every character code over the whole key stream, every key piece in its place: scramble_known_answer.py
+    // beside this file computes the digest from its own copy of the pieces and their order.
     QByteArray text(kMaxScrambleLength, 0);
     for (int i = 0; i < kMaxScrambleLength; ++i)
         text[i] = char(i % 256);
@@ -499,20 +483,16 @@ TEST(Scramble, KeyStreamIsTheStoredPasswordsKeyToTheLastByteAndItsOwnInverse)
     EXPECT_EQ(scramble_text(QByteArray(kMaxScrambleLength + 1, 'a')), std::nullopt);
 }
 
-TEST(DatabasePath, ChecksDriveLengthAndExactName)
+TEST(DriveType, MapsFileSystemsToDriveKindsFindsTheInnermostMountAndChecksADatabasePath)
 {
     // "/x" does not exist: the drive of the nearest existing folder counts.
-    const std::pair<const char *, OpenStep> cases[] = {
+    const std::pair<const char *, OpenStep> paths[] = {
         {"/x/QZDB.mdb", OpenStep::Opened}, {"/xQZDB.mdb", OpenStep::PathTooShort},  // 11 and 10 characters
         {"/data/qzdb.mdb", OpenStep::WrongFileName}, {"/data/QZDB.MDB", OpenStep::WrongFileName},
         {"/data/QZDB.mdb.bak", OpenStep::WrongFileName}, {"/dev/shm/QZDB.mdb", OpenStep::UnknownDrive},
         {"   ", OpenStep::UnknownDrive}};
-    for (const auto &[path, step] : cases)
+    for (const auto &[path, step] : paths)
         EXPECT_EQ(check_database_path(QString::fromUtf8(path)), step) << path;
-}
-
-TEST(DriveType, MapsFileSystemsToDriveKindsAndFindsTheInnermostMount)
-{
     struct Case { const char *filesystem; bool removable; DriveType expected; };
     const Case cases[] = {
         {"ext4", false, DriveType::Fixed},        {"fuseblk", false, DriveType::Fixed},
@@ -523,10 +503,8 @@ TEST(DriveType, MapsFileSystemsToDriveKindsAndFindsTheInnermostMount)
     };
     for (const Case &c : cases)
         EXPECT_EQ(drive_type_for_mount(QString::fromUtf8(c.filesystem), c.removable), c.expected) << c.filesystem;
-    EXPECT_EQ(get_drive_type(QDir::currentPath()), 2);
-    EXPECT_EQ(get_drive_type(QStringLiteral("/dev/shm")), 0);
-    EXPECT_EQ(get_drive_type(QString()), 0);
-    EXPECT_EQ(get_drive_type(QStringLiteral("/proc/self")), 0);
+    EXPECT_EQ(QList<int>({get_drive_type(QDir::currentPath()), get_drive_type(QStringLiteral("/dev/shm")),
+                          get_drive_type(QString()), get_drive_type(QStringLiteral("/proc/self"))}), QList<int>({2, 0, 0, 0}));
     const QString mountinfo = QStringLiteral(
         "1 0 8:1 / / rw - ext4 /dev/sda1 rw\n"
         "2 1 0:40 / /mnt/data rw - nfs4 server:/export rw\n"
@@ -551,8 +529,8 @@ TEST(OpenCalendarDatabase, OpensOnlyWithTheSecondPasswordAndIsNeverCreatedOverAF
 {
     TestDatabase t;
     fill_sample(t.db());
-    EXPECT_EQ(key_from_connect_string(kFirstConnectString), QByteArray("tqd73kw5"));
-    EXPECT_EQ(key_from_connect_string(kSecondConnectString), QByteArray("4718305296"));
+    EXPECT_EQ(std::tuple(key_from_connect_string(kFirstConnectString), key_from_connect_string(kSecondConnectString)),
+              std::tuple(QByteArray("tqd73kw5"), QByteArray("4718305296")));
     EXPECT_EQ(error_number([&] { create_calendar_database(t.path()); }), DbError::FileExists);
     t.close();
     OpenResult result = open_calendar_database(t.path());
@@ -582,8 +560,7 @@ TEST(ServerSql, NamesAndQuestionMarksBecomeNumberedParametersOutsideQuotes)
     EXPECT_FALSE(is_calendar_server(QStringLiteral("/srv/share/QZDB.mdb")));
 }
 
-// Passwords come out of an address as libpq reads it, the rest of the text
-// stays as written.
+// Passwords come out of an address as libpq reads it, the rest of the text stays as written.
 TEST(ServerAddress, APasswordIsReadCutAndMaskedLeavingTheRestAsWritten)
 {
     struct Case { const char *address, *stripped, *masked, *password; };
@@ -617,8 +594,7 @@ TEST(ServerAddress, APasswordIsReadCutAndMaskedLeavingTheRestAsWritten)
               std::tuple(std::optional(QStringLiteral("5")), QStringLiteral("postgresql://h/db")));
 }
 
-// A year of days is written in a handful of requests, however many days it
-// has, and a write that finds its record gone fails the whole change.
+// A year of days goes in a handful of requests; a write that finds its record gone fails the whole change.
 TEST(ServerEngine, WritesOfAChangeTravelTogetherAndFailTogether)
 {
     if (!TestServer::instance())
@@ -652,8 +628,7 @@ TEST(ServerEngine, WritesOfAChangeTravelTogetherAndFailTogether)
     RecordSet days = of_2025("Q003");
     ASSERT_EQ(days.record_count(), 365);
     EXPECT_EQ(days.field(QStringLiteral("minutes1")).toInt(), 480);  // Wednesday 1 January
-    // Edits of many rows go as one statement: every value as typed, nulls,
-    // and a row edited twice keeping its last edit.
+    // Edits of many rows go as one statement: every value as typed, nulls, a row edited twice keeping its last edit.
     const QString awkward = QStringLiteral("\"quoted\" \\ back\tslash\nnew line \u00e9\u20ac\U0001F600 '; --");
     {
         Transaction transaction(db);
@@ -693,9 +668,7 @@ TEST(ServerEngine, WritesOfAChangeTravelTogetherAndFailTogether)
     EXPECT_EQ(after.field(QStringLiteral("minutes2")).toInt(), 15);  // not the failed change's 60
 }
 
-// A request whose answer does not come within the address's limit is
-// cancelled and told as a lost connection, and the next one connects again;
-// keepalives are on unless the address says otherwise.
+// The next request connects again; keepalives are on unless the address says otherwise.
 TEST(ServerEngine, ARequestUnansweredWithinItsLimitIsCancelledAsALostConnection)
 {
     if (!TestServer::instance())
@@ -744,9 +717,7 @@ TEST(ServerEngine, ARequestUnansweredWithinItsLimitIsCancelledAsALostConnection)
     }
 }
 
-// A change whose connection breaks while it is saved is told as saved when
-// the server kept it, and as not saved when the server never got to its
-// COMMIT; a saved one leaves the connection fit for the next request.
+// Told as saved when the server kept it, as not saved when it never got to its COMMIT; saved, the connection serves on.
 TEST(ServerEngine, AChangeCutOffWhileSavingIsToldWhatTheServerKept)
 {
     if (!TestServer::instance())

@@ -50,8 +50,7 @@ protected:
     void SetUp() override { store_user_password(connected.owner(), connected.sample.ann, QStringLiteral("Annpw1")); }
     void TearDown() override { set_system_password_check(nullptr); }
     static Database &db() { return *app_state().database; }
-    // The history, newest first: "action|user who proved a password" of
-    // each entry, every one without a calendar, a day or a password.
+    // The history, newest first: "action|user who proved a password" of each entry, none with a calendar, day or password.
     static QStringList recorded()
     {
         QStringList entries;
@@ -92,8 +91,7 @@ protected:
 
 } // namespace
 
-// On a server as a workstation's login: the server itself then checks what
-// the program checks, and the windows must work through its proofs.
+// On a server as a workstation's login, the server checks what the program checks; the windows work through it.
 INSTANTIATE_TEST_SUITE_P(Backends, Users, ::testing::ValuesIn(backends()), backend_name);
 
 TEST_P(Users, TheSystemPasswordIsDefinedAskedForChangedAndMatchedAsStored)
@@ -104,8 +102,7 @@ TEST_P(Users, TheSystemPasswordIsDefinedAskedForChangedAndMatchedAsStored)
     // The window opens on the frame that defines one. Five characters padded to seven with blanks are still five: the
     // filter lets no blank through in this box, so the text is set directly.
     user.on_window(QStringLiteral("system_password"), [&](QDialog &window) {
-        EXPECT_FALSE(frame_shown(window, 0));
-        EXPECT_TRUE(frame_shown(window, 1));
+        EXPECT_EQ(std::tuple(frame_shown(window, 0), frame_shown(window, 1)), std::tuple(false, true));
         type_and_run(window, {"", "abcde"}, "save_password", 1);
         QLineEdit *box = find_indexed<QLineEdit>(window, QStringLiteral("password"), 1);
         const QSignalBlocker unfiltered(box);
@@ -152,8 +149,7 @@ TEST_P(Users, TheSystemPasswordIsDefinedAskedForChangedAndMatchedAsStored)
     system_password(false);
     EXPECT_FALSE(check_operation_allowed(true, true));
     EXPECT_EQ(user.take_texts(), QStringList{"The system password supplied does not match the system\r\npassword stored on the database."});
-    // A typed password whose stored form starts with a zero byte and an apostrophe (the key stream's own first
-    // characters give that) still matches.
+    // A password whose stored form starts with a zero byte and an apostrophe (as the key stream gives) still matches.
     const QByteArray key = *scramble_text(QByteArray(2, '\0'));
     QString typed = QString::fromLatin1(key) + QStringLiteral("xyz1");
     typed[1] = QChar(key[1] ^ '\'');
@@ -173,8 +169,8 @@ TEST_P(Users, RecordsAndCalendarsOpenAndChangeOnlyWithTheSystemPasswordOrAsTheir
     guard();
     user.on_window(QStringLiteral("user_list"), [&](QDialog &list) {
         EXPECT_TRUE(grid(list)->isColumnHidden(3));  // the passwords
-        // Runs `command` with the system password refused, then given: only the
-        // second saves what `saved` counts, showing the messages `checks` on the way.
+        // Runs `command` with the system password refused, then given: only the second saves what `saved`
+        // counts, showing the messages `checks` on the way.
         const auto guarded = [&](const char *command, const char *saved, const QStringList &checks,
                                  const std::function<void(bool given)> &run) {
             for (bool given : {false, true}) {
@@ -337,9 +333,8 @@ TEST_P(Users, TheListProvesAndChangesPasswordsAndDeletesAllButCalendarOwners)
     Database other = open_existing_database(connected.file.path());
     user.on_window(QStringLiteral("user_list"), [&](QDialog &list) {
         QTableWidget *table = grid(list);
-        EXPECT_EQ(table->rowCount(), 22);
-        EXPECT_EQ(column_texts(grid(list)).size(), 3);
-        EXPECT_EQ(table->item(0, 2)->text(), QStringLiteral("Adams"));
+        EXPECT_EQ(std::tuple(table->rowCount(), column_texts(grid(list)).size(), table->item(0, 2)->text()),
+                  std::tuple(22, 3, QStringLiteral("Adams")));
         // Every column fits its header, and the grid needs no sideways scrolling.
         const QHeaderView *header = table->horizontalHeader();
         for (int column = 0; column < 3; ++column)
@@ -411,9 +406,7 @@ TEST_P(Users, TheListProvesAndChangesPasswordsAndDeletesAllButCalendarOwners)
     EXPECT_EQ(recorded(), QStringList({"User deleted: Cy Brown|Ann Smith", "Password changed: Ann Smith|Ann Smith"}));
 }
 
-// Every password that dayvane-db demo prints can be typed where the program
-// asks for it: the owner's in the user password window, the system password
-// in its window (both boxes refuse some characters).
+// The owner's password in the user password window, the system password in its own (both refuse some characters).
 TEST_P(Users, TheDemoDatabasesPrintedPasswordsAreAccepted)
 {
     QTemporaryDir dir(QDir::current().absoluteFilePath(QStringLiteral("demo-XXXXXX")));

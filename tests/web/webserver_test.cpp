@@ -1,7 +1,5 @@
-// dayvane-web: the holiday lists it serves (the file format, iCalendar files
-// read with libical, data folders, the exchange's records built from them),
-// and the program itself, run as a child process on a free loopback port and
-// talked to over plain sockets, byte for byte as the holiday client does.
+// dayvane-web: the holiday lists it serves (file format, iCalendar files read with libical, data folders, the
+// exchange's records), and the program itself on a free loopback port, talked to byte for byte as the client does.
 
 #include "holidaylists.h"
 #include "holidays/icalendarlists.h"
@@ -53,8 +51,7 @@ Reply get(const WebServerProcess &server, const QByteArray &path)
     return ask(server, "GET " + path + " HTTP/1.0\r\nHost: 127.0.0.1\r\n\r\n");
 }
 
-// What follows the one separator of a holiday reply; empty when it has not
-// exactly one.
+// What follows the one separator of a holiday reply; empty when it has not exactly one.
 QString list_of(const Reply &reply)
 {
     const QStringList parts = QString::fromUtf8(reply.body).split(kWebReplySeparator);
@@ -63,9 +60,7 @@ QString list_of(const Reply &reply)
 
 } // namespace
 
-// A heading, then one holiday a line; each heading starts a list, which has
-// the code it names or else the file's name. A malformed file is refused
-// with the line named.
+// A heading, then one holiday a line; a list has the code its heading names or the file's; a bad line is named.
 TEST(HolidayFiles, ReadTheHeadingAndOneHolidayALineOrNameTheBadLine)
 {
     QTemporaryDir folder;
@@ -102,10 +97,8 @@ TEST(HolidayFiles, ReadTheHeadingAndOneHolidayALineOrNameTheBadLine)
     EXPECT_EQ(clean_holiday_name(QString::fromUtf8("F\u00eate  du Travail")), QString::fromUtf8("F\u00eate du Travail"));
 }
 
-// All-day events with the calendar's name and id. Single events keep their
-// year; all-day ones span their days (a month at most), timed ones only
-// their start date. Recurring ones expand over the years asked for, without
-// their exceptions. Anything but an iCalendar object is refused.
+// Events with the calendar's name and id: single ones keep their year, all-day ones span their days (a month at most),
+// timed ones their start date; recurring ones expand over the years asked for, without exceptions.
 TEST(ICalendarLists, ReadEventsAsHolidaysOfTheYearsAskedFor)
 {
     QString error;
@@ -146,8 +139,7 @@ TEST(ICalendarLists, ReadEventsAsHolidaysOfTheYearsAskedFor)
         EXPECT_FALSE(read(text)) << text;
         EXPECT_FALSE(error.isEmpty()) << text;
     }
-    // Each date and name once; the turn of the year in any zone; a text
-    // that is not UTF-8 is Latin-1, NUL bytes are dropped.
+    // Each date and name once; the turn of the year in any zone; a text that is not UTF-8 is Latin-1, NUL bytes dropped.
     const struct { QByteArray body; const char *days; } days_of[] = {
         {event("DTSTART;VALUE=DATE:20201231\r\nDTEND;VALUE=DATE:20210103\r\nRRULE:FREQ=YEARLY\r\nSUMMARY:Turn\r\n"),
          "2025-01-01 Turn,2025-01-02 Turn,2025-12-31 Turn,2026-01-01 Turn,2026-01-02 Turn,2026-12-31 Turn,2027-01-01 Turn,"
@@ -197,8 +189,7 @@ TEST(ICalendarLists, ReadEventsAsHolidaysOfTheYearsAskedFor)
     EXPECT_EQ(error, QStringLiteral("cancelled"));
 }
 
-// Each list keeps one holiday per date and name, whatever its file repeats;
-// a list with more holidays in a year than a year has days is left out.
+// A list keeps one holiday per date and name, and is left out with more holidays in a year than it has days.
 TEST(HolidayFolders, GiveDroppedInCalendarsFreshIdsAndSkipWhatTheyCannotRead)
 {
     QTemporaryDir folder;
@@ -250,8 +241,7 @@ TEST(HolidayPayload, DatesAreMonthDayYearWithoutPadding)
     std::vector<HolidayList> lists{list};
     keep_years(lists, 2027, 2030);
     EXPECT_EQ(holiday_payload(lists), QStringLiteral("C=3^L|"));
-    // A list that would take the payload (UTF-8) past its limit makes way
-    // for the lists after it; exactly the limit is kept.
+    // A list that would take the payload (UTF-8) past its limit makes way for the lists after it; exactly the limit is kept.
     HolidayList large{4, QStringLiteral("Large"), QStringLiteral("large"), {}};
     add_holiday(large, QDate(2026, 5, 1), QString(50, u'\u00e9'));
     const qsizetype bytes = holiday_payload({list}).toUtf8().size() + holiday_payload({large}).toUtf8().size();
@@ -267,9 +257,8 @@ TEST(HolidayPayload, DatesAreMonthDayYearWithoutPadding)
     EXPECT_EQ(warnings.size(), 2) << warnings.join(u'\n').toStdString();
 }
 
-// Each reply a word: "cut" is the whole reply broken off after the marker
-// without its final "|", "whole" the list the program offers by default:
-// the shipped data folder's, from two years back to four ahead.
+// Each reply a word: "cut" is the whole reply broken off after the marker without its final "|", "whole" the list
+// the program offers by default: the shipped data folder's, from two years back to four ahead.
 TEST(WebServer, AnswersTheHolidayRequestWholeOrCutOrSplitAndCloses)
 {
     const struct { QStringList options, replies; } cases[] = {
@@ -305,8 +294,7 @@ TEST(WebServer, AnswersTheHolidayRequestWholeOrCutOrSplitAndCloses)
         EXPECT_FALSE(refused.body.contains(kWebReplySeparator.toUtf8())) << name;
         EXPECT_EQ(server.exit_code(SIGINT), 0) << name;
     }
-    // A held request is never answered, yet the shipped pages are, and it
-    // does not keep the program from stopping.
+    // A held request is never answered, yet the shipped pages are, and it does not keep the program from stopping.
     WebServerProcess held({QStringLiteral("--hold")});
     EXPECT_FALSE(exchange(held.port(), kHolidayRequest, 500));
     EXPECT_EQ(get(held, "/help/qzhelp.htm").status, 200);
@@ -324,8 +312,7 @@ TEST(WebServer, ServesThePagesOfItsFolderWithTheNewsVersion)
     write_file(folder.filePath(QStringLiteral("notfound.htm")), "no {{path}}");
     // A folder without every page is refused.
     WebServerProcess incomplete({QStringLiteral("--pages"), folder.path()});
-    EXPECT_EQ(incomplete.port(), 0);
-    EXPECT_EQ(incomplete.exit_code(), 2);
+    EXPECT_EQ(std::tuple(incomplete.port(), incomplete.exit_code()), std::tuple(0, 2));
     write_file(folder.filePath(QStringLiteral("cs/news.htm")), "news {{news_version}}");
     WebServerProcess server({QStringLiteral("--pages"), folder.path(), QStringLiteral("--news-version"), QStringLiteral("<7>")});
     ASSERT_GT(server.port(), 0);
@@ -348,9 +335,8 @@ TEST(WebServer, ServesThePagesOfItsFolderWithTheNewsVersion)
     EXPECT_EQ(server.exit_code(SIGTERM), 0);
 }
 
-// The lists of a data folder within the chosen years (a generated list and
-// a recurring iCalendar event), or a file served as the payload; addresses
-// outside loopback and bad options stop the program before it listens.
+// The lists of a data folder (generated and recurring iCalendar) in the chosen years, or a file served as it is;
+// addresses outside loopback and bad options stop the program before it listens.
 TEST(WebServer, OffersTheListsOfItsDataFolderOrHolidayFileAndRefusesBadOptions)
 {
     QTemporaryDir folder;
@@ -392,15 +378,13 @@ TEST(WebServer, OffersTheListsOfItsDataFolderOrHolidayFileAndRefusesBadOptions)
         WebServerProcess server(c.options);
         const std::string name = c.options.join(u' ').toStdString();
         if (c.list.isEmpty()) {
-            EXPECT_EQ(server.port(), 0) << name;
-            EXPECT_EQ(server.exit_code(), 2) << name;
+            EXPECT_EQ(std::tuple(server.port(), server.exit_code()), std::tuple(0, 2)) << name;
         } else {
             ASSERT_GT(server.port(), 0) << name;
             EXPECT_EQ(list_of(ask(server, kHolidayRequest)), kWebListMarker + c.list) << name;
         }
     }
-    // The list that would take the reply past the client's limit is left
-    // out; the smaller one after it still comes.
+    // The list that would take the reply past the client's limit is left out; the smaller one after it still comes.
     WebServerProcess server({QStringLiteral("--data"), large.path()});
     const Reply reply = ask(server, kHolidayRequest);
     EXPECT_LE(reply.head.size() + 4 + reply.body.size(), kMaxHolidayReplyBytes);
@@ -409,10 +393,8 @@ TEST(WebServer, OffersTheListsOfItsDataFolderOrHolidayFileAndRefusesBadOptions)
     EXPECT_EQ(owners, QStringList({"C=1^First", "C=3^Third"}));
 }
 
-// The shipped lists, checked where the holiday library's data needs care:
-// every day of holidays that last several days, substitute days whatever
-// their type, no part days or days for part of the population, the
-// corrections of the generator's overrides, local names beside English ones.
+// The shipped lists where the holiday library's data needs care: every day of several-day holidays, substitute days
+// whatever their type, no part days or days for part of the population, overrides, local names beside English ones.
 TEST(HolidayData, TheShippedListsHoldTheWholeDaysOffOfEveryone)
 {
     QStringList warnings;
