@@ -243,6 +243,8 @@ private:
     quint64 m_prepared_names = 0;
     std::vector<QByteArray> m_unused;  // to deallocate with the next batch
     std::map<QString, QString> m_session_state;  // see keep_in_session()
+    // When the server of this connection started: another server, or the same one started again, has another.
+    QByteArray m_server_started;
 };
 
 } // namespace dayvane::pg

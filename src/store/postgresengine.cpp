@@ -175,11 +175,20 @@ void PostgresDatabase::set_up_session()
     // A calendar server's own session state (see serversecurity.cpp), in
     // the same request; it is this session's only, so its commit waits for
     // no standby.
-    exec(QStringLiteral("SET DateStyle = ISO; SET client_min_messages = warning; SET lock_timeout = %1;"
-                        " DO $$BEGIN IF to_regprocedure('dayvane_start_session()') IS NOT NULL THEN"
-                        " PERFORM set_config('synchronous_commit', 'local', true);"
-                        " PERFORM dayvane_start_session(); END IF; END$$;")
-             .arg(m_lock_timeout_ms));
+    // Last, when the server started: committed() tells by it whether it still asks the server that gave a
+    // transaction its id.
+    const QByteArray sql = QStringLiteral("SET DateStyle = ISO; SET client_min_messages = warning; SET lock_timeout = %1;"
+                                          " DO $$BEGIN IF to_regprocedure('dayvane_start_session()') IS NOT NULL THEN"
+                                          " PERFORM set_config('synchronous_commit', 'local', true);"
+                                          " PERFORM dayvane_start_session(); END IF; END$$;"
+                                          " SELECT pg_postmaster_start_time()::text;")
+                               .arg(m_lock_timeout_ms)
+                               .toUtf8();
+    if (!PQsendQuery(m_conn, sql.constData()))
+        throw failure(nullptr);
+    const Result started = answer();
+    check(started.get(), PGRES_TUPLES_OK);
+    m_server_started = PQgetvalue(started.get(), 0, 0);
     // A reconnect keeps what the session had proved, so the user sees no
     // difference.
     for (const auto &[key, sql] : m_session_state)

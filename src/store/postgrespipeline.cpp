@@ -374,6 +374,7 @@ std::optional<bool> PostgresDatabase::committed(qint64 xid)
     const std::vector<std::optional<QByteArray>> values{QByteArray::number(xid)};
     const std::vector<Oid> types{kInt8};
     const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(kLostCommitWaitMs);
+    const QByteArray ran_on = m_server_started;
     try {
         for (;;) {
             // Connects again: the session is set up afresh, prepared names forgotten.
@@ -385,6 +386,10 @@ std::optional<bool> PostgresDatabase::committed(qint64 xid)
             const bool waited = std::chrono::steady_clock::now() >= until;
             if (status == "aborted")
                 return false;
+            // A standby promoted since, or this server started again, that never got the transaction gives its
+            // id to one of its own (this session's start takes one): its answer may be another's.
+            if (m_server_started != ran_on)
+                return std::nullopt;
             // Committed, yet seen by others only once its old session ends.
             if (status == "committed" && (visible || waited))
                 return true;

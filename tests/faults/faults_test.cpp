@@ -11,6 +11,7 @@
 #include "store/drivetype.h"
 #include "store/dberror.h"
 #include "store/schema.h"
+#include "store/serveraddress.h"
 #include "store/transaction.h"
 #include "testdatabase.h"
 #include "testserver.h"
@@ -23,9 +24,13 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QThread>
 
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
 #include <functional>
 #include <map>
 #include <optional>
@@ -364,6 +369,127 @@ TEST(ServerCrash, StoppedMidSaveLeavesOneContentAndConnectionsComeBack)
     }
     // Its statements that the server kept prepared are prepared again.
     EXPECT_GT(create_calendar(held, QStringLiteral("After the stops"), kFaultYear), calendar);
+}
+
+// A primary and its synchronous standby on loopback, the workstation's
+// address naming both with target_session_attrs=read-write. Failovers take
+// turns: the primary stopped at once mid-save, or its machine hanging while
+// cut off from the standby too, with a save waiting for the standby. Each
+// time the standby is promoted, the workstation's next command finds it by
+// itself, and it holds every change told saved; a change in flight is told
+// saved, not saved, or "may or may not" (then either holds). The old primary
+// then follows the new one, and the next failover goes back.
+// DAYVANE_FAILOVERS sets how many (2 when unset); each prints its time from
+// the fault to the workstation's next save.
+TEST(ServerFailover, ThePromotedStandbyHoldsEveryChangeToldSavedAndTheWorkstationFindsIt)
+{
+    const int asked = qEnvironmentVariableIntValue("DAYVANE_FAILOVERS"), failovers = asked > 0 ? asked : 2;
+    std::unique_ptr<test::TestServer> primary = test::TestServer::start_own(true);
+    const QString owner = primary->create_database();
+    qint32 calendar = 0, first_revision = 0;
+    {
+        Database db = Database::connect(owner);
+        create_schema(db);
+        calendar = create_calendar(db, QStringLiteral("Shared"), kFaultYear);
+        first_revision = revision(db, calendar);
+    }
+    ASSERT_GT(calendar, 0);
+    primary->workstation_address(owner);
+    std::unique_ptr<test::TestServer> standby = primary->start_standby();
+    // The hung primary's connections are given up after the request limit
+    // (4 s) and its new ones after connect_timeout (5 s).
+    const auto both = [&, ports = std::pair(primary->port(), standby->port())](const char *user) {
+        return QStringLiteral("postgresql://%1@127.0.0.1:%2,127.0.0.1:%3/%4?target_session_attrs=read-write"
+                              "&dayvane_request_timeout=4")
+            .arg(QLatin1String(user)).arg(ports.first).arg(ports.second).arg(*address_setting(owner, QStringLiteral("dbname")));
+    };
+    Worker worker({QStringLiteral("failover"), both("dayvane_ws"), QString::number(calendar)});
+    ASSERT_TRUE(worker.wait_for_line(QStringLiteral("ready"))) << worker.error_output();
+    const auto now_ms = [] {
+        return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch()).count();
+    };
+    // The worker's lines told after `after` (its clock's milliseconds).
+    const auto told_after = [&](qint64 after) {
+        QStringList told;
+        for (const QString &line : worker.lines())
+            if (line.section(u' ', 2).toLongLong() > after)
+                told << line;
+        return told;
+    };
+    // Waits for `count` saves told after `after`; the time of the first.
+    const auto saves_after = [&](qint64 after, int count) -> std::optional<qint64> {
+        for (;;) {
+            const QStringList saved = told_after(after).filter(QRegularExpression(QStringLiteral("^saved ")));
+            if (saved.size() >= count)
+                return saved.first().section(u' ', 2).toLongLong();
+            if (!worker.process.waitForReadyRead(kTimeoutMs))
+                return std::nullopt;
+        }
+    };
+    std::map<QString, std::vector<qint64>> times;  // by kind of fault
+    QRandomGenerator random(QRandomGenerator::global()->generate());
+    for (int failover = 0; failover < failovers; ++failover) {
+        // The old primary is the address's first host, then its second, and
+        // so on: hung first (a connection to it waits for connect_timeout)
+        // and second, stopped (refused at once) second and first.
+        const bool hangs = failover % 4 == 0 || failover % 4 == 3;
+        SCOPED_TRACE(QStringLiteral("failover %1").arg(failover).toStdString());
+        // Saves waited for by the standby.
+        ASSERT_TRUE(saves_after(now_ms(), 2)) << worker.error_output();
+        if (hangs) {
+            standby->cut_off();
+            Database admin = Database::connect(primary->admin_address());
+            bool waiting = false;
+            const QString waits = QStringLiteral("SELECT count(*) FROM pg_stat_activity WHERE wait_event = 'SyncRep'");
+            for (int i = 0; i < 1000 && !waiting; ++i, QThread::msleep(10))
+                waiting = test::scalar(admin, waits) > 0;
+            ASSERT_TRUE(waiting) << "no save waits for the standby";
+        } else {
+            QThread::msleep(random.bounded(1, 60));
+        }
+        const qint64 fault = now_ms();
+        hangs ? primary->freeze() : primary->stop_immediately();
+        const qint64 down = now_ms();
+        standby->promote();
+        const std::optional<qint64> saved = saves_after(down, 1);
+        ASSERT_TRUE(saved) << worker.error_output();
+        const QString kind = hangs ? QStringLiteral("hung, cut off") : QStringLiteral("stopped");
+        times[kind].push_back(*saved - down);
+        QStringList lost;  // what each command that failed was told
+        for (const QString &line : told_after(fault))
+            if (line.startsWith(u"lost "))
+                lost << line.section(u' ', 1, 1);
+        std::printf("failover %d (%s): next save %lld ms after the primary went; before it, lost: %s\n", failover,
+                    qPrintable(kind), *saved - down, qPrintable(lost.join(u' ')));
+        if (failover + 1 < failovers)
+            primary->follow(*standby);
+        std::swap(primary, standby);
+    }
+    ASSERT_TRUE(saves_after(now_ms(), 1)) << worker.error_output();
+    worker.kill();
+    // Each save made one more than the revision the server held: the last
+    // told saved or, after a change told "may or may not", maybe one more.
+    // A change told saved and lost, or told not saved and kept, breaks it.
+    const QStringList lines = worker.lines().mid(1);
+    qint32 held = first_revision;
+    bool maybe = false;
+    for (const QString &line : lines) {
+        if (line.startsWith(u"lost ")) {
+            maybe = maybe || line.section(u' ', 1, 1) == u"unknown";
+            continue;
+        }
+        const qint32 made = line.section(u' ', 1, 1).toInt();
+        ASSERT_TRUE(made == held + 1 || (maybe && made == held + 2)) << "held " << held << ", then " << line.toStdString();
+        held = made;
+        maybe = false;
+    }
+    Database db = Database::connect(both("dayvane_admin"));
+    ASSERT_NO_FATAL_FAILURE(expect_one_content(db, calendar, first_revision, held));
+    for (auto &[kind, ms] : times) {
+        std::sort(ms.begin(), ms.end());
+        std::printf("%s: %zu failovers, next save after %lld / %lld / %lld ms (min / median / max)\n", qPrintable(kind),
+                    ms.size(), ms.front(), ms[ms.size() / 2], ms.back());
+    }
 }
 
 TEST(HostileSettings, HugeOrEndlessFilesGiveDefaults)

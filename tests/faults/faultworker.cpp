@@ -6,6 +6,10 @@
 //       then "done CHANGES".
 //   crash PATH CALENDAR: "ready", then saves the whole year over and over
 //       (year_content), "saved REVISION" after each commit.
+//   failover PATH CALENDAR: as crash, each line ending in the steady clock's
+//       milliseconds: "saved REVISION MS"; a lost connection is told ("lost
+//       unknown MS" when the change may or may not have been saved, else
+//       "lost not-saved MS") and the next save connects again.
 //   open PATH: "calendar STEP FILES_LEFT DETAIL" from opening as the program
 //       does (FILES_LEFT: how many more files it left open), then
 //       "existing opened ROWS days=SUMS free_pages=N INTEGRITY" or
@@ -31,6 +35,7 @@
 
 #include <sys/resource.h>
 
+#include <chrono>
 #include <cstdio>
 #include <iostream>
 #include <map>
@@ -91,16 +96,30 @@ void run_concurrency(const QStringList &args)
     say(QStringLiteral("done %1").arg(changes));
 }
 
-void run_crash(const QStringList &args)
+void save_years(const QStringList &args, bool keep_going)
 {
     Database db = open_existing_database(args.at(0));
     say(QStringLiteral("ready"));
+    const auto now = [] {
+        return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch()).count();
+    };
     for (;;) {
-        const qint32 revision = load_and_save(db, args.at(1).toInt(), QDate(kFaultYear, 1, 1), QDate(kFaultYear, 12, 31),
-                                              year_content);
-        say(QStringLiteral("saved %1").arg(revision));
+        try {
+            const qint32 revision = load_and_save(db, args.at(1).toInt(), QDate(kFaultYear, 1, 1),
+                                                  QDate(kFaultYear, 12, 31), year_content);
+            say(keep_going ? QStringLiteral("saved %1 %2").arg(revision).arg(now()) : QStringLiteral("saved %1").arg(revision));
+        } catch (const DbError &error) {
+            if (!keep_going || error.number() != DbError::ServerGone)
+                throw;
+            const bool unknown = error.description().contains(QLatin1String("may or may not have been saved"));
+            say(QStringLiteral("lost %1 %2").arg(unknown ? u"unknown" : u"not-saved").arg(now()));
+            QThread::msleep(20);  // until a server takes the next one
+        }
     }
 }
+
+void run_crash(const QStringList &args) { save_years(args, false); }
+void run_failover(const QStringList &args) { save_years(args, true); }
 
 QString first_value(Database &db, const QString &sql)  // of the first row
 {
@@ -156,6 +175,7 @@ int main(int argc, char *argv[])
     // Each mode with the number of arguments it takes after its name.
     const std::map<QString, std::pair<qsizetype, void (*)(const QStringList &)>> modes = {
         {QStringLiteral("concurrency"), {5, run_concurrency}}, {QStringLiteral("crash"), {2, run_crash}},
+        {QStringLiteral("failover"), {2, run_failover}},
         {QStringLiteral("open"), {1, run_open}},               {QStringLiteral("settings"), {1, run_settings}}};
     const auto mode = modes.find(args.value(0));
     if (mode == modes.end() || args.size() != mode->second.first + 1)

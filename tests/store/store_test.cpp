@@ -580,6 +580,9 @@ TEST(ServerAddress, APasswordIsReadCutAndMaskedLeavingTheRestAsWritten)
          "postgresql://ann@%2Fvar%2Frun%2Fpostgresql/db?password=***&connect_timeout=3", "x&y"},
         {"postgres:///db?host=/tmp&password=pw", "postgres:///db?host=/tmp", "postgres:///db?host=/tmp&password=***", "pw"},
         {"postgresql://h1,h2/db", "postgresql://h1,h2/db", "postgresql://h1,h2/db", ""},
+        {"host=db1,db2 port=5432,5433 password=pw dbname=x target_session_attrs=read-write dayvane_request_timeout=5",
+         "host=db1,db2 port=5432,5433 dbname=x target_session_attrs=read-write dayvane_request_timeout=5",
+         "host=db1,db2 port=5432,5433 password=*** dbname=x target_session_attrs=read-write dayvane_request_timeout=5", "pw"},
         {"/srv/share/password=x/QZDB.mdb", "/srv/share/password=x/QZDB.mdb", "/srv/share/password=x/QZDB.mdb", ""},
     };
     for (const Case &c : cases) {

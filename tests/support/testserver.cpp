@@ -48,19 +48,29 @@ int free_port()
     return ntohs(address.sin_port);
 }
 
+// Where pgcluster keeps the folder of a cluster of the test's own.
+QString new_state_file()
+{
+    return QDir::current().absoluteFilePath(QStringLiteral("server-%1.state").arg(QUuid::createUuid().toString(QUuid::Id128)));
+}
+
+// The cluster's folder that pgcluster wrote to `state`.
+QString folder_in(const QString &state)
+{
+    QFile file(state);
+    if (!file.open(QIODevice::ReadOnly))
+        throw std::runtime_error("pgcluster wrote no state file");
+    return QString::fromUtf8(file.readAll()).trimmed();
+}
+
 } // namespace
 
 std::unique_ptr<TestServer> TestServer::start_own(bool tcp)
 {
-    const QString state = QDir::current().absoluteFilePath(
-        QStringLiteral("server-%1.state").arg(QUuid::createUuid().toString(QUuid::Id128)));
-    std::unique_ptr<TestServer> server(new TestServer(state, QString(), true));
+    std::unique_ptr<TestServer> server(new TestServer(new_state_file(), QString(), true));
     server->m_port = tcp ? free_port() : 0;
     server->cluster(QStringLiteral("start"));
-    QFile file(state);
-    if (!file.open(QIODevice::ReadOnly))
-        throw std::runtime_error("pgcluster start wrote no state file");
-    server->m_folder = QString::fromUtf8(file.readAll()).trimmed();
+    server->m_folder = folder_in(server->m_state);
     return server;
 }
 
@@ -109,10 +119,10 @@ QString TestServer::workstation_address(const QString &address, const QString &r
     return QString(address).replace(QStringLiteral("user=") + kOwnerRole, QStringLiteral("user=") + role);
 }
 
-void TestServer::cluster(const QString &action) const
+void TestServer::cluster(const QString &action, const QStringList &more) const
 {
     QProcess process;
-    QStringList arguments{action, m_state};
+    QStringList arguments = QStringList{action, m_state} + more;
     if (action == u"start" && m_port)
         arguments << QString::number(m_port);
     process.start(QStringLiteral(DAYVANE_PGCLUSTER), arguments);
@@ -123,5 +133,23 @@ void TestServer::cluster(const QString &action) const
 
 void TestServer::stop_immediately() { cluster(QStringLiteral("crash")); }
 void TestServer::start() { cluster(QStringLiteral("resume")); }
+
+std::unique_ptr<TestServer> TestServer::start_standby()
+{
+    std::unique_ptr<TestServer> standby(new TestServer(new_state_file(), QString(), true));
+    standby->m_port = free_port();
+    standby->follow(*this);
+    return standby;
+}
+
+void TestServer::follow(const TestServer &primary)
+{
+    cluster(QStringLiteral("standby"), {primary.m_state, QString::number(m_port)});
+    m_folder = folder_in(m_state);
+}
+
+void TestServer::promote() { cluster(QStringLiteral("promote")); }
+void TestServer::cut_off() { cluster(QStringLiteral("cut")); }
+void TestServer::freeze() { cluster(QStringLiteral("freeze")); }
 
 } // namespace dayvane::test

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 
@@ -35,9 +36,22 @@ public:
     void stop_immediately();
     void start();
 
+    // Failover, between servers of their own on loopback TCP (start_own(true)):
+    // A new synchronous streaming standby of this server: this server waits for it at every commit.
+    std::unique_ptr<TestServer> start_standby();
+    // This server, stopped or not, becomes a synchronous standby of `primary` from a new base backup; its data goes.
+    void follow(const TestServer &primary);
+    // The standby becomes a primary that waits for no standby until one follows it.
+    void promote();
+    // The standby stops receiving from its primary, whose commits then wait.
+    void cut_off();
+    // Every process of the server stops where it is, as on a hung machine: connections stay open, nothing answers.
+    void freeze();
+    int port() const { return m_port; }
+
 private:
     TestServer(QString state, QString folder, bool owned);
-    void cluster(const QString &action) const;
+    void cluster(const QString &action, const QStringList &more = {}) const;
 
     QString m_state;
     QString m_folder;
