@@ -101,7 +101,7 @@
         <translation>Bezahlt</translation>
     </message>
     <message>
-        <location filename="../src/app/calendarwindow.cpp" line="+247"/>
+        <location filename="../src/app/calendarwindow.cpp" line="+272"/>
         <source>Previous month (Page Up)</source>
         <translation>Voriger Monat (Bild auf)</translation>
     </message>
@@ -611,7 +611,7 @@
         <translation>Version %1.%2.%3</translation>
     </message>
     <message>
-        <location filename="../src/editor/calendareditwindow.cpp" line="+42"/>
+        <location filename="../src/editor/calendareditwindow.cpp" line="+43"/>
         <source>Sun</source>
         <translation>So</translation>
     </message>
@@ -1354,7 +1354,7 @@
     </message>
     <message>
         <location line="+22"/>
-        <location filename="../src/editor/calendareditwindow.cpp" line="+300"/>
+        <location filename="../src/editor/calendareditwindow.cpp" line="+317"/>
         <source>Date input</source>
         <translation>Datumseingabe</translation>
     </message>
@@ -1379,7 +1379,7 @@
         <translation>Das Kalenderjahr muss sein: </translation>
     </message>
     <message>
-        <location filename="../src/editor/calendareditwindow.cpp" line="-262"/>
+        <location filename="../src/editor/calendareditwindow.cpp" line="-279"/>
         <source>Edit calendar</source>
         <translation>Kalender bearbeiten</translation>
     </message>
@@ -1409,7 +1409,17 @@
         <translation>Kalender speichern</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+11"/>
+        <source>Another workstation has changed this calendar. Saving will be refused: close this window and open the day again.</source>
+        <translation>Ein anderer Arbeitsplatz hat diesen Kalender geändert. Speichern wird abgelehnt: Schließen Sie dieses Fenster und öffnen Sie den Tag erneut.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Calendar changed</source>
+        <translation>Kalender geändert</translation>
+    </message>
+    <message>
+        <location line="+19"/>
         <source>Time periods</source>
         <translation>Zeiträume</translation>
     </message>
@@ -1455,23 +1465,23 @@
     </message>
     <message>
         <location line="+2"/>
-        <location line="+51"/>
+        <location line="+52"/>
         <source>Work time</source>
         <translation>Arbeitszeit</translation>
     </message>
     <message>
-        <location line="-49"/>
-        <location line="+51"/>
+        <location line="-50"/>
+        <location line="+52"/>
         <source>Total time</source>
         <translation>Gesamtzeit</translation>
     </message>
     <message>
-        <location line="-44"/>
+        <location line="-45"/>
         <source>&amp;Event</source>
         <translation>&amp;Ereignis</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+10"/>
         <source>Apply to</source>
         <translation>Anwenden auf</translation>
     </message>
@@ -1827,12 +1837,12 @@
         <translation>Die Eingabetaste öffnet die Monatsliste</translation>
     </message>
     <message>
-        <location line="+274"/>
+        <location line="+275"/>
         <source>The connection to the current database will be closed.</source>
         <translation>Die Verbindung zur aktuellen Datenbank wird geschlossen.</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+41"/>
         <source>The system password has been cleared.</source>
         <translation>Das Systemkennwort wurde gelöscht.</translation>
     </message>
@@ -2107,7 +2117,7 @@
         <translation>Feiertag</translation>
     </message>
     <message>
-        <location line="+121"/>
+        <location line="+110"/>
         <source>Open iCalendar file</source>
         <translation>iCalendar-Datei öffnen</translation>
     </message>

@@ -101,7 +101,7 @@
         <translation>Pagado</translation>
     </message>
     <message>
-        <location filename="../src/app/calendarwindow.cpp" line="+247"/>
+        <location filename="../src/app/calendarwindow.cpp" line="+272"/>
         <source>Previous month (Page Up)</source>
         <translation>Mes anterior (Re Pág)</translation>
     </message>
@@ -611,7 +611,7 @@
         <translation>Versión %1.%2.%3</translation>
     </message>
     <message>
-        <location filename="../src/editor/calendareditwindow.cpp" line="+42"/>
+        <location filename="../src/editor/calendareditwindow.cpp" line="+43"/>
         <source>Sun</source>
         <translation>Dom</translation>
     </message>
@@ -1352,7 +1352,7 @@
     </message>
     <message>
         <location line="+22"/>
-        <location filename="../src/editor/calendareditwindow.cpp" line="+300"/>
+        <location filename="../src/editor/calendareditwindow.cpp" line="+317"/>
         <source>Date input</source>
         <translation>Entrada de fecha</translation>
     </message>
@@ -1377,7 +1377,7 @@
         <translation>El año del calendario debe ser </translation>
     </message>
     <message>
-        <location filename="../src/editor/calendareditwindow.cpp" line="-262"/>
+        <location filename="../src/editor/calendareditwindow.cpp" line="-279"/>
         <source>Edit calendar</source>
         <translation>Editar calendario</translation>
     </message>
@@ -1407,7 +1407,17 @@
         <translation>Guardar calendario</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+11"/>
+        <source>Another workstation has changed this calendar. Saving will be refused: close this window and open the day again.</source>
+        <translation>Otro puesto ha cambiado este calendario. El guardado se rechazará: cierre esta ventana y vuelva a abrir el día.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Calendar changed</source>
+        <translation>Calendario cambiado</translation>
+    </message>
+    <message>
+        <location line="+19"/>
         <source>Time periods</source>
         <translation>Periodos</translation>
     </message>
@@ -1453,23 +1463,23 @@
     </message>
     <message>
         <location line="+2"/>
-        <location line="+51"/>
+        <location line="+52"/>
         <source>Work time</source>
         <translation>Tiempo de trabajo</translation>
     </message>
     <message>
-        <location line="-49"/>
-        <location line="+51"/>
+        <location line="-50"/>
+        <location line="+52"/>
         <source>Total time</source>
         <translation>Tiempo total</translation>
     </message>
     <message>
-        <location line="-44"/>
+        <location line="-45"/>
         <source>&amp;Event</source>
         <translation>&amp;Evento</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+10"/>
         <source>Apply to</source>
         <translation>Aplicar a</translation>
     </message>
@@ -1825,12 +1835,12 @@
         <translation>Intro abre la lista de meses</translation>
     </message>
     <message>
-        <location line="+274"/>
+        <location line="+275"/>
         <source>The connection to the current database will be closed.</source>
         <translation>Se cerrará la conexión con la base de datos actual.</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+41"/>
         <source>The system password has been cleared.</source>
         <translation>Se ha borrado la contraseña del sistema.</translation>
     </message>
@@ -2105,7 +2115,7 @@
         <translation>Festivo</translation>
     </message>
     <message>
-        <location line="+121"/>
+        <location line="+110"/>
         <source>Open iCalendar file</source>
         <translation>Abrir archivo iCalendar</translation>
     </message>

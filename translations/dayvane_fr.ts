@@ -101,7 +101,7 @@
         <translation>Payé</translation>
     </message>
     <message>
-        <location filename="../src/app/calendarwindow.cpp" line="+247"/>
+        <location filename="../src/app/calendarwindow.cpp" line="+272"/>
         <source>Previous month (Page Up)</source>
         <translation>Mois précédent (Page préc.)</translation>
     </message>
@@ -611,7 +611,7 @@
         <translation>Version %1.%2.%3</translation>
     </message>
     <message>
-        <location filename="../src/editor/calendareditwindow.cpp" line="+42"/>
+        <location filename="../src/editor/calendareditwindow.cpp" line="+43"/>
         <source>Sun</source>
         <translation>Dim</translation>
     </message>
@@ -1354,7 +1354,7 @@
     </message>
     <message>
         <location line="+22"/>
-        <location filename="../src/editor/calendareditwindow.cpp" line="+300"/>
+        <location filename="../src/editor/calendareditwindow.cpp" line="+317"/>
         <source>Date input</source>
         <translation>Saisie de date</translation>
     </message>
@@ -1379,7 +1379,7 @@
         <translation>L&apos;année du calendrier doit être </translation>
     </message>
     <message>
-        <location filename="../src/editor/calendareditwindow.cpp" line="-262"/>
+        <location filename="../src/editor/calendareditwindow.cpp" line="-279"/>
         <source>Edit calendar</source>
         <translation>Modifier le calendrier</translation>
     </message>
@@ -1409,7 +1409,17 @@
         <translation>Enregistrer le calendrier</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+11"/>
+        <source>Another workstation has changed this calendar. Saving will be refused: close this window and open the day again.</source>
+        <translation>Un autre poste a modifié ce calendrier. L&apos;enregistrement sera refusé&#xa0;: fermez cette fenêtre et rouvrez le jour.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Calendar changed</source>
+        <translation>Calendrier modifié</translation>
+    </message>
+    <message>
+        <location line="+19"/>
         <source>Time periods</source>
         <translation>Périodes</translation>
     </message>
@@ -1455,23 +1465,23 @@
     </message>
     <message>
         <location line="+2"/>
-        <location line="+51"/>
+        <location line="+52"/>
         <source>Work time</source>
         <translation>Temps de travail</translation>
     </message>
     <message>
-        <location line="-49"/>
-        <location line="+51"/>
+        <location line="-50"/>
+        <location line="+52"/>
         <source>Total time</source>
         <translation>Temps total</translation>
     </message>
     <message>
-        <location line="-44"/>
+        <location line="-45"/>
         <source>&amp;Event</source>
         <translation>&amp;Événement</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+10"/>
         <source>Apply to</source>
         <translation>Appliquer à</translation>
     </message>
@@ -1827,12 +1837,12 @@
         <translation>Entrée ouvre la liste des mois</translation>
     </message>
     <message>
-        <location line="+274"/>
+        <location line="+275"/>
         <source>The connection to the current database will be closed.</source>
         <translation>La connexion à la base de données actuelle va être fermée.</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+41"/>
         <source>The system password has been cleared.</source>
         <translation>Le mot de passe système a été effacé.</translation>
     </message>
@@ -2107,7 +2117,7 @@
         <translation>Jour férié</translation>
     </message>
     <message>
-        <location line="+121"/>
+        <location line="+110"/>
         <source>Open iCalendar file</source>
         <translation>Ouvrir un fichier iCalendar</translation>
     </message>

@@ -2,6 +2,7 @@
 
 #include "app/calendarpanels.h"
 #include "app/calendarviews.h"
+#include "app/calendarwatch.h"
 #include "app/mainmenu.h"
 #include "app/monthgrid.h"
 #include "app/monthpicker.h"
@@ -29,6 +30,7 @@
 #include "users/systempasswordwindow.h"
 #include "users/userlistwindow.h"
 
+#include <QApplication>
 #include <QCalendarWidget>
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -59,6 +61,9 @@ const QString kTimeZero = QStringLiteral("0h 0m");
 // Customer service and news while there is news to read; darkened where
 // needed to read on the command tree.
 const QColor kNewsColour(255, 0, 0);
+// A file is shared by a few workstations: a look every few seconds costs it
+// one small read.
+constexpr int kWatchIntervalMs = 3000;
 
 } // namespace
 
@@ -77,6 +82,26 @@ CalendarWindow::CalendarWindow(QWidget *parent)
     build_command_tree();
     build_commands();
     install_window_keys(this, false);
+
+    // The editor is the one window in front that wants to know: it tells
+    // its user before the save is refused. Any other waits for the reload.
+    const auto editor_in_front = [] { return qobject_cast<CalendarEditWindow *>(QApplication::activeModalWidget()); };
+    m_watch = new CalendarWatch(
+        [editor_in_front] {
+            const AppState &state = app_state();
+            return (!QApplication::activeModalWidget() || editor_in_front()) && state.database
+                   && !state.database->in_transaction();
+        },
+        [this, editor_in_front](qint32) {
+            if (CalendarEditWindow *editor = editor_in_front()) {
+                editor->tell_calendar_changed();
+                return false;
+            }
+            reload_and_redraw();
+            return true;
+        },
+        this);
+    m_watch->set_interval(kWatchIntervalMs);
 
     m_news_timer.setObjectName(QStringLiteral("news_timer"));
     m_news_timer.setParent(this);
@@ -457,6 +482,7 @@ void CalendarWindow::start()
     }
 
     state.db_connected = open_database(this, false);
+    m_watch->restart();
     if (state.calendar_id != 0 && state.db_connected) {
         set_month_node_text(m_calendar->selectedDate().month());
         run_command(QStringLiteral("reload_calendar"));
@@ -533,14 +559,25 @@ bool CalendarWindow::may_close_connection()
 
 void CalendarWindow::set_db()
 {
-    if (may_close_connection())
-        app_state().db_connected = open_database(this, true);
+    if (!may_close_connection())
+        return;
+    m_watch->stop();
+    app_state().db_connected = open_database(this, true);
+    m_watch->restart();
 }
 
 void CalendarWindow::set_db_server()
 {
-    if (may_close_connection())
-        app_state().db_connected = choose_database_server(this);
+    if (!may_close_connection())
+        return;
+    m_watch->stop();
+    app_state().db_connected = choose_database_server(this);
+    m_watch->restart();
+}
+
+void CalendarWindow::set_watch_interval(int milliseconds)
+{
+    m_watch->set_interval(milliseconds);
 }
 
 void CalendarWindow::clear_system_password()

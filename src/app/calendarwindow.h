@@ -19,6 +19,7 @@ class QTreeWidget;
 namespace dayvane {
 
 class CalendarViews;
+class CalendarWatch;
 
 // The main window "calendar": the command tree, the month view with its week
 // totals, the month and year summary, the selected day and the event-dates
@@ -75,6 +76,13 @@ public:
     void set_db_server();
     void clear_system_password();
 
+    // How often the open calendar's revision is read from a file, in
+    // milliseconds (3000 unless set); 0 leaves other workstations' changes
+    // unnoticed until the next reload, on a server too. A change found
+    // reloads the views at once, keeping the selected date; while the
+    // editor is open, it is told instead, and the reload follows it.
+    void set_watch_interval(int milliseconds);
+
     // Learns the newest news version; a version differing from the one last
     // read starts the blinking news notification.
     void set_latest_news_version(const QString &version);
@@ -117,6 +125,7 @@ private:
     QTableWidget *m_event_grid = nullptr;
     QLabel *m_status = nullptr;
     CalendarViews *m_views = nullptr;  // child QObject, deleted before the widgets
+    CalendarWatch *m_watch = nullptr;  // child
     QTimer m_news_timer;
     bool m_news_bold_next = true;
     // The news node blinks once a second for five seconds at most.

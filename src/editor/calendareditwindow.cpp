@@ -13,6 +13,7 @@
 #include "ui_common/interaction.h"
 #include "ui_common/menutree.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QGridLayout>
@@ -97,6 +98,21 @@ CalendarEditWindow::CalendarEditWindow(QWidget *parent, std::function<void()> re
     layout->addWidget(build_grid(), 0, Qt::AlignTop);
 
     auto *right = new QVBoxLayout;
+    // Read by screen readers as it appears, and where the user looks
+    // before saving; it never takes the focus from what is typed.
+    m_changed = new QLabel(tr("Another workstation has changed this calendar. Saving will be refused: "
+                              "close this window and open the day again."));
+    m_changed->setObjectName(QStringLiteral("lbl_calendar_changed"));
+    m_changed->setTextFormat(Qt::PlainText);
+    m_changed->setWordWrap(true);
+    m_changed->setFrameShape(QFrame::StyledPanel);
+    QFont bold = m_changed->font();
+    bold.setBold(true);
+    m_changed->setFont(bold);
+    m_changed->setAccessibleName(tr("Calendar changed"));
+    m_changed->setAccessibleDescription(m_changed->text());
+    m_changed->hide();
+    right->addWidget(m_changed);
     right->addWidget(build_day_panel());
     right->addWidget(build_range_panel());
     right->addStretch();
@@ -425,6 +441,15 @@ void CalendarEditWindow::reject()
     if (changed && !confirm(this, tr("Discard the changes to this day?")))
         return;
     ModalWindow::reject();
+}
+
+void CalendarEditWindow::tell_calendar_changed()
+{
+    if (!m_changed->isHidden())
+        return;
+    m_changed->show();
+    QAccessibleEvent alert(m_changed, QAccessible::Alert);
+    QAccessible::updateAccessibility(&alert);
 }
 
 bool CalendarEditWindow::eventFilter(QObject *watched, QEvent *event)

@@ -56,6 +56,11 @@ public:
     // the revision increment; on success reloads the main window and closes.
     void save_calendar();
 
+    // Shows, above the day, that another workstation changed the calendar
+    // since it was loaded: the save will be refused. Nothing else changes;
+    // the save still checks the revision itself.
+    void tell_calendar_changed();
+
     bool saved() const { return m_saved; }
     const DayEditor &day() const { return m_day; }
 
@@ -111,6 +116,7 @@ private:
     std::array<DateField *, 2> m_dates{};
     std::array<QCheckBox *, 7> m_weekdays{};
     QLineEdit *m_comment = nullptr;
+    QLabel *m_changed = nullptr;  // hidden until tell_calendar_changed()
     QLabel *m_day_start = nullptr;
     QLabel *m_day_end = nullptr;
     QLabel *m_work_time = nullptr;

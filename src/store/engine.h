@@ -6,7 +6,9 @@
 #include <QStringList>
 #include <QVariant>
 
+#include <cstddef>
 #include <memory>
+#include <vector>
 
 // The engine behind Database and Statement: one implementation per back end.
 // Only the store includes this header; windows hold Database, Statement,
@@ -66,6 +68,28 @@ public:
         Q_UNUSED(key);
         Q_UNUSED(sql);
     }
+
+    // What a server sent this session of its own accord (LISTEN's notices).
+    struct Notice
+    {
+        QByteArray channel;
+        QByteArray payload;
+    };
+    // At most `most` notices received, read without waiting and only while
+    // no request is under way (none otherwise, nor for an engine without
+    // sessions). `lost` tells that the connection was found gone: the next
+    // request connects again.
+    virtual std::vector<Notice> take_notices(std::size_t most, bool &lost)
+    {
+        Q_UNUSED(most);
+        lost = false;
+        return {};
+    }
+    // The socket that notices arrive on; -1 when there is none to watch.
+    virtual int notice_socket() const { return -1; }
+    // Counts the sessions this connection has had: a new one got the
+    // statements kept in session again, but not the notices sent meanwhile.
+    virtual quint64 session_number() const { return 1; }
 
     // The schema version stored in the database; 0 when none is.
     virtual int schema_version() = 0;

@@ -100,6 +100,9 @@ public:
         exec(QStringLiteral("SET lock_timeout = %1;").arg(milliseconds));
     }
     void keep_in_session(const QString &key, const QString &sql) override;
+    std::vector<Notice> take_notices(std::size_t most, bool &lost) override;
+    int notice_socket() const override;
+    quint64 session_number() const override { return m_sessions; }
     int schema_version() override;
     void set_schema_version(int version) override;
     bool has_table(const QString &name) override;
@@ -245,6 +248,7 @@ private:
     std::map<QString, QString> m_session_state;  // see keep_in_session()
     // When the server of this connection started: another server, or the same one started again, has another.
     QByteArray m_server_started;
+    quint64 m_sessions = 1;  // see session_number()
 };
 
 } // namespace dayvane::pg

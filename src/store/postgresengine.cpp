@@ -162,6 +162,7 @@ void PostgresDatabase::ensure_connected()
     if (PQstatus(m_conn) != CONNECTION_OK)
         throw failure(nullptr);
     m_lost = false;
+    ++m_sessions;
     set_up_session();
 }
 
@@ -201,6 +202,37 @@ void PostgresDatabase::keep_in_session(const QString &key, const QString &sql)
         m_session_state.erase(key);
     else
         m_session_state[key] = sql;
+}
+
+std::vector<DatabaseEngine::Notice> PostgresDatabase::take_notices(std::size_t most, bool &lost)
+{
+    std::vector<Notice> notices;
+    lost = m_lost || PQstatus(m_conn) != CONNECTION_OK;
+    // Between requests only: within one, or a transaction's pipeline, the
+    // input belongs to the answers awaited.
+    if (lost || m_in_transaction || !m_sent.empty() || PQpipelineStatus(m_conn) != PQ_PIPELINE_OFF
+        || PQisBusy(m_conn))
+        return notices;
+    // What the socket holds, without waiting; a connection that the server
+    // ended while idle is found out here.
+    if (!PQconsumeInput(m_conn)) {
+        failure(nullptr);
+        lost = true;
+        return notices;
+    }
+    while (notices.size() < most) {
+        PGnotify *notify = PQnotifies(m_conn);
+        if (!notify)
+            break;
+        notices.push_back({QByteArray(notify->relname), QByteArray(notify->extra)});
+        PQfreemem(notify);
+    }
+    return notices;
+}
+
+int PostgresDatabase::notice_socket() const
+{
+    return PQstatus(m_conn) == CONNECTION_OK && !m_lost ? PQsocket(m_conn) : -1;
 }
 
 int PostgresDatabase::schema_version()

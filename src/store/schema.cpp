@@ -1,5 +1,6 @@
 #include "store/schema.h"
 
+#include "store/calendarnotices.h"
 #include "store/database.h"
 #include "store/databaseid.h"
 #include "store/dberror.h"
@@ -260,8 +261,10 @@ void create_schema(Database &db)
     write_stored_queries(db);
     add_database_id(db);
     db.set_user_version(schema_version_of(db));
-    if (db.dialect() == Database::Dialect::PostgreSQL)
+    if (db.dialect() == Database::Dialect::PostgreSQL) {
         install_server_security(db);
+        install_calendar_notices(db);
+    }
     transaction.commit();
     db.forget_schema();
 }
@@ -324,6 +327,8 @@ void upgrade_schema(Database &db)
         db.set_user_version(schema_version_of(db));
         if (server && locked < kServerSecurityVersion)
             install_server_security(db);
+        if (server && locked < kCalendarNoticeVersion)
+            install_calendar_notices(db);
         transaction.commit();
         db.forget_schema();
     } catch (const DbError &error) {

@@ -10,8 +10,13 @@ class Database;
 // (its user_version). Version 2 added the change history.
 inline constexpr int kSchemaVersion = 2;
 
-// The version this program writes into `db`: a server's is ahead of a
-// file's, as version 3 installed what the server enforces itself.
+// The schema version this program writes into a server database, ahead of
+// a file's: 3 installed what the server enforces itself (serversecurity.h),
+// 4 its notices of calendar changes (calendarnotices.h).
+inline constexpr int kServerSchemaVersion = 4;
+
+// The version this program writes into `db`: kSchemaVersion or
+// kServerSchemaVersion.
 int schema_version_of(const Database &db);
 
 // Creates the tables and stored queries in an empty database, in one

@@ -1,3 +1,4 @@
+#include "store/schema.h"
 #include "store/schemadefinition.h"
 #include "store/serversecurity.h"
 
@@ -213,7 +214,7 @@ const SchemaDefinition &server_schema_before_proofs()
 
 const SchemaDefinition &server_schema()
 {
-    static const SchemaDefinition schema{kServerSecurityVersion, kTables, kHistoryTable, kIdentityTable, kQueries, std::size(kQueries)};
+    static const SchemaDefinition schema{kServerSchemaVersion, kTables, kHistoryTable, kIdentityTable, kQueries, std::size(kQueries)};
     return schema;
 }
 

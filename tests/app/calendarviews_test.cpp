@@ -2,6 +2,8 @@
 #include "app/monthgrid.h"
 #include "mainwindowtest.h"
 #include "store/database.h"
+#include "store/history.h"
+#include "testserver.h"
 
 #include <QHeaderView>
 #include <QListWidget>
@@ -14,6 +16,108 @@ using namespace dayvane;
 using namespace dayvane::test;
 
 using CalendarViewsTest = MainWindowTest;
+
+namespace {
+
+// Alpha of the sample data open on 8 Jan 2024, its one stored day, in a
+// calendar database that another workstation changes too.
+class OtherWorkstation : public MainWindowTest, public ::testing::WithParamInterface<Backend>
+{
+protected:
+    void start_on_alpha()
+    {
+        window.set_watch_interval(100);
+        write_ini(QStringLiteral("[DB path]=%1\r\n[View index]=%2\r\n[Calendar date]=1/8/2024\r\n")
+                      .arg(shared.workstation_path())
+                      .arg(sample.alpha));
+        window.start();
+    }
+    // The other workstation saves `minutes` of work and pay on that day, as the editor does.
+    void save_elsewhere(int minutes)
+    {
+        const qint32 alpha = qint32(sample.alpha);
+        const qint32 remembered = qint32(scalar(other, revision_of(alpha)));
+        change_calendar_days(other, alpha, remembered, QDate(2024, 1, 8), QDate(2024, 1, 8), [&](std::vector<DayState> &days) {
+            execute(other, QStringLiteral("UPDATE days SET minutes1 = ?, minutes2 = ? WHERE \"NameLink\" = ?;"), {minutes, minutes, alpha});
+            days = read_day_states(other, alpha, QDate(2024, 1, 8), QDate(2024, 1, 8));
+            return QStringLiteral("Saved elsewhere");
+        });
+    }
+    static QString revision_of(qint64 calendar) { return QStringLiteral("SELECT revision FROM calendars WHERE id = %1;").arg(calendar); }
+    // True once the day shows `work` as its work time, within a second.
+    bool shows_within_a_second(const char *work)
+    {
+        return QTest::qWaitFor([&] { return text("lbl_work_time") == QLatin1String(work); }, 1000);
+    }
+
+    TestDatabase shared{GetParam()};
+    const Sample sample = fill_sample(shared.db());
+    Database &other = shared.db();
+};
+INSTANTIATE_TEST_SUITE_P(Backends, OtherWorkstation, ::testing::ValuesIn(backends()), backend_name);
+
+} // namespace
+
+TEST_P(OtherWorkstation, ItsSaveIsShownWithinASecondOnTheSameDateAndAnOpenEditorIsToldBeforeSaving)
+{
+    start_on_alpha();
+    // Nothing for another calendar, nor for a revision not newer than the one shown.
+    const qint32 shown = app_state().calendar_revision;
+    set_text("lbl_work_time", QStringLiteral("unchanged"));
+    for (const QString &sql : {QStringLiteral("UPDATE calendars SET revision = %1 WHERE id = %2;").arg(shown + 5).arg(sample.zeta),
+                               QStringLiteral("UPDATE calendars SET revision = %1 WHERE id = %2;").arg(shown - 1).arg(sample.alpha),
+                               QStringLiteral("UPDATE calendars SET revision = %1 WHERE id = %2;").arg(shown).arg(sample.alpha)}) {
+        other.exec(sql);
+        QTest::qWait(250);
+    }
+    EXPECT_EQ(text("lbl_work_time"), QStringLiteral("unchanged"));
+    window.run_command(QStringLiteral("reload_calendar"));
+    EXPECT_EQ(text("lbl_work_time"), QStringLiteral("1h 0m"));
+
+    save_elsewhere(120);
+    EXPECT_TRUE(shows_within_a_second("2h 0m"));
+    EXPECT_EQ(selected(), QDate(2024, 1, 8));
+    EXPECT_EQ(text("lbl_year_work_total_time"), QStringLiteral("2h 0m"));
+    EXPECT_EQ(app_state().calendar_revision, scalar(other, revision_of(sample.alpha)));
+
+    // An open editor is told at once; the main window waits for it to close,
+    // and the save is refused as ever.
+    user.on_window(QStringLiteral("calendar_edit"), [&](QDialog &editor) {
+        const auto *notice = editor.findChild<QLabel *>(QStringLiteral("lbl_calendar_changed"));
+        ASSERT_TRUE(notice && notice->isHidden());
+        save_elsewhere(180);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return notice->isVisible(); }, 1000));
+        EXPECT_EQ(notice->accessibleName(), QStringLiteral("Calendar changed"));
+        EXPECT_EQ(notice->accessibleDescription(), notice->text());
+        EXPECT_EQ(text("lbl_work_time"), QStringLiteral("2h 0m"));
+        user.answer_yes_no(true);
+        run_node(editor, QStringLiteral("save_calendar"));
+        editor.close();
+    });
+    double_click_date(QDate(2024, 1, 8));
+    EXPECT_TRUE(shows_within_a_second("3h 0m"));
+    const QStringList told = user.take_texts();
+    EXPECT_TRUE(told.size() == 2 && told[1].contains(QStringLiteral("Calendar is out of date."))) << told.join(u'\n').toStdString();
+
+    // A server's connection ended under the window: it connects again by
+    // itself and hears the next change.
+    if (GetParam() == Backend::Server) {
+        const qint64 pid = scalar(*app_state().database, QStringLiteral("SELECT pg_backend_pid();"));
+        Database admin = Database::connect(TestServer::instance()->admin_address());
+        admin.exec(QStringLiteral("SELECT pg_terminate_backend(%1);").arg(pid));
+        // Its new session has listened and read what it missed; the change
+        // comes after.
+        Statement name = other.prepare(QStringLiteral("SELECT current_database();"));
+        ASSERT_TRUE(name.step());
+        const QString caught_up = QStringLiteral("SELECT count(*) FROM pg_stat_activity WHERE datname = '%1' AND pid <> %2"
+                                                 " AND query LIKE 'SELECT revision FROM calendars%';")
+                                      .arg(name.column(0).toString())
+                                      .arg(pid);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return scalar(admin, caught_up) == 1; }, 10000));
+        save_elsewhere(240);
+        EXPECT_TRUE(shows_within_a_second("4h 0m"));
+    }
+}
 
 TEST_F(CalendarViewsTest, StartUpReopensTheStoredCalendarOnItsDateWithItsFiguresAndTheDayDetailsAndOnlyStoredDaysAreEdited)
 {

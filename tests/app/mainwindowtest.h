@@ -89,6 +89,8 @@ protected:
         qputenv("DAYVANE_HOME", home.path().toUtf8());
         qputenv("DAYVANE_WEB_HOST", "127.0.0.1:9");
         EXPECT_TRUE(QFile::copy(filled_database().file.path(), db_path()));
+        // Changes made behind the window's back stay unseen until it reloads.
+        window.set_watch_interval(0);
     }
     ~MainWindowTest() override
     {

@@ -7,6 +7,7 @@
 #include "app/language.h"
 #include "app/monthgrid.h"
 #include "app/workstationoptions.h"
+#include "editor/calendareditwindow.h"
 #include "model/textforms.h"
 #include "ui_common/geometry.h"
 #include "ui_common/readablecolour.h"
@@ -130,6 +131,9 @@ void OpenedWindows::look_everywhere()
         bool shown = false;
         user.on_window(QLatin1String(opened.window), [&](QDialog &dialog) {
             shown = true;
+            // The editor with its notice of a change made elsewhere.
+            if (auto *editor = qobject_cast<CalendarEditWindow *>(&dialog))
+                editor->tell_calendar_changed();
             look(dialog, opened.window);
             if (opened.open_inner) {
                 user.on_window(QLatin1String(opened.inner_window), [&](QDialog &inner) {

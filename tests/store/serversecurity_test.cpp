@@ -1,3 +1,4 @@
+#include "store/calendarnotices.h"
 #include "store/connection.h"
 #include "store/database.h"
 #include "store/dberror.h"
@@ -184,6 +185,15 @@ TEST(ServerSecurity, AWorkstationLoginPassesNoCheckTheProgramWouldMake)
     attempt(program, QStringLiteral("SELECT 1"));  // finds the connection lost
     EXPECT_EQ(attempt(program, zeta_days).value, QStringLiteral("7"));
     EXPECT_NE(attempt(program, QStringLiteral("SELECT pg_backend_pid()")).value, pid);
+    // An older server tells calendar changes once upgraded, a change by hand
+    // too; its workstations hear them.
+    make_older(owner, 3);
+    EXPECT_EQ(upgrade_calendar_database(address), 3);
+    Database listener = Database::connect(station);
+    ASSERT_TRUE(listen_for_calendar_changes(listener));
+    owner.exec(QStringLiteral("UPDATE calendars SET revision = 41 WHERE id = %1;").arg(alpha));
+    attempt(listener, QStringLiteral("SELECT 1"));  // the notice arrives before its answer
+    EXPECT_EQ(take_calendar_changes(listener).changes, std::vector<CalendarChange>(1, {qint32(s.alpha), 41}));
     // An older server database is left to its administrator.
     make_older(owner, 2);
     const OpenResult opened = open_calendar_database_at(station);

@@ -1,3 +1,4 @@
+#include "store/calendarnotices.h"
 #include "store/connection.h"
 #include "store/databaseid.h"
 #include "store/dberror.h"
@@ -307,6 +308,8 @@ TEST_P(RecordSetWrites, RefusesWhatCannotBeDone)
 
 TEST_P(Revisions, CheckAndIncrementWithTheirOwnMessagesAndReadOwnershipAndYears)
 {
+    const bool server = GetParam() == Backend::Server;
+    EXPECT_EQ(listen_for_calendar_changes(second), server);
     EXPECT_EQ(db_failure([&] { check_calendar_revision(db, s.alpha, 0); }), QString());
     EXPECT_EQ(increment_calendar_revision(db, s.alpha), 1);
     EXPECT_EQ(db_failure([&] { check_calendar_revision(db, s.alpha, 0); }), u"513 Calendar is out of date.");
@@ -341,6 +344,17 @@ TEST_P(Revisions, CheckAndIncrementWithTheirOwnMessagesAndReadOwnershipAndYears)
     EXPECT_TRUE(renamed.startsWith(u"19 ")) << renamed.toStdString();
     EXPECT_EQ(value("SELECT revision FROM calendars WHERE \"Name\" = 'zeta office'"), 2);
     EXPECT_EQ(scalar(db, minutes), 482);
+    // A server tells the second workstation each committed revision, its own
+    // too, in the order committed; nothing of the change that failed. A
+    // file tells nothing: its revision is read.
+    scalar(second, QStringLiteral("SELECT 1"));  // the notices arrive before its answer
+    const qint32 alpha_id = qint32(s.alpha), zeta_id = qint32(s.zeta);
+    const HeardChanges heard = take_calendar_changes(second);
+    EXPECT_FALSE(heard.lost);
+    const std::vector<CalendarChange> told{{alpha_id, 1}, {alpha_id, 2}, {zeta_id, 1}, {zeta_id, 2}};
+    EXPECT_EQ(heard.changes, server ? told : std::vector<CalendarChange>());
+    EXPECT_EQ(peek_calendar_revision(second, zeta_id), 2);
+    EXPECT_EQ(peek_calendar_revision(second, 999), std::nullopt);
     // A second writer is busy until the first ends; nested changes are savepoints.
     db.exec(QStringLiteral("UPDATE calendars SET revision = 0;"));
     second.set_busy_timeout(100);
@@ -356,6 +370,9 @@ TEST_P(Revisions, CheckAndIncrementWithTheirOwnMessagesAndReadOwnershipAndYears)
         // The record a change checks is locked for other changes, never for a workstation that only reads it.
         EXPECT_EQ(open(calendar(s.zeta)).field(QStringLiteral("revision")), 1);
         EXPECT_EQ(db_failure([&] { RecordSet::open(second, calendar(s.zeta)); }), QString());
+        // A look at the revision sees what is committed, never inside a change.
+        EXPECT_EQ(peek_calendar_revision(second, zeta_id), 0);
+        EXPECT_EQ(peek_calendar_revision(db, zeta_id), std::nullopt);
         first.commit();
     }
     {
@@ -364,6 +381,14 @@ TEST_P(Revisions, CheckAndIncrementWithTheirOwnMessagesAndReadOwnershipAndYears)
         transaction.commit();
     }
     EXPECT_EQ(value("SELECT min(revision) FROM calendars"), 11);
+    // A file being written is skipped at once, its busy time-out kept.
+    if (!server) {
+        db.exec(QStringLiteral("BEGIN EXCLUSIVE;"));
+        EXPECT_EQ(peek_calendar_revision(second, zeta_id), std::nullopt);
+        db.exec(QStringLiteral("ROLLBACK;"));
+        EXPECT_EQ(scalar(second, QStringLiteral("PRAGMA busy_timeout;")), 100);
+        EXPECT_EQ(peek_calendar_revision(second, zeta_id), 11);
+    }
     const char *revisions = "SELECT max(revision) FROM calendars";
     {
         Transaction outer(db);
@@ -558,6 +583,28 @@ TEST(ServerSql, NamesAndQuestionMarksBecomeNumberedParametersOutsideQuotes)
     EXPECT_TRUE(is_calendar_server(QStringLiteral("postgresql://ann@db.example/dayvane?sslmode=require")));
     EXPECT_TRUE(is_calendar_server(QStringLiteral("host=/run/postgresql dbname=dayvane")));
     EXPECT_FALSE(is_calendar_server(QStringLiteral("/srv/share/QZDB.mdb")));
+}
+
+TEST(CalendarChange, ANoticeTellsAnIdAndARevisionAndNothingElse)
+{
+    const std::pair<const char *, std::optional<CalendarChange>> cases[] = {
+        {"12:5", CalendarChange{12, 5}},
+        {"1:-3", CalendarChange{1, -3}},
+        {"2147483647:0", CalendarChange{2147483647, 0}},
+        {"0:5", std::nullopt},
+        {"-1:5", std::nullopt},
+        {"2147483648:1", std::nullopt},
+        {"1:99999999999", std::nullopt},
+        {"12", std::nullopt},
+        {"12:", std::nullopt},
+        {"1:-", std::nullopt},
+        {":5", std::nullopt},
+        {"12:5:6", std::nullopt},
+        {"12: 5", std::nullopt},
+        {"", std::nullopt},
+    };
+    for (const auto &[payload, change] : cases)
+        EXPECT_EQ(read_calendar_change(QByteArrayView(payload)), change) << payload;
 }
 
 // Passwords come out of an address as libpq reads it, the rest of the text stays as written.

@@ -123,6 +123,8 @@ ProgramRun run_program(const QString &program, const QStringList &arguments, con
 
 void make_older(Database &db, int version)
 {
+    if (db.dialect() == Database::Dialect::PostgreSQL && version < 4)
+        db.exec(QStringLiteral("DROP FUNCTION dayvane_tell_calendar_change() CASCADE;"));
     if (db.dialect() == Database::Dialect::PostgreSQL && version < 3) {
         db.exec(QStringLiteral(R"sql(
 DO $$

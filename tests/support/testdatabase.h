@@ -48,8 +48,8 @@ private:
     std::optional<Database> m_db;
 };
 
-// Turns `db` (current, as its owner) into a database of schema `version`: before 3 a server's has none of what the
-// server enforces, before 2 no history.
+// Turns `db` (current, as its owner) into a database of schema `version`: before 4 a server's tells no calendar change,
+// before 3 it has none of what the server enforces, before 2 no history.
 void make_older(Database &db, int version);
 
 // Ids of the sample data that fill_sample() writes.

@@ -410,7 +410,7 @@ int upgrade(const QString &path)
     if (is_missing_file(path))
         return 1;
     const int was = with_password(path, [&](const QByteArray &password) { return upgrade_calendar_database(path, password); });
-    const int current = is_calendar_server(path) ? kServerSecurityVersion : kSchemaVersion;
+    const int current = is_calendar_server(path) ? kServerSchemaVersion : kSchemaVersion;
     if (was == current)
         out() << shown_location(path) << " is at schema version " << current << " already.\n";
     else
