@@ -12,6 +12,7 @@
 #include "ui_common/menutree.h"
 #include "ui_common/webpages.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
@@ -251,6 +252,12 @@ TEST(MenuTree, HeadingsToggleAndCommandsRunOnEveryClickOrEnterAndAFlatListRunsEv
     tree.show();
     EXPECT_EQ(std::tuple(tree.topLevelItemCount(), group->childCount(), group->font(0).bold()), std::tuple(2, 2, true));
     EXPECT_EQ(find_menu_node(&tree, QStringLiteral("close"))->foreground(0).color(), QColor(0, 0, 255));
+    // A screen reader says after each node's text what it is.
+    QStringList spoken;
+    QAccessibleInterface *items = QAccessible::queryAccessibleInterface(&tree);
+    for (int i = 0; i < items->childCount(); ++i)
+        spoken << items->child(i)->text(QAccessible::Name) + u'=' + items->child(i)->text(QAccessible::Description);
+    EXPECT_EQ(spoken, QStringList({"1=", "Close=Command", "Group=Heading", "Run=Command", "Other=Command"}));  // after the header
     // Enter with nothing selected runs nothing; a click on a heading toggles it.
     QTest::keyClick(&tree, Qt::Key_Return);
     click(tree, QStringLiteral("group"));
