@@ -89,7 +89,7 @@ std::optional<qint32> peek_calendar_revision(Database &db, qint32 calendar_id)
         if (read.step())
             revision = read.column(0).toInt();
     } catch (const DbError &) {
-        revision.reset();
+        // A busy file or a lost connection: no revision this time.
     }
     if (file && waited > 0)
         db.set_busy_timeout(waited);
