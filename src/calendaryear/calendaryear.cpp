@@ -151,19 +151,16 @@ QString days_query_text(qint32 calendar_id, QDate first, QDate last)
 
 namespace {
 
-// Null is tested before conversion: a null field reads as 0 or "".
+// A null field reads as 0 or "".
 qint32 int_field(const RecordSet &set, const QString &name)
 {
-    const QVariant value = set.field(name);
-    return value.isNull() ? 0 : value.toInt();
+    return set.field_int(set.field_index(name));
 }
 
 QString text_field(const RecordSet &set, const QString &name)
 {
-    const QVariant value = set.field(name);
-    return value.isNull() ? QString() : value.toString();
+    return set.field_text(set.field_index(name));
 }
-
 
 // Where the day fields stand in the days query, looked up once a load.
 struct DayFields
@@ -182,30 +179,17 @@ struct DayFields
     int id, date, day_start, day_stop, minutes1, minutes2, time_segments, comment;
 };
 
-qint32 int_at(const RecordSet &set, int index)
-{
-    const QVariant value = set.field(index);
-    return value.isNull() ? 0 : value.toInt();
-}
-
-QString text_at(const RecordSet &set, int index)
-{
-    const QVariant value = set.field(index);
-    return value.isNull() ? QString() : value.toString();
-}
-
 DayEntry read_day(const RecordSet &days, const DayFields &fields)
 {
     DayEntry day;
-    day.id = int_at(days, fields.id);
-    const QVariant date = days.field(fields.date);
-    day.date = date.isNull() ? QDate() : date.toDate();
-    day.day_start = qint16(int_at(days, fields.day_start));
-    day.day_stop = qint16(int_at(days, fields.day_stop));
-    day.minutes1 = int_at(days, fields.minutes1);
-    day.minutes2 = int_at(days, fields.minutes2);
-    day.time_segments = text_at(days, fields.time_segments);
-    day.comment = text_at(days, fields.comment);
+    day.id = days.field_int(fields.id);
+    day.date = days.field_date(fields.date);
+    day.day_start = qint16(days.field_int(fields.day_start));
+    day.day_stop = qint16(days.field_int(fields.day_stop));
+    day.minutes1 = days.field_int(fields.minutes1);
+    day.minutes2 = days.field_int(fields.minutes2);
+    day.time_segments = days.field_text(fields.time_segments);
+    day.comment = days.field_text(fields.comment);
     return day;
 }
 

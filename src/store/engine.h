@@ -2,6 +2,7 @@
 
 #include "store/database.h"
 
+#include <QDate>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -17,6 +18,25 @@
 namespace dayvane {
 
 struct SentKey;
+
+// The rows a statement yielded, kept in the engine's own form: a value
+// becomes a Qt type only when asked for. Each typed reader gives what
+// value() would give converted with QVariant's toInt(), toLongLong(),
+// toString() or toDate(); a null value reads as 0, a null QString or an
+// invalid date.
+class ResultRows
+{
+public:
+    virtual ~ResultRows() = default;
+
+    virtual qsizetype count() const = 0;
+    virtual QVariant value(qsizetype row, int column) const = 0;
+    virtual bool is_null(qsizetype row, int column) const = 0;
+    virtual int int32(qsizetype row, int column) const = 0;
+    virtual qint64 int64(qsizetype row, int column) const = 0;
+    virtual QString text(qsizetype row, int column) const = 0;
+    virtual QDate date(qsizetype row, int column) const = 0;
+};
 
 // A prepared statement of one engine. Values cross as Statement describes.
 // Every failure throws DbError.
@@ -38,6 +58,15 @@ public:
     virtual int column_count() const = 0;
     virtual QString column_name(int column) const = 0;
     virtual QVariant column(int column) const = 0;
+    // The current row's values as ResultRows reads them.
+    virtual bool column_is_null(int column) const = 0;
+    virtual int column_int(int column) const = 0;
+    virtual qint64 column_int64(int column) const = 0;
+    virtual QString column_text(int column) const = 0;
+    virtual QDate column_date(int column) const = 0;
+    // The current row and those after it, kept; the statement is left at
+    // its end. Called after a step(): with no row current, none.
+    virtual std::unique_ptr<ResultRows> take_rows() = 0;
 };
 
 // One connection of one engine. Every failure throws DbError.

@@ -226,22 +226,46 @@ std::vector<DayChange> decode_days(const QByteArray &stored)
     return days;
 }
 
+// The time of a change as written: "yyyy-MM-ddTHH:mm:ss.zzzZ" read
+// directly, anything else as ISO text.
+QDateTime changed_at(const QString &text)
+{
+    if (text.size() == 24 && text.at(4) == u'-' && text.at(7) == u'-' && text.at(10) == u'T' && text.at(13) == u':'
+        && text.at(16) == u':' && text.at(19) == u'.' && text.at(23) == u'Z') {
+        bool ok = true;
+        const auto number = [&](qsizetype from, qsizetype count) {
+            int value = 0;
+            for (qsizetype i = from; i < from + count; ++i) {
+                const char16_t c = text.at(i).unicode();
+                ok = ok && c >= u'0' && c <= u'9';
+                value = value * 10 + (c - u'0');
+            }
+            return value;
+        };
+        const QDate date(number(0, 4), number(5, 2), number(8, 2));
+        const QTime time(number(11, 2), number(14, 2), number(17, 2), number(20, 3));
+        if (ok && date.isValid() && time.isValid())
+            return QDateTime(date, time, Qt::UTC);
+    }
+    return QDateTime::fromString(text, Qt::ISODateWithMs);
+}
+
 HistoryEntry entry_of(const Statement &row)
 {
     HistoryEntry entry;
-    entry.id = row.column(0).toLongLong();
-    entry.changed_at = QDateTime::fromString(row.column(1).toString(), Qt::ISODateWithMs);
-    entry.workstation = row.column(2).toString();
-    entry.login = row.column(3).toString();
-    entry.user_id = row.column(4).toInt();
-    entry.user_name = row.column(5).toString();
-    entry.calendar_id = row.column(6).toInt();
-    entry.calendar_name = row.column(7).toString();
-    entry.action = row.column(8).toString();
-    entry.first_date = row.column(9).toDate();
-    entry.last_date = row.column(10).toDate();
-    entry.undoable = row.column(11).toBool();
-    entry.server_login = row.column(12).toString();
+    entry.id = row.column_int64(0);
+    entry.changed_at = changed_at(row.column_text(1));
+    entry.workstation = row.column_text(2);
+    entry.login = row.column_text(3);
+    entry.user_id = row.column_int(4);
+    entry.user_name = row.column_text(5);
+    entry.calendar_id = row.column_int(6);
+    entry.calendar_name = row.column_text(7);
+    entry.action = row.column_text(8);
+    entry.first_date = row.column_date(9);
+    entry.last_date = row.column_date(10);
+    entry.undoable = row.column_int(11) != 0;
+    entry.server_login = row.column_text(12);
     return entry;
 }
 
@@ -359,9 +383,8 @@ std::vector<DayState> read_day_states(Database &db, qint32 calendar_id, const QD
     days.bind(3, last);
     std::vector<DayState> states;
     while (days.step()) {
-        states.push_back({days.column(0).toDate(), days.column(1).toInt(), days.column(2).toInt(),
-                          days.column(3).toInt(), days.column(4).toInt(), days.column(5).toInt(),
-                          days.column(6).toString(), days.column(7).toString()});
+        states.push_back({days.column_date(0), days.column_int(1), days.column_int(2), days.column_int(3),
+                          days.column_int(4), days.column_int(5), days.column_text(6), days.column_text(7)});
     }
     return states;
 }
@@ -438,16 +461,23 @@ void WrittenDays::note(const RecordSet &records)
 std::vector<HistoryEntry> read_history(Database &db, const HistoryFilter &filter)
 {
     const bool by_date = filter.from.isValid() || filter.to.isValid();
-    QString sql = QStringLiteral("SELECT ") + entry_columns(db) + (by_date ? QStringLiteral(", \"Days\"") : QString())
-                  + QStringLiteral(" FROM change_history");
-    if (filter.calendar_id)
-        sql += QStringLiteral(" WHERE \"CalendarLink\" = ?");
-    sql += QStringLiteral(" ORDER BY id DESC");
-    Statement rows = db.prepare(sql);
-    if (filter.calendar_id)
+    const QString where = filter.calendar_id ? QStringLiteral(" FROM change_history WHERE \"CalendarLink\" = ?")
+                                             : QStringLiteral(" FROM change_history");
+    // The entries are counted first and their room taken at once: grown step
+    // by step, ten thousand of them would be moved, and their memory touched
+    // afresh, many times over.
+    Statement count = db.prepare(QStringLiteral("SELECT count(*)") + where);
+    Statement rows = db.prepare(QStringLiteral("SELECT ") + entry_columns(db)
+                                + (by_date ? QStringLiteral(", \"Days\"") : QString()) + where
+                                + QStringLiteral(" ORDER BY id DESC"));
+    if (filter.calendar_id) {
+        count.bind(1, *filter.calendar_id);
         rows.bind(1, *filter.calendar_id);
-
+    }
     std::vector<HistoryEntry> entries;
+    if (count.step())
+        entries.reserve(size_t(count.column_int64(0)));
+    count.reset();
     while (rows.step()) {
         HistoryEntry entry = entry_of(rows);
         if (!filter.who.isEmpty() && !contains(entry.workstation, filter.who) && !contains(entry.login, filter.who)
@@ -465,6 +495,9 @@ std::vector<HistoryEntry> read_history(Database &db, const HistoryFilter &filter
         }
         entries.push_back(std::move(entry));
     }
+    // A filter may have left most of the room unused.
+    if (!filter.who.isEmpty() || by_date)
+        entries.shrink_to_fit();
     return entries;
 }
 

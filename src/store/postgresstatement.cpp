@@ -33,6 +33,153 @@ QByteArray text_of(const QVariant &value)
 
 } // namespace
 
+// The value at `row` and `column` of a text-format result, by the column's
+// type; see Statement.
+QVariant variant_at(const PGresult *result, int row, int column)
+{
+    if (PQgetisnull(result, row, column))
+        return {};
+    const char *text = PQgetvalue(result, row, column);
+    const int size = PQgetlength(result, row, column);
+    switch (PQftype(result, column)) {
+    case kBool:
+        return QVariant(text[0] == 't');
+    case kInt2:
+    case kInt4:
+    case kInt8:
+    case kOid: {
+        const qint64 number = QByteArray::fromRawData(text, size).toLongLong();
+        // Most values fit an int, and QVariant::toInt() is fastest on one.
+        if (number >= std::numeric_limits<int>::min() && number <= std::numeric_limits<int>::max())
+            return QVariant(int(number));
+        return QVariant(number);
+    }
+    case kFloat4:
+    case kFloat8:
+    case kNumeric:
+        return QVariant(QByteArray::fromRawData(text, size).toDouble());
+    case kDate:
+        return QVariant(QDate::fromString(QString::fromLatin1(text, size), Qt::ISODate));
+    case kBytea:
+        // Text results give bytes as "\x" and hex digits.
+        return QVariant(QByteArray::fromHex(QByteArray::fromRawData(text + 2, size > 2 ? size - 2 : 0)));
+    default:
+        return QVariant(QString::fromUtf8(text, size));
+    }
+}
+
+namespace {
+
+bool is_integer_type(Oid type)
+{
+    return type == kInt2 || type == kInt4 || type == kInt8 || type == kOid;
+}
+
+// The server writes integers as an optional minus and digits.
+qint64 parse_integer(const char *text, int size)
+{
+    const bool negative = size > 0 && text[0] == '-';
+    quint64 number = 0;
+    for (int i = negative ? 1 : 0; i < size; ++i)
+        number = number * 10 + quint64(text[i] - '0');
+    return negative ? qint64(0 - number) : qint64(number);
+}
+
+// "yyyy-mm-dd", as the server writes a date of the years a calendar holds;
+// anything else (a year past 9999, BC) is not read here.
+QDate parse_date(const char *text, int size)
+{
+    if (size != 10 || text[4] != '-' || text[7] != '-')
+        return {};
+    const auto digits = [&](int from, int count) {
+        int value = 0;
+        for (int i = from; i < from + count; ++i) {
+            if (text[i] < '0' || text[i] > '9')
+                return -1;
+            value = value * 10 + (text[i] - '0');
+        }
+        return value;
+    };
+    const int year = digits(0, 4), month = digits(5, 2), day = digits(8, 2);
+    return year < 0 || month < 0 || day < 0 ? QDate() : QDate(year, month, day);
+}
+
+} // namespace
+
+// The typed reads: the usual case straight from the text, any other through
+// the QVariant, so that each gives exactly what variant_at() converted would.
+qint64 int64_at(const PGresult *result, int row, int column)
+{
+    if (PQgetisnull(result, row, column))
+        return 0;
+    const Oid type = PQftype(result, column);
+    if (is_integer_type(type))
+        return parse_integer(PQgetvalue(result, row, column), PQgetlength(result, row, column));
+    if (type == kBool)
+        return PQgetvalue(result, row, column)[0] == 't' ? 1 : 0;
+    return variant_at(result, row, column).toLongLong();
+}
+
+int int_at(const PGresult *result, int row, int column)
+{
+    const Oid type = PQftype(result, column);
+    // QVariant cuts a qint64 to an int as a cast does.
+    if (is_integer_type(type) || type == kBool || PQgetisnull(result, row, column))
+        return int(int64_at(result, row, column));
+    return variant_at(result, row, column).toInt();
+}
+
+QString text_at(const PGresult *result, int row, int column)
+{
+    if (PQgetisnull(result, row, column))
+        return {};
+    const char *text = PQgetvalue(result, row, column);
+    const int size = PQgetlength(result, row, column);
+    switch (PQftype(result, column)) {
+    case kBool:
+    case kInt2:
+    case kInt4:
+    case kInt8:
+    case kOid:
+    case kFloat4:
+    case kFloat8:
+    case kNumeric:
+    case kBytea:
+        return variant_at(result, row, column).toString();
+    case kDate:
+        // A date's text is ISO already, as QDate writes it.
+        if (!parse_date(text, size).isValid())
+            return variant_at(result, row, column).toString();
+        break;
+    default:
+        break;
+    }
+    return QString::fromUtf8(text, size);
+}
+
+QDate date_at(const PGresult *result, int row, int column)
+{
+    if (PQgetisnull(result, row, column))
+        return {};
+    if (PQftype(result, column) == kDate) {
+        const QDate date = parse_date(PQgetvalue(result, row, column), PQgetlength(result, row, column));
+        if (date.isValid())
+            return date;
+    }
+    return variant_at(result, row, column).toDate();
+}
+
+PostgresRows::PostgresRows(Result result, int first)
+    : m_result(std::move(result))
+    , m_first(first)
+{
+}
+
+qsizetype PostgresRows::count() const
+{
+    return m_result ? std::max(PQntuples(m_result.get()) - m_first, 0) : 0;
+}
+
 std::unique_ptr<StatementEngine> PostgresDatabase::prepare(const QString &sql)
 {
     return std::make_unique<PostgresStatement>(*this, to_server_sql(sql));
@@ -107,38 +254,54 @@ const PGresult *PostgresStatement::described() const
     return m_description.get();
 }
 
-QVariant PostgresStatement::column(int column) const
+int PostgresStatement::current_row() const
 {
     const PGresult *result = m_result.get();
-    if (!result || m_row < 0 || m_row >= PQntuples(result) || PQgetisnull(result, m_row, column))
-        return {};
-    const char *text = PQgetvalue(result, m_row, column);
-    const int size = PQgetlength(result, m_row, column);
-    switch (PQftype(result, column)) {
-    case kBool:
-        return QVariant(text[0] == 't');
-    case kInt2:
-    case kInt4:
-    case kInt8:
-    case kOid: {
-        const qint64 number = QByteArray::fromRawData(text, size).toLongLong();
-        // Most values fit an int, and QVariant::toInt() is fastest on one.
-        if (number >= std::numeric_limits<int>::min() && number <= std::numeric_limits<int>::max())
-            return QVariant(int(number));
-        return QVariant(number);
-    }
-    case kFloat4:
-    case kFloat8:
-    case kNumeric:
-        return QVariant(QByteArray::fromRawData(text, size).toDouble());
-    case kDate:
-        return QVariant(QDate::fromString(QString::fromLatin1(text, size), Qt::ISODate));
-    case kBytea:
-        // Text results give bytes as "\x" and hex digits.
-        return QVariant(QByteArray::fromHex(QByteArray::fromRawData(text + 2, size > 2 ? size - 2 : 0)));
-    default:
-        return QVariant(QString::fromUtf8(text, size));
-    }
+    return result && m_row >= 0 && m_row < PQntuples(result) ? m_row : -1;
+}
+
+QVariant PostgresStatement::column(int column) const
+{
+    const int row = current_row();
+    return row < 0 ? QVariant() : variant_at(m_result.get(), row, column);
+}
+
+bool PostgresStatement::column_is_null(int column) const
+{
+    const int row = current_row();
+    return row < 0 || PQgetisnull(m_result.get(), row, column);
+}
+
+int PostgresStatement::column_int(int column) const
+{
+    const int row = current_row();
+    return row < 0 ? 0 : int_at(m_result.get(), row, column);
+}
+
+qint64 PostgresStatement::column_int64(int column) const
+{
+    const int row = current_row();
+    return row < 0 ? 0 : int64_at(m_result.get(), row, column);
+}
+
+QString PostgresStatement::column_text(int column) const
+{
+    const int row = current_row();
+    return row < 0 ? QString() : text_at(m_result.get(), row, column);
+}
+
+QDate PostgresStatement::column_date(int column) const
+{
+    const int row = current_row();
+    return row < 0 ? QDate() : date_at(m_result.get(), row, column);
+}
+
+std::unique_ptr<ResultRows> PostgresStatement::take_rows()
+{
+    const int first = std::max(current_row(), 0);
+    auto rows = std::make_unique<PostgresRows>(std::move(m_result), first);
+    m_row = -1;
+    return rows;
 }
 
 } // namespace pg

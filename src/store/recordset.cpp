@@ -2,9 +2,11 @@
 
 #include "store/database.h"
 #include "store/dberror.h"
+#include "store/engine.h"
 #include "store/recordsettext.h"
 
 #include <algorithm>
+#include <cstring>
 #include <set>
 
 namespace dayvane {
@@ -65,19 +67,18 @@ RecordSet RecordSet::open(Database &db, const QString &query_text, const QVarian
     set.m_base_table = query.base_table;
     set.m_key_column = query.key_column;
     // Stepped before the names are read: a server sends both in one answer.
-    bool row = stmt.step();
+    stmt.step();
     const int columns = stmt.column_count();
     for (int c = 0; c < columns; ++c)
         set.m_fields << stmt.column_name(c);
-    for (; row; row = stmt.step()) {
-        for (int c = 0; c < columns; ++c)
-            set.m_values << stmt.column(c);
-        set.m_deleted.push_back(false);
-        set.m_unread.push_back(false);
-    }
+    set.m_rows = stmt.take_rows();
     // Release the read lock at once: another workstation may want to write.
     stmt.reset();
-    set.m_count = int(set.m_deleted.size());
+    const auto rows = size_t(set.m_rows->count());
+    set.m_deleted.assign(rows, false);
+    set.m_unread.assign(rows, false);
+    set.m_written_at.assign(rows, -1);
+    set.m_count = int(rows);
     return set;
 }
 
@@ -114,10 +115,17 @@ void RecordSet::skip_deleted()
 
 int RecordSet::find_field(const QString &name) const
 {
+    for (const auto &[text, index] : m_recent) {
+        if (text == name.constData() && m_fields.at(index).size() == name.size()
+            && std::memcmp(text, m_fields.at(index).constData(), size_t(name.size()) * sizeof(QChar)) == 0)
+            return index;
+    }
     // Callers nearly always spell names as the query does: try that first.
     for (int i = 0; i < m_fields.size(); ++i) {
-        if (m_fields.at(i) == name)
+        if (m_fields.at(i) == name) {
+            m_recent[m_next_recent++ % m_recent.size()] = {name.constData(), i};
             return i;
+        }
     }
     for (int i = 0; i < m_fields.size(); ++i) {
         if (m_fields.at(i).compare(name, Qt::CaseInsensitive) == 0)
@@ -142,7 +150,7 @@ void RecordSet::resolve_keys() const
         m_db->flush();
     const int key = field_index(m_key_column);
     for (const auto &[row, sent] : m_sent_keys)
-        m_values[row * m_fields.size() + key] = sent->value;
+        written(row)[key] = sent->value;
     m_last_added_id = m_sent_keys.back().second->value;
     m_sent_keys.clear();
 }
@@ -153,21 +161,68 @@ qint64 RecordSet::last_added_id() const
     return m_last_added_id;
 }
 
-qsizetype RecordSet::current_offset() const
+qsizetype RecordSet::current_row() const
 {
-    resolve_keys();
+    if (!m_sent_keys.empty())
+        resolve_keys();
     if (eof() || m_deleted[size_t(m_pos)])
         fail(DbError::NoCurrentRecord, QStringLiteral("No current record."));
     if (m_unread[size_t(m_pos)])
         read_back(m_pos);
-    return m_pos * m_fields.size();
+    return m_pos;
+}
+
+const QVariant *RecordSet::held(int index) const
+{
+    if (index < 0 || index >= m_fields.size())
+        fail(DbError::UnknownField, QStringLiteral("Item %1 not found in this collection.").arg(index));
+    if (m_mode != Mode::Browse)
+        return &m_buffer.at(index);
+    const int at = m_written_at[size_t(current_row())];
+    return at < 0 ? nullptr : &m_written[size_t(at)].at(index);
+}
+
+QVariant RecordSet::value_at(qsizetype row, int column) const
+{
+    const int at = m_written_at[size_t(row)];
+    return at < 0 ? m_rows->value(row, column) : m_written[size_t(at)].at(column);
+}
+
+QVariantList RecordSet::row_values(qsizetype row) const
+{
+    const int at = m_written_at[size_t(row)];
+    if (at >= 0)
+        return m_written[size_t(at)];
+    QVariantList values;
+    values.reserve(m_fields.size());
+    for (int c = 0; c < m_fields.size(); ++c)
+        values << m_rows->value(row, c);
+    return values;
+}
+
+QVariantList &RecordSet::written(qsizetype row) const
+{
+    const int at = m_written_at[size_t(row)];
+    return at < 0 ? keep(row, row_values(row)) : m_written[size_t(at)];
+}
+
+QVariantList &RecordSet::keep(qsizetype row, QVariantList values) const
+{
+    int &at = m_written_at[size_t(row)];
+    if (at < 0) {
+        at = int(m_written.size());
+        m_written.push_back(std::move(values));
+    } else {
+        m_written[size_t(at)] = std::move(values);
+    }
+    return m_written[size_t(at)];
 }
 
 void RecordSet::read_back(qsizetype row) const
 {
     m_unread[size_t(row)] = false;
-    const qsizetype offset = row * m_fields.size();
-    const QVariant key = m_values.at(offset + field_index(m_key_column));
+    QVariantList &values = written(row);
+    const QVariant key = values.at(field_index(m_key_column));
     // Only the columns this connection may read: a server keeps some back
     // (passwords), whose fields keep what was written.
     QStringList columns;
@@ -189,7 +244,7 @@ void RecordSet::read_back(qsizetype row) const
     read.bind(1, key);
     if (read.step()) {
         for (int c = 0; c < int(m_readback.size()); ++c)
-            m_values[offset + m_readback[size_t(c)]] = read.column(c);
+            values[m_readback[size_t(c)]] = read.column(c);
     }
     read.reset();
 }
@@ -201,18 +256,45 @@ QVariant RecordSet::field(const QString &name) const
 
 QVariant RecordSet::field(int index) const
 {
-    if (index < 0 || index >= m_fields.size())
-        fail(DbError::UnknownField, QStringLiteral("Item %1 not found in this collection.").arg(index));
-    if (m_mode != Mode::Browse)
-        return m_buffer.at(index);
-    return m_values.at(current_offset() + index);
+    const QVariant *value = held(index);
+    return value ? *value : m_rows->value(m_pos, index);
+}
+
+bool RecordSet::is_null(int index) const
+{
+    const QVariant *value = held(index);
+    return value ? value->isNull() : m_rows->is_null(m_pos, index);
+}
+
+int RecordSet::field_int(int index) const
+{
+    const QVariant *value = held(index);
+    return value ? value->toInt() : m_rows->int32(m_pos, index);
+}
+
+qint64 RecordSet::field_int64(int index) const
+{
+    const QVariant *value = held(index);
+    return value ? value->toLongLong() : m_rows->int64(m_pos, index);
+}
+
+QString RecordSet::field_text(int index) const
+{
+    const QVariant *value = held(index);
+    return value ? value->toString() : m_rows->text(m_pos, index);
+}
+
+QDate RecordSet::field_date(int index) const
+{
+    const QVariant *value = held(index);
+    return value ? value->toDate() : m_rows->date(m_pos, index);
 }
 
 void RecordSet::edit()
 {
     if (m_base_table.isEmpty())
         fail(DbError::NotUpdatable, QStringLiteral("The query cannot be updated."));
-    m_buffer = m_values.mid(current_offset(), m_fields.size());
+    m_buffer = row_values(current_row());
     m_dirty.assign(size_t(m_fields.size()), false);
     m_mode = Mode::Edit;
 }
@@ -261,8 +343,8 @@ void RecordSet::update()
 
 void RecordSet::write_edit()
 {
-    const qsizetype offset = current_offset();
-    const QVariant key = m_values.at(offset + field_index(m_key_column));
+    const qsizetype row = current_row();
+    const QVariant key = value_at(row, field_index(m_key_column));
     if (std::find(m_dirty.begin(), m_dirty.end(), true) != m_dirty.end()) {
         Statement &stmt = m_db->cached(write_sql(Mode::Edit));
         int parameter = 1;
@@ -273,7 +355,7 @@ void RecordSet::write_edit()
         stmt.bind(parameter, key);
         stmt.send(kDeletedMeanwhile);
     }
-    std::copy(m_buffer.cbegin(), m_buffer.cend(), m_values.begin() + offset);
+    keep(row, m_buffer);
 }
 
 const QString &RecordSet::write_sql(Mode mode)
@@ -314,7 +396,8 @@ void RecordSet::write_add()
     auto key = std::make_shared<SentKey>();
     stmt.send({}, key);
     m_sent_keys.emplace_back(qsizetype(m_deleted.size()), std::move(key));
-    m_values << m_buffer;
+    m_written_at.push_back(-1);
+    keep(qsizetype(m_deleted.size()), m_buffer);
     m_deleted.push_back(false);
     m_unread.push_back(true);
     ++m_count;
@@ -330,7 +413,7 @@ void RecordSet::delete_record()
 {
     if (m_base_table.isEmpty())
         fail(DbError::NotUpdatable, QStringLiteral("The query cannot be updated."));
-    const QVariant key = m_values.at(current_offset() + field_index(m_key_column));
+    const QVariant key = value_at(current_row(), field_index(m_key_column));
     Statement &stmt =
         m_db->cached(QStringLiteral("DELETE FROM %1 WHERE %2 = ?;").arg(quoted(m_base_table), quoted(m_key_column)));
     stmt.bind(1, key);

@@ -1,10 +1,12 @@
 #pragma once
 
+#include <QDate>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
 #include <QVariantMap>
 
+#include <array>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -12,12 +14,15 @@
 namespace dayvane {
 
 class Database;
+class ResultRows;
 struct SentKey;
 struct StoredQuery;
 
 // An updatable record set over one stored query, opened from the program's
 // SQL text (see parse_record_set_text). The rows are read in full when the
-// set opens, so no read lock is held while a window works with them.
+// set opens, so no read lock is held while a window works with them; they
+// are kept as the engine gave them, and a value becomes a Qt type only when
+// a field is read.
 //
 // Writes go straight to the query's base table by its key: edit() or
 // add_new(), set_field(), update(). A record added through the set is
@@ -47,7 +52,16 @@ public:
     // up once with field_index().
     QVariant field(int index) const;
     int field_index(const QString &name) const;  // throws when missing
-    bool is_null(const QString &name) const { return field(name).isNull(); }
+    bool is_null(const QString &name) const { return is_null(field_index(name)); }
+    bool is_null(int index) const;
+    // Typed reads by position, for loops over many records: each gives what
+    // field(index) converted with QVariant's toInt(), toLongLong(),
+    // toString() or toDate() gives (0, a null QString or an invalid date
+    // for a null field), without making a QVariant.
+    int field_int(int index) const;
+    qint64 field_int64(int index) const;
+    QString field_text(int index) const;
+    QDate field_date(int index) const;
 
     void edit();
     void add_new();
@@ -67,8 +81,18 @@ private:
     int find_field(const QString &name) const;  // -1 when missing
     // Puts the keys of the records added so far into their rows.
     void resolve_keys() const;
-    // The current record's first value; throws when there is none.
-    qsizetype current_offset() const;
+    // The current record; throws when there is none.
+    qsizetype current_row() const;
+    // The field of the current record (or of the edit buffer) when it is
+    // held as a QVariant; null when it is still as read. Throws for a bad
+    // index or no current record.
+    const QVariant *held(int index) const;
+    QVariant value_at(qsizetype row, int column) const;
+    QVariantList row_values(qsizetype row) const;
+    // The row's values to change in part, made QVariants on first need.
+    QVariantList &written(qsizetype row) const;
+    // Holds `values` as the row's, in place of what it held.
+    QVariantList &keep(qsizetype row, QVariantList values) const;
     void read_back(qsizetype row) const;
     void skip_deleted();
     void write_edit();
@@ -80,9 +104,15 @@ private:
     QString m_base_table;
     QString m_key_column;
     QStringList m_fields;
-    // All rows' values in one list, row after row: one allocation for the
-    // set instead of one a row.
-    mutable QVariantList m_values;
+    // Names looked up lately, by where their text lives, and their fields:
+    // a loop that reads fields by name finds each with one comparison.
+    mutable std::array<std::pair<const QChar *, int>, 16> m_recent{};
+    mutable size_t m_next_recent = 0;
+    // The rows as read, and the values of those written since (edited,
+    // added, read back) with, for each row, its place among them or -1.
+    std::shared_ptr<const ResultRows> m_rows;
+    mutable std::vector<QVariantList> m_written;
+    mutable std::vector<int> m_written_at;
     std::vector<bool> m_deleted;
     // Added records are read back (for their defaults) only when a field of
     // theirs is first read, so adding a year of days stays one insert a day.

@@ -6,6 +6,7 @@
 
 #include <QDate>
 
+#include <cstring>
 #include <limits>
 
 namespace dayvane {
@@ -55,6 +56,144 @@ QDate parse_iso_date(const char *text, int size)
 
 // Dates are stored as ISO text and booleans as 0/1; the declared type of a
 // column tells how to read them back.
+enum class ColumnKind : char { Plain, Boolean, Date };
+
+// One value as the engine gives it: its storage class and its number or
+// bytes (valid only as long as their source).
+struct SqlValue
+{
+    int type = SQLITE_NULL;
+    qint64 integer = 0;
+    double real = 0;
+    const char *data = nullptr;
+    int size = 0;
+};
+
+QVariant variant_of(const SqlValue &value, ColumnKind kind)
+{
+    switch (value.type) {
+    case SQLITE_NULL:
+        return {};
+    case SQLITE_INTEGER:
+        if (kind == ColumnKind::Boolean)
+            return QVariant(value.integer != 0);
+        // Most values fit an int, and QVariant::toInt() is fastest on one.
+        if (value.integer >= std::numeric_limits<int>::min() && value.integer <= std::numeric_limits<int>::max())
+            return QVariant(int(value.integer));
+        return QVariant(value.integer);
+    case SQLITE_FLOAT:
+        return QVariant(value.real);
+    case SQLITE_BLOB:
+        return QVariant(QByteArray(value.data, value.size));
+    default:
+        if (kind == ColumnKind::Date) {
+            const QDate date = parse_iso_date(value.data, value.size);
+            if (date.isValid())
+                return QVariant(date);
+        }
+        return QVariant(QString::fromUtf8(value.data, value.size));
+    }
+}
+
+// The typed reads: the usual case straight, any other through the QVariant,
+// so that each gives exactly what variant_of() converted would.
+qint64 int64_of(const SqlValue &value, ColumnKind kind)
+{
+    if (value.type == SQLITE_NULL)
+        return 0;
+    if (value.type == SQLITE_INTEGER)
+        return kind == ColumnKind::Boolean ? qint64(value.integer != 0) : value.integer;
+    return variant_of(value, kind).toLongLong();
+}
+
+int int_of(const SqlValue &value, ColumnKind kind)
+{
+    // QVariant cuts a qint64 to an int as a cast does.
+    if (value.type == SQLITE_NULL || value.type == SQLITE_INTEGER)
+        return int(int64_of(value, kind));
+    return variant_of(value, kind).toInt();
+}
+
+QString text_of(const SqlValue &value, ColumnKind kind)
+{
+    // A date read from text gives that text back: it is ISO already.
+    if (value.type == SQLITE_TEXT)
+        return QString::fromUtf8(value.data, value.size);
+    if (value.type == SQLITE_NULL)
+        return {};
+    return variant_of(value, kind).toString();
+}
+
+QDate date_of(const SqlValue &value, ColumnKind kind)
+{
+    if (value.type == SQLITE_NULL)
+        return {};
+    if (value.type == SQLITE_TEXT) {
+        const QDate date = parse_iso_date(value.data, value.size);
+        if (date.isValid())
+            return date;
+    }
+    return variant_of(value, kind).toDate();
+}
+
+// The rows of a finished statement in one allocation for their bytes and one
+// for their cells: sqlite3's own values last only until the next step.
+class SqlCipherRows final : public ResultRows
+{
+public:
+    explicit SqlCipherRows(std::vector<ColumnKind> kinds)
+        : m_kinds(std::move(kinds))
+    {
+    }
+
+    void append(const SqlValue &value)
+    {
+        Cell cell{value.integer, value.size, char(value.type)};
+        if (value.type == SQLITE_FLOAT) {
+            std::memcpy(&cell.number, &value.real, sizeof value.real);
+        } else if (value.type == SQLITE_TEXT || value.type == SQLITE_BLOB) {
+            cell.number = m_bytes.size();
+            m_bytes.append(value.data, value.size);
+        }
+        m_cells.push_back(cell);
+    }
+
+    qsizetype count() const override { return m_kinds.empty() ? 0 : qsizetype(m_cells.size() / m_kinds.size()); }
+    QVariant value(qsizetype row, int column) const override { return variant_of(at(row, column), m_kinds[size_t(column)]); }
+    bool is_null(qsizetype row, int column) const override { return cell(row, column).type == SQLITE_NULL; }
+    int int32(qsizetype row, int column) const override { return int_of(at(row, column), m_kinds[size_t(column)]); }
+    qint64 int64(qsizetype row, int column) const override { return int64_of(at(row, column), m_kinds[size_t(column)]); }
+    QString text(qsizetype row, int column) const override { return text_of(at(row, column), m_kinds[size_t(column)]); }
+    QDate date(qsizetype row, int column) const override { return date_of(at(row, column), m_kinds[size_t(column)]); }
+
+private:
+    struct Cell
+    {
+        qint64 number;  // the integer, the double's bits, or where the bytes start
+        int size;
+        char type;
+    };
+
+    const Cell &cell(qsizetype row, int column) const { return m_cells[size_t(row) * m_kinds.size() + size_t(column)]; }
+
+    SqlValue at(qsizetype row, int column) const
+    {
+        const Cell &c = cell(row, column);
+        SqlValue value{c.type, c.number, 0, nullptr, c.size};
+        if (c.type == SQLITE_FLOAT) {
+            std::memcpy(&value.real, &c.number, sizeof value.real);
+        } else if (c.type == SQLITE_TEXT || (c.type == SQLITE_BLOB && c.size > 0)) {
+            // The engine gives an empty blob no bytes at all, but text always.
+            value.data = m_bytes.constData() + c.number;
+        }
+        return value;
+    }
+
+    std::vector<ColumnKind> m_kinds;
+    std::vector<Cell> m_cells;
+    QByteArray m_bytes;
+};
+
 class SqlCipherStatement final : public StatementEngine
 {
 public:
@@ -77,19 +216,27 @@ public:
     void send(const QString &unchanged, const std::shared_ptr<SentKey> &key) override;
     void reset() override
     {
+        m_on_row = false;
         sqlite3_reset(m_stmt);
         sqlite3_clear_bindings(m_stmt);
     }
     int column_count() const override { return sqlite3_column_count(m_stmt); }
     QString column_name(int column) const override { return QString::fromUtf8(sqlite3_column_name(m_stmt, column)); }
-    QVariant column(int column) const override;
+    QVariant column(int column) const override { return variant_of(at(column), column_kind(column)); }
+    bool column_is_null(int column) const override { return sqlite3_column_type(m_stmt, column) == SQLITE_NULL; }
+    int column_int(int column) const override { return int_of(at(column), column_kind(column)); }
+    qint64 column_int64(int column) const override { return int64_of(at(column), column_kind(column)); }
+    QString column_text(int column) const override { return text_of(at(column), column_kind(column)); }
+    QDate column_date(int column) const override { return date_of(at(column), column_kind(column)); }
+    std::unique_ptr<ResultRows> take_rows() override;
 
 private:
-    enum class ColumnKind : char { Plain, Boolean, Date };
     ColumnKind column_kind(int column) const;
+    SqlValue at(int column) const;
     [[noreturn]] void fail(int code) const { throw_engine_error(sqlite3_db_handle(m_stmt), code); }
 
     sqlite3_stmt *m_stmt;
+    bool m_on_row = false;
     // Declared types, looked up once per column for a statement that is
     // stepped many times.
     mutable std::vector<ColumnKind> m_kinds;
@@ -145,6 +292,7 @@ void SqlCipherStatement::bind(int index, const QVariant &value)
 bool SqlCipherStatement::step()
 {
     const int rc = sqlite3_step(m_stmt);
+    m_on_row = rc == SQLITE_ROW;
     if (rc == SQLITE_ROW)
         return true;
     if (rc == SQLITE_DONE)
@@ -167,7 +315,7 @@ void SqlCipherStatement::send(const QString &unchanged, const std::shared_ptr<Se
     }
 }
 
-SqlCipherStatement::ColumnKind SqlCipherStatement::column_kind(int column) const
+ColumnKind SqlCipherStatement::column_kind(int column) const
 {
     if (m_kinds.empty()) {
         const int count = column_count();
@@ -185,37 +333,46 @@ SqlCipherStatement::ColumnKind SqlCipherStatement::column_kind(int column) const
     return m_kinds[size_t(column)];
 }
 
-QVariant SqlCipherStatement::column(int column) const
+SqlValue SqlCipherStatement::at(int column) const
 {
-    switch (sqlite3_column_type(m_stmt, column)) {
-    case SQLITE_NULL:
-        return {};
-    case SQLITE_INTEGER: {
-        const qint64 number = sqlite3_column_int64(m_stmt, column);
-        if (column_kind(column) == ColumnKind::Boolean)
-            return QVariant(number != 0);
-        // Most values fit an int, and QVariant::toInt() is fastest on one.
-        if (number >= std::numeric_limits<int>::min() && number <= std::numeric_limits<int>::max())
-            return QVariant(int(number));
-        return QVariant(number);
-    }
+    // One look-up of the column, then the value's own readers: the column
+    // readers each look it up again. Unprotected values are safe here, as
+    // one thread uses a connection.
+    sqlite3_value *raw = sqlite3_column_value(m_stmt, column);
+    SqlValue value;
+    value.type = sqlite3_value_type(raw);
+    switch (value.type) {
+    case SQLITE_INTEGER:
+        value.integer = sqlite3_value_int64(raw);
+        break;
     case SQLITE_FLOAT:
-        return QVariant(sqlite3_column_double(m_stmt, column));
-    case SQLITE_BLOB: {
-        const auto *data = static_cast<const char *>(sqlite3_column_blob(m_stmt, column));
-        return QVariant(QByteArray(data, sqlite3_column_bytes(m_stmt, column)));
+        value.real = sqlite3_value_double(raw);
+        break;
+    case SQLITE_BLOB:
+        value.data = static_cast<const char *>(sqlite3_value_blob(raw));
+        value.size = sqlite3_value_bytes(raw);
+        break;
+    case SQLITE_TEXT:
+        value.data = reinterpret_cast<const char *>(sqlite3_value_text(raw));
+        value.size = sqlite3_value_bytes(raw);
+        break;
+    default:
+        break;
     }
-    default: {
-        const auto *data = reinterpret_cast<const char *>(sqlite3_column_text(m_stmt, column));
-        const int size = sqlite3_column_bytes(m_stmt, column);
-        if (column_kind(column) == ColumnKind::Date) {
-            const QDate date = parse_iso_date(data, size);
-            if (date.isValid())
-                return QVariant(date);
-        }
-        return QVariant(QString::fromUtf8(data, size));
+    return value;
+}
+
+std::unique_ptr<ResultRows> SqlCipherStatement::take_rows()
+{
+    const int columns = column_count();
+    if (columns > 0)
+        column_kind(0);
+    auto rows = std::make_unique<SqlCipherRows>(m_kinds);
+    for (bool row = m_on_row; row; row = step()) {
+        for (int c = 0; c < columns; ++c)
+            rows->append(at(c));
     }
-    }
+    return rows;
 }
 
 class SqlCipherDatabase final : public DatabaseEngine

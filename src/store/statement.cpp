@@ -80,4 +80,34 @@ QVariant Statement::column(int column) const
     return m_engine->column(column);
 }
 
+bool Statement::column_is_null(int column) const
+{
+    return m_engine->column_is_null(column);
+}
+
+int Statement::column_int(int column) const
+{
+    return m_engine->column_int(column);
+}
+
+qint64 Statement::column_int64(int column) const
+{
+    return m_engine->column_int64(column);
+}
+
+QString Statement::column_text(int column) const
+{
+    return m_engine->column_text(column);
+}
+
+QDate Statement::column_date(int column) const
+{
+    return m_engine->column_date(column);
+}
+
+std::unique_ptr<ResultRows> Statement::take_rows()
+{
+    return m_engine->take_rows();
+}
+
 } // namespace dayvane

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDate>
 #include <QString>
 #include <QVariant>
 
@@ -8,6 +9,7 @@
 
 namespace dayvane {
 
+class ResultRows;
 class StatementEngine;
 
 // The key of a record inserted with Statement::send, known once the insert
@@ -25,6 +27,8 @@ struct SentKey
 // byte-exact, zero bytes included), QString as UTF-8 text. Reading converts
 // back by the column's declared type: DATE columns give QDate, BOOLEAN
 // columns give bool, integers give int, or qint64 beyond int's range.
+// The typed readers give the same as column() converted by QVariant's
+// toInt(), toLongLong(), toString() or toDate(), without making a QVariant.
 class Statement
 {
 public:
@@ -61,6 +65,15 @@ public:
     int column_count() const;
     QString column_name(int column) const;
     QVariant column(int column) const;
+    bool column_is_null(int column) const;
+    int column_int(int column) const;
+    qint64 column_int64(int column) const;
+    QString column_text(int column) const;
+    QDate column_date(int column) const;
+    // For the store's record sets: the current row and the rest, kept in the
+    // engine's form. The statement is left at its end; reset() it to run it
+    // again.
+    std::unique_ptr<ResultRows> take_rows();
 
     const QString &sql() const { return m_sql; }
 

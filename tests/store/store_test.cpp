@@ -4,6 +4,7 @@
 #include "store/dberror.h"
 #include "store/history.h"
 #include "store/drivetype.h"
+#include "store/engine.h"
 #include "store/postgresengine.h"
 #include "store/recordset.h"
 #include "store/schema.h"
@@ -44,6 +45,10 @@ int error_number(const std::function<void()> &action) { return db_failure(action
 
 struct Refusal { const char *text; int number; };
 
+// A value as each typed reader gives it, and as QVariant converts it.
+using Typed = std::tuple<bool, int, qint64, QString, QDate>;
+Typed typed(const QVariant &v) { return {v.isNull(), v.toInt(), v.toLongLong(), v.toString(), v.toDate()}; }
+
 // The query, then each parameter as "name:TYPE=value" ("name:TYPE" when declared without a value).
 QString parsed(const char *text)
 {
@@ -72,12 +77,35 @@ protected:
         QStringList rows;
         for (; !set.eof(); set.move_next()) {
             QStringList values;
-            for (const QString &field : QString::fromUtf8(fields).split(u','))
+            for (const QString &field : QString::fromUtf8(fields).split(u',')) {
+                const int i = set.field_index(field);
+                EXPECT_EQ(Typed(set.is_null(i), set.field_int(i), set.field_int64(i), set.field_text(i), set.field_date(i)),
+                          typed(set.field(i))) << field.toStdString();
                 values << (set.is_null(field) ? QStringLiteral("null") : set.field(field).toString());
+            }
             rows << values.join(u',');
         }
         EXPECT_EQ(set.record_count(), rows.size()) << query.toStdString();
         return rows.join(u'|');
+    }
+    // The first value of `sql`, once the typed readers and the same row as a
+    // record set keeps it are found to agree with it.
+    QVariant first_value(const QString &sql)
+    {
+        Statement read = db.prepare(sql);
+        if (!read.step()) {
+            ADD_FAILURE() << sql.toStdString();
+            return {};
+        }
+        const QVariant value = read.column(0);
+        EXPECT_EQ(Typed(read.column_is_null(0), read.column_int(0), read.column_int64(0), read.column_text(0), read.column_date(0)),
+                  typed(value)) << sql.toStdString();
+        const std::unique_ptr<ResultRows> rows = read.take_rows();
+        const QVariant kept = rows->value(0, 0);
+        EXPECT_TRUE(kept.typeId() == value.typeId() && kept == value) << sql.toStdString();
+        EXPECT_EQ(Typed(rows->is_null(0, 0), rows->int32(0, 0), rows->int64(0, 0), rows->text(0, 0), rows->date(0, 0)),
+                  typed(value)) << sql.toStdString();
+        return value;
     }
     // A change of zeta's days: a minute more on each, then `more`.
     qint32 add_a_minute(Database &to, qint32 remembered, const std::function<void()> &more = {})
@@ -171,6 +199,26 @@ TEST_P(StoredQueries, EachYieldsExactlyItsRecordsInOrder)
     };
     for (const Case &c : cases)
         EXPECT_EQ(records(with_ids(c.query), c.fields), with_ids(c.expected)) << c.query;
+
+    // Each kind of value reads back as the type it was written as.
+    const QByteArray bytes("\0x\xff\0", 4);
+    execute(db, QStringLiteral("INSERT INTO system_variables (\"Variable\", \"Value\") VALUES (?, ?);"),
+            {QStringLiteral("\U0001F5D3 plan"), bytes});
+    const std::pair<const char *, QVariant> kinds[] = {
+        {"SELECT \"Date comment\" FROM days WHERE \"DateVal\" = '2024-01-02'", QVariant()},
+        {"SELECT \"DateVal\" FROM days WHERE \"DateVal\" = '2023-12-31'", QDate(2023, 12, 31)},
+        {"SELECT \"RestrictRead\" FROM calendars WHERE \"Name\" = 'zeta office'", true},
+        {"SELECT minutes2 FROM days WHERE \"DateVal\" = '2024-01-01'", 510},
+        {"SELECT -5000000000", qint64(-5000000000)},
+        {"SELECT \"Value\" FROM system_variables", bytes},
+        {"SELECT \"Variable\" FROM system_variables", QStringLiteral("\U0001F5D3 plan")},
+    };
+    for (const auto &[sql, expected] : kinds) {
+        const QVariant value = first_value(QString::fromUtf8(sql));
+        EXPECT_EQ(value.typeId(), expected.typeId()) << sql;
+        EXPECT_EQ(value, expected) << sql;
+    }
+
     // SQL planted in the stored table is reported, never run: here a Q004 giving every calendar but the one asked for.
     db.exec(QStringLiteral("UPDATE stored_query SET select_sql = 'SELECT id, \"Name\", \"OwnerLink\", \"RestrictRead\","
                            " revision FROM calendars WHERE id <> :RecordID' WHERE name = 'Q004';"));
