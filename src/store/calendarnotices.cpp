@@ -76,14 +76,11 @@ std::optional<qint32> peek_calendar_revision(Database &db, qint32 calendar_id)
     // A file's writer holds its lock only while it commits: this read does
     // not wait for it, nor keeps a writer waiting longer than itself.
     const bool file = db.dialect() == Database::Dialect::SQLite;
-    int waited = 0;
+    const int waited = file ? db.engine().busy_timeout() : 0;
     std::optional<qint32> revision;
     try {
-        if (file) {
-            Statement timeout = db.prepare(QStringLiteral("PRAGMA busy_timeout;"));
-            waited = timeout.step() ? timeout.column(0).toInt() : 0;
+        if (file)
             db.set_busy_timeout(0);
-        }
         Statement read = db.prepare(QStringLiteral("SELECT revision FROM calendars WHERE id = ?;"));
         read.bind(1, calendar_id);
         if (read.step())

@@ -89,6 +89,8 @@ public:
     // Runs every statement sent and not yet run, throwing the first failure.
     virtual void flush() = 0;
     virtual void set_busy_timeout(int milliseconds) = 0;
+    // The timeout last set, without asking the engine.
+    virtual int busy_timeout() const = 0;
     // A statement that holds session state (a proof on a server): run again
     // under `key` whenever the connection is made anew, until replaced or
     // (with empty `sql`) dropped. Nothing for an engine without sessions.

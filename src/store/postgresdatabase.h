@@ -99,6 +99,7 @@ public:
         m_lock_timeout_ms = milliseconds;
         exec(QStringLiteral("SET lock_timeout = %1;").arg(milliseconds));
     }
+    int busy_timeout() const override { return m_lock_timeout_ms; }
     void keep_in_session(const QString &key, const QString &sql) override;
     std::vector<Notice> take_notices(std::size_t most, bool &lost) override;
     int notice_socket() const override;

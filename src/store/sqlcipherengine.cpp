@@ -395,7 +395,12 @@ public:
     void commit() override { exec(QStringLiteral("COMMIT;")); }
     void rollback() noexcept override { sqlite3_exec(m_db, "ROLLBACK;", nullptr, nullptr, nullptr); }
     void flush() override {}
-    void set_busy_timeout(int milliseconds) override { sqlite3_busy_timeout(m_db, milliseconds); }
+    void set_busy_timeout(int milliseconds) override
+    {
+        sqlite3_busy_timeout(m_db, milliseconds);
+        m_busy_timeout_ms = milliseconds;
+    }
+    int busy_timeout() const override { return m_busy_timeout_ms; }
     int schema_version() override;
     void set_schema_version(int version) override
     {
@@ -420,6 +425,7 @@ private:
     QVariant first_value(const QString &sql, const QVariant &parameter = {});
 
     sqlite3 *m_db;
+    int m_busy_timeout_ms = 0;
 };
 
 void SqlCipherDatabase::exec(const QString &sql)
