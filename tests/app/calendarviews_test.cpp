@@ -64,10 +64,8 @@ TEST_P(OtherWorkstation, ItsSaveIsShownWithinASecondOnTheSameDateAndAnOpenEditor
     // Nothing for another calendar, nor for a revision not newer than the one shown.
     const qint32 shown = app_state().calendar_revision;
     set_text("lbl_work_time", QStringLiteral("unchanged"));
-    for (const QString &sql : {QStringLiteral("UPDATE calendars SET revision = %1 WHERE id = %2;").arg(shown + 5).arg(sample.zeta),
-                               QStringLiteral("UPDATE calendars SET revision = %1 WHERE id = %2;").arg(shown - 1).arg(sample.alpha),
-                               QStringLiteral("UPDATE calendars SET revision = %1 WHERE id = %2;").arg(shown).arg(sample.alpha)}) {
-        other.exec(sql);
+    for (const auto &[revision, calendar] : {std::pair(shown + 5, sample.zeta), {shown - 1, sample.alpha}, {shown, sample.alpha}}) {
+        other.exec(QStringLiteral("UPDATE calendars SET revision = %1 WHERE id = %2;").arg(revision).arg(calendar));
         QTest::qWait(250);
     }
     EXPECT_EQ(text("lbl_work_time"), QStringLiteral("unchanged"));

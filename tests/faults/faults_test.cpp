@@ -405,26 +405,23 @@ TEST(ServerFailover, ThePromotedStandbyHoldsEveryChangeToldSavedAndTheWorkstatio
     };
     Worker worker({QStringLiteral("failover"), both("dayvane_ws"), QString::number(calendar)});
     ASSERT_TRUE(worker.wait_for_line(QStringLiteral("ready"))) << worker.error_output();
-    const auto now_ms = [] {
+    const auto now_ms = [] {  // the worker's clock
         return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch()).count();
     };
-    // The worker's lines told after `after` (its clock's milliseconds).
-    const auto told_after = [&](qint64 after) {
+    // The worker's lines "what detail time" told after `after`, starting with `what`.
+    const auto told_after = [&](qint64 after, const QString &what) {
         QStringList told;
         for (const QString &line : worker.lines())
-            if (line.section(u' ', 2).toLongLong() > after)
+            if (line.section(u' ', 2).toLongLong() > after && line.startsWith(what + u' '))
                 told << line;
         return told;
     };
     // Waits for `count` saves told after `after`; the time of the first.
     const auto saves_after = [&](qint64 after, int count) -> std::optional<qint64> {
-        for (;;) {
-            const QStringList saved = told_after(after).filter(QRegularExpression(QStringLiteral("^saved ")));
-            if (saved.size() >= count)
-                return saved.first().section(u' ', 2).toLongLong();
+        while (told_after(after, QStringLiteral("saved")).size() < count)
             if (!worker.process.waitForReadyRead(kTimeoutMs))
                 return std::nullopt;
-        }
+        return told_after(after, QStringLiteral("saved")).first().section(u' ', 2).toLongLong();
     };
     std::map<QString, std::vector<qint64>> times;  // by kind of fault
     QRandomGenerator random(QRandomGenerator::global()->generate());
@@ -455,11 +452,9 @@ TEST(ServerFailover, ThePromotedStandbyHoldsEveryChangeToldSavedAndTheWorkstatio
         ASSERT_TRUE(saved) << worker.error_output();
         const QString kind = hangs ? QStringLiteral("hung, cut off") : QStringLiteral("stopped");
         times[kind].push_back(*saved - down);
-        QStringList lost;  // what each command that failed was told
-        for (const QString &line : told_after(fault))
-            if (line.startsWith(u"lost "))
-                lost << line.section(u' ', 1, 1);
-        std::printf("failover %d (%s): next save %lld ms after the primary went; before it, lost: %s\n", failover,
+        // What each command that failed was told.
+        const QStringList lost = told_after(fault, QStringLiteral("lost")).replaceInStrings(QRegularExpression(QStringLiteral(" \\d+$")), QString());
+        std::printf("failover %d (%s): next save %lld ms after the primary went; before it: %s\n", failover,
                     qPrintable(kind), *saved - down, qPrintable(lost.join(u' ')));
         if (failover + 1 < failovers)
             primary->follow(*standby);
