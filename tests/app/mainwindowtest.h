@@ -113,18 +113,8 @@ protected:
     const Filled &filled = filled_database().ids;
     QString db_path() const { return home.filePath(QStringLiteral("QZDB.mdb")); }
     QString ini_path() const { return home.filePath(QStringLiteral("QZ.ini")); }
-    static QByteArray read_file(const QString &path)
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
     QString read_ini() const { return QString::fromUtf8(read_file(ini_path())); }
-    void write_ini(const QString &text) const
-    {
-        QFile file(ini_path());
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(text.toUtf8());
-    }
+    void write_ini(const QString &text) const { write_file(ini_path(), text.toUtf8()); }
     // Starts as the last run left it: `calendar` open on `date` (m/d/yyyy) of the filled database.
     void start_on(qint64 calendar, const QString &date)
     {

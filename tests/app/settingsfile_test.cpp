@@ -1,6 +1,7 @@
 #include "app/settingsfile.h"
 #include "app/workstationoptions.h"
 #include "printers.h"
+#include "testdatabase.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -82,11 +83,8 @@ TEST(WorkstationOptions, TheFirstDayOfTheWeekIsTheFilesElseTheLocalesAndSundayWi
     };
     for (const Case &c : cases) {
         QFile::remove(path);
-        if (c.file) {
-            QFile file(path);
-            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-            file.write(c.file);
-        }
+        if (c.file)
+            test::write_file(path, c.file);
         EXPECT_EQ(chosen_week_start(read_workstation_options(path), QLocale(QString::fromLatin1(c.locale))), c.expected)
             << (c.file ? c.file : "(none)") << " " << c.locale;
     }

@@ -167,12 +167,6 @@ INSTANTIATE_TEST_SUITE_P(Backends, Concurrency, ::testing::ValuesIn(test::backen
 // with its connection; on a file the next open must roll the journal back.
 INSTANTIATE_TEST_SUITE_P(Backends, Crash, ::testing::Values(test::Backend::File), test::backend_name);
 
-QByteArray file_bytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // The worker's lines for `mode` on `path`, after checking that it neither
 // hung nor crashed.
 QStringList run_worker(const char *mode, const QString &path, const QStringList &command = {QStringLiteral(DAYVANE_FAULT_WORKER)})
@@ -192,7 +186,7 @@ const QByteArray &database_bytes()
         test::fill_sample(source.db());
         create_calendar(source.db(), QStringLiteral("Full year"), 2024);
         source.close();
-        return file_bytes(source.path());
+        return test::read_file(source.path());
     }();
     return bytes;
 }
@@ -231,10 +225,7 @@ using Make = std::function<void(const QString &)>;
 
 Make holding(const QByteArray &content)
 {
-    return [=](const QString &path) {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
-    };
+    return [=](const QString &path) { test::write_file(path, content); };
 }
 
 Make keyed(const QString &connect, const char *sql)
@@ -335,40 +326,6 @@ TEST_P(Crash, KilledWholeYearSavesLeaveOneContent)
         ASSERT_NO_FATAL_FAILURE(expect_one_content(db, calendar, first_revision, reported));
     }
     EXPECT_GT(interrupted, 0) << "no kill caught a save in the middle";
-}
-
-// The server stopped at once (pg_ctl stop -m immediate) while a workstation
-// saves whole years: after the restart the year is entirely of one save, and
-// a connection held across the stop connects again at its next command.
-TEST(ServerCrash, StoppedMidSaveLeavesOneContentAndConnectionsComeBack)
-{
-    constexpr int kStops = 4;
-    const std::unique_ptr<test::TestServer> server = test::TestServer::start_own();
-    const QString address = server->create_database();
-    Database held = Database::connect(address);
-    create_schema(held);
-    const qint32 calendar = create_calendar(held, QStringLiteral("Shared"), kFaultYear);
-    ASSERT_GT(calendar, 0);
-    const qint32 first_revision = revision(held, calendar);
-    qint32 reported = first_revision;
-    QRandomGenerator random(QRandomGenerator::global()->generate());
-    for (int stop = 0; stop < kStops; ++stop) {
-        SCOPED_TRACE(QStringLiteral("stop %1").arg(stop).toStdString());
-        Worker worker({QStringLiteral("crash"), server->workstation_address(address), QString::number(calendar)});
-        ASSERT_TRUE(worker.wait_for_line(QStringLiteral("ready"))) << worker.error_output();
-        ASSERT_TRUE(worker.wait_for_line(QStringLiteral("saved %1").arg(reported + 1))) << worker.error_output();
-        QThread::msleep(random.bounded(1, 60));
-        server->stop_immediately();
-        // Its save fails as a lost connection; it does not hang.
-        ASSERT_TRUE(worker.process.waitForFinished(kTimeoutMs));
-        EXPECT_EQ(worker.process.exitCode(), 3);
-        EXPECT_THAT(worker.error_output(), ::testing::HasSubstr("connection to the database server was lost"));
-        reported = last_saved(worker, reported);
-        server->start();
-        ASSERT_NO_FATAL_FAILURE(expect_one_content(held, calendar, first_revision, reported));
-    }
-    // Its statements that the server kept prepared are prepared again.
-    EXPECT_GT(create_calendar(held, QStringLiteral("After the stops"), kFaultYear), calendar);
 }
 
 // A primary and its synchronous standby on loopback, the workstation's
@@ -578,7 +535,7 @@ TEST(HostileDatabase, WhatIsNoUsableCalendarDatabaseIsRefusedAndLeftAsItWas)
         ASSERT_TRUE(!QFileInfo(path).isFile() || QFile::setPermissions(path, c.file));
         ASSERT_TRUE(QFile::setPermissions(QFileInfo(path).path(), c.folder));
         const bool existed = QFileInfo::exists(path);
-        const QByteArray before = file_bytes(path);
+        const QByteArray before = test::read_file(path);
         const OpenAttempt attempt = open_in_worker(path, command);
         const std::string what = QStringLiteral("%1 of %2 bytes (seed %3): %4 / %5")
                                      .arg(c.name).arg(size).arg(seed).arg(attempt.detail, attempt.existing).toStdString();
@@ -586,7 +543,7 @@ TEST(HostileDatabase, WhatIsNoUsableCalendarDatabaseIsRefusedAndLeftAsItWas)
             intact = attempt;
         // Opening must never write into a damaged file nor make one.
         EXPECT_EQ(QFileInfo::exists(path), existed) << what;
-        EXPECT_TRUE(file_bytes(path) == before) << what;
+        EXPECT_TRUE(test::read_file(path) == before) << what;
         if (c.step >= 0) {
             EXPECT_EQ(attempt.step, c.step) << what;
         } else if (c.step == kRefused) {

@@ -78,14 +78,6 @@ ReportDefinition shipped_definition(const QString &file_name)
     return read.definition.value_or(ReportDefinition());
 }
 
-QString write_file(const QString &path, const QByteArray &content)
-{
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
-    file.write(content);
-    return path;
-}
-
 QString write_report_database(const QString &folder, const std::vector<ReportRow> &rows)
 {
     const QString path = QDir(folder).filePath(kReportDatabaseName);

@@ -2,6 +2,7 @@
 
 #include "printing/engine/reportdefinition.h"
 #include "printing/reportrows.h"
+#include "testdatabase.h"  // write_file
 
 #include <QByteArray>
 #include <QDate>
@@ -34,8 +35,6 @@ std::vector<ReportRow> year_rows(const CalendarYear &year, const std::vector<QDa
 // The shipped definition files in the source tree.
 QString shipped_report(const QString &file_name);
 ReportDefinition shipped_definition(const QString &file_name);
-// Writes `content` into the file at `path`; returns the path.
-QString write_file(const QString &path, const QByteArray &content);
 // Writes a report database with T000 holding `rows`; returns its path.
 QString write_report_database(const QString &folder, const std::vector<ReportRow> &rows);
 

@@ -8,6 +8,7 @@
 #include "store/schema.h"
 
 #include <QDir>
+#include <QFile>
 #include <QProcess>
 
 #include <stdexcept>
@@ -108,6 +109,19 @@ Sample fill_sample(Database &db)
     insert_day(db, s.zeta, zeta_2023, QStringLiteral("2023-12-31"), QStringLiteral("y@600>660"), 60, 60);
     insert_day(db, s.alpha, alpha_2024, QStringLiteral("2024-01-08"), QStringLiteral("y@540>600"), 60, 60);
     return s;
+}
+
+QByteArray read_file(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QString write_file(const QString &path, const QByteArray &content)
+{
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(content) == content.size()) << path.toStdString();
+    return path;
 }
 
 ProgramRun run_program(const QString &program, const QStringList &arguments, const QByteArray &input)

@@ -84,6 +84,10 @@ struct ProgramRun
 };
 ProgramRun run_program(const QString &program, const QStringList &arguments, const QByteArray &input = {});
 
+// A file's bytes (empty when it cannot be read), and a file written whole; its path.
+QByteArray read_file(const QString &path);
+QString write_file(const QString &path, const QByteArray &content);
+
 // Runs `sql` with `values` bound in order; returns the last inserted row id.
 qint64 execute(Database &db, const QString &sql, const QVariantList &values);
 

@@ -132,7 +132,6 @@ void TestServer::cluster(const QString &action, const QStringList &more) const
 }
 
 void TestServer::stop_immediately() { cluster(QStringLiteral("crash")); }
-void TestServer::start() { cluster(QStringLiteral("resume")); }
 
 std::unique_ptr<TestServer> TestServer::start_standby()
 {

@@ -32,9 +32,8 @@ public:
     // The same over loopback TCP; empty unless started with `tcp`.
     QString tcp_address() const;
 
-    // Stops the server at once, as a crash or a pulled cable would, and starts it again.
+    // Stops the server at once, as a crash or a pulled cable would.
     void stop_immediately();
-    void start();
 
     // Failover, between servers of their own on loopback TCP (start_own(true)):
     // A new synchronous streaming standby of this server: this server waits for it at every commit.

@@ -1,8 +1,9 @@
 #pragma once
 
+#include "testdatabase.h"  // write_file
+
 #include <QByteArray>
 #include <QDeadlineTimer>
-#include <QFile>
 #include <QProcess>
 #include <QString>
 #include <QStringList>
@@ -98,14 +99,6 @@ inline std::optional<QByteArray> exchange(int port, const QByteArray &request, i
     if (socket.state() == QAbstractSocket::ConnectedState)
         return std::nullopt;
     return reply + socket.readAll();
-}
-
-// Writes a file for the server to read: a list, a page, a holiday payload.
-inline void write_file(const QString &path, const QByteArray &text)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
-    file.write(text);
 }
 
 } // namespace dayvane::test

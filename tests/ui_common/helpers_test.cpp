@@ -1,4 +1,5 @@
 #include "scriptedinteraction.h"
+#include "testdatabase.h"
 #include "store/dberror.h"
 #include "store/stepnumber.h"
 #include "ui_common/appfolders.h"
@@ -317,9 +318,8 @@ TEST(WebPages, UseTheConfiguredHostAndTellWhenTheyFail)
     };
     for (const auto &[text, expected] : cases) {
         QFile::remove(settings);
-        if (QFile file(settings); text) {
-            ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(text) > 0);
-        }
+        if (text)
+            write_file(settings, text);
         EXPECT_EQ(web_host(), QLatin1String(expected)) << (text ? text : "no file");
     }
     qputenv("DAYVANE_WEB_HOST", "127.0.0.1:8099");
