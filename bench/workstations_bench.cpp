@@ -327,13 +327,13 @@ public:
         for (int wait = 0; wait < 100 && !QFile::exists(socket()); ++wait)
             QThread::msleep(100);
         m_started = QFile::exists(socket());
-        if (!m_started) {
+        if (m_started) {
+            std::printf("Through pgbouncer, pool_mode = %s\n", qPrintable(mode));
+        } else {
             QFile log(m_dir.filePath(QStringLiteral("pgbouncer.log")));
             std::fprintf(stderr, "pgbouncer did not start: the pooled run is skipped.\n%s\n",
                          log.open(QIODevice::ReadOnly) ? log.readAll().constData() : "");
         }
-        else
-            std::printf("Through pgbouncer, pool_mode = %s\n", qPrintable(mode));
     }
     ~Bouncer()
     {
@@ -381,7 +381,7 @@ void BM_Workstations(benchmark::State &state, Mode mode)
     for (int n = 1; n <= kCalendars; ++n)
         calendars.push_back(create_calendar(owner, QStringLiteral("Calendar %1").arg(n), kYear));
     QString address = BenchBackends::workstation_address(*location);
-    const QString server_folder = location->section(u' ', 0, 0).mid(5);
+    const QString server_folder = location->section(u' ', 0, 0).mid(5);  // after "host="
     std::optional<Bouncer> bouncer;
     if (mode == Mode::Pooled) {
         bouncer.emplace(server_folder);
@@ -454,8 +454,12 @@ void BM_Workstations(benchmark::State &state, Mode mode)
     state.counters["failures"] = all.failures;
     state.counters["heard"] = all.heard;
     state.counters["lost"] = lost;
-    if (all.failures > 0 || lost > 0) {
-        const std::string why = QStringLiteral("%1 failures, %2 lost changes").arg(all.failures).arg(lost).toStdString();
+    if (all.failures > 0 || lost > 0 || all.saves.empty()) {
+        const std::string why = QStringLiteral("%1 failures, %2 lost changes, %3 saves")
+                                    .arg(all.failures)
+                                    .arg(lost)
+                                    .arg(all.saves.size())
+                                    .toStdString();
         state.SkipWithError(why.c_str());
     }
 }
