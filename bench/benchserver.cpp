@@ -25,10 +25,16 @@ struct BenchBackends::Places
     // The server's socket folder once known; `failed` once it cannot be.
     QString folder;
     bool failed = false;
+    int max_connections = 0;
 
     bool cluster(const QString &action, QString *error) const
     {
         QProcess process;
+        if (max_connections > 0) {
+            QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+            environment.insert(QStringLiteral("DAYVANE_PG_MAX_CONNECTIONS"), QString::number(max_connections));
+            process.setProcessEnvironment(environment);
+        }
         process.start(QStringLiteral(DAYVANE_PGCLUSTER), {action, own_state});
         const bool done = process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit
                           && process.exitCode() == 0;
@@ -59,9 +65,10 @@ struct BenchBackends::Places
 
 BenchBackends::Places *BenchBackends::s_current = nullptr;
 
-BenchBackends::BenchBackends()
+BenchBackends::BenchBackends(int max_connections)
     : m_places(std::make_unique<Places>())
 {
+    m_places->max_connections = max_connections;
     s_current = m_places.get();
 }
 

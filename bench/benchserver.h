@@ -24,11 +24,13 @@ enum class Backend { File, Server, Workstation };
 // and databases on the server whose pgcluster state file DAYVANE_TEST_SERVER
 // names, or else on a cluster of its own, started at the first server
 // database and stopped when this object goes. Make one in main around the
-// run; while it lives, new_database_location() hands out places.
+// run; while it lives, new_database_location() hands out places. A
+// cluster of its own takes `max_connections` connections (0: as the tests'
+// servers).
 class BenchBackends
 {
 public:
-    BenchBackends();
+    explicit BenchBackends(int max_connections = 0);
     ~BenchBackends();
     BenchBackends(const BenchBackends &) = delete;
     BenchBackends &operator=(const BenchBackends &) = delete;
