@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QTcpServer>
 
 #include <stdexcept>
 
@@ -122,6 +123,14 @@ QString write_file(const QString &path, const QByteArray &content)
     QFile file(path);
     EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(content) == content.size()) << path.toStdString();
     return path;
+}
+
+int unused_port()
+{
+    QTcpServer probe;
+    if (!probe.listen(QHostAddress::LocalHost))
+        throw std::runtime_error("no free loopback port");
+    return probe.serverPort();
 }
 
 ProgramRun run_program(const QString &program, const QStringList &arguments, const QByteArray &input)

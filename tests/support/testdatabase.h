@@ -87,6 +87,8 @@ ProgramRun run_program(const QString &program, const QStringList &arguments, con
 // A file's bytes (empty when it cannot be read), and a file written whole; its path.
 QByteArray read_file(const QString &path);
 QString write_file(const QString &path, const QByteArray &content);
+// A loopback port on which nothing listens just now (bound once, then released).
+int unused_port();
 
 // Runs `sql` with `values` bound in order; returns the last inserted row id.
 qint64 execute(Database &db, const QString &sql, const QVariantList &values);

@@ -3,17 +3,14 @@
 #include "store/database.h"
 #include "store/serversecurity.h"
 
+#include "testdatabase.h"
+
 #include <QDir>
-#include <QFile>
 #include <QProcess>
 #include <QUuid>
 
 #include <memory>
 #include <stdexcept>
-
-#include <netinet/in.h>
-#include <sys/socket.h>
-#include <unistd.h>
 
 namespace dayvane::test {
 
@@ -21,32 +18,13 @@ TestServer *TestServer::instance()
 {
     static const std::unique_ptr<TestServer> server = []() -> std::unique_ptr<TestServer> {
         const QString state = qEnvironmentVariable("DAYVANE_TEST_SERVER", QStringLiteral(DAYVANE_TEST_SERVER_STATE));
-        QFile file(state);
-        if (state.isEmpty() || !file.open(QIODevice::ReadOnly))
-            return nullptr;
-        return std::unique_ptr<TestServer>(new TestServer(state, QString::fromUtf8(file.readAll()).trimmed(), false));
+        const QString folder = QString::fromUtf8(read_file(state)).trimmed();
+        return folder.isEmpty() ? nullptr : std::unique_ptr<TestServer>(new TestServer(state, folder, false));
     }();
     return server.get();
 }
 
 namespace {
-
-// A loopback port that nothing listens on just now.
-int free_port()
-{
-    const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t size = sizeof address;
-    const bool bound = fd >= 0 && ::bind(fd, reinterpret_cast<sockaddr *>(&address), size) == 0
-                       && ::getsockname(fd, reinterpret_cast<sockaddr *>(&address), &size) == 0;
-    if (fd >= 0)
-        ::close(fd);
-    if (!bound)
-        throw std::runtime_error("no free loopback port");
-    return ntohs(address.sin_port);
-}
 
 // Where pgcluster keeps the folder of a cluster of the test's own.
 QString new_state_file()
@@ -57,10 +35,10 @@ QString new_state_file()
 // The cluster's folder that pgcluster wrote to `state`.
 QString folder_in(const QString &state)
 {
-    QFile file(state);
-    if (!file.open(QIODevice::ReadOnly))
+    const QString folder = QString::fromUtf8(read_file(state)).trimmed();
+    if (folder.isEmpty())
         throw std::runtime_error("pgcluster wrote no state file");
-    return QString::fromUtf8(file.readAll()).trimmed();
+    return folder;
 }
 
 } // namespace
@@ -68,7 +46,7 @@ QString folder_in(const QString &state)
 std::unique_ptr<TestServer> TestServer::start_own(bool tcp)
 {
     std::unique_ptr<TestServer> server(new TestServer(new_state_file(), QString(), true));
-    server->m_port = tcp ? free_port() : 0;
+    server->m_port = tcp ? unused_port() : 0;
     server->cluster(QStringLiteral("start"));
     server->m_folder = folder_in(server->m_state);
     return server;
@@ -136,7 +114,7 @@ void TestServer::stop_immediately() { cluster(QStringLiteral("crash")); }
 std::unique_ptr<TestServer> TestServer::start_standby()
 {
     std::unique_ptr<TestServer> standby(new TestServer(new_state_file(), QString(), true));
-    standby->m_port = free_port();
+    standby->m_port = unused_port();
     standby->follow(*this);
     return standby;
 }

@@ -73,14 +73,6 @@ private:
     int m_port = 0;
 };
 
-// A loopback port on which nothing listens (bound once, then released).
-inline int unused_port()
-{
-    QTcpServer server;
-    server.listen(QHostAddress::LocalHost, 0);
-    return server.serverPort();
-}
-
 // Sends `request` to the loopback `port` and returns all the server sent until it closed the connection; nullopt when
 // it did not close within `limit_ms`.
 inline std::optional<QByteArray> exchange(int port, const QByteArray &request, int limit_ms = 10'000)
