@@ -30,10 +30,8 @@ std::optional<qint32> read_number(QByteArrayView text, bool may_be_negative)
 
 std::optional<CalendarChange> read_calendar_change(QByteArrayView payload)
 {
-    qsizetype colon = 0;
-    while (colon < payload.size() && payload[colon] != ':')
-        ++colon;
-    if (colon == payload.size())
+    const qsizetype colon = payload.indexOf(':');
+    if (colon < 0)
         return std::nullopt;
     const std::optional<qint32> id = read_number(payload.first(colon), false);
     const std::optional<qint32> revision = read_number(payload.sliced(colon + 1), true);

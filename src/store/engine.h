@@ -38,6 +38,27 @@ public:
     virtual QDate date(qsizetype row, int column) const = 0;
 };
 
+// "yyyy-mm-dd", as a file stores a date and a server writes one of the years
+// a calendar holds; anything else (a year past 9999, BC) is not read as a
+// date here.
+inline QDate parse_iso_date(const char *text, int size)
+{
+    if (size != 10 || text[4] != '-' || text[7] != '-')
+        return {};
+    int parts[3] = {0, 0, 0};
+    const int starts[3] = {0, 5, 8};
+    const int lengths[3] = {4, 2, 2};
+    for (int p = 0; p < 3; ++p) {
+        for (int i = 0; i < lengths[p]; ++i) {
+            const char c = text[starts[p] + i];
+            if (c < '0' || c > '9')
+                return {};
+            parts[p] = parts[p] * 10 + (c - '0');
+        }
+    }
+    return QDate(parts[0], parts[1], parts[2]);
+}
+
 // A prepared statement of one engine. Values cross as Statement describes.
 // Every failure throws DbError.
 class StatementEngine

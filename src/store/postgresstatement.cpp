@@ -85,25 +85,6 @@ qint64 parse_integer(const char *text, int size)
     return negative ? qint64(0 - number) : qint64(number);
 }
 
-// "yyyy-mm-dd", as the server writes a date of the years a calendar holds;
-// anything else (a year past 9999, BC) is not read here.
-QDate parse_date(const char *text, int size)
-{
-    if (size != 10 || text[4] != '-' || text[7] != '-')
-        return {};
-    const auto digits = [&](int from, int count) {
-        int value = 0;
-        for (int i = from; i < from + count; ++i) {
-            if (text[i] < '0' || text[i] > '9')
-                return -1;
-            value = value * 10 + (text[i] - '0');
-        }
-        return value;
-    };
-    const int year = digits(0, 4), month = digits(5, 2), day = digits(8, 2);
-    return year < 0 || month < 0 || day < 0 ? QDate() : QDate(year, month, day);
-}
-
 } // namespace
 
 // The typed reads: the usual case straight from the text, any other through
@@ -148,7 +129,7 @@ QString text_at(const PGresult *result, int row, int column)
         return variant_at(result, row, column).toString();
     case kDate:
         // A date's text is ISO already, as QDate writes it.
-        if (!parse_date(text, size).isValid())
+        if (!parse_iso_date(text, size).isValid())
             return variant_at(result, row, column).toString();
         break;
     default:
@@ -162,7 +143,7 @@ QDate date_at(const PGresult *result, int row, int column)
     if (PQgetisnull(result, row, column))
         return {};
     if (PQftype(result, column) == kDate) {
-        const QDate date = parse_date(PQgetvalue(result, row, column), PQgetlength(result, row, column));
+        const QDate date = parse_iso_date(PQgetvalue(result, row, column), PQgetlength(result, row, column));
         if (date.isValid())
             return date;
     }

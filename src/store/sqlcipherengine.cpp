@@ -35,25 +35,6 @@ QString describe(sqlite3 *db, int code)
     throw DbError(code & 0xff, describe(db, code), kSource);
 }
 
-// "yyyy-mm-dd", as dates are stored; anything else is not a date.
-QDate parse_iso_date(const char *text, int size)
-{
-    if (size != 10 || text[4] != '-' || text[7] != '-')
-        return {};
-    int parts[3] = {0, 0, 0};
-    const int starts[3] = {0, 5, 8};
-    const int lengths[3] = {4, 2, 2};
-    for (int p = 0; p < 3; ++p) {
-        for (int i = 0; i < lengths[p]; ++i) {
-            const char c = text[starts[p] + i];
-            if (c < '0' || c > '9')
-                return {};
-            parts[p] = parts[p] * 10 + (c - '0');
-        }
-    }
-    return QDate(parts[0], parts[1], parts[2]);
-}
-
 // Dates are stored as ISO text and booleans as 0/1; the declared type of a
 // column tells how to read them back.
 enum class ColumnKind : char { Plain, Boolean, Date };
@@ -231,7 +212,9 @@ public:
     std::unique_ptr<ResultRows> take_rows() override;
 
 private:
-    ColumnKind column_kind(int column) const;
+    // The declared kind of each column.
+    const std::vector<ColumnKind> &kinds() const;
+    ColumnKind column_kind(int column) const { return kinds()[size_t(column)]; }
     SqlValue at(int column) const;
     [[noreturn]] void fail(int code) const { throw_engine_error(sqlite3_db_handle(m_stmt), code); }
 
@@ -315,7 +298,7 @@ void SqlCipherStatement::send(const QString &unchanged, const std::shared_ptr<Se
     }
 }
 
-ColumnKind SqlCipherStatement::column_kind(int column) const
+const std::vector<ColumnKind> &SqlCipherStatement::kinds() const
 {
     if (m_kinds.empty()) {
         const int count = column_count();
@@ -330,7 +313,7 @@ ColumnKind SqlCipherStatement::column_kind(int column) const
             m_kinds.push_back(kind);
         }
     }
-    return m_kinds[size_t(column)];
+    return m_kinds;
 }
 
 SqlValue SqlCipherStatement::at(int column) const
@@ -365,9 +348,7 @@ SqlValue SqlCipherStatement::at(int column) const
 std::unique_ptr<ResultRows> SqlCipherStatement::take_rows()
 {
     const int columns = column_count();
-    if (columns > 0)
-        column_kind(0);
-    auto rows = std::make_unique<SqlCipherRows>(m_kinds);
+    auto rows = std::make_unique<SqlCipherRows>(kinds());
     for (bool row = m_on_row; row; row = step()) {
         for (int c = 0; c < columns; ++c)
             rows->append(at(c));
